@@ -1,0 +1,178 @@
+#include "common/Numeric.h"
+
+#include "common/RuntimeError.h"
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <string>
+
+namespace numeric {
+
+double roundHalfEven(double value)
+{
+    return std::nearbyint(value); // the default rounding mode is to nearest, ties to even
+}
+
+qint16 checkedInt16(qint64 value)
+{
+    if (value < std::numeric_limits<qint16>::min() || value > std::numeric_limits<qint16>::max())
+        throw RuntimeError::overflow();
+    return static_cast<qint16>(value);
+}
+
+qint32 checkedInt32(qint64 value)
+{
+    if (value < std::numeric_limits<qint32>::min() || value > std::numeric_limits<qint32>::max())
+        throw RuntimeError::overflow();
+    return static_cast<qint32>(value);
+}
+
+static qint64 roundedToInt64(double value)
+{
+    const double rounded = roundHalfEven(value);
+    // Outside this range (or NaN) no 32-bit value can result; report it as the overflow it is.
+    if (!(rounded >= -9.0e15 && rounded <= 9.0e15))
+        throw RuntimeError::overflow();
+    return static_cast<qint64>(rounded);
+}
+
+qint16 toInt16(double value)
+{
+    return checkedInt16(roundedToInt64(value));
+}
+
+qint32 toInt32(double value)
+{
+    return checkedInt32(roundedToInt64(value));
+}
+
+static QString localised(QString text, const QLocale& locale)
+{
+    text.replace(QLatin1Char('.'), locale.decimalPoint());
+    return text;
+}
+
+QString generalForm(double value, const QLocale& locale)
+{
+    if (std::isnan(value))
+        return QStringLiteral("NaN");
+    if (std::isinf(value))
+        return value < 0 ? QStringLiteral("-Infinity") : QStringLiteral("Infinity");
+    QString text = QString::number(value, 'g', 15);
+    text.replace(QLatin1Char('e'), QLatin1Char('E'));
+    return localised(text, locale);
+}
+
+QString fixedOneDecimal(double value, const QLocale& locale)
+{
+    if (!std::isfinite(value))
+        return generalForm(value, locale);
+    // Round the shown 15 significant digits, not the binary value: 0.15 gives "0.2".
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
+    const std::string text(buffer);
+    const auto ePos = text.find('e');
+    const int exponent = std::stoi(text.substr(ePos + 1));
+    std::string digits = text.substr(0, 1) + text.substr(2, ePos - 2); // 15 digits, value = d.ddd * 10^exponent
+    const int integerDigits = exponent + 1;
+    const int keep = integerDigits + 1; // digits up to the first decimal
+
+    std::string kept;
+    if (keep <= 0) {
+        kept = (keep == 0 && digits[0] >= '5') ? "1" : "0";
+    } else if (keep >= static_cast<int>(digits.size())) {
+        kept = digits + std::string(keep - digits.size(), '0');
+    } else {
+        kept = digits.substr(0, keep);
+        if (digits[keep] >= '5') {
+            int i = keep - 1;
+            while (i >= 0 && kept[i] == '9')
+                kept[i--] = '0';
+            if (i >= 0)
+                ++kept[i];
+            else
+                kept.insert(kept.begin(), '1');
+        }
+    }
+    // kept holds the value times ten as a whole number
+    while (kept.size() < 2)
+        kept.insert(kept.begin(), '0');
+    const std::string integerPart = kept.substr(0, kept.size() - 1);
+    const std::string decimal = kept.substr(kept.size() - 1);
+    std::string result = integerPart + "." + decimal;
+    const bool isZero = kept.find_first_not_of('0') == std::string::npos;
+    if (value < 0 && !isZero)
+        result.insert(result.begin(), '-');
+    return localised(QString::fromStdString(result), locale);
+}
+
+QString booleanText(bool value)
+{
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+std::optional<bool> parseBoolean(const QString& text, const QLocale& locale)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (trimmed.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
+        return false;
+    if (const auto number = parseNumber(trimmed, locale))
+        return *number != 0.0;
+    return std::nullopt;
+}
+
+std::optional<double> parseNumber(const QString& text, const QLocale& locale)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return std::nullopt;
+    bool ok = false;
+    const double value = locale.toDouble(trimmed, &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+static std::optional<qint64> parseWhole(const QString& text, qint64 min, qint64 max)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty() || trimmed.size() > 20)
+        return std::nullopt;
+    int i = 0;
+    const bool negative = trimmed[0] == QLatin1Char('-');
+    if (negative || trimmed[0] == QLatin1Char('+'))
+        ++i;
+    if (i == trimmed.size())
+        return std::nullopt;
+    qint64 value = 0;
+    for (; i < trimmed.size(); ++i) {
+        const QChar c = trimmed[i];
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - '0');
+        if (value > max + 1)
+            return std::nullopt;
+    }
+    if (negative)
+        value = -value;
+    if (value < min || value > max)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<qint16> parseInt16(const QString& text)
+{
+    const auto value = parseWhole(text, std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max());
+    return value ? std::optional<qint16>(static_cast<qint16>(*value)) : std::nullopt;
+}
+
+std::optional<qint32> parseInt32(const QString& text)
+{
+    const auto value = parseWhole(text, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max());
+    return value ? std::optional<qint32>(static_cast<qint32>(*value)) : std::nullopt;
+}
+
+} // namespace numeric

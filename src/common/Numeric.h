@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QtGlobal>
+#include <optional>
+
+/// The program's number rules, used everywhere a value is converted or written as text:
+/// checked 16- and 32-bit integers (overflow throws RuntimeError 6), rounding halves to even,
+/// Booleans as 16-bit (True is -1), and the text forms of numbers in messages, captions and files.
+namespace numeric {
+
+constexpr qint16 kTrue = -1;
+constexpr qint16 kFalse = 0;
+
+/// Nearest integer, a half going to the even neighbour (2.5 -> 2, 3.5 -> 4).
+double roundHalfEven(double value);
+
+qint16 checkedInt16(qint64 value);
+qint32 checkedInt32(qint64 value);
+/// Fractional to integer: rounded half to even, then range-checked.
+qint16 toInt16(double value);
+qint32 toInt32(double value);
+
+/// General number form: integers as plain digits; otherwise at most 15 significant digits,
+/// no trailing zeros, the locale's decimal separator and never a group separator.
+QString generalForm(double value, const QLocale& locale = QLocale());
+/// The "0.0" format: exactly one decimal, a half rounded away from zero.
+QString fixedOneDecimal(double value, const QLocale& locale = QLocale());
+
+QString booleanText(bool value);
+/// "True", "False" (any letter case) or a number: 0 is False, any other number True.
+std::optional<bool> parseBoolean(const QString& text, const QLocale& locale = QLocale());
+/// A finite number in the locale's notation, blanks around it ignored; nan, inf and overflow fail.
+std::optional<double> parseNumber(const QString& text, const QLocale& locale = QLocale());
+/// A whole number (optional sign, digits, blanks around it) that fits the type.
+std::optional<qint16> parseInt16(const QString& text);
+std::optional<qint32> parseInt32(const QString& text);
+
+} // namespace numeric

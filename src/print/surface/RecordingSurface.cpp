@@ -1,0 +1,147 @@
+#include "print/surface/RecordingSurface.h"
+
+#include "common/RuntimeError.h"
+
+RecordingSurface::RecordingSurface(qint32 widthTwips, std::shared_ptr<const TextMetrics> metrics)
+    : m_width(widthTwips)
+    , m_metrics(std::move(metrics))
+{
+}
+
+qint32 RecordingSurface::width()
+{
+    return m_width;
+}
+
+void RecordingSurface::setJobStart(qint16 setting)
+{
+    if (setting != static_cast<qint16>(ScaleMode::Twips) && setting != static_cast<qint16>(ScaleMode::Points))
+        throw RuntimeError::invalidPropertyValue();
+    m_scale = static_cast<ScaleMode>(setting);
+}
+
+double RecordingSurface::unit() const
+{
+    return m_scale == ScaleMode::Points ? kTwipsPerPoint : 1.0;
+}
+
+void RecordingSurface::setCurrentX(float x)
+{
+    m_currentX = x * unit();
+}
+
+void RecordingSurface::setCurrentY(float y)
+{
+    m_currentY = y * unit();
+}
+
+float RecordingSurface::currentX() const
+{
+    return static_cast<float>(m_currentX / unit());
+}
+
+float RecordingSurface::currentY() const
+{
+    return static_cast<float>(m_currentY / unit());
+}
+
+void RecordingSurface::setForeColor(Rgb colour)
+{
+    m_foreColor = colour & 0xFFFFFF;
+}
+
+void RecordingSurface::setDrawWidth(qint16 dots)
+{
+    if (dots < 1)
+        throw RuntimeError::invalidPropertyValue();
+    m_drawWidth = dots;
+}
+
+void RecordingSurface::setFontName(const QString& name)
+{
+    m_fontName = name;
+}
+
+void RecordingSurface::setFontSize(float points)
+{
+    if (!(points > 0.0f && points <= 2048.0f))
+        throw RuntimeError::invalidPropertyValue();
+    m_fontSize = points;
+}
+
+float RecordingSurface::textWidth(const QString& text)
+{
+    return static_cast<float>(m_metrics->width(text, m_fontName, m_fontSize) / unit());
+}
+
+float RecordingSurface::textHeight(const QString& text)
+{
+    return static_cast<float>(m_metrics->height(text, m_fontName, m_fontSize) / unit());
+}
+
+void RecordingSurface::open()
+{
+    if (m_state == DocumentState::Open)
+        return;
+    m_page = Page();
+    m_state = DocumentState::Open;
+}
+
+void RecordingSurface::print(const QString& text)
+{
+    open();
+    PageOp op;
+    op.kind = PageOp::Kind::Text;
+    op.x = m_currentX;
+    op.y = m_currentY;
+    op.colour = m_foreColor;
+    op.penDots = m_drawWidth;
+    op.text = text;
+    op.fontName = m_fontName;
+    op.fontPoints = m_fontSize;
+    m_page.ops.push_back(op);
+    // Like a line printer: back to the left margin, one line down.
+    m_currentX = 0;
+    m_currentY += m_metrics->height(text, m_fontName, m_fontSize);
+}
+
+void RecordingSurface::print(qint16 number)
+{
+    const QString digits = QString::number(qAbs(static_cast<int>(number)));
+    print((number < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + digits + QStringLiteral(" "));
+}
+
+void RecordingSurface::line(LineFlags flags, float x1, float y1, float dx, float dy, Rgb colour)
+{
+    if (flags != LineFlags::Stroke && flags != LineFlags::FilledBox)
+        throw RuntimeError::invalidPropertyValue();
+    open();
+    PageOp op;
+    op.kind = flags == LineFlags::Stroke ? PageOp::Kind::Stroke : PageOp::Kind::FilledBox;
+    op.x = x1 * unit();
+    op.y = y1 * unit();
+    op.dx = dx * unit();
+    op.dy = dy * unit();
+    op.colour = colour & 0xFFFFFF;
+    op.penDots = m_drawWidth;
+    m_page.ops.push_back(op);
+}
+
+void RecordingSurface::endDoc()
+{
+    if (m_state != DocumentState::Open)
+        return;
+    m_state = DocumentState::Ended;
+    deliver(m_page);
+    m_endedPages.push_back(m_page);
+}
+
+void RecordingSurface::killDoc()
+{
+    m_state = DocumentState::Killed;
+    m_page = Page();
+}
+
+void RecordingSurface::deliver(const Page&)
+{
+}
