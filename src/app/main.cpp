@@ -1,11 +1,14 @@
+#include "app/frmMain.h"
+
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Print Vennaros"));
+    SettingsModel model;
+    frmMain window(model);
+    window.showVersion();
+    window.refreshValueLabels();
     window.show();
     return app.exec();
 }

@@ -74,7 +74,8 @@ QString fixedOneDecimal(double value, const QLocale& locale)
     const std::string text(buffer);
     const auto ePos = text.find('e');
     const int exponent = std::stoi(text.substr(ePos + 1));
-    std::string digits = text.substr(0, 1) + text.substr(2, ePos - 2); // 15 digits, value = d.ddd * 10^exponent
+    std::string digits
+        = text.substr(0, 1) + text.substr(2, ePos - 2); // 15 digits, value = d.ddd * 10^exponent
     const int integerDigits = exponent + 1;
     const int keep = integerDigits + 1; // digits up to the first decimal
 
@@ -165,13 +166,15 @@ static std::optional<qint64> parseWhole(const QString& text, qint64 min, qint64 
 
 std::optional<qint16> parseInt16(const QString& text)
 {
-    const auto value = parseWhole(text, std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max());
+    const auto value
+        = parseWhole(text, std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max());
     return value ? std::optional<qint16>(static_cast<qint16>(*value)) : std::nullopt;
 }
 
 std::optional<qint32> parseInt32(const QString& text)
 {
-    const auto value = parseWhole(text, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max());
+    const auto value
+        = parseWhole(text, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max());
     return value ? std::optional<qint32>(static_cast<qint32>(*value)) : std::nullopt;
 }
 

@@ -5,8 +5,7 @@ RuntimeError::RuntimeError(int number, const QString& description, const QString
     , m_number(number)
     , m_description(description)
     , m_source(source)
-{
-}
+{ }
 
 RuntimeError RuntimeError::overflow()
 {

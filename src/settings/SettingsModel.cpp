@@ -15,7 +15,8 @@ SettingsModel::SettingsModel(QObject* parent)
     , m_azimuthButtonCaption(kPrintAzCaption)
 {
     // The controls' design values; loading the last-exit settings overwrites them.
-    for (Option o : { Option::OneDeg, Option::AltDia, Option::Altin, Option::AzDia, Option::Azin, Option::Az })
+    for (Option o :
+        { Option::OneDeg, Option::AltDia, Option::Altin, Option::AzDia, Option::Azin, Option::Az })
         m_options[index(o)] = true;
     m_checks[index(Check::BW)] = kChecked;
     m_checks[index(Check::AzCT)] = kChecked;
@@ -23,7 +24,8 @@ SettingsModel::SettingsModel(QObject* parent)
     for (int set = 1; set <= kCircleSets; ++set) {
         m_setChecks[setIndex(set)] = defaultSetCheck(set);
         m_checkTops[setIndex(set)] = kChecked;
-        for (Slider s : { Slider::SmallMark, Slider::FiveMark, Slider::TenMark, Slider::CircleWidth, Slider::Font })
+        for (Slider s :
+            { Slider::SmallMark, Slider::FiveMark, Slider::TenMark, Slider::CircleWidth, Slider::Font })
             m_sliders[setIndex(set)][index(s)] = defaultSliderValue(s, set);
     }
     refreshCircleEnabled();

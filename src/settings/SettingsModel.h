@@ -84,7 +84,7 @@ Q_SIGNALS:
     void azimuthButtonCaptionChanged(const QString& caption);
 
 private:
-    template<typename E> static constexpr std::size_t index(E e) { return static_cast<std::size_t>(e); }
+    template <typename E> static constexpr std::size_t index(E e) { return static_cast<std::size_t>(e); }
     static std::size_t setIndex(int set);
     static void requireCheckValue(qint16 value);
 

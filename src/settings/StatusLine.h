@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QObject>
-#include <QtGlobal>
 #include <QString>
+#include <QtGlobal>
 
 /// The window's one-line status report: a text and its colour (0xAARRGGBB). Handlers set the colour first,
 /// then the text; an empty text clears the line but keeps the colour.

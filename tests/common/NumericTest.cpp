@@ -100,7 +100,8 @@ TEST(ParseNumber, OnlyFiniteNumbersInTheLocale)
     EXPECT_EQ(parseNumber(QStringLiteral("80"), c), 80.0);
     EXPECT_EQ(parseNumber(QStringLiteral(" 59.9 "), c), 59.9);
     EXPECT_EQ(parseNumber(QStringLiteral("1e2"), c), 100.0);
-    for (const char* bad : { "", "   ", "abc", "nan", "NaN", "inf", "-inf", "Infinity", "1e400", "3 mm", "0x10" })
+    for (const char* bad :
+        { "", "   ", "abc", "nan", "NaN", "inf", "-inf", "Infinity", "1e400", "3 mm", "0x10" })
         EXPECT_FALSE(parseNumber(QString::fromLatin1(bad), c).has_value()) << bad;
     const QLocale german(QLocale::German, QLocale::Germany);
     EXPECT_EQ(parseNumber(QStringLiteral("59,9"), german), 59.9);

@@ -1,5 +1,5 @@
-#include "common/RuntimeError.h"
 #include "settings/SettingsModel.h"
+#include "common/RuntimeError.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -26,7 +26,8 @@ TEST(SettingsModel, StartsWithTheDesignValues)
         EXPECT_EQ(m.circleEnabled(set), set == 1);
         EXPECT_EQ(m.checkTop(set), 1);
         int i = 0;
-        for (Slider s : { Slider::SmallMark, Slider::FiveMark, Slider::TenMark, Slider::CircleWidth, Slider::Font })
+        for (Slider s :
+            { Slider::SmallMark, Slider::FiveMark, Slider::TenMark, Slider::CircleWidth, Slider::Font })
             EXPECT_EQ(m.slider(s, set), expected[set - 1][i++]) << set << " " << i;
     }
 }

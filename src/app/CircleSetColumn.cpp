@@ -1,0 +1,91 @@
+#include "app/CircleSetColumn.h"
+
+#include "app/DesignLayout.h"
+#include "app/ModelBinding.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSlider>
+
+namespace {
+
+struct SliderFrameDesign {
+    Slider kind;
+    const char* name; // object name prefix
+    const char* caption;
+    int top;
+    bool boldCaption;
+};
+
+const SliderFrameDesign kFrames[] = {
+    { Slider::SmallMark, "SmallMark", "Smallest Mark Width", 840, true },
+    { Slider::FiveMark, "FiveMark", "5\u00b0 Mark Width", 1560, true },
+    { Slider::TenMark, "TenMark", "10\u00b0 Mark Width", 2280, true },
+    { Slider::CircleWidth, "CircleWidth", "Circle Height", 3000, false },
+    { Slider::Font, "Font", "Text Font Size", 3720, false },
+};
+
+const char* const kSetCaptions[] = { "1st Circle to Print", "2nd Circle to Print", "3rd Circle to Print" };
+
+} // namespace
+
+QString CircleSetColumn::frameCaption(Slider kind)
+{
+    for (const auto& frame : kFrames)
+        if (frame.kind == kind)
+            return QString::fromUtf8(frame.caption);
+    return QString();
+}
+
+CircleSetColumn::CircleSetColumn(
+    int set, Lefts lefts, SettingsModel& model, const DesignLayout& layout, QWidget* parent)
+    : QWidget(parent)
+    , m_set(set)
+    , m_model(model)
+{
+    const int origin = lefts.frames - kOriginOffset;
+    setObjectName(QStringLiteral("CircleSet%1").arg(set));
+    layout.place(this, origin, 0, 2400, 4440);
+
+    m_setCheck = new QCheckBox(QString::fromUtf8(kSetCaptions[set - 1]), this);
+    m_setCheck->setObjectName(QStringLiteral("SetCheck%1").arg(set));
+    m_setCheck->setFont(DesignLayout::arial(9.75, true, false, true));
+    layout.place(m_setCheck, lefts.setCheck - origin, 120, 2055, 312);
+    binding::bindSetCheck(m_setCheck, model, set);
+
+    m_checkTop = new QCheckBox(QStringLiteral("Scale on Top"), this);
+    m_checkTop->setObjectName(QStringLiteral("CheckTop%1").arg(set));
+    m_checkTop->setFont(DesignLayout::arial(8.25));
+    m_checkTop->setAccessibleName(QStringLiteral("Scale on Top %1").arg(set));
+    layout.place(m_checkTop, lefts.checkTop - origin, 480, 1875, 255);
+    binding::bindCheckTop(m_checkTop, model, set);
+
+    for (const auto& design : kFrames) {
+        const QString caption = QString::fromUtf8(design.caption);
+        auto* frame = new QGroupBox(caption, this);
+        frame->setFont(DesignLayout::arial(design.boldCaption ? 7.5 : 8.25, design.boldCaption));
+        layout.place(frame, lefts.frames - origin, design.top, 2115, 615);
+
+        auto* slider = new QSlider(Qt::Horizontal, frame);
+        slider->setObjectName(QStringLiteral("%1Slider%2").arg(QLatin1String(design.name)).arg(set));
+        slider->setAccessibleName(QStringLiteral("%1 %2").arg(caption).arg(set));
+        layout.place(slider, 120, 240, 1575, 255);
+
+        auto* label = new QLabel(QStringLiteral("n"), frame);
+        label->setObjectName(QStringLiteral("%1Label%2").arg(QLatin1String(design.name)).arg(set));
+        label->setFont(DesignLayout::arial(7.5, true));
+        label->setAccessibleName(QStringLiteral("%1 %2 value").arg(caption).arg(set));
+        layout.place(label, 1740, 240, 255, 255);
+
+        m_sliders[static_cast<std::size_t>(design.kind)] = slider;
+        m_labels[static_cast<std::size_t>(design.kind)] = label;
+        binding::bindSlider(slider, label, model, design.kind, set);
+    }
+}
+
+void CircleSetColumn::refreshValueLabels()
+{
+    for (const auto& design : kFrames)
+        valueLabel(design.kind)->setText(QString::number(m_model.slider(design.kind, m_set)));
+}
