@@ -1,0 +1,13 @@
+#pragma once
+
+#include "print/job/PrintJob.h"
+
+/// The "Print Az." / "Print RA" job: one page of azimuth (degrees) or RA (hours) strips, cards and
+/// captions for the enabled circle sets, sized from the azimuth entry.
+class AzimuthPrintJob : public PrintJob {
+public:
+    AzimuthPrintJob(SettingsModel& model, JobHost& host, PagePosition& position);
+
+protected:
+    Mode mode() const override;
+};

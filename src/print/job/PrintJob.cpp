@@ -1,0 +1,284 @@
+#include "print/job/PrintJob.h"
+
+#include "common/Numeric.h"
+#include "common/RuntimeError.h"
+#include "settings/SettingsModel.h"
+
+#include <exception>
+#include <memory>
+
+namespace {
+
+constexpr double kTwipsPerMm = 56.7;
+constexpr double kMmPerInch = 25.4;
+constexpr double kPi = 3.14; // as strips have always been measured; a finer pi would change their length
+
+constexpr qint16 kMinDiameterMm = 60;
+constexpr qint16 kMinLengthMm = 200;
+constexpr qint16 kMinDiameterInches = 2;
+constexpr qint16 kMinLengthInches = 7;
+
+constexpr qint32 kStripLeft = 100;
+constexpr qint32 kRowStep = 750; // from one strip or card row to the next
+constexpr float kBlackBoxHeight = 600;
+constexpr qint32 kFirstCardLeft = 1000;
+constexpr qint32 kCardStep = 1000;
+constexpr float kCardSize = 500;
+constexpr float kCardHalf = 250;
+constexpr qint32 kCardTextIndent = 20;
+constexpr float kCaptionLeft = 2200;
+constexpr qint32 kCaptionDrop = 250;
+constexpr float kCaptionFontSize = 10;
+constexpr qint32 kSetGap = 500;
+
+const QString kNotNumeric = QStringLiteral("Must be numeric.");
+const QString kPrintError = QStringLiteral("Print function error.");
+const QString kCannotSelectPrinter = QStringLiteral("Cannot select a printer: ");
+
+QString describe(const std::exception& error)
+{
+    if (const auto* runtime = dynamic_cast<const RuntimeError*>(&error))
+        return runtime->description();
+    return QString::fromLocal8Bit(error.what());
+}
+
+qint32 add(qint32 a, qint64 b)
+{
+    return numeric::checkedInt32(static_cast<qint64>(a) + b);
+}
+
+} // namespace
+
+PrintJob::PrintJob(SettingsModel& model, JobHost& host, PagePosition& position, const Entry& entry)
+    : m_model(model)
+    , m_host(host)
+    , m_position(position)
+    , m_entry(entry)
+{ }
+
+void PrintJob::run()
+{
+    if (m_model.text(m_entry.sizeText).isEmpty())
+        return;
+
+    try {
+        m_host.selectPrinter();
+        if (m_host.printCancelled())
+            return;
+    } catch (const std::exception& error) {
+        // No printer at all, or the print system is down: nothing to print on.
+        showError(kCannotSelectPrinter + describe(error));
+        return;
+    }
+
+    Mode job;
+    Size size;
+    double lengthTw = 0;
+    std::unique_ptr<PrintSurface> surface;
+    try {
+        job = mode();
+        if (m_entry.statusBeforeConversion)
+            showProgress(job.progress);
+        size = readSize();
+        if (!m_entry.statusBeforeConversion)
+            showProgress(job.progress);
+
+        if (size.entry < size.minSize) {
+            showError(job.circleLabel + QStringLiteral(" size must be at least ")
+                + QString::number(size.minSize) + QLatin1Char(' ') + size.units);
+            focusEntry();
+            return;
+        }
+
+        surface = m_host.openSurface();
+        if (!surface)
+            throw RuntimeError::invalidPropertyValue();
+        const qint32 width = surface->width();
+        lengthTw = size.sizeMm * kTwipsPerMm;
+        if (lengthTw > width) {
+            double maximum = width / kTwipsPerMm;
+            if (size.inches)
+                maximum /= kMmPerInch;
+            showError(job.circleLabel + QStringLiteral(" max. length is ") + numeric::fixedOneDecimal(maximum)
+                + QLatin1Char(' ') + size.units + QStringLiteral(" for current page width."));
+            focusEntry();
+            return;
+        }
+    } catch (const std::exception&) {
+        showError(kNotNumeric);
+        focusEntry();
+        return;
+    }
+
+    try {
+        printPage(*surface, job, size, lengthTw);
+    } catch (const std::exception&) {
+        try {
+            surface->killDoc();
+        } catch (const std::exception&) {
+            // Abandoning is all that is left to do; the message below says it failed.
+        }
+        showError(kPrintError);
+        return;
+    }
+    m_model.status().setText(QString());
+    focusEntry();
+}
+
+void PrintJob::showProgress(const QString& text)
+{
+    m_model.status().show(StatusLine::kStatusColor, text);
+    m_host.processPendingEvents();
+}
+
+void PrintJob::showError(const QString& text)
+{
+    m_model.status().show(StatusLine::kErrorColor, text);
+}
+
+void PrintJob::focusEntry()
+{
+    m_host.focusSizeText(m_entry.sizeText);
+}
+
+PrintJob::Size PrintJob::readSize() const
+{
+    const auto entry = numeric::parseNumber(m_model.text(m_entry.sizeText));
+    if (!entry)
+        throw RuntimeError::typeMismatch();
+
+    Size size;
+    size.entry = *entry;
+    // One decision for unit, minimum, page-width message and caption, even when a restored file
+    // left neither unit option selected.
+    size.inches = !m_model.option(m_entry.mmOption);
+    const bool diameter = !m_model.option(m_entry.lengthOption);
+    if (size.inches) {
+        size.units = QStringLiteral("inches");
+        size.sizeMm = size.entry * kMmPerInch;
+        size.minSize = diameter ? kMinDiameterInches : kMinLengthInches;
+    } else {
+        size.units = QStringLiteral("mm");
+        size.sizeMm = size.entry;
+        size.minSize = diameter ? kMinDiameterMm : kMinLengthMm;
+    }
+    if (diameter)
+        size.sizeMm *= kPi;
+    return size;
+}
+
+void PrintJob::printPage(PrintSurface& surface, const Mode& mode, const Size& size, double lengthTw)
+{
+    // The opening blank line is printed in points; everything after it in twips.
+    surface.setJobStart(static_cast<qint16>(ScaleMode::Points));
+    surface.print(QStringLiteral(" "));
+    surface.setJobStart(static_cast<qint16>(ScaleMode::Twips));
+    surface.setDrawWidth(1);
+    m_position.printY = 0;
+
+    bool nothingPrinted = true;
+    for (int set = 1; set <= kCircleSets; ++set) {
+        if (!m_model.circleEnabled(set))
+            continue;
+        const StripInputs inputs = stripInputs(set, lengthTw);
+        nothingPrinted = false;
+        printSet(surface, mode, inputs, m_model.check(Check::BW) == SettingsModel::kChecked,
+            m_model.check(Check::WB) == SettingsModel::kChecked);
+
+        surface.setCurrentX(kCaptionLeft);
+        surface.setCurrentY(static_cast<float>(add(m_position.printY, kCaptionDrop)));
+        surface.setForeColor(kBlack);
+        surface.setFontSize(kCaptionFontSize);
+        surface.print(caption(mode, size, inputs));
+        m_position.printY = add(m_position.printY, kSetGap);
+    }
+    if (!nothingPrinted)
+        surface.endDoc();
+}
+
+StripInputs PrintJob::stripInputs(int set, double lengthTw) const
+{
+    StripInputs inputs;
+    inputs.lengthTw = lengthTw;
+    inputs.smallestMark = m_model.smallestMark();
+    inputs.topLayout = m_model.checkTop(set) == SettingsModel::kChecked;
+    inputs.smallMark = m_model.slider(Slider::SmallMark, set);
+    inputs.fiveMark = m_model.slider(Slider::FiveMark, set);
+    inputs.tenMark = m_model.slider(Slider::TenMark, set);
+    const qint16 circleWidth = numeric::checkedInt16(m_model.slider(Slider::CircleWidth, set));
+    inputs.heightSmall = circleWidth;
+    inputs.heightFive = numeric::checkedInt16(2 * static_cast<qint64>(circleWidth));
+    inputs.heightTen = numeric::toInt16(2.5 * circleWidth);
+    inputs.fontSize = numeric::checkedInt16(m_model.slider(Slider::Font, set));
+    return inputs;
+}
+
+void PrintJob::printSet(
+    PrintSurface& surface, const Mode& mode, const StripInputs& set, bool blackOnWhite, bool whiteOnBlack)
+{
+    StripInputs strip = set;
+    if (blackOnWhite) {
+        m_position.printX = kStripLeft;
+        m_position.printY = add(m_position.printY, kRowStep);
+        strip.markColor = kBlack;
+        surface.setForeColor(strip.markColor);
+        mode.draw(surface, m_position, strip, mode.numbers);
+    }
+    if (whiteOnBlack) {
+        m_position.printX = kStripLeft;
+        m_position.printY = add(m_position.printY, kRowStep);
+        strip.markColor = kWhite;
+        surface.setForeColor(strip.markColor);
+        // Drawn with whatever pen the previous strip or card left.
+        surface.line(LineFlags::FilledBox, static_cast<float>(m_position.printX),
+            static_cast<float>(m_position.printY), static_cast<float>(set.lengthTw), kBlackBoxHeight, kBlack);
+        mode.draw(surface, m_position, strip, mode.numbers);
+    }
+    if (whiteOnBlack) {
+        surface.setDrawWidth(numeric::checkedInt16(set.tenMark));
+        m_position.printX = kFirstCardLeft;
+        m_position.printY = add(m_position.printY, kRowStep);
+        printCard(surface, mode.cardText, kWhite, kBlack);
+    }
+    if (blackOnWhite) {
+        m_position.printX = add(m_position.printX, kCardStep);
+        // Beside the white-on-black card when there is one, otherwise in a row of its own.
+        if (!whiteOnBlack)
+            m_position.printY = add(m_position.printY, kRowStep);
+        printCard(surface, mode.cardText, kBlack, kWhite);
+    }
+}
+
+void PrintJob::printCard(PrintSurface& surface, const QString& text, Rgb ink, Rgb paper)
+{
+    const auto x = static_cast<float>(m_position.printX);
+    const auto y = static_cast<float>(m_position.printY);
+    surface.setForeColor(ink);
+    surface.line(LineFlags::FilledBox, x, y, kCardSize, kCardSize, paper);
+    surface.line(LineFlags::Stroke, x + kCardHalf, y + kCardHalf, 0, kCardHalf, ink);
+    surface.setCurrentX(static_cast<float>(add(m_position.printX, kCardTextIndent)));
+    surface.setCurrentY(y);
+    surface.print(text);
+}
+
+QString PrintJob::caption(const Mode& mode, const Size& size, const StripInputs& inputs) const
+{
+    const QString dash = QStringLiteral("-");
+    const QString degree = QStringLiteral("\u00B0");
+    const double length = size.inches ? size.sizeMm / kMmPerInch : size.sizeMm;
+    QString text = mode.circleLabel + QStringLiteral(" Circle length = ") + numeric::generalForm(length)
+        + QLatin1Char(' ') + size.units;
+    if (mode.graduation == Graduation::Degrees) {
+        text += QStringLiteral(", Smallest mark = ") + numeric::generalForm(inputs.smallestMark) + degree
+            + QStringLiteral(", Line (small, 5") + degree + QStringLiteral(", 10") + degree
+            + QStringLiteral(") Widths  = ");
+    } else {
+        text += QStringLiteral(", Line (10min, 30min, 1hr) Widths  = ");
+    }
+    text += QString::number(inputs.smallMark) + dash + QString::number(inputs.fiveMark) + dash
+        + QString::number(inputs.tenMark) + QStringLiteral(", Heights = ")
+        + QString::number(inputs.heightSmall) + dash + QString::number(inputs.heightFive) + dash
+        + QString::number(inputs.heightTen) + QStringLiteral(", Font size = ")
+        + QString::number(inputs.fontSize);
+    return text;
+}

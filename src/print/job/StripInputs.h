@@ -1,0 +1,22 @@
+#pragma once
+
+#include "print/surface/PrintSurface.h"
+
+#include <QtGlobal>
+
+/// Everything one strip's graduation needs besides its position: length (twips) and ink, the
+/// finest graduation (degrees), the layout, and the circle set's pen widths (dots), mark heights
+/// (twips) and font size (points).
+struct StripInputs {
+    double lengthTw = 0;
+    Rgb markColor = kBlack;
+    double smallestMark = 1;
+    bool topLayout = true; ///< marks hang from the row top; otherwise they stand on a bottom line
+    qint32 smallMark = 1;
+    qint32 fiveMark = 1;
+    qint32 tenMark = 1;
+    qint16 heightSmall = 0;
+    qint16 heightFive = 0;
+    qint16 heightTen = 0;
+    qint16 fontSize = 10;
+};
