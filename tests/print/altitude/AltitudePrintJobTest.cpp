@@ -1,0 +1,336 @@
+#include "print/altitude/AltitudePrintJob.h"
+#include "PageQuery.h"
+#include "ScriptedJobHost.h"
+#include "settings/SettingsModel.h"
+
+#include <QLocale>
+#include <gtest/gtest.h>
+
+using namespace pagequery;
+
+namespace {
+
+constexpr qint32 kA4 = 11906;
+constexpr qint32 kA4Landscape = 16838;
+const QString kNotNumeric = QStringLiteral("Must be numeric.");
+
+/// A window's worth of state around one altitude job: settings at their defaults (3-inch
+/// diameter, 1 degree, black on white, circle set 1), a scripted printer and the page position.
+struct Rig {
+    explicit Rig(qint32 pageWidth = kA4Landscape)
+        : host(model, pageWidth)
+    { }
+    void entry(const QString& text, Option unit = Option::Altmm, Option sense = Option::AltDia)
+    {
+        model.setText(SizeText::Altitude, text);
+        model.setOption(unit, true);
+        model.setOption(sense, true);
+    }
+    void run() { AltitudePrintJob(model, host, position).run(); }
+    const QString& status() const { return model.status().text(); }
+    quint32 colour() const { return model.status().color(); }
+    QString caption() const { return texts(host.deliveredPage()).back().text; }
+
+    SettingsModel model;
+    ScriptedJobHost host;
+    PagePosition position;
+};
+
+} // namespace
+
+TEST(AltitudePrintJob, EmptyEntryEndsAtOnceButBlanksAreText)
+{
+    Rig rig;
+    rig.model.status().show(StatusLine::kErrorColor, QStringLiteral("earlier"));
+    rig.entry(QString());
+    rig.run();
+    EXPECT_EQ(rig.host.dialogs(), 0);
+    EXPECT_EQ(rig.status(), QStringLiteral("earlier"));
+
+    rig.entry(QStringLiteral("   "));
+    rig.run();
+    EXPECT_EQ(rig.host.dialogs(), 1);
+    EXPECT_EQ(rig.status(), kNotNumeric);
+    EXPECT_EQ(rig.colour(), StatusLine::kErrorColor);
+    EXPECT_EQ(rig.host.focus(), std::vector<SizeText> { SizeText::Altitude });
+}
+
+TEST(AltitudePrintJob, EntryIsConvertedBeforeTheProgressIsShown)
+{
+    for (const char* text : { "abc", "nan", "inf", "1e400", "3 mm", "0x10" }) {
+        Rig rig;
+        rig.entry(QString::fromLatin1(text));
+        rig.run();
+        SCOPED_TRACE(text);
+        EXPECT_EQ(rig.host.dialogs(), 1);
+        EXPECT_EQ(rig.status(), kNotNumeric);
+        EXPECT_EQ(rig.host.eventRounds(), 0); // "Printing altitude..." never appeared
+        EXPECT_EQ(rig.host.surface(), nullptr);
+    }
+
+    Rig rig;
+    rig.entry(QStringLiteral("80"));
+    rig.run();
+    EXPECT_EQ(rig.host.eventRounds(), 1);
+    EXPECT_EQ(rig.host.statusAtEvents(), QStringLiteral("Printing altitude..."));
+    EXPECT_EQ(rig.host.colourAtEvents(), StatusLine::kStatusColor);
+    // Success clears the text and keeps the progress colour.
+    EXPECT_EQ(rig.status(), QString());
+    EXPECT_EQ(rig.colour(), StatusLine::kStatusColor);
+    EXPECT_EQ(rig.host.focus(), std::vector<SizeText> { SizeText::Altitude });
+}
+
+TEST(AltitudePrintJob, CancelledOrMissingPrinterPrintsNothing)
+{
+    Rig cancelled;
+    cancelled.model.status().show(StatusLine::kErrorColor, QStringLiteral("earlier"));
+    cancelled.host.cancelDialog();
+    cancelled.entry(QStringLiteral("abc"));
+    cancelled.run();
+    EXPECT_EQ(cancelled.status(), QStringLiteral("earlier"));
+    EXPECT_EQ(cancelled.colour(), StatusLine::kErrorColor);
+    EXPECT_EQ(cancelled.host.surface(), nullptr);
+    EXPECT_TRUE(cancelled.host.focus().empty());
+
+    Rig none;
+    none.host.failSelection(QStringLiteral("No printer is installed"));
+    none.run();
+    EXPECT_EQ(none.status(), QStringLiteral("Cannot select a printer: No printer is installed"));
+    EXPECT_EQ(none.colour(), StatusLine::kErrorColor);
+    EXPECT_EQ(none.host.surface(), nullptr);
+}
+
+TEST(AltitudePrintJob, MinimumAppliesToTheEntryAsTyped)
+{
+    struct Case {
+        const char* text;
+        Option unit;
+        Option sense;
+        const char* refusal; // nullptr: printed
+    };
+    const Case cases[] = {
+        { "59.9", Option::Altmm, Option::AltDia, "Altitude size must be at least 60 mm" },
+        { "60", Option::Altmm, Option::AltDia, nullptr },
+        { "199.9", Option::Altmm, Option::AltLen, "Altitude size must be at least 200 mm" },
+        { "-5", Option::Altmm, Option::AltDia, "Altitude size must be at least 60 mm" },
+        { "6.9", Option::Altin, Option::AltLen, "Altitude size must be at least 7 inches" },
+        { "1.9", Option::Altin, Option::AltDia, "Altitude size must be at least 2 inches" },
+        // A 6.28-inch strip, below the 7 inches a length needs, but the minimum is a diameter's.
+        { "2", Option::Altin, Option::AltDia, nullptr },
+    };
+    for (const Case& c : cases) {
+        Rig rig;
+        rig.entry(QString::fromLatin1(c.text), c.unit, c.sense);
+        rig.run();
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(rig.host.focus(), std::vector<SizeText> { SizeText::Altitude });
+        if (c.refusal) {
+            EXPECT_EQ(rig.status(), QString::fromLatin1(c.refusal));
+            EXPECT_EQ(rig.colour(), StatusLine::kErrorColor);
+            EXPECT_TRUE(!rig.host.surface() || rig.host.surface()->page().ops.empty());
+        } else {
+            EXPECT_EQ(rig.status(), QString());
+            EXPECT_EQ(rig.host.surface()->endedPages().size(), 1u);
+        }
+    }
+}
+
+TEST(AltitudePrintJob, StripMustFitThePageWidth)
+{
+    Rig mm(kA4);
+    mm.entry(QStringLiteral("80")); // 251.2 mm
+    mm.run();
+    EXPECT_EQ(mm.status(), QStringLiteral("Altitude max. length is 210.0 mm for current page width."));
+    EXPECT_EQ(mm.colour(), StatusLine::kErrorColor);
+    EXPECT_EQ(mm.host.focus(), std::vector<SizeText> { SizeText::Altitude });
+    EXPECT_TRUE(mm.host.surface()->page().ops.empty());
+
+    Rig inches(kA4);
+    inches.entry(QStringLiteral("3"), Option::Altin); // 13566.5 twips
+    inches.run();
+    EXPECT_EQ(inches.status(), QStringLiteral("Altitude max. length is 8.3 inches for current page width."));
+
+    Rig wide(kA4Landscape);
+    wide.entry(QStringLiteral("3"), Option::Altin);
+    wide.run();
+    EXPECT_EQ(wide.status(), QString());
+    EXPECT_TRUE(wide.caption().startsWith(QStringLiteral("Altitude Circle length = 9.42 inches, ")));
+
+    Rig exact(11340); // 200 mm to the twip
+    exact.entry(QStringLiteral("200"), Option::Altmm, Option::AltLen);
+    exact.run();
+    EXPECT_EQ(exact.status(), QString());
+
+    Rig huge(kA4);
+    huge.entry(QStringLiteral("1e308"));
+    huge.run();
+    EXPECT_EQ(huge.status(), QStringLiteral("Altitude max. length is 210.0 mm for current page width."));
+}
+
+TEST(AltitudePrintJob, CaptionRecordsTheParametersUsed)
+{
+    Rig rig;
+    rig.entry(QStringLiteral("80"));
+    rig.run();
+    EXPECT_EQ(rig.caption(),
+        QStringLiteral(
+            "Altitude Circle length = 251.2 mm, Smallest mark = 1\u00B0, Line (small, 5\u00B0, 10\u00B0) "
+            "Widths  = 2-3-3, Heights = 100-200-250, Font size = 10"));
+
+    const std::pair<int, const char*> heights[]
+        = { { 101, "101-202-252" }, { 103, "103-206-258" }, { 51, "51-102-128" }, { 53, "53-106-132" } };
+    for (const auto& [circleWidth, expected] : heights) {
+        Rig set;
+        set.entry(QStringLiteral("80"));
+        set.model.setOption(Option::FiveDeg, true);
+        set.model.setSlider(Slider::CircleWidth, 1, circleWidth);
+        set.run();
+        EXPECT_TRUE(set.caption().contains(QStringLiteral("Smallest mark = 5\u00B0, ")));
+        EXPECT_TRUE(
+            set.caption().contains(QStringLiteral(", Heights = ") + QString::fromLatin1(expected) + ","))
+            << set.caption().toStdString();
+    }
+}
+
+TEST(AltitudePrintJob, EntryFollowsTheLocaleNumberForm)
+{
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    Rig rig;
+    rig.entry(QStringLiteral("250,5"), Option::Altmm, Option::AltLen);
+    rig.run();
+    QLocale::setDefault(previous);
+    EXPECT_EQ(rig.status(), QString());
+    EXPECT_TRUE(rig.caption().startsWith(QStringLiteral("Altitude Circle length = 250,5 mm, ")));
+}
+
+TEST(AltitudePrintJob, OneStyleRowsAndCard)
+{
+    Rig rig; // black on white only, scale on top, CircleWidth 100
+    rig.entry(QStringLiteral("80"));
+    rig.run();
+    const Page& page = rig.host.deliveredPage();
+    EXPECT_EQ(strokes(page, 250).front().y, 750.0);
+    const auto cards = boxes(page);
+    ASSERT_EQ(cards.size(), 1u);
+    EXPECT_EQ(cards[0].x, 1100.0);
+    EXPECT_EQ(cards[0].y, 1750.0); // 1500 + HeightTen
+    EXPECT_EQ(cards[0].colour, kWhite);
+    const PageOp card = text(page, QStringLiteral("Alt."));
+    EXPECT_EQ(card.x, 1120.0);
+    EXPECT_EQ(card.y, 1750.0);
+    EXPECT_EQ(card.colour, kBlack);
+    const PageOp caption = texts(page).back();
+    EXPECT_EQ(caption.x, 2200.0);
+    EXPECT_EQ(caption.y, 2000.0);
+    EXPECT_EQ(caption.fontPoints, 10.0);
+    EXPECT_EQ(rig.position.printY, 2250);
+
+    Rig white; // white on black only, in the bottom layout
+    white.entry(QStringLiteral("80"));
+    white.model.setCheck(Check::WB, SettingsModel::kChecked);
+    white.model.setCheck(Check::BW, SettingsModel::kUnchecked);
+    white.model.setCheckTop(1, SettingsModel::kUnchecked);
+    white.run();
+    const auto whiteBoxes = boxes(white.host.deliveredPage());
+    ASSERT_EQ(whiteBoxes.size(), 2u);
+    EXPECT_EQ(whiteBoxes[0].x, 100.0);
+    EXPECT_EQ(whiteBoxes[0].y, 750.0);
+    EXPECT_NEAR(whiteBoxes[0].dx, 14243.04, 1e-2);
+    EXPECT_EQ(whiteBoxes[0].dy, 600.0);
+    EXPECT_EQ(whiteBoxes[0].penDots, 1); // the first strip of the job: the opening pen
+    EXPECT_EQ(whiteBoxes[1].x, 1000.0);
+    EXPECT_EQ(whiteBoxes[1].y, 1500.0);
+    EXPECT_EQ(whiteBoxes[1].colour, kBlack);
+    EXPECT_EQ(white.position.printY, 2000);
+}
+
+TEST(AltitudePrintJob, TwoSetsInBothStylesGoDownThePage)
+{
+    Rig rig;
+    rig.entry(QStringLiteral("80"));
+    rig.model.setCheck(Check::WB, SettingsModel::kChecked);
+    rig.model.setSetCheck(3, SettingsModel::kChecked);
+    rig.model.setCheckTop(3, SettingsModel::kUnchecked); // set 3 in the bottom layout
+    rig.run();
+    const Page& page = rig.host.deliveredPage();
+
+    const auto allBoxes = boxes(page);
+    ASSERT_EQ(allBoxes.size(), 6u);
+    // Set 1 from 0, top layout: black box at 1500 + 250, both cards at 2250 + 500.
+    EXPECT_EQ(allBoxes[0].y, 1750.0);
+    EXPECT_EQ(allBoxes[0].penDots, 3); // whatever the strip before left: its TenMark
+    EXPECT_EQ(allBoxes[1].x, 1000.0);
+    EXPECT_EQ(allBoxes[1].y, 2750.0);
+    EXPECT_EQ(allBoxes[2].x, 2000.0);
+    EXPECT_EQ(allBoxes[2].y, 2750.0);
+    // Set 3 from 3250, bottom layout: numbers of its first strip at 4000, box at 4750, cards at 5500.
+    EXPECT_EQ(allBoxes[3].y, 4750.0);
+    EXPECT_EQ(allBoxes[4].y, 5500.0);
+    EXPECT_EQ(allBoxes[5].x, 2000.0);
+    EXPECT_EQ(allBoxes[5].y, 5500.0);
+
+    const auto allTexts = texts(page);
+    const auto captions
+        = select(page, [](const PageOp& op) { return op.text.startsWith(QStringLiteral("Altitude")); });
+    ASSERT_EQ(captions.size(), 2u);
+    EXPECT_EQ(captions[0].y, 3000.0);
+    EXPECT_EQ(captions[1].y, 5750.0);
+    EXPECT_TRUE(captions[1].text.contains(QStringLiteral("Widths  = 3-4-4")));
+    const auto numbersOfSet3
+        = select(page, [](const PageOp& op) { return op.kind == PageOp::Kind::Text && op.y == 4000.0; });
+    EXPECT_EQ(numbersOfSet3.size(), 37u);
+    EXPECT_EQ(rig.position.printY, 6000);
+    EXPECT_EQ(allTexts.size(), 1 + 4 * 37 + 4 + 2u);
+}
+
+TEST(AltitudePrintJob, NoEnabledSetLeavesTheDocumentUnended)
+{
+    Rig rig;
+    rig.entry(QStringLiteral("80"));
+    rig.model.setSetCheck(1, SettingsModel::kUnchecked);
+    rig.run();
+    EXPECT_TRUE(rig.host.surface()->endedPages().empty());
+    EXPECT_EQ(rig.host.surface()->page().ops.size(), 1u); // the opening blank line only
+    EXPECT_EQ(rig.status(), QString());
+    EXPECT_EQ(rig.colour(), StatusLine::kStatusColor);
+    EXPECT_EQ(rig.host.focus(), std::vector<SizeText> { SizeText::Altitude });
+}
+
+TEST(AltitudePrintJob, PrinterFailureAbandonsTheWholeDocument)
+{
+    for (int failAt : { 1, 200, 475 }) { // the opening line, a mark, the caption
+        Rig rig;
+        rig.entry(QStringLiteral("80"));
+        rig.host.failAtDrawing(failAt);
+        rig.run();
+        SCOPED_TRACE(failAt);
+        EXPECT_EQ(rig.status(), QStringLiteral("Print function error."));
+        EXPECT_EQ(rig.colour(), StatusLine::kErrorColor);
+        EXPECT_EQ(rig.host.surface()->state(), RecordingSurface::DocumentState::Killed);
+        EXPECT_TRUE(rig.host.surface()->endedPages().empty());
+        EXPECT_TRUE(rig.host.focus().empty());
+    }
+}
+
+TEST(AltitudePrintJob, NumbersWithTheRealFont)
+{
+    Rig rig;
+    rig.host.setMetrics(std::make_shared<FontTextMetrics>());
+    rig.entry(QStringLiteral("80"));
+    rig.model.setCheckTop(1, SettingsModel::kUnchecked);
+    rig.run();
+    const Page& page = rig.host.deliveredPage();
+    // Arial 10 pt (Liberation Sans): a digit is 111.22 twips wide, a line 223.45 high.
+    const auto numbers
+        = select(page, [](const PageOp& op) { return op.kind == PageOp::Kind::Text && op.y == 750.0; });
+    ASSERT_EQ(numbers.size(), 37u);
+    EXPECT_EQ(numbers[0].x, 64.0);
+    EXPECT_EQ(numbers[1].x, 334.0);
+    EXPECT_EQ(numbers[36].x, 14207.0);
+    const auto longMarks = select(page,
+        [](const PageOp& op) { return op.kind == PageOp::Kind::Stroke && op.dy == 250 && op.y < 1500; });
+    ASSERT_EQ(longMarks.size(), 37u);
+    for (const PageOp& op : longMarks)
+        EXPECT_EQ(op.y + op.dy, 750 + 223 + 250);
+}

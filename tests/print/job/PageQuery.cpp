@@ -1,0 +1,53 @@
+#include "PageQuery.h"
+
+#include <gtest/gtest.h>
+
+namespace pagequery {
+
+std::vector<PageOp> select(const Page& page, const std::function<bool(const PageOp&)>& keep)
+{
+    std::vector<PageOp> result;
+    for (const PageOp& op : page.ops) {
+        if (keep(op))
+            result.push_back(op);
+    }
+    return result;
+}
+
+std::vector<PageOp> strokes(const Page& page, double length)
+{
+    return select(
+        page, [length](const PageOp& op) { return op.kind == PageOp::Kind::Stroke && op.dy == length; });
+}
+
+std::vector<PageOp> boxes(const Page& page)
+{
+    return select(page, [](const PageOp& op) { return op.kind == PageOp::Kind::FilledBox; });
+}
+
+std::vector<PageOp> texts(const Page& page)
+{
+    return select(page, [](const PageOp& op) { return op.kind == PageOp::Kind::Text; });
+}
+
+QStringList numberTexts(const Page& page)
+{
+    QStringList result;
+    for (const PageOp& op : texts(page)) {
+        if (op.text.size() > 2 && op.text.endsWith(QLatin1Char(' ')))
+            result << op.text.trimmed();
+    }
+    return result;
+}
+
+PageOp text(const Page& page, const QString& wanted)
+{
+    for (const PageOp& op : page.ops) {
+        if (op.kind == PageOp::Kind::Text && op.text == wanted)
+            return op;
+    }
+    ADD_FAILURE() << "no text " << wanted.toStdString();
+    return PageOp();
+}
+
+} // namespace pagequery

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "print/surface/Page.h"
+
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+/// Small filters over a recorded page, so tests state what they look for.
+namespace pagequery {
+
+std::vector<PageOp> select(const Page& page, const std::function<bool(const PageOp&)>& keep);
+std::vector<PageOp> strokes(const Page& page, double length);
+std::vector<PageOp> boxes(const Page& page);
+std::vector<PageOp> texts(const Page& page);
+/// The texts that are numbers printed as 16-bit items (" 80 "), with their blanks removed.
+QStringList numberTexts(const Page& page);
+/// The first text op whose text is exactly this; fails the test when there is none.
+PageOp text(const Page& page, const QString& wanted);
+
+} // namespace pagequery
