@@ -2,11 +2,13 @@
 
 #include "common/RuntimeError.h"
 
+#include <cmath>
+#include <limits>
+
 RecordingSurface::RecordingSurface(qint32 widthTwips, std::shared_ptr<const TextMetrics> metrics)
     : m_width(widthTwips)
     , m_metrics(std::move(metrics))
-{
-}
+{ }
 
 qint32 RecordingSurface::width()
 {
@@ -25,14 +27,24 @@ double RecordingSurface::unit() const
     return m_scale == ScaleMode::Points ? kTwipsPerPoint : 1.0;
 }
 
+double RecordingSurface::toTwips(float value) const
+{
+    // A page coordinate is a 32-bit twip value on the device; nan and inf would reach the
+    // printer as garbage.
+    const double twips = value * unit();
+    if (!std::isfinite(twips) || std::fabs(twips) > std::numeric_limits<qint32>::max())
+        throw RuntimeError::overflow();
+    return twips;
+}
+
 void RecordingSurface::setCurrentX(float x)
 {
-    m_currentX = x * unit();
+    m_currentX = toTwips(x);
 }
 
 void RecordingSurface::setCurrentY(float y)
 {
-    m_currentY = y * unit();
+    m_currentY = toTwips(y);
 }
 
 float RecordingSurface::currentX() const
@@ -115,13 +127,13 @@ void RecordingSurface::line(LineFlags flags, float x1, float y1, float dx, float
 {
     if (flags != LineFlags::Stroke && flags != LineFlags::FilledBox)
         throw RuntimeError::invalidPropertyValue();
-    open();
     PageOp op;
     op.kind = flags == LineFlags::Stroke ? PageOp::Kind::Stroke : PageOp::Kind::FilledBox;
-    op.x = x1 * unit();
-    op.y = y1 * unit();
-    op.dx = dx * unit();
-    op.dy = dy * unit();
+    op.x = toTwips(x1);
+    op.y = toTwips(y1);
+    op.dx = toTwips(dx);
+    op.dy = toTwips(dy);
+    open();
     op.colour = colour & 0xFFFFFF;
     op.penDots = m_drawWidth;
     m_page.ops.push_back(op);
@@ -143,5 +155,4 @@ void RecordingSurface::killDoc()
 }
 
 void RecordingSurface::deliver(const Page&)
-{
-}
+{ }

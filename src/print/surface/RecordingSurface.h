@@ -51,6 +51,7 @@ protected:
 
 private:
     double unit() const; // twips per unit of the current scale
+    double toTwips(float value) const;
     void open();
 
     qint32 m_width;

@@ -1,7 +1,8 @@
-#include "common/RuntimeError.h"
 #include "print/surface/RecordingSurface.h"
+#include "common/RuntimeError.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 RecordingSurface makeSurface()
@@ -69,4 +70,23 @@ TEST(RecordingSurface, RefusesNonsenseSettings)
     EXPECT_THROW(s.setDrawWidth(0), RuntimeError);
     EXPECT_THROW(s.setFontSize(0), RuntimeError);
     EXPECT_THROW(s.line(static_cast<LineFlags>(7), 0, 0, 1, 1, kBlack), RuntimeError);
+}
+
+TEST(RecordingSurface, CoordinatesOffAnyPageAreOverflows)
+{
+    RecordingSurface s = makeSurface();
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    EXPECT_THROW(s.line(LineFlags::Stroke, 100, nan, 0, 10, kBlack), RuntimeError);
+    EXPECT_THROW(s.line(LineFlags::FilledBox, 100, 100, -inf, 10, kBlack), RuntimeError);
+    EXPECT_THROW(s.setCurrentY(inf), RuntimeError);
+    s.setJobStart(2);
+    s.setCurrentX(1e8f); // two thousand million twips: still a page coordinate
+    try {
+        s.setCurrentX(2e8f);
+        ADD_FAILURE() << "four thousand million twips accepted";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), 6);
+    }
+    EXPECT_EQ(s.state(), RecordingSurface::DocumentState::NotStarted) << "a refused line opens nothing";
 }

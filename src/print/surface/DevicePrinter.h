@@ -1,0 +1,31 @@
+#pragma once
+
+#include "print/surface/Printer.h"
+
+#include <memory>
+
+class QPrinter;
+
+/// A printer of this machine that prints through a QPrinter. Keeps the orientation and copies the
+/// print dialog sets (codes of printer_codes) and gives every document a QPrinter of its own.
+class DevicePrinter : public Printer {
+public:
+    qint16 orientation() const override { return m_orientation; }
+    /// 1 portrait or 2 landscape; anything else is refused with RuntimeError 380.
+    void setOrientation(qint16 orientation) override;
+    qint16 copies() const override { return m_copies; }
+    /// At least one; anything else is refused with RuntimeError 380.
+    void setCopies(qint16 copies) override;
+
+    /// Throws RuntimeError when the printer can't be reached.
+    std::unique_ptr<PrintSurface> openSurface() override;
+
+protected:
+    DevicePrinter() = default;
+    /// A new QPrinter for one document: device, paper, output and the subclass's own properties.
+    virtual std::unique_ptr<QPrinter> createPrinter() const = 0;
+
+private:
+    qint16 m_orientation = printer_codes::kPortrait;
+    qint16 m_copies = 1;
+};

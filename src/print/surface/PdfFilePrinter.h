@@ -1,0 +1,36 @@
+#pragma once
+
+#include "print/surface/DevicePrinter.h"
+
+#include <QPageSize>
+#include <QString>
+
+/// The built-in printer that writes the page to a PDF file, on the paper of the user's locale.
+/// The print dialog's own print-to-file entry has the same name: to the program they are one
+/// printer.
+class PdfFilePrinter : public DevicePrinter {
+public:
+    static constexpr auto kDeviceName = "Print to File (PDF)";
+
+    QString deviceName() const override;
+    QString driverName() const override;
+    QString port() const override;
+
+    /// A file has no sides: always simplex, and setting it changes nothing.
+    qint16 duplex() const override;
+    void setDuplex(qint16 duplex) override;
+
+    /// The file of the next document; an empty name goes back to the default file.
+    void setOutputFileName(const QString& fileName) override;
+    QString outputFileName() const;
+    /// "vennaros.pdf" in the user's documents folder (the home folder when there is none).
+    static QString defaultOutputFileName();
+    /// Letter where the locale measures in US units, A4 elsewhere.
+    static QPageSize::PageSizeId localePageSize();
+
+protected:
+    std::unique_ptr<QPrinter> createPrinter() const override;
+
+private:
+    QString m_fileName;
+};

@@ -1,0 +1,208 @@
+#include "print/surface/PrinterSurface.h"
+#include "common/RuntimeError.h"
+#include "print/surface/PageRenderer.h"
+#include "print/surface/PdfFilePrinter.h"
+#include "support/PdfReadback.h"
+
+#include <QFile>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using pdfreadback::PdfPage;
+
+namespace {
+
+// Geometry comes back from the PDF within float noise and the font's ascent rounded to 1/1000 em
+// (0.05 twip at 10 pt); 0.5 twip still fails anything off by one 1200 dpi device dot (1.2 twips).
+constexpr double kTolerance = 0.5;
+constexpr double kDot = PageRenderer::kTwipsPerDot;
+
+std::unique_ptr<QPrinter> pdfPrinter(QPageSize::PageSizeId size, QPageLayout::Orientation orientation)
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setPageSize(QPageSize(size));
+    printer->setPageOrientation(orientation);
+    return printer;
+}
+
+class PdfSurface : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_file = m_dir.filePath(QStringLiteral("page.pdf"));
+        m_printer.setOutputFileName(m_file);
+    }
+
+    QTemporaryDir m_dir;
+    QString m_file;
+    PdfFilePrinter m_printer;
+};
+
+} // namespace
+
+TEST(PrinterSurfaceWidth, IsTheDefinedPaperWidthAcrossTheOrientedPage)
+{
+    EXPECT_EQ(PrinterSurface(pdfPrinter(QPageSize::A4, QPageLayout::Portrait)).width(), 11906);
+    EXPECT_EQ(PrinterSurface(pdfPrinter(QPageSize::Letter, QPageLayout::Portrait)).width(), 12240);
+    EXPECT_EQ(PrinterSurface(pdfPrinter(QPageSize::A4, QPageLayout::Landscape)).width(), 16838);
+    EXPECT_EQ(PrinterSurface(pdfPrinter(QPageSize::Legal, QPageLayout::Landscape)).width(), 20160);
+}
+
+TEST_F(PdfSurface, StrokesAreWholeDotsWideAndExactlyAsLongAsDrawn)
+{
+    auto surface = m_printer.openSurface();
+    for (qint16 dots = 1; dots <= 5; ++dots) {
+        surface->setDrawWidth(dots);
+        surface->line(LineFlags::Stroke, 1000.5f + 100 * dots, 2000, 0, 250, kBlack);
+    }
+    surface->line(LineFlags::Stroke, 3000, 4000, -1500, 0, kBlack); // leftwards, horizontal
+    surface->endDoc();
+
+    const PdfPage page = pdfreadback::readPdfPage(m_file);
+    EXPECT_EQ(page.pageCount, 1);
+    ASSERT_EQ(page.segments.size(), 6u);
+    for (int dots = 1; dots <= 5; ++dots) {
+        const auto& s = page.segments[dots - 1];
+        EXPECT_NEAR(s.x1, 1000.5 + 100 * dots, kTolerance);
+        EXPECT_NEAR(s.x2, s.x1, kTolerance);
+        EXPECT_NEAR(s.y1, 2000, kTolerance);
+        EXPECT_NEAR(s.y2, 2250, kTolerance);
+        EXPECT_NEAR(s.width, dots * kDot, 0.05) << dots << " dots";
+        EXPECT_EQ(s.cap, 0) << "a square cap would lengthen the mark";
+        EXPECT_EQ(s.colour, 0);
+    }
+    EXPECT_NEAR(page.segments[5].x1, 3000, kTolerance);
+    EXPECT_NEAR(page.segments[5].x2, 1500, kTolerance);
+    EXPECT_NEAR(page.segments[5].y2, 4000, kTolerance);
+}
+
+TEST_F(PdfSurface, BoxesAreFilledAndEdgedInTheirColourWithThePenInEffect)
+{
+    auto surface = m_printer.openSurface();
+    surface->setDrawWidth(3);
+    surface->line(LineFlags::FilledBox, 100, 750, 8000, 600, kBlack);
+    // Corners given the other way round, in a colour whose red and blue differ.
+    surface->setDrawWidth(1);
+    surface->line(LineFlags::FilledBox, 2500, 3000, -500, -500, 0x336699);
+    surface->endDoc();
+
+    const PdfPage page = pdfreadback::readPdfPage(m_file);
+    ASSERT_EQ(page.boxes.size(), 2u);
+    const auto& black = page.boxes[0];
+    EXPECT_NEAR(black.left, 100, kTolerance);
+    EXPECT_NEAR(black.top, 750, kTolerance);
+    EXPECT_NEAR(black.right, 8100, kTolerance);
+    EXPECT_NEAR(black.bottom, 1350, kTolerance);
+    EXPECT_TRUE(black.filled && black.stroked);
+    EXPECT_NEAR(black.strokeWidth, 3 * kDot, 0.05);
+    EXPECT_EQ(black.fillColour, 0);
+    EXPECT_EQ(black.strokeColour, 0);
+    EXPECT_EQ(black.join, 0) << "edged boxes keep square corners";
+
+    const auto& coloured = page.boxes[1];
+    EXPECT_NEAR(coloured.left, 2000, kTolerance);
+    EXPECT_NEAR(coloured.top, 2500, kTolerance);
+    EXPECT_NEAR(coloured.right, 2500, kTolerance);
+    EXPECT_NEAR(coloured.bottom, 3000, kTolerance);
+    EXPECT_EQ(coloured.fillColour, 0x336699);
+    EXPECT_EQ(coloured.strokeColour, 0x336699);
+}
+
+TEST_F(PdfSurface, TextStandsWithItsTopLeftAtTheCurrentPointInTheMeasuredFont)
+{
+    auto surface = m_printer.openSurface();
+    // The job's opening: a blank in points, then twips for the rest.
+    surface->setJobStart(2);
+    surface->setCurrentX(50);
+    surface->print(QStringLiteral(" "));
+    surface->setJobStart(1);
+    surface->setFontName(QStringLiteral("Arial"));
+    surface->setFontSize(10);
+    surface->setForeColor(kWhite);
+    surface->setCurrentX(1075.5f);
+    surface->setCurrentY(3000);
+    surface->print(qint16(350));
+    const double numberWidth = surface->textWidth(QStringLiteral(" 350 "));
+    surface->setForeColor(0x0000C0);
+    surface->setFontSize(7);
+    surface->setCurrentX(2200);
+    surface->setCurrentY(4250);
+    surface->print(QStringLiteral("Alt."));
+    const double captionWidth = surface->textWidth(QStringLiteral("Alt."));
+    EXPECT_TRUE(!QFile::exists(m_file)) << "nothing reaches the printer before the document is ended";
+    surface->endDoc();
+
+    const PdfPage page = pdfreadback::readPdfPage(m_file);
+    ASSERT_EQ(page.texts.size(), 3u);
+    EXPECT_EQ(page.texts[0].text, QStringLiteral(" "));
+    EXPECT_NEAR(page.texts[0].left, 50 * kTwipsPerPoint, kTolerance);
+    EXPECT_NEAR(page.texts[0].top, 0, kTolerance);
+
+    const auto& number = page.texts[1];
+    EXPECT_EQ(number.text, QStringLiteral(" 350 "));
+    EXPECT_NEAR(number.left, 1075.5, kTolerance);
+    EXPECT_NEAR(number.top, 3000, kTolerance);
+    EXPECT_NEAR(number.right - number.left, numberWidth, kTolerance) << "drawn as wide as measured";
+    EXPECT_NEAR(number.points, 10, 0.01);
+    EXPECT_EQ(number.colour, static_cast<qint64>(kWhite));
+    EXPECT_TRUE(number.font.contains(QStringLiteral("LiberationSans"))
+        || number.font.contains(QStringLiteral("Arial")))
+        << number.font.toStdString();
+
+    const auto& caption = page.texts[2];
+    EXPECT_EQ(caption.text, QStringLiteral("Alt."));
+    EXPECT_NEAR(caption.left, 2200, kTolerance);
+    EXPECT_NEAR(caption.top, 4250, kTolerance);
+    EXPECT_NEAR(caption.right - caption.left, captionWidth, kTolerance);
+    EXPECT_NEAR(caption.points, 7, 0.01);
+    EXPECT_EQ(caption.colour, 0x0000C0);
+}
+
+TEST_F(PdfSurface, LandscapePaperIsWiderThanHigh)
+{
+    m_printer.setOrientation(2);
+    auto surface = m_printer.openSurface();
+    EXPECT_EQ(surface->width(), 16838);
+    surface->line(LineFlags::Stroke, 0, 0, 16000, 0, kBlack);
+    surface->endDoc();
+    const PdfPage page = pdfreadback::readPdfPage(m_file);
+    EXPECT_GT(page.paperWidth, page.paperHeight);
+    ASSERT_EQ(page.segments.size(), 1u);
+    EXPECT_NEAR(page.segments[0].x2, 16000, kTolerance);
+}
+
+TEST_F(PdfSurface, AnAbandonedOrUnendedDocumentLeavesNoFile)
+{
+    {
+        auto surface = m_printer.openSurface();
+        surface->line(LineFlags::Stroke, 100, 100, 0, 100, kBlack);
+        surface->killDoc();
+        surface->endDoc(); // nothing open any more
+    }
+    EXPECT_FALSE(QFile::exists(m_file));
+    {
+        auto surface = m_printer.openSurface();
+        surface->print(QStringLiteral(" "));
+    }
+    EXPECT_FALSE(QFile::exists(m_file));
+}
+
+TEST_F(PdfSurface, AFileThatCannotBeWrittenIsAPrinterError)
+{
+    for (const QString& path : { m_dir.filePath(QStringLiteral("missing/folder/page.pdf")), m_dir.path() }) {
+        m_printer.setOutputFileName(path);
+        auto surface = m_printer.openSurface();
+        surface->line(LineFlags::Stroke, 100, 100, 0, 100, kBlack);
+        try {
+            surface->endDoc();
+            ADD_FAILURE() << "no error for " << path.toStdString();
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.number(), 482);
+        }
+        // The job abandons the document after the failure; that must not throw again.
+        EXPECT_NO_THROW(surface->killDoc());
+    }
+}

@@ -1,0 +1,76 @@
+#include "support/PdfReadback.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <stdexcept>
+
+namespace pdfreadback {
+
+namespace {
+
+constexpr double kTwipsPerPdfPoint = 20.0;
+constexpr int kTimeoutMs = 60000;
+
+[[noreturn]] void fail(const QString& message)
+{
+    throw std::runtime_error(message.toStdString());
+}
+
+QJsonObject runReader(const QString& path)
+{
+    QProcess reader;
+    reader.start(QStringLiteral(VENNAROS_PYTHON3), { QStringLiteral(VENNAROS_PDF_READBACK_SCRIPT), path });
+    if (!reader.waitForFinished(kTimeoutMs) || reader.exitStatus() != QProcess::NormalExit
+        || reader.exitCode() != 0) {
+        fail(QStringLiteral("reading %1 back failed: %2 %3")
+                 .arg(path, reader.errorString(), QString::fromUtf8(reader.readAllStandardError())));
+    }
+    QJsonParseError error;
+    const QJsonDocument json = QJsonDocument::fromJson(reader.readAllStandardOutput(), &error);
+    if (!json.isObject())
+        fail(QStringLiteral("reading %1 back gave no page: %2").arg(path, error.errorString()));
+    return json.object();
+}
+
+} // namespace
+
+PdfPage readPdfPage(const QString& path, double originX, double originY)
+{
+    const QJsonObject json = runReader(path);
+    const auto x = [originX](const QJsonValue& v) { return v.toDouble() * kTwipsPerPdfPoint - originX; };
+    const auto y = [originY](const QJsonValue& v) { return v.toDouble() * kTwipsPerPdfPoint - originY; };
+    const auto twips = [](const QJsonValue& v) { return v.toDouble() * kTwipsPerPdfPoint; };
+    const auto colour = [](const QJsonValue& v) { return static_cast<qint64>(v.toDouble(kNoColour)); };
+
+    PdfPage page;
+    page.pageCount = json[QStringLiteral("pages")].toInt();
+    page.paperWidth = twips(json[QStringLiteral("width")]);
+    page.paperHeight = twips(json[QStringLiteral("height")]);
+    page.otherPaths = json[QStringLiteral("otherPaths")].toInt();
+    for (const QJsonValue& v : json[QStringLiteral("lines")].toArray()) {
+        const QJsonObject o = v.toObject();
+        page.segments.push_back({ x(o[QStringLiteral("x1")]), y(o[QStringLiteral("y1")]),
+            x(o[QStringLiteral("x2")]), y(o[QStringLiteral("y2")]), twips(o[QStringLiteral("width")]),
+            colour(o[QStringLiteral("colour")]), o[QStringLiteral("cap")].toInt() });
+    }
+    for (const QJsonValue& v : json[QStringLiteral("rects")].toArray()) {
+        const QJsonObject o = v.toObject();
+        page.boxes.push_back({ x(o[QStringLiteral("left")]), y(o[QStringLiteral("top")]),
+            x(o[QStringLiteral("right")]), y(o[QStringLiteral("bottom")]),
+            o[QStringLiteral("filled")].toBool(), o[QStringLiteral("stroked")].toBool(),
+            twips(o[QStringLiteral("width")]), colour(o[QStringLiteral("fillColour")]),
+            colour(o[QStringLiteral("strokeColour")]), o[QStringLiteral("join")].toInt() });
+    }
+    for (const QJsonValue& v : json[QStringLiteral("texts")].toArray()) {
+        const QJsonObject o = v.toObject();
+        page.texts.push_back({ o[QStringLiteral("text")].toString(), x(o[QStringLiteral("left")]),
+            x(o[QStringLiteral("right")]), y(o[QStringLiteral("top")]), y(o[QStringLiteral("baseline")]),
+            o[QStringLiteral("points")].toDouble(), o[QStringLiteral("font")].toString(),
+            colour(o[QStringLiteral("colour")]) });
+    }
+    return page;
+}
+
+} // namespace pdfreadback
