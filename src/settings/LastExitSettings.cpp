@@ -1,0 +1,149 @@
+#include "settings/LastExitSettings.h"
+
+#include "common/Numeric.h"
+#include "settings/SettingField.h"
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+namespace {
+
+struct StoreKey {
+    QString key;
+    SettingField field;
+};
+
+const QString kFormTop = QStringLiteral("Form Top");
+const QString kFormLeft = QStringLiteral("Form Left");
+
+// Reset reads in this order and Exit writes in it (with the window edges before the last key); the
+// order matters because every value runs its control's handling as it goes in.
+const std::vector<StoreKey>& storeKeys()
+{
+    static const std::vector<StoreKey> keys = [] {
+        std::vector<StoreKey> list {
+            { QStringLiteral("1 Deg"), SettingField::option(Option::OneDeg) },
+            { QStringLiteral("5 Deg"), SettingField::option(Option::FiveDeg) },
+            { QStringLiteral("BW Ck"), SettingField::check(Check::BW) },
+            { QStringLiteral("WB Ck"), SettingField::check(Check::WB) },
+            { QStringLiteral("Alt Tx"), SettingField::text(SizeText::Altitude) },
+            { QStringLiteral("Az Tx"), SettingField::text(SizeText::Azimuth) },
+            { QStringLiteral("Alt Dia"), SettingField::option(Option::AltDia) },
+            { QStringLiteral("Az Dia"), SettingField::option(Option::AzDia) },
+            { QStringLiteral("Alt Len"), SettingField::option(Option::AltLen) },
+            { QStringLiteral("Az Len"), SettingField::option(Option::AzLen) },
+            { QStringLiteral("Alt mm"), SettingField::option(Option::Altmm) },
+            { QStringLiteral("Az mm"), SettingField::option(Option::Azmm) },
+            { QStringLiteral("Alt in"), SettingField::option(Option::Altin) },
+            { QStringLiteral("Az in"), SettingField::option(Option::Azin) },
+            { QStringLiteral("Az Opt"), SettingField::option(Option::Az) },
+            { QStringLiteral("RA Opt"), SettingField::option(Option::Ra) },
+        };
+        for (int set = 1; set <= kCircleSets; ++set) {
+            const QString n = QString::number(set);
+            list.push_back({ QStringLiteral("Check ") + n, SettingField::setCheck(set) });
+            list.push_back(
+                { QStringLiteral("SmallMark ") + n, SettingField::slider(Slider::SmallMark, set) });
+            list.push_back({ QStringLiteral("FiveMark ") + n, SettingField::slider(Slider::FiveMark, set) });
+            list.push_back({ QStringLiteral("TenMark ") + n, SettingField::slider(Slider::TenMark, set) });
+            list.push_back(
+                { QStringLiteral("CircleWidth ") + n, SettingField::slider(Slider::CircleWidth, set) });
+            list.push_back({ QStringLiteral("FontSize ") + n, SettingField::slider(Slider::Font, set) });
+        }
+        list.push_back({ QStringLiteral("Az LtoR"), SettingField::check(Check::AzCT) });
+        return list;
+    }();
+    return keys;
+}
+
+// General number form of a single: the fewest digits (7 to 9) that read back as the same value,
+// so "2000" stays "2000" and no double-precision noise is written.
+QString singleGeneralForm(float value)
+{
+    for (int digits = 7; digits < 9; ++digits) {
+        const double shortened = QString::number(value, 'g', digits).toDouble();
+        if (static_cast<float>(shortened) == value)
+            return numeric::generalForm(shortened);
+    }
+    return numeric::generalForm(static_cast<double>(value));
+}
+
+} // namespace
+
+LastExitSettings::LastExitSettings(SettingsModel& model, SettingsStore& store)
+    : m_model(model)
+    , m_store(store)
+{ }
+
+const QString& LastExitSettings::resetMessage()
+{
+    static const QString text = QStringLiteral("Settings reset to last exit values");
+    return text;
+}
+
+const QString& LastExitSettings::savedMessage()
+{
+    static const QString text = QStringLiteral("Settings saved");
+    return text;
+}
+
+WindowPosition LastExitSettings::start()
+{
+    WindowPosition position;
+    position.top = readEdge(kFormTop, WindowPosition::kDefaultTop);
+    position.left = readEdge(kFormLeft, WindowPosition::kDefaultLeft);
+    reset();
+    if (m_model.option(Option::OneDeg))
+        m_model.setSmallestMark(1.0);
+    if (m_model.option(Option::FiveDeg))
+        m_model.setSmallestMark(5.0);
+    // A store that says False for both leaves no option to go by: use the default graduation.
+    if (!m_model.option(Option::OneDeg) && !m_model.option(Option::FiveDeg))
+        m_model.setSmallestMark(1.0);
+    m_model.refreshCircleEnabled();
+    return position;
+}
+
+void LastExitSettings::reset()
+{
+    const SettingsModel defaults; // the design values are the defaults of every key
+    for (const StoreKey& entry : storeKeys()) {
+        const std::optional<QString> stored = m_store.read(entry.key);
+        if (!stored || !entry.field.apply(m_model, *stored))
+            entry.field.apply(m_model, entry.field.valueText(defaults));
+    }
+    m_model.status().show(StatusLine::kStatusColor, resetMessage());
+}
+
+bool LastExitSettings::exit(const WindowPosition& position)
+{
+    const std::vector<StoreKey>& keys = storeKeys();
+    for (std::size_t i = 0; i + 1 < keys.size(); ++i)
+        m_store.write(keys[i].key, keys[i].field.valueText(m_model));
+    m_store.write(kFormTop, singleGeneralForm(position.top));
+    m_store.write(kFormLeft, singleGeneralForm(position.left));
+    m_store.write(keys.back().key, keys.back().field.valueText(m_model));
+
+    QString reason;
+    if (!m_store.flush(reason)) {
+        m_model.status().show(
+            StatusLine::kErrorColor, QStringLiteral("Settings could not be saved: ") + reason);
+        return false;
+    }
+    m_model.status().show(StatusLine::kStatusColor, savedMessage());
+    return true;
+}
+
+float LastExitSettings::readEdge(const QString& key, float fallback) const
+{
+    const std::optional<QString> stored = m_store.read(key);
+    if (!stored)
+        return fallback;
+    const std::optional<double> value = numeric::parseNumber(*stored);
+    // The window turns the edge into a 32-bit coordinate: anything beyond that is not a position.
+    constexpr double kLimit = std::numeric_limits<qint32>::max();
+    if (!value || std::fabs(*value) > kLimit)
+        return fallback;
+    return static_cast<float>(*value);
+}

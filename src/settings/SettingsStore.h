@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+/// The per-user store that keeps the last-exit settings between runs: one text value per key.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+
+    /// The stored text, or nothing when the key was never written or holds something that is not
+    /// a single text (a hand-edited list, a serialised value): either way the caller's default applies.
+    virtual std::optional<QString> read(const QString& key) const = 0;
+    virtual void write(const QString& key, const QString& value) = 0;
+    /// Makes every write lasting. False when the store could not be written; `reason` then says why
+    /// in words fit for the status line.
+    virtual bool flush(QString& reason) = 0;
+};

@@ -1,0 +1,235 @@
+#include "settings/LastExitSettings.h"
+#include "ModelFixtures.h"
+#include "settings/QtSettingsStore.h"
+
+#include <QDir>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <map>
+#include <vector>
+
+namespace {
+
+using fixtures::everySetting;
+
+/// Keeps what was written, in order, to check the keys' names, order and text forms.
+class RecordingStore : public SettingsStore {
+public:
+    std::optional<QString> read(const QString& key) const override
+    {
+        const auto it = values.find(key);
+        return it == values.end() ? std::nullopt : std::optional<QString>(it->second);
+    }
+    void write(const QString& key, const QString& value) override
+    {
+        order.push_back(key.toStdString());
+        values[key] = value;
+    }
+    bool flush(QString&) override { return true; }
+
+    std::vector<std::string> order;
+    std::map<QString, QString> values;
+};
+
+class LastExitSettingsTest : public ::testing::Test {
+protected:
+    QString storePath() const { return m_dir.filePath(QStringLiteral("Vennaros.ini")); }
+
+    void writeStore(const QByteArray& ini) { fixtures::writeFile(storePath(), ini); }
+
+    QTemporaryDir m_dir;
+};
+
+TEST_F(LastExitSettingsTest, AFirstStartLoadsTheDefaults)
+{
+    QtSettingsStore store(storePath());
+    SettingsModel model;
+    model.setSmallestMark(3.0);
+    const WindowPosition position = LastExitSettings(model, store).start();
+
+    EXPECT_EQ(position.top, 2000.0f);
+    EXPECT_EQ(position.left, 1000.0f);
+    EXPECT_EQ(everySetting(model).toStdString(), everySetting(SettingsModel()).toStdString());
+    EXPECT_EQ(model.smallestMark(), 1.0);
+    EXPECT_EQ(model.status().text(), QStringLiteral("Settings reset to last exit values"));
+    EXPECT_EQ(model.status().color(), StatusLine::kStatusColor);
+    EXPECT_FALSE(QFile::exists(storePath())) << "loading must not create the store";
+}
+
+TEST_F(LastExitSettingsTest, ExitThenStartBringsBackEverythingButScaleOnTop)
+{
+    SettingsModel before;
+    fixtures::changeEverything(before);
+    {
+        QtSettingsStore store(storePath());
+        EXPECT_TRUE(LastExitSettings(before, store).exit({ 1234.5f, -60.25f }));
+        EXPECT_EQ(before.status().text(), QStringLiteral("Settings saved"));
+        EXPECT_EQ(before.status().color(), StatusLine::kStatusColor);
+    }
+
+    QtSettingsStore store(storePath());
+    SettingsModel after;
+    const WindowPosition position = LastExitSettings(after, store).start();
+    EXPECT_EQ(position.top, 1234.5f);
+    EXPECT_EQ(position.left, -60.25f);
+
+    for (int set = 1; set <= kCircleSets; ++set) {
+        EXPECT_EQ(after.checkTop(set), 1) << "scale on top is never stored";
+        before.setCheckTop(set, 1);
+        EXPECT_EQ(after.circleEnabled(set), before.circleEnabled(set));
+    }
+    EXPECT_EQ(everySetting(after).toStdString(), everySetting(before).toStdString());
+    EXPECT_EQ(after.smallestMark(), 5.0);
+    EXPECT_EQ(after.azimuthButtonCaption(), QStringLiteral("Print RA"));
+}
+
+TEST_F(LastExitSettingsTest, ExitWritesEveryKeyInOrderAsText)
+{
+    RecordingStore store;
+    SettingsModel model;
+    model.setSlider(Slider::CircleWidth, 2, 150);
+    ASSERT_TRUE(LastExitSettings(model, store).exit(WindowPosition {}));
+
+    const std::vector<std::string> expected { "1 Deg", "5 Deg", "BW Ck", "WB Ck", "Alt Tx", "Az Tx",
+        "Alt Dia", "Az Dia", "Alt Len", "Az Len", "Alt mm", "Az mm", "Alt in", "Az in", "Az Opt", "RA Opt",
+        "Check 1", "SmallMark 1", "FiveMark 1", "TenMark 1", "CircleWidth 1", "FontSize 1", "Check 2",
+        "SmallMark 2", "FiveMark 2", "TenMark 2", "CircleWidth 2", "FontSize 2", "Check 3", "SmallMark 3",
+        "FiveMark 3", "TenMark 3", "CircleWidth 3", "FontSize 3", "Form Top", "Form Left", "Az LtoR" };
+    EXPECT_EQ(store.order, expected);
+    EXPECT_EQ(store.values[QStringLiteral("1 Deg")], QStringLiteral("True"));
+    EXPECT_EQ(store.values[QStringLiteral("5 Deg")], QStringLiteral("False"));
+    EXPECT_EQ(store.values[QStringLiteral("WB Ck")], QStringLiteral("0"));
+    EXPECT_EQ(store.values[QStringLiteral("Alt Tx")], QStringLiteral("3"));
+    EXPECT_EQ(store.values[QStringLiteral("CircleWidth 2")], QStringLiteral("150"));
+    EXPECT_EQ(store.values[QStringLiteral("Form Top")], QStringLiteral("2000"));
+    EXPECT_EQ(store.values[QStringLiteral("Form Left")], QStringLiteral("1000"));
+}
+
+TEST_F(LastExitSettingsTest, WhiteOnBlackAloneIsRefusedAtStartButKeptAtReset)
+{
+    writeStore("[Defaults]\nBW%20Ck=0\nWB%20Ck=1\n");
+    QtSettingsStore store(storePath());
+    SettingsModel model;
+    LastExitSettings settings(model, store);
+
+    settings.start();
+    EXPECT_EQ(model.check(Check::BW), 1);
+    EXPECT_EQ(model.check(Check::WB), 1);
+    EXPECT_EQ(model.status().text(), LastExitSettings::resetMessage()) << "the guard's refusal is replaced";
+    EXPECT_EQ(model.status().color(), StatusLine::kStatusColor);
+
+    model.setCheck(Check::BW, 0);
+    settings.reset();
+    EXPECT_EQ(model.check(Check::BW), 0);
+    EXPECT_EQ(model.check(Check::WB), 1);
+}
+
+TEST_F(LastExitSettingsTest, ResetPutsBackTheStoredValuesAndReplacesAnError)
+{
+    writeStore("[Defaults]\nSmallMark%201=4\nCircleWidth%203=150\nAlt%20Tx=\"3,5\"\nCheck%202=2\n");
+    QtSettingsStore store(storePath());
+    SettingsModel model;
+    LastExitSettings settings(model, store);
+    settings.start();
+    EXPECT_EQ(model.text(SizeText::Altitude), QStringLiteral("3,5")) << "a quoted comma is one text";
+    EXPECT_TRUE(model.circleEnabled(2)) << "a grayed box prints its set";
+
+    model.setSlider(Slider::SmallMark, 1, 1);
+    model.setSlider(Slider::CircleWidth, 3, 200);
+    model.setSlider(Slider::Font, 2, 14);
+    model.setCheckTop(2, 0);
+    model.status().show(StatusLine::kErrorColor, QStringLiteral("Must be numeric."));
+    settings.reset();
+
+    EXPECT_EQ(model.slider(Slider::SmallMark, 1), 4);
+    EXPECT_EQ(model.slider(Slider::CircleWidth, 3), 150);
+    EXPECT_EQ(model.slider(Slider::Font, 2), 10);
+    EXPECT_EQ(model.checkTop(2), 0) << "Reset leaves scale on top alone";
+    EXPECT_EQ(model.status().text(), LastExitSettings::resetMessage());
+    EXPECT_EQ(model.status().color(), StatusLine::kStatusColor);
+}
+
+TEST_F(LastExitSettingsTest, StartSetsTheMirrorsFromTheLoadedOptions)
+{
+    writeStore("[Defaults]\nRA%20Opt=True\nAz%20Opt=False\n1%20Deg=0\n5%20Deg=False\n");
+    QtSettingsStore store(storePath());
+    SettingsModel model;
+    model.setOption(Option::FiveDeg, true);
+    LastExitSettings(model, store).start();
+
+    EXPECT_TRUE(model.option(Option::Ra));
+    EXPECT_EQ(model.azimuthButtonCaption(), QStringLiteral("Print RA"));
+    EXPECT_FALSE(model.option(Option::OneDeg));
+    EXPECT_FALSE(model.option(Option::FiveDeg));
+    EXPECT_EQ(model.smallestMark(), 1.0) << "no graduation selected falls back to 1 degree";
+}
+
+TEST_F(LastExitSettingsTest, GarbageInEveryKeyLoadsTheDefaults)
+{
+    writeStore(
+        "[Defaults]\n"
+        "1%20Deg=maybe\n5%20Deg=\n"
+        "BW%20Ck=7\nWB%20Ck=1.5\n"
+        "Alt%20Tx=3,5\nAz%20Tx=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x5QSize)\n"
+        "Alt%20Dia=@ByteArray(True)\nAz%20Dia=@Invalid()\nAlt%20Len=1e999\nAz%20Len=nan\n"
+        "Alt%20mm=inf\nAz%20mm=True False\nAlt%20in=@Rect(1 2 3 4)\nAz%20in=\nAz%20Opt=yes\nRA%20Opt=-\n"
+        "Check%201=99999999999\nSmallMark%201=9\nFiveMark%201=0\nTenMark%201=2.0\n"
+        "CircleWidth%201=49\nFontSize%201=15\n"
+        "Check%202=-1\nSmallMark%202=x\nFiveMark%202=\nTenMark%202=+\nCircleWidth%202=201\nFontSize%202=1e1\n"
+        "Check%203=3\nSmallMark%203=2147483648\nFiveMark%203=a,b\nTenMark%203=0x3\n"
+        "CircleWidth%203=100 100\nFontSize%203=-10\n"
+        "Az%20LtoR=\xff\xfe\n"
+        "Form%20Top=nan\nForm%20Left=1e30\n");
+    QtSettingsStore store(storePath());
+    SettingsModel model;
+    const WindowPosition position = LastExitSettings(model, store).start();
+
+    EXPECT_EQ(everySetting(model).toStdString(), everySetting(SettingsModel()).toStdString());
+    EXPECT_EQ(position.top, 2000.0f);
+    EXPECT_EQ(position.left, 1000.0f);
+    EXPECT_EQ(model.status().text(), LastExitSettings::resetMessage());
+}
+
+TEST_F(LastExitSettingsTest, ABinaryStoreLoadsTheDefaultsAndIsReplacedAtExit)
+{
+    QByteArray junk;
+    for (int i = 0; i < 100000; ++i)
+        junk.append(static_cast<char>((i * 7919 + i / 13) & 0xff));
+    writeStore(junk);
+    SettingsModel model;
+    {
+        QtSettingsStore store(storePath());
+        LastExitSettings(model, store).start();
+        EXPECT_EQ(everySetting(model).toStdString(), everySetting(SettingsModel()).toStdString());
+        model.setSlider(Slider::Font, 3, 13);
+        EXPECT_TRUE(LastExitSettings(model, store).exit({ 10.0f, 20.0f }));
+    }
+    QtSettingsStore store(storePath());
+    SettingsModel again;
+    LastExitSettings(again, store).start();
+    EXPECT_EQ(again.slider(Slider::Font, 3), 13);
+}
+
+TEST_F(LastExitSettingsTest, AStoreThatCannotBeWrittenIsReportedNotPraised)
+{
+    // A regular file where the store's folder should be: unwritable for root too.
+    fixtures::writeFile(m_dir.filePath(QStringLiteral("blocker")), "x");
+    QtSettingsStore store(m_dir.filePath(QStringLiteral("blocker/Vennaros.ini")));
+    SettingsModel model;
+    EXPECT_FALSE(LastExitSettings(model, store).exit(WindowPosition {}));
+    EXPECT_TRUE(model.status().text().startsWith(QStringLiteral("Settings could not be saved: ")))
+        << model.status().text().toStdString();
+    EXPECT_TRUE(model.status().text().contains(QStringLiteral("blocker")));
+    EXPECT_EQ(model.status().color(), StatusLine::kErrorColor);
+}
+
+TEST(QtSettingsStore, TheUserStoreIsTheProgramsIniFileInTheConfigFolder)
+{
+    const auto store = QtSettingsStore::openUserStore();
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    EXPECT_EQ(QDir::cleanPath(store->fileName()).toStdString(),
+        QDir::cleanPath(config + QStringLiteral("/Vennaros/Vennaros.ini")).toStdString());
+}
+
+} // namespace
