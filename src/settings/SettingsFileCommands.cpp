@@ -1,0 +1,136 @@
+#include "settings/SettingsFileCommands.h"
+
+#include "settings/SettingsFileFormat.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <cerrno>
+
+namespace {
+const QString kCrLf = QStringLiteral("\r\n");
+
+FileDialogSetup commonSetup()
+{
+    FileDialogSetup setup;
+    setup.defaultExtension = QStringLiteral(".txt");
+    setup.initialFolder = QStringLiteral("My Documents");
+    setup.flags = 12;
+    setup.cancelIsFailure = true;
+    return setup;
+}
+
+// The system's error number and text when the failing call set one; Qt's own otherwise (it refuses
+// a directory by itself, without a system error).
+void describeFailure(const QFileDevice& file, int systemError, int& number, QString& description)
+{
+    if (systemError != 0) {
+        number = systemError;
+        description = qt_error_string(systemError);
+    } else {
+        number = static_cast<int>(file.error());
+        description = file.errorString();
+    }
+}
+} // namespace
+
+SettingsFileCommands::SettingsFileCommands(SettingsModel& model, SettingsFilePrompts& prompts)
+    : m_model(model)
+    , m_prompts(prompts)
+{ }
+
+FileDialogSetup SettingsFileCommands::saveDialogSetup()
+{
+    FileDialogSetup setup = commonSetup();
+    setup.style = FileDialogSetup::Style::Save;
+    setup.filter = QStringLiteral("Saved settings files (*.txt)|*.txt");
+    setup.title = QStringLiteral("Create new or overwrite settings file");
+    return setup;
+}
+
+FileDialogSetup SettingsFileCommands::restoreDialogSetup()
+{
+    FileDialogSetup setup = commonSetup();
+    setup.style = FileDialogSetup::Style::Open;
+    setup.filter = QStringLiteral("Restore settings files (*.txt)|*.txt");
+    setup.title = QStringLiteral("Restore settings from file");
+    return setup;
+}
+
+QString SettingsFileCommands::errorText(
+    const QString& heading, const QString& path, int number, const QString& description)
+{
+    return heading + kCrLf + path + kCrLf + kCrLf + QStringLiteral("Error ") + QString::number(number)
+        + QStringLiteral(", ") + description;
+}
+
+bool SettingsFileCommands::writeFile(
+    const SettingsModel& model, const QString& path, int& errorNumber, QString& description)
+{
+    const QByteArray contents = SettingsFileFormat::contents(model);
+    QSaveFile file(path);
+    errno = 0;
+    bool written = file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
+    // Flush before commit: QSaveFile commits a file whose buffered write failed (a full disk, a size
+    // limit) and reports success, which would replace the old file with a cut-off one.
+    written = written && file.flush();
+    if (written) {
+        errno = 0;
+        written = file.commit() && file.error() == QFileDevice::NoError;
+    }
+    if (!written) {
+        describeFailure(file, errno, errorNumber, description);
+        file.cancelWriting(); // the temporary copy goes, the old file stays
+    }
+    return written;
+}
+
+void SettingsFileCommands::save()
+{
+    m_model.status().setText(QString());
+    const std::optional<QString> path = m_prompts.chooseFile(saveDialogSetup());
+    if (!path || path->isEmpty())
+        return;
+
+    // Whatever can be opened for reading exists and is asked about; anything else is written anew.
+    QFile existing(*path);
+    if (existing.open(QIODevice::ReadOnly)) {
+        existing.close();
+        if (!m_prompts.confirmOverwrite(
+                QStringLiteral("Confirm Overwrite"), *path + kCrLf + QStringLiteral("Will be overwritten!")))
+            return;
+    }
+
+    int number = 0;
+    QString description;
+    if (!writeFile(m_model, *path, number, description)) {
+        // "writting" is the fixed text of this box: keep it as it is.
+        m_prompts.showError(QStringLiteral("Write settings file error"),
+            errorText(QStringLiteral("Error writting to setting file"), *path, number, description));
+        return;
+    }
+    m_model.status().show(
+        StatusLine::kStatusColor, QStringLiteral("Settings saved to '") + *path + QLatin1Char('\''));
+}
+
+void SettingsFileCommands::restore()
+{
+    m_model.status().setText(QString());
+    const std::optional<QString> path = m_prompts.chooseFile(restoreDialogSetup());
+    if (!path || path->isEmpty())
+        return;
+
+    QFile file(*path);
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly)) {
+        int number = 0;
+        QString description;
+        describeFailure(file, errno, number, description);
+        m_prompts.showError(QStringLiteral("Read settings file error"),
+            errorText(QStringLiteral("Error reading setting file"), *path, number, description));
+        return;
+    }
+    const int count = SettingsFileFormat::restore(m_model, file);
+    file.close();
+    m_model.status().show(StatusLine::kStatusColor,
+        QString::number(count) + QStringLiteral(" settings restored from '") + *path + QLatin1Char('\''));
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "settings/SettingsModel.h"
+
+#include <QByteArray>
+#include <QIODevice>
+
+/// The settings file: 38 labelled lines ("label = value", CR LF, UTF-8) holding every setting,
+/// "Scale on top" included. Labels are for people; reading goes by line position.
+class SettingsFileFormat {
+public:
+    static constexpr int kLineCount = 38;
+    /// A longer line is a failing line, so a huge or binary file is never held in memory.
+    static constexpr qsizetype kMaxLineBytes = 64 * 1024;
+
+    /// The whole file as Save writes it.
+    static QByteArray contents(const SettingsModel& model);
+
+    /// Reads line after line into the model, each value running its control's handling. Stops at
+    /// the first failure: end of file (not counted), or a line that is too long, has no "=", is not
+    /// UTF-8, does not convert or is refused by its control (counted). Never reads past line 38.
+    /// Returns the count of lines taken, the failing one included.
+    static int restore(SettingsModel& model, QIODevice& file);
+
+    /// Everything after the first "=" less the one character that follows it; nothing when the
+    /// line has no "=".
+    static std::optional<QString> valueOf(const QString& line);
+};

@@ -1,0 +1,316 @@
+#include "ModelFixtures.h"
+#include "settings/SettingsFileCommands.h"
+#include "settings/SettingsFileFormat.h"
+
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <vector>
+
+namespace {
+
+using fixtures::everySetting;
+using fixtures::readFile;
+using fixtures::writeFile;
+
+/// Answers the dialog and the boxes as a test says and keeps what they were shown.
+class ScriptedPrompts : public SettingsFilePrompts {
+public:
+    std::optional<QString> chooseFile(const FileDialogSetup& setup) override
+    {
+        setups.push_back(setup);
+        return path;
+    }
+    bool confirmOverwrite(const QString& title, const QString& text) override
+    {
+        confirmations.push_back(title + QLatin1Char('|') + text);
+        return overwrite;
+    }
+    void showError(const QString& title, const QString& text) override
+    {
+        errors.push_back(title + QLatin1Char('|') + text);
+    }
+
+    std::optional<QString> path;
+    bool overwrite = true;
+    std::vector<FileDialogSetup> setups;
+    std::vector<QString> confirmations;
+    std::vector<QString> errors;
+};
+
+const char* const kDefaultsFile = "Smallest Mark is 1 Degree = True\r\n"
+                                  "Smallest Mark is 5 Degree = False\r\n"
+                                  "Black on White background = 1\r\n"
+                                  "White on Black background = 0\r\n"
+                                  "Altitude / DECL size = 3\r\n"
+                                  "Alt/DECL size is diameter = True\r\n"
+                                  "Alt/DECL size is length = False\r\n"
+                                  "Alt/DECL units is mm = False\r\n"
+                                  "Alt/DECL units is inches = True\r\n"
+                                  "Azimuth/RA size = 3\r\n"
+                                  "Azimuth/RA size is diameter = True\r\n"
+                                  "Azimuth/RA size is length = False\r\n"
+                                  "Azimuth/RA units is mm = False\r\n"
+                                  "Azimuth/RA units is inches = True\r\n"
+                                  "Azimuth circle = True\r\n"
+                                  "RA circle = False\r\n"
+                                  "Circle 1 print =  1 \r\n"
+                                  "Circle 1 Smallest mark width = 2\r\n"
+                                  "Circle 1 5 degree mark Width = 3\r\n"
+                                  "Circle 1 10 degree mark width = 3\r\n"
+                                  "Circle 1 Height of circles = 100\r\n"
+                                  "Circle 1 Font size of circles = 10\r\n"
+                                  "Circle 1 Scale on top = 1\r\n"
+                                  "Circle 2 print =  0 \r\n"
+                                  "Circle 2 Smallest mark width = 3\r\n"
+                                  "Circle 2 5 degree mark Width = 3\r\n"
+                                  "Circle 2 10 degree mark width = 3\r\n"
+                                  "Circle 2 Height of circles = 100\r\n"
+                                  "Circle 2 Font size of circles = 10\r\n"
+                                  "Circle 2 Scale on top = 1\r\n"
+                                  "Circle 3 print =  0 \r\n"
+                                  "Circle 3 Smallest mark width = 3\r\n"
+                                  "Circle 3 5 degree mark Width = 4\r\n"
+                                  "Circle 3 10 degree mark width = 4\r\n"
+                                  "Circle 3 Height of circles = 100\r\n"
+                                  "Circle 3 Font size of circles = 10\r\n"
+                                  "Circle 3 Scale on top = 1\r\n"
+                                  "Azimuth circle left to right increasing numbers = 1\r\n";
+
+int restoreBytes(SettingsModel& model, const QByteArray& bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return SettingsFileFormat::restore(model, buffer);
+}
+
+class SettingsFileTest : public ::testing::Test {
+protected:
+    QString path(const char* name) const { return m_dir.filePath(QString::fromLatin1(name)); }
+
+    QTemporaryDir m_dir;
+    SettingsModel m_model;
+    ScriptedPrompts m_prompts;
+    SettingsFileCommands m_commands { m_model, m_prompts };
+};
+
+TEST(SettingsFileFormat, TheDefaultsAreWrittenAsThirtyEightFixedLines)
+{
+    EXPECT_EQ(SettingsFileFormat::contents(SettingsModel()).toStdString(), std::string(kDefaultsFile));
+}
+
+TEST_F(SettingsFileTest, SaveThenRestoreBringsBackEverySetting)
+{
+    fixtures::changeEverything(m_model);
+    m_model.setText(SizeText::Altitude, QStringLiteral("a=b = 3"));
+    m_model.setText(SizeText::Azimuth, QStringLiteral("12,7 \u00bd \u2013 \u65e5 \U0001F52D"));
+    m_prompts.path = path("settings.txt");
+    m_commands.save();
+    EXPECT_TRUE(m_prompts.confirmations.empty()) << "a new file is not asked about";
+    EXPECT_EQ(
+        m_model.status().text(), QStringLiteral("Settings saved to '") + *m_prompts.path + QLatin1Char('\''));
+    EXPECT_EQ(m_model.status().color(), StatusLine::kStatusColor);
+
+    SettingsModel restored;
+    restored.status().show(StatusLine::kErrorColor, QStringLiteral("Print function error."));
+    SettingsFileCommands(restored, m_prompts).restore();
+    EXPECT_EQ(everySetting(restored).toStdString(), everySetting(m_model).toStdString());
+    EXPECT_EQ(restored.text(SizeText::Azimuth), m_model.text(SizeText::Azimuth));
+    EXPECT_EQ(restored.smallestMark(), 5.0);
+    EXPECT_TRUE(restored.circleEnabled(3));
+    EXPECT_FALSE(restored.circleEnabled(1));
+    EXPECT_EQ(restored.azimuthButtonCaption(), QStringLiteral("Print RA"));
+    EXPECT_EQ(restored.status().text(),
+        QStringLiteral("38 settings restored from '") + *m_prompts.path + QLatin1Char('\''));
+    EXPECT_EQ(restored.status().color(), StatusLine::kStatusColor);
+    EXPECT_TRUE(m_prompts.errors.empty());
+}
+
+TEST(SettingsFileFormat, ReadingStopsAtTheFirstFailureAndCountsIt)
+{
+    SettingsModel model;
+    const std::string defaults = everySetting(model).toStdString();
+    EXPECT_EQ(restoreBytes(model, QByteArray()), 0);
+    EXPECT_EQ(everySetting(model).toStdString(), defaults);
+
+    EXPECT_EQ(restoreBytes(model,
+                  "Smallest Mark is 1 Degree = False\r\nSmallest Mark is 5 Degree = True\r\n"
+                  "Black on White background = abc\r\nWhite on Black background = 1\r\n"),
+        3);
+    EXPECT_TRUE(model.option(Option::FiveDeg));
+    EXPECT_EQ(model.smallestMark(), 5.0);
+    EXPECT_EQ(model.check(Check::WB), 0) << "nothing after the failing line is read";
+
+    // End of file is not a line: two lines give two.
+    EXPECT_EQ(restoreBytes(model, "a = True\nb = False"), 2);
+
+    SettingsModel other;
+    QByteArray lines(kDefaultsFile);
+    lines.replace("Circle 2 Height of circles = 100", "Circle 2 Height of circles = 201");
+    EXPECT_EQ(restoreBytes(other, lines), 28) << "a slider value out of range is refused";
+    lines = kDefaultsFile;
+    lines.replace("Circle 3 print =  0 ", "Circle 3 print = 3");
+    EXPECT_EQ(restoreBytes(other, lines), 31) << "a check value the box refuses";
+    lines = kDefaultsFile;
+    lines.replace("RA circle = False", "RA circle False");
+    EXPECT_EQ(restoreBytes(other, lines), 16) << "a line without '='";
+}
+
+TEST(SettingsFileFormat, LinesAreTakenByPositionWhateverTheirLabelsAndEnds)
+{
+    // The default file with every label replaced, LF endings and a 39th line.
+    QList<QByteArray> values;
+    for (const QByteArray& line : QByteArray(kDefaultsFile).split('\n')) {
+        if (!line.isEmpty())
+            values += line.mid(line.indexOf('=')).chopped(1);
+    }
+    values[4] = "= 7.5"; // the altitude size
+    values[15] = "= -1"; // the RA option as a number
+    values[16] = "=     0   "; // circle 1's print line, other blanks
+    values += "extra = not read";
+    const QByteArray lines = "#" + values.join("\n#") + "\n";
+
+    SettingsModel model;
+    EXPECT_EQ(restoreBytes(model, lines), 38);
+    EXPECT_EQ(model.text(SizeText::Altitude), QStringLiteral("7.5"));
+    EXPECT_EQ(model.setCheck(1), 0) << "blanks around the digit of a print line are ignored";
+    EXPECT_TRUE(model.option(Option::Ra)) << "a number other than 0 is True";
+
+    // Exactly one character after the first '=' is dropped, whatever it is; a lone CR ends a line.
+    EXPECT_EQ(restoreBytes(model, "a= True\rb=xFalse\rc==1\rd =\r"), 4);
+    EXPECT_TRUE(model.option(Option::OneDeg));
+    EXPECT_EQ(model.check(Check::BW), 1);
+    EXPECT_EQ(restoreBytes(model, "a= True\rb= False\rc= 1\rd= 0\re=x9 mm\r"), 5);
+    EXPECT_EQ(model.text(SizeText::Altitude), QStringLiteral("9 mm"));
+}
+
+TEST(SettingsFileFormat, TheStyleGuardRunsAsTheLinesGoIn)
+{
+    SettingsModel model;
+    QByteArray lines(kDefaultsFile);
+    lines.replace("Black on White background = 1", "Black on White background = 0");
+    lines.replace("White on Black background = 0", "White on Black background = 1");
+    EXPECT_EQ(restoreBytes(model, lines), 38);
+    EXPECT_EQ(model.check(Check::BW), 1);
+    EXPECT_EQ(model.check(Check::WB), 1);
+}
+
+TEST(SettingsFileFormat, HugeAndBinaryFilesEndQuicklyWithoutHoldingThem)
+{
+    QElapsedTimer timer;
+    timer.start();
+    SettingsModel model;
+    QBuffer huge;
+    huge.setData(QByteArray(64 * 1024 * 1024, 'A'));
+    huge.open(QIODevice::ReadOnly);
+    EXPECT_EQ(SettingsFileFormat::restore(model, huge), 1);
+    EXPECT_LE(huge.pos(), SettingsFileFormat::kMaxLineBytes + 1);
+
+    QByteArray binary;
+    for (int i = 0; i < 1 << 20; ++i)
+        binary.append(static_cast<char>((i * 2654435761u) >> 24));
+    const int count = restoreBytes(model, binary);
+    EXPECT_GE(count, 1);
+    EXPECT_LE(count, SettingsFileFormat::kLineCount);
+
+    // Invalid UTF-8 is not put into a size text.
+    EXPECT_EQ(restoreBytes(model, "1 = True\r\n2 = False\r\n3 = 1\r\n4 = 0\r\n5 = 3\xff\xfe\r\n"), 5);
+    EXPECT_EQ(model.text(SizeText::Altitude), QStringLiteral("3"));
+    EXPECT_LT(timer.elapsed(), 20000);
+}
+
+TEST(SettingsFileFormat, ALineBreakInASizeTextCannotShiftTheLines)
+{
+    SettingsModel model;
+    model.setText(SizeText::Altitude, QStringLiteral("3\r\nSmallest Mark is 5 Degree = True"));
+    const QByteArray contents = SettingsFileFormat::contents(model);
+    EXPECT_EQ(contents.count("\r\n"), 38);
+    SettingsModel restored;
+    EXPECT_EQ(restoreBytes(restored, contents), 38);
+    EXPECT_FALSE(restored.option(Option::FiveDeg));
+}
+
+TEST_F(SettingsFileTest, CancelledDialogsDoNothingButClearTheStatus)
+{
+    m_model.status().show(StatusLine::kErrorColor, QStringLiteral("Cannot uncheck both circle styles."));
+    m_commands.save();
+    EXPECT_TRUE(m_model.status().text().isEmpty());
+    m_commands.restore();
+    EXPECT_TRUE(m_prompts.errors.empty());
+    EXPECT_TRUE(m_prompts.confirmations.empty());
+
+    ASSERT_EQ(m_prompts.setups.size(), 2u);
+    const FileDialogSetup& save = m_prompts.setups[0];
+    EXPECT_EQ(save.filter, QStringLiteral("Saved settings files (*.txt)|*.txt"));
+    EXPECT_EQ(save.title, QStringLiteral("Create new or overwrite settings file"));
+    EXPECT_EQ(save.defaultExtension, QStringLiteral(".txt"));
+    EXPECT_EQ(save.initialFolder, QStringLiteral("My Documents"));
+    EXPECT_EQ(save.flags, 12);
+    const FileDialogSetup& restore = m_prompts.setups[1];
+    EXPECT_EQ(restore.filter, QStringLiteral("Restore settings files (*.txt)|*.txt"));
+    EXPECT_EQ(restore.title, QStringLiteral("Restore settings from file"));
+}
+
+TEST_F(SettingsFileTest, OverwritingAsksFirstAndCancelLeavesTheFile)
+{
+    m_prompts.path = path("old.txt");
+    writeFile(*m_prompts.path, "precious");
+    m_prompts.overwrite = false;
+    m_commands.save();
+    ASSERT_EQ(m_prompts.confirmations.size(), 1u);
+    EXPECT_EQ(m_prompts.confirmations[0],
+        QStringLiteral("Confirm Overwrite|") + *m_prompts.path + QStringLiteral("\r\nWill be overwritten!"));
+    EXPECT_EQ(readFile(*m_prompts.path), QByteArray("precious"));
+    EXPECT_TRUE(m_model.status().text().isEmpty());
+
+    m_prompts.overwrite = true;
+    m_commands.save();
+    EXPECT_EQ(readFile(*m_prompts.path).toStdString(), std::string(kDefaultsFile));
+}
+
+TEST_F(SettingsFileTest, FileErrorsShowTheirBoxWithNumberAndDescription)
+{
+    writeFile(path("blocker"), "x");
+    m_prompts.path = path("blocker/settings.txt");
+    m_commands.save();
+    m_commands.restore();
+    ASSERT_EQ(m_prompts.errors.size(), 2u);
+    const QString tail
+        = QStringLiteral("\r\n") + *m_prompts.path + QStringLiteral("\r\n\r\nError 20, Not a directory");
+    EXPECT_EQ(m_prompts.errors[0].toStdString(),
+        (QStringLiteral("Write settings file error|Error writting to setting file") + tail).toStdString());
+    EXPECT_EQ(m_prompts.errors[1].toStdString(),
+        (QStringLiteral("Read settings file error|Error reading setting file") + tail).toStdString());
+    EXPECT_TRUE(m_model.status().text().isEmpty());
+}
+
+TEST_F(SettingsFileTest, AFailedWriteKeepsThePreviousFile)
+{
+    m_prompts.path = path("kept.txt");
+    writeFile(*m_prompts.path, "previous settings");
+
+    // A file size limit makes the write fail for any user, root included.
+    rlimit saved {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tiny = saved;
+    tiny.rlim_cur = 100;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    m_commands.save();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_EQ(readFile(*m_prompts.path), QByteArray("previous settings"));
+    ASSERT_EQ(m_prompts.errors.size(), 1u);
+    EXPECT_TRUE(m_prompts.errors[0].startsWith(QStringLiteral("Write settings file error|")));
+    EXPECT_TRUE(m_prompts.errors[0].endsWith(QStringLiteral("\r\n\r\nError 27, File too large")))
+        << m_prompts.errors[0].toStdString();
+    EXPECT_TRUE(m_model.status().text().isEmpty());
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 1) << "no temporary copy is left behind";
+}
+
+} // namespace
