@@ -118,6 +118,8 @@ void ScriptedJobHost::selectPrinter()
 
 std::unique_ptr<PrintSurface> ScriptedJobHost::openSurface()
 {
+    if (m_printer)
+        return m_printer->openSurface();
     m_recorder = std::make_shared<RecordingSurface>(m_pageWidth, m_metrics);
     return std::make_unique<ScriptedSurface>(m_recorder, m_failAtDrawing);
 }

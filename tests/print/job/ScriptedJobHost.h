@@ -1,6 +1,7 @@
 #pragma once
 
 #include "print/job/JobHost.h"
+#include "print/surface/Printer.h"
 #include "print/surface/RecordingSurface.h"
 
 #include <QString>
@@ -50,6 +51,8 @@ public:
     void cancelDialog() { m_cancel = true; }
     void failSelection(const QString& description) { m_selectionError = description; }
     void failAtDrawing(int n) { m_failAtDrawing = n; }
+    /// Documents go to this printer instead of a recording.
+    void usePrinter(Printer* printer) { m_printer = printer; }
 
     void selectPrinter() override;
     bool printCancelled() const override { return m_cancel; }
@@ -81,4 +84,5 @@ private:
     quint32 m_colourAtEvents = 0;
     std::vector<SizeText> m_focus;
     std::shared_ptr<RecordingSurface> m_recorder;
+    Printer* m_printer = nullptr;
 };
