@@ -1,0 +1,63 @@
+#include "print/dialog/DeviceModeRecord.h"
+
+#include "print/dialog/CodePage.h"
+
+#include <algorithm>
+
+void DeviceModeRecord::setDeviceName(const QString& name)
+{
+    const QByteArray text = code_page::encode(name).left(kDeviceNameLength);
+    std::fill_n(m_bytes.begin(), kDeviceNameLength, quint8(' '));
+    std::copy(text.begin(), text.end(), m_bytes.begin());
+}
+
+void DeviceModeRecord::setChosenDeviceName(const QString& name)
+{
+    const QByteArray text = code_page::encode(name).left(kDeviceNameLength);
+    std::fill_n(m_bytes.begin(), kDeviceNameLength, quint8(0));
+    std::copy(text.begin(), text.end(), m_bytes.begin());
+}
+
+DeviceModeRecord::Name DeviceModeRecord::deviceName() const
+{
+    const auto end = m_bytes.begin() + kDeviceNameLength;
+    const auto nul = std::find(m_bytes.begin(), end, quint8(0));
+    return { code_page::decode(
+                 QByteArray(reinterpret_cast<const char*>(m_bytes.data()), nul - m_bytes.begin())),
+        nul != end };
+}
+
+quint32 DeviceModeRecord::fields() const
+{
+    return word(kFieldsAt) | (quint32(word(kFieldsAt + 2)) << 16);
+}
+
+void DeviceModeRecord::setFields(quint32 fields)
+{
+    setWord(kFieldsAt, quint16(fields & 0xFFFF));
+    setWord(kFieldsAt + 2, quint16(fields >> 16));
+}
+
+quint16 DeviceModeRecord::word(int at) const
+{
+    return quint16(m_bytes[at] | (m_bytes[at + 1] << 8));
+}
+
+void DeviceModeRecord::setWord(int at, quint16 value)
+{
+    m_bytes[at] = quint8(value & 0xFF);
+    m_bytes[at + 1] = quint8(value >> 8);
+}
+
+MemoryHandle DeviceModeRecord::store(GlobalMemory& memory) const
+{
+    return memory.allocateCopy(m_bytes.data(), kSize);
+}
+
+std::optional<DeviceModeRecord> DeviceModeRecord::load(GlobalMemory& memory, MemoryHandle handle)
+{
+    DeviceModeRecord record;
+    if (!memory.copyOut(handle, record.m_bytes.data(), kSize))
+        return std::nullopt;
+    return record;
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+#include <optional>
+
+/// Flag bits of the print dialog's flag word.
+namespace print_dialog_flags {
+constexpr qint32 kSelection = 0x1; // PD_SELECTION: the Selection choice is chosen
+constexpr qint32 kPageNums = 0x2; // PD_PAGENUMS: the page range is chosen
+constexpr qint32 kNoSelection = 0x4; // PD_NOSELECTION
+constexpr qint32 kNoPageNums = 0x8; // PD_NOPAGENUMS
+constexpr qint32 kHidePrintToFile = 0x100000; // PD_HIDEPRINTTOFILE
+} // namespace print_dialog_flags
+
+/// What the print dialog opens with, read from the device records: the printer to show, its
+/// orientation (1 portrait, 2 landscape) and duplex (1 simplex, 2 long edge, 3 short edge; 0
+/// unknown), the flag word and the page range.
+struct PrintDialogRequest {
+    QString deviceName;
+    QString driverName;
+    QString port;
+    qint16 orientation = 0;
+    qint16 duplex = 0;
+    qint32 flags = 0;
+    qint16 fromPage = 0;
+    qint16 toPage = 0;
+    qint16 minPage = 0;
+    qint16 maxPage = 0;
+    /// The two records as the dialog was handed them; empty for a block that was none.
+    QByteArray deviceModeBytes;
+    QByteArray deviceNamesBytes;
+};
+
+/// What a confirmed print dialog answers.
+struct PrintDialogAnswer {
+    QString deviceName;
+    qint16 copies = 1;
+    qint16 orientation = 0;
+    qint16 duplex = 0;
+    qint32 flags = 0;
+    qint16 fromPage = 0;
+    qint16 toPage = 0;
+    /// The file chosen for a printer that writes files; empty for any other printer.
+    QString outputFileName;
+};
+
+/// The system print dialog as the printer selection sees it.
+class PrintDialogBackend {
+public:
+    virtual ~PrintDialogBackend() = default;
+    /// Shows the dialog and waits for the user; nothing when the user cancelled. May throw when
+    /// the dialog fails, which the caller treats as a cancel.
+    virtual std::optional<PrintDialogAnswer> exec(const PrintDialogRequest& request) = 0;
+};

@@ -1,0 +1,140 @@
+#include "print/dialog/QtPrintDialogBackend.h"
+
+#include "print/surface/PdfFilePrinter.h"
+#include "print/surface/Printer.h"
+
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <limits>
+
+namespace {
+
+using namespace print_dialog_flags;
+
+std::optional<QPrinter::DuplexMode> toQt(qint16 duplex)
+{
+    switch (duplex) {
+    case printer_codes::kSimplex:
+        return QPrinter::DuplexNone;
+    case printer_codes::kDuplexLongEdge:
+        return QPrinter::DuplexLongSide;
+    case printer_codes::kDuplexShortEdge:
+        return QPrinter::DuplexShortSide;
+    default:
+        return std::nullopt; // unknown: the printer's own default
+    }
+}
+
+qint16 fromQt(QPrinter::DuplexMode duplex)
+{
+    switch (duplex) {
+    case QPrinter::DuplexNone:
+        return printer_codes::kSimplex;
+    case QPrinter::DuplexLongSide:
+        return printer_codes::kDuplexLongEdge;
+    case QPrinter::DuplexShortSide:
+        return printer_codes::kDuplexShortEdge;
+    case QPrinter::DuplexAuto:
+        break;
+    }
+    return 0; // "the printer's default" has no code; a printer refuses 0 and keeps what it has
+}
+
+qint16 clampedInt16(int value)
+{
+    return qint16(qBound(0, value, int(std::numeric_limits<qint16>::max())));
+}
+
+QAbstractPrintDialog::PrintDialogOptions optionsFor(qint32 flags)
+{
+    // PrintToFile is the PDF entry of the printer list, which is a printer here, not the separate
+    // print-to-file box that kHidePrintToFile hides; Qt's dialog has no such box.
+    QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile
+        | QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCollateCopies;
+    if (!(flags & kNoPageNums))
+        options |= QAbstractPrintDialog::PrintPageRange;
+    if (!(flags & kNoSelection))
+        options |= QAbstractPrintDialog::PrintSelection;
+    return options;
+}
+
+} // namespace
+
+QtPrintDialogBackend::QtPrintDialogBackend(QWidget* parent)
+    : m_parent(parent)
+{ }
+
+QString QtPrintDialogBackend::pdfPrinterName()
+{
+    return QString::fromLatin1(PdfFilePrinter::kDeviceName);
+}
+
+std::optional<PrintDialogAnswer> QtPrintDialogBackend::exec(const PrintDialogRequest& request)
+{
+    QPrinter printer;
+    printer.setDocName(QStringLiteral("Vennaros"));
+    if (request.deviceName == pdfPrinterName()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        // Left empty, Qt proposes a folder (the home folder) as the file.
+        printer.setOutputFileName(
+            m_lastOutputFileName.isEmpty() ? PdfFilePrinter::defaultOutputFileName() : m_lastOutputFileName);
+    } else {
+        printer.setPrinterName(request.deviceName);
+    }
+    printer.setPageOrientation(
+        request.orientation == printer_codes::kLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    if (const auto duplex = toQt(request.duplex))
+        printer.setDuplex(*duplex);
+
+    QPrintDialog dialog(&printer, m_parent);
+    dialog.setOptions(optionsFor(request.flags));
+    if (request.minPage <= request.maxPage)
+        dialog.setMinMax(request.minPage, request.maxPage);
+    if (request.fromPage <= request.toPage)
+        printer.setFromTo(request.fromPage, request.toPage);
+    if (request.flags & kPageNums)
+        dialog.setPrintRange(QAbstractPrintDialog::PageRange);
+    else if ((request.flags & kSelection) && !(request.flags & kNoSelection))
+        dialog.setPrintRange(QAbstractPrintDialog::Selection);
+
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+
+    PrintDialogAnswer answer;
+    if (printer.outputFormat() == QPrinter::PdfFormat || !printer.outputFileName().isEmpty()) {
+        answer.deviceName = pdfPrinterName();
+        // Opened on a queue that has gone, Qt falls back to this entry with a folder as the file:
+        // that is no file, and the PDF printer keeps the one it has.
+        const QString fileName = printer.outputFileName();
+        if (!fileName.isEmpty() && !fileName.endsWith(QLatin1Char('/')) && !QFileInfo(fileName).isDir()) {
+            answer.outputFileName = fileName;
+            m_lastOutputFileName = fileName;
+        }
+    } else {
+        answer.deviceName = printer.printerName();
+    }
+    answer.copies = clampedInt16(printer.copyCount());
+    answer.orientation = printer.pageLayout().orientation() == QPageLayout::Landscape
+        ? printer_codes::kLandscape
+        : printer_codes::kPortrait;
+    answer.duplex = fromQt(printer.duplex());
+
+    answer.flags = request.flags & ~(kPageNums | kSelection);
+    answer.fromPage = request.fromPage;
+    answer.toPage = request.toPage;
+    switch (printer.printRange()) {
+    case QPrinter::PageRange:
+        answer.flags |= kPageNums;
+        answer.fromPage = clampedInt16(printer.fromPage());
+        answer.toPage = clampedInt16(printer.toPage());
+        break;
+    case QPrinter::Selection:
+        answer.flags |= kSelection;
+        break;
+    case QPrinter::AllPages:
+    case QPrinter::CurrentPage:
+        break;
+    }
+    return answer;
+}

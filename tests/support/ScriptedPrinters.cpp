@@ -1,0 +1,206 @@
+#include "support/ScriptedPrinters.h"
+
+#include "common/RuntimeError.h"
+
+#include <stdexcept>
+
+namespace {
+
+constexpr int kPrinterErrorNumber = 482;
+constexpr int kNoPrinterErrorNumber = 484;
+
+// Hands the job a surface it owns while the printer keeps the recording for the test.
+class SharedSurface : public PrintSurface {
+public:
+    explicit SharedSurface(std::shared_ptr<RecordingSurface> surface)
+        : m_surface(std::move(surface))
+    { }
+
+    qint32 width() override { return m_surface->width(); }
+    void setJobStart(qint16 setting) override { m_surface->setJobStart(setting); }
+    void setCurrentX(float x) override { m_surface->setCurrentX(x); }
+    void setCurrentY(float y) override { m_surface->setCurrentY(y); }
+    float currentX() const override { return m_surface->currentX(); }
+    float currentY() const override { return m_surface->currentY(); }
+    void setForeColor(Rgb colour) override { m_surface->setForeColor(colour); }
+    void setDrawWidth(qint16 dots) override { m_surface->setDrawWidth(dots); }
+    void setFontName(const QString& name) override { m_surface->setFontName(name); }
+    void setFontSize(float points) override { m_surface->setFontSize(points); }
+    float textWidth(const QString& text) override { return m_surface->textWidth(text); }
+    float textHeight(const QString& text) override { return m_surface->textHeight(text); }
+    void print(const QString& text) override { m_surface->print(text); }
+    void print(qint16 number) override { m_surface->print(number); }
+    void line(LineFlags flags, float x1, float y1, float dx, float dy, Rgb colour) override
+    {
+        m_surface->line(flags, x1, y1, dx, dy, colour);
+    }
+    void endDoc() override { m_surface->endDoc(); }
+    void killDoc() override { m_surface->killDoc(); }
+
+private:
+    std::shared_ptr<RecordingSurface> m_surface;
+};
+
+} // namespace
+
+ScriptedPrinter::ScriptedPrinter(QString deviceName, QString driverName, QString port)
+    : m_deviceName(std::move(deviceName))
+    , m_driverName(std::move(driverName))
+    , m_port(std::move(port))
+{ }
+
+void ScriptedPrinter::setFailing(Property property, bool failing)
+{
+    if (failing)
+        m_failing.insert(property);
+    else
+        m_failing.erase(property);
+}
+
+void ScriptedPrinter::check(Property property) const
+{
+    if (m_failing.count(property) != 0)
+        throw RuntimeError(kPrinterErrorNumber, QStringLiteral("Printer error"));
+}
+
+QString ScriptedPrinter::deviceName() const
+{
+    check(Property::DeviceName);
+    return m_deviceName;
+}
+
+QString ScriptedPrinter::driverName() const
+{
+    check(Property::DriverName);
+    return m_driverName;
+}
+
+QString ScriptedPrinter::port() const
+{
+    check(Property::Port);
+    return m_port;
+}
+
+qint16 ScriptedPrinter::orientation() const
+{
+    check(Property::Orientation);
+    return m_orientation;
+}
+
+void ScriptedPrinter::setOrientation(qint16 orientation)
+{
+    m_settingsLog << QStringLiteral("Orientation=%1").arg(orientation);
+    check(Property::Orientation);
+    m_orientation = orientation;
+}
+
+qint16 ScriptedPrinter::duplex() const
+{
+    check(Property::Duplex);
+    return m_duplex;
+}
+
+void ScriptedPrinter::setDuplex(qint16 duplex)
+{
+    m_settingsLog << QStringLiteral("Duplex=%1").arg(duplex);
+    check(Property::Duplex);
+    m_duplex = duplex;
+}
+
+qint16 ScriptedPrinter::copies() const
+{
+    check(Property::Copies);
+    return m_copies;
+}
+
+void ScriptedPrinter::setCopies(qint16 copies)
+{
+    m_settingsLog << QStringLiteral("Copies=%1").arg(copies);
+    check(Property::Copies);
+    m_copies = copies;
+}
+
+void ScriptedPrinter::setOutputFileName(const QString& fileName)
+{
+    m_settingsLog << QStringLiteral("OutputFileName=%1").arg(fileName);
+    check(Property::OutputFileName);
+    m_outputFileName = fileName;
+}
+
+std::unique_ptr<PrintSurface> ScriptedPrinter::openSurface()
+{
+    check(Property::Surface);
+    auto surface = std::make_shared<RecordingSurface>(m_pageWidth, std::make_shared<FixedTextMetrics>());
+    m_surfaces.push_back(surface);
+    return std::make_unique<SharedSurface>(surface);
+}
+
+ScriptedPrinter& ScriptedPrinterSystem::add(const QString& deviceName)
+{
+    m_printers.push_back(std::make_unique<ScriptedPrinter>(deviceName));
+    if (m_current == nullptr)
+        m_current = m_printers.back().get();
+    return *m_printers.back();
+}
+
+std::vector<Printer*> ScriptedPrinterSystem::printers()
+{
+    if (m_listingFails)
+        throw RuntimeError(kPrinterErrorNumber, QStringLiteral("Printer error"));
+    std::vector<Printer*> list;
+    for (const auto& printer : m_printers)
+        list.push_back(printer.get());
+    return list;
+}
+
+Printer& ScriptedPrinterSystem::current()
+{
+    if (m_current == nullptr)
+        throw RuntimeError(kNoPrinterErrorNumber, QStringLiteral("No printer is installed"));
+    return *m_current;
+}
+
+void ScriptedPrinterSystem::setCurrent(Printer& printer)
+{
+    m_current = &printer;
+    ++m_selections;
+}
+
+int ScriptedPrinterSystem::currentIndex() const
+{
+    for (std::size_t i = 0; i < m_printers.size(); ++i) {
+        if (m_printers[i].get() == m_current)
+            return int(i);
+    }
+    return -1;
+}
+
+void ScriptedPrintDialog::answerPages(qint32 flags, qint16 fromPage, qint16 toPage)
+{
+    m_pages = Pages { flags, fromPage, toPage };
+}
+
+std::optional<PrintDialogAnswer> ScriptedPrintDialog::exec(const PrintDialogRequest& request)
+{
+    m_requests.push_back(request);
+    if (m_failing)
+        throw std::runtime_error("the print dialog could not be opened");
+    if (m_script.empty())
+        return std::nullopt;
+    const std::optional<Choice> choice = m_script.front();
+    m_script.pop_front();
+    if (!choice)
+        return std::nullopt;
+
+    PrintDialogAnswer answer;
+    answer.deviceName = choice->deviceName;
+    answer.copies = choice->copies;
+    answer.orientation = choice->orientation;
+    answer.duplex = choice->duplex;
+    answer.outputFileName = choice->outputFileName;
+    answer.flags = m_pages ? m_pages->flags : request.flags;
+    answer.fromPage = m_pages ? m_pages->fromPage : request.fromPage;
+    answer.toPage = m_pages ? m_pages->toPage : request.toPage;
+    m_pages.reset();
+    return answer;
+}

@@ -1,0 +1,136 @@
+#pragma once
+
+#include "print/dialog/PrintDialogBackend.h"
+#include "print/surface/Printer.h"
+#include "print/surface/RecordingSurface.h"
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <memory>
+#include <set>
+#include <vector>
+
+/// A printer for tests: its properties are plain values, any of them can be made to fail, every
+/// setting made is logged, and its surfaces record the page (FixedTextMetrics, a settable width)
+/// and stay inspectable after the job has let them go.
+class ScriptedPrinter : public Printer {
+public:
+    enum class Property {
+        DeviceName,
+        DriverName,
+        Port,
+        Orientation,
+        Duplex,
+        Copies,
+        OutputFileName,
+        Surface
+    };
+
+    explicit ScriptedPrinter(QString deviceName, QString driverName = QStringLiteral("Scripted"),
+        QString port = QStringLiteral("SCRIPT:"));
+
+    QString deviceName() const override;
+    QString driverName() const override;
+    QString port() const override;
+    qint16 orientation() const override;
+    void setOrientation(qint16 orientation) override;
+    qint16 duplex() const override;
+    void setDuplex(qint16 duplex) override;
+    qint16 copies() const override;
+    void setCopies(qint16 copies) override;
+    void setOutputFileName(const QString& fileName) override;
+    std::unique_ptr<PrintSurface> openSurface() override;
+
+    /// Reading and setting the property throw RuntimeError (482) until switched back.
+    void setFailing(Property property, bool failing = true);
+    /// Width of the pages of the next surfaces, in twips (A4 by default).
+    void setPageWidth(qint32 twips) { m_pageWidth = twips; }
+
+    /// Settings in the order made, refused ones included: "Copies=2", "Duplex=1", "Orientation=2",
+    /// "OutputFileName=/tmp/x.pdf".
+    const QStringList& settingsLog() const { return m_settingsLog; }
+    const QString& outputFileName() const { return m_outputFileName; }
+    /// Every surface handed out, oldest first.
+    const std::vector<std::shared_ptr<RecordingSurface>>& surfaces() const { return m_surfaces; }
+
+private:
+    void check(Property property) const;
+
+    QString m_deviceName;
+    QString m_driverName;
+    QString m_port;
+    qint16 m_orientation = printer_codes::kPortrait;
+    qint16 m_duplex = printer_codes::kSimplex;
+    qint16 m_copies = 1;
+    QString m_outputFileName;
+    qint32 m_pageWidth = 11906;
+    std::set<Property> m_failing;
+    QStringList m_settingsLog;
+    std::vector<std::shared_ptr<RecordingSurface>> m_surfaces;
+};
+
+/// The installed printers for tests, in the order added; the first one added is current until
+/// another is chosen. With none added, current() throws as a machine without printers does.
+class ScriptedPrinterSystem : public PrinterSystem {
+public:
+    ScriptedPrinter& add(const QString& deviceName);
+
+    std::vector<Printer*> printers() override;
+    Printer& current() override;
+    void setCurrent(Printer& printer) override;
+
+    ScriptedPrinter& at(std::size_t index) { return *m_printers.at(index); }
+    /// Which printer is current, by its place in the list; -1 with none.
+    int currentIndex() const;
+    /// How many times a printer was made current (the walk over the printers counts every match).
+    int selections() const { return m_selections; }
+    /// printers() throws RuntimeError while set.
+    void setListingFails(bool fails) { m_listingFails = fails; }
+
+private:
+    std::vector<std::unique_ptr<ScriptedPrinter>> m_printers;
+    Printer* m_current = nullptr;
+    int m_selections = 0;
+    bool m_listingFails = false;
+};
+
+/// The print dialog for tests: records each request and answers from a queue of scripted choices;
+/// an empty queue (or a queued cancel) cancels.
+class ScriptedPrintDialog : public PrintDialogBackend {
+public:
+    struct Choice {
+        QString deviceName;
+        qint16 copies = 1;
+        qint16 orientation = printer_codes::kPortrait;
+        qint16 duplex = printer_codes::kSimplex;
+        QString outputFileName;
+    };
+
+    void choose(const QString& deviceName, qint16 copies = 1, qint16 orientation = printer_codes::kPortrait,
+        qint16 duplex = printer_codes::kSimplex, const QString& outputFileName = QString())
+    {
+        m_script.push_back(Choice { deviceName, copies, orientation, duplex, outputFileName });
+    }
+    void cancel() { m_script.push_back(std::nullopt); }
+    /// The next answer replaces the page range and flag word with these.
+    void answerPages(qint32 flags, qint16 fromPage, qint16 toPage);
+    /// exec() throws, as a dialog that fails to open.
+    void setFailing(bool failing) { m_failing = failing; }
+
+    std::optional<PrintDialogAnswer> exec(const PrintDialogRequest& request) override;
+
+    const std::vector<PrintDialogRequest>& requests() const { return m_requests; }
+
+private:
+    struct Pages {
+        qint32 flags;
+        qint16 fromPage;
+        qint16 toPage;
+    };
+
+    std::deque<std::optional<Choice>> m_script;
+    std::optional<Pages> m_pages;
+    bool m_failing = false;
+    std::vector<PrintDialogRequest> m_requests;
+};
