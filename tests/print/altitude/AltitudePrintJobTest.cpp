@@ -127,10 +127,10 @@ TEST(AltitudePrintJob, MinimumAppliesToTheEntryAsTyped)
         if (c.refusal) {
             EXPECT_EQ(rig.status(), QString::fromLatin1(c.refusal));
             EXPECT_EQ(rig.colour(), StatusLine::kErrorColor);
-            EXPECT_TRUE(!rig.host.surface() || rig.host.surface()->page().ops.empty());
+            EXPECT_TRUE(!rig.host.surface() || rig.host.surface()->page.ops.empty());
         } else {
             EXPECT_EQ(rig.status(), QString());
-            EXPECT_EQ(rig.host.surface()->endedPages().size(), 1u);
+            EXPECT_EQ(rig.host.surface()->endedPages.size(), 1u);
         }
     }
 }
@@ -143,7 +143,7 @@ TEST(AltitudePrintJob, StripMustFitThePageWidth)
     EXPECT_EQ(mm.status(), QStringLiteral("Altitude max. length is 210.0 mm for current page width."));
     EXPECT_EQ(mm.colour(), StatusLine::kErrorColor);
     EXPECT_EQ(mm.host.focus(), std::vector<SizeText> { SizeText::Altitude });
-    EXPECT_TRUE(mm.host.surface()->page().ops.empty());
+    EXPECT_TRUE(mm.host.surface()->page.ops.empty());
 
     Rig inches(kA4);
     inches.entry(QStringLiteral("3"), Option::Altin); // 13566.5 twips
@@ -290,8 +290,8 @@ TEST(AltitudePrintJob, NoEnabledSetLeavesTheDocumentUnended)
     rig.entry(QStringLiteral("80"));
     rig.model.setSetCheck(1, SettingsModel::kUnchecked);
     rig.run();
-    EXPECT_TRUE(rig.host.surface()->endedPages().empty());
-    EXPECT_EQ(rig.host.surface()->page().ops.size(), 1u); // the opening blank line only
+    EXPECT_TRUE(rig.host.surface()->endedPages.empty());
+    EXPECT_EQ(rig.host.surface()->page.ops.size(), 1u); // the opening blank line only
     EXPECT_EQ(rig.status(), QString());
     EXPECT_EQ(rig.colour(), StatusLine::kStatusColor);
     EXPECT_EQ(rig.host.focus(), std::vector<SizeText> { SizeText::Altitude });
@@ -307,8 +307,8 @@ TEST(AltitudePrintJob, PrinterFailureAbandonsTheWholeDocument)
         SCOPED_TRACE(failAt);
         EXPECT_EQ(rig.status(), QStringLiteral("Print function error."));
         EXPECT_EQ(rig.colour(), StatusLine::kErrorColor);
-        EXPECT_EQ(rig.host.surface()->state(), RecordingSurface::DocumentState::Killed);
-        EXPECT_TRUE(rig.host.surface()->endedPages().empty());
+        EXPECT_EQ(rig.host.surface()->state, RecordingSurface::DocumentState::Killed);
+        EXPECT_TRUE(rig.host.surface()->endedPages.empty());
         EXPECT_TRUE(rig.host.focus().empty());
     }
 }

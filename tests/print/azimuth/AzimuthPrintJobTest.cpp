@@ -101,7 +101,7 @@ TEST(AzimuthPrintJob, SizeAndPageWidthMessages)
             EXPECT_EQ(rig.model.status().color(), StatusLine::kErrorColor);
         } else {
             EXPECT_EQ(rig.status(), QString());
-            EXPECT_EQ(rig.host.surface()->endedPages().size(), 1u);
+            EXPECT_EQ(rig.host.surface()->endedPages.size(), 1u);
         }
     }
 }
@@ -185,7 +185,7 @@ TEST(AzimuthPrintJob, PrinterFailureAbandonsTheDocument)
     rig.host.failAtDrawing(100);
     rig.run();
     EXPECT_EQ(rig.status(), QStringLiteral("Print function error."));
-    EXPECT_TRUE(rig.host.surface()->endedPages().empty());
+    EXPECT_TRUE(rig.host.surface()->endedPages.empty());
     EXPECT_TRUE(rig.host.focus().empty());
 }
 

@@ -4,6 +4,7 @@
 #include "print/surface/RecordingSurface.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace pagequery;
 

@@ -1,107 +1,50 @@
 #include "ScriptedJobHost.h"
 
 #include "common/RuntimeError.h"
+#include "settings/SettingsModel.h"
 
 #include <gtest/gtest.h>
 
-ScriptedSurface::ScriptedSurface(std::shared_ptr<RecordingSurface> recorder, std::optional<int> failAtDrawing)
-    : m_recorder(std::move(recorder))
-    , m_failAtDrawing(failAtDrawing)
-{ }
+namespace {
 
-void ScriptedSurface::drawing()
-{
-    if (m_failAtDrawing && ++m_drawings >= *m_failAtDrawing)
-        throw RuntimeError(482, QStringLiteral("Printer error"));
-}
+/// Records like any recording surface, fails where told, and leaves its recording behind.
+class ScriptedSurface : public RecordingSurface {
+public:
+    ScriptedSurface(qint32 width, std::shared_ptr<const TextMetrics> metrics,
+        std::optional<int> failAtDrawing, std::optional<Recording>& out)
+        : RecordingSurface(width, std::move(metrics))
+        , m_failAtDrawing(failAtDrawing)
+        , m_out(out)
+    {
+        m_out = Recording();
+    }
+    ~ScriptedSurface() override { m_out = Recording { state(), page(), endedPages() }; }
 
-qint32 ScriptedSurface::width()
-{
-    return m_recorder->width();
-}
+    using RecordingSurface::print; // the number form prints through the text form
+    void print(const QString& text) override
+    {
+        drawing();
+        RecordingSurface::print(text);
+    }
+    void line(LineFlags flags, float x1, float y1, float dx, float dy, Rgb colour) override
+    {
+        drawing();
+        RecordingSurface::line(flags, x1, y1, dx, dy, colour);
+    }
 
-void ScriptedSurface::setJobStart(qint16 setting)
-{
-    m_recorder->setJobStart(setting);
-}
+private:
+    void drawing()
+    {
+        if (m_failAtDrawing && ++m_drawings >= *m_failAtDrawing)
+            throw RuntimeError(482, QStringLiteral("Printer error"));
+    }
 
-void ScriptedSurface::setCurrentX(float x)
-{
-    m_recorder->setCurrentX(x);
-}
+    std::optional<int> m_failAtDrawing;
+    int m_drawings = 0;
+    std::optional<Recording>& m_out;
+};
 
-void ScriptedSurface::setCurrentY(float y)
-{
-    m_recorder->setCurrentY(y);
-}
-
-float ScriptedSurface::currentX() const
-{
-    return m_recorder->currentX();
-}
-
-float ScriptedSurface::currentY() const
-{
-    return m_recorder->currentY();
-}
-
-void ScriptedSurface::setForeColor(Rgb colour)
-{
-    m_recorder->setForeColor(colour);
-}
-
-void ScriptedSurface::setDrawWidth(qint16 dots)
-{
-    m_recorder->setDrawWidth(dots);
-}
-
-void ScriptedSurface::setFontName(const QString& name)
-{
-    m_recorder->setFontName(name);
-}
-
-void ScriptedSurface::setFontSize(float points)
-{
-    m_recorder->setFontSize(points);
-}
-
-float ScriptedSurface::textWidth(const QString& text)
-{
-    return m_recorder->textWidth(text);
-}
-
-float ScriptedSurface::textHeight(const QString& text)
-{
-    return m_recorder->textHeight(text);
-}
-
-void ScriptedSurface::print(const QString& text)
-{
-    drawing();
-    m_recorder->print(text);
-}
-
-void ScriptedSurface::print(qint16 number)
-{
-    drawing();
-    m_recorder->print(number);
-}
-
-void ScriptedSurface::line(LineFlags flags, float x1, float y1, float dx, float dy, Rgb colour)
-{
-    drawing();
-    m_recorder->line(flags, x1, y1, dx, dy, colour);
-}
-
-void ScriptedSurface::endDoc()
-{
-    m_recorder->endDoc();
-}
-
-void ScriptedSurface::killDoc()
-{
-    m_recorder->killDoc();
-}
+} // namespace
 
 ScriptedJobHost::ScriptedJobHost(const SettingsModel& model, qint32 pageWidth)
     : m_model(model)
@@ -120,8 +63,7 @@ std::unique_ptr<PrintSurface> ScriptedJobHost::openSurface()
 {
     if (m_printer)
         return m_printer->openSurface();
-    m_recorder = std::make_shared<RecordingSurface>(m_pageWidth, m_metrics);
-    return std::make_unique<ScriptedSurface>(m_recorder, m_failAtDrawing);
+    return std::make_unique<ScriptedSurface>(m_pageWidth, m_metrics, m_failAtDrawing, m_recording);
 }
 
 void ScriptedJobHost::processPendingEvents()
@@ -134,9 +76,9 @@ void ScriptedJobHost::processPendingEvents()
 const Page& ScriptedJobHost::deliveredPage() const
 {
     static const Page none;
-    if (!m_recorder || m_recorder->endedPages().size() != 1) {
+    if (!m_recording || m_recording->endedPages.size() != 1) {
         ADD_FAILURE() << "expected exactly one delivered page";
         return none;
     }
-    return m_recorder->endedPages().front();
+    return m_recording->endedPages.front();
 }
