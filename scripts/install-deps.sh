@@ -11,6 +11,7 @@ packages=(
     clang libclang-rt-14-dev clang-format
     xvfb xauth imagemagick poppler-utils python3 python3-pdfminer
     cups printer-driver-cups-pdf
+    libcups2-dev
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #include "print/surface/PrinterSurface.h"
 
+#include "print/surface/CupsJobCheck.h"
 #include "print/surface/PageRenderer.h"
 #include "print/surface/PrinterError.h"
 
@@ -65,14 +66,19 @@ qint32 PrinterSurface::paperWidth(const QPageLayout& layout)
 
 void PrinterSurface::deliver(const Page& page)
 {
+    const bool queue = m_printer->outputFormat() == QPrinter::NativeFormat;
+    if (queue)
+        CupsJobCheck::beforeJob(m_printer->printerName());
     QPainter painter;
-    // Fails when the queue is gone or the PDF file can't be created.
+    // Fails when the PDF file can't be created.
     if (!painter.begin(m_printer.get()))
         throw printerError();
     PageRenderer(painter, m_printer->resolution()).draw(page);
     const bool ended = painter.end();
     if (!ended || m_printer->printerState() == QPrinter::Error)
         throw printerError();
+    if (queue)
+        CupsJobCheck::afterJob();
     checkOutputFile();
 }
 
