@@ -334,3 +334,26 @@ TEST(AltitudePrintJob, NumbersWithTheRealFont)
     for (const PageOp& op : longMarks)
         EXPECT_EQ(op.y + op.dy, 750 + 223 + 250);
 }
+
+TEST(AltitudePrintJob, OddSettingsFromARestoredFileStillGiveASoundPage)
+{
+    // Neither unit option selected: inches throughout, never millimetres labelled as inches.
+    Rig narrow(kA4);
+    narrow.model.setOption(Option::Altin, false);
+    narrow.run();
+    EXPECT_EQ(narrow.status(), QStringLiteral("Altitude max. length is 8.3 inches for current page width."));
+    Rig wide;
+    wide.model.setOption(Option::Altin, false);
+    wide.run();
+    EXPECT_TRUE(wide.caption().startsWith(QStringLiteral("Altitude Circle length = 9.42 inches, ")));
+
+    // A grayed white-on-black box prints no such strip or card, so the other card needs its own row.
+    Rig grayed;
+    grayed.entry(QStringLiteral("80"));
+    grayed.model.setCheck(Check::WB, SettingsModel::kGrayed);
+    grayed.run();
+    const auto cards = boxes(grayed.host.deliveredPage());
+    ASSERT_EQ(cards.size(), 1u);
+    EXPECT_EQ(cards[0].x, 1100.0);
+    EXPECT_EQ(cards[0].y, 1750.0);
+}
