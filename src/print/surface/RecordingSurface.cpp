@@ -143,8 +143,9 @@ void RecordingSurface::endDoc()
 {
     if (m_state != DocumentState::Open)
         return;
-    m_state = DocumentState::Ended;
+    // A document the printer refused stays open: ending it again must try again, not look done.
     deliver(m_page);
+    m_state = DocumentState::Ended;
     m_endedPages.push_back(m_page);
 }
 

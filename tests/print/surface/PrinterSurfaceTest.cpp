@@ -202,6 +202,7 @@ TEST_F(PdfSurface, AFileThatCannotBeWrittenIsAPrinterError)
         } catch (const RuntimeError& e) {
             EXPECT_EQ(e.number(), 482);
         }
+        EXPECT_THROW(surface->endDoc(), RuntimeError) << "a second try must not pass for printed";
         // The job abandons the document after the failure; that must not throw again.
         EXPECT_NO_THROW(surface->killDoc());
     }
