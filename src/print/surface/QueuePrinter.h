@@ -6,8 +6,6 @@
 #include <QPrinter>
 #include <QString>
 
-class QPrinterInfo;
-
 /// One installed print queue of the system, printed on through Qt's CUPS support.
 class QueuePrinter : public DevicePrinter {
 public:
