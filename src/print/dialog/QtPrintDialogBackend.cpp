@@ -74,20 +74,27 @@ std::optional<PrintDialogAnswer> QtPrintDialogBackend::exec(const PrintDialogReq
 {
     QPrinter printer;
     printer.setDocName(QStringLiteral("Vennaros"));
-    if (request.deviceName == pdfPrinterName()) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        // Left empty, Qt proposes a folder (the home folder) as the file.
-        printer.setOutputFileName(
-            m_lastOutputFileName.isEmpty() ? PdfFilePrinter::defaultOutputFileName() : m_lastOutputFileName);
-    } else {
+    const bool toPdf = request.deviceName == pdfPrinterName();
+    // While it is built, the dialog takes its file from the printer (a bare folder when none is
+    // set), selects its queue by the printer's name and switches the printer to that queue, the
+    // system default when the name is none of its queues. It selects its PDF entry only when
+    // shown, for a printer then set to PDF output.
+    const QString proposedFile
+        = m_lastOutputFileName.isEmpty() ? PdfFilePrinter::defaultOutputFileName() : m_lastOutputFileName;
+    if (toPdf)
+        printer.setOutputFileName(proposedFile);
+    else
         printer.setPrinterName(request.deviceName);
+    QPrintDialog dialog(&printer, m_parent);
+    if (toPdf) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(proposedFile);
     }
     printer.setPageOrientation(
         request.orientation == printer_codes::kLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     if (const auto duplex = toQt(request.duplex))
         printer.setDuplex(*duplex);
 
-    QPrintDialog dialog(&printer, m_parent);
     dialog.setOptions(optionsFor(request.flags));
     if (request.minPage <= request.maxPage)
         dialog.setMinMax(request.minPage, request.maxPage);
