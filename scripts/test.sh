@@ -6,3 +6,19 @@ bash scripts/install-deps.sh
 cmake --preset default >/dev/null
 cmake --build --preset default
 ctest --preset default
+
+# Fuzz the readers of hand-editable input (settings file, settings store) for 30 seconds each; a
+# crash or a broken invariant fails the run. Corpus, crash inputs and logs stay in build-fuzz/.
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DVENNAROS_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
+cmake --build build-fuzz -j2 --target settings_file_fuzzer settings_store_fuzzer
+for name in settings_file settings_store; do
+    mkdir -p "build-fuzz/corpus/$name" build-fuzz/artifacts
+    echo "Fuzzing ${name} for 30 s"
+    if ! "build-fuzz/tests/fuzz/${name}_fuzzer" -max_total_time=30 -artifact_prefix="build-fuzz/artifacts/${name}-" \
+        "build-fuzz/corpus/$name" "tests/fuzz/seeds/$name" >"build-fuzz/${name}.log" 2>&1; then
+        tail -n 60 "build-fuzz/${name}.log"
+        echo "${name}_fuzzer failed; the input is in build-fuzz/artifacts/" >&2
+        exit 1
+    fi
+done
