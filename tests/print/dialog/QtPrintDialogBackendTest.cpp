@@ -5,6 +5,8 @@
 #include "print/surface/Printer.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QTimer>
@@ -16,15 +18,20 @@ namespace {
 // a question on the way (overwrite an existing file) with Yes.
 class DialogAnswerer {
 public:
-    explicit DialogAnswerer(bool accept)
+    /// typedFile, when given, replaces the file the dialog proposes before it is accepted.
+    explicit DialogAnswerer(bool accept, const QString& typedFile = QString())
     {
-        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this, accept] {
+        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this, accept, typedFile] {
             QWidget* modal = QApplication::activeModalWidget();
             if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                 box->done(QMessageBox::Yes);
             } else if (auto* dialog = qobject_cast<QPrintDialog*>(modal)) {
                 ++m_answered;
                 m_optionsShown = dialog->options();
+                for (auto* edit : dialog->findChildren<QLineEdit*>()) {
+                    if (!typedFile.isEmpty() && edit->text().endsWith(QStringLiteral(".pdf")))
+                        edit->setText(typedFile);
+                }
                 if (accept)
                     dialog->accept();
                 else
@@ -78,6 +85,19 @@ TEST(QtPrintDialogBackend, AcceptedOnThePdfPrinterAnswersThatPrinterAndItsFile)
     EXPECT_EQ(answer->flags, 0x100004);
     EXPECT_EQ(answer->fromPage, 1);
     EXPECT_EQ(answer->toPage, 1);
+}
+
+TEST(QtPrintDialogBackend, TheFileChosenLastIsProposedNextTime)
+{
+    QtPrintDialogBackend backend;
+    const QString pdf = QString::fromLatin1(PdfFilePrinter::kDeviceName);
+    const QString chosen = QDir::temp().filePath(QStringLiteral("vennaros-dialog-test.pdf"));
+    {
+        DialogAnswerer answerer(true, chosen);
+        ASSERT_EQ(backend.exec(jobRequest(pdf))->outputFileName, chosen);
+    }
+    DialogAnswerer answerer(true);
+    EXPECT_EQ(backend.exec(jobRequest(pdf))->outputFileName, chosen);
 }
 
 TEST(QtPrintDialogBackend, AQueueThatHasGoneFallsBackToThePdfPrinterWithoutAFolderAsFile)
