@@ -1,14 +1,29 @@
+#include "app/QtSettingsFilePrompts.h"
+#include "app/WindowController.h"
 #include "app/frmMain.h"
+#include "print/dialog/QtPrintDialogBackend.h"
+#include "print/surface/QtPrinterSystem.h"
+#include "settings/QtSettingsStore.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vennaros"));
+    QApplication::setOrganizationName(QStringLiteral("Vennaros"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Print Vennaros"));
+    QApplication::setDesktopFileName(QStringLiteral("vennaros"));
+
     SettingsModel model;
     frmMain window(model);
-    window.showVersion();
-    window.refreshValueLabels();
+    const auto store = QtSettingsStore::openUserStore();
+    QtPrinterSystem printers;
+    QtPrintDialogBackend dialog(&window);
+    QtSettingsFilePrompts prompts(&window);
+    WindowController controller(window, { *store, printers, dialog, prompts });
+
+    controller.start();
     window.show();
     return app.exec();
 }

@@ -1,0 +1,77 @@
+#include "app/WindowController.h"
+
+#include "app/frmMain.h"
+#include "print/altitude/AltitudePrintJob.h"
+#include "print/azimuth/AzimuthPrintJob.h"
+
+#include <QCoreApplication>
+
+WindowController::WindowController(frmMain& window, Services services)
+    : m_window(window)
+    , m_printers(services.printers)
+    , m_selection(services.printers, services.dialog)
+    , m_lastExit(window.model(), services.store)
+    , m_fileCommands(window.model(), services.prompts)
+{
+    m_window.setCommands({
+        .printAltitude = [this] { runJob<AltitudePrintJob>(); },
+        .printAzimuth = [this] { runJob<AzimuthPrintJob>(); },
+        .reset = [this] { m_lastExit.reset(); },
+        .exit = [this] { return exit(); },
+        .save = [this] { m_fileCommands.save(); },
+        .restore = [this] { m_fileCommands.restore(); },
+    });
+}
+
+void WindowController::start()
+{
+    m_window.showVersion();
+    const WindowPosition position = m_lastExit.start();
+    m_window.moveToTwips(position.top, position.left);
+    m_window.refreshValueLabels();
+}
+
+template <typename Job> void WindowController::runJob()
+{
+    if (m_jobRunning)
+        return;
+    m_jobRunning = true;
+    try {
+        Job(m_window.model(), *this, m_position).run();
+    } catch (...) {
+        m_jobRunning = false;
+        throw;
+    }
+    m_jobRunning = false;
+}
+
+bool WindowController::exit()
+{
+    const QPointF edges = m_window.positionTwips();
+    return m_lastExit.exit(WindowPosition { static_cast<float>(edges.y()), static_cast<float>(edges.x()) });
+}
+
+void WindowController::selectPrinter()
+{
+    m_selection.SelectPrinter();
+}
+
+bool WindowController::printCancelled() const
+{
+    return m_selection.printCancelled();
+}
+
+std::unique_ptr<PrintSurface> WindowController::openSurface()
+{
+    return m_printers.current().openSurface();
+}
+
+void WindowController::processPendingEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+void WindowController::focusSizeText(SizeText which)
+{
+    m_window.focusSizeText(which);
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "print/dialog/PrinterSelection.h"
+#include "print/job/JobHost.h"
+#include "settings/LastExitSettings.h"
+#include "settings/SettingsFileCommands.h"
+
+class frmMain;
+class PrintDialogBackend;
+class PrinterSystem;
+class SettingsFilePrompts;
+class SettingsStore;
+
+/// Connects the window's buttons to the print jobs and the settings commands, and offers the jobs
+/// what the window holds for them: the printer selection, the current printer's page, the shared
+/// drawing position and the focus.
+class WindowController : public JobHost {
+public:
+    struct Services {
+        SettingsStore& store;
+        PrinterSystem& printers;
+        PrintDialogBackend& dialog;
+        SettingsFilePrompts& prompts;
+    };
+
+    WindowController(frmMain& window, Services services);
+
+    /// The window's load: version, position, the last-exit settings, value labels and mirrors.
+    void start();
+
+    void selectPrinter() override;
+    bool printCancelled() const override;
+    std::unique_ptr<PrintSurface> openSurface() override;
+    void processPendingEvents() override;
+    void focusSizeText(SizeText which) override;
+
+    const PagePosition& pagePosition() const { return m_position; }
+
+private:
+    bool exit();
+
+    /// Runs a print job unless one is already running: a job lets the window handle its pending
+    /// events once, and a second click then must not start a job inside the first.
+    template <typename Job> void runJob();
+
+    frmMain& m_window;
+    PrinterSystem& m_printers;
+    bool m_jobRunning = false;
+    PagePosition m_position;
+    PrinterSelection m_selection;
+    LastExitSettings m_lastExit;
+    SettingsFileCommands m_fileCommands;
+};
