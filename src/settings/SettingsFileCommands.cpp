@@ -3,6 +3,7 @@
 #include "settings/SettingsFileFormat.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
 
@@ -30,6 +31,17 @@ void describeFailure(const QFileDevice& file, int systemError, int& number, QStr
         number = static_cast<int>(file.error());
         description = file.errorString();
     }
+}
+// A device or a pipe is no settings file: replacing it would swap a system file for ours, and
+// opening a pipe waits for a writer that may never come.
+bool isSpecialFile(const QString& path, int& number, QString& description)
+{
+    const QFileInfo info(path);
+    if (!info.exists() || info.isFile() || info.isDir())
+        return false;
+    number = static_cast<int>(QFileDevice::OpenError);
+    description = QStringLiteral("Not a regular file");
+    return true;
 }
 } // namespace
 
@@ -66,6 +78,8 @@ QString SettingsFileCommands::errorText(
 bool SettingsFileCommands::writeFile(
     const SettingsModel& model, const QString& path, int& errorNumber, QString& description)
 {
+    if (isSpecialFile(path, errorNumber, description))
+        return false;
     const QByteArray contents = SettingsFileFormat::contents(model);
     QSaveFile file(path);
     errno = 0;
@@ -91,9 +105,10 @@ void SettingsFileCommands::save()
     if (!path || path->isEmpty())
         return;
 
-    // Whatever can be opened for reading exists and is asked about; anything else is written anew.
+    // A file that can be opened for reading exists and is asked about; anything else is written anew.
+    // Only regular files are tried: opening a pipe would wait for a writer.
     QFile existing(*path);
-    if (existing.open(QIODevice::ReadOnly)) {
+    if (QFileInfo(*path).isFile() && existing.open(QIODevice::ReadOnly)) {
         existing.close();
         if (!m_prompts.confirmOverwrite(
                 QStringLiteral("Confirm Overwrite"), *path + kCrLf + QStringLiteral("Will be overwritten!")))
@@ -120,11 +135,12 @@ void SettingsFileCommands::restore()
         return;
 
     QFile file(*path);
+    int number = 0;
+    QString description;
     errno = 0;
-    if (!file.open(QIODevice::ReadOnly)) {
-        int number = 0;
-        QString description;
-        describeFailure(file, errno, number, description);
+    if (isSpecialFile(*path, number, description) || !file.open(QIODevice::ReadOnly)) {
+        if (description.isEmpty())
+            describeFailure(file, errno, number, description);
         m_prompts.showError(QStringLiteral("Read settings file error"),
             errorText(QStringLiteral("Error reading setting file"), *path, number, description));
         return;

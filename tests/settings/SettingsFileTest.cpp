@@ -4,10 +4,12 @@
 
 #include <QBuffer>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -286,6 +288,20 @@ TEST_F(SettingsFileTest, FileErrorsShowTheirBoxWithNumberAndDescription)
     EXPECT_EQ(m_prompts.errors[1].toStdString(),
         (QStringLiteral("Read settings file error|Error reading setting file") + tail).toStdString());
     EXPECT_TRUE(m_model.status().text().isEmpty());
+}
+
+TEST_F(SettingsFileTest, APipeOrDeviceIsNeitherReplacedNorWaitedOn)
+{
+    m_prompts.path = path("pipe.txt");
+    ASSERT_EQ(mkfifo(QFile::encodeName(*m_prompts.path).constData(), 0600), 0);
+    m_commands.save();
+    m_commands.restore();
+    ASSERT_EQ(m_prompts.errors.size(), 2u);
+    EXPECT_TRUE(m_prompts.errors[0].startsWith(QStringLiteral("Write settings file error|")));
+    EXPECT_TRUE(m_prompts.errors[0].endsWith(QStringLiteral("Error 5, Not a regular file")));
+    EXPECT_TRUE(m_prompts.errors[1].startsWith(QStringLiteral("Read settings file error|")));
+    EXPECT_TRUE(m_prompts.confirmations.empty());
+    EXPECT_FALSE(QFileInfo(*m_prompts.path).isFile()) << "the pipe is still a pipe";
 }
 
 TEST_F(SettingsFileTest, AFailedWriteKeepsThePreviousFile)
