@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
-#include <string>
 
 namespace numeric {
 
@@ -71,41 +70,36 @@ QString fixedOneDecimal(double value, const QLocale& locale)
     // Round the shown 15 significant digits, not the binary value: 0.15 gives "0.2".
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
-    const std::string text(buffer);
-    const auto ePos = text.find('e');
-    const int exponent = std::stoi(text.substr(ePos + 1));
-    std::string digits
-        = text.substr(0, 1) + text.substr(2, ePos - 2); // 15 digits, value = d.ddd * 10^exponent
-    const int integerDigits = exponent + 1;
-    const int keep = integerDigits + 1; // digits up to the first decimal
+    const QByteArray text(buffer);
+    const qsizetype ePos = text.indexOf('e');
+    const int exponent = text.mid(ePos + 1).toInt();
+    const QByteArray digits = text.left(1) + text.mid(2, ePos - 2); // 15 digits: d.ddd * 10^exponent
+    const int keep = exponent + 2; // digits up to the first decimal
 
-    std::string kept;
+    QByteArray tenths; // the value times ten, as a whole number
     if (keep <= 0) {
-        kept = (keep == 0 && digits[0] >= '5') ? "1" : "0";
-    } else if (keep >= static_cast<int>(digits.size())) {
-        kept = digits + std::string(keep - digits.size(), '0');
+        tenths = (keep == 0 && digits[0] >= '5') ? "1" : "0";
+    } else if (keep >= digits.size()) {
+        tenths = digits + QByteArray(keep - digits.size(), '0');
     } else {
-        kept = digits.substr(0, keep);
+        tenths = digits.left(keep);
         if (digits[keep] >= '5') {
-            int i = keep - 1;
-            while (i >= 0 && kept[i] == '9')
-                kept[i--] = '0';
+            qsizetype i = keep - 1;
+            while (i >= 0 && tenths[i] == '9')
+                tenths[i--] = '0';
             if (i >= 0)
-                ++kept[i];
+                ++tenths[i];
             else
-                kept.insert(kept.begin(), '1');
+                tenths.prepend('1');
         }
     }
-    // kept holds the value times ten as a whole number
-    while (kept.size() < 2)
-        kept.insert(kept.begin(), '0');
-    const std::string integerPart = kept.substr(0, kept.size() - 1);
-    const std::string decimal = kept.substr(kept.size() - 1);
-    std::string result = integerPart + "." + decimal;
-    const bool isZero = kept.find_first_not_of('0') == std::string::npos;
+    if (tenths.size() < 2)
+        tenths.prepend('0');
+    QByteArray result = tenths.left(tenths.size() - 1) + '.' + tenths.right(1);
+    const bool isZero = tenths.count('0') == tenths.size();
     if (value < 0 && !isZero)
-        result.insert(result.begin(), '-');
-    return localised(QString::fromStdString(result), locale);
+        result.prepend('-');
+    return localised(QString::fromLatin1(result), locale);
 }
 
 QString booleanText(bool value)
