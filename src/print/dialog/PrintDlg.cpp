@@ -1,5 +1,7 @@
 #include "print/dialog/PrintDlg.h"
 
+#include "common/RuntimeError.h"
+
 #include "print/dialog/DeviceModeRecord.h"
 #include "print/dialog/DeviceNamesRecord.h"
 
@@ -76,6 +78,20 @@ bool printDlg(PrintDlgRecord& record, GlobalMemory& memory, PrintDialogBackend& 
     chosen.setDuplex(answer->duplex);
     if (!memory.copyIn(record.hDevMode, chosen.bytes().data(), DeviceModeRecord::kSize))
         return false;
+
+    // The names block comes back naming the chosen printer in full, as the platform's dialog
+    // returns it; the device-mode name holds only its first 32 characters.
+    try {
+        const DeviceNamesRecord chosenNames = DeviceNamesRecord::forPrinter(
+            sentNames ? sentNames->driverName() : QString(), answer->deviceName, QString());
+        const MemoryHandle names = chosenNames.store(memory);
+        if (names != kNoBlock) {
+            memory.free(record.hDevNames);
+            record.hDevNames = names;
+        }
+    } catch (const RuntimeError&) {
+        // A name too long for the record's offsets: the device-mode name is all there is.
+    }
 
     record.flags = answer->flags;
     record.nFromPage = answer->fromPage;

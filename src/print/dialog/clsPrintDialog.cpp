@@ -119,13 +119,15 @@ bool clsPrintDialog::ShowPrinter()
         Flags = record.flags;
         m_fromPage = record.nFromPage;
         m_toPage = record.nToPage;
+        const std::optional<DeviceNamesRecord> chosenNames
+            = DeviceNamesRecord::load(m_memory, record.hDevNames);
         record.hDevNames = m_memory.free(record.hDevNames);
         const std::optional<DeviceModeRecord> chosen = DeviceModeRecord::load(m_memory, record.hDevMode);
         record.hDevMode = m_memory.free(record.hDevMode);
         // An answer that can't be read back is no choice at all: the selection ends as a failed
         // dialog does, rather than guessing a printer from an empty record.
         if (chosen)
-            applyChoice(*chosen, record.outputFileName);
+            applyChoice(*chosen, chosenNames ? chosenNames->deviceName() : QString(), record.outputFileName);
         else
             cancelled = true;
     } else {
@@ -142,17 +144,30 @@ bool clsPrintDialog::ShowPrinter()
     return !cancelled;
 }
 
-void clsPrintDialog::applyChoice(const DeviceModeRecord& chosen, const QString& outputFileName)
+void clsPrintDialog::applyChoice(
+    const DeviceModeRecord& chosen, const QString& fullName, const QString& outputFileName)
 {
-    // A name that filled all 32 bytes has no NUL; it is taken whole and may have been cut, in
-    // which case no printer matches it below and the current one stays.
+    // A name that filled all 32 bytes has no NUL; it is taken whole.
     const QString chosenName = chosen.deviceName().text.toUpper();
 
     if (chosenName != m_printers.current().deviceName()) {
         // Every match becomes current: of printers whose names differ only in case, the last wins.
+        bool matched = false;
         for (Printer* candidate : m_printers.printers()) {
-            if (candidate->deviceName().toUpper() == chosenName)
+            if (candidate->deviceName().toUpper() == chosenName) {
                 m_printers.setCurrent(*candidate);
+                matched = true;
+            }
+        }
+        // A name longer than the device-mode record holds matches nothing there; without this the
+        // page would go to the previous printer. The full name from the names record finds it,
+        // when it begins with the cut one.
+        const QString full = fullName.toUpper();
+        if (!matched && full.size() > chosenName.size() && full.startsWith(chosenName)) {
+            for (Printer* candidate : m_printers.printers()) {
+                if (candidate->deviceName().toUpper() == full)
+                    m_printers.setCurrent(*candidate);
+            }
         }
     }
 

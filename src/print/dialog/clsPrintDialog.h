@@ -40,7 +40,7 @@ public:
     bool ShowPrinter();
 
 private:
-    void applyChoice(const DeviceModeRecord& chosen, const QString& outputFileName);
+    void applyChoice(const DeviceModeRecord& chosen, const QString& fullName, const QString& outputFileName);
 
     PrinterSystem& m_printers;
     PrintDialogBackend& m_dialog;

@@ -229,12 +229,27 @@ TEST_F(ShowPrinter, ACurrentNameInCapitalsIsNotWalkedOneWithLowerCaseIs)
     EXPECT_EQ(printers.selections(), 1); // walked and made current again
 }
 
-TEST_F(ShowPrinter, ANameCutAtThirtyTwoMatchesNothingAndTheCurrentPrinterGetsTheSettings)
+TEST_F(ShowPrinter, ALongNameCutAtThirtyTwoStillSelectsItsPrinter)
 {
+    // The device-mode record holds 32 characters; the names record carries the rest, so the page
+    // goes to the printer the user chose rather than the previous one.
     const QString longName = QStringLiteral("Second floor colour laser, room 214");
-    ScriptedPrinter& office = addPrinter(QStringLiteral("Office"));
-    addPrinter(longName);
+    addPrinter(QStringLiteral("Office"));
+    ScriptedPrinter& laser = addPrinter(longName);
     m_dialog.choose(longName, 2, printer_codes::kLandscape, printer_codes::kDuplexShortEdge);
+    EXPECT_TRUE(show());
+    EXPECT_EQ(m_printers.currentIndex(), 1);
+    EXPECT_EQ(laser.copies(), 2);
+    EXPECT_EQ(laser.duplex(), printer_codes::kDuplexShortEdge);
+    EXPECT_EQ(laser.orientation(), printer_codes::kLandscape);
+}
+
+TEST_F(ShowPrinter, ANameNoPrinterMatchesKeepsTheCurrentPrinterWhichGetsTheSettings)
+{
+    ScriptedPrinter& office = addPrinter(QStringLiteral("Office"));
+    addPrinter(QStringLiteral("Second floor colour laser, room 214"));
+    m_dialog.choose(QStringLiteral("Second floor colour laser, room 215"), 2, printer_codes::kLandscape,
+        printer_codes::kDuplexShortEdge);
     EXPECT_TRUE(show());
     EXPECT_EQ(m_printers.currentIndex(), 0);
     EXPECT_EQ(m_printers.selections(), 0);
