@@ -37,27 +37,3 @@ void DeviceModeRecord::setFields(quint32 fields)
     setWord(kFieldsAt, quint16(fields & 0xFFFF));
     setWord(kFieldsAt + 2, quint16(fields >> 16));
 }
-
-quint16 DeviceModeRecord::word(int at) const
-{
-    return quint16(m_bytes[at] | (m_bytes[at + 1] << 8));
-}
-
-void DeviceModeRecord::setWord(int at, quint16 value)
-{
-    m_bytes[at] = quint8(value & 0xFF);
-    m_bytes[at + 1] = quint8(value >> 8);
-}
-
-MemoryHandle DeviceModeRecord::store(GlobalMemory& memory) const
-{
-    return memory.allocateCopy(m_bytes.data(), kSize);
-}
-
-std::optional<DeviceModeRecord> DeviceModeRecord::load(GlobalMemory& memory, MemoryHandle handle)
-{
-    DeviceModeRecord record;
-    if (!memory.copyOut(handle, record.m_bytes.data(), kSize))
-        return std::nullopt;
-    return record;
-}

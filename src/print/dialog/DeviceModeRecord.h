@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/dialog/GlobalMemory.h"
+#include "print/dialog/ByteRecord.h"
 
 #include <QByteArray>
 #include <QString>
@@ -10,7 +10,7 @@
 /// The device-mode record exchanged with the print dialog: 122 bytes laid out like the published
 /// DEVMODEA, little-endian, names in the 8-bit code page. Only the fields the program uses have
 /// accessors; every other byte stays as it is (0 in a new record).
-class DeviceModeRecord {
+class DeviceModeRecord : public ByteRecord<DeviceModeRecord, 122> {
 public:
     static constexpr int kSize = 122;
     static constexpr int kDeviceNameLength = 32;
@@ -28,8 +28,6 @@ public:
     static constexpr quint32 kCopiesField = 0x100; // DM_COPIES
     static constexpr quint32 kDuplexField = 0x1000; // DM_DUPLEX
 
-    using Bytes = std::array<quint8, kSize>;
-
     /// dmDeviceName read back up to its first NUL.
     struct Name {
         QString text;
@@ -38,8 +36,6 @@ public:
 
     /// All zeros.
     DeviceModeRecord() = default;
-
-    const Bytes& bytes() const { return m_bytes; }
 
     /// As the program sends it: cut to 32 characters and padded with blanks, no NUL.
     void setDeviceName(const QString& name);
@@ -60,16 +56,4 @@ public:
     void setCopies(qint16 copies) { setWord(kCopiesAt, static_cast<quint16>(copies)); }
     qint16 duplex() const { return static_cast<qint16>(word(kDuplexAt)); }
     void setDuplex(qint16 duplex) { setWord(kDuplexAt, static_cast<quint16>(duplex)); }
-
-    /// Copies the record into a new block; kNoBlock when none can be allocated, and a block that
-    /// can't be locked is handed on as allocated, zero-filled.
-    MemoryHandle store(GlobalMemory& memory) const;
-    /// The record a block holds, or nothing when the block is none, too small or can't be locked.
-    static std::optional<DeviceModeRecord> load(GlobalMemory& memory, MemoryHandle handle);
-
-private:
-    quint16 word(int at) const;
-    void setWord(int at, quint16 value);
-
-    Bytes m_bytes {};
 };

@@ -37,27 +37,3 @@ QString DeviceNamesRecord::textAt(quint16 offset) const
     const auto nul = std::find(begin, m_bytes.end(), quint8(0));
     return code_page::decode(QByteArray(reinterpret_cast<const char*>(&*begin), nul - begin));
 }
-
-quint16 DeviceNamesRecord::word(int at) const
-{
-    return quint16(m_bytes[at] | (m_bytes[at + 1] << 8));
-}
-
-void DeviceNamesRecord::setWord(int at, quint16 value)
-{
-    m_bytes[at] = quint8(value & 0xFF);
-    m_bytes[at + 1] = quint8(value >> 8);
-}
-
-MemoryHandle DeviceNamesRecord::store(GlobalMemory& memory) const
-{
-    return memory.allocateCopy(m_bytes.data(), kSize);
-}
-
-std::optional<DeviceNamesRecord> DeviceNamesRecord::load(GlobalMemory& memory, MemoryHandle handle)
-{
-    DeviceNamesRecord record;
-    if (!memory.copyOut(handle, record.m_bytes.data(), kSize))
-        return std::nullopt;
-    return record;
-}

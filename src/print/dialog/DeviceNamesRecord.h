@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/dialog/GlobalMemory.h"
+#include "print/dialog/ByteRecord.h"
 
 #include <QString>
 #include <array>
@@ -9,13 +9,11 @@
 /// The device-names record exchanged with the print dialog: 108 bytes laid out like the published
 /// DEVNAMES, four little-endian 16-bit offsets from the record's start, then 100 characters of text
 /// in the 8-bit code page: driver, NUL, device, NUL, port, NUL, padded with blanks and cut at 100.
-class DeviceNamesRecord {
+class DeviceNamesRecord : public ByteRecord<DeviceNamesRecord, 108> {
 public:
     static constexpr int kSize = 108;
     static constexpr int kHeaderSize = 8;
     static constexpr int kTextLength = kSize - kHeaderSize;
-
-    using Bytes = std::array<quint8, kSize>;
 
     /// All zeros.
     DeviceNamesRecord() = default;
@@ -23,8 +21,6 @@ public:
     /// the 100 characters can point past the text; throws RuntimeError 6 when an offset overflows.
     static DeviceNamesRecord forPrinter(
         const QString& driverName, const QString& deviceName, const QString& port);
-
-    const Bytes& bytes() const { return m_bytes; }
 
     quint16 driverOffset() const { return word(0); }
     quint16 deviceOffset() const { return word(2); }
@@ -37,16 +33,6 @@ public:
     QString deviceName() const { return textAt(deviceOffset()); }
     QString port() const { return textAt(outputOffset()); }
 
-    /// Copies the record into a new block; kNoBlock when none can be allocated, and a block that
-    /// can't be locked is handed on as allocated, zero-filled.
-    MemoryHandle store(GlobalMemory& memory) const;
-    /// The record a block holds, or nothing when the block is none, too small or can't be locked.
-    static std::optional<DeviceNamesRecord> load(GlobalMemory& memory, MemoryHandle handle);
-
 private:
-    quint16 word(int at) const;
-    void setWord(int at, quint16 value);
     QString textAt(quint16 offset) const;
-
-    Bytes m_bytes {};
 };
