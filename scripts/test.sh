@@ -7,6 +7,7 @@ cmake --preset default >/dev/null
 cmake --build --preset default
 ctest --preset default
 
+
 # Fuzz the readers of hand-editable input (settings file, settings store) for 30 seconds each; a
 # crash or a broken invariant fails the run. Corpus, crash inputs and logs stay in build-fuzz/.
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -22,3 +23,8 @@ for name in settings_file settings_store; do
         exit 1
     fi
 done
+
+# The same suite built with address and undefined-behaviour sanitizers (leaks included).
+cmake --preset asan >/dev/null
+cmake --build --preset asan
+ctest --preset asan
