@@ -9,7 +9,7 @@ packages=(
     fonts-liberation2 fontconfig
     googletest libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format
-    xvfb xauth imagemagick poppler-utils python3 python3-pdfminer
+    xvfb xauth xdotool imagemagick poppler-utils python3 python3-pdfminer
     cups printer-driver-cups-pdf
     libcups2-dev
 )

@@ -7,7 +7,6 @@ cmake --preset default >/dev/null
 cmake --build --preset default
 ctest --preset default
 
-
 # Fuzz the readers of hand-editable input (settings file, settings store) for 30 seconds each; a
 # crash or a broken invariant fails the run. Corpus, crash inputs and logs stay in build-fuzz/.
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
