@@ -16,7 +16,7 @@ for name in settings_file settings_store; do
     mkdir -p "build-fuzz/corpus/$name" build-fuzz/artifacts
     echo "Fuzzing ${name} for 30 s"
     if ! "build-fuzz/tests/fuzz/${name}_fuzzer" -max_total_time=30 -artifact_prefix="build-fuzz/artifacts/${name}-" \
-        "build-fuzz/corpus/$name" "tests/fuzz/seeds/$name" >"build-fuzz/${name}.log" 2>&1; then
+        "build-fuzz/corpus/$name" "tests/fuzz/starting-inputs/$name" >"build-fuzz/${name}.log" 2>&1; then
         tail -n 60 "build-fuzz/${name}.log"
         echo "${name}_fuzzer failed; the input is in build-fuzz/artifacts/" >&2
         exit 1
