@@ -18,10 +18,10 @@ constexpr int kTimeoutMs = 60000;
     throw std::runtime_error(message.toStdString());
 }
 
-QJsonObject runReader(const QString& path)
+QJsonObject runReader(const QString& script, const QString& path)
 {
     QProcess reader;
-    reader.start(QStringLiteral(VENNAROS_PYTHON3), { QStringLiteral(VENNAROS_PDF_READBACK_SCRIPT), path });
+    reader.start(QStringLiteral(VENNAROS_PYTHON3), { script, path });
     if (!reader.waitForFinished(kTimeoutMs) || reader.exitStatus() != QProcess::NormalExit
         || reader.exitCode() != 0) {
         fail(QStringLiteral("reading %1 back failed: %2 %3")
@@ -38,7 +38,15 @@ QJsonObject runReader(const QString& path)
 
 PdfPage readPdfPage(const QString& path, double originX, double originY)
 {
-    const QJsonObject json = runReader(path);
+    return readPdfPage(QStringLiteral(VENNAROS_PDF_READBACK_SCRIPT), path, originX, originY);
+}
+
+PdfPage readPdfPage(
+    const QString& script, const QString& path, double originX, double originY, QJsonObject* output)
+{
+    const QJsonObject json = runReader(script, path);
+    if (output)
+        *output = json;
     const auto x = [originX](const QJsonValue& v) { return v.toDouble() * kTwipsPerPdfPoint - originX; };
     const auto y = [originY](const QJsonValue& v) { return v.toDouble() * kTwipsPerPdfPoint - originY; };
     const auto twips = [](const QJsonValue& v) { return v.toDouble() * kTwipsPerPdfPoint; };

@@ -7,6 +7,8 @@
 #include <vector>
 
 /// A PDF page read back for tests, in twips from the printable area's top-left, y downwards.
+class QJsonObject;
+
 namespace pdfreadback {
 
 constexpr qint64 kNoColour = -1;
@@ -63,5 +65,10 @@ struct PdfPage {
 /// the file can't be read.
 PdfPage readPdfPage(const QString& path, double originX = PrinterSurface::kMarginTwips,
     double originY = PrinterSurface::kMarginTwips);
+
+/// The same with another reader script that writes the same JSON (it may add fields of its own,
+/// returned in `json`).
+PdfPage readPdfPage(
+    const QString& script, const QString& path, double originX, double originY, QJsonObject* json = nullptr);
 
 } // namespace pdfreadback
