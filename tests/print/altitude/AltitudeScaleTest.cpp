@@ -12,16 +12,7 @@ constexpr double kEightyMmDiameter = 80 * 3.14 * 56.7; // 14243.04 twips
 
 StripInputs eightyMm(double smallestMark)
 {
-    StripInputs in;
-    in.lengthTw = kEightyMmDiameter;
-    in.smallestMark = smallestMark;
-    in.smallMark = 2;
-    in.fiveMark = 3;
-    in.tenMark = 4;
-    in.heightSmall = 100;
-    in.heightFive = 200;
-    in.heightTen = 250;
-    return in;
+    return diameterStrip(80, smallestMark);
 }
 
 Page draw(const StripInputs& in, PagePosition position = { 100, 750 })

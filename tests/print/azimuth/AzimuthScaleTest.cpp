@@ -12,16 +12,7 @@ constexpr double kSixtyMmDiameter = 60 * 3.14 * 56.7; // 10682.28 twips
 
 StripInputs sixtyMm(double smallestMark)
 {
-    StripInputs in;
-    in.lengthTw = kSixtyMmDiameter;
-    in.smallestMark = smallestMark;
-    in.smallMark = 2;
-    in.fiveMark = 3;
-    in.tenMark = 4;
-    in.heightSmall = 100;
-    in.heightFive = 200;
-    in.heightTen = 250;
-    return in;
+    return diameterStrip(60, smallestMark);
 }
 
 using Drawer = void (*)(PrintSurface&, PagePosition&, const StripInputs&, const ScaleNumbers&);

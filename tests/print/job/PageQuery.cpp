@@ -50,4 +50,18 @@ PageOp text(const Page& page, const QString& wanted)
     return PageOp();
 }
 
+StripInputs diameterStrip(double millimetres, double smallestMark)
+{
+    StripInputs in;
+    in.lengthTw = millimetres * 3.14 * 56.7;
+    in.smallestMark = smallestMark;
+    in.smallMark = 2;
+    in.fiveMark = 3;
+    in.tenMark = 4;
+    in.heightSmall = 100;
+    in.heightFive = 200;
+    in.heightTen = 250;
+    return in;
+}
+
 } // namespace pagequery

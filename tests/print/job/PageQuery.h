@@ -1,5 +1,6 @@
 #pragma once
 
+#include "print/job/StripInputs.h"
 #include "print/surface/Page.h"
 
 #include <QStringList>
@@ -17,5 +18,9 @@ std::vector<PageOp> texts(const Page& page);
 QStringList numberTexts(const Page& page);
 /// The first text op whose text is exactly this; fails the test when there is none.
 PageOp text(const Page& page, const QString& wanted);
+
+/// A strip for a circle of the given diameter in millimetres, in the widths 2-3-4 and the heights
+/// 100-200-250 most drawing tests use.
+StripInputs diameterStrip(double millimetres, double smallestMark);
 
 } // namespace pagequery
