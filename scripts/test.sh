@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
+bash scripts/check-format.sh
 cmake --preset default >/dev/null
 cmake --build --preset default
 ctest --preset default
