@@ -12,6 +12,7 @@ packages=(
     xvfb xauth xdotool imagemagick poppler-utils python3 python3-pdfminer
     cups printer-driver-cups-pdf
     libcups2-dev
+    lintian appstream desktop-file-utils x11-utils file man-db
 )
 
 missing=()

@@ -6,6 +6,7 @@
 #include "settings/QtSettingsStore.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
@@ -13,7 +14,11 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Vennaros"));
     QApplication::setOrganizationName(QStringLiteral("Vennaros"));
     QApplication::setApplicationDisplayName(QStringLiteral("Print Vennaros"));
-    QApplication::setDesktopFileName(QStringLiteral("vennaros"));
+    QApplication::setDesktopFileName(QStringLiteral("org.vennaros.Vennaros"));
+    QIcon icon;
+    for (const int size : { 48, 64, 128 })
+        icon.addFile(QStringLiteral(":/icons/%1x%1/vennaros.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
 
     SettingsModel model;
     frmMain window(model);
