@@ -65,7 +65,7 @@ void WorstPageToPdf(benchmark::State& state)
     worstPageSettings(model);
     QTemporaryDir dir;
     PdfFilePrinter printer;
-    printer.setOrientation(printer_codes::kLandscape);
+    printer.setOrientation(PageOrientation::Landscape);
     const QString file = dir.filePath(QStringLiteral("worst.pdf"));
     printer.setOutputFileName(file);
     BenchmarkHost host;

@@ -81,28 +81,30 @@ QString ScriptedPrinter::port() const
     return m_port;
 }
 
-qint16 ScriptedPrinter::orientation() const
+PageOrientation ScriptedPrinter::orientation() const
 {
     check(Property::Orientation);
     return m_orientation;
 }
 
-void ScriptedPrinter::setOrientation(qint16 orientation)
+void ScriptedPrinter::setOrientation(PageOrientation orientation)
 {
-    m_settingsLog << QStringLiteral("Orientation=%1").arg(orientation);
+    m_settingsLog << QStringLiteral("Orientation=")
+            + QLatin1String(orientation == PageOrientation::Landscape ? "Landscape" : "Portrait");
     check(Property::Orientation);
     m_orientation = orientation;
 }
 
-qint16 ScriptedPrinter::duplex() const
+Duplex ScriptedPrinter::duplex() const
 {
     check(Property::Duplex);
     return m_duplex;
 }
 
-void ScriptedPrinter::setDuplex(qint16 duplex)
+void ScriptedPrinter::setDuplex(Duplex duplex)
 {
-    m_settingsLog << QStringLiteral("Duplex=%1").arg(duplex);
+    const char* const names[] = { "Simplex", "LongEdge", "ShortEdge" };
+    m_settingsLog << QStringLiteral("Duplex=") + QLatin1String(names[static_cast<int>(duplex)]);
     check(Property::Duplex);
     m_duplex = duplex;
 }

@@ -163,7 +163,7 @@ TEST_F(PdfSurface, TextStandsWithItsTopLeftAtTheCurrentPointInTheMeasuredFont)
 
 TEST_F(PdfSurface, LandscapePaperIsWiderThanHigh)
 {
-    m_printer.setOrientation(2);
+    m_printer.setOrientation(PageOrientation::Landscape);
     auto surface = m_printer.openSurface();
     EXPECT_EQ(surface->width(), 16838);
     surface->line(LineFlags::Stroke, 0, 0, 16000, 0, kBlack);

@@ -85,20 +85,17 @@ TEST(PrinterSystem, RefusedPropertyValuesAreRuntimeErrors)
     Printer& queue = *system.printers()[0];
     PdfFilePrinter& pdf = system.pdfPrinter();
     for (Printer* printer : { &queue, static_cast<Printer*>(&pdf) }) {
-        EXPECT_EQ(printer->orientation(), 1);
-        printer->setOrientation(2);
-        EXPECT_EQ(printer->orientation(), 2);
-        EXPECT_EQ(errorNumber([&] { printer->setOrientation(0); }), 380);
+        EXPECT_EQ(printer->orientation(), PageOrientation::Portrait);
+        printer->setOrientation(PageOrientation::Landscape);
+        EXPECT_EQ(printer->orientation(), PageOrientation::Landscape);
         EXPECT_EQ(errorNumber([&] { printer->setCopies(0); }), 380);
-        EXPECT_EQ(printer->orientation(), 2);
+        EXPECT_EQ(printer->orientation(), PageOrientation::Landscape);
         EXPECT_EQ(printer->copies(), 1);
     }
-    queue.setDuplex(3);
-    EXPECT_EQ(queue.duplex(), 3);
-    EXPECT_EQ(errorNumber([&] { queue.setDuplex(4); }), 380);
-    EXPECT_EQ(queue.duplex(), 3);
-    pdf.setDuplex(2);
-    EXPECT_EQ(pdf.duplex(), 1) << "a file has no sides";
+    queue.setDuplex(Duplex::ShortEdge);
+    EXPECT_EQ(queue.duplex(), Duplex::ShortEdge);
+    pdf.setDuplex(Duplex::LongEdge);
+    EXPECT_EQ(pdf.duplex(), Duplex::Simplex) << "a file has no sides";
 }
 
 TEST(PrinterSystem, AQueueThatIsGoneFailsWhenItsDocumentOpens)
