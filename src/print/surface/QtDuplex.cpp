@@ -1,29 +1,29 @@
 #include "print/surface/QtDuplex.h"
 
+#include <utility>
+
+namespace {
+constexpr std::pair<Duplex, QPrinter::DuplexMode> kQtModes[] = {
+    { Duplex::Simplex, QPrinter::DuplexNone },
+    { Duplex::LongEdge, QPrinter::DuplexLongSide },
+    { Duplex::ShortEdge, QPrinter::DuplexShortSide },
+};
+} // namespace
+
 QPrinter::DuplexMode toQtDuplex(Duplex duplex)
 {
-    switch (duplex) {
-    case Duplex::LongEdge:
-        return QPrinter::DuplexLongSide;
-    case Duplex::ShortEdge:
-        return QPrinter::DuplexShortSide;
-    case Duplex::Simplex:
-        break;
+    for (const auto& [ours, qt] : kQtModes) {
+        if (ours == duplex)
+            return qt;
     }
     return QPrinter::DuplexNone;
 }
 
 std::optional<Duplex> fromQtDuplex(QPrinter::DuplexMode mode)
 {
-    switch (mode) {
-    case QPrinter::DuplexNone:
-        return Duplex::Simplex;
-    case QPrinter::DuplexLongSide:
-        return Duplex::LongEdge;
-    case QPrinter::DuplexShortSide:
-        return Duplex::ShortEdge;
-    case QPrinter::DuplexAuto:
-        break;
+    for (const auto& [ours, qt] : kQtModes) {
+        if (qt == mode)
+            return ours;
     }
     return std::nullopt;
 }
