@@ -37,7 +37,7 @@ template <typename Job> void WindowController::runJob()
         return;
     m_jobRunning = true;
     try {
-        Job(m_window.model(), *this, m_position).run();
+        Job(m_window.model(), *this).run();
     } catch (...) {
         m_jobRunning = false;
         throw;

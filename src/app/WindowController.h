@@ -12,8 +12,8 @@ class SettingsFilePrompts;
 class SettingsStore;
 
 /// Connects the window's buttons to the print jobs and the settings commands, and offers the jobs
-/// what the window holds for them: the printer selection, the current printer's page, the shared
-/// drawing position and the focus.
+/// what the window holds for them: the printer selection, the current printer's page and the
+/// focus.
 class WindowController : public JobHost {
 public:
     struct Services {
@@ -34,8 +34,6 @@ public:
     void processPendingEvents() override;
     void focusSizeText(SizeText which) override;
 
-    const PagePosition& pagePosition() const { return m_position; }
-
 private:
     bool exit();
 
@@ -46,7 +44,6 @@ private:
     frmMain& m_window;
     PrinterSystem& m_printers;
     bool m_jobRunning = false;
-    PagePosition m_position;
     PrinterSelection m_selection;
     LastExitSettings m_lastExit;
     SettingsFileCommands m_fileCommands;

@@ -18,6 +18,8 @@ double roundHalfEven(double value);
 
 qint16 checkedInt16(qint64 value);
 qint32 checkedInt32(qint64 value);
+/// a + b as a 32-bit sum; a sum outside 32 bits throws.
+qint32 checkedAdd(qint32 a, qint64 b);
 /// Fractional to integer: rounded half to even, then range-checked.
 qint16 toInt16(double value);
 qint32 toInt32(double value);

@@ -34,6 +34,8 @@ TEST(CheckedIntegers, OverflowIsRunTimeErrorSix)
     EXPECT_THROW(toInt16(32767.5), RuntimeError); // rounds to 32768
     EXPECT_EQ(toInt16(32766.5), 32766);
     EXPECT_THROW(checkedInt32(qint64(std::numeric_limits<qint32>::max()) + 1), RuntimeError);
+    EXPECT_EQ(checkedAdd(std::numeric_limits<qint32>::max() - 1, 1), std::numeric_limits<qint32>::max());
+    EXPECT_THROW(checkedAdd(std::numeric_limits<qint32>::min(), -1), RuntimeError);
     EXPECT_THROW(toInt32(std::numeric_limits<double>::quiet_NaN()), RuntimeError);
     EXPECT_THROW(toInt32(std::numeric_limits<double>::infinity()), RuntimeError);
     EXPECT_THROW(toInt32(1e300), RuntimeError);

@@ -28,8 +28,7 @@ TEST(AltitudePdf, PrintedPageReadsBackAtItsPlaces)
     model.setCheck(Check::WB, SettingsModel::kChecked);
     ScriptedJobHost host(model, 0);
     host.usePrinter(&printer);
-    PagePosition position;
-    AltitudePrintJob(model, host, position).run();
+    AltitudePrintJob(model, host).run();
     ASSERT_EQ(model.status().text(), QString());
 
     const pdfreadback::PdfPage page = pdfreadback::readPdfPage(file);

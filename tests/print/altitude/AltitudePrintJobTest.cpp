@@ -15,7 +15,8 @@ constexpr qint32 kA4Landscape = 16838;
 const QString kNotNumeric = QStringLiteral("Must be numeric.");
 
 /// A window's worth of state around one altitude job: settings at their defaults (3-inch
-/// diameter, 1 degree, black on white, circle set 1), a scripted printer and the page position.
+/// diameter, 1 degree, black on white, circle set 1), a scripted printer and where the job left
+/// its drawing cursor.
 struct Rig {
     explicit Rig(qint32 pageWidth = kA4Landscape)
         : host(model, pageWidth)
@@ -26,7 +27,7 @@ struct Rig {
         model.setOption(unit, true);
         model.setOption(sense, true);
     }
-    void run() { AltitudePrintJob(model, host, position).run(); }
+    void run() { position = AltitudePrintJob(model, host).run(); }
     const QString& status() const { return model.status().text(); }
     quint32 colour() const { return model.status().color(); }
     QString caption() const { return texts(host.deliveredPage()).back().text; }

@@ -13,7 +13,7 @@ constexpr qint32 kLetter = 12240;
 constexpr qint32 kA4Landscape = 16838;
 
 /// One azimuth job on default settings (3-inch diameter, azimuth numbered upwards, black on
-/// white, circle set 1) with a scripted printer.
+/// white, circle set 1) with a scripted printer, and where the job left its drawing cursor.
 struct Rig {
     explicit Rig(qint32 pageWidth = kA4Landscape)
         : host(model, pageWidth)
@@ -25,7 +25,7 @@ struct Rig {
         model.setOption(sense, true);
     }
     void ra() { model.setOption(Option::Ra, true); }
-    void run() { AzimuthPrintJob(model, host, position).run(); }
+    void run() { position = AzimuthPrintJob(model, host).run(); }
     const QString& status() const { return model.status().text(); }
     QString caption() const { return texts(host.deliveredPage()).back().text; }
 

@@ -15,13 +15,12 @@ StripInputs sixtyMm(double smallestMark)
     return diameterStrip(60, smallestMark);
 }
 
-using Drawer = void (*)(PrintSurface&, PagePosition&, const StripInputs&, const ScaleNumbers&);
+using Drawer = PagePosition (*)(PrintSurface&, PagePosition, const StripInputs&, const ScaleNumbers&);
 
 Page draw(Drawer drawer, const StripInputs& in, const ScaleNumbers& numbers)
 {
     RecordingSurface surface(16838, std::make_shared<FixedTextMetrics>());
-    PagePosition position { 100, 750 };
-    drawer(surface, position, in, numbers);
+    drawer(surface, { 100, 750 }, in, numbers);
     return surface.page();
 }
 
