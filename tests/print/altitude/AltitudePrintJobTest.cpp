@@ -285,6 +285,23 @@ TEST(AltitudePrintJob, TwoSetsInBothStylesGoDownThePage)
     EXPECT_EQ(allTexts.size(), 1 + 4 * 37 + 4 + 2u);
 }
 
+TEST(AltitudePrintJob, PrintsTheSettingsOfTheMomentTheButtonWasPressed)
+{
+    Rig rig;
+    rig.entry(QStringLiteral("80"));
+    rig.host.duringEvents([&rig] {
+        rig.model.setText(SizeText::Altitude, QStringLiteral("60"));
+        rig.model.setSlider(Slider::CircleWidth, 1, 200);
+        rig.model.setCheck(Check::WB, SettingsModel::kChecked);
+    });
+    rig.run();
+    EXPECT_EQ(rig.caption(),
+        QStringLiteral(
+            "Altitude Circle length = 251.2 mm, Smallest mark = 1\u00B0, Line (small, 5\u00B0, 10\u00B0) "
+            "Widths  = 2-3-3, Heights = 100-200-250, Font size = 10"));
+    EXPECT_EQ(boxes(rig.host.deliveredPage()).size(), 1u); // no white-on-black strip
+}
+
 TEST(AltitudePrintJob, NoEnabledSetLeavesTheDocumentUnended)
 {
     Rig rig;
