@@ -5,6 +5,8 @@
 #include "settings/LastExitSettings.h"
 #include "settings/SettingsFileCommands.h"
 
+#include <QObject>
+
 class frmMain;
 class PrintDialogBackend;
 class PrinterSystem;
@@ -14,7 +16,8 @@ class SettingsStore;
 /// Connects the window's buttons to the print jobs and the settings commands, and offers the jobs
 /// what the window holds for them: the printer selection, the current printer's page and the
 /// focus.
-class WindowController : public JobHost {
+class WindowController : public QObject, public JobHost {
+    Q_OBJECT
 public:
     struct Services {
         SettingsStore& store;
@@ -35,7 +38,9 @@ public:
     void focusSizeText(SizeText which) override;
 
 private:
-    bool exit();
+    /// Closes the window once the last-exit settings are written; when they can't be, the window
+    /// stays open and the status line says why.
+    void exit();
 
     /// Runs a print job unless one is already running: a job lets the window handle its pending
     /// events once, and a second click then must not start a job inside the first.

@@ -187,8 +187,8 @@ TEST(AltitudePrintJob, CaptionRecordsTheParametersUsed)
         set.model.setSlider(Slider::CircleWidth, 1, circleWidth);
         set.run();
         EXPECT_TRUE(set.caption().contains(QStringLiteral("Smallest mark = 5\u00B0, ")));
-        EXPECT_TRUE(
-            set.caption().contains(QStringLiteral(", Heights = ") + QString::fromLatin1(expected) + ","))
+        EXPECT_TRUE(set.caption().contains(
+            QStringLiteral(", Heights = ") + QString::fromLatin1(expected) + QLatin1Char(',')))
             << set.caption().toStdString();
     }
 }

@@ -166,7 +166,8 @@ TEST(AzimuthPrintJob, DirectionAndModeFollowTheSettings)
     down.run();
     const QStringList numbers = numberTexts(down.host.deliveredPage());
     ASSERT_EQ(numbers.size(), 37);
-    EXPECT_EQ(numbers.mid(0, 3), (QStringList { "0", "350", "340" }));
+    EXPECT_EQ(numbers.mid(0, 3),
+        (QStringList { QStringLiteral("0"), QStringLiteral("350"), QStringLiteral("340") }));
 
     // A restored file can leave neither Az nor RA selected; labels and marks still agree.
     Rig neither;
