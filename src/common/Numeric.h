@@ -7,11 +7,8 @@
 
 /// The program's number rules, used everywhere a value is converted or written as text:
 /// checked 16- and 32-bit integers (overflow throws RuntimeError 6), rounding halves to even,
-/// Booleans as 16-bit (True is -1), and the text forms of numbers in messages, captions and files.
+/// and the text forms of numbers and Booleans in messages, captions and files.
 namespace numeric {
-
-constexpr qint16 kTrue = -1;
-constexpr qint16 kFalse = 0;
 
 /// Nearest integer, a half going to the even neighbour (2.5 -> 2, 3.5 -> 4).
 double roundHalfEven(double value);

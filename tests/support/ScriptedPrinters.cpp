@@ -20,8 +20,6 @@ public:
     void setJobStart(qint16 setting) override { m_surface->setJobStart(setting); }
     void setCurrentX(float x) override { m_surface->setCurrentX(x); }
     void setCurrentY(float y) override { m_surface->setCurrentY(y); }
-    float currentX() const override { return m_surface->currentX(); }
-    float currentY() const override { return m_surface->currentY(); }
     void setForeColor(Rgb colour) override { m_surface->setForeColor(colour); }
     void setDrawWidth(qint16 dots) override { m_surface->setDrawWidth(dots); }
     void setFontName(const QString& name) override { m_surface->setFontName(name); }
@@ -126,7 +124,6 @@ void ScriptedPrinter::setOutputFileName(const QString& fileName)
 {
     m_settingsLog << QStringLiteral("OutputFileName=%1").arg(fileName);
     check(Property::OutputFileName);
-    m_outputFileName = fileName;
 }
 
 std::unique_ptr<PrintSurface> ScriptedPrinter::openSurface()

@@ -51,7 +51,6 @@ public:
     /// Settings in the order made, refused ones included: "Copies=2", "Duplex=LongEdge",
     /// "Orientation=Landscape", "OutputFileName=/tmp/x.pdf".
     const QStringList& settingsLog() const { return m_settingsLog; }
-    const QString& outputFileName() const { return m_outputFileName; }
     /// Every surface handed out, oldest first.
     const std::vector<std::shared_ptr<RecordingSurface>>& surfaces() const { return m_surfaces; }
 
@@ -64,7 +63,6 @@ private:
     PageOrientation m_orientation = PageOrientation::Portrait;
     Duplex m_duplex = Duplex::Simplex;
     qint16 m_copies = 1;
-    QString m_outputFileName;
     qint32 m_pageWidth = 11906;
     std::set<Property> m_failing;
     QStringList m_settingsLog;

@@ -2,7 +2,7 @@
 
 #include "common/Numeric.h"
 #include "common/RuntimeError.h"
-#include "settings/SettingsModel.h"
+#include "settings/StatusLine.h"
 
 #include <exception>
 #include <memory>
