@@ -1,4 +1,5 @@
 #include "app/frmMain.h"
+#include "support/RowName.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -55,15 +56,28 @@ TEST_F(MainWindow, ShowsEveryControlWithItsCaption)
         QStringLiteral("Printer settings are not remembered between prints."));
     EXPECT_EQ(
         child<QCheckBox>(window, QStringLiteral("SetCheck2"))->text(), QStringLiteral("2nd Circle to Print"));
-    for (const char* name : { "SmallMarkSlider", "FiveMarkSlider", "TenMarkSlider", "CircleWidthSlider",
-             "FontSlider", "SmallMarkLabel", "FiveMarkLabel", "TenMarkLabel", "CircleWidthLabel", "FontLabel",
-             "CheckTop", "SetCheck" })
-        for (int set = 1; set <= 3; ++set)
-            child<QWidget>(window, QStringLiteral("%1%2").arg(QLatin1String(name)).arg(set));
     window.showVersion();
     EXPECT_EQ(child<QLabel>(window, QStringLiteral("VerLabel"))->text(),
         QStringLiteral("Version 3.2  17-Jul-2010"));
 }
+
+namespace {
+
+class CircleSetControl : public MainWindow, public ::testing::WithParamInterface<const char*> { };
+
+} // namespace
+
+TEST_P(CircleSetControl, StandsInEveryCircleSet)
+{
+    for (int set = 1; set <= kCircleSets; ++set)
+        child<QWidget>(window, QStringLiteral("%1%2").arg(QLatin1String(GetParam())).arg(set));
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, CircleSetControl,
+    ::testing::Values("SmallMarkSlider", "FiveMarkSlider", "TenMarkSlider", "CircleWidthSlider", "FontSlider",
+        "SmallMarkLabel", "FiveMarkLabel", "TenMarkLabel", "CircleWidthLabel", "FontLabel", "CheckTop",
+        "SetCheck"),
+    textRowName);
 
 TEST_F(MainWindow, SlidersHaveTheirRangesAndLabelsFollowThem)
 {
