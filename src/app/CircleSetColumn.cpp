@@ -30,14 +30,6 @@ const char* const kSetCaptions[] = { "1st Circle to Print", "2nd Circle to Print
 
 } // namespace
 
-QString CircleSetColumn::frameCaption(Slider kind)
-{
-    for (const auto& frame : kFrames)
-        if (frame.kind == kind)
-            return QString::fromUtf8(frame.caption);
-    return QString();
-}
-
 CircleSetColumn::CircleSetColumn(
     int set, Lefts lefts, SettingsModel& model, const DesignLayout& layout, QWidget* parent)
     : QWidget(parent)
@@ -48,18 +40,18 @@ CircleSetColumn::CircleSetColumn(
     setObjectName(QStringLiteral("CircleSet%1").arg(set));
     layout.place(this, origin, 0, 2400, 4440);
 
-    m_setCheck = new QCheckBox(QString::fromUtf8(kSetCaptions[set - 1]), this);
-    m_setCheck->setObjectName(QStringLiteral("SetCheck%1").arg(set));
-    m_setCheck->setFont(DesignLayout::arial(9.75, true, false, true));
-    layout.place(m_setCheck, lefts.setCheck - origin, 120, 2055, 312);
-    binding::bindSetCheck(m_setCheck, model, set);
+    auto* setCheck = new QCheckBox(QString::fromUtf8(kSetCaptions[set - 1]), this);
+    setCheck->setObjectName(QStringLiteral("SetCheck%1").arg(set));
+    setCheck->setFont(DesignLayout::arial(9.75, true, false, true));
+    layout.place(setCheck, lefts.setCheck - origin, 120, 2055, 312);
+    binding::bindSetCheck(setCheck, model, set);
 
-    m_checkTop = new QCheckBox(QStringLiteral("Scale on Top"), this);
-    m_checkTop->setObjectName(QStringLiteral("CheckTop%1").arg(set));
-    m_checkTop->setFont(DesignLayout::arial(8.25));
-    m_checkTop->setAccessibleName(QStringLiteral("Scale on Top %1").arg(set));
-    layout.place(m_checkTop, lefts.checkTop - origin, 480, 1875, 255);
-    binding::bindCheckTop(m_checkTop, model, set);
+    auto* checkTop = new QCheckBox(QStringLiteral("Scale on Top"), this);
+    checkTop->setObjectName(QStringLiteral("CheckTop%1").arg(set));
+    checkTop->setFont(DesignLayout::arial(8.25));
+    checkTop->setAccessibleName(QStringLiteral("Scale on Top %1").arg(set));
+    layout.place(checkTop, lefts.checkTop - origin, 480, 1875, 255);
+    binding::bindCheckTop(checkTop, model, set);
 
     for (const auto& design : kFrames) {
         const QString caption = QString::fromUtf8(design.caption);
@@ -78,7 +70,6 @@ CircleSetColumn::CircleSetColumn(
         label->setAccessibleName(QStringLiteral("%1 %2 value").arg(caption).arg(set));
         layout.place(label, 1740, 240, 255, 255);
 
-        m_sliders[static_cast<std::size_t>(design.kind)] = slider;
         m_labels[static_cast<std::size_t>(design.kind)] = label;
         binding::bindSlider(slider, label, model, design.kind, set);
     }
@@ -87,5 +78,6 @@ CircleSetColumn::CircleSetColumn(
 void CircleSetColumn::refreshValueLabels()
 {
     for (const auto& design : kFrames)
-        valueLabel(design.kind)->setText(QString::number(m_model.slider(design.kind, m_set)));
+        m_labels[static_cast<std::size_t>(design.kind)]->setText(
+            QString::number(m_model.slider(design.kind, m_set)));
 }

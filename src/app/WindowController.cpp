@@ -13,14 +13,12 @@ WindowController::WindowController(frmMain& window, Services services)
     , m_lastExit(window.model(), services.store)
     , m_fileCommands(window.model(), services.prompts)
 {
-    m_window.setCommands({
-        .printAltitude = [this] { runJob<AltitudePrintJob>(); },
-        .printAzimuth = [this] { runJob<AzimuthPrintJob>(); },
-        .reset = [this] { m_lastExit.reset(); },
-        .exit = [this] { return exit(); },
-        .save = [this] { m_fileCommands.save(); },
-        .restore = [this] { m_fileCommands.restore(); },
-    });
+    connect(&window, &frmMain::printAltitudeRequested, this, &WindowController::runJob<AltitudePrintJob>);
+    connect(&window, &frmMain::printAzimuthRequested, this, &WindowController::runJob<AzimuthPrintJob>);
+    connect(&window, &frmMain::resetRequested, this, [this] { m_lastExit.reset(); });
+    connect(&window, &frmMain::exitRequested, this, &WindowController::exit);
+    connect(&window, &frmMain::saveRequested, this, [this] { m_fileCommands.save(); });
+    connect(&window, &frmMain::restoreRequested, this, [this] { m_fileCommands.restore(); });
 }
 
 void WindowController::start()
@@ -37,7 +35,7 @@ template <typename Job> void WindowController::runJob()
         return;
     m_jobRunning = true;
     try {
-        Job(m_window.model(), *this, m_position).run();
+        Job(m_window.model(), *this).run();
     } catch (...) {
         m_jobRunning = false;
         throw;
@@ -45,10 +43,11 @@ template <typename Job> void WindowController::runJob()
     m_jobRunning = false;
 }
 
-bool WindowController::exit()
+void WindowController::exit()
 {
     const QPointF edges = m_window.positionTwips();
-    return m_lastExit.exit(WindowPosition { static_cast<float>(edges.y()), static_cast<float>(edges.x()) });
+    if (m_lastExit.exit(WindowPosition { static_cast<float>(edges.y()), static_cast<float>(edges.x()) }))
+        m_window.close();
 }
 
 void WindowController::selectPrinter()

@@ -5,6 +5,8 @@
 #include "settings/LastExitSettings.h"
 #include "settings/SettingsFileCommands.h"
 
+#include <QObject>
+
 class frmMain;
 class PrintDialogBackend;
 class PrinterSystem;
@@ -12,9 +14,10 @@ class SettingsFilePrompts;
 class SettingsStore;
 
 /// Connects the window's buttons to the print jobs and the settings commands, and offers the jobs
-/// what the window holds for them: the printer selection, the current printer's page, the shared
-/// drawing position and the focus.
-class WindowController : public JobHost {
+/// what the window holds for them: the printer selection, the current printer's page and the
+/// focus.
+class WindowController : public QObject, public JobHost {
+    Q_OBJECT
 public:
     struct Services {
         SettingsStore& store;
@@ -34,10 +37,10 @@ public:
     void processPendingEvents() override;
     void focusSizeText(SizeText which) override;
 
-    const PagePosition& pagePosition() const { return m_position; }
-
 private:
-    bool exit();
+    /// Closes the window once the last-exit settings are written; when they can't be, the window
+    /// stays open and the status line says why.
+    void exit();
 
     /// Runs a print job unless one is already running: a job lets the window handle its pending
     /// events once, and a second click then must not start a job inside the first.
@@ -46,7 +49,6 @@ private:
     frmMain& m_window;
     PrinterSystem& m_printers;
     bool m_jobRunning = false;
-    PagePosition m_position;
     PrinterSelection m_selection;
     LastExitSettings m_lastExit;
     SettingsFileCommands m_fileCommands;

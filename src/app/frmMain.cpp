@@ -87,6 +87,18 @@ QPushButton* frmMain::addButton(QWidget* parent, const char* name, const QString
     return button;
 }
 
+QLineEdit* frmMain::addSizeText(
+    QWidget* parent, SizeText text, const char* name, const QString& accessibleName, int top)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setFont(DesignLayout::arial(10.5, true));
+    edit->setAccessibleName(accessibleName);
+    m_layout.place(edit, 120, top, 1215, 312);
+    binding::bindText(edit, m_model, text);
+    return edit;
+}
+
 void frmMain::buildLeftColumn()
 {
     const QFont frameFont = DesignLayout::arial(7.5, true);
@@ -109,15 +121,10 @@ void frmMain::buildLeftColumn()
 
     const QString altCaption = QStringLiteral("Altitude / DECL Circle Size");
     QWidget* alt = addFrame(this, altCaption, frameFont, 120, 1980, 2772, 1155);
-    m_declText = new QLineEdit(alt);
-    m_declText->setObjectName(QStringLiteral("DECLtext"));
-    m_declText->setFont(sizeFont);
-    m_declText->setAccessibleName(altCaption);
-    m_layout.place(m_declText, 120, 240, 1215, 312);
-    binding::bindText(m_declText, m_model, SizeText::Altitude);
+    m_declText = addSizeText(alt, SizeText::Altitude, "DECLtext", altCaption, 240);
     auto* printAlt
         = addButton(alt, "PrintButton", QStringLiteral("Print Alt."), sizeFont, 120, 660, 1215, 375);
-    connect(printAlt, &QPushButton::clicked, this, [this] { run(m_commands.printAltitude); });
+    connect(printAlt, &QPushButton::clicked, this, &frmMain::printAltitudeRequested);
     addOption(alt, Option::AltDia, "AltDiaOption", QStringLiteral("dia."), small, 1500, 300, diameterTip);
     addOption(alt, Option::AltLen, "AltLenOption", QStringLiteral("len."), small, 2160, 300, lengthTip);
     QWidget* altUnits = addFrame(alt, QString(), small, 1380, 540, 1335, 495);
@@ -131,21 +138,16 @@ void frmMain::buildLeftColumn()
     addOption(azMode, Option::Az, "AzOption", QStringLiteral("Az"), DesignLayout::arial(8.25, true), 780, 60);
     addCheck(az, Check::AzCT, "AzCTCheck", QStringLiteral("Az L>R +"), 1620, 240,
         QStringLiteral("Az circle left to right numbers increase"));
-    m_azText = new QLineEdit(az);
-    m_azText->setObjectName(QStringLiteral("AzText"));
-    m_azText->setFont(sizeFont);
-    m_azText->setAccessibleName(azCaption);
-    m_layout.place(m_azText, 120, 540, 1215, 312);
-    binding::bindText(m_azText, m_model, SizeText::Azimuth);
+    m_azText = addSizeText(az, SizeText::Azimuth, "AzText", azCaption, 540);
     addOption(az, Option::AzDia, "AzDiaOption", QStringLiteral("dia."), small, 1500, 600, diameterTip);
     addOption(az, Option::AzLen, "AzLenOption", QStringLiteral("len."), small, 2160, 600, lengthTip);
     QWidget* azUnits = addFrame(az, QString(), small, 1380, 840, 1335, 495);
     addOption(azUnits, Option::Azmm, "AzmmOption", QStringLiteral("mm"), small, 120, 180, mmTip);
     addOption(azUnits, Option::Azin, "AzinOption", QStringLiteral("in."), small, 780, 180, inchTip);
-    m_printAzButton
+    auto* printAz
         = addButton(az, "PrintAzButton", m_model.azimuthButtonCaption(), sizeFont, 120, 960, 1215, 372);
-    connect(m_printAzButton, &QPushButton::clicked, this, [this] { run(m_commands.printAzimuth); });
-    connect(&m_model, &SettingsModel::azimuthButtonCaptionChanged, m_printAzButton, &QPushButton::setText);
+    connect(printAz, &QPushButton::clicked, this, &frmMain::printAzimuthRequested);
+    connect(&m_model, &SettingsModel::azimuthButtonCaptionChanged, printAz, &QPushButton::setText);
 }
 
 void frmMain::buildBottomRow()
@@ -156,19 +158,16 @@ void frmMain::buildBottomRow()
     connect(quit, &QPushButton::clicked, this, &QWidget::close);
     auto* exitButton = addButton(this, "ExitButton", QStringLiteral("Exit"), DesignLayout::arial(11.25, true),
         1620, 4920, 855, 375, QStringLiteral("Exit and save settings"));
-    connect(exitButton, &QPushButton::clicked, this, [this] {
-        if (!m_commands.exit || m_commands.exit())
-            close();
-    });
+    connect(exitButton, &QPushButton::clicked, this, &frmMain::exitRequested);
     auto* reset = addButton(this, "ResetButton", QStringLiteral("Reset"), commandFont, 3240, 4920, 795, 255,
         QStringLiteral("Reset to last exit settings from registry"));
-    connect(reset, &QPushButton::clicked, this, [this] { run(m_commands.reset); });
+    connect(reset, &QPushButton::clicked, this, &frmMain::resetRequested);
     auto* save = addButton(this, "SaveButton", QStringLiteral("Save"), commandFont, 4200, 4920, 855, 315,
         QStringLiteral("Save current settings to file"));
-    connect(save, &QPushButton::clicked, this, [this] { run(m_commands.save); });
+    connect(save, &QPushButton::clicked, this, &frmMain::saveRequested);
     auto* restore
         = addButton(this, "RestoreButton", QStringLiteral("Restore"), commandFont, 4200, 5280, 855, 315);
-    connect(restore, &QPushButton::clicked, this, [this] { run(m_commands.restore); });
+    connect(restore, &QPushButton::clicked, this, &frmMain::restoreRequested);
 
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("DECLlabel"));
@@ -187,12 +186,6 @@ void frmMain::buildBottomRow()
     m_version->setFont(DesignLayout::arial(8.25));
     m_version->setStyleSheet(QStringLiteral("color: rgb(0, 128, 0);"));
     m_layout.place(m_version, 5700, 5340, 4035, 255);
-}
-
-void frmMain::run(const std::function<void()>& command)
-{
-    if (command)
-        command();
 }
 
 void frmMain::showStatus()

@@ -27,6 +27,11 @@ qint32 checkedInt32(qint64 value)
     return static_cast<qint32>(value);
 }
 
+qint32 checkedAdd(qint32 a, qint64 b)
+{
+    return checkedInt32(static_cast<qint64>(a) + b);
+}
+
 static qint64 roundedToInt64(double value)
 {
     const double rounded = roundHalfEven(value);

@@ -7,17 +7,16 @@
 
 /// The program's number rules, used everywhere a value is converted or written as text:
 /// checked 16- and 32-bit integers (overflow throws RuntimeError 6), rounding halves to even,
-/// Booleans as 16-bit (True is -1), and the text forms of numbers in messages, captions and files.
+/// and the text forms of numbers and Booleans in messages, captions and files.
 namespace numeric {
-
-constexpr qint16 kTrue = -1;
-constexpr qint16 kFalse = 0;
 
 /// Nearest integer, a half going to the even neighbour (2.5 -> 2, 3.5 -> 4).
 double roundHalfEven(double value);
 
 qint16 checkedInt16(qint64 value);
 qint32 checkedInt32(qint64 value);
+/// a + b as a 32-bit sum; a sum outside 32 bits throws.
+qint32 checkedAdd(qint32 a, qint64 b);
 /// Fractional to integer: rounded half to even, then range-checked.
 qint16 toInt16(double value);
 qint32 toInt32(double value);

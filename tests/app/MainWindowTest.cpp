@@ -1,4 +1,5 @@
 #include "app/frmMain.h"
+#include "support/RowName.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -6,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -54,15 +56,28 @@ TEST_F(MainWindow, ShowsEveryControlWithItsCaption)
         QStringLiteral("Printer settings are not remembered between prints."));
     EXPECT_EQ(
         child<QCheckBox>(window, QStringLiteral("SetCheck2"))->text(), QStringLiteral("2nd Circle to Print"));
-    for (const char* name : { "SmallMarkSlider", "FiveMarkSlider", "TenMarkSlider", "CircleWidthSlider",
-             "FontSlider", "SmallMarkLabel", "FiveMarkLabel", "TenMarkLabel", "CircleWidthLabel", "FontLabel",
-             "CheckTop", "SetCheck" })
-        for (int set = 1; set <= 3; ++set)
-            child<QWidget>(window, QStringLiteral("%1%2").arg(QLatin1String(name)).arg(set));
     window.showVersion();
     EXPECT_EQ(child<QLabel>(window, QStringLiteral("VerLabel"))->text(),
         QStringLiteral("Version 3.2  17-Jul-2010"));
 }
+
+namespace {
+
+class CircleSetControl : public MainWindow, public ::testing::WithParamInterface<const char*> { };
+
+} // namespace
+
+TEST_P(CircleSetControl, StandsInEveryCircleSet)
+{
+    for (int set = 1; set <= kCircleSets; ++set)
+        child<QWidget>(window, QStringLiteral("%1%2").arg(QLatin1String(GetParam())).arg(set));
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, CircleSetControl,
+    ::testing::Values("SmallMarkSlider", "FiveMarkSlider", "TenMarkSlider", "CircleWidthSlider", "FontSlider",
+        "SmallMarkLabel", "FiveMarkLabel", "TenMarkLabel", "CircleWidthLabel", "FontLabel", "CheckTop",
+        "SetCheck"),
+    textRowName);
 
 TEST_F(MainWindow, SlidersHaveTheirRangesAndLabelsFollowThem)
 {
@@ -159,32 +174,18 @@ TEST_F(MainWindow, EveryControlHasAnAccessibleName)
 
 TEST_F(MainWindow, QuitClosesWithoutRunningExit)
 {
-    bool exitRan = false;
-    window.setCommands({ .printAltitude = {},
-        .printAzimuth = {},
-        .reset = {},
-        .exit =
-            [&] {
-                exitRan = true;
-                return true;
-            },
-        .save = {},
-        .restore = {} });
+    QSignalSpy exits(&window, &frmMain::exitRequested);
     click(child<QPushButton>(window, QStringLiteral("QuitButton")));
     EXPECT_FALSE(window.isVisible());
-    EXPECT_FALSE(exitRan);
+    EXPECT_EQ(exits.count(), 0);
 }
 
-TEST_F(MainWindow, ExitThatCannotSaveKeepsTheWindowOpen)
+TEST_F(MainWindow, ExitLeavesClosingToWhoeverSavesTheSettings)
 {
-    window.setCommands({ .printAltitude = {},
-        .printAzimuth = {},
-        .reset = {},
-        .exit = [] { return false; },
-        .save = {},
-        .restore = {} });
+    QSignalSpy exits(&window, &frmMain::exitRequested);
     click(child<QPushButton>(window, QStringLiteral("ExitButton")));
-    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(exits.count(), 1);
+    EXPECT_TRUE(window.isVisible()); // nobody saved them here
 }
 
 TEST_F(MainWindow, APositionOffEveryScreenIsPulledBack)

@@ -134,7 +134,7 @@ TEST_F(Program, ResetPutsTheStoredValuesBack)
 TEST_F(Program, PrintAltPrintsThePageOnTheChosenPrinter)
 {
     Session run(ini(), printers, dialog);
-    dialog.choose(QStringLiteral("Laser"), 1, printer_codes::kLandscape);
+    dialog.choose(QStringLiteral("Laser"), 1, PageOrientation::Landscape);
     run.click("PrintButton");
     ASSERT_EQ(printers.at(0).surfaces().size(), 1u);
     const auto& surface = *printers.at(0).surfaces()[0];

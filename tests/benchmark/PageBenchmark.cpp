@@ -50,11 +50,8 @@ void WorstPageRecorded(benchmark::State& state)
     const auto metrics = std::make_shared<FontTextMetrics>();
     BenchmarkHost host;
     host.open = [&] { return std::make_unique<RecordingSurface>(kA4LandscapeTwips, metrics); };
-    PagePosition position;
-    for (auto _ : state) {
-        AltitudePrintJob(model, host, position).run();
-        benchmark::DoNotOptimize(position.printY);
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(AltitudePrintJob(model, host).run());
     state.counters["status_ok"] = model.status().text().isEmpty() ? 1 : 0;
 }
 BENCHMARK(WorstPageRecorded)->Unit(benchmark::kMillisecond);
@@ -65,14 +62,13 @@ void WorstPageToPdf(benchmark::State& state)
     worstPageSettings(model);
     QTemporaryDir dir;
     PdfFilePrinter printer;
-    printer.setOrientation(printer_codes::kLandscape);
+    printer.setOrientation(PageOrientation::Landscape);
     const QString file = dir.filePath(QStringLiteral("worst.pdf"));
     printer.setOutputFileName(file);
     BenchmarkHost host;
     host.open = [&] { return printer.openSurface(); };
-    PagePosition position;
     for (auto _ : state)
-        AltitudePrintJob(model, host, position).run();
+        AltitudePrintJob(model, host).run();
     state.counters["pdf_bytes"] = static_cast<double>(QFileInfo(file).size());
     state.counters["status_ok"] = model.status().text().isEmpty() ? 1 : 0;
 }

@@ -1,5 +1,6 @@
 #include "common/Numeric.h"
 #include "common/RuntimeError.h"
+#include "support/RowName.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -34,6 +35,8 @@ TEST(CheckedIntegers, OverflowIsRunTimeErrorSix)
     EXPECT_THROW(toInt16(32767.5), RuntimeError); // rounds to 32768
     EXPECT_EQ(toInt16(32766.5), 32766);
     EXPECT_THROW(checkedInt32(qint64(std::numeric_limits<qint32>::max()) + 1), RuntimeError);
+    EXPECT_EQ(checkedAdd(std::numeric_limits<qint32>::max() - 1, 1), std::numeric_limits<qint32>::max());
+    EXPECT_THROW(checkedAdd(std::numeric_limits<qint32>::min(), -1), RuntimeError);
     EXPECT_THROW(toInt32(std::numeric_limits<double>::quiet_NaN()), RuntimeError);
     EXPECT_THROW(toInt32(std::numeric_limits<double>::infinity()), RuntimeError);
     EXPECT_THROW(toInt32(1e300), RuntimeError);
@@ -100,12 +103,20 @@ TEST(ParseNumber, OnlyFiniteNumbersInTheLocale)
     EXPECT_EQ(parseNumber(QStringLiteral("80"), c), 80.0);
     EXPECT_EQ(parseNumber(QStringLiteral(" 59.9 "), c), 59.9);
     EXPECT_EQ(parseNumber(QStringLiteral("1e2"), c), 100.0);
-    for (const char* bad :
-        { "", "   ", "abc", "nan", "NaN", "inf", "-inf", "Infinity", "1e400", "3 mm", "0x10" })
-        EXPECT_FALSE(parseNumber(QString::fromLatin1(bad), c).has_value()) << bad;
     const QLocale german(QLocale::German, QLocale::Germany);
     EXPECT_EQ(parseNumber(QStringLiteral("59,9"), german), 59.9);
 }
+
+class ParseNumberRefuses : public ::testing::TestWithParam<const char*> { };
+
+TEST_P(ParseNumberRefuses, TextThatIsNoFiniteNumber)
+{
+    EXPECT_FALSE(parseNumber(QString::fromLatin1(GetParam()), QLocale::c()).has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ParseNumberRefuses,
+    ::testing::Values("", "   ", "abc", "nan", "NaN", "inf", "-inf", "Infinity", "1e400", "3 mm", "0x10"),
+    textRowName);
 
 TEST(ParseInteger, WholeNumbersThatFit)
 {
@@ -114,8 +125,16 @@ TEST(ParseInteger, WholeNumbersThatFit)
     EXPECT_EQ(parseInt16(QStringLiteral("-32768")), -32768);
     EXPECT_EQ(parseInt32(QStringLiteral("150")), 150);
     EXPECT_EQ(parseInt32(QStringLiteral("+7")), 7);
-    for (const char* bad : { "", " ", "-", "1.5", "abc", "32768", "1 2", "99999999999999999999999" })
-        EXPECT_FALSE(parseInt16(QString::fromLatin1(bad)).has_value()) << bad;
     EXPECT_FALSE(parseInt32(QStringLiteral("2147483648")).has_value());
     EXPECT_EQ(parseInt32(QStringLiteral("-2147483648")), std::numeric_limits<qint32>::min());
 }
+
+class ParseInt16Refuses : public ::testing::TestWithParam<const char*> { };
+
+TEST_P(ParseInt16Refuses, TextThatIsNoWholeSixteenBitNumber)
+{
+    EXPECT_FALSE(parseInt16(QString::fromLatin1(GetParam())).has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ParseInt16Refuses,
+    ::testing::Values("", " ", "-", "1.5", "abc", "32768", "1 2", "99999999999999999999999"), textRowName);

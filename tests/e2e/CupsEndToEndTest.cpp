@@ -141,7 +141,7 @@ protected:
     {
         const QString device = s_scheduler->path(kDeviceFile);
         QFile::remove(device); // each job overwrites it; an old one must not pass for this one
-        m_program->dialog.choose(kQueue, 1, printer_codes::kLandscape);
+        m_program->dialog.choose(kQueue, 1, PageOrientation::Landscape);
         m_program->click(button);
         const QString status = m_program->child<QLabel>(QStringLiteral("DECLlabel"))->text();
         if (!status.isEmpty()) {

@@ -20,8 +20,6 @@ public:
     void setJobStart(qint16 setting) override { m_surface->setJobStart(setting); }
     void setCurrentX(float x) override { m_surface->setCurrentX(x); }
     void setCurrentY(float y) override { m_surface->setCurrentY(y); }
-    float currentX() const override { return m_surface->currentX(); }
-    float currentY() const override { return m_surface->currentY(); }
     void setForeColor(Rgb colour) override { m_surface->setForeColor(colour); }
     void setDrawWidth(qint16 dots) override { m_surface->setDrawWidth(dots); }
     void setFontName(const QString& name) override { m_surface->setFontName(name); }
@@ -81,28 +79,30 @@ QString ScriptedPrinter::port() const
     return m_port;
 }
 
-qint16 ScriptedPrinter::orientation() const
+PageOrientation ScriptedPrinter::orientation() const
 {
     check(Property::Orientation);
     return m_orientation;
 }
 
-void ScriptedPrinter::setOrientation(qint16 orientation)
+void ScriptedPrinter::setOrientation(PageOrientation orientation)
 {
-    m_settingsLog << QStringLiteral("Orientation=%1").arg(orientation);
+    m_settingsLog << QStringLiteral("Orientation=")
+            + QLatin1String(orientation == PageOrientation::Landscape ? "Landscape" : "Portrait");
     check(Property::Orientation);
     m_orientation = orientation;
 }
 
-qint16 ScriptedPrinter::duplex() const
+Duplex ScriptedPrinter::duplex() const
 {
     check(Property::Duplex);
     return m_duplex;
 }
 
-void ScriptedPrinter::setDuplex(qint16 duplex)
+void ScriptedPrinter::setDuplex(Duplex duplex)
 {
-    m_settingsLog << QStringLiteral("Duplex=%1").arg(duplex);
+    const char* const names[] = { "Simplex", "LongEdge", "ShortEdge" };
+    m_settingsLog << QStringLiteral("Duplex=") + QLatin1String(names[static_cast<int>(duplex)]);
     check(Property::Duplex);
     m_duplex = duplex;
 }
@@ -124,7 +124,6 @@ void ScriptedPrinter::setOutputFileName(const QString& fileName)
 {
     m_settingsLog << QStringLiteral("OutputFileName=%1").arg(fileName);
     check(Property::OutputFileName);
-    m_outputFileName = fileName;
 }
 
 std::unique_ptr<PrintSurface> ScriptedPrinter::openSurface()

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -33,10 +34,10 @@ public:
     QString deviceName() const override;
     QString driverName() const override;
     QString port() const override;
-    qint16 orientation() const override;
-    void setOrientation(qint16 orientation) override;
-    qint16 duplex() const override;
-    void setDuplex(qint16 duplex) override;
+    PageOrientation orientation() const override;
+    void setOrientation(PageOrientation orientation) override;
+    Duplex duplex() const override;
+    void setDuplex(Duplex duplex) override;
     qint16 copies() const override;
     void setCopies(qint16 copies) override;
     void setOutputFileName(const QString& fileName) override;
@@ -47,10 +48,9 @@ public:
     /// Width of the pages of the next surfaces, in twips (A4 by default).
     void setPageWidth(qint32 twips) { m_pageWidth = twips; }
 
-    /// Settings in the order made, refused ones included: "Copies=2", "Duplex=1", "Orientation=2",
-    /// "OutputFileName=/tmp/x.pdf".
+    /// Settings in the order made, refused ones included: "Copies=2", "Duplex=LongEdge",
+    /// "Orientation=Landscape", "OutputFileName=/tmp/x.pdf".
     const QStringList& settingsLog() const { return m_settingsLog; }
-    const QString& outputFileName() const { return m_outputFileName; }
     /// Every surface handed out, oldest first.
     const std::vector<std::shared_ptr<RecordingSurface>>& surfaces() const { return m_surfaces; }
 
@@ -60,10 +60,9 @@ private:
     QString m_deviceName;
     QString m_driverName;
     QString m_port;
-    qint16 m_orientation = printer_codes::kPortrait;
-    qint16 m_duplex = printer_codes::kSimplex;
+    PageOrientation m_orientation = PageOrientation::Portrait;
+    Duplex m_duplex = Duplex::Simplex;
     qint16 m_copies = 1;
-    QString m_outputFileName;
     qint32 m_pageWidth = 11906;
     std::set<Property> m_failing;
     QStringList m_settingsLog;
@@ -102,13 +101,14 @@ public:
     struct Choice {
         QString deviceName;
         qint16 copies = 1;
-        qint16 orientation = printer_codes::kPortrait;
-        qint16 duplex = printer_codes::kSimplex;
+        PageOrientation orientation = PageOrientation::Portrait;
+        std::optional<Duplex> duplex = Duplex::Simplex;
         QString outputFileName;
     };
 
-    void choose(const QString& deviceName, qint16 copies = 1, qint16 orientation = printer_codes::kPortrait,
-        qint16 duplex = printer_codes::kSimplex, const QString& outputFileName = QString())
+    void choose(const QString& deviceName, qint16 copies = 1,
+        PageOrientation orientation = PageOrientation::Portrait,
+        std::optional<Duplex> duplex = Duplex::Simplex, const QString& outputFileName = QString())
     {
         m_script.push_back(Choice { deviceName, copies, orientation, duplex, outputFileName });
     }

@@ -2,8 +2,8 @@
 
 #include "print/altitude/AltitudeScale.h"
 
-AltitudePrintJob::AltitudePrintJob(SettingsModel& model, JobHost& host, PagePosition& position)
-    : PrintJob(model, host, position, { SizeText::Altitude, Option::Altmm, Option::AltLen, false })
+AltitudePrintJob::AltitudePrintJob(SettingsModel& model, JobHost& host)
+    : PrintJob(model, model.status(), host, { SizeText::Altitude, false })
 { }
 
 PrintJob::Mode AltitudePrintJob::mode() const
@@ -12,7 +12,7 @@ PrintJob::Mode AltitudePrintJob::mode() const
     altitude.circleLabel = QStringLiteral("Altitude");
     altitude.cardText = QStringLiteral("Alt.");
     altitude.progress = QStringLiteral("Printing altitude...");
-    altitude.graduation = Graduation::Degrees;
+    altitude.caption = CaptionStyle::Degrees;
     altitude.numbers = altitudeNumbers();
     altitude.draw = &DrawAltitudeScale;
     return altitude;

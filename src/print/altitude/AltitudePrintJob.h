@@ -6,7 +6,8 @@
 /// sets, sized from the altitude entry.
 class AltitudePrintJob : public PrintJob {
 public:
-    AltitudePrintJob(SettingsModel& model, JobHost& host, PagePosition& position);
+    /// Reads the settings now, as the button is pressed; reports go to the model's status line.
+    AltitudePrintJob(SettingsModel& model, JobHost& host);
 
 protected:
     Mode mode() const override;

@@ -1,26 +1,25 @@
 #include "print/azimuth/AzimuthPrintJob.h"
 
 #include "print/azimuth/AzimuthScale.h"
-#include "settings/SettingsModel.h"
 
-AzimuthPrintJob::AzimuthPrintJob(SettingsModel& model, JobHost& host, PagePosition& position)
-    : PrintJob(model, host, position, { SizeText::Azimuth, Option::Azmm, Option::AzLen, true })
+AzimuthPrintJob::AzimuthPrintJob(SettingsModel& model, JobHost& host)
+    : PrintJob(model, model.status(), host, { SizeText::Azimuth, true })
 { }
 
 PrintJob::Mode AzimuthPrintJob::mode() const
 {
     // Decided once: labels, numbers and drawing always agree, even if neither option is selected.
     Mode job;
-    if (model().option(Option::Az)) {
+    if (settings().azimuthDegrees) {
         job.circleLabel = QStringLiteral("Azimuth");
         job.progress = QStringLiteral("Printing azimuth...");
-        job.graduation = Graduation::Degrees;
-        job.numbers = azimuthNumbers(model().check(Check::AzCT) == SettingsModel::kChecked);
+        job.caption = CaptionStyle::Degrees;
+        job.numbers = azimuthNumbers(settings().azimuthIncreasing);
         job.draw = &DrawAzimuthScale;
     } else {
         job.circleLabel = QStringLiteral("RA");
         job.progress = QStringLiteral("Printing RA");
-        job.graduation = Graduation::Hours;
+        job.caption = CaptionStyle::Hours;
         job.numbers = raNumbers();
         job.draw = &DrawRaScale;
     }

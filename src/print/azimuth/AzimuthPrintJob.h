@@ -6,7 +6,8 @@
 /// captions for the enabled circle sets, sized from the azimuth entry.
 class AzimuthPrintJob : public PrintJob {
 public:
-    AzimuthPrintJob(SettingsModel& model, JobHost& host, PagePosition& position);
+    /// Reads the settings now, as the button is pressed; reports go to the model's status line.
+    AzimuthPrintJob(SettingsModel& model, JobHost& host);
 
 protected:
     Mode mode() const override;

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QByteArray>
+#include "print/surface/Printer.h"
+
 #include <QString>
 #include <QtGlobal>
 #include <optional>
@@ -14,31 +15,28 @@ constexpr qint32 kNoPageNums = 0x8; // PD_NOPAGENUMS
 constexpr qint32 kHidePrintToFile = 0x100000; // PD_HIDEPRINTTOFILE
 } // namespace print_dialog_flags
 
-/// What the print dialog opens with, read from the device records: the printer to show, its
-/// orientation (1 portrait, 2 landscape) and duplex (1 simplex, 2 long edge, 3 short edge; 0
-/// unknown), the flag word and the page range.
+/// What the print dialog opens with: the current printer and its orientation and duplex (nothing
+/// when the printer can't tell), the flag word and the page range.
 struct PrintDialogRequest {
     QString deviceName;
     QString driverName;
     QString port;
-    qint16 orientation = 0;
-    qint16 duplex = 0;
+    PageOrientation orientation = PageOrientation::Portrait;
+    std::optional<Duplex> duplex;
     qint32 flags = 0;
     qint16 fromPage = 0;
     qint16 toPage = 0;
     qint16 minPage = 0;
     qint16 maxPage = 0;
-    /// The two records as the dialog was handed them; empty for a block that was none.
-    QByteArray deviceModeBytes;
-    QByteArray deviceNamesBytes;
 };
 
-/// What a confirmed print dialog answers.
+/// What a confirmed print dialog answers: the chosen printer by its full name, and what to set on
+/// it (a duplex of nothing leaves the printer's own).
 struct PrintDialogAnswer {
     QString deviceName;
     qint16 copies = 1;
-    qint16 orientation = 0;
-    qint16 duplex = 0;
+    PageOrientation orientation = PageOrientation::Portrait;
+    std::optional<Duplex> duplex;
     qint32 flags = 0;
     qint16 fromPage = 0;
     qint16 toPage = 0;

@@ -15,7 +15,7 @@ void PrinterSelection::SelectPrinter()
 
 void PrinterSelection::ShowPrinterDialog(qint16& mode)
 {
-    clsPrintDialog dialog(m_printers, m_dialog, m_memory);
+    clsPrintDialog dialog(m_printers, m_dialog);
     if (mode == kPrintJobMode)
         dialog.Flags = print_dialog_flags::kNoSelection | print_dialog_flags::kHidePrintToFile;
     dialog.setMin(1);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "print/dialog/GlobalMemory.h"
 #include "print/dialog/PrintDialogBackend.h"
 #include "print/surface/Printer.h"
 
@@ -24,12 +23,8 @@ public:
     /// How the last selection ended; false before the first.
     bool printCancelled() const { return m_printCancelled; }
 
-    /// The blocks of the selections; all of them are freed when a selection ends.
-    GlobalMemory& memory() { return m_memory; }
-
 private:
     PrinterSystem& m_printers;
     PrintDialogBackend& m_dialog;
-    GlobalMemory m_memory;
     bool m_printCancelled = false;
 };

@@ -2,6 +2,7 @@
 
 #include "print/surface/PdfFilePrinter.h"
 #include "print/surface/Printer.h"
+#include "print/surface/QtDuplex.h"
 
 #include <QFileInfo>
 #include <QPrintDialog>
@@ -11,35 +12,6 @@
 namespace {
 
 using namespace print_dialog_flags;
-
-std::optional<QPrinter::DuplexMode> toQt(qint16 duplex)
-{
-    switch (duplex) {
-    case printer_codes::kSimplex:
-        return QPrinter::DuplexNone;
-    case printer_codes::kDuplexLongEdge:
-        return QPrinter::DuplexLongSide;
-    case printer_codes::kDuplexShortEdge:
-        return QPrinter::DuplexShortSide;
-    default:
-        return std::nullopt; // unknown: the printer's own default
-    }
-}
-
-qint16 fromQt(QPrinter::DuplexMode duplex)
-{
-    switch (duplex) {
-    case QPrinter::DuplexNone:
-        return printer_codes::kSimplex;
-    case QPrinter::DuplexLongSide:
-        return printer_codes::kDuplexLongEdge;
-    case QPrinter::DuplexShortSide:
-        return printer_codes::kDuplexShortEdge;
-    case QPrinter::DuplexAuto:
-        break;
-    }
-    return 0; // "the printer's default" has no code; a printer refuses 0 and keeps what it has
-}
 
 qint16 clampedInt16(int value)
 {
@@ -91,9 +63,9 @@ std::optional<PrintDialogAnswer> QtPrintDialogBackend::exec(const PrintDialogReq
         printer.setOutputFileName(proposedFile);
     }
     printer.setPageOrientation(
-        request.orientation == printer_codes::kLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-    if (const auto duplex = toQt(request.duplex))
-        printer.setDuplex(*duplex);
+        request.orientation == PageOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    if (request.duplex) // unknown: the printer's own default
+        printer.setDuplex(toQtDuplex(*request.duplex));
 
     dialog.setOptions(optionsFor(request.flags));
     if (request.minPage <= request.maxPage)
@@ -123,9 +95,9 @@ std::optional<PrintDialogAnswer> QtPrintDialogBackend::exec(const PrintDialogReq
     }
     answer.copies = clampedInt16(printer.copyCount());
     answer.orientation = printer.pageLayout().orientation() == QPageLayout::Landscape
-        ? printer_codes::kLandscape
-        : printer_codes::kPortrait;
-    answer.duplex = fromQt(printer.duplex());
+        ? PageOrientation::Landscape
+        : PageOrientation::Portrait;
+    answer.duplex = fromQtDuplex(printer.duplex());
 
     answer.flags = request.flags & ~(kPageNums | kSelection);
     answer.fromPage = request.fromPage;

@@ -1,12 +1,10 @@
 #pragma once
 
-#include "print/dialog/GlobalMemory.h"
 #include "print/dialog/PrintDialogBackend.h"
 #include "print/surface/Printer.h"
 
 #include <QtGlobal>
-
-class DeviceModeRecord;
+#include <array>
 
 /// One printer selection: the flag word and page range for the print dialog, and ShowPrinter,
 /// which shows it and makes the chosen printer current with the chosen copies, duplex and
@@ -16,37 +14,37 @@ class clsPrintDialog {
 public:
     static constexpr int kCancelErrorNumber = 32755;
 
-    /// memory carries the device records to and from the dialog for this one selection.
-    clsPrintDialog(PrinterSystem& printers, PrintDialogBackend& dialog, GlobalMemory& memory);
+    clsPrintDialog(PrinterSystem& printers, PrintDialogBackend& dialog);
 
     /// Given to the dialog; the dialog's flag word after a confirmed dialog.
     qint32 Flags = 0;
     /// True: a cancel raises RuntimeError 32755. A cancel that raises nothing sets it True.
     bool CancelError = false;
 
-    qint16 Min() const { return m_minimum; }
-    qint16 FromPage() const { return m_fromPage; }
-    qint16 ToPage() const { return m_toPage; }
-    qint16 Max() const { return m_maximum; }
-    void setMin(qint16 intNewValue);
-    void setFromPage(qint16 intNewValue);
-    void setToPage(qint16 intNewValue);
-    void setMax(qint16 intNewValue);
+    qint16 Min() const { return m_pages[kMin]; }
+    qint16 FromPage() const { return m_pages[kFrom]; }
+    qint16 ToPage() const { return m_pages[kTo]; }
+    qint16 Max() const { return m_pages[kMax]; }
+    void setMin(qint16 intNewValue) { let(kMin, intNewValue); }
+    void setFromPage(qint16 intNewValue) { let(kFrom, intNewValue); }
+    void setToPage(qint16 intNewValue) { let(kTo, intNewValue); }
+    void setMax(qint16 intNewValue) { let(kMax, intNewValue); }
 
     /// True when the user confirmed the dialog, false after a cancel (or a dialog that failed).
     /// Failures reading the current printer, walking the printers or handing the chosen file to
-    /// the printer go to the caller; every memory block of the selection is freed whichever way
-    /// it ends.
+    /// the printer go to the caller.
     bool ShowPrinter();
 
 private:
-    void applyChoice(const DeviceModeRecord& chosen, const QString& fullName, const QString& outputFileName);
+    // The page numbers in the order they are kept in.
+    enum PageNumber : std::size_t { kMin, kFrom, kTo, kMax };
+
+    /// Stores the value (0 for anything below 1) and moves the other numbers to keep the order.
+    void let(PageNumber which, qint16 intNewValue);
+    PrintDialogRequest request();
+    void applyChoice(const PrintDialogAnswer& answer);
 
     PrinterSystem& m_printers;
     PrintDialogBackend& m_dialog;
-    GlobalMemory& m_memory;
-    qint16 m_minimum = 0;
-    qint16 m_maximum = 0;
-    qint16 m_fromPage = 0;
-    qint16 m_toPage = 0;
+    std::array<qint16, 4> m_pages {};
 };

@@ -5,13 +5,7 @@
 
 #include <memory>
 
-/// The window-level drawing position both print jobs share, in twips.
-struct PagePosition {
-    qint32 printX = 0; ///< left edge of the element being printed
-    qint32 printY = 0; ///< top of the current row; a job sets it to 0 and only moves it down
-};
-
-/// What the main window offers a print job besides the settings: the printer selection, the
+/// What the main window offers a print job besides its settings: the printer selection, the
 /// current printer's page, one round of event processing, and the focus.
 class JobHost {
 public:

@@ -2,7 +2,7 @@
 
 #include "common/Numeric.h"
 #include "common/RuntimeError.h"
-#include "settings/SettingsModel.h"
+#include "settings/StatusLine.h"
 
 #include <exception>
 #include <memory>
@@ -42,33 +42,28 @@ QString describe(const std::exception& error)
     return QString::fromLocal8Bit(error.what());
 }
 
-qint32 add(qint32 a, qint64 b)
-{
-    return numeric::checkedInt32(static_cast<qint64>(a) + b);
-}
-
 } // namespace
 
-PrintJob::PrintJob(SettingsModel& model, JobHost& host, PagePosition& position, const Entry& entry)
-    : m_model(model)
+PrintJob::PrintJob(const SettingsModel& model, StatusLine& status, JobHost& host, const Entry& entry)
+    : m_settings(JobSettings::read(model, entry.sizeText))
+    , m_status(status)
     , m_host(host)
-    , m_position(position)
     , m_entry(entry)
 { }
 
-void PrintJob::run()
+PagePosition PrintJob::run()
 {
-    if (m_model.text(m_entry.sizeText).isEmpty())
-        return;
+    if (m_settings.size.isEmpty())
+        return {};
 
     try {
         m_host.selectPrinter();
         if (m_host.printCancelled())
-            return;
+            return {};
     } catch (const std::exception& error) {
         // No printer at all, or the print system is down: nothing to print on.
         showError(kCannotSelectPrinter + describe(error));
-        return;
+        return {};
     }
 
     Mode job;
@@ -87,7 +82,7 @@ void PrintJob::run()
             showError(job.circleLabel + QStringLiteral(" size must be at least ")
                 + QString::number(size.minSize) + QLatin1Char(' ') + size.units);
             focusEntry();
-            return;
+            return {};
         }
 
         surface = m_host.openSurface();
@@ -102,16 +97,17 @@ void PrintJob::run()
             showError(job.circleLabel + QStringLiteral(" max. length is ") + numeric::fixedOneDecimal(maximum)
                 + QLatin1Char(' ') + size.units + QStringLiteral(" for current page width."));
             focusEntry();
-            return;
+            return {};
         }
     } catch (const std::exception&) {
         showError(kNotNumeric);
         focusEntry();
-        return;
+        return {};
     }
 
+    PagePosition cursor;
     try {
-        printPage(*surface, job, size, lengthTw);
+        cursor = printPage(*surface, job, size, lengthTw);
     } catch (const std::exception&) {
         try {
             surface->killDoc();
@@ -119,21 +115,22 @@ void PrintJob::run()
             // Abandoning is all that is left to do; the message below says it failed.
         }
         showError(kPrintError);
-        return;
+        return {};
     }
-    m_model.status().setText(QString());
+    m_status.setText(QString());
     focusEntry();
+    return cursor;
 }
 
 void PrintJob::showProgress(const QString& text)
 {
-    m_model.status().show(StatusLine::kStatusColor, text);
+    m_status.show(StatusLine::kStatusColor, text);
     m_host.processPendingEvents();
 }
 
 void PrintJob::showError(const QString& text)
 {
-    m_model.status().show(StatusLine::kErrorColor, text);
+    m_status.show(StatusLine::kErrorColor, text);
 }
 
 void PrintJob::focusEntry()
@@ -143,7 +140,7 @@ void PrintJob::focusEntry()
 
 PrintJob::Size PrintJob::readSize() const
 {
-    const auto entry = numeric::parseNumber(m_model.text(m_entry.sizeText));
+    const auto entry = numeric::parseNumber(m_settings.size);
     if (!entry)
         throw RuntimeError::typeMismatch();
 
@@ -151,8 +148,8 @@ PrintJob::Size PrintJob::readSize() const
     size.entry = *entry;
     // One decision for unit, minimum, page-width message and caption, even when a restored file
     // left neither unit option selected.
-    size.inches = !m_model.option(m_entry.mmOption);
-    const bool diameter = !m_model.option(m_entry.lengthOption);
+    size.inches = !m_settings.millimetres;
+    const bool diameter = !m_settings.length;
     if (size.inches) {
         size.units = QStringLiteral("inches");
         size.sizeMm = size.entry * kMmPerInch;
@@ -167,96 +164,99 @@ PrintJob::Size PrintJob::readSize() const
     return size;
 }
 
-void PrintJob::printPage(PrintSurface& surface, const Mode& mode, const Size& size, double lengthTw)
+PagePosition PrintJob::printPage(PrintSurface& surface, const Mode& mode, const Size& size, double lengthTw)
 {
     // The opening blank line is printed in points; everything after it in twips.
     surface.setJobStart(static_cast<qint16>(ScaleMode::Points));
     surface.print(QStringLiteral(" "));
     surface.setJobStart(static_cast<qint16>(ScaleMode::Twips));
     surface.setDrawWidth(1);
-    m_position.printY = 0;
+    PagePosition cursor;
 
     bool nothingPrinted = true;
-    for (int set = 1; set <= kCircleSets; ++set) {
-        if (!m_model.circleEnabled(set))
+    for (const CircleSetSettings& set : m_settings.sets) {
+        if (!set.enabled)
             continue;
         const StripInputs inputs = stripInputs(set, lengthTw);
         nothingPrinted = false;
-        printSet(surface, mode, inputs, m_model.check(Check::BW) == SettingsModel::kChecked,
-            m_model.check(Check::WB) == SettingsModel::kChecked);
+        cursor = printSet(surface, cursor, mode, inputs);
 
         surface.setCurrentX(kCaptionLeft);
-        surface.setCurrentY(static_cast<float>(add(m_position.printY, kCaptionDrop)));
+        surface.setCurrentY(static_cast<float>(numeric::checkedAdd(cursor.printY, kCaptionDrop)));
         surface.setForeColor(kBlack);
         surface.setFontSize(kCaptionFontSize);
         surface.print(caption(mode, size, inputs));
-        m_position.printY = add(m_position.printY, kSetGap);
+        cursor.printY = numeric::checkedAdd(cursor.printY, kSetGap);
     }
     if (!nothingPrinted)
         surface.endDoc();
+    return cursor;
 }
 
-StripInputs PrintJob::stripInputs(int set, double lengthTw) const
+StripInputs PrintJob::stripInputs(const CircleSetSettings& set, double lengthTw) const
 {
     StripInputs inputs;
     inputs.lengthTw = lengthTw;
-    inputs.smallestMark = m_model.smallestMark();
-    inputs.topLayout = m_model.checkTop(set) == SettingsModel::kChecked;
-    inputs.smallMark = m_model.slider(Slider::SmallMark, set);
-    inputs.fiveMark = m_model.slider(Slider::FiveMark, set);
-    inputs.tenMark = m_model.slider(Slider::TenMark, set);
-    const qint16 circleWidth = numeric::checkedInt16(m_model.slider(Slider::CircleWidth, set));
+    inputs.smallestMark = m_settings.smallestMark;
+    inputs.topLayout = set.topLayout;
+    inputs.smallMark = set.slider(Slider::SmallMark);
+    inputs.fiveMark = set.slider(Slider::FiveMark);
+    inputs.tenMark = set.slider(Slider::TenMark);
+    const qint16 circleWidth = numeric::checkedInt16(set.slider(Slider::CircleWidth));
     inputs.heightSmall = circleWidth;
     inputs.heightFive = numeric::checkedInt16(2 * static_cast<qint64>(circleWidth));
     inputs.heightTen = numeric::toInt16(2.5 * circleWidth);
-    inputs.fontSize = numeric::checkedInt16(m_model.slider(Slider::Font, set));
+    inputs.fontSize = numeric::checkedInt16(set.slider(Slider::Font));
     return inputs;
 }
 
-void PrintJob::printSet(
-    PrintSurface& surface, const Mode& mode, const StripInputs& set, bool blackOnWhite, bool whiteOnBlack)
+PagePosition PrintJob::printSet(
+    PrintSurface& surface, PagePosition cursor, const Mode& mode, const StripInputs& set)
 {
+    const bool blackOnWhite = m_settings.blackOnWhite;
+    const bool whiteOnBlack = m_settings.whiteOnBlack;
     StripInputs strip = set;
     if (blackOnWhite) {
-        m_position.printX = kStripLeft;
-        m_position.printY = add(m_position.printY, kRowStep);
+        cursor.printX = kStripLeft;
+        cursor.printY = numeric::checkedAdd(cursor.printY, kRowStep);
         strip.markColor = kBlack;
         surface.setForeColor(strip.markColor);
-        mode.draw(surface, m_position, strip, mode.numbers);
+        cursor = mode.draw(surface, cursor, strip, mode.numbers);
     }
     if (whiteOnBlack) {
-        m_position.printX = kStripLeft;
-        m_position.printY = add(m_position.printY, kRowStep);
+        cursor.printX = kStripLeft;
+        cursor.printY = numeric::checkedAdd(cursor.printY, kRowStep);
         strip.markColor = kWhite;
         surface.setForeColor(strip.markColor);
         // Drawn with whatever pen the previous strip or card left.
-        surface.line(LineFlags::FilledBox, static_cast<float>(m_position.printX),
-            static_cast<float>(m_position.printY), static_cast<float>(set.lengthTw), kBlackBoxHeight, kBlack);
-        mode.draw(surface, m_position, strip, mode.numbers);
+        surface.line(LineFlags::FilledBox, static_cast<float>(cursor.printX),
+            static_cast<float>(cursor.printY), static_cast<float>(set.lengthTw), kBlackBoxHeight, kBlack);
+        cursor = mode.draw(surface, cursor, strip, mode.numbers);
     }
     if (whiteOnBlack) {
         surface.setDrawWidth(numeric::checkedInt16(set.tenMark));
-        m_position.printX = kFirstCardLeft;
-        m_position.printY = add(m_position.printY, kRowStep);
-        printCard(surface, mode.cardText, kWhite, kBlack);
+        cursor.printX = kFirstCardLeft;
+        cursor.printY = numeric::checkedAdd(cursor.printY, kRowStep);
+        printCard(surface, cursor, mode.cardText, kWhite, kBlack);
     }
     if (blackOnWhite) {
-        m_position.printX = add(m_position.printX, kCardStep);
+        cursor.printX = numeric::checkedAdd(cursor.printX, kCardStep);
         // Beside the white-on-black card when there is one, otherwise in a row of its own.
         if (!whiteOnBlack)
-            m_position.printY = add(m_position.printY, kRowStep);
-        printCard(surface, mode.cardText, kBlack, kWhite);
+            cursor.printY = numeric::checkedAdd(cursor.printY, kRowStep);
+        printCard(surface, cursor, mode.cardText, kBlack, kWhite);
     }
+    return cursor;
 }
 
-void PrintJob::printCard(PrintSurface& surface, const QString& text, Rgb ink, Rgb paper)
+void PrintJob::printCard(PrintSurface& surface, PagePosition cursor, const QString& text, Rgb ink, Rgb paper)
 {
-    const auto x = static_cast<float>(m_position.printX);
-    const auto y = static_cast<float>(m_position.printY);
+    const auto x = static_cast<float>(cursor.printX);
+    const auto y = static_cast<float>(cursor.printY);
     surface.setForeColor(ink);
     surface.line(LineFlags::FilledBox, x, y, kCardSize, kCardSize, paper);
     surface.line(LineFlags::Stroke, x + kCardHalf, y + kCardHalf, 0, kCardHalf, ink);
-    surface.setCurrentX(static_cast<float>(add(m_position.printX, kCardTextIndent)));
+    surface.setCurrentX(static_cast<float>(numeric::checkedAdd(cursor.printX, kCardTextIndent)));
     surface.setCurrentY(y);
     surface.print(text);
 }
@@ -268,7 +268,7 @@ QString PrintJob::caption(const Mode& mode, const Size& size, const StripInputs&
     const double length = size.inches ? size.sizeMm / kMmPerInch : size.sizeMm;
     QString text = mode.circleLabel + QStringLiteral(" Circle length = ") + numeric::generalForm(length)
         + QLatin1Char(' ') + size.units;
-    if (mode.graduation == Graduation::Degrees) {
+    if (mode.caption == CaptionStyle::Degrees) {
         text += QStringLiteral(", Smallest mark = ") + numeric::generalForm(inputs.smallestMark) + degree
             + QStringLiteral(", Line (small, 5") + degree + QStringLiteral(", 10") + degree
             + QStringLiteral(") Widths  = ");

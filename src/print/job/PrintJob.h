@@ -1,51 +1,58 @@
 #pragma once
 
 #include "print/job/JobHost.h"
-#include "print/job/ScaleNumbers.h"
+#include "print/job/JobSettings.h"
+#include "print/job/PagePosition.h"
+#include "print/job/ScaleDrawing.h"
 #include "print/job/StripInputs.h"
 
 #include <QString>
 
+class StatusLine;
+
 /// One press of a print button, from the size entry to the ended page: validation, the page
 /// layout of strips, index cards and caption lines per circle set, the status reports and the two
-/// failure regions. The concrete job supplies its controls, labels and scale drawing. Twips.
+/// failure regions. The concrete job supplies its size box, labels, numbers and scale drawing.
+/// Twips.
 class PrintJob {
 public:
     virtual ~PrintJob() = default;
     PrintJob(const PrintJob&) = delete;
     PrintJob& operator=(const PrintJob&) = delete;
 
-    void run();
+    /// Returns the drawing cursor as the job left it: after a printed page, the top of the row a
+    /// further circle set would take.
+    PagePosition run();
 
 protected:
-    /// The controls a job reads its size from, and when it shows its progress text.
+    /// The size box a job reads, and when it shows its progress text.
     struct Entry {
         SizeText sizeText;
-        Option mmOption; ///< selected: millimetres; otherwise inches
-        Option lengthOption; ///< selected: the size is the strip length; otherwise the axis diameter
         bool statusBeforeConversion; ///< progress text before the entry is converted, or after
     };
 
     /// Degrees captions name the smallest mark; hours captions name the marks by their time.
-    enum class Graduation { Degrees, Hours };
+    enum class CaptionStyle { Degrees, Hours };
 
-    using ScaleDrawer = void (*)(PrintSurface&, PagePosition&, const StripInputs&, const ScaleNumbers&);
+    using ScaleDrawer
+        = PagePosition (*)(PrintSurface&, PagePosition, const StripInputs&, const ScaleNumbers&);
 
     /// What the job prints, fixed once the printer has been chosen.
     struct Mode {
         QString circleLabel; ///< starts messages and the caption line
         QString cardText; ///< the index cards' text
         QString progress; ///< the status text while printing
-        Graduation graduation = Graduation::Degrees;
+        CaptionStyle caption = CaptionStyle::Degrees;
         ScaleNumbers numbers;
         ScaleDrawer draw = nullptr;
     };
 
-    PrintJob(SettingsModel& model, JobHost& host, PagePosition& position, const Entry& entry);
+    /// Reads the settings of the job's size box from the model now; reports go to its status line.
+    PrintJob(const SettingsModel& model, StatusLine& status, JobHost& host, const Entry& entry);
 
     virtual Mode mode() const = 0;
 
-    SettingsModel& model() const { return m_model; }
+    const JobSettings& settings() const { return m_settings; }
 
 private:
     struct Size {
@@ -60,15 +67,15 @@ private:
     void showError(const QString& text);
     void focusEntry();
     Size readSize() const;
-    void printPage(PrintSurface& surface, const Mode& mode, const Size& size, double lengthTw);
-    StripInputs stripInputs(int set, double lengthTw) const;
-    void printSet(PrintSurface& surface, const Mode& mode, const StripInputs& inputs, bool blackOnWhite,
-        bool whiteOnBlack);
-    void printCard(PrintSurface& surface, const QString& text, Rgb ink, Rgb paper);
+    PagePosition printPage(PrintSurface& surface, const Mode& mode, const Size& size, double lengthTw);
+    StripInputs stripInputs(const CircleSetSettings& set, double lengthTw) const;
+    PagePosition printSet(
+        PrintSurface& surface, PagePosition cursor, const Mode& mode, const StripInputs& inputs);
+    void printCard(PrintSurface& surface, PagePosition cursor, const QString& text, Rgb ink, Rgb paper);
     QString caption(const Mode& mode, const Size& size, const StripInputs& inputs) const;
 
-    SettingsModel& m_model;
+    const JobSettings m_settings;
+    StatusLine& m_status;
     JobHost& m_host;
-    PagePosition& m_position;
     Entry m_entry;
 };

@@ -9,22 +9,36 @@
 namespace {
 
 const QString kNumberFont = QStringLiteral("Arial");
-constexpr qint32 kFirstNumberOffset = 75;
 constexpr qint32 kMiddleNumberOffset = -50;
 
-qint32 add(qint32 a, qint64 b)
+struct FamilyPen {
+    qint32 width;
+    qint16 height;
+};
+
+std::array<FamilyPen, 3> pens(const StripInputs& inputs)
 {
-    return numeric::checkedInt32(static_cast<qint64>(a) + b);
+    return { { { inputs.smallMark, inputs.heightSmall }, { inputs.fiveMark, inputs.heightFive },
+        { inputs.tenMark, inputs.heightTen } } };
 }
 
-void drawFamily(PrintSurface& surface, const MarkFamily& family, qint32 top, Rgb colour)
+// Marks of every family from its top to top + its height; top is a function of that height.
+template <typename Top>
+void drawFamilies(PrintSurface& surface, PagePosition cursor, const StripInputs& inputs,
+    const Graduation& graduation, Top top)
 {
-    surface.setDrawWidth(numeric::checkedInt16(family.penWidth));
-    double x = family.firstX;
-    for (int i = 0; i < family.count; ++i) {
-        surface.line(LineFlags::Stroke, static_cast<float>(x), static_cast<float>(top), 0.0f,
-            static_cast<float>(family.height), colour);
-        x += family.spacing;
+    const std::array<FamilyPen, 3> familyPens = pens(inputs);
+    for (std::size_t i = 0; i < familyPens.size(); ++i) {
+        const MarkFamily& family = graduation.families[i];
+        const FamilyPen& pen = familyPens[i];
+        surface.setDrawWidth(numeric::checkedInt16(pen.width));
+        const auto y = static_cast<float>(top(pen.height));
+        double x = cursor.printX + family.firstOffset;
+        for (int mark = 0; mark < family.count; ++mark) {
+            surface.line(LineFlags::Stroke, static_cast<float>(x), y, 0.0f, static_cast<float>(pen.height),
+                inputs.markColor);
+            x += family.spacing;
+        }
     }
 }
 
@@ -34,27 +48,29 @@ void setNumberFont(PrintSurface& surface, const StripInputs& inputs)
     surface.setFontSize(inputs.fontSize);
 }
 
-void printNumbers(PrintSurface& surface, const PagePosition& position, const NumberRow& row)
+void printNumbers(
+    PrintSurface& surface, PagePosition cursor, const Graduation& graduation, const ScaleNumbers& numbers)
 {
-    double x = position.printX;
-    const std::size_t last = row.values.size() - 1;
-    for (std::size_t i = 0; i < row.values.size(); ++i) {
-        const qint16 value = row.values[i];
+    const double spacing = graduation.families.back().spacing;
+    double x = cursor.printX;
+    const std::size_t last = numbers.size() - 1;
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        const qint16 value = numbers[i];
         // The digits alone are measured; Print adds a blank on either side.
         const double w = surface.textWidth(QString::number(value));
         // Rounded to a whole twip before the offset, so the offset never shifts a half.
         qint32 left;
         if (i == 0)
-            left = add(numeric::toInt32(x - w), kFirstNumberOffset);
+            left = numeric::checkedAdd(numeric::toInt32(x - w), graduation.firstNumberOffset);
         else if (i == last)
-            left = add(numeric::toInt32(x - w), row.lastOffset);
+            left = numeric::checkedAdd(numeric::toInt32(x - w), graduation.lastNumberOffset);
         else
-            left = add(numeric::toInt32(x - w / 2), kMiddleNumberOffset);
+            left = numeric::checkedAdd(numeric::toInt32(x - w / 2), kMiddleNumberOffset);
         surface.setCurrentX(static_cast<float>(left));
-        surface.setCurrentY(static_cast<float>(position.printY));
+        surface.setCurrentY(static_cast<float>(cursor.printY));
         surface.print(value);
         if (i != last)
-            x += row.spacing;
+            x += spacing;
     }
 }
 
@@ -72,25 +88,25 @@ int degreeMarkCount(double step)
     return count;
 }
 
-void drawScale(PrintSurface& surface, PagePosition& position, const StripInputs& inputs,
-    const std::array<MarkFamily, 3>& families, const NumberRow& row, qint16 heightSample)
+PagePosition drawScale(PrintSurface& surface, PagePosition cursor, const StripInputs& inputs,
+    const Graduation& graduation, const ScaleNumbers& numbers)
 {
     if (inputs.topLayout) {
-        for (const MarkFamily& family : families)
-            drawFamily(surface, family, position.printY, inputs.markColor);
+        drawFamilies(surface, cursor, inputs, graduation, [&](qint16) { return cursor.printY; });
         setNumberFont(surface, inputs);
-        position.printY = add(position.printY, inputs.heightTen);
+        cursor.printY = numeric::checkedAdd(cursor.printY, inputs.heightTen);
     } else {
         setNumberFont(surface, inputs);
         // The row top is kept in 16 bits: a row further down than 32767 twips is an overflow.
-        const qint16 rowTop = numeric::checkedInt16(position.printY);
-        const double textHeight = surface.textHeight(QString::number(heightSample));
-        position.printY = numeric::toInt32(position.printY + textHeight);
-        const qint32 bottom = add(position.printY, inputs.heightTen);
-        for (const MarkFamily& family : families)
-            drawFamily(surface, family, add(bottom, -family.height), inputs.markColor);
-        position.printY = rowTop;
+        const qint16 rowTop = numeric::checkedInt16(cursor.printY);
+        const double textHeight = surface.textHeight(QString::number(numbers.empty() ? 0 : numbers.front()));
+        const qint32 bottom
+            = numeric::checkedAdd(numeric::toInt32(cursor.printY + textHeight), inputs.heightTen);
+        drawFamilies(surface, cursor, inputs, graduation,
+            [bottom](qint16 height) { return numeric::checkedAdd(bottom, -height); });
+        cursor.printY = rowTop;
     }
-    if (!row.values.empty())
-        printNumbers(surface, position, row);
+    if (!numbers.empty())
+        printNumbers(surface, cursor, graduation, numbers);
+    return cursor;
 }

@@ -1,36 +1,38 @@
 #pragma once
 
-#include "print/job/JobHost.h"
+#include "print/job/PagePosition.h"
 #include "print/job/StripInputs.h"
 
 #include <array>
 #include <vector>
 
-/// One family of marks of a scale: the first mark's x and the spacing (twips, the running x grows
-/// by repeated addition), how many marks, their pen width (dots) and length (twips).
+/// One family of marks: the first mark's distance from the strip's left end, the spacing (twips;
+/// the running x grows by repeated addition) and how many marks.
 struct MarkFamily {
-    double firstX = 0;
+    double firstOffset = 0;
     double spacing = 0;
     int count = 0;
-    qint32 penWidth = 1;
-    qint16 height = 0;
 };
 
-/// The numbers along the long marks, left to right, their spacing in twips and the offset of the
-/// last number's left edge (the first and the middle ones are placed alike on every scale).
-struct NumberRow {
-    std::vector<qint16> values;
-    double spacing = 0;
-    qint32 lastOffset = 0;
+/// What sets one kind of scale apart: its small, middle and long mark families, drawn in that
+/// order with the circle set's pens and heights, and where its two end numbers stand from their
+/// long marks. The numbers stand at the long marks, from the strip's left end on.
+struct Graduation {
+    std::array<MarkFamily, 3> families;
+    qint32 firstNumberOffset = 0;
+    qint32 lastNumberOffset = 0;
 };
+
+/// The numbers along a strip's long marks, left to right, as the 16-bit items the page prints.
+using ScaleNumbers = std::vector<qint16>;
 
 /// How many marks a loop over the degrees 1, 1 + step, 1 + 2 step, ... up to 360 draws.
 /// A step that is not a positive number, or one so fine that the count leaves 16 bits, throws.
 int degreeMarkCount(double step);
 
-/// Draws one strip's marks (families in the given order) and numbers at (printX, printY) in the
-/// inputs' layout. The top layout leaves printY lower by HeightTen, the bottom layout leaves it
-/// unchanged; the surface is left with DrawWidth of the last family and the numbers' font.
-/// heightSample is the number whose text height lifts the marks in the bottom layout.
-void drawScale(PrintSurface& surface, PagePosition& position, const StripInputs& inputs,
-    const std::array<MarkFamily, 3>& families, const NumberRow& row, qint16 heightSample);
+/// Draws one strip's marks and numbers at the cursor in the inputs' layout and returns the cursor:
+/// lower by HeightTen after the top layout, unchanged after the bottom layout. The surface is left
+/// with the long marks' pen and the numbers' font. The bottom layout lifts its marks by the text
+/// height of the first number.
+PagePosition drawScale(PrintSurface& surface, PagePosition cursor, const StripInputs& inputs,
+    const Graduation& graduation, const ScaleNumbers& numbers);

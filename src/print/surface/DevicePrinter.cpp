@@ -5,13 +5,6 @@
 
 #include <QPrinter>
 
-void DevicePrinter::setOrientation(qint16 orientation)
-{
-    if (orientation != printer_codes::kPortrait && orientation != printer_codes::kLandscape)
-        throw RuntimeError::invalidPropertyValue();
-    m_orientation = orientation;
-}
-
 void DevicePrinter::setCopies(qint16 copies)
 {
     if (copies < 1)
@@ -23,6 +16,6 @@ std::unique_ptr<PrintSurface> DevicePrinter::openSurface()
 {
     std::unique_ptr<QPrinter> printer = createPrinter();
     printer->setPageOrientation(
-        m_orientation == printer_codes::kLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+        m_orientation == PageOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     return std::make_unique<PrinterSurface>(std::move(printer));
 }

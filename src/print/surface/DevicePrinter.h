@@ -7,12 +7,11 @@
 class QPrinter;
 
 /// A printer of this machine that prints through a QPrinter. Keeps the orientation and copies the
-/// print dialog sets (codes of printer_codes) and gives every document a QPrinter of its own.
+/// print dialog sets and gives every document a QPrinter of its own.
 class DevicePrinter : public Printer {
 public:
-    qint16 orientation() const override { return m_orientation; }
-    /// 1 portrait or 2 landscape; anything else is refused with RuntimeError 380.
-    void setOrientation(qint16 orientation) override;
+    PageOrientation orientation() const override { return m_orientation; }
+    void setOrientation(PageOrientation orientation) override { m_orientation = orientation; }
     qint16 copies() const override { return m_copies; }
     /// At least one; anything else is refused with RuntimeError 380.
     void setCopies(qint16 copies) override;
@@ -26,6 +25,6 @@ protected:
     virtual std::unique_ptr<QPrinter> createPrinter() const = 0;
 
 private:
-    qint16 m_orientation = printer_codes::kPortrait;
+    PageOrientation m_orientation = PageOrientation::Portrait;
     qint16 m_copies = 1;
 };

@@ -20,14 +20,6 @@ QString PdfFilePrinter::port() const
     return QStringLiteral("FILE:");
 }
 
-qint16 PdfFilePrinter::duplex() const
-{
-    return printer_codes::kSimplex;
-}
-
-void PdfFilePrinter::setDuplex(qint16)
-{ }
-
 void PdfFilePrinter::setOutputFileName(const QString& fileName)
 {
     m_fileName = fileName;

@@ -17,8 +17,8 @@ public:
     QString port() const override;
 
     /// A file has no sides: always simplex, and setting it changes nothing.
-    qint16 duplex() const override;
-    void setDuplex(qint16 duplex) override;
+    Duplex duplex() const override { return Duplex::Simplex; }
+    void setDuplex(Duplex) override { }
 
     /// The file of the next document; an empty name goes back to the default file.
     void setOutputFileName(const QString& fileName) override;

@@ -34,8 +34,6 @@ public:
 
     virtual void setCurrentX(float x) = 0;
     virtual void setCurrentY(float y) = 0;
-    virtual float currentX() const = 0;
-    virtual float currentY() const = 0;
     virtual void setForeColor(Rgb colour) = 0;
     /// Stroke width in device dots, 1 the thinnest.
     virtual void setDrawWidth(qint16 dots) = 0;

@@ -6,14 +6,9 @@
 #include <memory>
 #include <vector>
 
-/// Page orientation and duplex codes as the print dialog exchanges them.
-namespace printer_codes {
-constexpr qint16 kPortrait = 1;
-constexpr qint16 kLandscape = 2;
-constexpr qint16 kSimplex = 1;
-constexpr qint16 kDuplexLongEdge = 2; // "vertical"
-constexpr qint16 kDuplexShortEdge = 3; // "horizontal"
-} // namespace printer_codes
+enum class PageOrientation { Portrait, Landscape };
+/// Printing on one side, or on both sides turned over the long or the short edge.
+enum class Duplex { Simplex, LongEdge, ShortEdge };
 
 /// One printer of the machine: its identity, the device properties exchanged with the print
 /// dialog, and the surface a print job draws on. Any member may throw RuntimeError.
@@ -25,10 +20,11 @@ public:
     virtual QString driverName() const = 0;
     virtual QString port() const = 0;
 
-    virtual qint16 orientation() const = 0;
-    virtual void setOrientation(qint16 orientation) = 0;
-    virtual qint16 duplex() const = 0;
-    virtual void setDuplex(qint16 duplex) = 0;
+    virtual PageOrientation orientation() const = 0;
+    virtual void setOrientation(PageOrientation orientation) = 0;
+    virtual Duplex duplex() const = 0;
+    /// A printer that can't print that way refuses it (RuntimeError 380) and keeps what it had.
+    virtual void setDuplex(Duplex duplex) = 0;
     virtual qint16 copies() const = 0;
     virtual void setCopies(qint16 copies) = 0;
     /// Where a printer that writes files puts the next document; ignored by the others.

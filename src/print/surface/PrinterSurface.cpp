@@ -43,7 +43,6 @@ qint32 preparePrinter(QPrinter* printer)
 PrinterSurface::PrinterSurface(std::unique_ptr<QPrinter> printer)
     : RecordingSurface(preparePrinter(printer.get()), std::make_shared<FontTextMetrics>())
     , m_printer(std::move(printer))
-    , m_margins(m_printer->pageLayout().margins(QPageLayout::Point) * kTwipsPerPoint)
 { }
 
 PrinterSurface::~PrinterSurface() = default;

@@ -2,7 +2,6 @@
 
 #include "print/surface/RecordingSurface.h"
 
-#include <QMarginsF>
 #include <memory>
 
 class QPageLayout;
@@ -25,9 +24,6 @@ public:
     /// paper as it is oriented.
     static qint32 paperWidth(const QPageLayout& layout);
 
-    /// The margins the page is printed with, in twips.
-    QMarginsF margins() const { return m_margins; }
-
 protected:
     void deliver(const Page& page) override;
 
@@ -35,5 +31,4 @@ private:
     void checkOutputFile() const;
 
     std::unique_ptr<QPrinter> m_printer;
-    QMarginsF m_margins;
 };

@@ -2,46 +2,17 @@
 
 #include "common/RuntimeError.h"
 #include "print/surface/PrinterError.h"
+#include "print/surface/QtDuplex.h"
 
 #include <QPrinterInfo>
 
-namespace {
-
-qint16 duplexCode(QPrinter::DuplexMode mode)
-{
-    switch (mode) {
-    case QPrinter::DuplexNone:
-        return printer_codes::kSimplex;
-    case QPrinter::DuplexAuto:
-    case QPrinter::DuplexLongSide:
-        return printer_codes::kDuplexLongEdge;
-    case QPrinter::DuplexShortSide:
-        return printer_codes::kDuplexShortEdge;
-    }
-    return printer_codes::kSimplex;
-}
-
-QPrinter::DuplexMode duplexMode(qint16 code)
-{
-    switch (code) {
-    case printer_codes::kDuplexLongEdge:
-        return QPrinter::DuplexLongSide;
-    case printer_codes::kDuplexShortEdge:
-        return QPrinter::DuplexShortSide;
-    default:
-        return QPrinter::DuplexNone;
-    }
-}
-
-} // namespace
-
 QueuePrinter::QueuePrinter(const QString& queueName)
     : m_name(queueName)
-    , m_duplex(printer_codes::kSimplex)
 {
     const QPrinterInfo info = QPrinterInfo::printerInfo(queueName);
     if (!info.isNull()) {
-        m_duplex = duplexCode(info.defaultDuplexMode());
+        // A queue whose default is "automatic" prints both sides by default, turned as a book.
+        m_duplex = fromQtDuplex(info.defaultDuplexMode()).value_or(Duplex::LongEdge);
         m_supportedDuplex = info.supportedDuplexModes();
     }
 }
@@ -56,11 +27,9 @@ QString QueuePrinter::port() const
     return QStringLiteral("CUPS:") + m_name;
 }
 
-void QueuePrinter::setDuplex(qint16 duplex)
+void QueuePrinter::setDuplex(Duplex duplex)
 {
-    if (duplex < printer_codes::kSimplex || duplex > printer_codes::kDuplexShortEdge)
-        throw RuntimeError::invalidPropertyValue();
-    const QPrinter::DuplexMode mode = duplexMode(duplex);
+    const QPrinter::DuplexMode mode = toQtDuplex(duplex);
     const bool supported = m_supportedDuplex.isEmpty() || mode == QPrinter::DuplexNone
         || m_supportedDuplex.contains(mode)
         || (mode == QPrinter::DuplexLongSide && m_supportedDuplex.contains(QPrinter::DuplexAuto));
@@ -79,7 +48,7 @@ std::unique_ptr<QPrinter> QueuePrinter::createPrinter() const
     auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     if (!printer->isValid())
         throw printerError();
-    printer->setDuplex(duplexMode(m_duplex));
+    printer->setDuplex(toQtDuplex(m_duplex));
     printer->setCopyCount(copies());
     return printer;
 }

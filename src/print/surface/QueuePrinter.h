@@ -17,16 +17,15 @@ public:
     QString driverName() const override;
     QString port() const override;
 
-    qint16 duplex() const override { return m_duplex; }
-    /// 1 simplex, 2 long edge, 3 short edge; a code the queue can't print is refused with
-    /// RuntimeError 380.
-    void setDuplex(qint16 duplex) override;
+    Duplex duplex() const override { return m_duplex; }
+    /// A duplex the queue can't print is refused with RuntimeError 380.
+    void setDuplex(Duplex duplex) override;
 
 protected:
     std::unique_ptr<QPrinter> createPrinter() const override;
 
 private:
     QString m_name;
-    qint16 m_duplex;
+    Duplex m_duplex = Duplex::Simplex;
     QList<QPrinter::DuplexMode> m_supportedDuplex; // empty when the queue didn't say
 };

@@ -47,16 +47,6 @@ void RecordingSurface::setCurrentY(float y)
     m_currentY = toTwips(y);
 }
 
-float RecordingSurface::currentX() const
-{
-    return static_cast<float>(m_currentX / unit());
-}
-
-float RecordingSurface::currentY() const
-{
-    return static_cast<float>(m_currentY / unit());
-}
-
 void RecordingSurface::setForeColor(Rgb colour)
 {
     m_foreColor = colour & 0xFFFFFF;

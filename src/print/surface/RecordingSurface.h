@@ -21,8 +21,6 @@ public:
     void setJobStart(qint16 setting) override;
     void setCurrentX(float x) override;
     void setCurrentY(float y) override;
-    float currentX() const override;
-    float currentY() const override;
     void setForeColor(Rgb colour) override;
     void setDrawWidth(qint16 dots) override;
     void setFontName(const QString& name) override;
@@ -41,7 +39,6 @@ public:
     /// Every page that was ended, oldest first.
     const std::vector<Page>& endedPages() const { return m_endedPages; }
     qint16 drawWidth() const { return m_drawWidth; }
-    Rgb foreColor() const { return m_foreColor; }
     const QString& fontName() const { return m_fontName; }
     float fontSize() const { return m_fontSize; }
 

@@ -19,7 +19,7 @@ TEST(AltitudePdf, PrintedPageReadsBackAtItsPlaces)
     ASSERT_TRUE(dir.isValid());
     const QString file = dir.filePath(QStringLiteral("altitude.pdf"));
     PdfFilePrinter printer;
-    printer.setOrientation(printer_codes::kLandscape);
+    printer.setOrientation(PageOrientation::Landscape);
     printer.setOutputFileName(file);
 
     SettingsModel model; // 1 degree, set 1: widths 2-3-3, CircleWidth 100, 10 pt, scale on top
@@ -28,8 +28,7 @@ TEST(AltitudePdf, PrintedPageReadsBackAtItsPlaces)
     model.setCheck(Check::WB, SettingsModel::kChecked);
     ScriptedJobHost host(model, 0);
     host.usePrinter(&printer);
-    PagePosition position;
-    AltitudePrintJob(model, host, position).run();
+    AltitudePrintJob(model, host).run();
     ASSERT_EQ(model.status().text(), QString());
 
     const pdfreadback::PdfPage page = pdfreadback::readPdfPage(file);

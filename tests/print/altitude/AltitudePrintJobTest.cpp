@@ -2,6 +2,7 @@
 #include "PageQuery.h"
 #include "ScriptedJobHost.h"
 #include "settings/SettingsModel.h"
+#include "support/RowName.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -15,7 +16,8 @@ constexpr qint32 kA4Landscape = 16838;
 const QString kNotNumeric = QStringLiteral("Must be numeric.");
 
 /// A window's worth of state around one altitude job: settings at their defaults (3-inch
-/// diameter, 1 degree, black on white, circle set 1), a scripted printer and the page position.
+/// diameter, 1 degree, black on white, circle set 1), a scripted printer and where the job left
+/// its drawing cursor.
 struct Rig {
     explicit Rig(qint32 pageWidth = kA4Landscape)
         : host(model, pageWidth)
@@ -26,7 +28,7 @@ struct Rig {
         model.setOption(unit, true);
         model.setOption(sense, true);
     }
-    void run() { AltitudePrintJob(model, host, position).run(); }
+    void run() { position = AltitudePrintJob(model, host).run(); }
     const QString& status() const { return model.status().text(); }
     quint32 colour() const { return model.status().color(); }
     QString caption() const { return texts(host.deliveredPage()).back().text; }
@@ -55,19 +57,28 @@ TEST(AltitudePrintJob, EmptyEntryEndsAtOnceButBlanksAreText)
     EXPECT_EQ(rig.host.focus(), std::vector<SizeText> { SizeText::Altitude });
 }
 
-TEST(AltitudePrintJob, EntryIsConvertedBeforeTheProgressIsShown)
-{
-    for (const char* text : { "abc", "nan", "inf", "1e400", "3 mm", "0x10" }) {
-        Rig rig;
-        rig.entry(QString::fromLatin1(text));
-        rig.run();
-        SCOPED_TRACE(text);
-        EXPECT_EQ(rig.host.dialogs(), 1);
-        EXPECT_EQ(rig.status(), kNotNumeric);
-        EXPECT_EQ(rig.host.eventRounds(), 0); // "Printing altitude..." never appeared
-        EXPECT_EQ(rig.host.surface(), nullptr);
-    }
+namespace {
 
+class AltitudeNotANumber : public ::testing::TestWithParam<const char*> { };
+
+} // namespace
+
+TEST_P(AltitudeNotANumber, EntryIsConvertedBeforeTheProgressIsShown)
+{
+    Rig rig;
+    rig.entry(QString::fromLatin1(GetParam()));
+    rig.run();
+    EXPECT_EQ(rig.host.dialogs(), 1);
+    EXPECT_EQ(rig.status(), kNotNumeric);
+    EXPECT_EQ(rig.host.eventRounds(), 0); // "Printing altitude..." never appeared
+    EXPECT_EQ(rig.host.surface(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Entries, AltitudeNotANumber,
+    ::testing::Values("abc", "nan", "inf", "1e400", "3 mm", "0x10"), textRowName);
+
+TEST(AltitudePrintJob, ANumberShowsTheProgressOnceThenClearsIt)
+{
     Rig rig;
     rig.entry(QStringLiteral("80"));
     rig.run();
@@ -100,40 +111,58 @@ TEST(AltitudePrintJob, CancelledOrMissingPrinterPrintsNothing)
     EXPECT_EQ(none.host.surface(), nullptr);
 }
 
-TEST(AltitudePrintJob, MinimumAppliesToTheEntryAsTyped)
+namespace {
+
+struct MinimumCase {
+    const char* text;
+    Option unit;
+    Option sense;
+    const char* refusal; // nullptr: printed
+};
+
+class AltitudeMinimum : public ::testing::TestWithParam<MinimumCase> { };
+
+} // namespace
+
+TEST_P(AltitudeMinimum, AppliesToTheEntryAsTyped)
 {
-    struct Case {
-        const char* text;
-        Option unit;
-        Option sense;
-        const char* refusal; // nullptr: printed
-    };
-    const Case cases[] = {
-        { "59.9", Option::Altmm, Option::AltDia, "Altitude size must be at least 60 mm" },
-        { "60", Option::Altmm, Option::AltDia, nullptr },
-        { "199.9", Option::Altmm, Option::AltLen, "Altitude size must be at least 200 mm" },
-        { "-5", Option::Altmm, Option::AltDia, "Altitude size must be at least 60 mm" },
-        { "6.9", Option::Altin, Option::AltLen, "Altitude size must be at least 7 inches" },
-        { "1.9", Option::Altin, Option::AltDia, "Altitude size must be at least 2 inches" },
-        // A 6.28-inch strip, below the 7 inches a length needs, but the minimum is a diameter's.
-        { "2", Option::Altin, Option::AltDia, nullptr },
-    };
-    for (const Case& c : cases) {
-        Rig rig;
-        rig.entry(QString::fromLatin1(c.text), c.unit, c.sense);
-        rig.run();
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(rig.host.focus(), std::vector<SizeText> { SizeText::Altitude });
-        if (c.refusal) {
-            EXPECT_EQ(rig.status(), QString::fromLatin1(c.refusal));
-            EXPECT_EQ(rig.colour(), StatusLine::kErrorColor);
-            EXPECT_TRUE(!rig.host.surface() || rig.host.surface()->page.ops.empty());
-        } else {
-            EXPECT_EQ(rig.status(), QString());
-            EXPECT_EQ(rig.host.surface()->endedPages.size(), 1u);
-        }
+    const MinimumCase& c = GetParam();
+    Rig rig;
+    rig.entry(QString::fromLatin1(c.text), c.unit, c.sense);
+    rig.run();
+    EXPECT_EQ(rig.host.focus(), std::vector<SizeText> { SizeText::Altitude });
+    if (c.refusal) {
+        EXPECT_EQ(rig.status(), QString::fromLatin1(c.refusal));
+        EXPECT_EQ(rig.colour(), StatusLine::kErrorColor);
+        EXPECT_TRUE(!rig.host.surface() || rig.host.surface()->page.ops.empty());
+    } else {
+        EXPECT_EQ(rig.status(), QString());
+        EXPECT_EQ(rig.host.surface()->endedPages.size(), 1u);
     }
 }
+
+namespace {
+
+std::string minimumRowName(const ::testing::TestParamInfo<MinimumCase>& row)
+{
+    const MinimumCase& c = row.param;
+    return rowName(c.text) + (c.unit == Option::Altmm ? "_mm" : "_in")
+        + (c.sense == Option::AltDia ? "_diameter" : "_length");
+}
+
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(Entries, AltitudeMinimum,
+    ::testing::Values(
+        MinimumCase { "59.9", Option::Altmm, Option::AltDia, "Altitude size must be at least 60 mm" },
+        MinimumCase { "60", Option::Altmm, Option::AltDia, nullptr },
+        MinimumCase { "199.9", Option::Altmm, Option::AltLen, "Altitude size must be at least 200 mm" },
+        MinimumCase { "-5", Option::Altmm, Option::AltDia, "Altitude size must be at least 60 mm" },
+        MinimumCase { "6.9", Option::Altin, Option::AltLen, "Altitude size must be at least 7 inches" },
+        MinimumCase { "1.9", Option::Altin, Option::AltDia, "Altitude size must be at least 2 inches" },
+        // A 6.28-inch strip, below the 7 inches a length needs, but the minimum is a diameter's.
+        MinimumCase { "2", Option::Altin, Option::AltDia, nullptr }),
+    minimumRowName);
 
 TEST(AltitudePrintJob, StripMustFitThePageWidth)
 {
@@ -176,21 +205,37 @@ TEST(AltitudePrintJob, CaptionRecordsTheParametersUsed)
         QStringLiteral(
             "Altitude Circle length = 251.2 mm, Smallest mark = 1\u00B0, Line (small, 5\u00B0, 10\u00B0) "
             "Widths  = 2-3-3, Heights = 100-200-250, Font size = 10"));
-
-    const std::pair<int, const char*> heights[]
-        = { { 101, "101-202-252" }, { 103, "103-206-258" }, { 51, "51-102-128" }, { 53, "53-106-132" } };
-    for (const auto& [circleWidth, expected] : heights) {
-        Rig set;
-        set.entry(QStringLiteral("80"));
-        set.model.setOption(Option::FiveDeg, true);
-        set.model.setSlider(Slider::CircleWidth, 1, circleWidth);
-        set.run();
-        EXPECT_TRUE(set.caption().contains(QStringLiteral("Smallest mark = 5\u00B0, ")));
-        EXPECT_TRUE(
-            set.caption().contains(QStringLiteral(", Heights = ") + QString::fromLatin1(expected) + ","))
-            << set.caption().toStdString();
-    }
 }
+
+namespace {
+
+struct HeightsCase {
+    int circleWidth;
+    const char* heights;
+};
+
+class AltitudeCaptionHeights : public ::testing::TestWithParam<HeightsCase> { };
+
+} // namespace
+
+// The ten-degree height is 2.5 times the circle width, a half going to the even neighbour.
+TEST_P(AltitudeCaptionHeights, FollowTheCircleWidth)
+{
+    Rig rig;
+    rig.entry(QStringLiteral("80"));
+    rig.model.setOption(Option::FiveDeg, true);
+    rig.model.setSlider(Slider::CircleWidth, 1, GetParam().circleWidth);
+    rig.run();
+    EXPECT_TRUE(rig.caption().contains(QStringLiteral("Smallest mark = 5\u00B0, ")));
+    EXPECT_TRUE(rig.caption().contains(
+        QStringLiteral(", Heights = ") + QString::fromLatin1(GetParam().heights) + QLatin1Char(',')))
+        << rig.caption().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(CircleWidths, AltitudeCaptionHeights,
+    ::testing::Values(HeightsCase { 101, "101-202-252" }, HeightsCase { 103, "103-206-258" },
+        HeightsCase { 51, "51-102-128" }, HeightsCase { 53, "53-106-132" }),
+    [](const ::testing::TestParamInfo<HeightsCase>& row) { return std::to_string(row.param.circleWidth); });
 
 TEST(AltitudePrintJob, EntryFollowsTheLocaleNumberForm)
 {
@@ -284,6 +329,23 @@ TEST(AltitudePrintJob, TwoSetsInBothStylesGoDownThePage)
     EXPECT_EQ(allTexts.size(), 1 + 4 * 37 + 4 + 2u);
 }
 
+TEST(AltitudePrintJob, PrintsTheSettingsOfTheMomentTheButtonWasPressed)
+{
+    Rig rig;
+    rig.entry(QStringLiteral("80"));
+    rig.host.duringEvents([&rig] {
+        rig.model.setText(SizeText::Altitude, QStringLiteral("60"));
+        rig.model.setSlider(Slider::CircleWidth, 1, 200);
+        rig.model.setCheck(Check::WB, SettingsModel::kChecked);
+    });
+    rig.run();
+    EXPECT_EQ(rig.caption(),
+        QStringLiteral(
+            "Altitude Circle length = 251.2 mm, Smallest mark = 1\u00B0, Line (small, 5\u00B0, 10\u00B0) "
+            "Widths  = 2-3-3, Heights = 100-200-250, Font size = 10"));
+    EXPECT_EQ(boxes(rig.host.deliveredPage()).size(), 1u); // no white-on-black strip
+}
+
 TEST(AltitudePrintJob, NoEnabledSetLeavesTheDocumentUnended)
 {
     Rig rig;
@@ -297,21 +359,34 @@ TEST(AltitudePrintJob, NoEnabledSetLeavesTheDocumentUnended)
     EXPECT_EQ(rig.host.focus(), std::vector<SizeText> { SizeText::Altitude });
 }
 
-TEST(AltitudePrintJob, PrinterFailureAbandonsTheWholeDocument)
+namespace {
+
+struct FailureCase {
+    const char* where;
+    int drawingCall;
+};
+
+class AltitudePrinterFailure : public ::testing::TestWithParam<FailureCase> { };
+
+} // namespace
+
+TEST_P(AltitudePrinterFailure, AbandonsTheWholeDocument)
 {
-    for (int failAt : { 1, 200, 475 }) { // the opening line, a mark, the caption
-        Rig rig;
-        rig.entry(QStringLiteral("80"));
-        rig.host.failAtDrawing(failAt);
-        rig.run();
-        SCOPED_TRACE(failAt);
-        EXPECT_EQ(rig.status(), QStringLiteral("Print function error."));
-        EXPECT_EQ(rig.colour(), StatusLine::kErrorColor);
-        EXPECT_EQ(rig.host.surface()->state, RecordingSurface::DocumentState::Killed);
-        EXPECT_TRUE(rig.host.surface()->endedPages.empty());
-        EXPECT_TRUE(rig.host.focus().empty());
-    }
+    Rig rig;
+    rig.entry(QStringLiteral("80"));
+    rig.host.failAtDrawing(GetParam().drawingCall);
+    rig.run();
+    EXPECT_EQ(rig.status(), QStringLiteral("Print function error."));
+    EXPECT_EQ(rig.colour(), StatusLine::kErrorColor);
+    EXPECT_EQ(rig.host.surface()->state, RecordingSurface::DocumentState::Killed);
+    EXPECT_TRUE(rig.host.surface()->endedPages.empty());
+    EXPECT_TRUE(rig.host.focus().empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(DrawingCalls, AltitudePrinterFailure,
+    ::testing::Values(
+        FailureCase { "TheOpeningLine", 1 }, FailureCase { "AMark", 200 }, FailureCase { "TheCaption", 475 }),
+    [](const ::testing::TestParamInfo<FailureCase>& row) { return std::string(row.param.where); });
 
 TEST(AltitudePrintJob, NumbersWithTheRealFont)
 {

@@ -26,8 +26,7 @@ pdfreadback::PdfPage printed(bool ra)
     model.setCheckTop(1, SettingsModel::kUnchecked);
     ScriptedJobHost host(model, 0);
     host.usePrinter(&printer);
-    PagePosition position;
-    AzimuthPrintJob(model, host, position).run();
+    AzimuthPrintJob(model, host).run();
     EXPECT_EQ(model.status().text(), QString());
     return pdfreadback::readPdfPage(file);
 }

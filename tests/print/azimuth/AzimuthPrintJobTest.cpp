@@ -2,6 +2,7 @@
 #include "PageQuery.h"
 #include "ScriptedJobHost.h"
 #include "settings/SettingsModel.h"
+#include "support/RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,7 @@ constexpr qint32 kLetter = 12240;
 constexpr qint32 kA4Landscape = 16838;
 
 /// One azimuth job on default settings (3-inch diameter, azimuth numbered upwards, black on
-/// white, circle set 1) with a scripted printer.
+/// white, circle set 1) with a scripted printer, and where the job left its drawing cursor.
 struct Rig {
     explicit Rig(qint32 pageWidth = kA4Landscape)
         : host(model, pageWidth)
@@ -25,7 +26,7 @@ struct Rig {
         model.setOption(sense, true);
     }
     void ra() { model.setOption(Option::Ra, true); }
-    void run() { AzimuthPrintJob(model, host, position).run(); }
+    void run() { position = AzimuthPrintJob(model, host).run(); }
     const QString& status() const { return model.status().text(); }
     QString caption() const { return texts(host.deliveredPage()).back().text; }
 
@@ -36,26 +37,13 @@ struct Rig {
 
 } // namespace
 
-TEST(AzimuthPrintJob, ProgressComesBeforeTheEntryIsChecked)
+TEST(AzimuthPrintJob, AnEmptyEntryDoesNothingAndRaReportsAsRa)
 {
     Rig empty;
     empty.entry(QString());
     empty.run();
     EXPECT_EQ(empty.host.dialogs(), 0);
     EXPECT_EQ(empty.host.eventRounds(), 0);
-
-    for (const char* text : { "   ", "abc", "inf" }) {
-        Rig rig;
-        rig.entry(QString::fromLatin1(text));
-        rig.run();
-        SCOPED_TRACE(text);
-        EXPECT_EQ(rig.host.eventRounds(), 1);
-        EXPECT_EQ(rig.host.statusAtEvents(), QStringLiteral("Printing azimuth..."));
-        EXPECT_EQ(rig.host.colourAtEvents(), StatusLine::kStatusColor);
-        EXPECT_EQ(rig.status(), QStringLiteral("Must be numeric."));
-        EXPECT_EQ(rig.model.status().color(), StatusLine::kErrorColor);
-        EXPECT_EQ(rig.host.focus(), std::vector<SizeText> { SizeText::Azimuth });
-    }
 
     Rig ra;
     ra.ra();
@@ -65,46 +53,84 @@ TEST(AzimuthPrintJob, ProgressComesBeforeTheEntryIsChecked)
     EXPECT_EQ(ra.status(), QStringLiteral("RA size must be at least 60 mm"));
 }
 
-TEST(AzimuthPrintJob, SizeAndPageWidthMessages)
+namespace {
+
+class AzimuthNotANumber : public ::testing::TestWithParam<const char*> { };
+
+} // namespace
+
+TEST_P(AzimuthNotANumber, ProgressComesBeforeTheEntryIsChecked)
 {
-    struct Case {
-        bool ra;
-        const char* text;
-        Option unit;
-        Option sense;
-        qint32 width;
-        const char* message; // nullptr: printed
-    };
-    const Case cases[] = {
-        { false, "59.9", Option::Azmm, Option::AzDia, kA4Landscape, "Azimuth size must be at least 60 mm" },
-        { false, "60", Option::Azmm, Option::AzDia, kA4Landscape, nullptr },
-        { false, "2", Option::Azin, Option::AzDia, kA4Landscape, nullptr },
-        { true, "6.9", Option::Azin, Option::AzLen, kA4Landscape, "RA size must be at least 7 inches" },
-        { true, "199", Option::Azmm, Option::AzLen, kA4Landscape, "RA size must be at least 200 mm" },
-        { false, "80", Option::Azmm, Option::AzDia, kLetter,
-            "Azimuth max. length is 215.9 mm for current page width." },
-        { true, "3", Option::Azin, Option::AzDia, kLetter,
-            "RA max. length is 8.5 inches for current page width." },
-        { false, "12", Option::Azin, Option::AzDia, kA4Landscape,
-            "Azimuth max. length is 11.7 inches for current page width." },
-    };
-    for (const Case& c : cases) {
-        Rig rig(c.width);
-        if (c.ra)
-            rig.ra();
-        rig.entry(QString::fromLatin1(c.text), c.unit, c.sense);
-        rig.run();
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(rig.host.focus(), std::vector<SizeText> { SizeText::Azimuth });
-        if (c.message) {
-            EXPECT_EQ(rig.status(), QString::fromLatin1(c.message));
-            EXPECT_EQ(rig.model.status().color(), StatusLine::kErrorColor);
-        } else {
-            EXPECT_EQ(rig.status(), QString());
-            EXPECT_EQ(rig.host.surface()->endedPages.size(), 1u);
-        }
+    Rig rig;
+    rig.entry(QString::fromLatin1(GetParam()));
+    rig.run();
+    EXPECT_EQ(rig.host.eventRounds(), 1);
+    EXPECT_EQ(rig.host.statusAtEvents(), QStringLiteral("Printing azimuth..."));
+    EXPECT_EQ(rig.host.colourAtEvents(), StatusLine::kStatusColor);
+    EXPECT_EQ(rig.status(), QStringLiteral("Must be numeric."));
+    EXPECT_EQ(rig.model.status().color(), StatusLine::kErrorColor);
+    EXPECT_EQ(rig.host.focus(), std::vector<SizeText> { SizeText::Azimuth });
+}
+
+INSTANTIATE_TEST_SUITE_P(Entries, AzimuthNotANumber, ::testing::Values("   ", "abc", "inf"), textRowName);
+
+namespace {
+
+struct SizeCase {
+    bool ra;
+    const char* text;
+    Option unit;
+    Option sense;
+    qint32 width;
+    const char* message; // nullptr: printed
+};
+
+class AzimuthSizeMessages : public ::testing::TestWithParam<SizeCase> { };
+
+std::string sizeRowName(const ::testing::TestParamInfo<SizeCase>& row)
+{
+    const SizeCase& c = row.param;
+    return std::string(c.ra ? "Ra_" : "Azimuth_") + rowName(c.text) + (c.unit == Option::Azmm ? "_mm" : "_in")
+        + (c.sense == Option::AzDia ? "_diameter" : "_length")
+        + (c.width == kLetter ? "_Letter" : "_A4Landscape");
+}
+
+} // namespace
+
+TEST_P(AzimuthSizeMessages, SizeAndPageWidthMessages)
+{
+    const SizeCase& c = GetParam();
+    Rig rig(c.width);
+    if (c.ra)
+        rig.ra();
+    rig.entry(QString::fromLatin1(c.text), c.unit, c.sense);
+    rig.run();
+    EXPECT_EQ(rig.host.focus(), std::vector<SizeText> { SizeText::Azimuth });
+    if (c.message) {
+        EXPECT_EQ(rig.status(), QString::fromLatin1(c.message));
+        EXPECT_EQ(rig.model.status().color(), StatusLine::kErrorColor);
+    } else {
+        EXPECT_EQ(rig.status(), QString());
+        EXPECT_EQ(rig.host.surface()->endedPages.size(), 1u);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Entries, AzimuthSizeMessages,
+    ::testing::Values(SizeCase { false, "59.9", Option::Azmm, Option::AzDia, kA4Landscape,
+                          "Azimuth size must be at least 60 mm" },
+        SizeCase { false, "60", Option::Azmm, Option::AzDia, kA4Landscape, nullptr },
+        SizeCase { false, "2", Option::Azin, Option::AzDia, kA4Landscape, nullptr },
+        SizeCase {
+            true, "6.9", Option::Azin, Option::AzLen, kA4Landscape, "RA size must be at least 7 inches" },
+        SizeCase {
+            true, "199", Option::Azmm, Option::AzLen, kA4Landscape, "RA size must be at least 200 mm" },
+        SizeCase { false, "80", Option::Azmm, Option::AzDia, kLetter,
+            "Azimuth max. length is 215.9 mm for current page width." },
+        SizeCase { true, "3", Option::Azin, Option::AzDia, kLetter,
+            "RA max. length is 8.5 inches for current page width." },
+        SizeCase { false, "12", Option::Azin, Option::AzDia, kA4Landscape,
+            "Azimuth max. length is 11.7 inches for current page width." }),
+    sizeRowName);
 
 TEST(AzimuthPrintJob, CaptionsOfDegreesAndHours)
 {
@@ -166,7 +192,8 @@ TEST(AzimuthPrintJob, DirectionAndModeFollowTheSettings)
     down.run();
     const QStringList numbers = numberTexts(down.host.deliveredPage());
     ASSERT_EQ(numbers.size(), 37);
-    EXPECT_EQ(numbers.mid(0, 3), (QStringList { "0", "350", "340" }));
+    EXPECT_EQ(numbers.mid(0, 3),
+        (QStringList { QStringLiteral("0"), QStringLiteral("350"), QStringLiteral("340") }));
 
     // A restored file can leave neither Az nor RA selected; labels and marks still agree.
     Rig neither;
@@ -189,22 +216,39 @@ TEST(AzimuthPrintJob, PrinterFailureAbandonsTheDocument)
     EXPECT_TRUE(rig.host.focus().empty());
 }
 
-TEST(AzimuthPrintJob, NumbersWithTheRealFont)
+namespace {
+
+struct RealFontCase {
+    const char* name;
+    bool ra;
+    std::size_t numbers;
+    double secondX;
+    double lastX;
+};
+
+class AzimuthRealFont : public ::testing::TestWithParam<RealFontCase> { };
+
+} // namespace
+
+// Arial 10 pt (Liberation Sans): a digit is 111.22 twips wide.
+TEST_P(AzimuthRealFont, NumbersWithTheRealFont)
 {
-    // Arial 10 pt (Liberation Sans): a digit is 111.22 twips wide.
-    for (bool ra : { false, true }) {
-        Rig rig;
-        rig.host.setMetrics(std::make_shared<FontTextMetrics>());
-        if (ra)
-            rig.ra();
-        rig.entry(QStringLiteral("60"));
-        rig.run();
-        const auto numbers = select(rig.host.deliveredPage(),
-            [](const PageOp& op) { return op.kind == PageOp::Kind::Text && op.y == 1000.0; });
-        SCOPED_TRACE(ra);
-        ASSERT_EQ(numbers.size(), ra ? 25u : 37u);
-        EXPECT_EQ(numbers.front().x, 64.0);
-        EXPECT_EQ(numbers[1].x, ra ? 439.0 : 236.0);
-        EXPECT_EQ(numbers.back().x, ra ? 10631.0 : 10646.0);
-    }
+    const RealFontCase& c = GetParam();
+    Rig rig;
+    rig.host.setMetrics(std::make_shared<FontTextMetrics>());
+    if (c.ra)
+        rig.ra();
+    rig.entry(QStringLiteral("60"));
+    rig.run();
+    const auto numbers = select(rig.host.deliveredPage(),
+        [](const PageOp& op) { return op.kind == PageOp::Kind::Text && op.y == 1000.0; });
+    ASSERT_EQ(numbers.size(), c.numbers);
+    EXPECT_EQ(numbers.front().x, 64.0);
+    EXPECT_EQ(numbers[1].x, c.secondX);
+    EXPECT_EQ(numbers.back().x, c.lastX);
 }
+
+INSTANTIATE_TEST_SUITE_P(Modes, AzimuthRealFont,
+    ::testing::Values(
+        RealFontCase { "Azimuth", false, 37, 236, 10646 }, RealFontCase { "Ra", true, 25, 439, 10631 }),
+    [](const ::testing::TestParamInfo<RealFontCase>& row) { return std::string(row.param.name); });

@@ -1,7 +1,5 @@
 #include "print/dialog/clsPrintDialog.h"
 #include "common/RuntimeError.h"
-#include "print/dialog/DeviceModeRecord.h"
-#include "print/dialog/DeviceNamesRecord.h"
 #include "support/ScriptedPrinters.h"
 
 #include <gtest/gtest.h>
@@ -34,82 +32,91 @@ PageNumbers pagesOf(const clsPrintDialog& dialog)
 class ShowPrinter : public ::testing::Test {
 protected:
     ScriptedPrinter& addPrinter(const QString& name) { return m_printers.add(name); }
-    bool show()
-    {
-        const bool confirmed = m_object.ShowPrinter();
-        EXPECT_EQ(m_memory.liveBlocks(), 0u) << "a block outlived the selection";
-        return confirmed;
-    }
+    bool show() { return m_object.ShowPrinter(); }
     const PrintDialogRequest& request() const { return m_dialog.requests().back(); }
 
     ScriptedPrinterSystem m_printers;
     ScriptedPrintDialog m_dialog;
-    GlobalMemory m_memory;
-    clsPrintDialog m_object { m_printers, m_dialog, m_memory };
+    clsPrintDialog m_object { m_printers, m_dialog };
 };
 
 } // namespace
 
-TEST(clsPrintDialogLet, KeepsMinimumFromToMaximumInOrder)
+enum class Let { Min, FromPage, ToPage, Max };
+
+struct LetCase {
+    Let let;
+    qint16 value;
+    PageNumbers expected;
+};
+
+// "FromPage_minus1": the row's name in the test list and in a failure.
+std::string rowName(const ::testing::TestParamInfo<LetCase>& info)
 {
-    struct Case {
-        const char* let;
-        qint16 value;
-        PageNumbers expected;
-    };
-    // Every case starts from (2, 4, 6, 9).
-    const Case cases[] = {
-        { "Min", 5, { 5, 5, 6, 9 } },
-        { "Min", 7, { 7, 7, 7, 9 } },
-        { "Min", 12, { 12, 12, 12, 12 } },
-        { "Min", -3, { 0, 4, 6, 9 } },
-        { "FromPage", 1, { 1, 1, 6, 9 } },
-        { "FromPage", 8, { 2, 8, 8, 9 } },
-        { "FromPage", 11, { 2, 11, 11, 11 } },
-        { "FromPage", -1, { 0, 0, 6, 9 } },
-        { "ToPage", 3, { 2, 3, 3, 9 } },
-        { "ToPage", 1, { 1, 1, 1, 9 } },
-        { "ToPage", 10, { 2, 4, 10, 10 } },
-        { "ToPage", 0, { 0, 0, 0, 9 } },
-        { "Max", 5, { 2, 4, 5, 5 } },
-        { "Max", 3, { 2, 3, 3, 3 } },
-        { "Max", 1, { 1, 1, 1, 1 } },
-        { "Max", -32768, { 0, 0, 0, 0 } },
-        { "Max", 32767, { 2, 4, 6, 32767 } },
-    };
+    const char* const names[] = { "Min", "FromPage", "ToPage", "Max" };
+    const qint16 value = info.param.value;
+    return std::string(names[static_cast<int>(info.param.let)]) + (value < 0 ? "_minus" : "_")
+        + std::to_string(std::abs(value));
+}
+
+class clsPrintDialogLet : public ::testing::TestWithParam<LetCase> { };
+
+// Every case starts from (2, 4, 6, 9).
+TEST_P(clsPrintDialogLet, KeepsMinimumFromToMaximumInOrder)
+{
     ScriptedPrinterSystem printers;
     ScriptedPrintDialog backend;
-    GlobalMemory memory;
-    for (const Case& c : cases) {
-        clsPrintDialog dialog(printers, backend, memory);
-        dialog.setMax(9);
-        dialog.setToPage(6);
-        dialog.setFromPage(4);
-        dialog.setMin(2);
-        ASSERT_EQ(pagesOf(dialog), (PageNumbers { 2, 4, 6, 9 }));
-        const QString let = QString::fromLatin1(c.let);
-        if (let == QStringLiteral("Min"))
-            dialog.setMin(c.value);
-        else if (let == QStringLiteral("FromPage"))
-            dialog.setFromPage(c.value);
-        else if (let == QStringLiteral("ToPage"))
-            dialog.setToPage(c.value);
-        else
-            dialog.setMax(c.value);
-        EXPECT_EQ(pagesOf(dialog), c.expected) << c.let << " " << c.value;
+    clsPrintDialog dialog(printers, backend);
+    dialog.setMax(9);
+    dialog.setToPage(6);
+    dialog.setFromPage(4);
+    dialog.setMin(2);
+    ASSERT_EQ(pagesOf(dialog), (PageNumbers { 2, 4, 6, 9 }));
+    const LetCase& c = GetParam();
+    switch (c.let) {
+    case Let::Min:
+        dialog.setMin(c.value);
+        break;
+    case Let::FromPage:
+        dialog.setFromPage(c.value);
+        break;
+    case Let::ToPage:
+        dialog.setToPage(c.value);
+        break;
+    case Let::Max:
+        dialog.setMax(c.value);
+        break;
     }
+    EXPECT_EQ(pagesOf(dialog), c.expected);
+}
 
-    clsPrintDialog fresh(printers, backend, memory);
+INSTANTIATE_TEST_SUITE_P(Table, clsPrintDialogLet,
+    ::testing::Values(LetCase { Let::Min, 5, { 5, 5, 6, 9 } }, LetCase { Let::Min, 7, { 7, 7, 7, 9 } },
+        LetCase { Let::Min, 12, { 12, 12, 12, 12 } }, LetCase { Let::Min, -3, { 0, 4, 6, 9 } },
+        LetCase { Let::FromPage, 1, { 1, 1, 6, 9 } }, LetCase { Let::FromPage, 8, { 2, 8, 8, 9 } },
+        LetCase { Let::FromPage, 11, { 2, 11, 11, 11 } }, LetCase { Let::FromPage, -1, { 0, 0, 6, 9 } },
+        LetCase { Let::ToPage, 3, { 2, 3, 3, 9 } }, LetCase { Let::ToPage, 1, { 1, 1, 1, 9 } },
+        LetCase { Let::ToPage, 10, { 2, 4, 10, 10 } }, LetCase { Let::ToPage, 0, { 0, 0, 0, 9 } },
+        LetCase { Let::Max, 5, { 2, 4, 5, 5 } }, LetCase { Let::Max, 3, { 2, 3, 3, 3 } },
+        LetCase { Let::Max, 1, { 1, 1, 1, 1 } }, LetCase { Let::Max, -32768, { 0, 0, 0, 0 } },
+        LetCase { Let::Max, 32767, { 2, 4, 6, 32767 } }),
+    rowName);
+
+TEST(clsPrintDialog, ANewObjectHasNoFlagsNoPagesAndNoCancelError)
+{
+    ScriptedPrinterSystem printers;
+    ScriptedPrintDialog backend;
+    clsPrintDialog fresh(printers, backend);
     EXPECT_EQ(pagesOf(fresh), (PageNumbers { 0, 0, 0, 0 }));
     EXPECT_EQ(fresh.Flags, 0);
     EXPECT_FALSE(fresh.CancelError);
 }
 
-TEST_F(ShowPrinter, SendsTheCurrentPrinterInBothRecords)
+TEST_F(ShowPrinter, SendsTheCurrentPrinterFlagsAndPages)
 {
     ScriptedPrinter& laser = addPrinter(QStringLiteral("Laser"));
-    laser.setOrientation(printer_codes::kLandscape);
-    laser.setDuplex(printer_codes::kDuplexShortEdge);
+    laser.setOrientation(PageOrientation::Landscape);
+    laser.setDuplex(Duplex::ShortEdge);
     m_object.Flags = 0x100004;
     m_object.setMax(3);
     m_object.setToPage(2);
@@ -125,27 +132,15 @@ TEST_F(ShowPrinter, SendsTheCurrentPrinterInBothRecords)
     EXPECT_EQ(sent.deviceName, QStringLiteral("Laser"));
     EXPECT_EQ(sent.driverName, QStringLiteral("Scripted"));
     EXPECT_EQ(sent.port, QStringLiteral("SCRIPT:"));
-    EXPECT_EQ(sent.orientation, printer_codes::kLandscape);
-    EXPECT_EQ(sent.duplex, printer_codes::kDuplexShortEdge);
-
-    DeviceModeRecord mode;
-    mode.setDeviceName(QStringLiteral("Laser"));
-    mode.setSize(122);
-    mode.setFields(0x1001);
-    mode.setOrientation(2);
-    mode.setDuplex(3);
-    EXPECT_EQ(sent.deviceModeBytes, QByteArray(reinterpret_cast<const char*>(mode.bytes().data()), 122));
-    const DeviceNamesRecord names = DeviceNamesRecord::forPrinter(
-        QStringLiteral("Scripted"), QStringLiteral("Laser"), QStringLiteral("SCRIPT:"));
-    EXPECT_EQ(sent.deviceNamesBytes, QByteArray(reinterpret_cast<const char*>(names.bytes().data()), 108));
+    EXPECT_EQ(sent.orientation, PageOrientation::Landscape);
+    EXPECT_EQ(sent.duplex, Duplex::ShortEdge);
 }
 
-TEST_F(ShowPrinter, ADuplexThatCantBeReadIsSentAsZero)
+TEST_F(ShowPrinter, ADuplexThatCantBeReadIsSentAsUnknown)
 {
     addPrinter(QStringLiteral("Laser")).setFailing(Property::Duplex);
     show();
-    EXPECT_EQ(request().duplex, 0);
-    EXPECT_EQ(request().deviceModeBytes.at(DeviceModeRecord::kDuplexAt), 0);
+    EXPECT_EQ(request().duplex, std::nullopt);
 }
 
 TEST_F(ShowPrinter, ACancelChangesNothingAndRaisesOnlyWhenAskedTo)
@@ -168,7 +163,6 @@ TEST_F(ShowPrinter, ACancelChangesNothingAndRaisesOnlyWhenAskedTo)
         EXPECT_EQ(error.source(), QStringLiteral("Quor PrintDialog"));
         EXPECT_EQ(error.description(), QStringLiteral("Cancel."));
     }
-    EXPECT_EQ(m_memory.liveBlocks(), 0u);
     EXPECT_TRUE(laser.settingsLog().isEmpty());
 }
 
@@ -189,12 +183,12 @@ TEST_F(ShowPrinter, ThePrinterChosenBecomesCurrentWithItsSettingsInOrder)
 {
     addPrinter(QStringLiteral("Office"));
     ScriptedPrinter& laser = addPrinter(QStringLiteral("Laser"));
-    m_dialog.choose(QStringLiteral("Laser"), 3, printer_codes::kLandscape, printer_codes::kDuplexLongEdge);
+    m_dialog.choose(QStringLiteral("Laser"), 3, PageOrientation::Landscape, Duplex::LongEdge);
     EXPECT_TRUE(show());
     EXPECT_EQ(m_printers.currentIndex(), 1);
     EXPECT_EQ(laser.settingsLog(),
-        (QStringList {
-            QStringLiteral("Copies=3"), QStringLiteral("Duplex=2"), QStringLiteral("Orientation=2") }));
+        (QStringList { QStringLiteral("Copies=3"), QStringLiteral("Duplex=LongEdge"),
+            QStringLiteral("Orientation=Landscape") }));
     EXPECT_EQ(laser.copies(), 3);
 }
 
@@ -222,40 +216,38 @@ TEST_F(ShowPrinter, ACurrentNameInCapitalsIsNotWalkedOneWithLowerCaseIs)
     ScriptedPrinterSystem printers;
     printers.add(QStringLiteral("Office"));
     printers.add(QStringLiteral("Laser"));
-    clsPrintDialog again(printers, m_dialog, m_memory);
+    clsPrintDialog again(printers, m_dialog);
     m_dialog.choose(QStringLiteral("Office"));
     EXPECT_TRUE(again.ShowPrinter());
     EXPECT_EQ(printers.currentIndex(), 0);
     EXPECT_EQ(printers.selections(), 1); // walked and made current again
 }
 
-TEST_F(ShowPrinter, ALongNameCutAtThirtyTwoStillSelectsItsPrinter)
+TEST_F(ShowPrinter, ANameLongerThanThirtyTwoCharactersStillSelectsItsPrinter)
 {
-    // The device-mode record holds 32 characters; the names record carries the rest, so the page
-    // goes to the printer the user chose rather than the previous one.
     const QString longName = QStringLiteral("Second floor colour laser, room 214");
     addPrinter(QStringLiteral("Office"));
     ScriptedPrinter& laser = addPrinter(longName);
-    m_dialog.choose(longName, 2, printer_codes::kLandscape, printer_codes::kDuplexShortEdge);
+    m_dialog.choose(longName, 2, PageOrientation::Landscape, Duplex::ShortEdge);
     EXPECT_TRUE(show());
     EXPECT_EQ(m_printers.currentIndex(), 1);
     EXPECT_EQ(laser.copies(), 2);
-    EXPECT_EQ(laser.duplex(), printer_codes::kDuplexShortEdge);
-    EXPECT_EQ(laser.orientation(), printer_codes::kLandscape);
+    EXPECT_EQ(laser.duplex(), Duplex::ShortEdge);
+    EXPECT_EQ(laser.orientation(), PageOrientation::Landscape);
 }
 
 TEST_F(ShowPrinter, ANameNoPrinterMatchesKeepsTheCurrentPrinterWhichGetsTheSettings)
 {
     ScriptedPrinter& office = addPrinter(QStringLiteral("Office"));
     addPrinter(QStringLiteral("Second floor colour laser, room 214"));
-    m_dialog.choose(QStringLiteral("Second floor colour laser, room 215"), 2, printer_codes::kLandscape,
-        printer_codes::kDuplexShortEdge);
+    m_dialog.choose(QStringLiteral("Second floor colour laser, room 215"), 2, PageOrientation::Landscape,
+        Duplex::ShortEdge);
     EXPECT_TRUE(show());
     EXPECT_EQ(m_printers.currentIndex(), 0);
     EXPECT_EQ(m_printers.selections(), 0);
     EXPECT_EQ(office.copies(), 2);
-    EXPECT_EQ(office.duplex(), printer_codes::kDuplexShortEdge);
-    EXPECT_EQ(office.orientation(), printer_codes::kLandscape);
+    EXPECT_EQ(office.duplex(), Duplex::ShortEdge);
+    EXPECT_EQ(office.orientation(), PageOrientation::Landscape);
 }
 
 TEST_F(ShowPrinter, SettingsThePrinterRefusesAreSkippedAndTheNextIsStillMade)
@@ -263,20 +255,32 @@ TEST_F(ShowPrinter, SettingsThePrinterRefusesAreSkippedAndTheNextIsStillMade)
     ScriptedPrinter& laser = addPrinter(QStringLiteral("Laser"));
     laser.setFailing(Property::Copies);
     laser.setFailing(Property::Duplex);
-    m_dialog.choose(QStringLiteral("Laser"), 4, printer_codes::kLandscape, printer_codes::kDuplexLongEdge);
+    m_dialog.choose(QStringLiteral("Laser"), 4, PageOrientation::Landscape, Duplex::LongEdge);
     EXPECT_TRUE(show());
     EXPECT_EQ(laser.settingsLog().size(), 3);
-    EXPECT_EQ(laser.orientation(), printer_codes::kLandscape);
+    EXPECT_EQ(laser.orientation(), PageOrientation::Landscape);
     laser.setFailing(Property::Duplex, false);
-    EXPECT_EQ(laser.duplex(), printer_codes::kSimplex);
+    EXPECT_EQ(laser.duplex(), Duplex::Simplex);
+}
+
+TEST_F(ShowPrinter, ADuplexTheDialogLeavesToThePrinterIsNotSet)
+{
+    ScriptedPrinter& laser = addPrinter(QStringLiteral("Laser"));
+    laser.setDuplex(Duplex::LongEdge);
+    m_dialog.choose(QStringLiteral("Laser"), 2, PageOrientation::Landscape, std::nullopt);
+    EXPECT_TRUE(show());
+    EXPECT_EQ(laser.settingsLog().last(), QStringLiteral("Orientation=Landscape"));
+    EXPECT_EQ(laser.settingsLog().filter(QStringLiteral("Duplex")).size(), 1); // only the setup's
+    EXPECT_EQ(laser.duplex(), Duplex::LongEdge);
+    EXPECT_EQ(laser.copies(), 2);
 }
 
 TEST_F(ShowPrinter, TheChosenFileGoesToTheCurrentPrinterLast)
 {
     addPrinter(QStringLiteral("Office"));
     ScriptedPrinter& pdf = addPrinter(QStringLiteral("Print to File (PDF)"));
-    m_dialog.choose(QStringLiteral("Print to File (PDF)"), 1, printer_codes::kPortrait,
-        printer_codes::kSimplex, QStringLiteral("/tmp/circles.pdf"));
+    m_dialog.choose(QStringLiteral("Print to File (PDF)"), 1, PageOrientation::Portrait, Duplex::Simplex,
+        QStringLiteral("/tmp/circles.pdf"));
     show();
     EXPECT_EQ(m_printers.currentIndex(), 1);
     EXPECT_EQ(pdf.settingsLog().last(), QStringLiteral("OutputFileName=/tmp/circles.pdf"));
@@ -290,74 +294,9 @@ TEST_F(ShowPrinter, TheChosenFileGoesToTheCurrentPrinterLast)
 TEST_F(ShowPrinter, PrinterFailuresGoToTheCallerWithoutShowingTheDialog)
 {
     EXPECT_THROW(show(), RuntimeError); // no printer at all
-    EXPECT_EQ(m_memory.liveBlocks(), 0u);
 
     addPrinter(QStringLiteral("Laser")).setFailing(Property::Port);
     EXPECT_THROW(show(), RuntimeError);
-    EXPECT_EQ(m_memory.liveBlocks(), 0u);
     EXPECT_TRUE(m_dialog.requests().empty());
     EXPECT_FALSE(m_object.CancelError);
-}
-
-TEST_F(ShowPrinter, ABlockThatCantBeAllocatedIsSentAsNone)
-{
-    addPrinter(QStringLiteral("Office"));
-    addPrinter(QStringLiteral("Laser"));
-    m_memory.setFaultRule([](GlobalMemory::Operation operation, std::size_t bytes) {
-        return operation == GlobalMemory::Operation::Allocate && bytes == DeviceNamesRecord::kSize;
-    });
-    m_dialog.choose(QStringLiteral("Laser"));
-    EXPECT_TRUE(show());
-    EXPECT_TRUE(request().deviceNamesBytes.isEmpty());
-    EXPECT_EQ(request().deviceName, QStringLiteral("Office")); // from dmDeviceName, blanks dropped
-    EXPECT_EQ(m_printers.currentIndex(), 1);
-
-    // Without a device-mode block the dialog answers in a block of its own.
-    int modeAllocations = 0;
-    m_memory.setFaultRule([&modeAllocations](GlobalMemory::Operation operation, std::size_t bytes) {
-        return operation == GlobalMemory::Operation::Allocate && bytes == DeviceModeRecord::kSize
-            && ++modeAllocations == 1;
-    });
-    m_dialog.choose(QStringLiteral("Office"), 2);
-    EXPECT_TRUE(show());
-    EXPECT_TRUE(request().deviceModeBytes.isEmpty());
-    EXPECT_EQ(request().deviceName, QStringLiteral("Laser"));
-    EXPECT_EQ(m_printers.currentIndex(), 0);
-    EXPECT_EQ(m_printers.at(0).copies(), 2);
-
-    // When it can't, the dialog has failed.
-    m_memory.setFaultRule([](GlobalMemory::Operation operation, std::size_t bytes) {
-        return operation == GlobalMemory::Operation::Allocate && bytes == DeviceModeRecord::kSize;
-    });
-    m_dialog.choose(QStringLiteral("Laser"));
-    EXPECT_FALSE(show());
-    EXPECT_EQ(m_printers.currentIndex(), 0);
-}
-
-TEST_F(ShowPrinter, ABlockThatCantBeLockedIsSentZeroFilled)
-{
-    addPrinter(QStringLiteral("Laser")).setOrientation(printer_codes::kLandscape);
-    int modeLocks = 0;
-    m_memory.setFaultRule([&modeLocks](GlobalMemory::Operation operation, std::size_t bytes) {
-        return operation == GlobalMemory::Operation::Lock && bytes == DeviceModeRecord::kSize
-            && ++modeLocks == 1;
-    });
-    m_dialog.choose(QStringLiteral("Laser"), 2);
-    EXPECT_TRUE(show());
-    EXPECT_EQ(request().deviceModeBytes, QByteArray(DeviceModeRecord::kSize, '\0'));
-    EXPECT_EQ(request().orientation, 0);
-    EXPECT_EQ(request().deviceName, QStringLiteral("Laser")); // still named by the names block
-    EXPECT_EQ(m_printers.at(0).copies(), 2);
-}
-
-TEST_F(ShowPrinter, AnAnswerThatCantBeWrittenBackIsACancel)
-{
-    ScriptedPrinter& laser = addPrinter(QStringLiteral("Laser"));
-    m_memory.setFaultRule([](GlobalMemory::Operation operation, std::size_t bytes) {
-        return operation == GlobalMemory::Operation::Lock && bytes == DeviceModeRecord::kSize;
-    });
-    m_dialog.choose(QStringLiteral("Laser"), 5);
-    EXPECT_FALSE(show());
-    EXPECT_TRUE(m_object.CancelError);
-    EXPECT_TRUE(laser.settingsLog().isEmpty());
 }

@@ -53,8 +53,8 @@ PrintDialogRequest jobRequest(const QString& deviceName)
 {
     PrintDialogRequest request;
     request.deviceName = deviceName;
-    request.orientation = printer_codes::kLandscape;
-    request.duplex = printer_codes::kSimplex;
+    request.orientation = PageOrientation::Landscape;
+    request.duplex = Duplex::Simplex;
     request.flags = 0x100004;
     request.fromPage = request.toPage = request.minPage = request.maxPage = 1;
     return request;
@@ -79,8 +79,8 @@ TEST(QtPrintDialogBackend, AcceptedOnThePdfPrinterAnswersThatPrinterAndItsFile)
     ASSERT_TRUE(answer.has_value());
     EXPECT_EQ(answer->deviceName, QStringLiteral("Print to File (PDF)"));
     EXPECT_EQ(answer->outputFileName, PdfFilePrinter::defaultOutputFileName());
-    EXPECT_EQ(answer->orientation, printer_codes::kLandscape);
-    EXPECT_EQ(answer->duplex, printer_codes::kSimplex);
+    EXPECT_EQ(answer->orientation, PageOrientation::Landscape);
+    EXPECT_EQ(answer->duplex, Duplex::Simplex);
     EXPECT_EQ(answer->copies, 1);
     EXPECT_EQ(answer->flags, 0x100004);
     EXPECT_EQ(answer->fromPage, 1);

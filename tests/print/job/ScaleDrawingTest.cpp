@@ -33,24 +33,20 @@ StripInputs inputs(bool top)
 }
 
 // Three marks per family, one apart in each family's own spacing; numbers 1, 2, 3 every 1800.
-const std::array<MarkFamily, 3> kFamilies { {
-    { 100, 10, 3, 1, 100 },
-    { 105, 20, 3, 2, 200 },
-    { 100, 1800, 3, 3, 250 },
-} };
-
-NumberRow row()
-{
-    return { { 1, 2, 3 }, 1800, -25 };
-}
+const Graduation kGraduation { { {
+                                   { 0, 10, 3 },
+                                   { 5, 20, 3 },
+                                   { 0, 1800, 3 },
+                               } },
+    75, -25 };
+const ScaleNumbers kNumbers { 1, 2, 3 };
 
 } // namespace
 
 TEST(ScaleDrawing, TopLayoutHangsMarksFromTheRowAndPutsNumbersBelow)
 {
     RecordingSurface surface(16838, std::make_shared<FixedTextMetrics>());
-    PagePosition position { 100, 1000 };
-    drawScale(surface, position, inputs(true), kFamilies, row(), 1);
+    const PagePosition position = drawScale(surface, { 100, 1000 }, inputs(true), kGraduation, kNumbers);
 
     ASSERT_EQ(strokes(surface.page(), 100).size(), 3u);
     ASSERT_EQ(strokes(surface.page(), 200).size(), 3u);
@@ -72,8 +68,7 @@ TEST(ScaleDrawing, TopLayoutHangsMarksFromTheRowAndPutsNumbersBelow)
 TEST(ScaleDrawing, BottomLayoutStandsMarksOnOneLineBelowTheNumbers)
 {
     RecordingSurface surface(16838, std::make_shared<FixedTextMetrics>());
-    PagePosition position { 100, 1000 };
-    drawScale(surface, position, inputs(false), kFamilies, row(), 1);
+    const PagePosition position = drawScale(surface, { 100, 1000 }, inputs(false), kGraduation, kNumbers);
 
     const double bottom = 1000 + 22.0 * 12 + 250; // row top + text height + HeightTen
     for (double length : { 100.0, 200.0, 250.0 }) {
@@ -89,8 +84,7 @@ TEST(ScaleDrawing, BottomLayoutStandsMarksOnOneLineBelowTheNumbers)
 TEST(ScaleDrawing, NumbersArePlacedByTheirOwnRulesRoundedBeforeTheOffset)
 {
     RecordingSurface surface(16838, std::make_shared<HalfTwipMetrics>());
-    PagePosition position { 100, 1001 };
-    drawScale(surface, position, inputs(false), kFamilies, row(), 1);
+    drawScale(surface, { 100, 1001 }, inputs(false), kGraduation, kNumbers);
 
     const auto numbers = texts(surface.page());
     ASSERT_EQ(numbers.size(), 3u);
@@ -105,17 +99,15 @@ TEST(ScaleDrawing, NumbersArePlacedByTheirOwnRulesRoundedBeforeTheOffset)
 TEST(ScaleDrawing, BottomLayoutRowTopMustFitSixteenBits)
 {
     RecordingSurface surface(16838, std::make_shared<FixedTextMetrics>());
-    PagePosition position { 100, 32767 };
-    EXPECT_NO_THROW(drawScale(surface, position, inputs(false), kFamilies, row(), 1));
-    position.printY = 32768;
+    EXPECT_NO_THROW(drawScale(surface, { 100, 32767 }, inputs(false), kGraduation, kNumbers));
     try {
-        drawScale(surface, position, inputs(false), kFamilies, row(), 1);
+        drawScale(surface, { 100, 32768 }, inputs(false), kGraduation, kNumbers);
         FAIL() << "a row top of 32768 must overflow";
     } catch (const RuntimeError& error) {
         EXPECT_EQ(error.number(), 6);
     }
     // The top layout keeps no 16-bit copy.
-    EXPECT_NO_THROW(drawScale(surface, position, inputs(true), kFamilies, row(), 1));
+    EXPECT_NO_THROW(drawScale(surface, { 100, 32768 }, inputs(true), kGraduation, kNumbers));
 }
 
 TEST(ScaleDrawing, DegreeMarksCountTheLoopOverTheCircle)

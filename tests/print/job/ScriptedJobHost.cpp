@@ -71,6 +71,8 @@ void ScriptedJobHost::processPendingEvents()
     ++m_eventRounds;
     m_statusAtEvents = m_model.status().text();
     m_colourAtEvents = m_model.status().color();
+    if (m_duringEvents)
+        m_duringEvents();
 }
 
 const Page& ScriptedJobHost::deliveredPage() const

@@ -5,6 +5,7 @@
 #include "print/surface/RecordingSurface.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -29,6 +30,8 @@ public:
     void failAtDrawing(int n) { m_failAtDrawing = n; }
     /// Documents go to this printer instead of a recording.
     void usePrinter(Printer* printer) { m_printer = printer; }
+    /// Runs during the job's round of events, as a click the window handles then.
+    void duringEvents(std::function<void()> action) { m_duringEvents = std::move(action); }
 
     void selectPrinter() override;
     bool printCancelled() const override { return m_cancel; }
@@ -55,6 +58,7 @@ private:
     std::optional<QString> m_selectionError;
     std::optional<int> m_failAtDrawing;
     Printer* m_printer = nullptr;
+    std::function<void()> m_duringEvents;
     int m_dialogs = 0;
     int m_eventRounds = 0;
     QString m_statusAtEvents;

@@ -163,7 +163,7 @@ TEST_F(PdfSurface, TextStandsWithItsTopLeftAtTheCurrentPointInTheMeasuredFont)
 
 TEST_F(PdfSurface, LandscapePaperIsWiderThanHigh)
 {
-    m_printer.setOrientation(2);
+    m_printer.setOrientation(PageOrientation::Landscape);
     auto surface = m_printer.openSurface();
     EXPECT_EQ(surface->width(), 16838);
     surface->line(LineFlags::Stroke, 0, 0, 16000, 0, kBlack);
@@ -190,20 +190,36 @@ TEST_F(PdfSurface, AnAbandonedOrUnendedDocumentLeavesNoFile)
     EXPECT_FALSE(QFile::exists(m_file));
 }
 
-TEST_F(PdfSurface, AFileThatCannotBeWrittenIsAPrinterError)
+namespace {
+
+struct UnwritableCase {
+    const char* name;
+    const char* path; ///< inside the test's folder; empty: the folder itself
+};
+
+class UnwritablePdf : public PdfSurface, public ::testing::WithParamInterface<UnwritableCase> { };
+
+} // namespace
+
+TEST_P(UnwritablePdf, AFileThatCannotBeWrittenIsAPrinterError)
 {
-    for (const QString& path : { m_dir.filePath(QStringLiteral("missing/folder/page.pdf")), m_dir.path() }) {
-        m_printer.setOutputFileName(path);
-        auto surface = m_printer.openSurface();
-        surface->line(LineFlags::Stroke, 100, 100, 0, 100, kBlack);
-        try {
-            surface->endDoc();
-            ADD_FAILURE() << "no error for " << path.toStdString();
-        } catch (const RuntimeError& e) {
-            EXPECT_EQ(e.number(), 482);
-        }
-        EXPECT_THROW(surface->endDoc(), RuntimeError) << "a second try must not pass for printed";
-        // The job abandons the document after the failure; that must not throw again.
-        EXPECT_NO_THROW(surface->killDoc());
+    const QString inside = QString::fromLatin1(GetParam().path);
+    const QString path = inside.isEmpty() ? m_dir.path() : m_dir.filePath(inside);
+    m_printer.setOutputFileName(path);
+    auto surface = m_printer.openSurface();
+    surface->line(LineFlags::Stroke, 100, 100, 0, 100, kBlack);
+    try {
+        surface->endDoc();
+        ADD_FAILURE() << "no error for " << path.toStdString();
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), 482);
     }
+    EXPECT_THROW(surface->endDoc(), RuntimeError) << "a second try must not pass for printed";
+    // The job abandons the document after the failure; that must not throw again.
+    EXPECT_NO_THROW(surface->killDoc());
 }
+
+INSTANTIATE_TEST_SUITE_P(Files, UnwritablePdf,
+    ::testing::Values(
+        UnwritableCase { "AMissingFolder", "missing/folder/page.pdf" }, UnwritableCase { "AFolder", "" }),
+    [](const ::testing::TestParamInfo<UnwritableCase>& row) { return std::string(row.param.name); });

@@ -78,27 +78,40 @@ TEST(PrinterSystem, TheCurrentPrinterStaysCurrentWhileQueuesComeAndGo)
     EXPECT_EQ(&system.current(), inkjet);
 }
 
-TEST(PrinterSystem, RefusedPropertyValuesAreRuntimeErrors)
+namespace {
+
+class PrinterOfTheSystem : public ::testing::TestWithParam<bool> { }; // true: the PDF printer
+
+} // namespace
+
+TEST_P(PrinterOfTheSystem, KeepsItsOrientationAndRefusesZeroCopies)
+{
+    QStringList names { QStringLiteral("Laser") };
+    QtPrinterSystem system(queues(&names, QString()));
+    Printer& printer = GetParam() ? system.pdfPrinter() : *system.printers()[0];
+    EXPECT_EQ(printer.orientation(), PageOrientation::Portrait);
+    printer.setOrientation(PageOrientation::Landscape);
+    EXPECT_EQ(printer.orientation(), PageOrientation::Landscape);
+    EXPECT_EQ(errorNumber([&] { printer.setCopies(0); }), 380);
+    EXPECT_EQ(printer.orientation(), PageOrientation::Landscape);
+    EXPECT_EQ(printer.copies(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Printers, PrinterOfTheSystem, ::testing::Bool(), [](const ::testing::TestParamInfo<bool>& row) {
+        return std::string(row.param ? "PdfPrinter" : "Queue");
+    });
+
+TEST(PrinterSystem, AQueueTakesADuplexAFileHasNoSides)
 {
     QStringList names { QStringLiteral("Laser") };
     QtPrinterSystem system(queues(&names, QString()));
     Printer& queue = *system.printers()[0];
+    queue.setDuplex(Duplex::ShortEdge);
+    EXPECT_EQ(queue.duplex(), Duplex::ShortEdge);
     PdfFilePrinter& pdf = system.pdfPrinter();
-    for (Printer* printer : { &queue, static_cast<Printer*>(&pdf) }) {
-        EXPECT_EQ(printer->orientation(), 1);
-        printer->setOrientation(2);
-        EXPECT_EQ(printer->orientation(), 2);
-        EXPECT_EQ(errorNumber([&] { printer->setOrientation(0); }), 380);
-        EXPECT_EQ(errorNumber([&] { printer->setCopies(0); }), 380);
-        EXPECT_EQ(printer->orientation(), 2);
-        EXPECT_EQ(printer->copies(), 1);
-    }
-    queue.setDuplex(3);
-    EXPECT_EQ(queue.duplex(), 3);
-    EXPECT_EQ(errorNumber([&] { queue.setDuplex(4); }), 380);
-    EXPECT_EQ(queue.duplex(), 3);
-    pdf.setDuplex(2);
-    EXPECT_EQ(pdf.duplex(), 1) << "a file has no sides";
+    pdf.setDuplex(Duplex::LongEdge);
+    EXPECT_EQ(pdf.duplex(), Duplex::Simplex);
 }
 
 TEST(PrinterSystem, AQueueThatIsGoneFailsWhenItsDocumentOpens)

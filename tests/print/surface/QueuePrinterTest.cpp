@@ -71,7 +71,7 @@ TEST_F(QueuePrinterTest, TheDefaultQueueIsCurrentAndGetsTheEndedDocument)
     EXPECT_EQ(queue.port(), QStringLiteral("CUPS:") + kQueue);
     EXPECT_EQ(system.printers().back(), &system.pdfPrinter());
     // This queue's driver can't print on both sides.
-    EXPECT_THROW(queue.setDuplex(2), RuntimeError);
+    EXPECT_THROW(queue.setDuplex(Duplex::LongEdge), RuntimeError);
 
     auto surface = queue.openSurface();
     EXPECT_TRUE(surface->width() == 11906 || surface->width() == 12240) << surface->width();

@@ -1,0 +1,26 @@
+#include "print/job/JobSettings.h"
+
+JobSettings JobSettings::read(const SettingsModel& model, SizeText sizeText)
+{
+    const bool altitude = sizeText == SizeText::Altitude;
+    const auto checked = [](qint16 value) { return value == SettingsModel::kChecked; };
+
+    JobSettings settings;
+    settings.size = model.text(sizeText);
+    settings.millimetres = model.option(altitude ? Option::Altmm : Option::Azmm);
+    settings.length = model.option(altitude ? Option::AltLen : Option::AzLen);
+    settings.smallestMark = model.smallestMark();
+    settings.blackOnWhite = checked(model.check(Check::BW));
+    settings.whiteOnBlack = checked(model.check(Check::WB));
+    settings.azimuthDegrees = model.option(Option::Az);
+    settings.azimuthIncreasing = checked(model.check(Check::AzCT));
+    for (int set = 1; set <= kCircleSets; ++set) {
+        CircleSetSettings& values = settings.sets[static_cast<std::size_t>(set - 1)];
+        values.enabled = model.circleEnabled(set);
+        values.topLayout = checked(model.checkTop(set));
+        for (Slider kind :
+            { Slider::SmallMark, Slider::FiveMark, Slider::TenMark, Slider::CircleWidth, Slider::Font })
+            values.sliders[static_cast<std::size_t>(kind)] = model.slider(kind, set);
+    }
+    return settings;
+}
