@@ -3,6 +3,7 @@
 #include "app/frmMain.h"
 #include "print/altitude/AltitudePrintJob.h"
 #include "print/azimuth/AzimuthPrintJob.h"
+#include "print/sheets/SheetLayout.h"
 
 #include <QCoreApplication>
 
@@ -60,9 +61,16 @@ bool WindowController::printCancelled() const
     return m_selection.printCancelled();
 }
 
-std::unique_ptr<PrintSurface> WindowController::openSurface()
+SheetFormat WindowController::sheetFormat()
 {
-    return m_printers.current().openSurface();
+    return SheetFormat { m_printers.current().paper(), ScaleFactors() };
+}
+
+std::unique_ptr<PrintSurface> WindowController::openSurface(const SheetRequest& request)
+{
+    Printer& printer = m_printers.current();
+    return openSheetDocument(
+        request, [&printer](const std::vector<Page>& sheets) { printer.printSheets(sheets); });
 }
 
 void WindowController::processPendingEvents()

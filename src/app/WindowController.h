@@ -33,7 +33,8 @@ public:
 
     void selectPrinter() override;
     bool printCancelled() const override;
-    std::unique_ptr<PrintSurface> openSurface() override;
+    SheetFormat sheetFormat() override;
+    std::unique_ptr<PrintSurface> openSurface(const SheetRequest& request) override;
     void processPendingEvents() override;
     void focusSizeText(SizeText which) override;
 

@@ -136,12 +136,12 @@ TEST_F(Program, PrintAltPrintsThePageOnTheChosenPrinter)
     Session run(ini(), printers, dialog);
     dialog.choose(QStringLiteral("Laser"), 1, PageOrientation::Landscape);
     run.click("PrintButton");
-    ASSERT_EQ(printers.at(0).surfaces().size(), 1u);
-    const auto& surface = *printers.at(0).surfaces()[0];
-    ASSERT_EQ(surface.endedPages().size(), 1u);
+    ASSERT_EQ(printers.at(0).documents().size(), 1u);
+    const auto& sheets = printers.at(0).documents()[0];
+    ASSERT_EQ(sheets.size(), 1u);
     EXPECT_EQ(run.status(), QString());
     bool caption = false;
-    for (const PageOp& op : surface.endedPages()[0].ops)
+    for (const PageOp& op : sheets[0].ops)
         caption = caption || op.text.startsWith(QStringLiteral("Altitude Circle length = 9.42 inches"));
     EXPECT_TRUE(caption);
     EXPECT_EQ(dialog.requests().size(), 1u);

@@ -6,6 +6,7 @@
 #include "print/altitude/AltitudePrintJob.h"
 #include "print/azimuth/AzimuthPrintJob.h"
 #include "print/dialog/PrintDialogBackend.h"
+#include "print/sheets/SheetLayout.h"
 #include "print/surface/PdfFilePrinter.h"
 #include "print/surface/RecordingSurface.h"
 #include "settings/QtSettingsStore.h"
@@ -35,10 +36,17 @@ void worstPageSettings(SettingsModel& model)
 /// Hands out the page of one printer and never asks anything.
 class BenchmarkHost : public JobHost {
 public:
-    std::function<std::unique_ptr<PrintSurface>()> open;
+    std::function<std::unique_ptr<PrintSurface>(const SheetRequest&)> open;
+    qint32 width = kA4LandscapeTwips;
     void selectPrinter() override { }
     bool printCancelled() const override { return false; }
-    std::unique_ptr<PrintSurface> openSurface() override { return open(); }
+    SheetFormat sheetFormat() override
+    {
+        SheetFormat format;
+        format.paper.width = width;
+        return format;
+    }
+    std::unique_ptr<PrintSurface> openSurface(const SheetRequest& request) override { return open(request); }
     void processPendingEvents() override { }
     void focusSizeText(SizeText) override { }
 };
@@ -49,7 +57,8 @@ void WorstPageRecorded(benchmark::State& state)
     worstPageSettings(model);
     const auto metrics = std::make_shared<FontTextMetrics>();
     BenchmarkHost host;
-    host.open = [&] { return std::make_unique<RecordingSurface>(kA4LandscapeTwips, metrics); };
+    host.open
+        = [&](const SheetRequest&) { return std::make_unique<RecordingSurface>(kA4LandscapeTwips, metrics); };
     for (auto _ : state)
         benchmark::DoNotOptimize(AltitudePrintJob(model, host).run());
     state.counters["status_ok"] = model.status().text().isEmpty() ? 1 : 0;
@@ -66,7 +75,10 @@ void WorstPageToPdf(benchmark::State& state)
     const QString file = dir.filePath(QStringLiteral("worst.pdf"));
     printer.setOutputFileName(file);
     BenchmarkHost host;
-    host.open = [&] { return printer.openSurface(); };
+    host.open = [&](const SheetRequest& request) {
+        return openSheetDocument(
+            request, [&](const std::vector<Page>& sheets) { printer.printSheets(sheets); });
+    };
     for (auto _ : state)
         AltitudePrintJob(model, host).run();
     state.counters["pdf_bytes"] = static_cast<double>(QFileInfo(file).size());

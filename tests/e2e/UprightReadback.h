@@ -15,7 +15,7 @@ struct UprightPage {
 
 /// Reads the first page of the PDF file a print queue wrote; throws std::runtime_error when the
 /// file can't be read.
-UprightPage readUprightPage(const QString& path, double originX = PrinterSurface::kMarginTwips,
-    double originY = PrinterSurface::kMarginTwips);
+UprightPage readUprightPage(const QString& path, double originX = PaperFormat::kMarginTwips,
+    double originY = PaperFormat::kMarginTwips);
 
 } // namespace e2e

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/surface/PrinterSurface.h"
+#include "print/surface/PaperFormat.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -63,8 +63,8 @@ struct PdfPage {
 /// Reads the first page of the PDF file. originX / originY place the printable area's top-left on
 /// the paper, in twips (the printer surface's margins by default). Throws std::runtime_error when
 /// the file can't be read.
-PdfPage readPdfPage(const QString& path, double originX = PrinterSurface::kMarginTwips,
-    double originY = PrinterSurface::kMarginTwips);
+PdfPage readPdfPage(const QString& path, double originX = PaperFormat::kMarginTwips,
+    double originY = PaperFormat::kMarginTwips);
 
 /// The same with another reader script that writes the same JSON (it may add fields of its own,
 /// returned in `json`).

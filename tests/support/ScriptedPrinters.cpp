@@ -9,36 +9,6 @@ namespace {
 constexpr int kPrinterErrorNumber = 482;
 constexpr int kNoPrinterErrorNumber = 484;
 
-// Hands the job a surface it owns while the printer keeps the recording for the test.
-class SharedSurface : public PrintSurface {
-public:
-    explicit SharedSurface(std::shared_ptr<RecordingSurface> surface)
-        : m_surface(std::move(surface))
-    { }
-
-    qint32 width() override { return m_surface->width(); }
-    void setJobStart(qint16 setting) override { m_surface->setJobStart(setting); }
-    void setCurrentX(float x) override { m_surface->setCurrentX(x); }
-    void setCurrentY(float y) override { m_surface->setCurrentY(y); }
-    void setForeColor(Rgb colour) override { m_surface->setForeColor(colour); }
-    void setDrawWidth(qint16 dots) override { m_surface->setDrawWidth(dots); }
-    void setFontName(const QString& name) override { m_surface->setFontName(name); }
-    void setFontSize(float points) override { m_surface->setFontSize(points); }
-    float textWidth(const QString& text) override { return m_surface->textWidth(text); }
-    float textHeight(const QString& text) override { return m_surface->textHeight(text); }
-    void print(const QString& text) override { m_surface->print(text); }
-    void print(qint16 number) override { m_surface->print(number); }
-    void line(LineFlags flags, float x1, float y1, float dx, float dy, Rgb colour) override
-    {
-        m_surface->line(flags, x1, y1, dx, dy, colour);
-    }
-    void endDoc() override { m_surface->endDoc(); }
-    void killDoc() override { m_surface->killDoc(); }
-
-private:
-    std::shared_ptr<RecordingSurface> m_surface;
-};
-
 } // namespace
 
 ScriptedPrinter::ScriptedPrinter(QString deviceName, QString driverName, QString port)
@@ -126,12 +96,24 @@ void ScriptedPrinter::setOutputFileName(const QString& fileName)
     check(Property::OutputFileName);
 }
 
-std::unique_ptr<PrintSurface> ScriptedPrinter::openSurface()
+PaperFormat ScriptedPrinter::paper() const
 {
     check(Property::Surface);
-    auto surface = std::make_shared<RecordingSurface>(m_pageWidth, std::make_shared<FixedTextMetrics>());
-    m_surfaces.push_back(surface);
-    return std::make_unique<SharedSurface>(surface);
+    PaperFormat paper;
+    paper.width = m_pageWidth;
+    return paper;
+}
+
+void ScriptedPrinter::printSheets(const std::vector<Page>& sheets)
+{
+    check(Property::Surface);
+    m_documents.push_back(sheets);
+}
+
+std::unique_ptr<PrintSurface> ScriptedPrinter::openSurface()
+{
+    return std::make_unique<RecordingSurface>(paper().width, std::make_shared<FixedTextMetrics>(),
+        [this](const Page& page) { printSheets({ page }); });
 }
 
 ScriptedPrinter& ScriptedPrinterSystem::add(const QString& deviceName)

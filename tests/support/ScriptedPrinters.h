@@ -13,8 +13,8 @@
 #include <vector>
 
 /// A printer for tests: its properties are plain values, any of them can be made to fail, every
-/// setting made is logged, and its surfaces record the page (FixedTextMetrics, a settable width)
-/// and stay inspectable after the job has let them go.
+/// setting made is logged, and every document it prints is kept as its sheets. Its paper is A4 of a
+/// settable width; its own surfaces measure with FixedTextMetrics.
 class ScriptedPrinter : public Printer {
 public:
     enum class Property {
@@ -41,18 +41,21 @@ public:
     qint16 copies() const override;
     void setCopies(qint16 copies) override;
     void setOutputFileName(const QString& fileName) override;
+    PaperFormat paper() const override;
+    void printSheets(const std::vector<Page>& sheets) override;
     std::unique_ptr<PrintSurface> openSurface() override;
 
-    /// Reading and setting the property throw RuntimeError (482) until switched back.
+    /// Reading and setting the property throw RuntimeError (482) until switched back; Surface
+    /// stands for the paper and the printing.
     void setFailing(Property property, bool failing = true);
-    /// Width of the pages of the next surfaces, in twips (A4 by default).
+    /// Width of the paper of the next documents, in twips (A4 by default).
     void setPageWidth(qint32 twips) { m_pageWidth = twips; }
 
     /// Settings in the order made, refused ones included: "Copies=2", "Duplex=LongEdge",
     /// "Orientation=Landscape", "OutputFileName=/tmp/x.pdf".
     const QStringList& settingsLog() const { return m_settingsLog; }
-    /// Every surface handed out, oldest first.
-    const std::vector<std::shared_ptr<RecordingSurface>>& surfaces() const { return m_surfaces; }
+    /// The sheets of every document printed, oldest first.
+    const std::vector<std::vector<Page>>& documents() const { return m_documents; }
 
 private:
     void check(Property property) const;
@@ -66,7 +69,7 @@ private:
     qint32 m_pageWidth = 11906;
     std::set<Property> m_failing;
     QStringList m_settingsLog;
-    std::vector<std::shared_ptr<RecordingSurface>> m_surfaces;
+    std::vector<std::vector<Page>> m_documents;
 };
 
 /// The installed printers for tests, in the order added; the first one added is current until

@@ -85,10 +85,11 @@ PagePosition PrintJob::run()
             return {};
         }
 
-        surface = m_host.openSurface();
+        const SheetFormat format = m_host.sheetFormat();
+        surface = m_host.openSurface(sheetRequest(format, size));
         if (!surface)
             throw RuntimeError::invalidPropertyValue();
-        const qint32 width = surface->width();
+        const qint32 width = format.paper.width;
         lengthTw = size.sizeMm * kTwipsPerMm;
         if (lengthTw > width) {
             double maximum = width / kTwipsPerMm;
@@ -120,6 +121,14 @@ PagePosition PrintJob::run()
     m_status.setText(QString());
     focusEntry();
     return cursor;
+}
+
+SheetRequest PrintJob::sheetRequest(const SheetFormat& format, const Size& size) const
+{
+    SheetRequest request;
+    request.format = format;
+    request.inches = size.inches;
+    return request;
 }
 
 void PrintJob::showProgress(const QString& text)

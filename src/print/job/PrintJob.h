@@ -67,6 +67,9 @@ private:
     void showError(const QString& text);
     void focusEntry();
     Size readSize() const;
+    /// How the sheets are to take the page: the format the strips were checked against and the
+    /// window's page options.
+    SheetRequest sheetRequest(const SheetFormat& format, const Size& size) const;
     PagePosition printPage(PrintSurface& surface, const Mode& mode, const Size& size, double lengthTw);
     StripInputs stripInputs(const CircleSetSettings& set, double lengthTw) const;
     PagePosition printSet(

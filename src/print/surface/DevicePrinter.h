@@ -17,7 +17,8 @@ public:
     void setCopies(qint16 copies) override;
 
     /// Throws RuntimeError when the printer can't be reached.
-    std::unique_ptr<PrintSurface> openSurface() override;
+    PaperFormat paper() const override;
+    void printSheets(const std::vector<Page>& sheets) override;
 
 protected:
     DevicePrinter() = default;
@@ -25,6 +26,9 @@ protected:
     virtual std::unique_ptr<QPrinter> createPrinter() const = 0;
 
 private:
+    /// A printer for one document, turned and with the margins of the printable area set.
+    std::unique_ptr<QPrinter> preparedPrinter() const;
+
     PageOrientation m_orientation = PageOrientation::Portrait;
     qint16 m_copies = 1;
 };

@@ -1,17 +1,18 @@
 #pragma once
 
+#include "print/surface/Page.h"
+#include "print/surface/PaperFormat.h"
 #include "print/surface/PrintSurface.h"
 
 #include <QString>
 #include <memory>
 #include <vector>
 
-enum class PageOrientation { Portrait, Landscape };
 /// Printing on one side, or on both sides turned over the long or the short edge.
 enum class Duplex { Simplex, LongEdge, ShortEdge };
 
 /// One printer of the machine: its identity, the device properties exchanged with the print
-/// dialog, and the surface a print job draws on. Any member may throw RuntimeError.
+/// dialog, its paper, and the sheets it prints. Any member may throw RuntimeError.
 class Printer {
 public:
     virtual ~Printer() = default;
@@ -30,8 +31,14 @@ public:
     /// Where a printer that writes files puts the next document; ignored by the others.
     virtual void setOutputFileName(const QString&) { }
 
-    /// A new document on this printer, begun by its first output.
-    virtual std::unique_ptr<PrintSurface> openSurface() = 0;
+    /// The paper the next document is printed on, as the page is oriented.
+    virtual PaperFormat paper() const = 0;
+    /// Prints one document of these sheets, in order, each drawn from the printable area's
+    /// top-left corner. Throws RuntimeError 482 when the printer refuses them or can't be reached.
+    virtual void printSheets(const std::vector<Page>& sheets) = 0;
+
+    /// A document of one sheet on this printer, drawn as it is recorded, printed when it is ended.
+    virtual std::unique_ptr<PrintSurface> openSurface();
 };
 
 /// The installed printers in the platform's order and the current one, which outlives every job.

@@ -5,9 +5,11 @@
 #include <cmath>
 #include <limits>
 
-RecordingSurface::RecordingSurface(qint32 widthTwips, std::shared_ptr<const TextMetrics> metrics)
+RecordingSurface::RecordingSurface(
+    qint32 widthTwips, std::shared_ptr<const TextMetrics> metrics, Delivery delivery)
     : m_width(widthTwips)
     , m_metrics(std::move(metrics))
+    , m_delivery(std::move(delivery))
 { }
 
 qint32 RecordingSurface::width()
@@ -145,5 +147,8 @@ void RecordingSurface::killDoc()
     m_page = Page();
 }
 
-void RecordingSurface::deliver(const Page&)
-{ }
+void RecordingSurface::deliver(const Page& page)
+{
+    if (m_delivery)
+        m_delivery(page);
+}

@@ -4,6 +4,7 @@
 #include "print/surface/PrintSurface.h"
 #include "print/surface/TextMetrics.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -14,8 +15,11 @@ class RecordingSurface : public PrintSurface {
 public:
     enum class DocumentState { NotStarted, Open, Ended, Killed };
 
+    /// Receives the complete page when the document is ended; what it throws goes to the job.
+    using Delivery = std::function<void(const Page& page)>;
+
     /// widthTwips is the full paper width; metrics measure the texts.
-    RecordingSurface(qint32 widthTwips, std::shared_ptr<const TextMetrics> metrics);
+    RecordingSurface(qint32 widthTwips, std::shared_ptr<const TextMetrics> metrics, Delivery delivery = {});
 
     qint32 width() override;
     void setJobStart(qint16 setting) override;
@@ -43,7 +47,7 @@ public:
     float fontSize() const { return m_fontSize; }
 
 protected:
-    /// Called with the complete page when the document is ended; the printer draws it here.
+    /// Called with the complete page when the document is ended; hands it to the delivery.
     virtual void deliver(const Page& page);
 
 private:
@@ -53,6 +57,7 @@ private:
 
     qint32 m_width;
     std::shared_ptr<const TextMetrics> m_metrics;
+    Delivery m_delivery;
     ScaleMode m_scale = ScaleMode::Twips;
     double m_currentX = 0; // twips
     double m_currentY = 0;

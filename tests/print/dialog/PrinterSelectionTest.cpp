@@ -94,8 +94,8 @@ TEST(ScriptedPrinter, KeepsItsPagesAfterTheJobLetsGoOfTheSurface)
         surface->print(QStringLiteral("x"));
         surface->endDoc();
     }
-    ASSERT_EQ(printer.surfaces().size(), 1u);
-    EXPECT_EQ(printer.surfaces().front()->endedPages().size(), 1u);
+    ASSERT_EQ(printer.documents().size(), 1u);
+    EXPECT_EQ(printer.documents().front().size(), 1u);
     printer.setFailing(ScriptedPrinter::Property::Surface);
     EXPECT_THROW(printer.openSurface(), RuntimeError);
 }

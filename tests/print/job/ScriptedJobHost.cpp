@@ -1,6 +1,7 @@
 #include "ScriptedJobHost.h"
 
 #include "common/RuntimeError.h"
+#include "print/sheets/SheetLayout.h"
 #include "settings/SettingsModel.h"
 
 #include <gtest/gtest.h>
@@ -59,10 +60,23 @@ void ScriptedJobHost::selectPrinter()
         throw RuntimeError(482, *m_selectionError);
 }
 
-std::unique_ptr<PrintSurface> ScriptedJobHost::openSurface()
+SheetFormat ScriptedJobHost::sheetFormat()
 {
     if (m_printer)
-        return m_printer->openSurface();
+        return SheetFormat { m_printer->paper(), ScaleFactors() };
+    SheetFormat format;
+    format.paper.width = m_pageWidth;
+    return format;
+}
+
+std::unique_ptr<PrintSurface> ScriptedJobHost::openSurface(const SheetRequest& request)
+{
+    m_sheetRequests.push_back(request);
+    if (m_printer) {
+        Printer* printer = m_printer;
+        return openSheetDocument(
+            request, [printer](const std::vector<Page>& sheets) { printer->printSheets(sheets); });
+    }
     return std::make_unique<ScriptedSurface>(m_pageWidth, m_metrics, m_failAtDrawing, m_recording);
 }
 

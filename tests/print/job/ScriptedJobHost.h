@@ -35,7 +35,8 @@ public:
 
     void selectPrinter() override;
     bool printCancelled() const override { return m_cancel; }
-    std::unique_ptr<PrintSurface> openSurface() override;
+    SheetFormat sheetFormat() override;
+    std::unique_ptr<PrintSurface> openSurface(const SheetRequest& request) override;
     void processPendingEvents() override;
     void focusSizeText(SizeText which) override { m_focus.push_back(which); }
 
@@ -47,6 +48,8 @@ public:
     const std::vector<SizeText>& focus() const { return m_focus; }
     /// The last document handed out, or nullptr when none was.
     const Recording* surface() const { return m_recording ? &*m_recording : nullptr; }
+    /// What the job asked of the sheets, one request per document opened.
+    const std::vector<SheetRequest>& sheetRequests() const { return m_sheetRequests; }
     /// The page that was delivered to the printer; fails the test when there is none.
     const Page& deliveredPage() const;
 
@@ -65,4 +68,5 @@ private:
     quint32 m_colourAtEvents = 0;
     std::vector<SizeText> m_focus;
     std::optional<Recording> m_recording;
+    std::vector<SheetRequest> m_sheetRequests;
 };

@@ -1,6 +1,6 @@
-#include "print/surface/PrinterSurface.h"
 #include "common/RuntimeError.h"
 #include "print/surface/PageRenderer.h"
+#include "print/surface/PaperFormat.h"
 #include "print/surface/PdfFilePrinter.h"
 #include "support/PdfReadback.h"
 
@@ -43,12 +43,15 @@ protected:
 
 } // namespace
 
-TEST(PrinterSurfaceWidth, IsTheDefinedPaperWidthAcrossTheOrientedPage)
+TEST(PaperWidth, IsTheDefinedPaperWidthAcrossTheOrientedPage)
 {
-    EXPECT_EQ(PrinterSurface(pdfPrinter(QPageSize::A4, QPageLayout::Portrait)).width(), 11906);
-    EXPECT_EQ(PrinterSurface(pdfPrinter(QPageSize::Letter, QPageLayout::Portrait)).width(), 12240);
-    EXPECT_EQ(PrinterSurface(pdfPrinter(QPageSize::A4, QPageLayout::Landscape)).width(), 16838);
-    EXPECT_EQ(PrinterSurface(pdfPrinter(QPageSize::Legal, QPageLayout::Landscape)).width(), 20160);
+    const auto width = [](QPageSize::PageSizeId size, QPageLayout::Orientation orientation) {
+        return PaperFormat::of(pdfPrinter(size, orientation)->pageLayout()).width;
+    };
+    EXPECT_EQ(width(QPageSize::A4, QPageLayout::Portrait), 11906);
+    EXPECT_EQ(width(QPageSize::Letter, QPageLayout::Portrait), 12240);
+    EXPECT_EQ(width(QPageSize::A4, QPageLayout::Landscape), 16838);
+    EXPECT_EQ(width(QPageSize::Legal, QPageLayout::Landscape), 20160);
 }
 
 TEST_F(PdfSurface, StrokesAreWholeDotsWideAndExactlyAsLongAsDrawn)
