@@ -58,7 +58,7 @@ TEST(HostileStore, ANamedPipeAsTheStoreStillShowsTheWindow)
     const QString problem
         = QStringLiteral("the settings store is a named pipe ('") + ini + QStringLiteral("')");
 
-    EXPECT_EQ(childprocess::runInChild([&] {
+    const auto inChild = [&] {
         Session run(ini);
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&run.window));
         EXPECT_EQ(run.child<QLabel>("DECLlabel")->text().toStdString(),
@@ -69,8 +69,8 @@ TEST(HostileStore, ANamedPipeAsTheStoreStillShowsTheWindow)
         EXPECT_TRUE(run.window.isVisible()) << "nothing was kept, so the window stays";
         EXPECT_EQ(run.child<QLabel>("DECLlabel")->text().toStdString(),
             (QStringLiteral("Settings could not be saved: ") + problem).toStdString());
-    }),
-        "");
+    };
+    EXPECT_EQ(childprocess::runInChild(inChild), "");
     EXPECT_FALSE(QFileInfo(ini).isFile()) << "the pipe is still a pipe";
 }
 

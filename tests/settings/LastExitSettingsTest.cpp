@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <functional>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <map>
 #include <sys/stat.h>
@@ -271,11 +272,32 @@ TEST_F(LastExitSettingsTest, AStoreLinkedToARegularFileIsUsedThroughTheLink)
     EXPECT_EQ(model.slider(Slider::Font, 1), 13);
 }
 
-/// A store path that must be neither read nor replaced, and what the messages call it.
+TEST_F(LastExitSettingsTest, AReadOnlyStoreIsReadButNotReplacedEvenByRoot)
+{
+    writeStore("[Defaults]\nFontSize%201=12\n");
+    QFile::setPermissions(storePath(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    const std::string before = fixtures::snapshot(storePath());
+    QtSettingsStore store(storePath());
+    SettingsModel model;
+    LastExitSettings settings(model, store);
+    settings.start();
+    EXPECT_EQ(model.slider(Slider::Font, 1), 12);
+    EXPECT_EQ(model.status().text(), LastExitSettings::resetMessage());
+
+    EXPECT_FALSE(settings.exit(WindowPosition {}));
+    EXPECT_EQ(model.status().text().toStdString(),
+        (QStringLiteral("Settings could not be saved: the settings store is read-only ('") + storePath()
+            + QStringLiteral("')"))
+            .toStdString());
+    EXPECT_EQ(fixtures::snapshot(storePath()), before);
+}
+
+/// A store path that must be neither read nor replaced, and what the messages say of it.
 struct UnusableStoreCase {
     const char* name;
     std::function<QString(const QTemporaryDir&)> make; ///< the store path; empty to skip the row
-    const char* what;
+    const char* why;
+    bool unreadable = false; ///< run as a user other than root, who may read anything
 };
 
 void PrintTo(const UnusableStoreCase& row, std::ostream* out)
@@ -309,6 +331,8 @@ QString characterDevice(const QTemporaryDir& dir)
     return ::geteuid() == 0 ? QString() : QStringLiteral("/dev/null");
 }
 
+constexpr uid_t kNobody = 65534; // and its group
+
 class UnusableStore : public ::testing::TestWithParam<UnusableStoreCase> {
 protected:
     QTemporaryDir m_dir;
@@ -321,10 +345,15 @@ TEST_P(UnusableStore, StartAndResetLoadTheDefaultsAndExitWritesNothing)
     if (path.isEmpty())
         GTEST_SKIP() << "cannot make this kind of file here";
     const std::string before = fixtures::snapshot(path);
-    const QString problem = QStringLiteral("the settings store is ") + QString::fromLatin1(GetParam().what)
+    const QString problem = QStringLiteral("the settings store ") + QString::fromLatin1(GetParam().why)
         + QStringLiteral(" ('") + path + QStringLiteral("')");
 
-    EXPECT_EQ(childprocess::runInChild([&] {
+    const auto inChild = [&] {
+        if (GetParam().unreadable && ::geteuid() == 0) {
+            ASSERT_EQ(::setgroups(0, nullptr), 0);
+            ASSERT_EQ(::setgid(kNobody), 0);
+            ASSERT_EQ(::setuid(kNobody), 0);
+        }
         QtSettingsStore store(path);
         SettingsModel model;
         LastExitSettings settings(model, store);
@@ -347,31 +376,31 @@ TEST_P(UnusableStore, StartAndResetLoadTheDefaultsAndExitWritesNothing)
         EXPECT_EQ(model.status().text().toStdString(),
             (QStringLiteral("Settings could not be saved: ") + problem).toStdString());
         EXPECT_EQ(model.status().color(), StatusLine::kErrorColor);
-    }),
-        "");
+    };
+    EXPECT_EQ(childprocess::runInChild(inChild), "");
     EXPECT_EQ(fixtures::snapshot(path), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(LastExitSettings, UnusableStore,
     ::testing::Values(UnusableStoreCase { "LinkToANamedPipe",
                           [](const QTemporaryDir& d) { return linkedTo(d, namedPipe(d, "pipe")); },
-                          "a link to a named pipe" },
+                          "is a link to a named pipe" },
         UnusableStoreCase { "LinkToACharacterDevice",
             [](const QTemporaryDir& d) {
                 const QString device = characterDevice(d);
                 return device.isEmpty() ? device : linkedTo(d, device);
             },
-            "a link to a device" },
+            "is a link to a device" },
         UnusableStoreCase { "NamedPipe", [](const QTemporaryDir& d) { return namedPipe(d, "Vennaros.ini"); },
-            "a named pipe" },
+            "is a named pipe" },
         UnusableStoreCase { "Folder",
             [](const QTemporaryDir& d) {
                 return QDir(d.path()).mkdir(QStringLiteral("Vennaros.ini")) ? storeIn(d) : QString();
             },
-            "a folder" },
+            "is a folder" },
         UnusableStoreCase { "LinkToNothing",
             [](const QTemporaryDir& d) { return linkedTo(d, d.filePath(QStringLiteral("gone.ini"))); },
-            "a link to nothing" },
+            "is a link to nothing" },
         // Just over the limit: the key at its top must not be read (a 200 MB store took seconds
         // and gigabytes to start).
         UnusableStoreCase { "LargerThanOneMiB",
@@ -379,7 +408,17 @@ INSTANTIATE_TEST_SUITE_P(LastExitSettings, UnusableStore,
                 fixtures::writeFile(storeIn(d), paddedStore(QtSettingsStore::kMaxFileBytes + 1));
                 return storeIn(d);
             },
-            "larger than 1 MiB" }),
+            "is larger than 1 MiB" },
+        UnusableStoreCase { "Unreadable",
+            [](const QTemporaryDir& d) {
+                fixtures::writeFile(storeIn(d), "[Defaults]\nSmallMark%201=4\n");
+                QFile::setPermissions(storeIn(d), {});
+                QFile::setPermissions(d.path(),
+                    QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+                        | QFile::ExeOther);
+                return storeIn(d);
+            },
+            "cannot be read: Permission denied", true }),
     [](const ::testing::TestParamInfo<UnusableStoreCase>& row) { return std::string(row.param.name); });
 
 TEST(QtSettingsStore, TheUserStoreIsTheProgramsIniFileInTheConfigFolder)

@@ -376,7 +376,7 @@ TEST_F(SettingsFileTest, AFileSizeLimitIsAWriteErrorThatKeepsThePreviousFile)
     m_prompts.path = path("kept.txt");
     writeFile(*m_prompts.path, "previous settings");
 
-    EXPECT_EQ(childprocess::runInChild([this] {
+    const auto inChild = [this] {
         process::ignoreFileSizeSignal();
         rlimit limit {};
         ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
@@ -388,8 +388,8 @@ TEST_F(SettingsFileTest, AFileSizeLimitIsAWriteErrorThatKeepsThePreviousFile)
         EXPECT_TRUE(m_prompts.errors[0].endsWith(QStringLiteral("\r\n\r\nError 27, File too large")))
             << m_prompts.errors[0].toStdString();
         EXPECT_TRUE(m_model.status().text().isEmpty());
-    }),
-        "");
+    };
+    EXPECT_EQ(childprocess::runInChild(inChild), "");
     EXPECT_EQ(readFile(*m_prompts.path), QByteArray("previous settings"));
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 1) << "no temporary copy is left behind";
 }
