@@ -90,6 +90,7 @@ void bindCheckTop(QCheckBox* box, SettingsModel& model, int set)
 
 void bindText(QLineEdit* edit, SettingsModel& model, SizeText text)
 {
+    edit->setMaxLength(static_cast<int>(SettingsModel::kMaxSizeTextLength));
     edit->setText(model.text(text));
     QObject::connect(edit, &QLineEdit::textEdited, edit,
         [&model, text](const QString& value) { model.setText(text, value); });

@@ -1,6 +1,7 @@
 #include "app/QtSettingsFilePrompts.h"
 #include "app/WindowController.h"
 #include "app/frmMain.h"
+#include "common/FileSizeSignal.h"
 #include "print/dialog/QtPrintDialogBackend.h"
 #include "print/surface/QtPrinterSystem.h"
 #include "settings/QtSettingsStore.h"
@@ -10,6 +11,7 @@
 
 int main(int argc, char* argv[])
 {
+    process::ignoreFileSizeSignal();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vennaros"));
     QApplication::setOrganizationName(QStringLiteral("Vennaros"));

@@ -90,10 +90,12 @@ const QString& LastExitSettings::savedMessage()
 
 WindowPosition LastExitSettings::start()
 {
+    QString problem;
+    const bool usable = m_store.load(problem);
     WindowPosition position;
     position.top = readEdge(kFormTop, WindowPosition::kDefaultTop);
     position.left = readEdge(kFormLeft, WindowPosition::kDefaultLeft);
-    reset();
+    resetFromStore(usable, problem);
     if (m_model.option(Option::OneDeg))
         m_model.setSmallestMark(1.0);
     if (m_model.option(Option::FiveDeg))
@@ -107,13 +109,25 @@ WindowPosition LastExitSettings::start()
 
 void LastExitSettings::reset()
 {
+    QString problem;
+    const bool usable = m_store.load(problem);
+    resetFromStore(usable, problem);
+}
+
+void LastExitSettings::resetFromStore(bool usable, const QString& problem)
+{
+    // An unusable store reads as an empty one, so every key takes its default.
     const SettingsModel defaults; // the design values are the defaults of every key
     for (const StoreKey& entry : storeKeys()) {
         const std::optional<QString> stored = m_store.read(entry.key);
         if (!stored || !entry.field.apply(m_model, *stored))
             entry.field.apply(m_model, entry.field.valueText(defaults));
     }
-    m_model.status().show(StatusLine::kStatusColor, resetMessage());
+    if (usable)
+        m_model.status().show(StatusLine::kStatusColor, resetMessage());
+    else
+        m_model.status().show(
+            StatusLine::kErrorColor, QStringLiteral("Settings reset to defaults: ") + problem);
 }
 
 bool LastExitSettings::exit(const WindowPosition& position)

@@ -23,7 +23,8 @@ public:
     /// (SmallestMark, Check(n)). Returns where to place the window.
     WindowPosition start();
     /// The Reset button: every stored setting into the model in the store's order, then
-    /// "Settings reset to last exit values". Leaves "Scale on Top" and the window alone.
+    /// "Settings reset to last exit values". Leaves "Scale on Top" and the window alone. A store
+    /// that cannot be used loads every default and says why in the error colour.
     void reset();
     /// The Exit button: writes every setting and the window position. True with "Settings saved";
     /// false with the reason in the status line in the error colour: the window should then stay
@@ -34,6 +35,7 @@ public:
     static const QString& savedMessage();
 
 private:
+    void resetFromStore(bool usable, const QString& problem);
     float readEdge(const QString& key, float fallback) const;
 
     SettingsModel& m_model;

@@ -1,34 +1,94 @@
 #include "settings/QtSettingsStore.h"
 
+#include "common/FileTarget.h"
+
 #include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 const QString kApplication = QStringLiteral("Vennaros");
 const QString kGroup = QStringLiteral("Defaults");
+
+// The system's error when the file cannot be opened for reading, 0 when it can. O_NONBLOCK: should
+// the file have become a pipe since it was looked at, the open still returns at once.
+int readError(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    struct stat info { };
+    const int error = ::fstat(fd, &info) != 0 ? errno : (S_ISREG(info.st_mode) ? 0 : EOPNOTSUPP);
+    ::close(fd);
+    return error;
+}
 } // namespace
 
 QtSettingsStore::QtSettingsStore(const QString& iniPath)
-    : QtSettingsStore(std::make_unique<QSettings>(iniPath, QSettings::IniFormat))
+    : m_path(iniPath)
 { }
-
-QtSettingsStore::QtSettingsStore(std::unique_ptr<QSettings> settings)
-    : m_settings(std::move(settings))
-{
-    m_settings->beginGroup(kGroup);
-}
 
 QtSettingsStore::~QtSettingsStore() = default;
 
 std::unique_ptr<QtSettingsStore> QtSettingsStore::openUserStore()
 {
-    // Organisation and application are both the program's name: an empty organisation would put
-    // the file under "Unknown Organization" and fail to write.
-    return std::unique_ptr<QtSettingsStore>(new QtSettingsStore(
-        std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, kApplication, kApplication)));
+    // Where QSettings keeps an application's user INI file, named by hand: QSettings itself would
+    // read the file (and its system-wide fallbacks) the moment it is made, before any check.
+    QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (config.isEmpty())
+        config = QDir::homePath() + QStringLiteral("/.config");
+    return std::make_unique<QtSettingsStore>(
+        config + QLatin1Char('/') + kApplication + QLatin1Char('/') + kApplication + QStringLiteral(".ini"));
+}
+
+QString QtSettingsStore::quotedPath() const
+{
+    return QLatin1Char('\'') + QDir::toNativeSeparators(m_path) + QLatin1Char('\'');
+}
+
+std::optional<QString> QtSettingsStore::problem(Use use) const
+{
+    // The reason first and the path last: a long path is what the status line may cut.
+    const auto because = [this](const QString& why) {
+        return QStringLiteral("the settings store ") + why + QStringLiteral(" (") + quotedPath()
+            + QLatin1Char(')');
+    };
+    const FileTarget target = FileTarget::of(m_path);
+    if (target.kind() == FileTarget::Kind::Missing && !target.isLink())
+        return std::nullopt; // a first run: Exit makes the file
+    if (target.kind() != FileTarget::Kind::Regular)
+        return because(QStringLiteral("is ") + target.description());
+    if (target.size() > kMaxFileBytes)
+        return because(QStringLiteral("is larger than 1 MiB"));
+    // Exit merges with what the file holds: one it cannot read is not replaced either.
+    if (const int error = readError(m_path))
+        return because(QStringLiteral("cannot be read: ") + qt_error_string(error));
+    if (use == Use::Replace && target.isReadOnly())
+        return because(QStringLiteral("is read-only"));
+    return std::nullopt;
+}
+
+bool QtSettingsStore::load(QString& reason)
+{
+    m_settings.reset();
+    if (const std::optional<QString> why = problem(Use::Read)) {
+        reason = *why;
+        return false;
+    }
+    reason.clear();
+    m_settings = std::make_unique<QSettings>(m_path, QSettings::IniFormat);
+    m_settings->beginGroup(kGroup);
+    return true;
 }
 
 std::optional<QString> QtSettingsStore::read(const QString& key) const
 {
+    if (!m_settings)
+        return std::nullopt;
     const QVariant value = m_settings->value(key);
     // Everything is written as a string; anything else (an unquoted comma makes a list, "@Variant(...)"
     // a serialised value) was edited by hand and must not be half-understood.
@@ -39,22 +99,28 @@ std::optional<QString> QtSettingsStore::read(const QString& key) const
 
 void QtSettingsStore::write(const QString& key, const QString& value)
 {
-    m_settings->setValue(key, value);
+    m_pending.emplace_back(key, value);
 }
 
 bool QtSettingsStore::flush(QString& reason)
 {
-    m_settings->sync();
-    // A FormatError only means the old file held lines QSettings could not parse; it has been
-    // rewritten with what could be read plus our keys. Only a failed write counts.
-    if (m_settings->status() == QSettings::AccessError || !m_settings->isWritable()) {
-        reason = QStringLiteral("cannot write '%1'").arg(QDir::toNativeSeparators(fileName()));
+    const std::vector<std::pair<QString, QString>> pending = std::move(m_pending);
+    m_pending.clear();
+    if (const std::optional<QString> why = problem(Use::Replace)) {
+        reason = *why;
         return false;
     }
+    QSettings settings(m_path, QSettings::IniFormat);
+    settings.beginGroup(kGroup);
+    for (const auto& [key, value] : pending)
+        settings.setValue(key, value);
+    settings.sync();
+    // A FormatError only means the old file held lines QSettings could not parse; it has been
+    // rewritten with what could be read plus our keys. Only a failed write counts.
+    if (settings.status() == QSettings::AccessError || !settings.isWritable()) {
+        reason = QStringLiteral("cannot write ") + quotedPath();
+        return false;
+    }
+    reason.clear();
     return true;
-}
-
-QString QtSettingsStore::fileName() const
-{
-    return m_settings->fileName();
 }

@@ -4,11 +4,18 @@
 
 #include <QSettings>
 #include <memory>
+#include <utility>
+#include <vector>
 
 /// The settings store as an INI file through QSettings, every value a string under the group
-/// "Defaults". The user's store lives at <config>/Vennaros/Vennaros.ini.
+/// "Defaults". The user's store lives at <config>/Vennaros/Vennaros.ini. The file is read and
+/// written only while it is a regular file (a link to one included) of at most 1 MiB: a pipe would
+/// hang the start, a device would be replaced by a file, and a huge file would be read whole.
 class QtSettingsStore : public SettingsStore {
 public:
+    /// Far above what Exit writes (two size texts and a few dozen short values).
+    static constexpr qint64 kMaxFileBytes = 1024 * 1024;
+
     /// A store in the given INI file, for tests and tools.
     explicit QtSettingsStore(const QString& iniPath);
     ~QtSettingsStore() override;
@@ -16,14 +23,22 @@ public:
     /// The user's own store: the one place the program opens it.
     static std::unique_ptr<QtSettingsStore> openUserStore();
 
+    bool load(QString& reason) override;
     std::optional<QString> read(const QString& key) const override;
+    /// Kept until flush, which writes only to a file that is still fit for it.
     void write(const QString& key, const QString& value) override;
     bool flush(QString& reason) override;
 
-    QString fileName() const;
+    QString fileName() const { return m_path; }
 
 private:
-    explicit QtSettingsStore(std::unique_ptr<QSettings> settings);
+    enum class Use { Read, Replace };
+    /// Why the file cannot be used for `use` right now, in words for the status line; nothing when
+    /// it can.
+    std::optional<QString> problem(Use use) const;
+    QString quotedPath() const;
 
-    std::unique_ptr<QSettings> m_settings;
+    QString m_path;
+    std::unique_ptr<QSettings> m_settings; ///< only while the file was found fit to read
+    std::vector<std::pair<QString, QString>> m_pending;
 };

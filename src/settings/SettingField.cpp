@@ -49,6 +49,9 @@ bool SettingField::apply(SettingsModel& model, const QString& text) const
             return true;
         }
         case Kind::Text:
+            // A longer text comes from an edited file: refused like any bad value, not cut.
+            if (text.size() > SettingsModel::kMaxSizeTextLength)
+                return false;
             model.setText(static_cast<SizeText>(m_which), text);
             return true;
         case Kind::Slider: {

@@ -28,7 +28,8 @@ public:
 
     /// Converts the text by the control's kind and puts it into the model, running the control's
     /// handling. False, with the model untouched, when the text does not convert or the control
-    /// refuses the value (a check value outside 0..2, a slider value outside its range).
+    /// refuses the value (a check value outside 0..2, a slider value outside its range, a size text
+    /// longer than SettingsModel::kMaxSizeTextLength).
     bool apply(SettingsModel& model, const QString& text) const;
 
 private:

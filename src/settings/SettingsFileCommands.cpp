@@ -1,11 +1,13 @@
 #include "settings/SettingsFileCommands.h"
 
+#include "common/FileTarget.h"
 #include "settings/SettingsFileFormat.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
+#include <unistd.h>
 
 namespace {
 const QString kCrLf = QStringLiteral("\r\n");
@@ -20,28 +22,36 @@ FileDialogSetup commonSetup()
     return setup;
 }
 
-// The system's error number and text when the failing call set one; Qt's own otherwise (it refuses
-// a directory by itself, without a system error).
-void describeFailure(const QFileDevice& file, int systemError, int& number, QString& description)
+// The system's error number and its text. Qt refuses a few things by itself without one (those are
+// caught before it is asked); whatever remains counts as EIO, "Input/output error".
+void describeError(int systemError, int& number, QString& description)
 {
-    if (systemError != 0) {
-        number = systemError;
-        description = qt_error_string(systemError);
-    } else {
-        number = static_cast<int>(file.error());
-        description = file.errorString();
-    }
+    number = systemError != 0 ? systemError : EIO;
+    description = qt_error_string(number);
 }
-// A device or a pipe is no settings file: replacing it would swap a system file for ours, and
-// opening a pipe waits for a writer that may never come.
-bool isSpecialFile(const QString& path, int& number, QString& description)
+
+// The system error that refuses a file before it is written, 0 when it may be. A pipe would be
+// waited on and a device replaced by our file; a file without any write permission bit stays as it
+// is for root too, whose writes the system would let through.
+int refusalBeforeWriting(const QString& path)
 {
-    const QFileInfo info(path);
-    if (!info.exists() || info.isFile() || info.isDir())
-        return false;
-    number = static_cast<int>(QFileDevice::OpenError);
-    description = QStringLiteral("Not a regular file");
-    return true;
+    const FileTarget target = FileTarget::of(path);
+    if (target.isSpecial())
+        return target.refusalError();
+    if (target.kind() != FileTarget::Kind::Regular)
+        return 0;
+    if (target.isReadOnly())
+        return EACCES;
+    return ::access(QFile::encodeName(path).constData(), W_OK) == 0 ? 0 : errno;
+}
+
+// The same before reading: opening a pipe would wait for a writer.
+int refusalBeforeReading(const QString& path)
+{
+    const FileTarget target = FileTarget::of(path);
+    if (target.isSpecial())
+        return target.refusalError();
+    return target.kind() == FileTarget::Kind::Missing ? ENOENT : 0;
 }
 } // namespace
 
@@ -78,8 +88,10 @@ QString SettingsFileCommands::errorText(
 bool SettingsFileCommands::writeFile(
     const SettingsModel& model, const QString& path, int& errorNumber, QString& description)
 {
-    if (isSpecialFile(path, errorNumber, description))
+    if (const int refusal = refusalBeforeWriting(path)) {
+        describeError(refusal, errorNumber, description);
         return false;
+    }
     const QByteArray contents = SettingsFileFormat::contents(model);
     QSaveFile file(path);
     errno = 0;
@@ -92,7 +104,7 @@ bool SettingsFileCommands::writeFile(
         written = file.commit() && file.error() == QFileDevice::NoError;
     }
     if (!written) {
-        describeFailure(file, errno, errorNumber, description);
+        describeError(errno, errorNumber, description);
         file.cancelWriting(); // the temporary copy goes, the old file stays
     }
     return written;
@@ -135,12 +147,16 @@ void SettingsFileCommands::restore()
         return;
 
     QFile file(*path);
-    int number = 0;
-    QString description;
-    errno = 0;
-    if (isSpecialFile(*path, number, description) || !file.open(QIODevice::ReadOnly)) {
-        if (description.isEmpty())
-            describeFailure(file, errno, number, description);
+    int refusal = refusalBeforeReading(*path);
+    if (refusal == 0) {
+        errno = 0;
+        if (!file.open(QIODevice::ReadOnly))
+            refusal = errno != 0 ? errno : EIO;
+    }
+    if (refusal != 0) {
+        int number = 0;
+        QString description;
+        describeError(refusal, number, description);
         m_prompts.showError(QStringLiteral("Read settings file error"),
             errorText(QStringLiteral("Error reading setting file"), *path, number, description));
         return;

@@ -17,9 +17,10 @@ public:
     static FileDialogSetup saveDialogSetup();
     static FileDialogSetup restoreDialogSetup();
 
-    /// Writes the file whole or not at all: a failed write leaves the previous file as it was.
-    /// False with the error number and description of the failure: errno and its text where the
-    /// system reported one, QFileDevice's error and text where Qt refused by itself.
+    /// Writes the file whole or not at all: a failed write leaves the previous file as it was, and
+    /// a replaced file keeps its permissions. False with the system's error number and its text
+    /// (EISDIR for a folder, EOPNOTSUPP for a pipe, socket or device, EACCES for a read-only file,
+    /// EIO for a failure the system gave no number for).
     static bool writeFile(
         const SettingsModel& model, const QString& path, int& errorNumber, QString& description);
 

@@ -12,6 +12,8 @@ public:
     static constexpr int kLineCount = 38;
     /// A longer line is a failing line, so a huge or binary file is never held in memory.
     static constexpr qsizetype kMaxLineBytes = 64 * 1024;
+    // Save never writes a line Restore refuses: a label and a size text of 3 UTF-8 bytes a unit.
+    static_assert(100 + 3 * SettingsModel::kMaxSizeTextLength <= kMaxLineBytes);
 
     /// The whole file as Save writes it.
     static QByteArray contents(const SettingsModel& model);

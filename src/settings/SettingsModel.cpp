@@ -169,10 +169,13 @@ void SettingsModel::setCheckTop(int set, qint16 value)
 
 void SettingsModel::setText(SizeText t, const QString& value)
 {
-    if (m_texts[index(t)] == value)
+    QString text = value.left(kMaxSizeTextLength);
+    if (text.size() < value.size() && !text.isEmpty() && text.back().isHighSurrogate())
+        text.chop(1); // never half a character
+    if (m_texts[index(t)] == text)
         return;
-    m_texts[index(t)] = value;
-    Q_EMIT textChanged(t, value);
+    m_texts[index(t)] = text;
+    Q_EMIT textChanged(t, text);
 }
 
 void SettingsModel::setSlider(Slider s, int set, qint32 value)

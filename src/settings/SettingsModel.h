@@ -35,6 +35,9 @@ public:
     static constexpr qint16 kUnchecked = 0;
     static constexpr qint16 kChecked = 1;
     static constexpr qint16 kGrayed = 2;
+    /// The longest size text in UTF-16 units, for the boxes, the store, the settings file and the
+    /// model alike: far above any real size, and short enough that a saved line always reads back.
+    static constexpr qsizetype kMaxSizeTextLength = 1024;
 
     explicit SettingsModel(QObject* parent = nullptr);
 
@@ -56,6 +59,7 @@ public:
     void setCheck(Check c, qint16 value);
     void setSetCheck(int set, qint16 value);
     void setCheckTop(int set, qint16 value);
+    /// A longer text is cut to kMaxSizeTextLength, as the box does with a paste.
     void setText(SizeText t, const QString& value);
     /// A value outside the slider's range is clamped into it.
     void setSlider(Slider s, int set, qint32 value);

@@ -8,6 +8,14 @@ class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
 
+    /// Gets the stored values ready for reading, as the start and Reset do before they read. False
+    /// when the store cannot be used, with the reason in words fit for the status line; every read
+    /// then finds nothing. A store that keeps its values in memory is always usable.
+    virtual bool load(QString& reason)
+    {
+        reason.clear();
+        return true;
+    }
     /// The stored text, or nothing when the key was never written or holds something that is not
     /// a single text (a hand-edited list, a serialised value): either way the caller's default applies.
     virtual std::optional<QString> read(const QString& key) const = 0;

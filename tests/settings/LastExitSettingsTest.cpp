@@ -1,12 +1,19 @@
 #include "settings/LastExitSettings.h"
+#include "ChildProcess.h"
 #include "ModelFixtures.h"
 #include "settings/QtSettingsStore.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <functional>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <map>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -223,6 +230,196 @@ TEST_F(LastExitSettingsTest, AStoreThatCannotBeWrittenIsReportedNotPraised)
     EXPECT_TRUE(model.status().text().contains(QStringLiteral("blocker")));
     EXPECT_EQ(model.status().color(), StatusLine::kErrorColor);
 }
+
+// A store of exactly `size` bytes whose first key moves SmallMark 1 off its default; the rest is an
+// INI comment.
+QByteArray paddedStore(qsizetype size)
+{
+    QByteArray ini("[Defaults]\nSmallMark%201=4\n");
+    ini += ';' + QByteArray(size - ini.size() - 2, 'x') + '\n';
+    return ini;
+}
+
+TEST_F(LastExitSettingsTest, AStoreOfExactlyOneMiBIsStillRead)
+{
+    writeStore(paddedStore(QtSettingsStore::kMaxFileBytes));
+    QtSettingsStore store(storePath());
+    SettingsModel model;
+    LastExitSettings(model, store).start();
+    EXPECT_EQ(model.slider(Slider::SmallMark, 1), 4);
+    EXPECT_EQ(model.status().text(), LastExitSettings::resetMessage());
+}
+
+TEST_F(LastExitSettingsTest, AStoreLinkedToARegularFileIsUsedThroughTheLink)
+{
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("dotfiles")));
+    const QString target = m_dir.filePath(QStringLiteral("dotfiles/vennaros.ini"));
+    fixtures::writeFile(target, "[Defaults]\nFontSize%201=12\n");
+    ASSERT_TRUE(QFile::link(target, storePath()));
+    {
+        QtSettingsStore store(storePath());
+        SettingsModel model;
+        LastExitSettings settings(model, store);
+        settings.start();
+        EXPECT_EQ(model.slider(Slider::Font, 1), 12);
+        model.setSlider(Slider::Font, 1, 13);
+        EXPECT_TRUE(settings.exit(WindowPosition {}));
+    }
+    EXPECT_EQ(QFileInfo(storePath()).symLinkTarget(), target) << "the link stays a link";
+    QtSettingsStore store(target);
+    SettingsModel model;
+    LastExitSettings(model, store).start();
+    EXPECT_EQ(model.slider(Slider::Font, 1), 13);
+}
+
+TEST_F(LastExitSettingsTest, AReadOnlyStoreIsReadButNotReplacedEvenByRoot)
+{
+    writeStore("[Defaults]\nFontSize%201=12\n");
+    QFile::setPermissions(storePath(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    const std::string before = fixtures::snapshot(storePath());
+    QtSettingsStore store(storePath());
+    SettingsModel model;
+    LastExitSettings settings(model, store);
+    settings.start();
+    EXPECT_EQ(model.slider(Slider::Font, 1), 12);
+    EXPECT_EQ(model.status().text(), LastExitSettings::resetMessage());
+
+    EXPECT_FALSE(settings.exit(WindowPosition {}));
+    EXPECT_EQ(model.status().text().toStdString(),
+        (QStringLiteral("Settings could not be saved: the settings store is read-only ('") + storePath()
+            + QStringLiteral("')"))
+            .toStdString());
+    EXPECT_EQ(fixtures::snapshot(storePath()), before);
+}
+
+/// A store path that must be neither read nor replaced, and what the messages say of it.
+struct UnusableStoreCase {
+    const char* name;
+    std::function<QString(const QTemporaryDir&)> make; ///< the store path; empty to skip the row
+    const char* why;
+    bool unreadable = false; ///< run as a user other than root, who may read anything
+};
+
+void PrintTo(const UnusableStoreCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+QString storeIn(const QTemporaryDir& dir)
+{
+    return dir.filePath(QStringLiteral("Vennaros.ini"));
+}
+
+QString linkedTo(const QTemporaryDir& dir, const QString& target)
+{
+    return QFile::link(target, storeIn(dir)) ? storeIn(dir) : QString();
+}
+
+QString namedPipe(const QTemporaryDir& dir, const char* name)
+{
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0 ? path : QString();
+}
+
+// A device node of our own where one can be made, so that a fault replaces only that; otherwise the
+// system's null device, but only for a user who could never replace it.
+QString characterDevice(const QTemporaryDir& dir)
+{
+    const QString own = dir.filePath(QStringLiteral("null-device"));
+    if (::mknod(QFile::encodeName(own).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0)
+        return own;
+    return ::geteuid() == 0 ? QString() : QStringLiteral("/dev/null");
+}
+
+constexpr uid_t kNobody = 65534; // and its group
+
+class UnusableStore : public ::testing::TestWithParam<UnusableStoreCase> {
+protected:
+    QTemporaryDir m_dir;
+};
+
+// In a child process: before the check, opening a pipe hung the start for good.
+TEST_P(UnusableStore, StartAndResetLoadTheDefaultsAndExitWritesNothing)
+{
+    const QString path = GetParam().make(m_dir);
+    if (path.isEmpty())
+        GTEST_SKIP() << "cannot make this kind of file here";
+    const std::string before = fixtures::snapshot(path);
+    const QString problem = QStringLiteral("the settings store ") + QString::fromLatin1(GetParam().why)
+        + QStringLiteral(" ('") + path + QStringLiteral("')");
+
+    const auto inChild = [&] {
+        if (GetParam().unreadable && ::geteuid() == 0) {
+            ASSERT_EQ(::setgroups(0, nullptr), 0);
+            ASSERT_EQ(::setgid(kNobody), 0);
+            ASSERT_EQ(::setuid(kNobody), 0);
+        }
+        QtSettingsStore store(path);
+        SettingsModel model;
+        LastExitSettings settings(model, store);
+        const WindowPosition position = settings.start();
+        EXPECT_EQ(everySetting(model).toStdString(), everySetting(SettingsModel()).toStdString());
+        EXPECT_EQ(position.top, 2000.0f);
+        EXPECT_EQ(model.status().text().toStdString(),
+            (QStringLiteral("Settings reset to defaults: ") + problem).toStdString());
+        EXPECT_EQ(model.status().color(), StatusLine::kErrorColor);
+
+        model.setSlider(Slider::Font, 1, 12);
+        model.status().show(StatusLine::kStatusColor, QString());
+        settings.reset();
+        EXPECT_EQ(model.slider(Slider::Font, 1), 10);
+        EXPECT_EQ(model.status().text().toStdString(),
+            (QStringLiteral("Settings reset to defaults: ") + problem).toStdString());
+        EXPECT_EQ(model.status().color(), StatusLine::kErrorColor);
+
+        EXPECT_FALSE(settings.exit({ 10.0f, 20.0f }));
+        EXPECT_EQ(model.status().text().toStdString(),
+            (QStringLiteral("Settings could not be saved: ") + problem).toStdString());
+        EXPECT_EQ(model.status().color(), StatusLine::kErrorColor);
+    };
+    EXPECT_EQ(childprocess::runInChild(inChild), "");
+    EXPECT_EQ(fixtures::snapshot(path), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(LastExitSettings, UnusableStore,
+    ::testing::Values(UnusableStoreCase { "LinkToANamedPipe",
+                          [](const QTemporaryDir& d) { return linkedTo(d, namedPipe(d, "pipe")); },
+                          "is a link to a named pipe" },
+        UnusableStoreCase { "LinkToACharacterDevice",
+            [](const QTemporaryDir& d) {
+                const QString device = characterDevice(d);
+                return device.isEmpty() ? device : linkedTo(d, device);
+            },
+            "is a link to a device" },
+        UnusableStoreCase { "NamedPipe", [](const QTemporaryDir& d) { return namedPipe(d, "Vennaros.ini"); },
+            "is a named pipe" },
+        UnusableStoreCase { "Folder",
+            [](const QTemporaryDir& d) {
+                return QDir(d.path()).mkdir(QStringLiteral("Vennaros.ini")) ? storeIn(d) : QString();
+            },
+            "is a folder" },
+        UnusableStoreCase { "LinkToNothing",
+            [](const QTemporaryDir& d) { return linkedTo(d, d.filePath(QStringLiteral("gone.ini"))); },
+            "is a link to nothing" },
+        // Just over the limit: the key at its top must not be read (a 200 MB store took seconds
+        // and gigabytes to start).
+        UnusableStoreCase { "LargerThanOneMiB",
+            [](const QTemporaryDir& d) {
+                fixtures::writeFile(storeIn(d), paddedStore(QtSettingsStore::kMaxFileBytes + 1));
+                return storeIn(d);
+            },
+            "is larger than 1 MiB" },
+        UnusableStoreCase { "Unreadable",
+            [](const QTemporaryDir& d) {
+                fixtures::writeFile(storeIn(d), "[Defaults]\nSmallMark%201=4\n");
+                QFile::setPermissions(storeIn(d), {});
+                QFile::setPermissions(d.path(),
+                    QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+                        | QFile::ExeOther);
+                return storeIn(d);
+            },
+            "cannot be read: Permission denied", true }),
+    [](const ::testing::TestParamInfo<UnusableStoreCase>& row) { return std::string(row.param.name); });
 
 TEST(QtSettingsStore, TheUserStoreIsTheProgramsIniFileInTheConfigFolder)
 {

@@ -4,8 +4,12 @@
 #include "settings/SettingsModel.h"
 
 #include <QByteArray>
+#include <QCryptographicHash>
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
+#include <string>
+#include <sys/stat.h>
 
 namespace fixtures {
 
@@ -50,6 +54,26 @@ inline QByteArray readFile(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+/// What lstat and stat say about a path, and the contents of a regular file: equal means untouched.
+inline std::string snapshot(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info { };
+    if (::lstat(name.constData(), &info) != 0)
+        return "nothing";
+    std::string text = "mode " + std::to_string(info.st_mode) + " inode " + std::to_string(info.st_ino);
+    if (S_ISLNK(info.st_mode))
+        text += " link to " + QFileInfo(path).symLinkTarget().toStdString();
+    if (::stat(name.constData(), &info) == 0) {
+        text += ", target mode " + std::to_string(info.st_mode) + " inode " + std::to_string(info.st_ino)
+            + " size " + std::to_string(info.st_size) + " device " + std::to_string(info.st_rdev);
+        if (S_ISREG(info.st_mode))
+            text += " md5 "
+                + QCryptographicHash::hash(readFile(path), QCryptographicHash::Md5).toHex().toStdString();
+    }
+    return text;
 }
 
 } // namespace fixtures

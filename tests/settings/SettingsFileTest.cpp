@@ -1,12 +1,15 @@
+#include "ChildProcess.h"
 #include "ModelFixtures.h"
+#include "common/FileSizeSignal.h"
 #include "settings/SettingsFileCommands.h"
 #include "settings/SettingsFileFormat.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <csignal>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -149,18 +152,40 @@ TEST(SettingsFileFormat, ReadingStopsAtTheFirstFailureAndCountsIt)
 
     // End of file is not a line: two lines give two.
     EXPECT_EQ(restoreBytes(model, "a = True\nb = False"), 2);
-
-    SettingsModel other;
-    QByteArray lines(kDefaultsFile);
-    lines.replace("Circle 2 Height of circles = 100", "Circle 2 Height of circles = 201");
-    EXPECT_EQ(restoreBytes(other, lines), 28) << "a slider value out of range is refused";
-    lines = kDefaultsFile;
-    lines.replace("Circle 3 print =  0 ", "Circle 3 print = 3");
-    EXPECT_EQ(restoreBytes(other, lines), 31) << "a check value the box refuses";
-    lines = kDefaultsFile;
-    lines.replace("RA circle = False", "RA circle False");
-    EXPECT_EQ(restoreBytes(other, lines), 16) << "a line without '='";
 }
+
+/// One bad line in an otherwise default file: reading stops there and counts it.
+struct BadLineCase {
+    const char* name;
+    std::string line;
+    std::string replacement;
+    int count;
+};
+
+void PrintTo(const BadLineCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class RestoreStopsAt : public ::testing::TestWithParam<BadLineCase> { };
+
+TEST_P(RestoreStopsAt, TheBadLine)
+{
+    QByteArray lines(kDefaultsFile);
+    lines.replace(
+        QByteArray::fromStdString(GetParam().line), QByteArray::fromStdString(GetParam().replacement));
+    SettingsModel model;
+    EXPECT_EQ(restoreBytes(model, lines), GetParam().count);
+}
+
+INSTANTIATE_TEST_SUITE_P(SettingsFileFormat, RestoreStopsAt,
+    ::testing::Values(BadLineCase { "ASliderValueOutOfRange", "Circle 2 Height of circles = 100",
+                          "Circle 2 Height of circles = 201", 28 },
+        BadLineCase { "ACheckValueTheBoxRefuses", "Circle 3 print =  0 ", "Circle 3 print = 3", 31 },
+        BadLineCase { "ALineWithoutEquals", "RA circle = False", "RA circle False", 16 },
+        BadLineCase { "ASizeTextOverTheLimit", "Azimuth/RA size = 3",
+            "Azimuth/RA size = " + std::string(SettingsModel::kMaxSizeTextLength + 1, '7'), 10 }),
+    [](const ::testing::TestParamInfo<BadLineCase>& row) { return std::string(row.param.name); });
 
 TEST(SettingsFileFormat, LinesAreTakenByPositionWhateverTheirLabelsAndEnds)
 {
@@ -265,58 +290,107 @@ TEST_F(SettingsFileTest, OverwritingAsksFirstAndCancelLeavesTheFile)
     EXPECT_EQ(readFile(*m_prompts.path).toStdString(), std::string(kDefaultsFile));
 }
 
-TEST_F(SettingsFileTest, FileErrorsShowTheirBoxWithNumberAndDescription)
+/// A path that Save (and Restore, where it names one) must refuse, and the end of the error boxes.
+struct FileErrorCase {
+    const char* name;
+    std::function<QString(const QTemporaryDir&)> make;
+    const char* writeError;
+    const char* readError; ///< nothing when Restore can read the file
+};
+
+void PrintTo(const FileErrorCase& row, std::ostream* out)
 {
-    writeFile(path("blocker"), "x");
-    m_prompts.path = path("blocker/settings.txt");
+    *out << row.name;
+}
+
+class SettingsFileErrors : public ::testing::TestWithParam<FileErrorCase> {
+protected:
+    QTemporaryDir m_dir;
+    SettingsModel m_model;
+    ScriptedPrompts m_prompts;
+    SettingsFileCommands m_commands { m_model, m_prompts };
+};
+
+// The number and text are always the system's errno and its strerror text, never Qt's own codes.
+TEST_P(SettingsFileErrors, ShowTheSystemsErrorAndLeaveThePathAsItWas)
+{
+    const QString target = GetParam().make(m_dir);
+    ASSERT_FALSE(target.isEmpty());
+    const std::string before = fixtures::snapshot(target);
+    m_prompts.path = target;
+    const QString tail = QStringLiteral("\r\n") + target + QStringLiteral("\r\n\r\nError ");
+
     m_commands.save();
-    m_commands.restore();
-    ASSERT_EQ(m_prompts.errors.size(), 2u);
-    const QString tail
-        = QStringLiteral("\r\n") + *m_prompts.path + QStringLiteral("\r\n\r\nError 20, Not a directory");
+    ASSERT_EQ(m_prompts.errors.size(), 1u);
     EXPECT_EQ(m_prompts.errors[0].toStdString(),
-        (QStringLiteral("Write settings file error|Error writting to setting file") + tail).toStdString());
-    EXPECT_EQ(m_prompts.errors[1].toStdString(),
-        (QStringLiteral("Read settings file error|Error reading setting file") + tail).toStdString());
+        (QStringLiteral("Write settings file error|Error writting to setting file") + tail
+            + QString::fromLatin1(GetParam().writeError))
+            .toStdString());
+    if (GetParam().readError) {
+        m_commands.restore();
+        ASSERT_EQ(m_prompts.errors.size(), 2u);
+        EXPECT_EQ(m_prompts.errors[1].toStdString(),
+            (QStringLiteral("Read settings file error|Error reading setting file") + tail
+                + QString::fromLatin1(GetParam().readError))
+                .toStdString());
+    }
     EXPECT_TRUE(m_model.status().text().isEmpty());
+    EXPECT_EQ(fixtures::snapshot(target), before);
 }
 
-TEST_F(SettingsFileTest, APipeOrDeviceIsNeitherReplacedNorWaitedOn)
-{
-    m_prompts.path = path("pipe.txt");
-    ASSERT_EQ(mkfifo(QFile::encodeName(*m_prompts.path).constData(), 0600), 0);
-    m_commands.save();
-    m_commands.restore();
-    ASSERT_EQ(m_prompts.errors.size(), 2u);
-    EXPECT_TRUE(m_prompts.errors[0].startsWith(QStringLiteral("Write settings file error|")));
-    EXPECT_TRUE(m_prompts.errors[0].endsWith(QStringLiteral("Error 5, Not a regular file")));
-    EXPECT_TRUE(m_prompts.errors[1].startsWith(QStringLiteral("Read settings file error|")));
-    EXPECT_TRUE(m_prompts.confirmations.empty());
-    EXPECT_FALSE(QFileInfo(*m_prompts.path).isFile()) << "the pipe is still a pipe";
-}
+INSTANTIATE_TEST_SUITE_P(SettingsFile, SettingsFileErrors,
+    ::testing::Values(FileErrorCase { "AFileOnTheWay",
+                          [](const QTemporaryDir& d) {
+                              writeFile(d.filePath(QStringLiteral("blocker")), "x");
+                              return d.filePath(QStringLiteral("blocker/settings.txt"));
+                          },
+                          "20, Not a directory", "20, Not a directory" },
+        FileErrorCase { "AFolder",
+            [](const QTemporaryDir& d) {
+                QDir(d.path()).mkdir(QStringLiteral("folder.txt"));
+                return d.filePath(QStringLiteral("folder.txt"));
+            },
+            "21, Is a directory", "21, Is a directory" },
+        // Neither replaced by a file nor waited on for a writer.
+        FileErrorCase { "ANamedPipe",
+            [](const QTemporaryDir& d) {
+                const QString pipe = d.filePath(QStringLiteral("pipe.txt"));
+                return ::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0 ? pipe : QString();
+            },
+            "95, Operation not supported", "95, Operation not supported" },
+        // Refused for root too, whose writes the system lets through: the file stays read-only.
+        FileErrorCase { "AReadOnlyFile",
+            [](const QTemporaryDir& d) {
+                const QString file = d.filePath(QStringLiteral("locked.txt"));
+                writeFile(file, "precious");
+                QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+                return file;
+            },
+            "13, Permission denied", nullptr }),
+    [](const ::testing::TestParamInfo<FileErrorCase>& row) { return std::string(row.param.name); });
 
-TEST_F(SettingsFileTest, AFailedWriteKeepsThePreviousFile)
+// In a child process: the file size limit is the process's own, and without the program's handling
+// of SIGXFSZ the write ends the child instead of failing.
+TEST_F(SettingsFileTest, AFileSizeLimitIsAWriteErrorThatKeepsThePreviousFile)
 {
     m_prompts.path = path("kept.txt");
     writeFile(*m_prompts.path, "previous settings");
 
-    // A file size limit makes the write fail for any user, root included.
-    rlimit saved {};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit tiny = saved;
-    tiny.rlim_cur = 100;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    m_commands.save();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
-
+    const auto inChild = [this] {
+        process::ignoreFileSizeSignal();
+        rlimit limit {};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+        limit.rlim_cur = 100;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+        m_commands.save();
+        ASSERT_EQ(m_prompts.errors.size(), 1u);
+        EXPECT_TRUE(m_prompts.errors[0].startsWith(QStringLiteral("Write settings file error|")));
+        EXPECT_TRUE(m_prompts.errors[0].endsWith(QStringLiteral("\r\n\r\nError 27, File too large")))
+            << m_prompts.errors[0].toStdString();
+        EXPECT_TRUE(m_model.status().text().isEmpty());
+    };
+    EXPECT_EQ(childprocess::runInChild(inChild), "");
     EXPECT_EQ(readFile(*m_prompts.path), QByteArray("previous settings"));
-    ASSERT_EQ(m_prompts.errors.size(), 1u);
-    EXPECT_TRUE(m_prompts.errors[0].startsWith(QStringLiteral("Write settings file error|")));
-    EXPECT_TRUE(m_prompts.errors[0].endsWith(QStringLiteral("\r\n\r\nError 27, File too large")))
-        << m_prompts.errors[0].toStdString();
-    EXPECT_TRUE(m_model.status().text().isEmpty());
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 1) << "no temporary copy is left behind";
 }
 

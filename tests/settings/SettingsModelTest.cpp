@@ -2,6 +2,7 @@
 #include "common/RuntimeError.h"
 
 #include <QSignalSpy>
+#include <array>
 #include <gtest/gtest.h>
 
 TEST(SettingsModel, StartsWithTheDesignValues)
@@ -20,17 +21,41 @@ TEST(SettingsModel, StartsWithTheDesignValues)
     EXPECT_EQ(m.text(SizeText::Altitude), QStringLiteral("3"));
     EXPECT_EQ(m.text(SizeText::Azimuth), QStringLiteral("3"));
     EXPECT_EQ(m.azimuthButtonCaption(), QStringLiteral("Print Az."));
-    const int expected[3][5] = { { 2, 3, 3, 100, 10 }, { 3, 3, 3, 100, 10 }, { 3, 4, 4, 100, 10 } };
-    for (int set = 1; set <= 3; ++set) {
-        EXPECT_EQ(m.setCheck(set), set == 1 ? 1 : 0);
-        EXPECT_EQ(m.circleEnabled(set), set == 1);
-        EXPECT_EQ(m.checkTop(set), 1);
-        int i = 0;
-        for (Slider s :
-            { Slider::SmallMark, Slider::FiveMark, Slider::TenMark, Slider::CircleWidth, Slider::Font })
-            EXPECT_EQ(m.slider(s, set), expected[set - 1][i++]) << set << " " << i;
-    }
 }
+
+/// The design values of one circle set.
+struct CircleSetDefaults {
+    int set;
+    qint16 setCheck;
+    std::array<qint32, 5> sliders; ///< SmallMark, FiveMark, TenMark, CircleWidth, Font
+};
+
+void PrintTo(const CircleSetDefaults& row, std::ostream* out)
+{
+    *out << "set " << row.set;
+}
+
+class CircleSetStarts : public ::testing::TestWithParam<CircleSetDefaults> { };
+
+TEST_P(CircleSetStarts, WithItsDesignValues)
+{
+    const SettingsModel m;
+    const CircleSetDefaults& expected = GetParam();
+    EXPECT_EQ(m.setCheck(expected.set), expected.setCheck);
+    EXPECT_EQ(m.circleEnabled(expected.set), expected.setCheck != 0);
+    EXPECT_EQ(m.checkTop(expected.set), 1);
+    const std::array<Slider, 5> sliders { Slider::SmallMark, Slider::FiveMark, Slider::TenMark,
+        Slider::CircleWidth, Slider::Font };
+    for (std::size_t i = 0; i < sliders.size(); ++i)
+        EXPECT_EQ(m.slider(sliders[i], expected.set), expected.sliders[i]) << "slider " << i;
+}
+
+INSTANTIATE_TEST_SUITE_P(SettingsModel, CircleSetStarts,
+    ::testing::Values(CircleSetDefaults { 1, 1, { 2, 3, 3, 100, 10 } },
+        CircleSetDefaults { 2, 0, { 3, 3, 3, 100, 10 } }, CircleSetDefaults { 3, 0, { 3, 4, 4, 100, 10 } }),
+    [](const ::testing::TestParamInfo<CircleSetDefaults>& row) {
+        return "Set" + std::to_string(row.param.set);
+    });
 
 TEST(SettingsModel, OptionsSelectClearTheirPartnerAndRunTheirClick)
 {
