@@ -2,9 +2,9 @@
 
 #include "app/CircleSetColumn.h"
 #include "app/ModelBinding.h"
+#include "app/StatusLabel.h"
 
 #include <QCheckBox>
-#include <QColor>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -32,9 +32,6 @@ frmMain::frmMain(SettingsModel& model, QWidget* parent)
     for (int set = 1; set <= kCircleSets; ++set)
         m_columns[set - 1] = new CircleSetColumn(set, lefts[set - 1], m_model, m_layout, this);
     buildBottomRow();
-
-    connect(&m_model.status(), &StatusLine::changed, this, &frmMain::showStatus);
-    showStatus();
 }
 
 QWidget* frmMain::addFrame(
@@ -110,10 +107,10 @@ void frmMain::buildLeftColumn()
     const QString inchTip = QStringLiteral("Size in inches");
 
     QWidget* degrees = addFrame(this, QStringLiteral("Smallest Mark Degree"), frameFont, 120, 120, 2772, 612);
-    addOption(degrees, Option::OneDeg, "OneDegOption", QStringLiteral("1\u00b0"),
-        DesignLayout::arial(9, true), 720, 240);
-    addOption(degrees, Option::FiveDeg, "FiveDegOption", QStringLiteral("5\u00b0"),
-        DesignLayout::arial(9, true), 1620, 240);
+    binding::pairOptions(addOption(degrees, Option::OneDeg, "OneDegOption", QStringLiteral("1\u00b0"),
+                             DesignLayout::arial(9, true), 720, 240),
+        addOption(degrees, Option::FiveDeg, "FiveDegOption", QStringLiteral("5\u00b0"),
+            DesignLayout::arial(9, true), 1620, 240));
 
     QWidget* styles = addFrame(this, QStringLiteral("Circle styles"), small, 120, 840, 2775, 975);
     addCheck(styles, Check::BW, "BWCheck", QStringLiteral("Black on White background"), 180, 240);
@@ -125,25 +122,31 @@ void frmMain::buildLeftColumn()
     auto* printAlt
         = addButton(alt, "PrintButton", QStringLiteral("Print Alt."), sizeFont, 120, 660, 1215, 375);
     connect(printAlt, &QPushButton::clicked, this, &frmMain::printAltitudeRequested);
-    addOption(alt, Option::AltDia, "AltDiaOption", QStringLiteral("dia."), small, 1500, 300, diameterTip);
-    addOption(alt, Option::AltLen, "AltLenOption", QStringLiteral("len."), small, 2160, 300, lengthTip);
+    binding::pairOptions(
+        addOption(alt, Option::AltDia, "AltDiaOption", QStringLiteral("dia."), small, 1500, 300, diameterTip),
+        addOption(alt, Option::AltLen, "AltLenOption", QStringLiteral("len."), small, 2160, 300, lengthTip));
     QWidget* altUnits = addFrame(alt, QString(), small, 1380, 540, 1335, 495);
-    addOption(altUnits, Option::Altmm, "AltmmOption", QStringLiteral("mm"), small, 120, 180, mmTip);
-    addOption(altUnits, Option::Altin, "AltinOption", QStringLiteral("in."), small, 780, 180, inchTip);
+    binding::pairOptions(
+        addOption(altUnits, Option::Altmm, "AltmmOption", QStringLiteral("mm"), small, 120, 180, mmTip),
+        addOption(altUnits, Option::Altin, "AltinOption", QStringLiteral("in."), small, 780, 180, inchTip));
 
     const QString azCaption = QStringLiteral("Azimuth / RA Circle Size");
     QWidget* az = addFrame(this, azCaption, frameFont, 120, 3240, 2772, 1515);
     QWidget* azMode = addFrame(az, QString(), small, 120, 180, 1455, 375);
-    addOption(azMode, Option::Ra, "RaOption", QStringLiteral("RA"), DesignLayout::arial(8.25, true), 60, 60);
-    addOption(azMode, Option::Az, "AzOption", QStringLiteral("Az"), DesignLayout::arial(8.25, true), 780, 60);
+    binding::pairOptions(addOption(azMode, Option::Ra, "RaOption", QStringLiteral("RA"),
+                             DesignLayout::arial(8.25, true), 60, 60),
+        addOption(
+            azMode, Option::Az, "AzOption", QStringLiteral("Az"), DesignLayout::arial(8.25, true), 780, 60));
     addCheck(az, Check::AzCT, "AzCTCheck", QStringLiteral("Az L>R +"), 1620, 240,
         QStringLiteral("Az circle left to right numbers increase"));
     m_azText = addSizeText(az, SizeText::Azimuth, "AzText", azCaption, 540);
-    addOption(az, Option::AzDia, "AzDiaOption", QStringLiteral("dia."), small, 1500, 600, diameterTip);
-    addOption(az, Option::AzLen, "AzLenOption", QStringLiteral("len."), small, 2160, 600, lengthTip);
+    binding::pairOptions(
+        addOption(az, Option::AzDia, "AzDiaOption", QStringLiteral("dia."), small, 1500, 600, diameterTip),
+        addOption(az, Option::AzLen, "AzLenOption", QStringLiteral("len."), small, 2160, 600, lengthTip));
     QWidget* azUnits = addFrame(az, QString(), small, 1380, 840, 1335, 495);
-    addOption(azUnits, Option::Azmm, "AzmmOption", QStringLiteral("mm"), small, 120, 180, mmTip);
-    addOption(azUnits, Option::Azin, "AzinOption", QStringLiteral("in."), small, 780, 180, inchTip);
+    binding::pairOptions(
+        addOption(azUnits, Option::Azmm, "AzmmOption", QStringLiteral("mm"), small, 120, 180, mmTip),
+        addOption(azUnits, Option::Azin, "AzinOption", QStringLiteral("in."), small, 780, 180, inchTip));
     auto* printAz
         = addButton(az, "PrintAzButton", m_model.azimuthButtonCaption(), sizeFont, 120, 960, 1215, 372);
     connect(printAz, &QPushButton::clicked, this, &frmMain::printAzimuthRequested);
@@ -169,10 +172,8 @@ void frmMain::buildBottomRow()
         = addButton(this, "RestoreButton", QStringLiteral("Restore"), commandFont, 4200, 5280, 855, 315);
     connect(restore, &QPushButton::clicked, this, &frmMain::restoreRequested);
 
-    m_status = new QLabel(this);
-    m_status->setObjectName(QStringLiteral("DECLlabel"));
+    m_status = new StatusLabel(m_model.status(), this);
     m_status->setFont(DesignLayout::arial(9, true));
-    m_status->setAccessibleName(QStringLiteral("Status"));
     m_layout.place(m_status, 3180, 4500, 6555, 255);
 
     auto* note = new QLabel(QStringLiteral("Printer settings are not remembered between prints."), this);
@@ -186,13 +187,6 @@ void frmMain::buildBottomRow()
     m_version->setFont(DesignLayout::arial(8.25));
     m_version->setStyleSheet(QStringLiteral("color: rgb(0, 128, 0);"));
     m_layout.place(m_version, 5700, 5340, 4035, 255);
-}
-
-void frmMain::showStatus()
-{
-    const StatusLine& status = m_model.status();
-    m_status->setText(status.text());
-    m_status->setStyleSheet(QStringLiteral("color: %1;").arg(QColor::fromRgb(status.color()).name()));
 }
 
 void frmMain::showVersion()

@@ -12,6 +12,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class StatusLabel;
 
 /// The program's one window: every setting bound to the settings model, the print and settings
 /// buttons, and the status line. Sizes and positions follow the design layout in twips. The
@@ -61,13 +62,12 @@ private:
         QWidget* parent, SizeText text, const char* name, const QString& accessibleName, int top);
     void buildLeftColumn();
     void buildBottomRow();
-    void showStatus();
 
     SettingsModel& m_model;
     DesignLayout m_layout;
     QLineEdit* m_declText = nullptr;
     QLineEdit* m_azText = nullptr;
-    QLabel* m_status = nullptr;
+    StatusLabel* m_status = nullptr;
     QLabel* m_version = nullptr;
     std::array<CircleSetColumn*, kCircleSets> m_columns {};
 };

@@ -5,6 +5,7 @@
 #include "settings/QtSettingsStore.h"
 #include "support/ScriptedPrinters.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -193,4 +194,18 @@ TEST_F(Program, SaveThenRestoreThroughTheButtons)
     run.click("RestoreButton");
     EXPECT_EQ(run.status(), QStringLiteral("38 settings restored from '%1'").arg(*run.prompts.path));
     EXPECT_FALSE(run.child<QCheckBox>("CheckTop1")->isChecked());
+}
+
+TEST_F(Program, AScreenReaderReadsARefusalInTheStatusLine)
+{
+    Session run(ini(), printers, dialog);
+    run.model.setText(SizeText::Altitude, QStringLiteral("abc"));
+    dialog.choose(QStringLiteral("Laser"));
+    run.click("PrintButton");
+    QAccessibleInterface* line = QAccessible::queryAccessibleInterface(run.child<QLabel>("DECLlabel"));
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->role(), QAccessible::StatusBar);
+    EXPECT_EQ(line->text(QAccessible::Name), QStringLiteral("Must be numeric."));
+    ASSERT_NE(line->textInterface(), nullptr);
+    EXPECT_EQ(line->textInterface()->text(0, -1), QStringLiteral("Must be numeric."));
 }
