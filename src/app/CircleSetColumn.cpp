@@ -26,7 +26,7 @@ const SliderFrameDesign kFrames[] = {
     { Slider::Font, "Font", "Text Font Size", 3720, false },
 };
 
-const char* const kSetCaptions[] = { "1st Circle to Print", "2nd Circle to Print", "3rd Circle to Print" };
+const char* const kSetCaptions[] = { "&1st Circle to Print", "&2nd Circle to Print", "&3rd Circle to Print" };
 
 } // namespace
 

@@ -6,6 +6,7 @@
 #include "support/ScriptedPrinters.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -96,7 +97,8 @@ TEST_F(Program, ExitKeepsEverySettingButScaleOnTopForTheNextStart)
     EXPECT_TRUE(next.child<QRadioButton>("FiveDegOption")->isChecked());
     EXPECT_EQ(next.model.smallestMark(), 5.0);
     EXPECT_TRUE(next.child<QCheckBox>("WBCheck")->isChecked());
-    EXPECT_EQ(next.child<QPushButton>("PrintAzButton")->text(), QStringLiteral("Print RA"));
+    EXPECT_EQ(next.child<QPushButton>("PrintAzButton")->text().remove(QLatin1Char('&')),
+        QStringLiteral("Print RA"));
     EXPECT_TRUE(next.child<QCheckBox>("CheckTop2")->isChecked()); // not kept
     EXPECT_TRUE(next.model.circleEnabled(3));
     EXPECT_EQ(next.child<QLineEdit>("AzText")->text(), QStringLiteral("80"));
@@ -209,3 +211,112 @@ TEST_F(Program, AScreenReaderReadsARefusalInTheStatusLine)
     ASSERT_NE(line->textInterface(), nullptr);
     EXPECT_EQ(line->textInterface()->text(0, -1), QStringLiteral("Must be numeric."));
 }
+
+namespace {
+
+/// What a key or a menu entry must have done.
+enum class Effect { PrintsAltitude, PrintsAzimuth, Saves, Restores, Resets, Exits, Quits };
+
+struct Command {
+    const char* name;
+    const char* action; ///< a menu entry to trigger, or nullptr to press the key
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char* focus; ///< the control that has the focus when the key is pressed
+    Effect effect;
+};
+
+class KeyOrMenu : public Program, public ::testing::WithParamInterface<Command> { };
+
+std::string commandRowName(const ::testing::TestParamInfo<Command>& row)
+{
+    return row.param.name;
+}
+
+} // namespace
+
+TEST_P(KeyOrMenu, RunsTheButtonsHandler)
+{
+    const Command& command = GetParam();
+    Session run(ini(), printers, dialog);
+    run.prompts.path = dir.filePath(QStringLiteral("keys.txt"));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&run.window));
+    run.model.setText(SizeText::Altitude, QStringLiteral("60"));
+    run.model.setOption(Option::Altmm, true);
+    run.model.setText(SizeText::Azimuth, QStringLiteral("60"));
+    run.model.setOption(Option::Azmm, true);
+    run.model.setSlider(Slider::Font, 1, 12);
+    dialog.choose(QStringLiteral("Laser"));
+    if (command.effect == Effect::Restores) {
+        int number = 0;
+        QString description;
+        ASSERT_TRUE(SettingsFileCommands::writeFile(run.model, *run.prompts.path, number, description));
+    }
+
+    QWidget* target = command.focus ? run.child<QWidget>(command.focus) : &run.window;
+    target->setFocus();
+    if (command.action)
+        run.window.findChild<QAction*>(QLatin1String(command.action))->trigger();
+    else
+        QTest::keyClick(target, command.key, command.modifiers);
+    if (command.modifiers & Qt::AltModifier)
+        QTest::qWait(300); // a mnemonic shows its button pressed for a moment before it clicks
+
+    const auto printed = [&](const QString& caption) {
+        if (printers.at(0).documents().size() != 1)
+            return false;
+        for (const PageOp& op : printers.at(0).documents()[0][0].ops)
+            if (op.text.startsWith(caption))
+                return true;
+        return false;
+    };
+    switch (command.effect) {
+    case Effect::PrintsAltitude:
+        EXPECT_TRUE(printed(QStringLiteral("Altitude Circle length = 188.4 mm")));
+        break;
+    case Effect::PrintsAzimuth:
+        EXPECT_TRUE(printed(QStringLiteral("Azimuth Circle length = 188.4 mm")));
+        break;
+    case Effect::Saves:
+        EXPECT_EQ(run.status(), QStringLiteral("Settings saved to '%1'").arg(*run.prompts.path));
+        break;
+    case Effect::Restores:
+        EXPECT_EQ(run.status(), QStringLiteral("38 settings restored from '%1'").arg(*run.prompts.path));
+        break;
+    case Effect::Resets:
+        EXPECT_EQ(run.model.slider(Slider::Font, 1), 10);
+        break;
+    case Effect::Exits:
+        EXPECT_EQ(run.status(), QStringLiteral("Settings saved"));
+        EXPECT_FALSE(run.window.isVisible());
+        break;
+    case Effect::Quits:
+        EXPECT_FALSE(run.window.isVisible());
+        EXPECT_FALSE(QFile::exists(ini()));
+        break;
+    }
+    if (command.effect != Effect::PrintsAltitude && command.effect != Effect::PrintsAzimuth) {
+        EXPECT_TRUE(dialog.requests().empty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, KeyOrMenu,
+    ::testing::Values(
+        Command { "CtrlP", nullptr, Qt::Key_P, Qt::ControlModifier, nullptr, Effect::PrintsAltitude },
+        Command { "CtrlShiftP", nullptr, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier, nullptr,
+            Effect::PrintsAzimuth },
+        Command {
+            "EnterInDECLtext", nullptr, Qt::Key_Return, Qt::NoModifier, "DECLtext", Effect::PrintsAltitude },
+        Command {
+            "EnterInAzText", nullptr, Qt::Key_Enter, Qt::KeypadModifier, "AzText", Effect::PrintsAzimuth },
+        Command { "AltA", nullptr, Qt::Key_A, Qt::AltModifier, nullptr, Effect::PrintsAltitude },
+        Command { "AltT", nullptr, Qt::Key_T, Qt::AltModifier, nullptr, Effect::PrintsAzimuth },
+        Command { "CtrlS", nullptr, Qt::Key_S, Qt::ControlModifier, "AzText", Effect::Saves },
+        Command { "AltS", nullptr, Qt::Key_S, Qt::AltModifier, nullptr, Effect::Saves },
+        Command { "CtrlO", nullptr, Qt::Key_O, Qt::ControlModifier, nullptr, Effect::Restores },
+        Command { "CtrlQ", nullptr, Qt::Key_Q, Qt::ControlModifier, nullptr, Effect::Exits },
+        Command { "MenuReset", "ResetAction", Qt::Key_unknown, Qt::NoModifier, nullptr, Effect::Resets },
+        Command { "MenuQuit", "QuitAction", Qt::Key_unknown, Qt::NoModifier, nullptr, Effect::Quits },
+        Command { "MenuPrintAzimuth", "PrintAzimuthAction", Qt::Key_unknown, Qt::NoModifier, nullptr,
+            Effect::PrintsAzimuth }),
+    commandRowName);
