@@ -1,5 +1,8 @@
 #include "app/WindowController.h"
 
+#include "app/AboutDialog.h"
+#include "app/UserGuide.h"
+#include "app/UserGuideWindow.h"
 #include "app/frmMain.h"
 #include "print/altitude/AltitudePrintJob.h"
 #include "print/azimuth/AzimuthPrintJob.h"
@@ -20,6 +23,8 @@ WindowController::WindowController(frmMain& window, Services services)
     connect(&window, &frmMain::exitRequested, this, &WindowController::exit);
     connect(&window, &frmMain::saveRequested, this, [this] { m_fileCommands.save(); });
     connect(&window, &frmMain::restoreRequested, this, [this] { m_fileCommands.restore(); });
+    connect(&window, &frmMain::aboutRequested, this, &WindowController::showAbout);
+    connect(&window, &frmMain::userGuideRequested, this, &WindowController::showUserGuide);
 }
 
 void WindowController::start()
@@ -81,4 +86,38 @@ void WindowController::processPendingEvents()
 void WindowController::focusSizeText(SizeText which)
 {
     m_window.focusSizeText(which);
+}
+
+namespace {
+// A dialog already open comes to the front instead of opening twice.
+void present(QDialog* dialog)
+{
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+} // namespace
+
+void WindowController::showAbout()
+{
+    if (!m_about) {
+        m_about = new AboutDialog(&m_window);
+        m_about->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    present(m_about);
+}
+
+void WindowController::showUserGuide()
+{
+    if (!m_guide) {
+        const QString path = userguide::locate();
+        if (path.isEmpty()) {
+            m_window.model().status().show(StatusLine::kErrorColor,
+                QStringLiteral("The user guide is not installed; \"man vennaros\" describes the program."));
+            return;
+        }
+        m_guide = new UserGuideWindow(path, &m_window);
+        m_guide->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    present(m_guide);
 }

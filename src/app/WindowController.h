@@ -6,7 +6,10 @@
 #include "settings/SettingsFileCommands.h"
 
 #include <QObject>
+#include <QPointer>
 
+class AboutDialog;
+class UserGuideWindow;
 class frmMain;
 class PrintDialogBackend;
 class PrinterSystem;
@@ -38,6 +41,11 @@ public:
     void processPendingEvents() override;
     void focusSizeText(SizeText which) override;
 
+    /// Help > About, beside the window.
+    void showAbout();
+    /// Help > User Guide, beside the window; the status line says so when it isn't installed.
+    void showUserGuide();
+
 private:
     /// Closes the window once the last-exit settings are written; when they can't be, the window
     /// stays open and the status line says why.
@@ -53,4 +61,6 @@ private:
     PrinterSelection m_selection;
     LastExitSettings m_lastExit;
     SettingsFileCommands m_fileCommands;
+    QPointer<AboutDialog> m_about;
+    QPointer<UserGuideWindow> m_guide;
 };

@@ -1,6 +1,9 @@
 // The whole window as a user drives it, with a real settings file in a temporary folder, scripted
 // printers and dialogs, and pages recorded instead of printed.
 #include "app/WindowController.h"
+#include "app/AboutDialog.h"
+#include "app/UserGuide.h"
+#include "app/UserGuideWindow.h"
 #include "app/frmMain.h"
 #include "settings/QtSettingsStore.h"
 #include "support/ScriptedPrinters.h"
@@ -10,11 +13,13 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -320,3 +325,44 @@ INSTANTIATE_TEST_SUITE_P(Commands, KeyOrMenu,
         Command { "MenuPrintAzimuth", "PrintAzimuthAction", Qt::Key_unknown, Qt::NoModifier, nullptr,
             Effect::PrintsAzimuth }),
     commandRowName);
+
+TEST_F(Program, F1ShowsTheUserGuideAndAboutTheProgramAndItsLicence)
+{
+    Session run(ini(), printers, dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&run.window));
+    QTest::keyClick(&run.window, Qt::Key_F1);
+    auto* guide = run.window.findChild<UserGuideWindow*>();
+    ASSERT_NE(guide, nullptr) << run.status().toStdString();
+    EXPECT_TRUE(guide->isVisible());
+    EXPECT_TRUE(guide->loaded());
+    const QString text = guide->findChild<QTextBrowser*>()->toPlainText();
+    EXPECT_TRUE(text.contains(QStringLiteral("Using it")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Print Alt.")));
+    QTest::keyClick(&run.window, Qt::Key_F1); // the same window again, not a second one
+    EXPECT_EQ(run.window.findChildren<UserGuideWindow*>().size(), 1);
+
+    run.window.findChild<QAction*>(QStringLiteral("AboutAction"))->trigger();
+    auto* about = run.window.findChild<AboutDialog*>();
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(about->isVisible());
+    const auto line
+        = [about](const char* name) { return about->findChild<QLabel*>(QLatin1String(name))->text(); };
+    EXPECT_EQ(line("ProgramName"), QStringLiteral("Vennaros"));
+    EXPECT_EQ(line("ProgramVersion"), QStringLiteral("Version 3.2"));
+    EXPECT_FALSE(line("ProgramPurpose").isEmpty());
+    EXPECT_TRUE(line("ProgramLicence").startsWith(QStringLiteral("MIT License")));
+    EXPECT_TRUE(about->findChild<QPlainTextEdit*>()->toPlainText().contains(
+        QStringLiteral("Permission is hereby granted")));
+}
+
+TEST(UserGuide, IsFoundInTheFirstFolderThatHoldsIt)
+{
+    QTemporaryDir empty;
+    QTemporaryDir installed;
+    QFile guide(installed.filePath(QLatin1String(userguide::kFileName)));
+    ASSERT_TRUE(guide.open(QIODevice::WriteOnly));
+    guide.close();
+    EXPECT_EQ(userguide::locate({ empty.path() }), QString());
+    EXPECT_EQ(userguide::locate({ empty.path(), installed.path() }), QFileInfo(guide).absoluteFilePath());
+    EXPECT_FALSE(userguide::locate().isEmpty()); // the build tree's own guide
+}
