@@ -27,6 +27,10 @@ MainMenuBar::MainMenuBar(frmMain& window)
     connect(addCommand(print, "PrintAzimuthAction", QStringLiteral("Print A&zimuth/RA..."),
                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)),
         &QAction::triggered, &window, &frmMain::printAzimuthRequested);
+    connect(addCommand(print, "PreviewAltitudeAction", QStringLiteral("Pre&view Altitude")),
+        &QAction::triggered, &window, &frmMain::previewAltitudeRequested);
+    connect(addCommand(print, "PreviewAzimuthAction", QStringLiteral("Previ&ew Azimuth/RA")),
+        &QAction::triggered, &window, &frmMain::previewAzimuthRequested);
     print->addSeparator();
     QAction* scale = addCommand(print, "PrinterScaleAction", QStringLiteral("Printer &scale..."));
     connect(scale, &QAction::triggered, &window, &frmMain::printerScaleRequested);

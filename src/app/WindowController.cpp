@@ -1,6 +1,8 @@
 #include "app/WindowController.h"
 
 #include "app/AboutDialog.h"
+#include "app/PreviewJobHost.h"
+#include "app/PreviewWindow.h"
 #include "app/UserGuide.h"
 #include "app/UserGuideWindow.h"
 #include "app/frmMain.h"
@@ -23,6 +25,9 @@ WindowController::WindowController(frmMain& window, Services services)
     connect(&window, &frmMain::exitRequested, this, &WindowController::exit);
     connect(&window, &frmMain::saveRequested, this, [this] { m_fileCommands.save(); });
     connect(&window, &frmMain::restoreRequested, this, [this] { m_fileCommands.restore(); });
+    connect(
+        &window, &frmMain::previewAltitudeRequested, this, &WindowController::runPreview<AltitudePrintJob>);
+    connect(&window, &frmMain::previewAzimuthRequested, this, &WindowController::runPreview<AzimuthPrintJob>);
     connect(&window, &frmMain::aboutRequested, this, &WindowController::showAbout);
     connect(&window, &frmMain::userGuideRequested, this, &WindowController::showUserGuide);
 }
@@ -47,6 +52,31 @@ template <typename Job> void WindowController::runJob()
         throw;
     }
     m_jobRunning = false;
+}
+
+template <typename Job> void WindowController::runPreview()
+{
+    if (m_jobRunning)
+        return;
+    m_jobRunning = true;
+    PreviewJobHost host(*this, m_printers);
+    try {
+        Job(m_window.model(), host).run();
+    } catch (...) {
+        m_jobRunning = false;
+        throw;
+    }
+    m_jobRunning = false;
+    if (!host.ended())
+        return;
+    if (!m_preview) {
+        m_preview = new PreviewWindow(&m_window);
+        m_preview->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_preview->showSheets(host.sheets(), host.paper());
+    m_preview->show();
+    m_preview->raise();
+    m_preview->activateWindow();
 }
 
 void WindowController::exit()

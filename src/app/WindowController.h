@@ -9,6 +9,7 @@
 #include <QPointer>
 
 class AboutDialog;
+class PreviewWindow;
 class UserGuideWindow;
 class frmMain;
 class PrintDialogBackend;
@@ -54,6 +55,9 @@ private:
     /// Runs a print job unless one is already running: a job lets the window handle its pending
     /// events once, and a second click then must not start a job inside the first.
     template <typename Job> void runJob();
+    /// A print job whose sheets go to the preview window instead of the printer: the same checks
+    /// and refusals, no print dialog.
+    template <typename Job> void runPreview();
 
     frmMain& m_window;
     PrinterSystem& m_printers;
@@ -63,4 +67,5 @@ private:
     SettingsFileCommands m_fileCommands;
     QPointer<AboutDialog> m_about;
     QPointer<UserGuideWindow> m_guide;
+    QPointer<PreviewWindow> m_preview;
 };

@@ -40,6 +40,7 @@ frmMain::frmMain(SettingsModel& model, QWidget* parent)
     for (int set = 1; set <= kCircleSets; ++set)
         m_columns[set - 1] = new CircleSetColumn(set, lefts[set - 1], m_model, m_layout, m_design);
     buildBottomRow();
+    buildPageRow();
 }
 
 QWidget* frmMain::addFrame(
@@ -219,6 +220,31 @@ QString frmMain::azimuthCaption(const QString& caption)
 void frmMain::pressOnEnter(QLineEdit* sizeText, QPushButton* printButton)
 {
     connect(sizeText, &QLineEdit::returnPressed, printButton, &QPushButton::click);
+}
+
+QString frmMain::azimuthPreviewCaption(const QString& caption)
+{
+    QString preview = caption;
+    preview.replace(QStringLiteral("Print"), QStringLiteral("Previ&ew"));
+    return preview;
+}
+
+void frmMain::buildPageRow()
+{
+    // The page options and what they lead to: how the sheets will look before anything is printed.
+    QWidget* page
+        = addFrame(m_design, QStringLiteral("Page"), DesignLayout::arial(7.5, true), 120, 5685, 9630, 660);
+    page->setObjectName(QStringLiteral("PageGroup"));
+    const QFont font = DesignLayout::arial(9.75);
+    auto* previewAlt = addButton(page, "PreviewButton", QStringLiteral("Pre&view Alt."), font, 120, 300, 1215,
+        300, QStringLiteral("Show the sheets Print Alt. would print, without printing"));
+    connect(previewAlt, &QPushButton::clicked, this, &frmMain::previewAltitudeRequested);
+    auto* previewAz = addButton(page, "PreviewAzButton",
+        azimuthPreviewCaption(m_model.azimuthButtonCaption()), font, 1500, 300, 1215, 300,
+        QStringLiteral("Show the sheets Print Az. or Print RA would print, without printing"));
+    connect(previewAz, &QPushButton::clicked, this, &frmMain::previewAzimuthRequested);
+    connect(&m_model, &SettingsModel::azimuthButtonCaptionChanged, previewAz,
+        [previewAz](const QString& caption) { previewAz->setText(azimuthPreviewCaption(caption)); });
 }
 
 void frmMain::showVersion()

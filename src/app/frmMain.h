@@ -22,7 +22,8 @@ class frmMain : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int kClientWidthTwips = 9870;
-    static constexpr int kClientHeightTwips = 5685;
+    /// The design area: the original window of 5685 twips and the "Page" row below it.
+    static constexpr int kClientHeightTwips = 6420;
 
     explicit frmMain(SettingsModel& model, QWidget* parent = nullptr);
 
@@ -45,10 +46,14 @@ public:
 
     /// The azimuth print button's caption with its mnemonic.
     static QString azimuthCaption(const QString& caption);
+    /// The azimuth preview button's caption ("Preview Az.", "Preview RA") with its mnemonic.
+    static QString azimuthPreviewCaption(const QString& caption);
 
 Q_SIGNALS:
     void printAltitudeRequested();
     void printAzimuthRequested();
+    void previewAltitudeRequested();
+    void previewAzimuthRequested();
     void resetRequested();
     /// Exit leaves closing to whoever writes the last-exit settings: the window stays open when
     /// they can't be written.
@@ -73,6 +78,7 @@ private:
         QWidget* parent, SizeText text, const char* name, const QString& accessibleName, int top);
     void buildLeftColumn();
     void buildBottomRow();
+    void buildPageRow();
     /// Enter in a size box presses its print button.
     void pressOnEnter(QLineEdit* sizeText, QPushButton* printButton);
 

@@ -2,6 +2,7 @@
 // printers and dialogs, and pages recorded instead of printed.
 #include "app/WindowController.h"
 #include "app/AboutDialog.h"
+#include "app/PreviewWindow.h"
 #include "app/UserGuide.h"
 #include "app/UserGuideWindow.h"
 #include "app/frmMain.h"
@@ -365,4 +366,65 @@ TEST(UserGuide, IsFoundInTheFirstFolderThatHoldsIt)
     EXPECT_EQ(userguide::locate({ empty.path() }), QString());
     EXPECT_EQ(userguide::locate({ empty.path(), installed.path() }), QFileInfo(guide).absoluteFilePath());
     EXPECT_FALSE(userguide::locate().isEmpty()); // the build tree's own guide
+}
+
+TEST_F(Program, PreviewShowsTheSheetsAndPrintsNothing)
+{
+    Session run(ini(), printers, dialog);
+    run.model.setText(SizeText::Altitude, QStringLiteral("60"));
+    run.model.setOption(Option::Altmm, true);
+    run.click("PreviewButton");
+
+    auto* preview = run.window.findChild<PreviewWindow*>();
+    ASSERT_NE(preview, nullptr) << run.status().toStdString();
+    EXPECT_TRUE(preview->isVisible());
+    EXPECT_EQ(preview->windowTitle(), QStringLiteral("Print Preview"));
+    ASSERT_EQ(preview->sheets().size(), 1u);
+    bool caption = false;
+    for (const PageOp& op : preview->sheets()[0].ops)
+        caption = caption || op.text.startsWith(QStringLiteral("Altitude Circle length = 188.4 mm"));
+    EXPECT_TRUE(caption);
+    EXPECT_TRUE(dialog.requests().empty());
+    EXPECT_TRUE(printers.at(0).documents().empty());
+    EXPECT_EQ(run.status(), QString());
+
+    // The strip is drawn where the page puts it and as long as it is: from 100 twips right of the
+    // printable area's left edge, 188.4 mm long, its marks from 750 twips down.
+    const double dpi = 100;
+    const double pixelsPerTwip = dpi / 1440;
+    const QImage sheet = preview->sheetImage(0, dpi);
+    EXPECT_EQ(sheet.width(), qRound(16838 * pixelsPerTwip)); // the scripted printer's wide paper
+    const int row = qRound((360 + 750 + 50) * pixelsPerTwip);
+    int first = -1;
+    int last = -1;
+    // Inside the printable area's dashed border.
+    for (int x = qRound(400 * pixelsPerTwip); x < sheet.width() - qRound(400 * pixelsPerTwip); ++x) {
+        if (qGray(sheet.pixel(x, row)) < 200) {
+            first = first < 0 ? x : first;
+            last = x;
+        }
+    }
+    EXPECT_NEAR(first, (360 + 100) * pixelsPerTwip, 1.5);
+    EXPECT_NEAR(last, (360 + 100 + 188.4 * 56.7) * pixelsPerTwip, 1.5);
+
+    // The azimuth preview follows the RA option like its print button.
+    run.click("RaOption");
+    EXPECT_EQ(run.child<QPushButton>("PreviewAzButton")->text().remove(QLatin1Char('&')),
+        QStringLiteral("Preview RA"));
+}
+
+TEST_F(Program, PreviewRefusesAsPrintingDoes)
+{
+    Session run(ini(), printers, dialog);
+    run.model.setText(SizeText::Azimuth, QStringLiteral("12"));
+    run.click("PreviewAzButton");
+    EXPECT_EQ(run.status(), QStringLiteral("Azimuth max. length is 11.7 inches for current page width."));
+    EXPECT_EQ(run.model.status().color(), StatusLine::kErrorColor);
+    EXPECT_EQ(run.window.findChild<PreviewWindow*>(), nullptr);
+    EXPECT_TRUE(dialog.requests().empty());
+
+    ScriptedPrinterSystem none;
+    Session bare(ini(), none, dialog);
+    bare.click("PreviewButton");
+    EXPECT_TRUE(bare.status().startsWith(QStringLiteral("Cannot select a printer: ")));
 }
