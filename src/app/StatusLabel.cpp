@@ -45,8 +45,11 @@ void StatusLabel::announce()
     const QString shown = text();
     if (shown.isEmpty() && m_announced.isEmpty())
         return;
-    QAccessibleEvent nameChanged(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&nameChanged);
+    if (shown == m_announced) {
+        // The same message again; a changed text QLabel has already reported as a new name.
+        QAccessibleEvent nameChanged(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&nameChanged);
+    }
     QAccessibleTextUpdateEvent textChanged(this, 0, m_announced, shown);
     QAccessible::updateAccessibility(&textChanged);
     const bool alert = showsError() && !shown.isEmpty();
