@@ -2,10 +2,10 @@
 
 #include "app/DesignLayout.h"
 #include "app/ModelBinding.h"
+#include "app/ValueLabel.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QSlider>
 
 namespace {
@@ -26,7 +26,7 @@ const SliderFrameDesign kFrames[] = {
     { Slider::Font, "Font", "Text Font Size", 3720, false },
 };
 
-const char* const kSetCaptions[] = { "1st Circle to Print", "2nd Circle to Print", "3rd Circle to Print" };
+const char* const kSetCaptions[] = { "&1st Circle to Print", "&2nd Circle to Print", "&3rd Circle to Print" };
 
 } // namespace
 
@@ -64,10 +64,9 @@ CircleSetColumn::CircleSetColumn(
         slider->setAccessibleName(QStringLiteral("%1 %2").arg(caption).arg(set));
         layout.place(slider, 120, 240, 1575, 255);
 
-        auto* label = new QLabel(QStringLiteral("n"), frame);
+        auto* label = new ValueLabel(slider->accessibleName(), frame);
         label->setObjectName(QStringLiteral("%1Label%2").arg(QLatin1String(design.name)).arg(set));
         label->setFont(DesignLayout::arial(7.5, true));
-        label->setAccessibleName(QStringLiteral("%1 %2 value").arg(caption).arg(set));
         layout.place(label, 1740, 240, 255, 255);
 
         m_labels[static_cast<std::size_t>(design.kind)] = label;
@@ -78,6 +77,5 @@ CircleSetColumn::CircleSetColumn(
 void CircleSetColumn::refreshValueLabels()
 {
     for (const auto& design : kFrames)
-        m_labels[static_cast<std::size_t>(design.kind)]->setText(
-            QString::number(m_model.slider(design.kind, m_set)));
+        m_labels[static_cast<std::size_t>(design.kind)]->showValue(m_model.slider(design.kind, m_set));
 }

@@ -6,7 +6,7 @@
 #include <array>
 
 class DesignLayout;
-class QLabel;
+class ValueLabel;
 
 /// The controls of one circle set: its print box, "Scale on Top", and the five sliders with their
 /// value labels, each slider in its own captioned frame.
@@ -30,5 +30,5 @@ public:
 private:
     int m_set;
     SettingsModel& m_model;
-    std::array<QLabel*, 5> m_labels {};
+    std::array<ValueLabel*, 5> m_labels {};
 };

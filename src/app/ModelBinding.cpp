@@ -1,7 +1,9 @@
 #include "app/ModelBinding.h"
 
+#include "app/ValueLabel.h"
+
+#include <QButtonGroup>
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -33,26 +35,56 @@ void connectCheckBox(QCheckBox* box, std::function<qint16()> get, std::function<
     });
 }
 
+// Tab reaches a pair once, at its selected option; with neither selected, at the first.
+void keepOneTabStop(QButtonGroup* group)
+{
+    const QList<QAbstractButton*> buttons = group->buttons();
+    QAbstractButton* stop = group->checkedButton() ? group->checkedButton() : buttons.value(0);
+    for (QAbstractButton* button : buttons) {
+        const Qt::FocusPolicy policy = button->focusPolicy();
+        button->setFocusPolicy(button == stop ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                              : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+    }
+}
+
+void showOption(QRadioButton* button, bool selected)
+{
+    const QSignalBlocker block(button);
+    QButtonGroup* group = button->group();
+    if (!selected && group && group->exclusive() && button->isChecked()) {
+        // The model may leave a pair with neither selected, which an exclusive group refuses.
+        group->setExclusive(false);
+        button->setChecked(false);
+        group->setExclusive(true);
+    } else {
+        button->setChecked(selected);
+    }
+    if (group && selected)
+        keepOneTabStop(group);
+}
+
 } // namespace
 
 void bindOption(QRadioButton* button, SettingsModel& model, Option option)
 {
-    // The model keeps the pairs exclusive; Qt's own exclusivity could not show a pair with neither
-    // selected, which the stored settings may ask for.
-    button->setAutoExclusive(false);
     button->setChecked(model.option(option));
     QObject::connect(button, &QRadioButton::clicked, button, [button, &model, option] {
         model.setOption(option, true);
-        const QSignalBlocker block(button);
-        button->setChecked(model.option(option));
+        showOption(button, model.option(option));
     });
     QObject::connect(
         &model, &SettingsModel::optionChanged, button, [button, option](Option changed, bool value) {
-            if (changed != option)
-                return;
-            const QSignalBlocker block(button);
-            button->setChecked(value);
+            if (changed == option)
+                showOption(button, value);
         });
+}
+
+void pairOptions(QRadioButton* first, QRadioButton* second)
+{
+    auto* group = new QButtonGroup(first->parent());
+    group->addButton(first);
+    group->addButton(second);
+    keepOneTabStop(group);
 }
 
 void bindCheck(QCheckBox* box, SettingsModel& model, Check check)
@@ -101,7 +133,7 @@ void bindText(QLineEdit* edit, SettingsModel& model, SizeText text)
         });
 }
 
-void bindSlider(QSlider* slider, QLabel* valueLabel, SettingsModel& model, Slider kind, int set)
+void bindSlider(QSlider* slider, ValueLabel* valueLabel, SettingsModel& model, Slider kind, int set)
 {
     const SliderRange range = SettingsModel::range(kind);
     slider->setRange(range.minimum, range.maximum);
@@ -118,7 +150,7 @@ void bindSlider(QSlider* slider, QLabel* valueLabel, SettingsModel& model, Slide
                 return;
             const QSignalBlocker block(slider);
             slider->setValue(value);
-            valueLabel->setText(QString::number(value));
+            valueLabel->showValue(value);
         });
 }
 

@@ -1,5 +1,10 @@
 #include "app/WindowController.h"
 
+#include "app/AboutDialog.h"
+#include "app/PreviewJobHost.h"
+#include "app/PreviewWindow.h"
+#include "app/UserGuide.h"
+#include "app/UserGuideWindow.h"
 #include "app/frmMain.h"
 #include "print/altitude/AltitudePrintJob.h"
 #include "print/azimuth/AzimuthPrintJob.h"
@@ -20,6 +25,11 @@ WindowController::WindowController(frmMain& window, Services services)
     connect(&window, &frmMain::exitRequested, this, &WindowController::exit);
     connect(&window, &frmMain::saveRequested, this, [this] { m_fileCommands.save(); });
     connect(&window, &frmMain::restoreRequested, this, [this] { m_fileCommands.restore(); });
+    connect(
+        &window, &frmMain::previewAltitudeRequested, this, &WindowController::runPreview<AltitudePrintJob>);
+    connect(&window, &frmMain::previewAzimuthRequested, this, &WindowController::runPreview<AzimuthPrintJob>);
+    connect(&window, &frmMain::aboutRequested, this, &WindowController::showAbout);
+    connect(&window, &frmMain::userGuideRequested, this, &WindowController::showUserGuide);
 }
 
 void WindowController::start()
@@ -42,6 +52,31 @@ template <typename Job> void WindowController::runJob()
         throw;
     }
     m_jobRunning = false;
+}
+
+template <typename Job> void WindowController::runPreview()
+{
+    if (m_jobRunning)
+        return;
+    m_jobRunning = true;
+    PreviewJobHost host(*this, m_printers);
+    try {
+        Job(m_window.model(), host).run();
+    } catch (...) {
+        m_jobRunning = false;
+        throw;
+    }
+    m_jobRunning = false;
+    if (!host.ended())
+        return;
+    if (!m_preview) {
+        m_preview = new PreviewWindow(&m_window);
+        m_preview->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_preview->showSheets(host.sheets(), host.paper());
+    m_preview->show();
+    m_preview->raise();
+    m_preview->activateWindow();
 }
 
 void WindowController::exit()
@@ -81,4 +116,38 @@ void WindowController::processPendingEvents()
 void WindowController::focusSizeText(SizeText which)
 {
     m_window.focusSizeText(which);
+}
+
+namespace {
+// A dialog already open comes to the front instead of opening twice.
+void present(QDialog* dialog)
+{
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+} // namespace
+
+void WindowController::showAbout()
+{
+    if (!m_about) {
+        m_about = new AboutDialog(&m_window);
+        m_about->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    present(m_about);
+}
+
+void WindowController::showUserGuide()
+{
+    if (!m_guide) {
+        const QString path = userguide::locate();
+        if (path.isEmpty()) {
+            m_window.model().status().show(StatusLine::kErrorColor,
+                QStringLiteral("The user guide is not installed; \"man vennaros\" describes the program."));
+            return;
+        }
+        m_guide = new UserGuideWindow(path, &m_window);
+        m_guide->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    present(m_guide);
 }

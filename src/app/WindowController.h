@@ -6,7 +6,11 @@
 #include "settings/SettingsFileCommands.h"
 
 #include <QObject>
+#include <QPointer>
 
+class AboutDialog;
+class PreviewWindow;
+class UserGuideWindow;
 class frmMain;
 class PrintDialogBackend;
 class PrinterSystem;
@@ -38,6 +42,11 @@ public:
     void processPendingEvents() override;
     void focusSizeText(SizeText which) override;
 
+    /// Help > About, beside the window.
+    void showAbout();
+    /// Help > User Guide, beside the window; the status line says so when it isn't installed.
+    void showUserGuide();
+
 private:
     /// Closes the window once the last-exit settings are written; when they can't be, the window
     /// stays open and the status line says why.
@@ -46,6 +55,9 @@ private:
     /// Runs a print job unless one is already running: a job lets the window handle its pending
     /// events once, and a second click then must not start a job inside the first.
     template <typename Job> void runJob();
+    /// A print job whose sheets go to the preview window instead of the printer: the same checks
+    /// and refusals, no print dialog.
+    template <typename Job> void runPreview();
 
     frmMain& m_window;
     PrinterSystem& m_printers;
@@ -53,4 +65,7 @@ private:
     PrinterSelection m_selection;
     LastExitSettings m_lastExit;
     SettingsFileCommands m_fileCommands;
+    QPointer<AboutDialog> m_about;
+    QPointer<UserGuideWindow> m_guide;
+    QPointer<PreviewWindow> m_preview;
 };

@@ -1,14 +1,17 @@
 #include "app/frmMain.h"
 
 #include "app/CircleSetColumn.h"
+#include "app/MainMenuBar.h"
 #include "app/ModelBinding.h"
+#include "app/StatusLabel.h"
 
 #include <QCheckBox>
-#include <QColor>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QMetaMethod>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -16,7 +19,7 @@
 const QString frmMain::kVersionText = QStringLiteral("Version 3.2  17-Jul-2010");
 
 frmMain::frmMain(SettingsModel& model, QWidget* parent)
-    : QWidget(parent)
+    : QMainWindow(parent)
     , m_model(model)
     , m_layout(
           QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->logicalDotsPerInch() : 96.0)
@@ -24,17 +27,20 @@ frmMain::frmMain(SettingsModel& model, QWidget* parent)
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Print Vennaros"));
     setFont(DesignLayout::arial(8.25));
-    setFixedSize(m_layout.px(kClientWidthTwips), m_layout.px(kClientHeightTwips));
+    m_design = new QWidget(this);
+    m_design->setObjectName(QStringLiteral("DesignArea"));
+    m_design->setFixedSize(m_layout.px(kClientWidthTwips), m_layout.px(kClientHeightTwips));
+    setCentralWidget(m_design);
+    setMenuBar(new MainMenuBar(*this));
+    setFixedSize(m_design->width(), m_design->height() + menuBar()->sizeHint().height());
 
     buildLeftColumn();
     const CircleSetColumn::Lefts lefts[kCircleSets]
         = { { 3120, 3180, 3300 }, { 5400, 5400, 5520 }, { 7680, 7620, 7740 } };
     for (int set = 1; set <= kCircleSets; ++set)
-        m_columns[set - 1] = new CircleSetColumn(set, lefts[set - 1], m_model, m_layout, this);
+        m_columns[set - 1] = new CircleSetColumn(set, lefts[set - 1], m_model, m_layout, m_design);
     buildBottomRow();
-
-    connect(&m_model.status(), &StatusLine::changed, this, &frmMain::showStatus);
-    showStatus();
+    buildPageRow();
 }
 
 QWidget* frmMain::addFrame(
@@ -109,90 +115,136 @@ void frmMain::buildLeftColumn()
     const QString mmTip = QStringLiteral("size is mm");
     const QString inchTip = QStringLiteral("Size in inches");
 
-    QWidget* degrees = addFrame(this, QStringLiteral("Smallest Mark Degree"), frameFont, 120, 120, 2772, 612);
-    addOption(degrees, Option::OneDeg, "OneDegOption", QStringLiteral("1\u00b0"),
-        DesignLayout::arial(9, true), 720, 240);
-    addOption(degrees, Option::FiveDeg, "FiveDegOption", QStringLiteral("5\u00b0"),
-        DesignLayout::arial(9, true), 1620, 240);
+    QWidget* degrees
+        = addFrame(m_design, QStringLiteral("Smallest &Mark Degree"), frameFont, 120, 120, 2772, 612);
+    binding::pairOptions(addOption(degrees, Option::OneDeg, "OneDegOption", QStringLiteral("1\u00b0"),
+                             DesignLayout::arial(9, true), 720, 240),
+        addOption(degrees, Option::FiveDeg, "FiveDegOption", QStringLiteral("5\u00b0"),
+            DesignLayout::arial(9, true), 1620, 240));
 
-    QWidget* styles = addFrame(this, QStringLiteral("Circle styles"), small, 120, 840, 2775, 975);
-    addCheck(styles, Check::BW, "BWCheck", QStringLiteral("Black on White background"), 180, 240);
-    addCheck(styles, Check::WB, "WBCheck", QStringLiteral("White on Black background"), 180, 600);
+    QWidget* styles = addFrame(m_design, QStringLiteral("Circle styles"), small, 120, 840, 2775, 975);
+    addCheck(styles, Check::BW, "BWCheck", QStringLiteral("&Black on White background"), 180, 240);
+    addCheck(styles, Check::WB, "WBCheck", QStringLiteral("&White on Black background"), 180, 600);
 
     const QString altCaption = QStringLiteral("Altitude / DECL Circle Size");
-    QWidget* alt = addFrame(this, altCaption, frameFont, 120, 1980, 2772, 1155);
+    QWidget* alt = addFrame(m_design, altCaption, frameFont, 120, 1980, 2772, 1155);
     m_declText = addSizeText(alt, SizeText::Altitude, "DECLtext", altCaption, 240);
     auto* printAlt
-        = addButton(alt, "PrintButton", QStringLiteral("Print Alt."), sizeFont, 120, 660, 1215, 375);
+        = addButton(alt, "PrintButton", QStringLiteral("Print &Alt."), sizeFont, 120, 660, 1215, 375);
     connect(printAlt, &QPushButton::clicked, this, &frmMain::printAltitudeRequested);
-    addOption(alt, Option::AltDia, "AltDiaOption", QStringLiteral("dia."), small, 1500, 300, diameterTip);
-    addOption(alt, Option::AltLen, "AltLenOption", QStringLiteral("len."), small, 2160, 300, lengthTip);
+    binding::pairOptions(
+        addOption(alt, Option::AltDia, "AltDiaOption", QStringLiteral("dia."), small, 1500, 300, diameterTip),
+        addOption(alt, Option::AltLen, "AltLenOption", QStringLiteral("len."), small, 2160, 300, lengthTip));
     QWidget* altUnits = addFrame(alt, QString(), small, 1380, 540, 1335, 495);
-    addOption(altUnits, Option::Altmm, "AltmmOption", QStringLiteral("mm"), small, 120, 180, mmTip);
-    addOption(altUnits, Option::Altin, "AltinOption", QStringLiteral("in."), small, 780, 180, inchTip);
+    binding::pairOptions(
+        addOption(altUnits, Option::Altmm, "AltmmOption", QStringLiteral("mm"), small, 120, 180, mmTip),
+        addOption(altUnits, Option::Altin, "AltinOption", QStringLiteral("in."), small, 780, 180, inchTip));
 
     const QString azCaption = QStringLiteral("Azimuth / RA Circle Size");
-    QWidget* az = addFrame(this, azCaption, frameFont, 120, 3240, 2772, 1515);
+    QWidget* az = addFrame(m_design, azCaption, frameFont, 120, 3240, 2772, 1515);
     QWidget* azMode = addFrame(az, QString(), small, 120, 180, 1455, 375);
-    addOption(azMode, Option::Ra, "RaOption", QStringLiteral("RA"), DesignLayout::arial(8.25, true), 60, 60);
-    addOption(azMode, Option::Az, "AzOption", QStringLiteral("Az"), DesignLayout::arial(8.25, true), 780, 60);
-    addCheck(az, Check::AzCT, "AzCTCheck", QStringLiteral("Az L>R +"), 1620, 240,
+    binding::pairOptions(addOption(azMode, Option::Ra, "RaOption", QStringLiteral("RA"),
+                             DesignLayout::arial(8.25, true), 60, 60),
+        addOption(
+            azMode, Option::Az, "AzOption", QStringLiteral("Az"), DesignLayout::arial(8.25, true), 780, 60));
+    addCheck(az, Check::AzCT, "AzCTCheck", QStringLiteral("Az &L>R +"), 1620, 240,
         QStringLiteral("Az circle left to right numbers increase"));
     m_azText = addSizeText(az, SizeText::Azimuth, "AzText", azCaption, 540);
-    addOption(az, Option::AzDia, "AzDiaOption", QStringLiteral("dia."), small, 1500, 600, diameterTip);
-    addOption(az, Option::AzLen, "AzLenOption", QStringLiteral("len."), small, 2160, 600, lengthTip);
+    binding::pairOptions(
+        addOption(az, Option::AzDia, "AzDiaOption", QStringLiteral("dia."), small, 1500, 600, diameterTip),
+        addOption(az, Option::AzLen, "AzLenOption", QStringLiteral("len."), small, 2160, 600, lengthTip));
     QWidget* azUnits = addFrame(az, QString(), small, 1380, 840, 1335, 495);
-    addOption(azUnits, Option::Azmm, "AzmmOption", QStringLiteral("mm"), small, 120, 180, mmTip);
-    addOption(azUnits, Option::Azin, "AzinOption", QStringLiteral("in."), small, 780, 180, inchTip);
-    auto* printAz
-        = addButton(az, "PrintAzButton", m_model.azimuthButtonCaption(), sizeFont, 120, 960, 1215, 372);
+    binding::pairOptions(
+        addOption(azUnits, Option::Azmm, "AzmmOption", QStringLiteral("mm"), small, 120, 180, mmTip),
+        addOption(azUnits, Option::Azin, "AzinOption", QStringLiteral("in."), small, 780, 180, inchTip));
+    auto* printAz = addButton(
+        az, "PrintAzButton", azimuthCaption(m_model.azimuthButtonCaption()), sizeFont, 120, 960, 1215, 372);
     connect(printAz, &QPushButton::clicked, this, &frmMain::printAzimuthRequested);
-    connect(&m_model, &SettingsModel::azimuthButtonCaptionChanged, printAz, &QPushButton::setText);
+    connect(&m_model, &SettingsModel::azimuthButtonCaptionChanged, printAz,
+        [printAz](const QString& caption) { printAz->setText(azimuthCaption(caption)); });
+    pressOnEnter(m_declText, printAlt);
+    pressOnEnter(m_azText, printAz);
 }
 
 void frmMain::buildBottomRow()
 {
     const QFont commandFont = DesignLayout::arial(9.75);
-    auto* quit = addButton(this, "QuitButton", QStringLiteral("Quit"), DesignLayout::arial(10.5, true), 360,
-        4920, 855, 375, QStringLiteral("Quit without saving settings"));
+    auto* quit = addButton(m_design, "QuitButton", QStringLiteral("Q&uit"), DesignLayout::arial(10.5, true),
+        360, 4920, 855, 375, QStringLiteral("Quit without saving settings"));
     connect(quit, &QPushButton::clicked, this, &QWidget::close);
-    auto* exitButton = addButton(this, "ExitButton", QStringLiteral("Exit"), DesignLayout::arial(11.25, true),
-        1620, 4920, 855, 375, QStringLiteral("Exit and save settings"));
+    auto* exitButton = addButton(m_design, "ExitButton", QStringLiteral("E&xit"),
+        DesignLayout::arial(11.25, true), 1620, 4920, 855, 375, QStringLiteral("Exit and save settings"));
     connect(exitButton, &QPushButton::clicked, this, &frmMain::exitRequested);
-    auto* reset = addButton(this, "ResetButton", QStringLiteral("Reset"), commandFont, 3240, 4920, 795, 255,
-        QStringLiteral("Reset to last exit settings from registry"));
+    auto* reset = addButton(m_design, "ResetButton", QStringLiteral("&Reset"), commandFont, 3240, 4920, 795,
+        255, QStringLiteral("Reset to last exit settings from registry"));
     connect(reset, &QPushButton::clicked, this, &frmMain::resetRequested);
-    auto* save = addButton(this, "SaveButton", QStringLiteral("Save"), commandFont, 4200, 4920, 855, 315,
+    auto* save = addButton(m_design, "SaveButton", QStringLiteral("&Save"), commandFont, 4200, 4920, 855, 315,
         QStringLiteral("Save current settings to file"));
     connect(save, &QPushButton::clicked, this, &frmMain::saveRequested);
     auto* restore
-        = addButton(this, "RestoreButton", QStringLiteral("Restore"), commandFont, 4200, 5280, 855, 315);
+        = addButton(m_design, "RestoreButton", QStringLiteral("Rest&ore"), commandFont, 4200, 5280, 855, 315);
     connect(restore, &QPushButton::clicked, this, &frmMain::restoreRequested);
 
-    m_status = new QLabel(this);
-    m_status->setObjectName(QStringLiteral("DECLlabel"));
+    m_status = new StatusLabel(m_model.status(), m_design);
     m_status->setFont(DesignLayout::arial(9, true));
-    m_status->setAccessibleName(QStringLiteral("Status"));
     m_layout.place(m_status, 3180, 4500, 6555, 255);
 
-    auto* note = new QLabel(QStringLiteral("Printer settings are not remembered between prints."), this);
+    auto* note = new QLabel(QStringLiteral("Printer settings are not remembered between prints."), m_design);
     note->setObjectName(QStringLiteral("Label1"));
     note->setFont(DesignLayout::arial(9, true, true));
     note->setStyleSheet(QStringLiteral("color: rgb(0, 0, 192);"));
     m_layout.place(note, 5160, 4920, 4695, 255);
 
-    m_version = new QLabel(this);
+    m_version = new QLabel(m_design);
     m_version->setObjectName(QStringLiteral("VerLabel"));
     m_version->setFont(DesignLayout::arial(8.25));
     m_version->setStyleSheet(QStringLiteral("color: rgb(0, 128, 0);"));
     m_layout.place(m_version, 5700, 5340, 4035, 255);
 }
 
-void frmMain::showStatus()
+bool frmMain::offersPrinterScale() const
 {
-    const StatusLine& status = m_model.status();
-    m_status->setText(status.text());
-    m_status->setStyleSheet(QStringLiteral("color: %1;").arg(QColor::fromRgb(status.color()).name()));
+    return isSignalConnected(QMetaMethod::fromSignal(&frmMain::printerScaleRequested));
+}
+
+QString frmMain::azimuthCaption(const QString& caption)
+{
+    // "Prin&t Az." and "Prin&t RA": one key for the button whichever circle it prints.
+    QString marked = caption;
+    const qsizetype key = marked.indexOf(QLatin1Char('t'));
+    if (key >= 0)
+        marked.insert(key, QLatin1Char('&'));
+    return marked;
+}
+
+void frmMain::pressOnEnter(QLineEdit* sizeText, QPushButton* printButton)
+{
+    connect(sizeText, &QLineEdit::returnPressed, printButton, &QPushButton::click);
+}
+
+QString frmMain::azimuthPreviewCaption(const QString& caption)
+{
+    QString preview = caption;
+    preview.replace(QStringLiteral("Print"), QStringLiteral("Previ&ew"));
+    return preview;
+}
+
+void frmMain::buildPageRow()
+{
+    // The page options and what they lead to: how the sheets will look before anything is printed.
+    QWidget* page
+        = addFrame(m_design, QStringLiteral("Page"), DesignLayout::arial(7.5, true), 120, 5685, 9630, 660);
+    page->setObjectName(QStringLiteral("PageGroup"));
+    const QFont font = DesignLayout::arial(9.75);
+    auto* previewAlt = addButton(page, "PreviewButton", QStringLiteral("Pre&view Alt."), font, 120, 300, 1215,
+        300, QStringLiteral("Show the sheets Print Alt. would print, without printing"));
+    connect(previewAlt, &QPushButton::clicked, this, &frmMain::previewAltitudeRequested);
+    auto* previewAz = addButton(page, "PreviewAzButton",
+        azimuthPreviewCaption(m_model.azimuthButtonCaption()), font, 1500, 300, 1215, 300,
+        QStringLiteral("Show the sheets Print Az. or Print RA would print, without printing"));
+    connect(previewAz, &QPushButton::clicked, this, &frmMain::previewAzimuthRequested);
+    connect(&m_model, &SettingsModel::azimuthButtonCaptionChanged, previewAz,
+        [previewAz](const QString& caption) { previewAz->setText(azimuthPreviewCaption(caption)); });
 }
 
 void frmMain::showVersion()

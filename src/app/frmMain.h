@@ -3,7 +3,7 @@
 #include "app/DesignLayout.h"
 #include "settings/SettingsModel.h"
 
-#include <QWidget>
+#include <QMainWindow>
 #include <array>
 
 class CircleSetColumn;
@@ -12,15 +12,18 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class StatusLabel;
 
-/// The program's one window: every setting bound to the settings model, the print and settings
-/// buttons, and the status line. Sizes and positions follow the design layout in twips. The
-/// buttons' commands are signals; Quit closes the window itself.
-class frmMain : public QWidget {
+/// The program's one window: the menu bar over the design area, which holds every setting bound to
+/// the settings model, the print and settings buttons, and the status line. Sizes and positions
+/// follow the design layout in twips. Buttons and menu commands are the same signals; Quit closes
+/// the window itself.
+class frmMain : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int kClientWidthTwips = 9870;
-    static constexpr int kClientHeightTwips = 5685;
+    /// The design area: the original window of 5685 twips and the "Page" row below it.
+    static constexpr int kClientHeightTwips = 6420;
 
     explicit frmMain(SettingsModel& model, QWidget* parent = nullptr);
 
@@ -38,15 +41,29 @@ public:
 
     static const QString kVersionText;
 
+    /// Whether anything answers printerScaleRequested.
+    bool offersPrinterScale() const;
+
+    /// The azimuth print button's caption with its mnemonic.
+    static QString azimuthCaption(const QString& caption);
+    /// The azimuth preview button's caption ("Preview Az.", "Preview RA") with its mnemonic.
+    static QString azimuthPreviewCaption(const QString& caption);
+
 Q_SIGNALS:
     void printAltitudeRequested();
     void printAzimuthRequested();
+    void previewAltitudeRequested();
+    void previewAzimuthRequested();
     void resetRequested();
     /// Exit leaves closing to whoever writes the last-exit settings: the window stays open when
     /// they can't be written.
     void exitRequested();
     void saveRequested();
     void restoreRequested();
+    void userGuideRequested();
+    void aboutRequested();
+    /// The printer scale correction dialog; the menu offers it once something answers this.
+    void printerScaleRequested();
 
 private:
     QRadioButton* addOption(QWidget* parent, Option option, const char* name, const QString& caption,
@@ -61,13 +78,16 @@ private:
         QWidget* parent, SizeText text, const char* name, const QString& accessibleName, int top);
     void buildLeftColumn();
     void buildBottomRow();
-    void showStatus();
+    void buildPageRow();
+    /// Enter in a size box presses its print button.
+    void pressOnEnter(QLineEdit* sizeText, QPushButton* printButton);
 
     SettingsModel& m_model;
     DesignLayout m_layout;
+    QWidget* m_design = nullptr;
     QLineEdit* m_declText = nullptr;
     QLineEdit* m_azText = nullptr;
-    QLabel* m_status = nullptr;
+    StatusLabel* m_status = nullptr;
     QLabel* m_version = nullptr;
     std::array<CircleSetColumn*, kCircleSets> m_columns {};
 };

@@ -1,7 +1,9 @@
+#include "app/StatusLabel.h"
 #include "app/frmMain.h"
 #include "support/RowName.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +13,8 @@
 #include <QSlider>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -19,6 +23,12 @@ template <typename T> T* child(QWidget& window, const QString& name)
     T* widget = window.findChild<T*>(name);
     EXPECT_NE(widget, nullptr) << name.toStdString();
     return widget;
+}
+
+// The caption as shown: without the mark of its mnemonic.
+QString caption(QAbstractButton* button)
+{
+    return button->text().remove(QLatin1Char('&'));
 }
 
 class MainWindow : public ::testing::Test {
@@ -44,9 +54,9 @@ TEST_F(MainWindow, ShowsEveryControlWithItsCaption)
 {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Print Vennaros"));
     EXPECT_EQ(
-        child<QPushButton>(window, QStringLiteral("PrintButton"))->text(), QStringLiteral("Print Alt."));
+        caption(child<QPushButton>(window, QStringLiteral("PrintButton"))), QStringLiteral("Print Alt."));
     EXPECT_EQ(
-        child<QPushButton>(window, QStringLiteral("PrintAzButton"))->text(), QStringLiteral("Print Az."));
+        caption(child<QPushButton>(window, QStringLiteral("PrintAzButton"))), QStringLiteral("Print Az."));
     EXPECT_EQ(child<QRadioButton>(window, QStringLiteral("OneDegOption"))->text(), QStringLiteral("1\u00b0"));
     EXPECT_EQ(child<QCheckBox>(window, QStringLiteral("AzCTCheck"))->toolTip(),
         QStringLiteral("Az circle left to right numbers increase"));
@@ -54,8 +64,8 @@ TEST_F(MainWindow, ShowsEveryControlWithItsCaption)
         QStringLiteral("Reset to last exit settings from registry"));
     EXPECT_EQ(child<QLabel>(window, QStringLiteral("Label1"))->text(),
         QStringLiteral("Printer settings are not remembered between prints."));
-    EXPECT_EQ(
-        child<QCheckBox>(window, QStringLiteral("SetCheck2"))->text(), QStringLiteral("2nd Circle to Print"));
+    EXPECT_EQ(caption(child<QCheckBox>(window, QStringLiteral("SetCheck2"))),
+        QStringLiteral("2nd Circle to Print"));
     window.showVersion();
     EXPECT_EQ(child<QLabel>(window, QStringLiteral("VerLabel"))->text(),
         QStringLiteral("Version 3.2  17-Jul-2010"));
@@ -132,7 +142,7 @@ TEST_F(MainWindow, OptionsMirrorsAndTheAzimuthButtonCaption)
 
     click(child<QRadioButton>(window, QStringLiteral("RaOption")));
     EXPECT_EQ(
-        child<QPushButton>(window, QStringLiteral("PrintAzButton"))->text(), QStringLiteral("Print RA"));
+        caption(child<QPushButton>(window, QStringLiteral("PrintAzButton"))), QStringLiteral("Print RA"));
     EXPECT_FALSE(child<QRadioButton>(window, QStringLiteral("AzOption"))->isChecked());
 
     // A pair may be left with neither selected by stored settings; the window shows that.
@@ -196,4 +206,123 @@ TEST_F(MainWindow, APositionOffEveryScreenIsPulledBack)
     window.moveToTwips(-500000, 900000);
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_TRUE(screen.contains(window.pos()));
+}
+
+namespace {
+
+QAccessibleInterface* accessible(QWidget* widget)
+{
+    QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(widget);
+    EXPECT_NE(interface, nullptr) << widget->objectName().toStdString();
+    return interface;
+}
+
+class OptionPair : public MainWindow,
+                   public ::testing::WithParamInterface<std::tuple<const char*, const char*, Option>> { };
+
+std::string pairRowName(const ::testing::TestParamInfo<OptionPair::ParamType>& row)
+{
+    return rowName(std::get<0>(row.param));
+}
+
+} // namespace
+
+TEST_P(OptionPair, IsOneGroupOfRadioButtonsThatMayHaveNeitherSelected)
+{
+    const auto [firstName, secondName, firstOption] = GetParam();
+    auto* first = child<QRadioButton>(window, QLatin1String(firstName));
+    auto* second = child<QRadioButton>(window, QLatin1String(secondName));
+    for (QRadioButton* button : { first, second }) {
+        EXPECT_EQ(accessible(button)->role(), QAccessible::RadioButton);
+        EXPECT_EQ(accessible(button)->text(QAccessible::Name), button->text());
+    }
+    EXPECT_EQ(accessible(first)->state().checked, model.option(firstOption));
+
+    // Reset and Restore may clear both; the pair shows it and can be chosen again.
+    model.setOption(firstOption, false);
+    model.setOption(SettingsModel::partner(firstOption), false);
+    EXPECT_FALSE(first->isChecked());
+    EXPECT_FALSE(second->isChecked());
+    EXPECT_FALSE(accessible(first)->state().checked);
+    click(second);
+    EXPECT_TRUE(second->isChecked());
+    EXPECT_TRUE(model.option(SettingsModel::partner(firstOption)));
+    click(first);
+    EXPECT_TRUE(first->isChecked());
+    EXPECT_FALSE(second->isChecked());
+}
+
+INSTANTIATE_TEST_SUITE_P(Pairs, OptionPair,
+    ::testing::Values(std::make_tuple("OneDegOption", "FiveDegOption", Option::OneDeg),
+        std::make_tuple("AltDiaOption", "AltLenOption", Option::AltDia),
+        std::make_tuple("AltmmOption", "AltinOption", Option::Altmm),
+        std::make_tuple("AzDiaOption", "AzLenOption", Option::AzDia),
+        std::make_tuple("AzmmOption", "AzinOption", Option::Azmm),
+        std::make_tuple("RaOption", "AzOption", Option::Ra)),
+    pairRowName);
+
+TEST_F(MainWindow, APairIsOneTabStopMovedWithTheArrowKeys)
+{
+    auto* one = child<QRadioButton>(window, QStringLiteral("OneDegOption"));
+    auto* five = child<QRadioButton>(window, QStringLiteral("FiveDegOption"));
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    one->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(one, Qt::Key_Right);
+    EXPECT_TRUE(five->hasFocus());
+    EXPECT_TRUE(model.option(Option::FiveDeg));
+    EXPECT_EQ(model.smallestMark(), 5.0);
+
+    // Tab leaves the pair for the next control, and Shift+Tab comes back to the selected option.
+    QTest::keyClick(five, Qt::Key_Tab);
+    QWidget* next = QApplication::focusWidget();
+    ASSERT_NE(next, nullptr);
+    EXPECT_NE(next, one);
+    EXPECT_EQ(next->objectName(), QStringLiteral("BWCheck"));
+    QTest::keyClick(next, Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), five);
+
+    // After Reset selects the other option, Tab lands on that one.
+    model.setOption(Option::OneDeg, true);
+    EXPECT_TRUE(one->focusPolicy() & Qt::TabFocus);
+    EXPECT_FALSE(five->focusPolicy() & Qt::TabFocus);
+}
+
+TEST_F(MainWindow, TheStatusLineSaysItsMessageAndAlertsOnErrors)
+{
+    auto* status = child<StatusLabel>(window, QStringLiteral("DECLlabel"));
+    QSignalSpy announced(status, &StatusLabel::announced);
+    click(child<QCheckBox>(window, QStringLiteral("BWCheck"))); // refused
+    QCoreApplication::processEvents();
+
+    QAccessibleInterface* line = accessible(status);
+    EXPECT_EQ(line->role(), QAccessible::StatusBar);
+    EXPECT_EQ(line->text(QAccessible::Name), QStringLiteral("Cannot uncheck both circle styles."));
+    ASSERT_NE(line->textInterface(), nullptr);
+    EXPECT_EQ(line->textInterface()->text(0, line->textInterface()->characterCount()),
+        QStringLiteral("Cannot uncheck both circle styles."));
+    ASSERT_EQ(announced.count(), 1); // once, although colour and text changed one after the other
+    EXPECT_EQ(announced.at(0), QVariantList({ QStringLiteral("Cannot uncheck both circle styles."), true }));
+
+    // A success is announced without an alert; the same refusal again is announced again.
+    model.status().show(StatusLine::kStatusColor, QStringLiteral("Settings saved"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(line->text(QAccessible::Name), QStringLiteral("Settings saved"));
+    EXPECT_EQ(announced.at(1), QVariantList({ QStringLiteral("Settings saved"), false }));
+    click(child<QCheckBox>(window, QStringLiteral("BWCheck")));
+    QCoreApplication::processEvents();
+    click(child<QCheckBox>(window, QStringLiteral("BWCheck")));
+    QCoreApplication::processEvents();
+    ASSERT_EQ(announced.count(), 4);
+    EXPECT_EQ(announced.at(3), QVariantList({ QStringLiteral("Cannot uncheck both circle styles."), true }));
+}
+
+TEST_F(MainWindow, AValueLabelSaysWhatItCountsAndItsNumber)
+{
+    window.refreshValueLabels();
+    auto* label = child<QLabel>(window, QStringLiteral("SmallMarkLabel1"));
+    EXPECT_EQ(accessible(label)->text(QAccessible::Name), QStringLiteral("Smallest Mark Width 1: 2"));
+    child<QSlider>(window, QStringLiteral("FontSlider3"))->setValue(12);
+    EXPECT_EQ(accessible(child<QLabel>(window, QStringLiteral("FontLabel3")))->text(QAccessible::Name),
+        QStringLiteral("Text Font Size 3: 12"));
 }

@@ -1,18 +1,26 @@
 // The whole window as a user drives it, with a real settings file in a temporary folder, scripted
 // printers and dialogs, and pages recorded instead of printed.
 #include "app/WindowController.h"
+#include "app/AboutDialog.h"
+#include "app/PreviewWindow.h"
+#include "app/UserGuide.h"
+#include "app/UserGuideWindow.h"
 #include "app/frmMain.h"
 #include "settings/QtSettingsStore.h"
 #include "support/ScriptedPrinters.h"
 
+#include <QAccessible>
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -95,7 +103,8 @@ TEST_F(Program, ExitKeepsEverySettingButScaleOnTopForTheNextStart)
     EXPECT_TRUE(next.child<QRadioButton>("FiveDegOption")->isChecked());
     EXPECT_EQ(next.model.smallestMark(), 5.0);
     EXPECT_TRUE(next.child<QCheckBox>("WBCheck")->isChecked());
-    EXPECT_EQ(next.child<QPushButton>("PrintAzButton")->text(), QStringLiteral("Print RA"));
+    EXPECT_EQ(next.child<QPushButton>("PrintAzButton")->text().remove(QLatin1Char('&')),
+        QStringLiteral("Print RA"));
     EXPECT_TRUE(next.child<QCheckBox>("CheckTop2")->isChecked()); // not kept
     EXPECT_TRUE(next.model.circleEnabled(3));
     EXPECT_EQ(next.child<QLineEdit>("AzText")->text(), QStringLiteral("80"));
@@ -193,4 +202,229 @@ TEST_F(Program, SaveThenRestoreThroughTheButtons)
     run.click("RestoreButton");
     EXPECT_EQ(run.status(), QStringLiteral("38 settings restored from '%1'").arg(*run.prompts.path));
     EXPECT_FALSE(run.child<QCheckBox>("CheckTop1")->isChecked());
+}
+
+TEST_F(Program, AScreenReaderReadsARefusalInTheStatusLine)
+{
+    Session run(ini(), printers, dialog);
+    run.model.setText(SizeText::Altitude, QStringLiteral("abc"));
+    dialog.choose(QStringLiteral("Laser"));
+    run.click("PrintButton");
+    QAccessibleInterface* line = QAccessible::queryAccessibleInterface(run.child<QLabel>("DECLlabel"));
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->role(), QAccessible::StatusBar);
+    EXPECT_EQ(line->text(QAccessible::Name), QStringLiteral("Must be numeric."));
+    ASSERT_NE(line->textInterface(), nullptr);
+    EXPECT_EQ(line->textInterface()->text(0, -1), QStringLiteral("Must be numeric."));
+}
+
+namespace {
+
+/// What a key or a menu entry must have done.
+enum class Effect { PrintsAltitude, PrintsAzimuth, Saves, Restores, Resets, Exits, Quits };
+
+struct Command {
+    const char* name;
+    const char* action; ///< a menu entry to trigger, or nullptr to press the key
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char* focus; ///< the control that has the focus when the key is pressed
+    Effect effect;
+};
+
+class KeyOrMenu : public Program, public ::testing::WithParamInterface<Command> { };
+
+std::string commandRowName(const ::testing::TestParamInfo<Command>& row)
+{
+    return row.param.name;
+}
+
+} // namespace
+
+TEST_P(KeyOrMenu, RunsTheButtonsHandler)
+{
+    const Command& command = GetParam();
+    Session run(ini(), printers, dialog);
+    run.prompts.path = dir.filePath(QStringLiteral("keys.txt"));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&run.window));
+    run.model.setText(SizeText::Altitude, QStringLiteral("60"));
+    run.model.setOption(Option::Altmm, true);
+    run.model.setText(SizeText::Azimuth, QStringLiteral("60"));
+    run.model.setOption(Option::Azmm, true);
+    run.model.setSlider(Slider::Font, 1, 12);
+    dialog.choose(QStringLiteral("Laser"));
+    if (command.effect == Effect::Restores) {
+        int number = 0;
+        QString description;
+        ASSERT_TRUE(SettingsFileCommands::writeFile(run.model, *run.prompts.path, number, description));
+    }
+
+    QWidget* target = command.focus ? run.child<QWidget>(command.focus) : &run.window;
+    target->setFocus();
+    if (command.action)
+        run.window.findChild<QAction*>(QLatin1String(command.action))->trigger();
+    else
+        QTest::keyClick(target, command.key, command.modifiers);
+    if (command.modifiers & Qt::AltModifier)
+        QTest::qWait(300); // a mnemonic shows its button pressed for a moment before it clicks
+
+    const auto printed = [&](const QString& caption) {
+        if (printers.at(0).documents().size() != 1)
+            return false;
+        for (const PageOp& op : printers.at(0).documents()[0][0].ops)
+            if (op.text.startsWith(caption))
+                return true;
+        return false;
+    };
+    switch (command.effect) {
+    case Effect::PrintsAltitude:
+        EXPECT_TRUE(printed(QStringLiteral("Altitude Circle length = 188.4 mm")));
+        break;
+    case Effect::PrintsAzimuth:
+        EXPECT_TRUE(printed(QStringLiteral("Azimuth Circle length = 188.4 mm")));
+        break;
+    case Effect::Saves:
+        EXPECT_EQ(run.status(), QStringLiteral("Settings saved to '%1'").arg(*run.prompts.path));
+        break;
+    case Effect::Restores:
+        EXPECT_EQ(run.status(), QStringLiteral("38 settings restored from '%1'").arg(*run.prompts.path));
+        break;
+    case Effect::Resets:
+        EXPECT_EQ(run.model.slider(Slider::Font, 1), 10);
+        break;
+    case Effect::Exits:
+        EXPECT_EQ(run.status(), QStringLiteral("Settings saved"));
+        EXPECT_FALSE(run.window.isVisible());
+        break;
+    case Effect::Quits:
+        EXPECT_FALSE(run.window.isVisible());
+        EXPECT_FALSE(QFile::exists(ini()));
+        break;
+    }
+    if (command.effect != Effect::PrintsAltitude && command.effect != Effect::PrintsAzimuth) {
+        EXPECT_TRUE(dialog.requests().empty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, KeyOrMenu,
+    ::testing::Values(
+        Command { "CtrlP", nullptr, Qt::Key_P, Qt::ControlModifier, nullptr, Effect::PrintsAltitude },
+        Command { "CtrlShiftP", nullptr, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier, nullptr,
+            Effect::PrintsAzimuth },
+        Command {
+            "EnterInDECLtext", nullptr, Qt::Key_Return, Qt::NoModifier, "DECLtext", Effect::PrintsAltitude },
+        Command {
+            "EnterInAzText", nullptr, Qt::Key_Enter, Qt::KeypadModifier, "AzText", Effect::PrintsAzimuth },
+        Command { "AltA", nullptr, Qt::Key_A, Qt::AltModifier, nullptr, Effect::PrintsAltitude },
+        Command { "AltT", nullptr, Qt::Key_T, Qt::AltModifier, nullptr, Effect::PrintsAzimuth },
+        Command { "CtrlS", nullptr, Qt::Key_S, Qt::ControlModifier, "AzText", Effect::Saves },
+        Command { "AltS", nullptr, Qt::Key_S, Qt::AltModifier, nullptr, Effect::Saves },
+        Command { "CtrlO", nullptr, Qt::Key_O, Qt::ControlModifier, nullptr, Effect::Restores },
+        Command { "CtrlQ", nullptr, Qt::Key_Q, Qt::ControlModifier, nullptr, Effect::Exits },
+        Command { "MenuReset", "ResetAction", Qt::Key_unknown, Qt::NoModifier, nullptr, Effect::Resets },
+        Command { "MenuQuit", "QuitAction", Qt::Key_unknown, Qt::NoModifier, nullptr, Effect::Quits },
+        Command { "MenuPrintAzimuth", "PrintAzimuthAction", Qt::Key_unknown, Qt::NoModifier, nullptr,
+            Effect::PrintsAzimuth }),
+    commandRowName);
+
+TEST_F(Program, F1ShowsTheUserGuideAndAboutTheProgramAndItsLicence)
+{
+    Session run(ini(), printers, dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&run.window));
+    QTest::keyClick(&run.window, Qt::Key_F1);
+    auto* guide = run.window.findChild<UserGuideWindow*>();
+    ASSERT_NE(guide, nullptr) << run.status().toStdString();
+    EXPECT_TRUE(guide->isVisible());
+    EXPECT_TRUE(guide->loaded());
+    const QString text = guide->findChild<QTextBrowser*>()->toPlainText();
+    EXPECT_TRUE(text.contains(QStringLiteral("Using it")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Print Alt.")));
+    QTest::keyClick(&run.window, Qt::Key_F1); // the same window again, not a second one
+    EXPECT_EQ(run.window.findChildren<UserGuideWindow*>().size(), 1);
+
+    run.window.findChild<QAction*>(QStringLiteral("AboutAction"))->trigger();
+    auto* about = run.window.findChild<AboutDialog*>();
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(about->isVisible());
+    const auto line
+        = [about](const char* name) { return about->findChild<QLabel*>(QLatin1String(name))->text(); };
+    EXPECT_EQ(line("ProgramName"), QStringLiteral("Vennaros"));
+    EXPECT_EQ(line("ProgramVersion"), QStringLiteral("Version 3.2"));
+    EXPECT_FALSE(line("ProgramPurpose").isEmpty());
+    EXPECT_TRUE(line("ProgramLicence").startsWith(QStringLiteral("MIT License")));
+    EXPECT_TRUE(about->findChild<QPlainTextEdit*>()->toPlainText().contains(
+        QStringLiteral("Permission is hereby granted")));
+}
+
+TEST(UserGuide, IsFoundInTheFirstFolderThatHoldsIt)
+{
+    QTemporaryDir empty;
+    QTemporaryDir installed;
+    QFile guide(installed.filePath(QLatin1String(userguide::kFileName)));
+    ASSERT_TRUE(guide.open(QIODevice::WriteOnly));
+    guide.close();
+    EXPECT_EQ(userguide::locate({ empty.path() }), QString());
+    EXPECT_EQ(userguide::locate({ empty.path(), installed.path() }), QFileInfo(guide).absoluteFilePath());
+    EXPECT_FALSE(userguide::locate().isEmpty()); // the build tree's own guide
+}
+
+TEST_F(Program, PreviewShowsTheSheetsAndPrintsNothing)
+{
+    Session run(ini(), printers, dialog);
+    run.model.setText(SizeText::Altitude, QStringLiteral("60"));
+    run.model.setOption(Option::Altmm, true);
+    run.click("PreviewButton");
+
+    auto* preview = run.window.findChild<PreviewWindow*>();
+    ASSERT_NE(preview, nullptr) << run.status().toStdString();
+    EXPECT_TRUE(preview->isVisible());
+    EXPECT_EQ(preview->windowTitle(), QStringLiteral("Print Preview"));
+    ASSERT_EQ(preview->sheets().size(), 1u);
+    bool caption = false;
+    for (const PageOp& op : preview->sheets()[0].ops)
+        caption = caption || op.text.startsWith(QStringLiteral("Altitude Circle length = 188.4 mm"));
+    EXPECT_TRUE(caption);
+    EXPECT_TRUE(dialog.requests().empty());
+    EXPECT_TRUE(printers.at(0).documents().empty());
+    EXPECT_EQ(run.status(), QString());
+
+    // The strip is drawn where the page puts it and as long as it is: from 100 twips right of the
+    // printable area's left edge, 188.4 mm long, its marks from 750 twips down.
+    const double dpi = 100;
+    const double pixelsPerTwip = dpi / 1440;
+    const QImage sheet = preview->sheetImage(0, dpi);
+    EXPECT_EQ(sheet.width(), qRound(16838 * pixelsPerTwip)); // the scripted printer's wide paper
+    const int row = qRound((360 + 750 + 50) * pixelsPerTwip);
+    int first = -1;
+    int last = -1;
+    // Inside the printable area's dashed border.
+    for (int x = qRound(400 * pixelsPerTwip); x < sheet.width() - qRound(400 * pixelsPerTwip); ++x) {
+        if (qGray(sheet.pixel(x, row)) < 200) {
+            first = first < 0 ? x : first;
+            last = x;
+        }
+    }
+    EXPECT_NEAR(first, (360 + 100) * pixelsPerTwip, 1.5);
+    EXPECT_NEAR(last, (360 + 100 + 188.4 * 56.7) * pixelsPerTwip, 1.5);
+
+    // The azimuth preview follows the RA option like its print button.
+    run.click("RaOption");
+    EXPECT_EQ(run.child<QPushButton>("PreviewAzButton")->text().remove(QLatin1Char('&')),
+        QStringLiteral("Preview RA"));
+}
+
+TEST_F(Program, PreviewRefusesAsPrintingDoes)
+{
+    Session run(ini(), printers, dialog);
+    run.model.setText(SizeText::Azimuth, QStringLiteral("12"));
+    run.click("PreviewAzButton");
+    EXPECT_EQ(run.status(), QStringLiteral("Azimuth max. length is 11.7 inches for current page width."));
+    EXPECT_EQ(run.model.status().color(), StatusLine::kErrorColor);
+    EXPECT_EQ(run.window.findChild<PreviewWindow*>(), nullptr);
+    EXPECT_TRUE(dialog.requests().empty());
+
+    ScriptedPrinterSystem none;
+    Session bare(ini(), none, dialog);
+    bare.click("PreviewButton");
+    EXPECT_TRUE(bare.status().startsWith(QStringLiteral("Cannot select a printer: ")));
 }

@@ -1,0 +1,56 @@
+#include "app/AboutDialog.h"
+
+#include "app/ProgramInfo.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+AboutDialog::AboutDialog(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("AboutDialog"));
+    setWindowTitle(QStringLiteral("About %1").arg(programinfo::name()));
+    auto* layout = new QVBoxLayout(this);
+
+    const QIcon icon = QApplication::windowIcon();
+    if (!icon.isNull()) {
+        auto* picture = new QLabel(this);
+        picture->setPixmap(icon.pixmap(64, 64));
+        picture->setAccessibleName(QStringLiteral("Program icon"));
+        layout->addWidget(picture, 0, Qt::AlignHCenter);
+    }
+    const auto addLine = [this, layout](const char* name, const QString& text) {
+        auto* label = new QLabel(text, this);
+        label->setObjectName(QLatin1String(name));
+        label->setWordWrap(true);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        layout->addWidget(label);
+        return label;
+    };
+    QLabel* title = addLine("ProgramName", programinfo::name());
+    QFont bigger = title->font();
+    bigger.setPointSizeF(bigger.pointSizeF() * 1.5);
+    bigger.setBold(true);
+    title->setFont(bigger);
+    addLine("ProgramVersion", QStringLiteral("Version %1").arg(programinfo::version()));
+    addLine("ProgramPurpose", programinfo::purpose());
+    addLine("ProgramLicence", programinfo::licence());
+
+    auto* text = new QPlainTextEdit(programinfo::licenceText(), this);
+    text->setObjectName(QStringLiteral("LicenceText"));
+    text->setReadOnly(true);
+    text->setAccessibleName(QStringLiteral("Licence"));
+    // The licence keeps its own line breaks.
+    text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text->setMinimumSize(text->fontMetrics().horizontalAdvance(QString(82, QLatin1Char('n'))), 200);
+    layout->addWidget(text);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+    layout->addWidget(buttons);
+    buttons->button(QDialogButtonBox::Close)->setFocus();
+}

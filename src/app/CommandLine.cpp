@@ -1,0 +1,113 @@
+#include "app/CommandLine.h"
+
+#include "app/ProgramInfo.h"
+
+#include <QCommandLineParser>
+
+namespace {
+
+const QString kPrintPdf = QStringLiteral("print-pdf");
+const QString kSettings = QStringLiteral("settings");
+const QString kPaper = QStringLiteral("paper");
+const QString kLandscape = QStringLiteral("landscape");
+const QString kAltitude = QStringLiteral("altitude");
+const QString kAzimuth = QStringLiteral("azimuth");
+
+CommandLine failure(const QString& error)
+{
+    CommandLine line;
+    line.action = CommandLine::Action::Error;
+    line.error = error;
+    return line;
+}
+
+} // namespace
+
+CommandLine CommandLine::parse(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions({
+        { { QStringLiteral("h"), QStringLiteral("help") }, QString() },
+        { { QStringLiteral("v"), QStringLiteral("version") }, QString() },
+        { kPrintPdf, QString(), QStringLiteral("FILE") },
+        { kSettings, QString(), QStringLiteral("SETTINGS.txt") },
+        { kPaper, QString(), QStringLiteral("NAME") },
+        { kLandscape, QString() },
+        { kAltitude, QString() },
+        { kAzimuth, QString() },
+    });
+    if (!parser.parse(arguments))
+        return failure(parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return failure(QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+
+    CommandLine line;
+    if (parser.isSet(QStringLiteral("help"))) {
+        line.action = Action::Help;
+        return line;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        line.action = Action::Version;
+        return line;
+    }
+    const bool pdfOption = parser.isSet(kSettings) || parser.isSet(kPaper) || parser.isSet(kLandscape)
+        || parser.isSet(kAltitude) || parser.isSet(kAzimuth);
+    if (!parser.isSet(kPrintPdf)) {
+        if (pdfOption)
+            return failure(
+                QStringLiteral("--settings, --paper, --landscape, --altitude and --azimuth go with "
+                               "--print-pdf FILE."));
+        return line;
+    }
+    line.action = Action::PrintPdf;
+    line.pdfFile = parser.value(kPrintPdf);
+    line.settingsFile = parser.value(kSettings);
+    line.paper = parser.value(kPaper);
+    line.landscape = parser.isSet(kLandscape);
+    if (parser.isSet(kAltitude) == parser.isSet(kAzimuth))
+        return failure(QStringLiteral("--print-pdf needs one of --altitude and --azimuth."));
+    line.azimuth = parser.isSet(kAzimuth);
+    if (line.pdfFile.isEmpty())
+        return failure(QStringLiteral("--print-pdf needs the name of the PDF file to write."));
+    if (parser.isSet(kSettings) && line.settingsFile.isEmpty())
+        return failure(QStringLiteral("--settings needs the name of a settings file."));
+    if (parser.isSet(kPaper) && line.paper.isEmpty())
+        return failure(QStringLiteral("--paper needs the name of a paper size, for example A4."));
+    return line;
+}
+
+QString CommandLine::helpText()
+{
+    return QStringLiteral(
+               "Usage: vennaros\n"
+               "       vennaros --help | --version\n"
+               "       vennaros --print-pdf FILE [--settings SETTINGS.txt] [--paper NAME] [--landscape]\n"
+               "                (--altitude | --azimuth)\n"
+               "\n")
+        + programinfo::purpose()
+        + QStringLiteral(
+            "\n"
+            "Without options it opens its window.\n"
+            "\n"
+            "  --help                   print this text and exit\n"
+            "  --version                print the name and version and exit\n"
+            "  --print-pdf FILE         print the page a print button would print to the PDF file FILE,\n"
+            "                           without a window\n"
+            "  --settings SETTINGS.txt  a settings file saved with \"Save\", restored over the defaults\n"
+            "  --paper NAME             the paper, for example A4, Letter, A3 or Legal (default: the\n"
+            "                           built-in PDF printer's paper)\n"
+            "  --landscape              the paper turned to landscape\n"
+            "  --altitude               the altitude circle (\"Print Alt.\")\n"
+            "  --azimuth                the azimuth or RA circle, as the settings say (\"Print Az.\" or\n"
+            "                           \"Print RA\")\n"
+            "\n"
+            "Exit status: 0 when the page was written, 1 when the job refused or failed (the reason on\n"
+            "standard error, no file written), 2 for a wrong command line.\n"
+            "See also: man vennaros\n");
+}
+
+QString CommandLine::versionText()
+{
+    return programinfo::name() + QLatin1Char(' ') + programinfo::version() + QLatin1Char('\n');
+}

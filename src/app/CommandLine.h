@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+/// The program's command line: what to do and the options of the PDF command.
+struct CommandLine {
+    enum class Action { Window, Help, Version, PrintPdf, Error };
+    /// Exit status of a command line that can't be understood.
+    static constexpr int kUsageError = 2;
+
+    Action action = Action::Window;
+    QString error; ///< what is wrong, for Action::Error
+    QString pdfFile;
+    QString settingsFile; ///< empty: the default settings
+    QString paper; ///< empty: the built-in PDF printer's paper
+    bool landscape = false;
+    bool azimuth = false; ///< otherwise the altitude circle
+
+    /// arguments as the program got them, its own name first.
+    static CommandLine parse(const QStringList& arguments);
+    static QString helpText();
+    static QString versionText();
+};

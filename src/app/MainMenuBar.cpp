@@ -1,0 +1,55 @@
+#include "app/MainMenuBar.h"
+
+#include "app/frmMain.h"
+
+MainMenuBar::MainMenuBar(frmMain& window)
+    : QMenuBar(&window)
+{
+    setObjectName(QStringLiteral("MainMenuBar"));
+
+    QMenu* file = addMenu(QStringLiteral("&File"));
+    connect(addCommand(file, "SaveAction", QStringLiteral("&Save Settings..."), QKeySequence::Save),
+        &QAction::triggered, &window, &frmMain::saveRequested);
+    connect(addCommand(file, "RestoreAction", QStringLiteral("&Restore Settings..."), QKeySequence::Open),
+        &QAction::triggered, &window, &frmMain::restoreRequested);
+    connect(addCommand(file, "ResetAction", QStringLiteral("Rese&t")), &QAction::triggered, &window,
+        &frmMain::resetRequested);
+    file->addSeparator();
+    connect(addCommand(file, "ExitAction", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q)),
+        &QAction::triggered, &window, &frmMain::exitRequested);
+    connect(addCommand(file, "QuitAction", QStringLiteral("&Quit without saving")), &QAction::triggered,
+        &window, &QWidget::close);
+
+    QMenu* print = addMenu(QStringLiteral("&Print"));
+    connect(addCommand(print, "PrintAltitudeAction", QStringLiteral("Print &Altitude..."),
+                QKeySequence(Qt::CTRL | Qt::Key_P)),
+        &QAction::triggered, &window, &frmMain::printAltitudeRequested);
+    connect(addCommand(print, "PrintAzimuthAction", QStringLiteral("Print A&zimuth/RA..."),
+                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)),
+        &QAction::triggered, &window, &frmMain::printAzimuthRequested);
+    connect(addCommand(print, "PreviewAltitudeAction", QStringLiteral("Pre&view Altitude")),
+        &QAction::triggered, &window, &frmMain::previewAltitudeRequested);
+    connect(addCommand(print, "PreviewAzimuthAction", QStringLiteral("Previ&ew Azimuth/RA")),
+        &QAction::triggered, &window, &frmMain::previewAzimuthRequested);
+    print->addSeparator();
+    QAction* scale = addCommand(print, "PrinterScaleAction", QStringLiteral("Printer &scale..."));
+    connect(scale, &QAction::triggered, &window, &frmMain::printerScaleRequested);
+    // Offered only once a handler listens, so the entry never does nothing.
+    connect(print, &QMenu::aboutToShow, scale,
+        [scale, &window] { scale->setEnabled(window.offersPrinterScale()); });
+
+    QMenu* help = addMenu(QStringLiteral("&Help"));
+    connect(addCommand(help, "UserGuideAction", QStringLiteral("&User Guide"), QKeySequence::HelpContents),
+        &QAction::triggered, &window, &frmMain::userGuideRequested);
+    connect(addCommand(help, "AboutAction", QStringLiteral("&About Vennaros")), &QAction::triggered, &window,
+        &frmMain::aboutRequested);
+}
+
+QAction* MainMenuBar::addCommand(
+    QMenu* menu, const char* name, const QString& text, const QKeySequence& shortcut)
+{
+    QAction* action = menu->addAction(text);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(shortcut);
+    return action;
+}

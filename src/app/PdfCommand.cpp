@@ -1,0 +1,96 @@
+#include "app/PdfCommand.h"
+
+#include "app/CommandLine.h"
+#include "app/PdfFileJobHost.h"
+#include "print/altitude/AltitudePrintJob.h"
+#include "print/azimuth/AzimuthPrintJob.h"
+#include "print/surface/PdfFilePrinter.h"
+#include "settings/SettingsFileFormat.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTextStream>
+#include <exception>
+
+namespace pdfcommand {
+
+namespace {
+
+QString simplified(QString name)
+{
+    return name.remove(QLatin1Char(' ')).toLower();
+}
+
+/// Restores the file's lines over the settings; false with the reason when it can't be read.
+bool restoreSettings(SettingsModel& model, const QString& path, QTextStream& errors)
+{
+    QFile file(path);
+    const QFileInfo info(path);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
+        errors << "vennaros: cannot read the settings file '" << path << "': "
+               << (info.exists() && !info.isFile() ? QStringLiteral("not a regular file")
+                                                   : file.errorString())
+               << '\n';
+        return false;
+    }
+    const int count = SettingsFileFormat::restore(model, file);
+    if (count < SettingsFileFormat::kLineCount)
+        errors << "vennaros: " << count << " of " << SettingsFileFormat::kLineCount
+               << " settings restored from '" << path << "'; the others keep their defaults\n";
+    return true;
+}
+
+} // namespace
+
+std::optional<QPageSize> paperNamed(const QString& name)
+{
+    const QString wanted = simplified(name);
+    for (int id = 0; id <= QPageSize::LastPageSize; ++id) {
+        const auto size = static_cast<QPageSize::PageSizeId>(id);
+        if (size == QPageSize::Custom)
+            continue;
+        if (simplified(QPageSize::key(size)) == wanted || simplified(QPageSize::name(size)) == wanted)
+            return QPageSize(size);
+    }
+    return std::nullopt;
+}
+
+int run(const CommandLine& line, QTextStream& errors)
+{
+    QPageSize size(PdfFilePrinter::localePageSize());
+    if (!line.paper.isEmpty()) {
+        const std::optional<QPageSize> named = paperNamed(line.paper);
+        if (!named) {
+            errors << "vennaros: unknown paper '" << line.paper << "' (A4, Letter, A3, Legal, ...)\n";
+            return 1;
+        }
+        size = *named;
+    }
+
+    SettingsModel model;
+    if (!line.settingsFile.isEmpty() && !restoreSettings(model, line.settingsFile, errors))
+        return 1;
+
+    try {
+        PdfFileJobHost host(line.pdfFile,
+            PaperFormat::of(size, line.landscape ? PageOrientation::Landscape : PageOrientation::Portrait));
+        if (line.azimuth)
+            AzimuthPrintJob(model, host).run();
+        else
+            AltitudePrintJob(model, host).run();
+        if (host.written())
+            return 0;
+        const QString status = model.status().text();
+        if (status.isEmpty())
+            errors << "Nothing was printed: the size is empty or no circle set is enabled.\n";
+        else
+            errors << status << '\n';
+        if (!host.writeError().isEmpty())
+            errors << "vennaros: cannot write '" << line.pdfFile << "': " << host.writeError() << '\n';
+    } catch (const std::exception& error) {
+        errors << "vennaros: " << error.what() << '\n';
+    }
+    return 1;
+}
+
+} // namespace pdfcommand

@@ -1,0 +1,23 @@
+#include "app/PreviewJobHost.h"
+
+#include "print/sheets/SheetLayout.h"
+#include "print/surface/Printer.h"
+
+PreviewJobHost::PreviewJobHost(JobHost& window, PrinterSystem& printers)
+    : m_window(window)
+    , m_printers(printers)
+{ }
+
+void PreviewJobHost::selectPrinter()
+{
+    m_printers.current();
+}
+
+std::unique_ptr<PrintSurface> PreviewJobHost::openSurface(const SheetRequest& request)
+{
+    return openSheetDocument(request, [this, paper = request.format.paper](const std::vector<Page>& sheets) {
+        m_sheets = sheets;
+        m_paper = paper;
+        m_ended = true;
+    });
+}

@@ -1,0 +1,146 @@
+#include "app/PreviewWindow.h"
+
+#include "print/surface/PageRenderer.h"
+#include "print/surface/PrintSurface.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace {
+
+constexpr double kStartDpi = 72.0;
+constexpr double kMinDpi = 24.0;
+constexpr double kMaxDpi = 300.0;
+constexpr double kZoomStep = 1.25;
+constexpr double kMmPerInch = 25.4;
+// Marks a fraction of a screen dot wide would vanish drawn at screen resolution: the sheet is drawn
+// at about this resolution and scaled down smoothly, so they show as grey.
+constexpr double kFineDpi = 300.0;
+constexpr int kMaxSupersampling = 4;
+
+QString orientationName(PageOrientation orientation)
+{
+    return orientation == PageOrientation::Landscape ? QStringLiteral("landscape")
+                                                     : QStringLiteral("portrait");
+}
+
+QString millimetres(double twips)
+{
+    return QString::number(std::round(twips / kTwipsPerInch * kMmPerInch));
+}
+
+} // namespace
+
+PreviewWindow::PreviewWindow(QWidget* parent)
+    : QDialog(parent)
+    , m_dpi(kStartDpi)
+{
+    setObjectName(QStringLiteral("PreviewWindow"));
+    setWindowTitle(QStringLiteral("Print Preview"));
+    auto* layout = new QVBoxLayout(this);
+
+    m_summary = new QLabel(this);
+    m_summary->setObjectName(QStringLiteral("PreviewSummary"));
+    layout->addWidget(m_summary);
+
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("PreviewSheets"));
+    m_scroll->setAccessibleName(QStringLiteral("Sheets"));
+    m_scroll->setAlignment(Qt::AlignHCenter);
+    m_scroll->setBackgroundRole(QPalette::Dark);
+    m_pages = new QWidget(m_scroll);
+    m_pagesLayout = new QVBoxLayout(m_pages);
+    m_scroll->setWidget(m_pages);
+    m_scroll->setWidgetResizable(true);
+    layout->addWidget(m_scroll, 1);
+
+    auto* row = new QHBoxLayout;
+    auto* zoomOut = new QPushButton(QStringLiteral("Zoom &out"), this);
+    zoomOut->setShortcut(QKeySequence::ZoomOut);
+    connect(zoomOut, &QPushButton::clicked, this, [this] { zoom(-1); });
+    auto* zoomIn = new QPushButton(QStringLiteral("Zoom &in"), this);
+    zoomIn->setShortcut(QKeySequence::ZoomIn);
+    connect(zoomIn, &QPushButton::clicked, this, [this] { zoom(1); });
+    row->addWidget(zoomOut);
+    row->addWidget(zoomIn);
+    row->addStretch(1);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+    row->addWidget(buttons);
+    layout->addLayout(row);
+    resize(900, 640);
+}
+
+void PreviewWindow::showSheets(const std::vector<Page>& sheets, const PaperFormat& paper)
+{
+    m_sheets = sheets;
+    m_paper = paper;
+    const QString count
+        = sheets.size() == 1 ? QStringLiteral("1 sheet") : QStringLiteral("%1 sheets").arg(sheets.size());
+    m_summary->setText(QStringLiteral("%1 on %2 %3, %4 \u00d7 %5 mm")
+                           .arg(count, m_paper.size.name(), orientationName(m_paper.orientation),
+                               millimetres(m_paper.width), millimetres(m_paper.height)));
+    render();
+}
+
+QImage PreviewWindow::sheetImage(std::size_t index, double dpi) const
+{
+    const int supersampling = qBound(1, static_cast<int>(std::ceil(kFineDpi / dpi)), kMaxSupersampling);
+    const double fine = dpi * supersampling;
+    const double scale = fine / kTwipsPerInch;
+    QImage paper(qMax(1, qRound(m_paper.width * scale)), qMax(1, qRound(m_paper.height * scale)),
+        QImage::Format_RGB32);
+    paper.fill(Qt::white);
+    // The page is drawn from the printable area's top-left and, as on paper, ends at its edges.
+    QImage printable(qMax(1, qRound(m_paper.printableWidth() * scale)),
+        qMax(1, qRound(m_paper.printableHeight() * scale)), QImage::Format_ARGB32_Premultiplied);
+    printable.fill(Qt::transparent);
+    {
+        QPainter painter(&printable);
+        PageRenderer(painter, qRound(fine)).draw(m_sheets.at(index));
+    }
+    QPainter painter(&paper);
+    const QPointF origin(m_paper.margins.left() * scale, m_paper.margins.top() * scale);
+    painter.drawImage(origin, printable);
+    painter.setPen(QPen(QColor(190, 190, 190), supersampling, Qt::DashLine));
+    painter.drawRect(QRectF(origin, printable.size()));
+    painter.end();
+    return paper.scaled(qMax(1, qRound(m_paper.width * dpi / kTwipsPerInch)),
+        qMax(1, qRound(m_paper.height * dpi / kTwipsPerInch)), Qt::IgnoreAspectRatio,
+        Qt::SmoothTransformation);
+}
+
+void PreviewWindow::render()
+{
+    while (QLayoutItem* item = m_pagesLayout->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    for (std::size_t i = 0; i < m_sheets.size(); ++i) {
+        auto* sheet = new QLabel(m_pages);
+        sheet->setObjectName(QStringLiteral("PreviewSheet%1").arg(i + 1));
+        sheet->setPixmap(QPixmap::fromImage(sheetImage(i, m_dpi)));
+        sheet->setAccessibleName(QStringLiteral("Sheet %1 of %2").arg(i + 1).arg(m_sheets.size()));
+        QStringList texts;
+        for (const PageOp& op : m_sheets[i].ops)
+            if (op.kind == PageOp::Kind::Text && op.text.contains(QStringLiteral(" Circle length = ")))
+                texts << op.text;
+        // What a screen reader can tell of a sheet: its captions.
+        sheet->setAccessibleDescription(texts.join(QLatin1Char('\n')));
+        m_pagesLayout->addWidget(sheet, 0, Qt::AlignHCenter);
+    }
+    m_pagesLayout->addStretch(1);
+}
+
+void PreviewWindow::zoom(int steps)
+{
+    m_dpi = qBound(kMinDpi, m_dpi * std::pow(kZoomStep, steps), kMaxDpi);
+    render();
+}

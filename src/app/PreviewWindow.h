@@ -1,0 +1,38 @@
+#pragma once
+
+#include "print/surface/Page.h"
+#include "print/surface/PaperFormat.h"
+
+#include <QDialog>
+#include <vector>
+
+class QLabel;
+class QScrollArea;
+class QVBoxLayout;
+
+/// "Print Preview": the sheets a print button would print, each drawn on its paper with the
+/// printable area's border, at a zoom the user picks. Nothing here reaches a printer.
+class PreviewWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit PreviewWindow(QWidget* parent);
+
+    /// Shows these sheets on this paper, replacing what was shown.
+    void showSheets(const std::vector<Page>& sheets, const PaperFormat& paper);
+
+    const std::vector<Page>& sheets() const { return m_sheets; }
+    /// A sheet as drawn at dpi dots per inch: the whole paper, white, with the page on it.
+    QImage sheetImage(std::size_t index, double dpi) const;
+
+private:
+    void render();
+    void zoom(int steps);
+
+    std::vector<Page> m_sheets;
+    PaperFormat m_paper;
+    double m_dpi;
+    QLabel* m_summary = nullptr;
+    QScrollArea* m_scroll = nullptr;
+    QWidget* m_pages = nullptr;
+    QVBoxLayout* m_pagesLayout = nullptr;
+};

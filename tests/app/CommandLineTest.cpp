@@ -1,0 +1,268 @@
+// The program's command line, run as a user runs it: the built program in a process of its own,
+// without a display.
+#include "app/PdfCommand.h"
+#include "app/WindowController.h"
+#include "app/frmMain.h"
+#include "print/surface/PdfFilePrinter.h"
+#include "print/surface/QtPrinterSystem.h"
+#include "settings/QtSettingsStore.h"
+#include "settings/SettingsFileCommands.h"
+#include "support/PdfReadback.h"
+#include "support/RowName.h"
+#include "support/ScriptedPrinters.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr double kTolerance = 0.5; // twips
+
+struct Outcome {
+    int exitCode = -1;
+    bool crashed = false;
+    QString out;
+    QString err;
+};
+
+/// The program with these arguments and no display at all.
+Outcome vennaros(const QStringList& arguments)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
+        environment.remove(QLatin1String(name));
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(VENNAROS_BINARY), arguments);
+    Outcome run;
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        run.crashed = true;
+        return run;
+    }
+    run.crashed = process.exitStatus() != QProcess::NormalExit;
+    run.exitCode = process.exitCode();
+    run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+    run.err = QString::fromLocal8Bit(process.readAllStandardError());
+    return run;
+}
+
+class FilePrompts : public SettingsFilePrompts {
+public:
+    std::optional<QString> chooseFile(const FileDialogSetup&) override { return path; }
+    bool confirmOverwrite(const QString&, const QString&) override { return true; }
+    void showError(const QString&, const QString&) override { }
+    QString path;
+};
+
+void writeSettings(const SettingsModel& model, const QString& path)
+{
+    int number = 0;
+    QString description;
+    ASSERT_TRUE(SettingsFileCommands::writeFile(model, path, number, description))
+        << description.toStdString();
+}
+
+void expectSamePage(const pdfreadback::PdfPage& window, const pdfreadback::PdfPage& command)
+{
+    EXPECT_EQ(command.pageCount, window.pageCount);
+    EXPECT_NEAR(command.paperWidth, window.paperWidth, kTolerance);
+    EXPECT_NEAR(command.paperHeight, window.paperHeight, kTolerance);
+    ASSERT_EQ(command.segments.size(), window.segments.size());
+    for (std::size_t i = 0; i < window.segments.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_NEAR(command.segments[i].x1, window.segments[i].x1, kTolerance);
+        EXPECT_NEAR(command.segments[i].y1, window.segments[i].y1, kTolerance);
+        EXPECT_NEAR(command.segments[i].x2, window.segments[i].x2, kTolerance);
+        EXPECT_NEAR(command.segments[i].y2, window.segments[i].y2, kTolerance);
+        EXPECT_NEAR(command.segments[i].width, window.segments[i].width, 0.05);
+        EXPECT_EQ(command.segments[i].colour, window.segments[i].colour);
+    }
+    ASSERT_EQ(command.boxes.size(), window.boxes.size());
+    for (std::size_t i = 0; i < window.boxes.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_NEAR(command.boxes[i].left, window.boxes[i].left, kTolerance);
+        EXPECT_NEAR(command.boxes[i].top, window.boxes[i].top, kTolerance);
+        EXPECT_NEAR(command.boxes[i].right, window.boxes[i].right, kTolerance);
+        EXPECT_NEAR(command.boxes[i].bottom, window.boxes[i].bottom, kTolerance);
+        EXPECT_EQ(command.boxes[i].fillColour, window.boxes[i].fillColour);
+    }
+    ASSERT_EQ(command.texts.size(), window.texts.size());
+    for (std::size_t i = 0; i < window.texts.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(command.texts[i].text, window.texts[i].text);
+        EXPECT_NEAR(command.texts[i].left, window.texts[i].left, kTolerance);
+        EXPECT_NEAR(command.texts[i].baseline, window.texts[i].baseline, kTolerance);
+        EXPECT_NEAR(command.texts[i].points, window.texts[i].points, 0.01);
+    }
+}
+
+struct SamePageRow {
+    const char* name;
+    bool azimuth;
+    bool landscape;
+};
+
+class PrintPdf : public ::testing::TestWithParam<SamePageRow> {
+protected:
+    QTemporaryDir dir;
+    QString file(const char* name) const { return dir.filePath(QLatin1String(name)); }
+};
+
+} // namespace
+
+TEST_P(PrintPdf, WritesThePageTheWindowPrintsOnThePdfPrinter)
+{
+    const SamePageRow& row = GetParam();
+    SettingsModel settings;
+    settings.setText(SizeText::Altitude, QStringLiteral("60"));
+    settings.setOption(Option::Altmm, true);
+    settings.setText(SizeText::Azimuth, QStringLiteral("2.5"));
+    settings.setOption(Option::Ra, true);
+    settings.setCheck(Check::WB, SettingsModel::kChecked);
+    settings.setSetCheck(2, SettingsModel::kChecked);
+    settings.setCheckTop(2, SettingsModel::kUnchecked);
+    settings.setSlider(Slider::Font, 2, 12);
+    writeSettings(settings, file("mount.txt"));
+
+    // The window: Restore the file, then the print button on the built-in PDF printer.
+    {
+        QtPrinterSystem printers([] { return QueueListing {}; });
+        ScriptedPrintDialog dialog;
+        dialog.choose(QString::fromLatin1(PdfFilePrinter::kDeviceName), 1,
+            row.landscape ? PageOrientation::Landscape : PageOrientation::Portrait, Duplex::Simplex,
+            file("window.pdf"));
+        QtSettingsStore store(file("Vennaros.ini"));
+        FilePrompts prompts;
+        prompts.path = file("mount.txt");
+        SettingsModel model;
+        frmMain window(model);
+        WindowController controller(window, { store, printers, dialog, prompts });
+        controller.start();
+        window.findChild<QPushButton*>(QStringLiteral("RestoreButton"))->click();
+        window.findChild<QPushButton*>(QLatin1String(row.azimuth ? "PrintAzButton" : "PrintButton"))->click();
+        ASSERT_EQ(model.status().text(), QString());
+    }
+
+    QStringList arguments { QStringLiteral("--print-pdf"), file("command.pdf"), QStringLiteral("--settings"),
+        file("mount.txt"), QLatin1String(row.azimuth ? "--azimuth" : "--altitude") };
+    if (row.landscape)
+        arguments << QStringLiteral("--landscape");
+    const Outcome run = vennaros(arguments);
+    ASSERT_FALSE(run.crashed);
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+
+    expectSamePage(
+        pdfreadback::readPdfPage(file("window.pdf")), pdfreadback::readPdfPage(file("command.pdf")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Jobs, PrintPdf,
+    ::testing::Values(
+        SamePageRow { "AltitudePortrait", false, false }, SamePageRow { "RaLandscape", true, true }),
+    [](const ::testing::TestParamInfo<SamePageRow>& row) { return std::string(row.param.name); });
+
+namespace {
+
+struct RefusalRow {
+    const char* name;
+    const char* altitudeSize; ///< written into the settings file
+    const char* output; ///< relative to the test folder
+    QStringList extra;
+    const char* message; ///< the first line on standard error
+};
+
+class PrintPdfRefusal : public ::testing::TestWithParam<RefusalRow> {
+protected:
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_P(PrintPdfRefusal, ExitsWithTheStatusTextAndWritesNothing)
+{
+    const RefusalRow& row = GetParam();
+    SettingsModel settings;
+    settings.setText(SizeText::Altitude, QString::fromUtf8(row.altitudeSize));
+    writeSettings(settings, dir.filePath(QStringLiteral("mount.txt")));
+    const QString output = dir.filePath(QLatin1String(row.output));
+    QFile earlier(output);
+    const bool folderExists = earlier.open(QIODevice::WriteOnly);
+    if (folderExists) {
+        earlier.write("an earlier file");
+        earlier.close();
+    }
+
+    const Outcome run
+        = vennaros(QStringList { QStringLiteral("--print-pdf"), output, QStringLiteral("--settings"),
+                       dir.filePath(QStringLiteral("mount.txt")), QStringLiteral("--altitude") }
+            + row.extra);
+    ASSERT_FALSE(run.crashed);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QLatin1String(row.message))) << run.err.toStdString();
+    if (folderExists) {
+        ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+        EXPECT_EQ(earlier.readAll(), QByteArray("an earlier file"));
+    } else {
+        EXPECT_FALSE(QFile::exists(output));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Refusals, PrintPdfRefusal,
+    ::testing::Values(RefusalRow { "NotANumber", "abc", "out.pdf", {}, "\nMust be numeric.\n" },
+        RefusalRow { "TooLongForA4", "3", "out.pdf", { QStringLiteral("--paper"), QStringLiteral("A4") },
+            "\nAltitude max. length is 8.3 inches for current page width.\n" },
+        RefusalRow { "TooSmall", "1.5", "out.pdf", {}, "\nAltitude size must be at least 2 inches\n" },
+        RefusalRow { "FolderMissing", "2", "missing/out.pdf", {}, "\nPrint function error.\n" },
+        RefusalRow { "UnknownPaper", "3", "out.pdf", { QStringLiteral("--paper"), QStringLiteral("A77") },
+            "unknown paper 'A77'" },
+        RefusalRow { "SettingsMissing", "3", "out.pdf",
+            { QStringLiteral("--settings"), QStringLiteral("/nonexistent/mount.txt") },
+            "cannot read the settings file '/nonexistent/mount.txt'" }),
+    [](const ::testing::TestParamInfo<RefusalRow>& row) { return std::string(row.param.name); });
+
+TEST(CommandLine, AnswersWithoutADisplayAndNeverAborts)
+{
+    const Outcome version = vennaros({ QStringLiteral("--version") });
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, QStringLiteral("Vennaros 3.2\n"));
+    const Outcome help = vennaros({ QStringLiteral("--help") });
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.contains(QStringLiteral("--print-pdf FILE")));
+    const Outcome wrong = vennaros({ QStringLiteral("--altitude") });
+    EXPECT_EQ(wrong.exitCode, 2);
+    EXPECT_TRUE(wrong.err.contains(QStringLiteral("go with --print-pdf FILE")));
+    const Outcome window = vennaros({});
+    EXPECT_FALSE(window.crashed);
+    EXPECT_EQ(window.exitCode, 1);
+    EXPECT_TRUE(window.err.contains(QStringLiteral("cannot open the window: there is no display")))
+        << window.err.toStdString();
+}
+
+namespace {
+class PaperName : public ::testing::TestWithParam<std::pair<const char*, QPageSize::PageSizeId>> { };
+} // namespace
+
+TEST_P(PaperName, NamesItsSize)
+{
+    const std::optional<QPageSize> size = pdfcommand::paperNamed(QLatin1String(GetParam().first));
+    ASSERT_TRUE(size.has_value());
+    EXPECT_EQ(size->id(), GetParam().second);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, PaperName,
+    ::testing::Values(std::make_pair("A4", QPageSize::A4), std::make_pair("letter", QPageSize::Letter),
+        std::make_pair("Legal", QPageSize::Legal), std::make_pair("a 3", QPageSize::A3),
+        std::make_pair("Tabloid", QPageSize::Tabloid)),
+    [](const ::testing::TestParamInfo<PaperName::ParamType>& row) { return rowName(row.param.first); });
+
+TEST(PaperName, UnknownOrEmptyNamesNoSize)
+{
+    EXPECT_FALSE(pdfcommand::paperNamed(QStringLiteral("A77")).has_value());
+    EXPECT_FALSE(pdfcommand::paperNamed(QStringLiteral("Custom")).has_value());
+    EXPECT_FALSE(pdfcommand::paperNamed(QString()).has_value());
+}
