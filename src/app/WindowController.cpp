@@ -4,6 +4,7 @@
 #include "print/altitude/AltitudePrintJob.h"
 #include "print/azimuth/AzimuthPrintJob.h"
 #include "print/sheets/SheetLayout.h"
+#include "settings/StatusLine.h"
 
 #include <QCoreApplication>
 
@@ -20,6 +21,8 @@ WindowController::WindowController(frmMain& window, Services services)
     connect(&window, &frmMain::exitRequested, this, &WindowController::exit);
     connect(&window, &frmMain::saveRequested, this, [this] { m_fileCommands.save(); });
     connect(&window, &frmMain::restoreRequested, this, [this] { m_fileCommands.restore(); });
+    connect(&m_queueJob, &QueueJobFollower::failed, this,
+        [this](const QString& message) { m_window.model().status().show(StatusLine::kErrorColor, message); });
 }
 
 void WindowController::start()
@@ -69,8 +72,11 @@ SheetFormat WindowController::sheetFormat()
 std::unique_ptr<PrintSurface> WindowController::openSurface(const SheetRequest& request)
 {
     Printer& printer = m_printers.current();
-    return openSheetDocument(
-        request, [&printer](const std::vector<Page>& sheets) { printer.printSheets(sheets); });
+    return openSheetDocument(request, [this, &printer](const std::vector<Page>& sheets) {
+        printer.printSheets(sheets);
+        if (const std::optional<QueueJob> job = printer.lastJob())
+            m_queueJob.follow(*job);
+    });
 }
 
 void WindowController::processPendingEvents()

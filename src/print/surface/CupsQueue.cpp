@@ -116,21 +116,39 @@ int CupsQueue::submit(const QByteArray& pdf, const QString& title, const Options
     return job;
 }
 
+bool CupsQueue::isUnknownToTheServer() const
+{
+    ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(
+        request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerUri(m_printer).constData());
+    ippAddString(
+        request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "printer-state");
+    // No answer at all is a server that can't be reached, which says nothing about the queue.
+    ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+    if (response == nullptr)
+        return false;
+    const bool unknown = ippGetStatusCode(response) == IPP_STATUS_ERROR_NOT_FOUND;
+    ippDelete(response);
+    return unknown;
+}
+
 QueueJobStatus CupsQueue::status(int jobId) const
 {
     QueueJobStatus status;
-    if (ipp_t* job = ask(IPP_OP_GET_JOB_ATTRIBUTES, m_printer, jobId, { "job-state", "job-state-reasons" })) {
+    if (ipp_t* job = ask(IPP_OP_GET_JOB_ATTRIBUTES, m_printer, jobId,
+            { "job-state", "job-state-reasons", "job-printer-state-message" })) {
         status.state = stateOf(ippGetInteger(ippFindAttribute(job, "job-state", IPP_TAG_ENUM), 0));
         status.jobReasons = keywords(job, "job-state-reasons");
+        status.jobMessage = QString::fromUtf8(
+            ippGetString(ippFindAttribute(job, "job-printer-state-message", IPP_TAG_TEXT), 0, nullptr))
+                                .trimmed();
         ippDelete(job);
     }
-    if (ipp_t* queue = ask(IPP_OP_GET_PRINTER_ATTRIBUTES, m_printer, 0,
-            { "printer-state", "printer-state-reasons", "printer-state-message" })) {
+    if (ipp_t* queue
+        = ask(IPP_OP_GET_PRINTER_ATTRIBUTES, m_printer, 0, { "printer-state", "printer-state-reasons" })) {
         status.queueStopped
             = ippGetInteger(ippFindAttribute(queue, "printer-state", IPP_TAG_ENUM), 0) == IPP_PSTATE_STOPPED;
         status.queueReasons = keywords(queue, "printer-state-reasons");
-        status.queueMessage = QString::fromUtf8(
-            ippGetString(ippFindAttribute(queue, "printer-state-message", IPP_TAG_TEXT), 0, nullptr));
         ippDelete(queue);
     }
     return status;

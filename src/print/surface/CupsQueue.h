@@ -9,10 +9,10 @@
 struct QueueJobStatus {
     enum class State { Unknown, Pending, Held, Processing, Stopped, Cancelled, Aborted, Completed };
     State state = State::Unknown;
-    bool queueStopped = false; ///< the queue is paused or stopped after a failure
     QString jobReasons; ///< the job's state reasons, comma separated
-    QString queueReasons; ///< the queue's state reasons
-    QString queueMessage; ///< the queue's own words on what went wrong, when it has any
+    QString jobMessage; ///< what the printer said while it had the job, when it said anything
+    bool queueStopped = false; ///< the queue is paused, or stopped after a failure
+    QString queueReasons; ///< the queue's state reasons, comma separated
 };
 
 /// One print queue ("name" or "name/instance") of the CUPS server, spoken to with libcups: a job is
@@ -30,6 +30,8 @@ public:
     int submit(const QByteArray& pdf, const QString& title, const Options& options) const;
     /// The job's state now; Unknown when the server can't say.
     QueueJobStatus status(int jobId) const;
+    /// True only when the server answers that it has no such queue (not when it can't be reached).
+    bool isUnknownToTheServer() const;
 
 private:
     QString m_name;

@@ -1,6 +1,7 @@
 #include "print/surface/QtPrinterSystem.h"
 
 #include "common/RuntimeError.h"
+#include "print/surface/CupsQueue.h"
 
 #include <QPrinterInfo>
 
@@ -63,7 +64,9 @@ Printer& QtPrinterSystem::current()
 
 bool QtPrinterSystem::wasRemoved(const QString& deviceName)
 {
-    return deviceName != m_pdf.deviceName() && !m_listed.contains(deviceName);
+    // A server that can't be reached lists nothing, and has removed nothing.
+    return deviceName != m_pdf.deviceName() && !m_listed.contains(deviceName, Qt::CaseInsensitive)
+        && CupsQueue(deviceName).isUnknownToTheServer();
 }
 
 bool QtPrinterSystem::owns(const Printer& printer) const

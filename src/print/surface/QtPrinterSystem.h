@@ -35,8 +35,8 @@ public:
     Printer& current() override;
     /// Only a printer of this system can become current (RuntimeError 380 otherwise).
     void setCurrent(Printer& printer) override;
-    /// The print dialog offers only installed queues and the PDF printer: any other name it answers
-    /// is a queue removed since the dialog listed it.
+    /// The print dialog offers only installed queues and the PDF printer: another name it answers
+    /// is a queue removed since the dialog listed it, when the print server says it has none such.
     bool wasRemoved(const QString& deviceName) override;
 
     PdfFilePrinter& pdfPrinter() { return m_pdf; }
