@@ -11,6 +11,7 @@
 #include "support/ScriptedPrinters.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -96,6 +97,24 @@ TEST_F(PaperEndToEnd, ThePaperChosenInTheDialogIsTheWidthThePageAndTheNextDialog
     w.dialog.cancel();
     w.click(QStringLiteral("PrintButton"));
     EXPECT_EQ(w.dialog.requests().back().paperSize, QPageSize(QPageSize::A3));
+}
+
+TEST_F(PaperEndToEnd, TheWindowStartsWithoutAskingThePrintSystemAndAsksWhenADialogNeedsIt)
+{
+    int listings = 0;
+    QtPrinterSystem printers([&] {
+        ++listings;
+        return QueueListing { { QStringLiteral("Laser") }, QStringLiteral("Laser") };
+    });
+    Window w(file("Vennaros.ini"), printers);
+    w.window.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(listings, 0);
+
+    w.dialog.cancel();
+    w.click(QStringLiteral("PrintButton"));
+    EXPECT_EQ(listings, 1);
+    EXPECT_EQ(w.dialog.requests().back().deviceName, QStringLiteral("Laser")) << "the system's default, then";
 }
 
 TEST_F(PaperEndToEnd, APdfFileThatIsAPipeIsAPrintFunctionErrorAndNothingWaits)
