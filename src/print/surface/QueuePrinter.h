@@ -27,9 +27,6 @@ public:
     void printSheets(const std::vector<Page>& sheets) override;
     std::optional<QueueJob> lastJob() const override { return m_lastJob; }
 
-    /// The job options of a document on this paper: media, sides, copies and no scaling.
-    std::vector<std::pair<QByteArray, QByteArray>> jobOptions(const PaperFormat& paper) const;
-
 protected:
     /// The queue's default media; RuntimeError 482 when the queue can't be reached.
     QPageSize defaultPaperSize() const override;
@@ -42,6 +39,8 @@ private:
     };
     /// The queue's defaults, read once; nothing while the queue can't be reached.
     const std::optional<Defaults>& defaults() const;
+    /// The job options of a document on this paper: media, sides, copies and no scaling.
+    std::vector<std::pair<QByteArray, QByteArray>> jobOptions(const PaperFormat& paper) const;
 
     QString m_name;
     std::optional<Duplex> m_duplex;
