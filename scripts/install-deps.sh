@@ -11,7 +11,7 @@ packages=(
     clang libclang-rt-14-dev clang-format
     xvfb xauth xdotool imagemagick poppler-utils python3 python3-pdfminer
     cups printer-driver-cups-pdf
-    libcups2-dev
+    libcups2-dev libxcb1-dev
     lintian appstream desktop-file-utils x11-utils file man-db
 )
 

@@ -9,6 +9,7 @@
 #include "print/altitude/AltitudePrintJob.h"
 #include "print/azimuth/AzimuthPrintJob.h"
 #include "print/sheets/SheetLayout.h"
+#include "settings/StatusLine.h"
 
 #include <QCoreApplication>
 
@@ -30,6 +31,8 @@ WindowController::WindowController(frmMain& window, Services services)
     connect(&window, &frmMain::previewAzimuthRequested, this, &WindowController::runPreview<AzimuthPrintJob>);
     connect(&window, &frmMain::aboutRequested, this, &WindowController::showAbout);
     connect(&window, &frmMain::userGuideRequested, this, &WindowController::showUserGuide);
+    connect(&m_queueJob, &QueueJobFollower::failed, this,
+        [this](const QString& message) { m_window.model().status().show(StatusLine::kErrorColor, message); });
 }
 
 void WindowController::start()
@@ -104,8 +107,11 @@ SheetFormat WindowController::sheetFormat()
 std::unique_ptr<PrintSurface> WindowController::openSurface(const SheetRequest& request)
 {
     Printer& printer = m_printers.current();
-    return openSheetDocument(
-        request, [&printer](const std::vector<Page>& sheets) { printer.printSheets(sheets); });
+    return openSheetDocument(request, [this, &printer](const std::vector<Page>& sheets) {
+        printer.printSheets(sheets);
+        if (const std::optional<QueueJob> job = printer.lastJob())
+            m_queueJob.follow(*job);
+    });
 }
 
 void WindowController::processPendingEvents()

@@ -2,6 +2,7 @@
 
 #include "print/dialog/PrinterSelection.h"
 #include "print/job/JobHost.h"
+#include "print/surface/QueueJobFollower.h"
 #include "settings/LastExitSettings.h"
 #include "settings/SettingsFileCommands.h"
 
@@ -29,6 +30,9 @@ public:
         PrintDialogBackend& dialog;
         SettingsFilePrompts& prompts;
     };
+
+    /// The job sent to a print queue last, while it is being followed.
+    const QueueJobFollower& queueJob() const { return m_queueJob; }
 
     WindowController(frmMain& window, Services services);
 
@@ -68,4 +72,6 @@ private:
     QPointer<AboutDialog> m_about;
     QPointer<UserGuideWindow> m_guide;
     QPointer<PreviewWindow> m_preview;
+    /// The last job handed to a print queue, until the queue has it printed or failed it.
+    QueueJobFollower m_queueJob;
 };

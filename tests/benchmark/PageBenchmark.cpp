@@ -1,64 +1,157 @@
-// The worst page the program prints (three circle sets, both styles, 1-degree marks, the longest
-// strip that fits A4 landscape) drawn on the recording surface and rendered to a PDF file, and the
-// time from start to the window shown.
+// What printing costs, with a print server reachable and without one:
+// - the worst page recorded, and printed to a PDF file by the PDF printer, against a bare QPdfWriter
+//   drawing the same primitives, in the process and as whole processes that start, print and exit;
+// - a job handed to a print queue, against lp of the same PDF file (with a server only);
+// - the window built and shown in the process, and a process's start until its window is mapped on
+//   the X server, against an empty QWidget window (under Xvfb only).
+//
+//   vennaros_benchmark [--print-server=private|none] [Google Benchmark options]
+// "private" starts a print scheduler of its own (needs root and cups) with a default queue.
+#include "BarePdfPage.h"
+#include "WorstPage.h"
 #include "app/WindowController.h"
 #include "app/frmMain.h"
 #include "print/altitude/AltitudePrintJob.h"
-#include "print/azimuth/AzimuthPrintJob.h"
 #include "print/dialog/PrintDialogBackend.h"
 #include "print/sheets/SheetLayout.h"
 #include "print/surface/PdfFilePrinter.h"
+#include "print/surface/QtPrinterSystem.h"
+#include "print/surface/QueuePrinter.h"
 #include "print/surface/RecordingSurface.h"
 #include "settings/QtSettingsStore.h"
 #include "settings/SettingsFilePrompts.h"
+#include "support/PrivateCupsScheduler.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <xcb/xcb.h>
+
+extern char** environ;
 
 namespace {
 
-constexpr qint32 kA4LandscapeTwips = 16838;
+const QString kQueue = QStringLiteral("Bench");
 
-void worstPageSettings(SettingsModel& model)
+QTemporaryDir* g_dir = nullptr;
+bool g_server = false;
+
+QString tempFile(const char* name)
 {
-    model.setOption(Option::OneDeg, true);
-    model.setCheck(Check::WB, SettingsModel::kChecked);
-    model.setCheck(Check::BW, SettingsModel::kChecked);
-    model.setOption(Option::Altmm, true);
-    model.setOption(Option::AltLen, true);
-    model.setText(SizeText::Altitude, QStringLiteral("296"));
-    for (int set = 1; set <= kCircleSets; ++set)
-        model.setSetCheck(set, SettingsModel::kChecked);
+    return g_dir->filePath(QString::fromLatin1(name));
 }
 
-/// Hands out the page of one printer and never asks anything.
-class BenchmarkHost : public JobHost {
-public:
-    std::function<std::unique_ptr<PrintSurface>(const SheetRequest&)> open;
-    qint32 width = kA4LandscapeTwips;
-    void selectPrinter() override { }
-    bool printCancelled() const override { return false; }
-    SheetFormat sheetFormat() override
-    {
-        SheetFormat format;
-        format.paper.width = width;
-        return format;
+/// The sheets of the worst page, as the job hands them to a printer.
+std::vector<Page> worstSheets()
+{
+    struct Capture : Printer {
+        std::vector<Page> sheets;
+        QString deviceName() const override { return {}; }
+        QString driverName() const override { return {}; }
+        QString port() const override { return {}; }
+        PageOrientation orientation() const override { return PageOrientation::Landscape; }
+        void setOrientation(PageOrientation) override { }
+        Duplex duplex() const override { return Duplex::Simplex; }
+        void setDuplex(Duplex) override { }
+        qint16 copies() const override { return 1; }
+        void setCopies(qint16) override { }
+        PaperFormat paper() const override
+        {
+            return PaperFormat::of(QPageSize(QPageSize::A4), PageOrientation::Landscape);
+        }
+        void setPaper(const QPageSize&) override { }
+        void printSheets(const std::vector<Page>& printed) override { sheets = printed; }
+    } capture;
+    SettingsModel model;
+    worstPageSettings(model);
+    PrinterJobHost host(capture);
+    AltitudePrintJob(model, host).run();
+    return capture.sheets;
+}
+
+std::vector<BarePrimitive> barePrimitives(const Page& page)
+{
+    std::vector<BarePrimitive> primitives;
+    for (const PageOp& op : page.ops) {
+        const char kind = op.kind == PageOp::Kind::Stroke ? 'S'
+            : op.kind == PageOp::Kind::FilledBox          ? 'B'
+                                                          : 'T';
+        primitives.push_back(
+            { kind, op.x, op.y, op.dx, op.dy, op.colour, op.penDots, op.fontPoints, op.fontName, op.text });
     }
-    std::unique_ptr<PrintSurface> openSurface(const SheetRequest& request) override { return open(request); }
-    void processPendingEvents() override { }
-    void focusSizeText(SizeText) override { }
-};
+    return primitives;
+}
+
+/// The environment of a child: this one's, with the settings in the benchmark's folder.
+std::vector<std::string> childEnvironment(const char* platform)
+{
+    std::vector<std::string> variables;
+    for (char** v = environ; *v != nullptr; ++v) {
+        if (std::strncmp(*v, "HOME=", 5) != 0 && std::strncmp(*v, "XDG_CONFIG_HOME=", 16) != 0
+            && std::strncmp(*v, "QT_QPA_PLATFORM=", 16) != 0)
+            variables.emplace_back(*v);
+    }
+    variables.push_back("HOME=" + g_dir->path().toStdString());
+    variables.push_back("XDG_CONFIG_HOME=" + g_dir->path().toStdString() + "/config");
+    variables.push_back(std::string("QT_QPA_PLATFORM=") + platform);
+    return variables;
+}
+
+pid_t spawn(const std::string& program, const std::vector<std::string>& arguments, const char* platform)
+{
+    std::vector<std::string> argvStrings { program };
+    argvStrings.insert(argvStrings.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (auto& a : argvStrings)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    std::vector<std::string> envStrings = childEnvironment(platform);
+    std::vector<char*> envp;
+    for (auto& e : envStrings)
+        envp.push_back(e.data());
+    envp.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = -1;
+    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data()) != 0)
+        pid = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    return pid;
+}
+
+bool runToEnd(const std::string& program, const std::vector<std::string>& arguments)
+{
+    const pid_t pid = spawn(program, arguments, "offscreen");
+    int status = 0;
+    return pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
 
 void WorstPageRecorded(benchmark::State& state)
 {
     SettingsModel model;
     worstPageSettings(model);
     const auto metrics = std::make_shared<FontTextMetrics>();
-    BenchmarkHost host;
-    host.open
-        = [&](const SheetRequest&) { return std::make_unique<RecordingSurface>(kA4LandscapeTwips, metrics); };
+    struct Host : PrinterJobHost {
+        using PrinterJobHost::PrinterJobHost;
+        std::shared_ptr<const TextMetrics> metrics;
+        std::unique_ptr<PrintSurface> openSurface(const SheetRequest& request) override
+        {
+            return std::make_unique<RecordingSurface>(request.format.paper.width, metrics);
+        }
+    };
+    PdfFilePrinter printer;
+    printer.setOrientation(PageOrientation::Landscape);
+    Host host(printer);
+    host.metrics = metrics;
     for (auto _ : state)
         benchmark::DoNotOptimize(AltitudePrintJob(model, host).run());
     state.counters["status_ok"] = model.status().text().isEmpty() ? 1 : 0;
@@ -69,22 +162,86 @@ void WorstPageToPdf(benchmark::State& state)
 {
     SettingsModel model;
     worstPageSettings(model);
-    QTemporaryDir dir;
     PdfFilePrinter printer;
     printer.setOrientation(PageOrientation::Landscape);
-    const QString file = dir.filePath(QStringLiteral("worst.pdf"));
+    printer.setPaper(QPageSize(QPageSize::A4));
+    const QString file = tempFile("worst.pdf");
     printer.setOutputFileName(file);
-    BenchmarkHost host;
-    host.open = [&](const SheetRequest& request) {
-        return openSheetDocument(
-            request, [&](const std::vector<Page>& sheets) { printer.printSheets(sheets); });
-    };
+    PrinterJobHost host(printer);
     for (auto _ : state)
         AltitudePrintJob(model, host).run();
     state.counters["pdf_bytes"] = static_cast<double>(QFileInfo(file).size());
     state.counters["status_ok"] = model.status().text().isEmpty() ? 1 : 0;
 }
-BENCHMARK(WorstPageToPdf)->Unit(benchmark::kMillisecond);
+BENCHMARK(WorstPageToPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BareQPdfWriterPage(benchmark::State& state)
+{
+    const std::vector<BarePrimitive> primitives = barePrimitives(worstSheets().at(0));
+    const QString file = tempFile("bare.pdf");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(drawBarePdf(file, primitives));
+    state.counters["pdf_bytes"] = static_cast<double>(QFileInfo(file).size());
+    state.counters["primitives"] = static_cast<double>(primitives.size());
+}
+BENCHMARK(BareQPdfWriterPage)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void WorstPageProcess(benchmark::State& state)
+{
+    const std::string out = tempFile("process.pdf").toStdString();
+    for (auto _ : state) {
+        if (!runToEnd(VENNAROS_WORST_PAGE_PROCESS, { out }))
+            state.SkipWithError("the process failed");
+    }
+}
+BENCHMARK(WorstPageProcess)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(30);
+
+void BarePdfProcess(benchmark::State& state)
+{
+    const QString primitives = tempFile("primitives.txt");
+    writeBarePrimitives(primitives, barePrimitives(worstSheets().at(0)));
+    const std::string out = tempFile("bare-process.pdf").toStdString();
+    for (auto _ : state) {
+        if (!runToEnd(VENNAROS_BARE_PDF_PAGE, { primitives.toStdString(), out }))
+            state.SkipWithError("the process failed");
+    }
+}
+BENCHMARK(BarePdfProcess)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(30);
+
+void QueueSubmission(benchmark::State& state)
+{
+    if (!g_server) {
+        state.SkipWithError("needs --print-server=private");
+        return;
+    }
+    const std::vector<Page> sheets = worstSheets();
+    QueuePrinter queue(kQueue);
+    queue.setOrientation(PageOrientation::Landscape);
+    queue.setPaper(QPageSize(QPageSize::A4));
+    for (auto _ : state)
+        queue.printSheets(sheets);
+}
+BENCHMARK(QueueSubmission)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(30);
+
+void LpSubmission(benchmark::State& state)
+{
+    if (!g_server) {
+        state.SkipWithError("needs --print-server=private");
+        return;
+    }
+    // The same document: the PDF printer's file of the worst page.
+    PdfFilePrinter printer;
+    printer.setOrientation(PageOrientation::Landscape);
+    printer.setPaper(QPageSize(QPageSize::A4));
+    const QString file = tempFile("lp.pdf");
+    printer.setOutputFileName(file);
+    printer.printSheets(worstSheets());
+    for (auto _ : state) {
+        if (!runToEnd("/usr/bin/lp", { "-d", kQueue.toStdString(), "-o", "media=A4", file.toStdString() }))
+            state.SkipWithError("lp failed");
+    }
+}
+BENCHMARK(LpSubmission)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(30);
 
 class NoPrompts : public SettingsFilePrompts {
 public:
@@ -98,25 +255,14 @@ public:
     std::optional<PrintDialogAnswer> exec(const PrintDialogRequest&) override { return std::nullopt; }
 };
 
-class NoPrinters : public PrinterSystem {
-public:
-    std::vector<Printer*> printers() override { return {}; }
-    Printer& current() override { return m_pdf; }
-    void setCurrent(Printer&) override { }
-
-private:
-    PdfFilePrinter m_pdf;
-};
-
 void WindowShown(benchmark::State& state)
 {
-    QTemporaryDir dir;
     NoPrompts prompts;
     NoDialog dialog;
-    NoPrinters printers;
+    QtPrinterSystem printers;
     for (auto _ : state) {
         SettingsModel model;
-        QtSettingsStore store(dir.filePath(QStringLiteral("Vennaros.ini")));
+        QtSettingsStore store(tempFile("Vennaros.ini"));
         frmMain window(model);
         WindowController controller(window, { store, printers, dialog, prompts });
         controller.start();
@@ -127,13 +273,115 @@ void WindowShown(benchmark::State& state)
 }
 BENCHMARK(WindowShown)->Unit(benchmark::kMillisecond);
 
+/// From starting the program until the X server maps its top-level window; the program is then
+/// ended. Needs DISPLAY (run under xvfb-run).
+/// One connection for the whole run, which watches the root window: the X server resets when its
+/// last client leaves.
+xcb_connection_t* rootWatcher()
+{
+    static xcb_connection_t* x = [] {
+        if (qEnvironmentVariableIsEmpty("DISPLAY"))
+            return static_cast<xcb_connection_t*>(nullptr);
+        xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+        if (xcb_connection_has_error(connection))
+            return static_cast<xcb_connection_t*>(nullptr);
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+        const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+        xcb_change_window_attributes(connection, root, XCB_CW_EVENT_MASK, &mask);
+        xcb_flush(connection);
+        return connection;
+    }();
+    return x;
+}
+
+void timeToWindowMapped(benchmark::State& state, const char* program)
+{
+    xcb_connection_t* x = rootWatcher();
+    if (x == nullptr) {
+        state.SkipWithError("needs an X server (xvfb-run)");
+        return;
+    }
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        const pid_t pid = spawn(program, {}, "xcb");
+        bool mapped = false;
+        while (!mapped && pid > 0) {
+            pollfd fd { xcb_get_file_descriptor(x), POLLIN, 0 };
+            if (poll(&fd, 1, 10000) <= 0)
+                break;
+            while (xcb_generic_event_t* event = xcb_poll_for_event(x)) {
+                if ((event->response_type & 0x7F) == XCB_MAP_NOTIFY
+                    && !reinterpret_cast<xcb_map_notify_event_t*>(event)->override_redirect)
+                    mapped = true;
+                free(event);
+            }
+        }
+        const auto end = std::chrono::steady_clock::now();
+        state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+        if (pid > 0) {
+            kill(pid, SIGTERM);
+            waitpid(pid, nullptr, 0);
+        }
+        if (!mapped) {
+            state.SkipWithError("no window was mapped");
+            break;
+        }
+    }
+}
+
+void ProgramWindowMapped(benchmark::State& state)
+{
+    timeToWindowMapped(state, VENNAROS_PROGRAM);
+}
+BENCHMARK(ProgramWindowMapped)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(20);
+
+void EmptyWindowMapped(benchmark::State& state)
+{
+    timeToWindowMapped(state, VENNAROS_EMPTY_WINDOW);
+}
+BENCHMARK(EmptyWindowMapped)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(20);
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
+    // Ours first: Google Benchmark refuses options it doesn't know.
+    bool privateServer = false;
+    std::vector<char*> rest;
+    for (int i = 0; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--print-server=private") == 0)
+            privateServer = true;
+        else if (std::strcmp(argv[i], "--print-server=none") != 0)
+            rest.push_back(argv[i]);
+    }
+    int restCount = static_cast<int>(rest.size());
+
+    // Before anything talks to a print server: libcups keeps the one it reached first.
+    PrivateCupsScheduler scheduler;
+    if (privateServer) {
+        QString problem = scheduler.start();
+        const QString ppd
+            = scheduler.writeFile(QStringLiteral("bench.ppd"), PrivateCupsScheduler::pdfPassThroughPpd("A4"));
+        if (problem.isEmpty())
+            problem = scheduler.addDefaultQueue(kQueue, QStringLiteral("file:///dev/null"), ppd);
+        // Jobs are taken but not printed, so no filter competes with the measurements.
+        if (problem.isEmpty() && !scheduler.retry(QStringLiteral("cupsdisable"), { kQueue }))
+            problem = scheduler.lastError();
+        if (!problem.isEmpty()) {
+            fprintf(stderr, "no print scheduler: %s\n", qPrintable(problem));
+            return 1;
+        }
+        g_server = true;
+    } else {
+        qputenv("CUPS_SERVER", "/nonexistent");
+    }
+    QApplication app(restCount, rest.data());
+    QTemporaryDir dir;
+    g_dir = &dir;
+    benchmark::Initialize(&restCount, rest.data());
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    if (g_server)
+        scheduler.run(QStringLiteral("cancel"), { QStringLiteral("-a"), kQueue });
     return 0;
 }

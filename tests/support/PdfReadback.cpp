@@ -57,6 +57,9 @@ PdfPage readPdfPage(
     page.paperWidth = twips(json[QStringLiteral("width")]);
     page.paperHeight = twips(json[QStringLiteral("height")]);
     page.otherPaths = json[QStringLiteral("otherPaths")].toInt();
+    page.printScaling = json[QStringLiteral("printScaling")].toString();
+    page.title = json[QStringLiteral("title")].toString();
+    page.creator = json[QStringLiteral("creator")].toString();
     for (const QJsonValue& v : json[QStringLiteral("lines")].toArray()) {
         const QJsonObject o = v.toObject();
         page.segments.push_back({ x(o[QStringLiteral("x1")]), y(o[QStringLiteral("y1")]),

@@ -58,6 +58,9 @@ struct PdfPage {
     std::vector<Box> boxes;
     std::vector<TextRun> texts;
     int otherPaths = 0; ///< paths that are neither a segment nor a rectangle
+    QString printScaling; ///< the catalog's /ViewerPreferences /PrintScaling, "" without one
+    QString title; ///< the document information's /Title
+    QString creator;
 };
 
 /// Reads the first page of the PDF file. originX / originY place the printable area's top-left on

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
+#include <QUrl>
 #include <csignal>
 #include <pwd.h>
 #include <sys/prctl.h>
@@ -14,6 +15,7 @@
 namespace {
 
 const QString kCupsd = QStringLiteral("/usr/sbin/cupsd");
+const QString kServerBin = QStringLiteral("/usr/lib/cups");
 constexpr int kCommandTimeoutMs = 10000;
 constexpr int kPollMs = 100;
 constexpr int kRetryMs = 10000;
@@ -50,6 +52,9 @@ QString PrivateCupsScheduler::start()
     // The filters run as lp and must reach the spool through this folder.
     QFile::setPermissions(
         m_dir.path(), QFile::permissions(m_dir.path()) | QFile::ReadOther | QFile::ExeOther);
+    const QString programs = linkPrograms();
+    if (!programs.isEmpty())
+        return programs;
     for (const char* sub : { "spool", "spool/tmp", "cache", "state", "log" }) {
         const QString dir = path(QString::fromLatin1(sub));
         QDir().mkpath(dir);
@@ -59,7 +64,8 @@ QString PrivateCupsScheduler::start()
     const QString files = writeFile(QStringLiteral("cups-files.conf"),
         QStringLiteral("ServerRoot %1\nRequestRoot %1/spool\nTempDir %1/spool/tmp\nCacheDir %1/cache\n"
                        "StateDir %1/state\nAccessLog %1/log/access_log\nErrorLog %1/log/error_log\n"
-                       "PageLog %1/log/page_log\nFileDevice Yes\nSystemGroup root\nUser lp\nGroup lp\n")
+                       "PageLog %1/log/page_log\nFileDevice Yes\nSystemGroup root\nUser lp\nGroup lp\n"
+                       "ServerBin %1/bin\n")
             .arg(m_dir.path())
             .toUtf8());
     const QString conf = writeFile(QStringLiteral("cupsd.conf"),
@@ -85,17 +91,73 @@ QString PrivateCupsScheduler::start()
     return QString();
 }
 
-QString PrivateCupsScheduler::addDefaultQueue(
-    const QString& name, const QString& deviceUri, const QString& ppdPath)
+QString PrivateCupsScheduler::linkPrograms()
+{
+    // The machine's filters and backends, and one backend of our own that fails every job.
+    const QDir system(kServerBin);
+    const QString bin = path(QStringLiteral("bin"));
+    if (!QDir().mkpath(bin + QStringLiteral("/backend")))
+        return QStringLiteral("can't make the scheduler's program folder");
+    for (const QString& entry : system.entryList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
+        if (entry != QStringLiteral("backend"))
+            QFile::link(system.filePath(entry), bin + QLatin1Char('/') + entry);
+    }
+    const QDir backends(system.filePath(QStringLiteral("backend")));
+    for (const QString& entry : backends.entryList(QDir::Files))
+        QFile::link(backends.filePath(entry), bin + QStringLiteral("/backend/") + entry);
+    const QString failing = writeFile(QStringLiteral("bin/backend/vennarosfail"),
+        "#!/bin/sh\n[ $# -eq 0 ] && exit 0\necho 'ERROR: The test device is out of order' >&2\nexit 1\n");
+    // The scheduler runs only backends that no one but root may change.
+    if (failing.isEmpty() || ::chmod(QFile::encodeName(failing).constData(), 0755) != 0)
+        return QStringLiteral("can't write the failing backend");
+    return QString();
+}
+
+QString PrivateCupsScheduler::addQueue(const QString& name, const QString& deviceUri, const QString& ppdPath)
 {
     if (!QFileInfo(ppdPath).isReadable())
         return QStringLiteral("no driver description at ") + ppdPath;
     if (!retry(QStringLiteral("lpadmin"),
             { QStringLiteral("-p"), name, QStringLiteral("-E"), QStringLiteral("-v"), deviceUri,
-                QStringLiteral("-P"), ppdPath })
-        || !retry(QStringLiteral("lpadmin"), { QStringLiteral("-d"), name }))
+                QStringLiteral("-P"), ppdPath }))
         return QStringLiteral("the queue could not be set up: ") + m_lastError;
     return QString();
+}
+
+QString PrivateCupsScheduler::addDefaultQueue(
+    const QString& name, const QString& deviceUri, const QString& ppdPath)
+{
+    const QString problem = addQueue(name, deviceUri, ppdPath);
+    if (!problem.isEmpty())
+        return problem;
+    if (!retry(QStringLiteral("lpadmin"), { QStringLiteral("-d"), name }))
+        return QStringLiteral("the queue could not be made the default: ") + m_lastError;
+    return QString();
+}
+
+QString PrivateCupsScheduler::jobAttributes(const QString& queue, int jobId)
+{
+    const QString test = writeFile(QStringLiteral("get-job.test"), R"({
+  OPERATION Get-Job-Attributes
+  GROUP operation-attributes-tag
+  ATTR charset attributes-charset utf-8
+  ATTR naturalLanguage attributes-natural-language en
+  ATTR uri printer-uri $uri
+  ATTR integer job-id $job_id
+  ATTR name requesting-user-name $user
+  ATTR keyword requested-attributes all
+  STATUS successful-ok
+}
+)");
+    // ipptool reaches a scheduler on a local socket through the socket's path as the host.
+    const QString uri
+        = QStringLiteral("ipp://%1/printers/%2")
+              .arg(QString::fromLatin1(QUrl::toPercentEncoding(socket(), QByteArray(), "/")), queue);
+    QByteArray output;
+    run(QStringLiteral("ipptool"),
+        { QStringLiteral("-tv"), QStringLiteral("-d"), QStringLiteral("job_id=%1").arg(jobId), uri, test },
+        &output);
+    return QString::fromUtf8(output);
 }
 
 void PrivateCupsScheduler::stop()
@@ -199,7 +261,7 @@ bool PrivateCupsScheduler::waitForCompleteFile(
     }
 }
 
-QByteArray PrivateCupsScheduler::pdfPassThroughPpd()
+QByteArray PrivateCupsScheduler::pdfPassThroughPpd(const QByteArray& defaultSize)
 {
     // The filter line takes the PDF that the scheduler's own PDF filter prepared and hands it to
     // the device as it is: the device file is a PDF whose text can be read back.
@@ -225,21 +287,26 @@ QByteArray PrivateCupsScheduler::pdfPassThroughPpd()
 *cupsFilter2: "application/vnd.cups-pdf application/pdf 0 -"
 *OpenUI *PageSize/Page Size: PickOne
 *OrderDependency: 10 AnySetup *PageSize
-*DefaultPageSize: A4
+*DefaultPageSize: DEFAULT
 *PageSize A4/A4: "<</PageSize[595 842]>>setpagedevice"
 *PageSize Letter/Letter: "<</PageSize[612 792]>>setpagedevice"
+*PageSize A3/A3: "<</PageSize[842 1191]>>setpagedevice"
 *CloseUI: *PageSize
 *OpenUI *PageRegion: PickOne
 *OrderDependency: 10 AnySetup *PageRegion
-*DefaultPageRegion: A4
+*DefaultPageRegion: DEFAULT
 *PageRegion A4/A4: "<</PageSize[595 842]>>setpagedevice"
 *PageRegion Letter/Letter: "<</PageSize[612 792]>>setpagedevice"
+*PageRegion A3/A3: "<</PageSize[842 1191]>>setpagedevice"
 *CloseUI: *PageRegion
-*DefaultImageableArea: A4
+*DefaultImageableArea: DEFAULT
 *ImageableArea A4/A4: "0 0 595 842"
 *ImageableArea Letter/Letter: "0 0 612 792"
-*DefaultPaperDimension: A4
+*ImageableArea A3/A3: "0 0 842 1191"
+*DefaultPaperDimension: DEFAULT
 *PaperDimension A4/A4: "595 842"
 *PaperDimension Letter/Letter: "612 792"
-)ppd");
+*PaperDimension A3/A3: "842 1191"
+)ppd")
+        .replace("DEFAULT", defaultSize);
 }

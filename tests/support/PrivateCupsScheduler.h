@@ -28,9 +28,15 @@ public:
     /// True where a scheduler that can't start must fail the test instead of skipping it: on CI a
     /// skipped end-to-end test would pass unseen.
     static bool required();
+    /// Adds an enabled queue that accepts jobs, without making it the default.
+    QString addQueue(const QString& name, const QString& deviceUri, const QString& ppdPath);
     /// A PPD whose queue hands the job's PDF on as it is, for a file: device whose output is read
-    /// back.
-    static QByteArray pdfPassThroughPpd();
+    /// back. Its sizes are A4, Letter and A3; defaultSize is one of them.
+    static QByteArray pdfPassThroughPpd(const QByteArray& defaultSize = "A4");
+    /// The device URI of a backend that fails every job, saying "The test device is out of order".
+    static QString failingDeviceUri() { return QStringLiteral("vennarosfail:/"); }
+    /// The attributes of a job as the scheduler reports them to ipptool ("name (type) = value" lines).
+    QString jobAttributes(const QString& queue, int jobId);
 
     /// A path inside the scheduler's folder.
     QString path(const QString& name) const;
@@ -56,6 +62,8 @@ public:
 
 private:
     QString socket() const { return path(QStringLiteral("cups.sock")); }
+    /// The scheduler's program folder: the machine's filters and backends and a failing backend.
+    QString linkPrograms();
 
     QTemporaryDir m_dir;
     QProcess m_cupsd;

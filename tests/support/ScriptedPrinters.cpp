@@ -3,6 +3,7 @@
 #include "common/RuntimeError.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -99,9 +100,18 @@ void ScriptedPrinter::setOutputFileName(const QString& fileName)
 PaperFormat ScriptedPrinter::paper() const
 {
     check(Property::Surface);
-    PaperFormat paper;
-    paper.width = m_pageWidth;
+    PaperFormat paper = PaperFormat::of(m_paperSize, m_orientation);
+    if (m_pageWidth)
+        paper.width = *m_pageWidth;
     return paper;
+}
+
+void ScriptedPrinter::setPaper(const QPageSize& size)
+{
+    m_settingsLog << QStringLiteral("Paper=") + size.key();
+    check(Property::Paper);
+    m_paperSize = size;
+    m_pageWidth.reset();
 }
 
 void ScriptedPrinter::printSheets(const std::vector<Page>& sheets)
@@ -122,6 +132,18 @@ ScriptedPrinter& ScriptedPrinterSystem::add(const QString& deviceName)
     if (m_current == nullptr)
         m_current = m_printers.back().get();
     return *m_printers.back();
+}
+
+void ScriptedPrinterSystem::remove(const QString& deviceName)
+{
+    for (auto it = m_printers.begin(); it != m_printers.end(); ++it) {
+        if ((*it)->deviceName() == deviceName) {
+            m_gone.push_back(std::move(*it));
+            m_printers.erase(it);
+            m_removed << deviceName;
+            return;
+        }
+    }
 }
 
 std::vector<Printer*> ScriptedPrinterSystem::printers()
@@ -164,6 +186,8 @@ void ScriptedPrintDialog::answerPages(qint32 flags, qint16 fromPage, qint16 toPa
 std::optional<PrintDialogAnswer> ScriptedPrintDialog::exec(const PrintDialogRequest& request)
 {
     m_requests.push_back(request);
+    if (m_whileOpen)
+        std::exchange(m_whileOpen, {})();
     if (m_failing)
         throw std::runtime_error("the print dialog could not be opened");
     if (m_script.empty())
@@ -182,6 +206,8 @@ std::optional<PrintDialogAnswer> ScriptedPrintDialog::exec(const PrintDialogRequ
     answer.flags = m_pages ? m_pages->flags : request.flags;
     answer.fromPage = m_pages ? m_pages->fromPage : request.fromPage;
     answer.toPage = m_pages ? m_pages->toPage : request.toPage;
+    answer.paperSize = m_paper;
     m_pages.reset();
+    m_paper.reset();
     return answer;
 }

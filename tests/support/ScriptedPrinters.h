@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <set>
@@ -14,7 +15,8 @@
 
 /// A printer for tests: its properties are plain values, any of them can be made to fail, every
 /// setting made is logged, and every document it prints is kept as its sheets. Its paper is A4 of a
-/// settable width; its own surfaces measure with FixedTextMetrics.
+/// settable width until a paper is set, then that paper as oriented; its own surfaces measure with
+/// FixedTextMetrics.
 class ScriptedPrinter : public Printer {
 public:
     enum class Property {
@@ -25,6 +27,7 @@ public:
         Duplex,
         Copies,
         OutputFileName,
+        Paper,
         Surface
     };
 
@@ -42,17 +45,18 @@ public:
     void setCopies(qint16 copies) override;
     void setOutputFileName(const QString& fileName) override;
     PaperFormat paper() const override;
+    void setPaper(const QPageSize& size) override;
     void printSheets(const std::vector<Page>& sheets) override;
     std::unique_ptr<PrintSurface> openSurface() override;
 
     /// Reading and setting the property throw RuntimeError (482) until switched back; Surface
     /// stands for the paper and the printing.
     void setFailing(Property property, bool failing = true);
-    /// Width of the paper of the next documents, in twips (A4 by default).
+    /// Width of the paper of the next documents, in twips (A4 by default), whatever the orientation.
     void setPageWidth(qint32 twips) { m_pageWidth = twips; }
 
     /// Settings in the order made, refused ones included: "Copies=2", "Duplex=LongEdge",
-    /// "Orientation=Landscape", "OutputFileName=/tmp/x.pdf".
+    /// "Orientation=Landscape", "Paper=Letter", "OutputFileName=/tmp/x.pdf".
     const QStringList& settingsLog() const { return m_settingsLog; }
     /// The sheets of every document printed, oldest first.
     const std::vector<std::vector<Page>>& documents() const { return m_documents; }
@@ -66,7 +70,8 @@ private:
     PageOrientation m_orientation = PageOrientation::Portrait;
     Duplex m_duplex = Duplex::Simplex;
     qint16 m_copies = 1;
-    qint32 m_pageWidth = 11906;
+    std::optional<qint32> m_pageWidth = 11906;
+    QPageSize m_paperSize = QPageSize(QPageSize::A4);
     std::set<Property> m_failing;
     QStringList m_settingsLog;
     std::vector<std::vector<Page>> m_documents;
@@ -77,10 +82,13 @@ private:
 class ScriptedPrinterSystem : public PrinterSystem {
 public:
     ScriptedPrinter& add(const QString& deviceName);
+    /// Takes the printer off the list, as a print queue that is removed; it stays current if it is.
+    void remove(const QString& deviceName);
 
     std::vector<Printer*> printers() override;
     Printer& current() override;
     void setCurrent(Printer& printer) override;
+    bool wasRemoved(const QString& deviceName) override { return m_removed.contains(deviceName); }
 
     ScriptedPrinter& at(std::size_t index) { return *m_printers.at(index); }
     /// Which printer is current, by its place in the list; -1 with none.
@@ -92,6 +100,8 @@ public:
 
 private:
     std::vector<std::unique_ptr<ScriptedPrinter>> m_printers;
+    std::vector<std::unique_ptr<ScriptedPrinter>> m_gone; // removed, still pointed at
+    QStringList m_removed;
     Printer* m_current = nullptr;
     int m_selections = 0;
     bool m_listingFails = false;
@@ -108,6 +118,11 @@ public:
         std::optional<Duplex> duplex = Duplex::Simplex;
         QString outputFileName;
     };
+
+    /// The next answer carries this paper size; without it the answers carry none.
+    void answerPaper(const QPageSize& size) { m_paper = size; }
+    /// Runs once while the next dialog is open, before it answers: what the machine does meanwhile.
+    void whileOpen(std::function<void()> action) { m_whileOpen = std::move(action); }
 
     void choose(const QString& deviceName, qint16 copies = 1,
         PageOrientation orientation = PageOrientation::Portrait,
@@ -134,6 +149,8 @@ private:
 
     std::deque<std::optional<Choice>> m_script;
     std::optional<Pages> m_pages;
+    std::optional<QPageSize> m_paper;
+    std::function<void()> m_whileOpen;
     bool m_failing = false;
     std::vector<PrintDialogRequest> m_requests;
 };

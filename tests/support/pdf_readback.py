@@ -11,9 +11,13 @@ import sys
 
 from pdfminer.converter import PDFPageAggregator
 from pdfminer.layout import LAParams
+from pdfminer.pdfdocument import PDFDocument
 from pdfminer.pdfinterp import PDFPageInterpreter, PDFResourceManager
 from pdfminer.pdfpage import PDFPage
-from pdfminer.utils import apply_matrix_pt
+from pdfminer.pdfparser import PDFParser
+from pdfminer.pdftypes import resolve1
+from pdfminer.psparser import PSLiteral
+from pdfminer.utils import apply_matrix_pt, decode_text
 
 
 def colour(value):
@@ -111,13 +115,33 @@ class Collector(PDFPageAggregator):
         return advance
 
 
+def text_of(value):
+    value = resolve1(value)
+    if isinstance(value, bytes):
+        return decode_text(value)
+    if isinstance(value, PSLiteral):
+        return value.name
+    return "" if value is None else str(value)
+
+
+def document_entries(document):
+    """The catalog's print scaling preference and the document information, as a reader sees them
+    after every incremental update."""
+    preferences = resolve1(document.catalog.get("ViewerPreferences")) or {}
+    info = document.info[0] if document.info else {}
+    return {"printScaling": text_of(preferences.get("PrintScaling")),
+            "title": text_of(info.get("Title")), "creator": text_of(info.get("Creator"))}
+
+
 def main(path):
     rsrcmgr = PDFResourceManager()
     collector = Collector(rsrcmgr)
     interpreter = PDFPageInterpreter(rsrcmgr, collector)
     result = {"pages": 0}
     with open(path, "rb") as stream:
-        for number, page in enumerate(PDFPage.get_pages(stream)):
+        document = PDFDocument(PDFParser(stream))
+        result.update(document_entries(document))
+        for number, page in enumerate(PDFPage.create_pages(document)):
             result["pages"] = number + 1
             if number > 0:
                 continue

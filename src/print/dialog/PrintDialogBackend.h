@@ -2,6 +2,7 @@
 
 #include "print/surface/Printer.h"
 
+#include <QPageSize>
 #include <QString>
 #include <QtGlobal>
 #include <optional>
@@ -15,14 +16,15 @@ constexpr qint32 kNoPageNums = 0x8; // PD_NOPAGENUMS
 constexpr qint32 kHidePrintToFile = 0x100000; // PD_HIDEPRINTTOFILE
 } // namespace print_dialog_flags
 
-/// What the print dialog opens with: the current printer and its orientation and duplex (nothing
-/// when the printer can't tell), the flag word and the page range.
+/// What the print dialog opens with: the current printer and its orientation, duplex and paper
+/// (nothing when the printer can't tell), the flag word and the page range.
 struct PrintDialogRequest {
     QString deviceName;
     QString driverName;
     QString port;
     PageOrientation orientation = PageOrientation::Portrait;
     std::optional<Duplex> duplex;
+    std::optional<QPageSize> paperSize;
     qint32 flags = 0;
     qint16 fromPage = 0;
     qint16 toPage = 0;
@@ -31,12 +33,13 @@ struct PrintDialogRequest {
 };
 
 /// What a confirmed print dialog answers: the chosen printer by its full name, and what to set on
-/// it (a duplex of nothing leaves the printer's own).
+/// it (a duplex or paper of nothing leaves the printer's own).
 struct PrintDialogAnswer {
     QString deviceName;
     qint16 copies = 1;
     PageOrientation orientation = PageOrientation::Portrait;
     std::optional<Duplex> duplex;
+    std::optional<QPageSize> paperSize;
     qint32 flags = 0;
     qint16 fromPage = 0;
     qint16 toPage = 0;

@@ -4,7 +4,10 @@
 #include "print/surface/Printer.h"
 #include "print/surface/QtDuplex.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <limits>
@@ -29,6 +32,31 @@ QAbstractPrintDialog::PrintDialogOptions optionsFor(qint32 flags)
     if (!(flags & kNoSelection))
         options |= QAbstractPrintDialog::PrintSelection;
     return options;
+}
+
+// The dialog's file box, where the PDF entry's file is typed.
+QLineEdit* fileBox(QPrintDialog& dialog)
+{
+    return dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+}
+
+// Opened on a queue, the dialog fills its file box with a name of its own for the PDF entry; the
+// PDF printer's file is proposed instead, as when it opens on the PDF printer.
+void proposeFile(QPrintDialog& dialog, const QString& file)
+{
+    if (QLineEdit* box = fileBox(dialog))
+        box->setText(file);
+}
+
+// The queue chosen in the dialog's list. Qt's printer keeps the queue it had when the chosen one
+// has gone meanwhile; the chosen one is answered all the same, so it is not replaced unseen.
+QString chosenQueue(QPrintDialog& dialog, const QPrinter& printer)
+{
+    const auto* list = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
+    if (list != nullptr && !list->currentText().isEmpty() && list->currentText() != printer.printerName()
+        && list->currentIndex() < list->count() - 1)
+        return list->currentText();
+    return printer.printerName();
 }
 
 } // namespace
@@ -66,6 +94,9 @@ std::optional<PrintDialogAnswer> QtPrintDialogBackend::exec(const PrintDialogReq
         request.orientation == PageOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     if (request.duplex) // unknown: the printer's own default
         printer.setDuplex(toQtDuplex(*request.duplex));
+    if (request.paperSize) // unknown: the queue's own default paper
+        printer.setPageSize(*request.paperSize);
+    proposeFile(dialog, proposedFile);
 
     dialog.setOptions(optionsFor(request.flags));
     if (request.minPage <= request.maxPage)
@@ -76,6 +107,13 @@ std::optional<PrintDialogAnswer> QtPrintDialogBackend::exec(const PrintDialogReq
         dialog.setPrintRange(QAbstractPrintDialog::PageRange);
     else if ((request.flags & kSelection) && !(request.flags & kNoSelection))
         dialog.setPrintRange(QAbstractPrintDialog::Selection);
+
+    // The paper is chosen in the dialog's properties. Left unopened they still hand Qt's default
+    // paper to the printer in place of a size of the user's own: the printer then keeps its paper.
+    bool propertiesOpened = false;
+    auto* properties = dialog.findChild<QAbstractButton*>(QStringLiteral("properties"));
+    if (properties != nullptr)
+        QObject::connect(properties, &QAbstractButton::clicked, &dialog, [&] { propertiesOpened = true; });
 
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
@@ -91,13 +129,15 @@ std::optional<PrintDialogAnswer> QtPrintDialogBackend::exec(const PrintDialogReq
             m_lastOutputFileName = fileName;
         }
     } else {
-        answer.deviceName = printer.printerName();
+        answer.deviceName = chosenQueue(dialog, printer);
     }
     answer.copies = clampedInt16(printer.copyCount());
     answer.orientation = printer.pageLayout().orientation() == QPageLayout::Landscape
         ? PageOrientation::Landscape
         : PageOrientation::Portrait;
     answer.duplex = fromQtDuplex(printer.duplex());
+    if (properties == nullptr || propertiesOpened)
+        answer.paperSize = printer.pageLayout().pageSize();
 
     answer.flags = request.flags & ~(kPageNums | kSelection);
     answer.fromPage = request.fromPage;

@@ -44,6 +44,7 @@ PrintDialogRequest clsPrintDialog::request()
     request.deviceName = printer.deviceName();
     request.orientation = printer.orientation();
     ignoringErrors([&] { request.duplex = printer.duplex(); }); // unreadable: unknown
+    ignoringErrors([&] { request.paperSize = printer.paper().size; }); // unreadable: the dialog's own
     request.driverName = printer.driverName();
     request.port = printer.port();
     return request;
@@ -77,10 +78,18 @@ void clsPrintDialog::applyChoice(const PrintDialogAnswer& answer)
     const QString chosenName = answer.deviceName.toUpper();
     if (chosenName != m_printers.current().deviceName()) {
         // Every match becomes current: of printers whose names differ only in case, the last wins.
+        bool matched = false;
         for (Printer* candidate : m_printers.printers()) {
-            if (candidate->deviceName().toUpper() == chosenName)
+            if (candidate->deviceName().toUpper() == chosenName) {
                 m_printers.setCurrent(*candidate);
+                matched = true;
+            }
         }
+        // The current printer stands in for a name that is merely unknown, never for a queue
+        // that was chosen and then removed: the page would come out elsewhere without a word.
+        if (!matched && m_printers.wasRemoved(answer.deviceName))
+            throw RuntimeError(kPrinterRemovedNumber,
+                QStringLiteral("The printer \"%1\" is no longer installed").arg(answer.deviceName));
     }
 
     Printer& current = m_printers.current();
@@ -89,6 +98,8 @@ void clsPrintDialog::applyChoice(const PrintDialogAnswer& answer)
     if (answer.duplex)
         ignoringErrors([&] { current.setDuplex(*answer.duplex); });
     ignoringErrors([&] { current.setOrientation(answer.orientation); });
+    if (answer.paperSize)
+        ignoringErrors([&] { current.setPaper(*answer.paperSize); });
     if (!answer.outputFileName.isEmpty())
         current.setOutputFileName(answer.outputFileName);
 }

@@ -7,12 +7,14 @@
 #include <array>
 
 /// One printer selection: the flag word and page range for the print dialog, and ShowPrinter,
-/// which shows it and makes the chosen printer current with the chosen copies, duplex and
-/// orientation. Page numbers are 16-bit, never below 0, kept in the order
+/// which shows it and makes the chosen printer current with the chosen copies, duplex,
+/// orientation and paper. Page numbers are 16-bit, never below 0, kept in the order
 /// minimum <= from-page <= to-page <= maximum by every Let.
 class clsPrintDialog {
 public:
     static constexpr int kCancelErrorNumber = 32755;
+    /// The printer chosen was removed while the dialog was open.
+    static constexpr int kPrinterRemovedNumber = 482;
 
     clsPrintDialog(PrinterSystem& printers, PrintDialogBackend& dialog);
 
@@ -32,7 +34,8 @@ public:
 
     /// True when the user confirmed the dialog, false after a cancel (or a dialog that failed).
     /// Failures reading the current printer, walking the printers or handing the chosen file to
-    /// the printer go to the caller.
+    /// the printer go to the caller, and so does a chosen printer that is no longer installed
+    /// (RuntimeError 482).
     bool ShowPrinter();
 
 private:

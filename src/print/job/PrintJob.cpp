@@ -30,6 +30,7 @@ constexpr float kCaptionLeft = 2200;
 constexpr qint32 kCaptionDrop = 250;
 constexpr float kCaptionFontSize = 10;
 constexpr qint32 kSetGap = 500;
+constexpr int kPrinterErrorNumber = 482;
 
 const QString kNotNumeric = QStringLiteral("Must be numeric.");
 const QString kPrintError = QStringLiteral("Print function error.");
@@ -100,7 +101,13 @@ PagePosition PrintJob::run()
             focusEntry();
             return {};
         }
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        // A printer that fails before anything is drawn is a print failure, not a bad entry.
+        if (const auto* failure = dynamic_cast<const RuntimeError*>(&error);
+            failure != nullptr && failure->number() == kPrinterErrorNumber) {
+            showError(kPrintError);
+            return {};
+        }
         showError(kNotNumeric);
         focusEntry();
         return {};

@@ -2,12 +2,10 @@
 
 #include "print/surface/Printer.h"
 
-#include <memory>
+#include <optional>
 
-class QPrinter;
-
-/// A printer of this machine that prints through a QPrinter. Keeps the orientation and copies the
-/// print dialog sets and gives every document a QPrinter of its own.
+/// A printer of this machine: keeps the orientation, copies and paper the print dialog sets. Its
+/// paper starts as the device's own default, asked for only when first needed.
 class DevicePrinter : public Printer {
 public:
     PageOrientation orientation() const override { return m_orientation; }
@@ -16,19 +14,17 @@ public:
     /// At least one; anything else is refused with RuntimeError 380.
     void setCopies(qint16 copies) override;
 
-    /// Throws RuntimeError when the printer can't be reached.
+    /// Throws RuntimeError 482 when the device's default paper can't be read.
     PaperFormat paper() const override;
-    void printSheets(const std::vector<Page>& sheets) override;
+    void setPaper(const QPageSize& size) override;
 
 protected:
     DevicePrinter() = default;
-    /// A new QPrinter for one document: device, paper, output and the subclass's own properties.
-    virtual std::unique_ptr<QPrinter> createPrinter() const = 0;
+    /// The paper before any is chosen. Throws RuntimeError 482 when the device can't tell.
+    virtual QPageSize defaultPaperSize() const = 0;
 
 private:
-    /// A printer for one document, turned and with the margins of the printable area set.
-    std::unique_ptr<QPrinter> preparedPrinter() const;
-
     PageOrientation m_orientation = PageOrientation::Portrait;
     qint16 m_copies = 1;
+    mutable std::optional<QPageSize> m_paperSize;
 };

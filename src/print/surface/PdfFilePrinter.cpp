@@ -1,8 +1,10 @@
 #include "print/surface/PdfFilePrinter.h"
 
+#include "print/surface/FileReplacement.h"
+#include "print/surface/PdfDocument.h"
+
 #include <QDir>
 #include <QLocale>
-#include <QPrinter>
 #include <QStandardPaths>
 
 QString PdfFilePrinter::deviceName() const
@@ -44,13 +46,13 @@ QPageSize::PageSizeId PdfFilePrinter::localePageSize()
                                                                               : QPageSize::A4;
 }
 
-std::unique_ptr<QPrinter> PdfFilePrinter::createPrinter() const
+QPageSize PdfFilePrinter::defaultPaperSize() const
 {
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setPageSize(QPageSize(localePageSize()));
-    printer->setOutputFileName(outputFileName());
-    // One file is one copy, whatever the dialog asked for.
-    printer->setCopyCount(1);
-    return printer;
+    return QPageSize(localePageSize());
+}
+
+void PdfFilePrinter::printSheets(const std::vector<Page>& sheets)
+{
+    const QString file = FileReplacement::target(outputFileName());
+    FileReplacement::write(file, pdfDocument(sheets, paper()));
 }

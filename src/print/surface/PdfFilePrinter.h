@@ -5,9 +5,9 @@
 #include <QPageSize>
 #include <QString>
 
-/// The built-in printer that writes the page to a PDF file, on the paper of the user's locale.
-/// The print dialog's own print-to-file entry has the same name: to the program they are one
-/// printer.
+/// The built-in printer that writes the page to a PDF file, on the paper of the user's locale
+/// until another is chosen. Asks the print system nothing. The print dialog's own print-to-file
+/// entry has the same name: to the program they are one printer.
 class PdfFilePrinter : public DevicePrinter {
 public:
     static constexpr auto kDeviceName = "Print to File (PDF)";
@@ -28,8 +28,13 @@ public:
     /// Letter where the locale measures in US units, A4 elsewhere.
     static QPageSize::PageSizeId localePageSize();
 
+    /// One file, one copy, whatever the dialog asked for. A file that is not a regular one (a
+    /// folder, pipe or device) is refused before anything is drawn; the file appears, or is
+    /// replaced, only once the document is complete.
+    void printSheets(const std::vector<Page>& sheets) override;
+
 protected:
-    std::unique_ptr<QPrinter> createPrinter() const override;
+    QPageSize defaultPaperSize() const override;
 
 private:
     QString m_fileName;

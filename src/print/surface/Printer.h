@@ -4,12 +4,20 @@
 #include "print/surface/PaperFormat.h"
 #include "print/surface/PrintSurface.h"
 
+#include <QPageSize>
 #include <QString>
 #include <memory>
+#include <optional>
 #include <vector>
 
 /// Printing on one side, or on both sides turned over the long or the short edge.
 enum class Duplex { Simplex, LongEdge, ShortEdge };
+
+/// A document handed to a print queue, as the print system numbers it.
+struct QueueJob {
+    QString queue;
+    int id = 0;
+};
 
 /// One printer of the machine: its identity, the device properties exchanged with the print
 /// dialog, its paper, and the sheets it prints. Any member may throw RuntimeError.
@@ -33,9 +41,15 @@ public:
 
     /// The paper the next document is printed on, as the page is oriented.
     virtual PaperFormat paper() const = 0;
+    /// The paper size of the next documents, turned as orientation() says. A size that has no
+    /// usable definition is refused with RuntimeError 380.
+    virtual void setPaper(const QPageSize& size) = 0;
     /// Prints one document of these sheets, in order, each drawn from the printable area's
     /// top-left corner. Throws RuntimeError 482 when the printer refuses them or can't be reached.
     virtual void printSheets(const std::vector<Page>& sheets) = 0;
+    /// The print system's job of the last document printed, for a printer that hands its documents
+    /// to a queue; nothing for the others.
+    virtual std::optional<QueueJob> lastJob() const { return std::nullopt; }
 
     /// A document of one sheet on this printer, drawn as it is recorded, printed when it is ended.
     virtual std::unique_ptr<PrintSurface> openSurface();
@@ -49,4 +63,7 @@ public:
     /// Throws RuntimeError when there is no printer at all.
     virtual Printer& current() = 0;
     virtual void setCurrent(Printer& printer) = 0;
+    /// True when the print dialog may have offered deviceName although printers() no longer lists
+    /// it: a print queue removed while the dialog was open.
+    virtual bool wasRemoved(const QString& /*deviceName*/) { return false; }
 };

@@ -1,21 +1,25 @@
 #include "print/surface/QtPrinterSystem.h"
 
 #include "common/RuntimeError.h"
+#include "print/surface/CupsQueue.h"
 
 #include <QPrinterInfo>
 
 QtPrinterSystem::QtPrinterSystem(QueueLister lister)
     : m_lister(std::move(lister))
+{ }
+
+Printer& QtPrinterSystem::startingPrinter()
 {
     const QueueListing listing = m_lister ? m_lister() : QueueListing();
+    m_listed = listing.names;
     for (const QString& name : listing.names)
         queue(name);
     if (listing.names.contains(listing.defaultName))
-        m_current = &queue(listing.defaultName);
-    else if (!m_queues.empty())
-        m_current = m_queues.front().get();
-    else
-        m_current = &m_pdf;
+        return queue(listing.defaultName);
+    if (!listing.names.isEmpty())
+        return queue(listing.names.front());
+    return m_pdf;
 }
 
 QtPrinterSystem::~QtPrinterSystem() = default;
@@ -40,8 +44,11 @@ QueuePrinter& QtPrinterSystem::queue(const QString& name)
 
 std::vector<Printer*> QtPrinterSystem::printers()
 {
+    if (m_current == nullptr)
+        m_current = &startingPrinter();
     std::vector<Printer*> result;
     const QueueListing listing = m_lister ? m_lister() : QueueListing();
+    m_listed = listing.names;
     for (const QString& name : listing.names)
         result.push_back(&queue(name));
     result.push_back(&m_pdf);
@@ -50,7 +57,16 @@ std::vector<Printer*> QtPrinterSystem::printers()
 
 Printer& QtPrinterSystem::current()
 {
+    if (m_current == nullptr)
+        m_current = &startingPrinter();
     return *m_current;
+}
+
+bool QtPrinterSystem::wasRemoved(const QString& deviceName)
+{
+    // A server that can't be reached lists nothing, and has removed nothing.
+    return deviceName != m_pdf.deviceName() && !m_listed.contains(deviceName, Qt::CaseInsensitive)
+        && CupsQueue(deviceName).isUnknownToTheServer();
 }
 
 bool QtPrinterSystem::owns(const Printer& printer) const

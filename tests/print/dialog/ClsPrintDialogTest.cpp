@@ -134,6 +134,7 @@ TEST_F(ShowPrinter, SendsTheCurrentPrinterFlagsAndPages)
     EXPECT_EQ(sent.port, QStringLiteral("SCRIPT:"));
     EXPECT_EQ(sent.orientation, PageOrientation::Landscape);
     EXPECT_EQ(sent.duplex, Duplex::ShortEdge);
+    EXPECT_EQ(sent.paperSize, QPageSize(QPageSize::A4));
 }
 
 TEST_F(ShowPrinter, ADuplexThatCantBeReadIsSentAsUnknown)
@@ -190,6 +191,42 @@ TEST_F(ShowPrinter, ThePrinterChosenBecomesCurrentWithItsSettingsInOrder)
         (QStringList { QStringLiteral("Copies=3"), QStringLiteral("Duplex=LongEdge"),
             QStringLiteral("Orientation=Landscape") }));
     EXPECT_EQ(laser.copies(), 3);
+}
+
+TEST_F(ShowPrinter, TheChosenPaperGoesToTheChosenPrinterAfterItsOrientation)
+{
+    addPrinter(QStringLiteral("Office"));
+    ScriptedPrinter& laser = addPrinter(QStringLiteral("Laser"));
+    m_dialog.choose(QStringLiteral("Laser"), 1, PageOrientation::Landscape);
+    m_dialog.answerPaper(QPageSize(QPageSize::Letter));
+    EXPECT_TRUE(show());
+    EXPECT_EQ(laser.settingsLog(),
+        (QStringList { QStringLiteral("Copies=1"), QStringLiteral("Duplex=Simplex"),
+            QStringLiteral("Orientation=Landscape"), QStringLiteral("Paper=Letter") }));
+    EXPECT_EQ(laser.paper().width, 15840) << "Letter, turned";
+
+    laser.setFailing(Property::Paper); // refused: the printer keeps its paper
+    m_dialog.choose(QStringLiteral("Laser"));
+    m_dialog.answerPaper(QPageSize(QPageSize::A3));
+    EXPECT_TRUE(show());
+    EXPECT_EQ(laser.paper().size, QPageSize(QPageSize::Letter));
+}
+
+TEST_F(ShowPrinter, AQueueRemovedWhileTheDialogWasOpenIsReportedNotReplaced)
+{
+    ScriptedPrinter& office = addPrinter(QStringLiteral("Office"));
+    addPrinter(QStringLiteral("Laser"));
+    m_dialog.whileOpen([this] { m_printers.remove(QStringLiteral("Laser")); });
+    m_dialog.choose(QStringLiteral("Laser"), 2);
+    try {
+        show();
+        ADD_FAILURE() << "the removed queue went unnoticed";
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.number(), 482);
+        EXPECT_EQ(error.description(), QStringLiteral("The printer \"Laser\" is no longer installed"));
+    }
+    EXPECT_EQ(m_printers.currentIndex(), 0);
+    EXPECT_TRUE(office.settingsLog().isEmpty()) << "the current printer does not stand in for it";
 }
 
 TEST_F(ShowPrinter, OfTwoNamesThatDifferOnlyInCaseTheLaterWins)

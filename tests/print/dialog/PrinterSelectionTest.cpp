@@ -51,11 +51,12 @@ TEST_F(PrinterSelectionTest, PrintCancelledKeepsTheLastOutcome)
     EXPECT_TRUE(m_selection.printCancelled());
 }
 
-TEST_F(PrinterSelectionTest, TheNextDialogOpensOnTheChosenPrinterWithoutItsCopies)
+TEST_F(PrinterSelectionTest, TheNextDialogOpensOnTheChosenPrinterAndPaperWithoutItsCopies)
 {
     m_printers.add(QStringLiteral("Office"));
     ScriptedPrinter& laser = m_printers.add(QStringLiteral("Laser"));
     m_dialog.choose(QStringLiteral("Laser"), 5, PageOrientation::Landscape, Duplex::LongEdge);
+    m_dialog.answerPaper(QPageSize(QPageSize::A3));
     m_selection.SelectPrinter();
     m_selection.SelectPrinter(); // cancelled: the printer stays
     EXPECT_EQ(m_printers.currentIndex(), 1);
@@ -65,6 +66,7 @@ TEST_F(PrinterSelectionTest, TheNextDialogOpensOnTheChosenPrinterWithoutItsCopie
     EXPECT_EQ(next.deviceName, QStringLiteral("Laser"));
     EXPECT_EQ(next.orientation, PageOrientation::Landscape);
     EXPECT_EQ(next.duplex, Duplex::LongEdge);
+    EXPECT_EQ(next.paperSize, QPageSize(QPageSize::A3));
 }
 
 TEST_F(PrinterSelectionTest, NoPrinterAtAllIsAnErrorForTheCallerAndNeverAGoAhead)

@@ -4,10 +4,18 @@
 #include "print/surface/PdfFilePrinter.h"
 #include "support/PdfReadback.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <csignal>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 using pdfreadback::PdfPage;
 
@@ -195,34 +203,177 @@ TEST_F(PdfSurface, AnAbandonedOrUnendedDocumentLeavesNoFile)
 
 namespace {
 
+/// What stands where the PDF file is to be written.
+enum class Obstacle { MissingFolder, Folder, NamedPipe, Device, LinkToNamedPipe, LinkToNothing };
+
 struct UnwritableCase {
     const char* name;
-    const char* path; ///< inside the test's folder; empty: the folder itself
+    Obstacle obstacle;
 };
 
-class UnwritablePdf : public PdfSurface, public ::testing::WithParamInterface<UnwritableCase> { };
+class UnwritablePdf : public PdfSurface, public ::testing::WithParamInterface<UnwritableCase> {
+protected:
+    /// Makes the obstacle and returns the path to print to; empty when it can't be made here.
+    QString obstacle()
+    {
+        const QByteArray special = QFile::encodeName(m_dir.filePath(QStringLiteral("special")));
+        switch (GetParam().obstacle) {
+        case Obstacle::MissingFolder:
+            return m_dir.filePath(QStringLiteral("missing/folder/page.pdf"));
+        case Obstacle::Folder:
+            return m_dir.path();
+        case Obstacle::NamedPipe:
+            return ::mkfifo(m_file.toLocal8Bit().constData(), 0600) == 0 ? m_file : QString();
+        case Obstacle::Device: // a node of its own, never a device of the machine
+            return ::mknod(m_file.toLocal8Bit().constData(), S_IFCHR | 0600, makedev(1, 3)) == 0 ? m_file
+                                                                                                 : QString();
+        case Obstacle::LinkToNamedPipe:
+            return ::mkfifo(special.constData(), 0600) == 0
+                    && QFile::link(QString::fromLocal8Bit(special), m_file)
+                ? m_file
+                : QString();
+        case Obstacle::LinkToNothing:
+            return QFile::link(QString::fromLocal8Bit(special), m_file) ? m_file : QString();
+        }
+        return QString();
+    }
+};
 
 } // namespace
 
-TEST_P(UnwritablePdf, AFileThatCannotBeWrittenIsAPrinterError)
+TEST_P(UnwritablePdf, IsRefusedAtOnceAndLeavesEverythingAsItWas)
 {
-    const QString inside = QString::fromLatin1(GetParam().path);
-    const QString path = inside.isEmpty() ? m_dir.path() : m_dir.filePath(inside);
+    const QString path = obstacle();
+    if (path.isEmpty())
+        GTEST_SKIP() << "can't make it here (a device node needs root)";
+    const QStringList before = QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
     m_printer.setOutputFileName(path);
     auto surface = m_printer.openSurface();
     surface->line(LineFlags::Stroke, 100, 100, 0, 100, kBlack);
+    QElapsedTimer clock;
+    clock.start();
     try {
         surface->endDoc();
         ADD_FAILURE() << "no error for " << path.toStdString();
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.number(), 482);
     }
+    EXPECT_LT(clock.elapsed(), 1000) << "a pipe must not be opened: it waits for a reader";
     EXPECT_THROW(surface->endDoc(), RuntimeError) << "a second try must not pass for printed";
     // The job abandons the document after the failure; that must not throw again.
     EXPECT_NO_THROW(surface->killDoc());
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, UnwritablePdf,
-    ::testing::Values(
-        UnwritableCase { "AMissingFolder", "missing/folder/page.pdf" }, UnwritableCase { "AFolder", "" }),
+    ::testing::Values(UnwritableCase { "AMissingFolder", Obstacle::MissingFolder },
+        UnwritableCase { "AFolder", Obstacle::Folder }, UnwritableCase { "ANamedPipe", Obstacle::NamedPipe },
+        UnwritableCase { "ADevice", Obstacle::Device },
+        UnwritableCase { "ALinkToANamedPipe", Obstacle::LinkToNamedPipe },
+        UnwritableCase { "ALinkToNothing", Obstacle::LinkToNothing }),
     [](const ::testing::TestParamInfo<UnwritableCase>& row) { return std::string(row.param.name); });
+
+namespace {
+
+struct PaperCase {
+    const char* name;
+    QPageSize size;
+    PageOrientation orientation;
+    double width; ///< twips, across the page as turned
+    double height;
+};
+
+class PdfPaper : public PdfSurface, public ::testing::WithParamInterface<PaperCase> { };
+
+} // namespace
+
+TEST_P(PdfPaper, TheFileHasThePrintersPaperUnscaledWithTitleAndCreator)
+{
+    m_printer.setPaper(GetParam().size);
+    m_printer.setOrientation(GetParam().orientation);
+    EXPECT_EQ(m_printer.paper().width, GetParam().width);
+    auto surface = m_printer.openSurface();
+    EXPECT_EQ(surface->width(), GetParam().width);
+    surface->line(LineFlags::Stroke, 0, 0, 1000, 0, kBlack);
+    surface->endDoc();
+
+    const PdfPage page = pdfreadback::readPdfPage(m_file);
+    EXPECT_NEAR(page.paperWidth, GetParam().width, 10) << "in whole points";
+    EXPECT_NEAR(page.paperHeight, GetParam().height, 10);
+    EXPECT_EQ(page.printScaling, QStringLiteral("None"));
+    EXPECT_EQ(page.title, QStringLiteral("Vennaros setting circles"));
+    EXPECT_TRUE(page.creator.startsWith(QStringLiteral("Vennaros "))) << page.creator.toStdString();
+    ASSERT_EQ(page.segments.size(), 1u);
+    EXPECT_NEAR(page.segments[0].x2, 1000, kTolerance);
+}
+
+INSTANTIATE_TEST_SUITE_P(Papers, PdfPaper,
+    ::testing::Values(PaperCase { "A4", QPageSize(QPageSize::A4), PageOrientation::Portrait, 11906, 16838 },
+        PaperCase { "LetterPortrait", QPageSize(QPageSize::Letter), PageOrientation::Portrait, 12240, 15840 },
+        PaperCase { "A3Portrait", QPageSize(QPageSize::A3), PageOrientation::Portrait, 16838, 23811 },
+        PaperCase { "A4Landscape", QPageSize(QPageSize::A4), PageOrientation::Landscape, 16838, 11906 },
+        PaperCase { "Custom", QPageSize(QSizeF(100, 300), QPageSize::Millimeter, QStringLiteral("Strip")),
+            PageOrientation::Portrait, 5669, 17008 }),
+    [](const ::testing::TestParamInfo<PaperCase>& row) { return std::string(row.param.name); });
+
+TEST_F(PdfSurface, APaperWithoutASizeIsRefusedAndTheOldOneKept)
+{
+    m_printer.setPaper(QPageSize(QPageSize::Letter));
+    try {
+        m_printer.setPaper(QPageSize());
+        ADD_FAILURE() << "an invalid paper size was taken";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), 380);
+    }
+    EXPECT_EQ(m_printer.paper().width, 12240);
+}
+
+TEST_F(PdfSurface, AnExistingFileIsReplacedWholeThroughItsLinkWithItsPermissions)
+{
+    const QString real = m_dir.filePath(QStringLiteral("real.pdf"));
+    QFile old(real);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write(QByteArray(100000, 'x'));
+    old.close();
+    ASSERT_TRUE(QFile::setPermissions(real, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+    ASSERT_TRUE(QFile::link(real, m_file));
+
+    auto surface = m_printer.openSurface();
+    surface->line(LineFlags::Stroke, 0, 0, 1000, 0, kBlack);
+    surface->endDoc();
+    EXPECT_TRUE(QFileInfo(m_file).isSymLink()) << "the link stays a link";
+    QFile written(real);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QByteArray bytes = written.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF-"));
+    EXPECT_FALSE(bytes.contains("xxxx")) << "nothing of the old file is left in it";
+    EXPECT_EQ(QFile::permissions(real),
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup);
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 2)
+        << "no temporary file is left";
+}
+
+// The file size limit is set in a child process: it would stay on the test process otherwise.
+TEST_F(PdfSurface, AFileSizeLimitFailsThePrintAndLeavesNoFile)
+{
+    const auto printOverTheLimit = [this] {
+        // As the program's main() does: a write past the limit fails instead of killing it.
+        struct sigaction ignore { };
+        ignore.sa_handler = SIG_IGN;
+        ::sigaction(SIGXFSZ, &ignore, nullptr);
+        const rlimit limit { 4096, 4096 };
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        auto surface = m_printer.openSurface();
+        surface->print(QStringLiteral("Some text, so that the font makes the file larger than the limit"));
+        int number = 0;
+        try {
+            surface->endDoc();
+        } catch (const RuntimeError& e) {
+            number = e.number();
+        }
+        const bool nothingLeft
+            = QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).isEmpty();
+        std::_Exit(number == 482 && nothingLeft ? 0 : 1);
+    };
+    EXPECT_EXIT(printOverTheLimit(), ::testing::ExitedWithCode(0), "");
+}

@@ -1,0 +1,44 @@
+#include "print/surface/PdfDocument.h"
+
+#include "print/surface/PageRenderer.h"
+#include "print/surface/PdfPrintScaling.h"
+#include "print/surface/PrinterError.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace {
+
+// A printer's resolution: the stroke widths are whole dots of it.
+constexpr int kDotsPerInch = 1200;
+
+} // namespace
+
+QByteArray pdfDocument(const std::vector<Page>& sheets, const PaperFormat& paper)
+{
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        // The writer draws nothing into a device it has to open itself.
+        if (!buffer.open(QIODevice::WriteOnly))
+            throw printerError();
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kDotsPerInch);
+        writer.setTitle(QStringLiteral("Vennaros setting circles"));
+        writer.setCreator(QStringLiteral("Vennaros " VENNAROS_VERSION));
+        if (!writer.setPageLayout(paper.pageLayout()))
+            throw printerError();
+        QPainter painter;
+        if (!painter.begin(&writer))
+            throw printerError();
+        for (std::size_t i = 0; i < sheets.size(); ++i) {
+            if (i > 0 && !writer.newPage())
+                throw printerError();
+            PageRenderer(painter, writer.resolution()).draw(sheets[i]);
+        }
+        if (!painter.end())
+            throw printerError();
+    }
+    return withoutPrintScaling(bytes);
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "print/surface/Page.h"
+#include "print/surface/PaperFormat.h"
+
+#include <QByteArray>
+#include <vector>
+
+/// The sheets of one document as the bytes of a PDF file, drawn by Qt's PDF writer on the paper,
+/// one page per sheet: titled, with the program as its creator, and marked so that a viewer prints
+/// it unscaled. Asks the print system nothing. Throws RuntimeError 482 when it can't be drawn.
+QByteArray pdfDocument(const std::vector<Page>& sheets, const PaperFormat& paper);

@@ -1,0 +1,26 @@
+#include "WorstPage.h"
+
+#include "print/sheets/SheetLayout.h"
+
+void worstPageSettings(SettingsModel& model)
+{
+    model.setOption(Option::OneDeg, true);
+    model.setCheck(Check::WB, SettingsModel::kChecked);
+    model.setCheck(Check::BW, SettingsModel::kChecked);
+    model.setOption(Option::Altmm, true);
+    model.setOption(Option::AltLen, true);
+    model.setText(SizeText::Altitude, QStringLiteral("296"));
+    for (int set = 1; set <= kCircleSets; ++set)
+        model.setSetCheck(set, SettingsModel::kChecked);
+}
+
+SheetFormat PrinterJobHost::sheetFormat()
+{
+    return SheetFormat { m_printer.paper(), ScaleFactors() };
+}
+
+std::unique_ptr<PrintSurface> PrinterJobHost::openSurface(const SheetRequest& request)
+{
+    return openSheetDocument(
+        request, [this](const std::vector<Page>& sheets) { m_printer.printSheets(sheets); });
+}

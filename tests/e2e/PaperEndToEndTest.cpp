@@ -1,0 +1,143 @@
+// The paper chosen in the print dialog, as a user meets it: the page-width check, the file the PDF
+// printer writes and the next dialog all follow it. No print server: the PDF printer is the only
+// printer, as on a machine without queues.
+#include "app/WindowController.h"
+#include "app/frmMain.h"
+#include "print/surface/PdfFilePrinter.h"
+#include "print/surface/QtPrinterSystem.h"
+#include "settings/QtSettingsStore.h"
+#include "settings/StatusLine.h"
+#include "support/PdfReadback.h"
+#include "support/ScriptedPrinters.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+const QString kPdf = QString::fromLatin1(PdfFilePrinter::kDeviceName);
+
+class NoFilePrompts : public SettingsFilePrompts {
+public:
+    std::optional<QString> chooseFile(const FileDialogSetup&) override { return std::nullopt; }
+    bool confirmOverwrite(const QString&, const QString&) override { return false; }
+    void showError(const QString&, const QString&) override { }
+};
+
+/// The window over a printer system of the test's choice and a scripted dialog.
+struct Window {
+    Window(const QString& iniPath, PrinterSystem& printers)
+        : store(iniPath)
+        , window(model)
+        , controller(window, { store, printers, dialog, prompts })
+    {
+        controller.start();
+    }
+    template <typename T> T* child(const QString& name) { return window.findChild<T*>(name); }
+    void click(const QString& name) { QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton); }
+    void type(const QString& box, const QString& text)
+    {
+        auto* edit = child<QLineEdit>(box);
+        edit->clear();
+        QTest::keyClicks(edit, text);
+    }
+    std::string status() const { return model.status().text().toStdString(); }
+
+    SettingsModel model;
+    QtSettingsStore store;
+    ScriptedPrintDialog dialog;
+    NoFilePrompts prompts;
+    frmMain window;
+    WindowController controller;
+};
+
+class PaperEndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
+    QString file(const char* name) const { return m_dir.filePath(QString::fromLatin1(name)); }
+
+    QTemporaryDir m_dir;
+};
+
+} // namespace
+
+TEST_F(PaperEndToEnd, ThePaperChosenInTheDialogIsTheWidthThePageAndTheNextDialogs)
+{
+    QtPrinterSystem printers;
+    Window w(file("Vennaros.ini"), printers);
+    const QString pdf = file("circles.pdf");
+
+    w.click(QStringLiteral("AzmmOption"));
+    w.type(QStringLiteral("AzText"), QStringLiteral("80"));
+    w.dialog.choose(kPdf, 1, PageOrientation::Portrait, Duplex::Simplex, pdf);
+    w.dialog.answerPaper(QPageSize(QPageSize::Letter));
+    w.click(QStringLiteral("PrintAzButton"));
+    EXPECT_EQ(w.status(), "Azimuth max. length is 215.9 mm for current page width.");
+    EXPECT_FALSE(QFile::exists(pdf));
+
+    // The default 3-inch altitude strip is too long for A4 and Letter in portrait, not for A3.
+    w.dialog.choose(kPdf, 1, PageOrientation::Portrait, Duplex::Simplex, pdf);
+    w.dialog.answerPaper(QPageSize(QPageSize::A3));
+    w.click(QStringLiteral("PrintButton"));
+    EXPECT_EQ(w.status(), "");
+    EXPECT_EQ(w.dialog.requests().back().paperSize, QPageSize(QPageSize::Letter))
+        << "opened on the last choice";
+    const pdfreadback::PdfPage page = pdfreadback::readPdfPage(pdf);
+    EXPECT_NEAR(page.paperWidth, 16838, 10);
+    EXPECT_NEAR(page.paperHeight, 23811, 10);
+    EXPECT_EQ(page.printScaling, QStringLiteral("None"));
+    EXPECT_EQ(page.title, QStringLiteral("Vennaros setting circles"));
+
+    w.dialog.cancel();
+    w.click(QStringLiteral("PrintButton"));
+    EXPECT_EQ(w.dialog.requests().back().paperSize, QPageSize(QPageSize::A3));
+}
+
+TEST_F(PaperEndToEnd, TheWindowStartsWithoutAskingThePrintSystemAndAsksWhenADialogNeedsIt)
+{
+    int listings = 0;
+    QtPrinterSystem printers([&] {
+        ++listings;
+        return QueueListing { { QStringLiteral("Laser") }, QStringLiteral("Laser") };
+    });
+    Window w(file("Vennaros.ini"), printers);
+    w.window.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(listings, 0);
+
+    w.dialog.cancel();
+    w.click(QStringLiteral("PrintButton"));
+    EXPECT_EQ(listings, 1);
+    EXPECT_EQ(w.dialog.requests().back().deviceName, QStringLiteral("Laser")) << "the system's default, then";
+}
+
+TEST_F(PaperEndToEnd, APdfFileThatIsAPipeIsAPrintFunctionErrorAndNothingWaits)
+{
+    QtPrinterSystem printers;
+    Window w(file("Vennaros.ini"), printers);
+    const QString pipe = file("pipe.pdf");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    w.click(QStringLiteral("AltmmOption"));
+    w.type(QStringLiteral("DECLtext"), QStringLiteral("60"));
+    w.dialog.choose(kPdf, 1, PageOrientation::Portrait, Duplex::Simplex, pipe);
+    w.click(QStringLiteral("PrintButton"));
+    EXPECT_EQ(w.status(), "Print function error.");
+    EXPECT_EQ(w.model.status().color(), StatusLine::kErrorColor);
+}
+
+TEST_F(PaperEndToEnd, APrinterThatFailsBeforePrintingIsAPrintFunctionErrorNotABadEntry)
+{
+    ScriptedPrinterSystem printers;
+    printers.add(QStringLiteral("Laser")).setFailing(ScriptedPrinter::Property::Surface);
+    Window w(file("Vennaros.ini"), printers);
+    w.dialog.choose(QStringLiteral("Laser"));
+    w.click(QStringLiteral("PrintButton"));
+    EXPECT_EQ(w.status(), "Print function error.");
+    EXPECT_EQ(w.model.status().color(), StatusLine::kErrorColor);
+}
