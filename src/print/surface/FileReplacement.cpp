@@ -57,7 +57,8 @@ QString FileReplacement::target(const QString& path)
     const FileTarget what = FileTarget::of(file);
     if (!what.isRegularOrAbsent())
         throw printerError(QStringLiteral("it is ") + what.description());
-    if (what.kind() == FileTarget::Kind::Missing && !QFileInfo(QFileInfo(file).absolutePath()).isDir())
+    if (what.kind() == FileTarget::Kind::Missing
+        && FileTarget::of(QFileInfo(file).absolutePath()).kind() != FileTarget::Kind::Folder)
         throw printerError(QStringLiteral("its folder does not exist"));
     if (!what.isLink())
         return file;
