@@ -48,6 +48,19 @@ has_files() {
     return $missing
 }
 
+# The user guide that Help > User Guide shows, with every picture it shows, where the program looks
+# for them.
+guide_complete() {
+    local guide="$root/usr/share/vennaros/user-guide.md" missing=0 pictures
+    [ -f "$guide" ] || { echo "package lacks usr/share/vennaros/user-guide.md"; return 1; }
+    pictures=$(grep -o '(docs/[^)]*\.png)' "$guide" | tr -d '()' | sort -u)
+    [ -n "$pictures" ] || { echo "the user guide shows no picture"; return 1; }
+    for picture in $pictures; do
+        [ -f "$root/usr/share/vennaros/$picture" ] || { echo "package lacks usr/share/vennaros/$picture"; missing=1; }
+    done
+    return $missing
+}
+
 # The icon files hold what their folders say, so that a desktop does not scale a wrong size.
 icons_sized() {
     local bad=0
@@ -70,6 +83,7 @@ manual_reads() {
 }
 
 check "the package holds the program, desktop entry, metainfo, icons, manual page, copyright and changelog" has_files
+check "the package holds the user guide and every picture it shows" guide_complete
 check "each PNG icon has the size of its folder" icons_sized
 check "the manual page reads without warnings and names every option" manual_reads
 lintian_passes() {

@@ -8,7 +8,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <functional>
+#include <type_traits>
 
 namespace binding {
 namespace {
@@ -25,13 +25,25 @@ void showCheckValue(QCheckBox* box, qint16 value)
     }
 }
 
-// A click on a checked (or grayed) box clears it; on a clear box checks it.
-void connectCheckBox(QCheckBox* box, std::function<qint16()> get, std::function<void(qint16)> set)
+// A check box bound to one of the model's check values, found by key: the model's getter, its
+// setter and the signal that tells of a change. A click on a checked (or grayed) box clears it; on
+// a clear box checks it.
+template <typename Key>
+void bindCheckValue(QCheckBox* box, SettingsModel& model, Key key,
+    qint16 (SettingsModel::*get)(std::type_identity_t<Key>) const,
+    void (SettingsModel::*set)(std::type_identity_t<Key>, qint16),
+    void (SettingsModel::*changed)(std::type_identity_t<Key>, qint16))
 {
-    showCheckValue(box, get());
-    QObject::connect(box, &QCheckBox::clicked, box, [box, get, set] {
-        set(get() == SettingsModel::kChecked ? SettingsModel::kUnchecked : SettingsModel::kChecked);
-        showCheckValue(box, get());
+    showCheckValue(box, (model.*get)(key));
+    QObject::connect(box, &QCheckBox::clicked, box, [box, &model, key, get, set] {
+        (model.*set)(key,
+            (model.*get)(key) == SettingsModel::kChecked ? SettingsModel::kUnchecked
+                                                         : SettingsModel::kChecked);
+        showCheckValue(box, (model.*get)(key));
+    });
+    QObject::connect(&model, changed, box, [box, key](Key which, qint16 value) {
+        if (which == key)
+            showCheckValue(box, value);
     });
 }
 
@@ -89,35 +101,20 @@ void pairOptions(QRadioButton* first, QRadioButton* second)
 
 void bindCheck(QCheckBox* box, SettingsModel& model, Check check)
 {
-    connectCheckBox(
-        box, [&model, check] { return model.check(check); },
-        [&model, check](qint16 v) { model.setCheck(check, v); });
-    QObject::connect(&model, &SettingsModel::checkChanged, box, [box, check](Check changed, qint16 value) {
-        if (changed == check)
-            showCheckValue(box, value);
-    });
+    bindCheckValue(
+        box, model, check, &SettingsModel::check, &SettingsModel::setCheck, &SettingsModel::checkChanged);
 }
 
 void bindSetCheck(QCheckBox* box, SettingsModel& model, int set)
 {
-    connectCheckBox(
-        box, [&model, set] { return model.setCheck(set); },
-        [&model, set](qint16 v) { model.setSetCheck(set, v); });
-    QObject::connect(&model, &SettingsModel::setCheckChanged, box, [box, set](int changed, qint16 value) {
-        if (changed == set)
-            showCheckValue(box, value);
-    });
+    bindCheckValue(box, model, set, &SettingsModel::setCheck, &SettingsModel::setSetCheck,
+        &SettingsModel::setCheckChanged);
 }
 
 void bindCheckTop(QCheckBox* box, SettingsModel& model, int set)
 {
-    connectCheckBox(
-        box, [&model, set] { return model.checkTop(set); },
-        [&model, set](qint16 v) { model.setCheckTop(set, v); });
-    QObject::connect(&model, &SettingsModel::checkTopChanged, box, [box, set](int changed, qint16 value) {
-        if (changed == set)
-            showCheckValue(box, value);
-    });
+    bindCheckValue(box, model, set, &SettingsModel::checkTop, &SettingsModel::setCheckTop,
+        &SettingsModel::checkTopChanged);
 }
 
 void bindText(QLineEdit* edit, SettingsModel& model, SizeText text)

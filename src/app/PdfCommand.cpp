@@ -2,13 +2,12 @@
 
 #include "app/CommandLine.h"
 #include "app/PdfFileJobHost.h"
+#include "common/FileTarget.h"
 #include "print/altitude/AltitudePrintJob.h"
 #include "print/azimuth/AzimuthPrintJob.h"
-#include "print/surface/PdfFilePrinter.h"
 #include "settings/SettingsFileFormat.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QTextStream>
 #include <exception>
 
@@ -24,12 +23,12 @@ QString simplified(QString name)
 /// Restores the file's lines over the settings; false with the reason when it can't be read.
 bool restoreSettings(SettingsModel& model, const QString& path, QTextStream& errors)
 {
+    // Looked at first: opening a pipe would wait for a writer.
+    const FileTarget target = FileTarget::of(path);
     QFile file(path);
-    const QFileInfo info(path);
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
+    if (target.isSpecial() || !file.open(QIODevice::ReadOnly)) {
         errors << "vennaros: cannot read the settings file '" << path << "': "
-               << (info.exists() && !info.isFile() ? QStringLiteral("not a regular file")
-                                                   : file.errorString())
+               << (target.isSpecial() ? QStringLiteral("it is ") + target.description() : file.errorString())
                << '\n';
         return false;
     }
@@ -57,14 +56,13 @@ std::optional<QPageSize> paperNamed(const QString& name)
 
 int run(const CommandLine& line, QTextStream& errors)
 {
-    QPageSize size(PdfFilePrinter::localePageSize());
+    std::optional<QPageSize> paper;
     if (!line.paper.isEmpty()) {
-        const std::optional<QPageSize> named = paperNamed(line.paper);
-        if (!named) {
+        paper = paperNamed(line.paper);
+        if (!paper) {
             errors << "vennaros: unknown paper '" << line.paper << "' (A4, Letter, A3, Legal, ...)\n";
             return 1;
         }
-        size = *named;
     }
 
     SettingsModel model;
@@ -72,8 +70,8 @@ int run(const CommandLine& line, QTextStream& errors)
         return 1;
 
     try {
-        PdfFileJobHost host(line.pdfFile,
-            PaperFormat::of(size, line.landscape ? PageOrientation::Landscape : PageOrientation::Portrait));
+        PdfFileJobHost host(
+            line.pdfFile, line.landscape ? PageOrientation::Landscape : PageOrientation::Portrait, paper);
         if (line.azimuth)
             AzimuthPrintJob(model, host).run();
         else

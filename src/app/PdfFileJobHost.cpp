@@ -1,22 +1,31 @@
 #include "app/PdfFileJobHost.h"
 
-#include "app/PdfSheetFile.h"
+#include "common/RuntimeError.h"
 #include "print/sheets/SheetLayout.h"
 
-PdfFileJobHost::PdfFileJobHost(QString path, const PaperFormat& paper)
-    : m_path(std::move(path))
-    , m_paper(paper)
-{ }
+PdfFileJobHost::PdfFileJobHost(
+    const QString& path, PageOrientation orientation, const std::optional<QPageSize>& paper)
+{
+    m_printer.setOutputFileName(path);
+    m_printer.setOrientation(orientation);
+    if (paper)
+        m_printer.setPaper(*paper);
+}
 
 SheetFormat PdfFileJobHost::sheetFormat()
 {
-    return SheetFormat { m_paper, ScaleFactors() };
+    return SheetFormat { m_printer.paper(), ScaleFactors() };
 }
 
 std::unique_ptr<PrintSurface> PdfFileJobHost::openSurface(const SheetRequest& request)
 {
-    return openSheetDocument(request, [this, paper = request.format.paper](const std::vector<Page>& sheets) {
-        pdfsheetfile::write(m_path, paper, sheets, m_writeError);
+    return openSheetDocument(request, [this](const std::vector<Page>& sheets) {
+        try {
+            m_printer.printSheets(sheets);
+        } catch (const RuntimeError& error) {
+            m_writeError = error.description();
+            throw;
+        }
         m_written = true;
     });
 }

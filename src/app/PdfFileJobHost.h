@@ -1,17 +1,24 @@
 #pragma once
 
 #include "print/job/JobHost.h"
+#include "print/surface/PdfFilePrinter.h"
 
+#include <QPageSize>
 #include <QString>
+#include <optional>
 
-/// The command line's host of a print job: no dialog and no window; the page goes to a PDF file on
-/// the paper given, and is written only when the job ends it.
+/// The command line's host of a print job: no dialog and no window; the page goes to a file on the
+/// built-in PDF printer, so it is written as the window's PDF files are, and only when the job
+/// ends it.
 class PdfFileJobHost : public JobHost {
 public:
-    PdfFileJobHost(QString path, const PaperFormat& paper);
+    /// paper: nothing for the printer's own. Throws RuntimeError 380 for a size that has no usable
+    /// definition.
+    PdfFileJobHost(const QString& path, PageOrientation orientation, const std::optional<QPageSize>& paper);
 
     void selectPrinter() override { }
     bool printCancelled() const override { return false; }
+    /// The printer's paper, uncorrected: the file is printed elsewhere, on a printer not known here.
     SheetFormat sheetFormat() override;
     std::unique_ptr<PrintSurface> openSurface(const SheetRequest& request) override;
     void processPendingEvents() override { }
@@ -22,8 +29,7 @@ public:
     const QString& writeError() const { return m_writeError; }
 
 private:
-    QString m_path;
-    PaperFormat m_paper;
+    PdfFilePrinter m_printer;
     bool m_written = false;
     QString m_writeError;
 };

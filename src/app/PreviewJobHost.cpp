@@ -1,5 +1,6 @@
 #include "app/PreviewJobHost.h"
 
+#include "app/CurrentSheets.h"
 #include "print/sheets/SheetLayout.h"
 #include "print/surface/Printer.h"
 
@@ -11,6 +12,11 @@ PreviewJobHost::PreviewJobHost(JobHost& window, PrinterSystem& printers)
 void PreviewJobHost::selectPrinter()
 {
     m_printers.current();
+}
+
+SheetFormat PreviewJobHost::sheetFormat()
+{
+    return currentSheetFormat(m_printers);
 }
 
 std::unique_ptr<PrintSurface> PreviewJobHost::openSurface(const SheetRequest& request)

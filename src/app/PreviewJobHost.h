@@ -7,8 +7,8 @@
 
 class PrinterSystem;
 
-/// The preview's host of a print job: the window's paper, events and focus, no print dialog, and
-/// the sheets of the ended page kept instead of printed.
+/// The preview's host of a print job: the current printer's sheets, the window's events and focus,
+/// no print dialog, and the sheets of the ended page kept instead of printed.
 class PreviewJobHost : public JobHost {
 public:
     PreviewJobHost(JobHost& window, PrinterSystem& printers);
@@ -16,7 +16,7 @@ public:
     /// No dialog; fails as printing would when there is no printer whose paper to show.
     void selectPrinter() override;
     bool printCancelled() const override { return false; }
-    SheetFormat sheetFormat() override { return m_window.sheetFormat(); }
+    SheetFormat sheetFormat() override;
     std::unique_ptr<PrintSurface> openSurface(const SheetRequest& request) override;
     void processPendingEvents() override { m_window.processPendingEvents(); }
     void focusSizeText(SizeText which) override { m_window.focusSizeText(which); }

@@ -1,6 +1,7 @@
 #include "app/WindowController.h"
 
 #include "app/AboutDialog.h"
+#include "app/CurrentSheets.h"
 #include "app/PreviewJobHost.h"
 #include "app/PreviewWindow.h"
 #include "app/UserGuide.h"
@@ -101,7 +102,7 @@ bool WindowController::printCancelled() const
 
 SheetFormat WindowController::sheetFormat()
 {
-    return SheetFormat { m_printers.current().paper(), ScaleFactors() };
+    return currentSheetFormat(m_printers);
 }
 
 std::unique_ptr<PrintSurface> WindowController::openSurface(const SheetRequest& request)

@@ -4,6 +4,53 @@
 #include <cerrno>
 #include <sys/stat.h>
 
+namespace {
+
+constexpr unsigned kPermissionBits = 07777;
+constexpr unsigned kWriteBits = S_IWUSR | S_IWGRP | S_IWOTH;
+
+/// What a message calls a kind of file, and the system error that refuses it (see refusalError()).
+struct KindFacts {
+    const char* words;
+    int refusal;
+};
+
+KindFacts factsOf(FileTarget::Kind kind)
+{
+    switch (kind) {
+    case FileTarget::Kind::Missing:
+        return { "missing", 0 };
+    case FileTarget::Kind::Regular:
+        return { "a file", 0 };
+    case FileTarget::Kind::Folder:
+        return { "a folder", EISDIR };
+    case FileTarget::Kind::NamedPipe:
+        return { "a named pipe", EOPNOTSUPP };
+    case FileTarget::Kind::Socket:
+        return { "a socket", EOPNOTSUPP };
+    case FileTarget::Kind::Device:
+        return { "a device", EOPNOTSUPP };
+    case FileTarget::Kind::Unreachable:
+        break;
+    }
+    return { "out of reach", 0 };
+}
+
+FileTarget::Kind kindOf(mode_t mode)
+{
+    if (S_ISREG(mode))
+        return FileTarget::Kind::Regular;
+    if (S_ISDIR(mode))
+        return FileTarget::Kind::Folder;
+    if (S_ISFIFO(mode))
+        return FileTarget::Kind::NamedPipe;
+    if (S_ISSOCK(mode))
+        return FileTarget::Kind::Socket;
+    return FileTarget::Kind::Device;
+}
+
+} // namespace
+
 FileTarget FileTarget::of(const QString& path)
 {
     FileTarget target;
@@ -11,25 +58,20 @@ FileTarget FileTarget::of(const QString& path)
     struct stat info { };
     target.m_link = ::lstat(name.constData(), &info) == 0 && S_ISLNK(info.st_mode);
     if (::stat(name.constData(), &info) != 0) {
-        target.m_error = errno;
-        target.m_kind = errno == ENOENT ? Kind::Missing : Kind::Unreachable;
-        if (target.m_kind == Kind::Missing)
-            target.m_error = 0;
+        const int error = errno;
+        target.m_kind = error == ENOENT ? Kind::Missing : Kind::Unreachable;
+        target.m_error = target.m_kind == Kind::Missing ? 0 : error;
         return target;
     }
-    if (S_ISREG(info.st_mode))
-        target.m_kind = Kind::Regular;
-    else if (S_ISDIR(info.st_mode))
-        target.m_kind = Kind::Folder;
-    else if (S_ISFIFO(info.st_mode))
-        target.m_kind = Kind::NamedPipe;
-    else if (S_ISSOCK(info.st_mode))
-        target.m_kind = Kind::Socket;
-    else
-        target.m_kind = Kind::Device;
+    target.m_kind = kindOf(info.st_mode);
     target.m_size = static_cast<qint64>(info.st_size);
-    target.m_anyWriteBit = (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+    target.m_permissions = info.st_mode & kPermissionBits;
     return target;
+}
+
+bool FileTarget::isReadOnly() const
+{
+    return m_kind == Kind::Regular && (m_permissions & kWriteBits) == 0;
 }
 
 bool FileTarget::isSpecial() const
@@ -39,45 +81,15 @@ bool FileTarget::isSpecial() const
 
 int FileTarget::refusalError() const
 {
-    switch (m_kind) {
-    case Kind::Missing:
-    case Kind::Regular:
-        return 0;
-    case Kind::Folder:
-        return EISDIR;
-    case Kind::NamedPipe:
-    case Kind::Socket:
-    case Kind::Device:
-        return EOPNOTSUPP;
-    case Kind::Unreachable:
-        return m_error;
-    }
-    return 0;
+    return m_kind == Kind::Unreachable ? m_error : factsOf(m_kind).refusal;
 }
 
 QString FileTarget::description() const
 {
-    QString what;
-    switch (m_kind) {
-    case Kind::Missing:
-        return m_link ? QStringLiteral("a link to nothing") : QStringLiteral("missing");
-    case Kind::Regular:
-        what = QStringLiteral("a file");
-        break;
-    case Kind::Folder:
-        what = QStringLiteral("a folder");
-        break;
-    case Kind::NamedPipe:
-        what = QStringLiteral("a named pipe");
-        break;
-    case Kind::Socket:
-        what = QStringLiteral("a socket");
-        break;
-    case Kind::Device:
-        what = QStringLiteral("a device");
-        break;
-    case Kind::Unreachable:
+    if (m_kind == Kind::Unreachable)
         return QStringLiteral("out of reach (") + qt_error_string(m_error) + QLatin1Char(')');
-    }
+    if (m_kind == Kind::Missing && m_link)
+        return QStringLiteral("a link to nothing");
+    const QString what = QString::fromLatin1(factsOf(m_kind).words);
     return m_link ? QStringLiteral("a link to ") + what : what;
 }

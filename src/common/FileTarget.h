@@ -24,9 +24,15 @@ public:
     bool isLink() const { return m_link; }
     /// The size of a regular file in bytes.
     qint64 size() const { return m_size; }
+    /// The permission bits of what is there (07777 of its mode); 0 when nothing is.
+    unsigned permissions() const { return m_permissions; }
     /// A regular file without a single write permission bit: read-only for everybody, root included,
     /// although root's writes would pass the system's own check.
-    bool isReadOnly() const { return m_kind == Kind::Regular && !m_anyWriteBit; }
+    bool isReadOnly() const;
+
+    /// A regular file (through a link too) or nothing at all: a file that may be read where it is
+    /// there, and replaced or made anew. A link to nothing is neither: where it leads is not known.
+    bool isRegularOrAbsent() const { return m_kind == Kind::Regular || (m_kind == Kind::Missing && !m_link); }
 
     /// Neither a file to read or replace nor a place for a new one: a folder, pipe, socket, device
     /// or a path that cannot be reached.
@@ -41,7 +47,7 @@ public:
 private:
     Kind m_kind = Kind::Missing;
     bool m_link = false;
-    bool m_anyWriteBit = false;
+    unsigned m_permissions = 0;
     qint64 m_size = 0;
     int m_error = 0;
 };

@@ -58,10 +58,10 @@ std::optional<QString> QtSettingsStore::problem(Use use) const
             + QLatin1Char(')');
     };
     const FileTarget target = FileTarget::of(m_path);
-    if (target.kind() == FileTarget::Kind::Missing && !target.isLink())
-        return std::nullopt; // a first run: Exit makes the file
-    if (target.kind() != FileTarget::Kind::Regular)
+    if (!target.isRegularOrAbsent())
         return because(QStringLiteral("is ") + target.description());
+    if (target.kind() == FileTarget::Kind::Missing)
+        return std::nullopt; // a first run: Exit makes the file
     if (target.size() > kMaxFileBytes)
         return because(QStringLiteral("is larger than 1 MiB"));
     // Exit merges with what the file holds: one it cannot read is not replaced either.

@@ -4,7 +4,6 @@
 #include "settings/SettingsFileFormat.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
 #include <unistd.h>
@@ -12,9 +11,13 @@
 namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 
-FileDialogSetup commonSetup()
+// Both dialogs: a text file, first shown in the documents folder; a cancel counts as a failure.
+FileDialogSetup dialogSetup(FileDialogSetup::Style style, const QString& filter, const QString& title)
 {
     FileDialogSetup setup;
+    setup.style = style;
+    setup.filter = filter;
+    setup.title = title;
     setup.defaultExtension = QStringLiteral(".txt");
     setup.initialFolder = QStringLiteral("My Documents");
     setup.flags = 12;
@@ -62,27 +65,34 @@ SettingsFileCommands::SettingsFileCommands(SettingsModel& model, SettingsFilePro
 
 FileDialogSetup SettingsFileCommands::saveDialogSetup()
 {
-    FileDialogSetup setup = commonSetup();
-    setup.style = FileDialogSetup::Style::Save;
-    setup.filter = QStringLiteral("Saved settings files (*.txt)|*.txt");
-    setup.title = QStringLiteral("Create new or overwrite settings file");
-    return setup;
+    return dialogSetup(FileDialogSetup::Style::Save, QStringLiteral("Saved settings files (*.txt)|*.txt"),
+        QStringLiteral("Create new or overwrite settings file"));
 }
 
 FileDialogSetup SettingsFileCommands::restoreDialogSetup()
 {
-    FileDialogSetup setup = commonSetup();
-    setup.style = FileDialogSetup::Style::Open;
-    setup.filter = QStringLiteral("Restore settings files (*.txt)|*.txt");
-    setup.title = QStringLiteral("Restore settings from file");
-    return setup;
+    return dialogSetup(FileDialogSetup::Style::Open, QStringLiteral("Restore settings files (*.txt)|*.txt"),
+        QStringLiteral("Restore settings from file"));
 }
 
-QString SettingsFileCommands::errorText(
-    const QString& heading, const QString& path, int number, const QString& description)
+std::optional<QString> SettingsFileCommands::choosePath(const FileDialogSetup& setup)
 {
-    return heading + kCrLf + path + kCrLf + kCrLf + QStringLiteral("Error ") + QString::number(number)
-        + QStringLiteral(", ") + description;
+    m_model.status().setText(QString());
+    std::optional<QString> path = m_prompts.chooseFile(setup);
+    if (path && path->isEmpty())
+        return std::nullopt;
+    return path;
+}
+
+void SettingsFileCommands::showFileError(
+    const QString& title, const QString& heading, const QString& path, int systemError)
+{
+    int number = 0;
+    QString description;
+    describeError(systemError, number, description);
+    m_prompts.showError(title,
+        heading + kCrLf + path + kCrLf + kCrLf + QStringLiteral("Error ") + QString::number(number)
+            + QStringLiteral(", ") + description);
 }
 
 bool SettingsFileCommands::writeFile(
@@ -112,15 +122,14 @@ bool SettingsFileCommands::writeFile(
 
 void SettingsFileCommands::save()
 {
-    m_model.status().setText(QString());
-    const std::optional<QString> path = m_prompts.chooseFile(saveDialogSetup());
-    if (!path || path->isEmpty())
+    const std::optional<QString> path = choosePath(saveDialogSetup());
+    if (!path)
         return;
 
     // A file that can be opened for reading exists and is asked about; anything else is written anew.
     // Only regular files are tried: opening a pipe would wait for a writer.
     QFile existing(*path);
-    if (QFileInfo(*path).isFile() && existing.open(QIODevice::ReadOnly)) {
+    if (FileTarget::of(*path).kind() == FileTarget::Kind::Regular && existing.open(QIODevice::ReadOnly)) {
         existing.close();
         if (!m_prompts.confirmOverwrite(
                 QStringLiteral("Confirm Overwrite"), *path + kCrLf + QStringLiteral("Will be overwritten!")))
@@ -131,8 +140,8 @@ void SettingsFileCommands::save()
     QString description;
     if (!writeFile(m_model, *path, number, description)) {
         // "writting" is the fixed text of this box: keep it as it is.
-        m_prompts.showError(QStringLiteral("Write settings file error"),
-            errorText(QStringLiteral("Error writting to setting file"), *path, number, description));
+        showFileError(QStringLiteral("Write settings file error"),
+            QStringLiteral("Error writting to setting file"), *path, number);
         return;
     }
     m_model.status().show(
@@ -141,9 +150,8 @@ void SettingsFileCommands::save()
 
 void SettingsFileCommands::restore()
 {
-    m_model.status().setText(QString());
-    const std::optional<QString> path = m_prompts.chooseFile(restoreDialogSetup());
-    if (!path || path->isEmpty())
+    const std::optional<QString> path = choosePath(restoreDialogSetup());
+    if (!path)
         return;
 
     QFile file(*path);
@@ -154,11 +162,8 @@ void SettingsFileCommands::restore()
             refusal = errno != 0 ? errno : EIO;
     }
     if (refusal != 0) {
-        int number = 0;
-        QString description;
-        describeError(refusal, number, description);
-        m_prompts.showError(QStringLiteral("Read settings file error"),
-            errorText(QStringLiteral("Error reading setting file"), *path, number, description));
+        showFileError(QStringLiteral("Read settings file error"),
+            QStringLiteral("Error reading setting file"), *path, refusal);
         return;
     }
     const int count = SettingsFileFormat::restore(m_model, file);

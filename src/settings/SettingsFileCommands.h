@@ -4,6 +4,7 @@
 #include "settings/SettingsModel.h"
 
 #include <QFileDevice>
+#include <optional>
 
 /// The Save and Restore buttons: every setting to or from a settings file the user picks, with
 /// the confirmation and error boxes asked through the prompts. Results go to the status line.
@@ -25,8 +26,11 @@ public:
         const SettingsModel& model, const QString& path, int& errorNumber, QString& description);
 
 private:
-    static QString errorText(
-        const QString& heading, const QString& path, int number, const QString& description);
+    /// The file the user picks, after the status line is cleared; nothing for a cancel or no name.
+    std::optional<QString> choosePath(const FileDialogSetup& setup);
+    /// The error box of a file that can't be written or read: the heading, the path and the system's
+    /// error number with its text.
+    void showFileError(const QString& title, const QString& heading, const QString& path, int systemError);
 
     SettingsModel& m_model;
     SettingsFilePrompts& m_prompts;

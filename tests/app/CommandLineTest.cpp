@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -157,8 +158,11 @@ TEST_P(PrintPdf, WritesThePageTheWindowPrintsOnThePdfPrinter)
     ASSERT_FALSE(run.crashed);
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
 
-    expectSamePage(
-        pdfreadback::readPdfPage(file("window.pdf")), pdfreadback::readPdfPage(file("command.pdf")));
+    const pdfreadback::PdfPage command = pdfreadback::readPdfPage(file("command.pdf"));
+    expectSamePage(pdfreadback::readPdfPage(file("window.pdf")), command);
+    // Written by the built-in PDF printer: a viewer is told to print it unscaled.
+    EXPECT_EQ(command.printScaling, QStringLiteral("None"));
+    EXPECT_EQ(command.title, QStringLiteral("Vennaros setting circles"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Jobs, PrintPdf,
@@ -224,6 +228,25 @@ INSTANTIATE_TEST_SUITE_P(Refusals, PrintPdfRefusal,
             { QStringLiteral("--settings"), QStringLiteral("/nonexistent/mount.txt") },
             "cannot read the settings file '/nonexistent/mount.txt'" }),
     [](const ::testing::TestParamInfo<RefusalRow>& row) { return std::string(row.param.name); });
+
+TEST(PrintPdfTarget, ANamedPipeIsRefusedAndStaysAPipe)
+{
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("out.pdf"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    SettingsModel settings;
+    settings.setText(SizeText::Altitude, QStringLiteral("2"));
+    writeSettings(settings, dir.filePath(QStringLiteral("mount.txt")));
+    const Outcome run = vennaros({ QStringLiteral("--print-pdf"), pipe, QStringLiteral("--settings"),
+        dir.filePath(QStringLiteral("mount.txt")), QStringLiteral("--altitude") });
+    ASSERT_FALSE(run.crashed) << "a pipe must not be opened: it waits for a reader";
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("\nPrint function error.\n"))) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("it is a named pipe"))) << run.err.toStdString();
+    struct stat status { };
+    ASSERT_EQ(::lstat(QFile::encodeName(pipe).constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+}
 
 TEST(CommandLine, AnswersWithoutADisplayAndNeverAborts)
 {

@@ -16,33 +16,31 @@ constexpr qint32 kNoPageNums = 0x8; // PD_NOPAGENUMS
 constexpr qint32 kHidePrintToFile = 0x100000; // PD_HIDEPRINTTOFILE
 } // namespace print_dialog_flags
 
-/// What the print dialog opens with: the current printer and its orientation, duplex and paper
-/// (nothing when the printer can't tell), the flag word and the page range.
-struct PrintDialogRequest {
+/// What the print dialog shows and its user may change: the printer by its full name, how it
+/// prints (a duplex or paper of nothing: the printer's own), the page range and the flag word that
+/// says which range is chosen.
+struct PrintDialogChoice {
     QString deviceName;
-    QString driverName;
-    QString port;
     PageOrientation orientation = PageOrientation::Portrait;
     std::optional<Duplex> duplex;
     std::optional<QPageSize> paperSize;
     qint32 flags = 0;
     qint16 fromPage = 0;
     qint16 toPage = 0;
+};
+
+/// What the print dialog opens with: the current printer's choice (no duplex or paper where the
+/// printer can't tell), its driver and port, and the pages there are.
+struct PrintDialogRequest : PrintDialogChoice {
+    QString driverName;
+    QString port;
     qint16 minPage = 0;
     qint16 maxPage = 0;
 };
 
-/// What a confirmed print dialog answers: the chosen printer by its full name, and what to set on
-/// it (a duplex or paper of nothing leaves the printer's own).
-struct PrintDialogAnswer {
-    QString deviceName;
+/// What a confirmed print dialog answers: the user's choice and the copies.
+struct PrintDialogAnswer : PrintDialogChoice {
     qint16 copies = 1;
-    PageOrientation orientation = PageOrientation::Portrait;
-    std::optional<Duplex> duplex;
-    std::optional<QPageSize> paperSize;
-    qint32 flags = 0;
-    qint16 fromPage = 0;
-    qint16 toPage = 0;
     /// The file chosen for a printer that writes files; empty for any other printer.
     QString outputFileName;
 };

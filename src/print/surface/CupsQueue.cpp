@@ -28,8 +28,9 @@ QString keywords(ipp_t* response, const char* name)
     return values.join(QStringLiteral(", "));
 }
 
-/// One request to the server about the queue or one of its jobs; nullptr when it did not answer.
-ipp_t* ask(ipp_op_t operation, const QByteArray& printer, int jobId, const std::vector<const char*>& wanted)
+/// One request to the server about the queue or one of its jobs: its answer, whether it granted the
+/// request or not; nullptr when it did not answer.
+ipp_t* send(ipp_op_t operation, const QByteArray& printer, int jobId, const std::vector<const char*>& wanted)
 {
     ipp_t* request = ippNewRequest(operation);
     ippAddString(
@@ -39,7 +40,13 @@ ipp_t* ask(ipp_op_t operation, const QByteArray& printer, int jobId, const std::
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
     ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
         static_cast<int>(wanted.size()), nullptr, wanted.data());
-    ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+    return cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+}
+
+/// The same; nullptr also when the server refused it.
+ipp_t* ask(ipp_op_t operation, const QByteArray& printer, int jobId, const std::vector<const char*>& wanted)
+{
+    ipp_t* response = send(operation, printer, jobId, wanted);
     if (response != nullptr && ippGetStatusCode(response) > IPP_STATUS_OK_EVENTS_COMPLETE) {
         ippDelete(response);
         return nullptr;
@@ -118,13 +125,8 @@ int CupsQueue::submit(const QByteArray& pdf, const QString& title, const Options
 
 bool CupsQueue::isUnknownToTheServer() const
 {
-    ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
-    ippAddString(
-        request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerUri(m_printer).constData());
-    ippAddString(
-        request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "printer-state");
     // No answer at all is a server that can't be reached, which says nothing about the queue.
-    ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+    ipp_t* response = send(IPP_OP_GET_PRINTER_ATTRIBUTES, m_printer, 0, { "printer-state" });
     if (response == nullptr)
         return false;
     const bool unknown = ippGetStatusCode(response) == IPP_STATUS_ERROR_NOT_FOUND;

@@ -1,5 +1,6 @@
 #include "print/surface/FileReplacement.h"
 
+#include "common/FileTarget.h"
 #include "print/surface/PrinterError.h"
 
 #include <QDir>
@@ -30,6 +31,8 @@ bool writeAll(int fd, const QByteArray& bytes)
         const ssize_t written = ::write(fd, data, static_cast<size_t>(left));
         if (written < 0 && errno == EINTR)
             continue;
+        if (written == 0)
+            errno = EIO;
         if (written <= 0)
             return false;
         data += written;
@@ -38,28 +41,32 @@ bool writeAll(int fd, const QByteArray& bytes)
     return true;
 }
 
+// The system's words for errno, as the reason of a printer error.
+RuntimeError systemError(int error)
+{
+    return printerError(qt_error_string(error));
+}
+
 } // namespace
 
 QString FileReplacement::target(const QString& path)
 {
     if (path.isEmpty())
-        throw printerError();
-    QString file = QFileInfo(path).absoluteFilePath();
-    struct stat status { };
-    if (::lstat(QFile::encodeName(file).constData(), &status) == 0 && S_ISLNK(status.st_mode)) {
-        // A link is kept and what it leads to is replaced; a link to nothing leads nowhere known.
-        file = QFileInfo(file).canonicalFilePath();
-        if (file.isEmpty())
-            throw printerError();
-    }
-    if (::stat(QFile::encodeName(file).constData(), &status) == 0) {
-        if (!S_ISREG(status.st_mode))
-            throw printerError();
+        throw printerError(QStringLiteral("no file name"));
+    const QString file = QFileInfo(path).absoluteFilePath();
+    const FileTarget what = FileTarget::of(file);
+    if (!what.isRegularOrAbsent())
+        throw printerError(QStringLiteral("it is ") + what.description());
+    if (what.kind() == FileTarget::Kind::Missing
+        && FileTarget::of(QFileInfo(file).absolutePath()).kind() != FileTarget::Kind::Folder)
+        throw printerError(QStringLiteral("its folder does not exist"));
+    if (!what.isLink())
         return file;
-    }
-    if (errno != ENOENT || !QFileInfo(QFileInfo(file).absolutePath()).isDir())
-        throw printerError();
-    return file;
+    // A link is kept and what it leads to is replaced.
+    const QString resolved = QFileInfo(file).canonicalFilePath();
+    if (resolved.isEmpty()) // gone since it was looked at
+        throw printerError(QStringLiteral("it is a link to nothing"));
+    return resolved;
 }
 
 void FileReplacement::write(const QString& path, const QByteArray& bytes)
@@ -70,16 +77,18 @@ void FileReplacement::write(const QString& path, const QByteArray& bytes)
         info.absoluteDir().filePath(QLatin1Char('.') + info.fileName() + QStringLiteral(".XXXXXX")));
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
-        throw printerError();
+        throw systemError(errno);
 
-    struct stat existing { };
-    const mode_t mode = ::stat(QFile::encodeName(file).constData(), &existing) == 0
-        ? existing.st_mode & 07777
-        : kNewFileMode & ~currentUmask();
-    bool ok = writeAll(fd, bytes) && ::fchmod(fd, mode) == 0;
-    ok = ::close(fd) == 0 && ok;
-    if (!ok || ::rename(temporary.constData(), QFile::encodeName(file).constData()) != 0) {
+    const FileTarget existing = FileTarget::of(file);
+    const mode_t mode = existing.kind() == FileTarget::Kind::Regular ? existing.permissions()
+                                                                     : kNewFileMode & ~currentUmask();
+    int error = writeAll(fd, bytes) && ::fchmod(fd, mode) == 0 ? 0 : errno;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0 && ::rename(temporary.constData(), QFile::encodeName(file).constData()) != 0)
+        error = errno;
+    if (error != 0) {
         ::unlink(temporary.constData());
-        throw printerError();
+        throw systemError(error);
     }
 }

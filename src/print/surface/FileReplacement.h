@@ -4,15 +4,16 @@
 #include <QString>
 
 /// Puts a complete file in place or leaves everything as it was: the bytes go to a new file in the
-/// same folder, which is renamed over the target only once it is written and closed. Only a regular
-/// file (through a link too) or a new one is written; a folder, pipe, socket or device is refused
-/// without being opened, so it can neither block nor be replaced.
+/// same folder, which is renamed over the target only once it is written and closed. Only what
+/// FileTarget finds a regular file (through a link too) or nothing is written; a folder, pipe,
+/// socket or device is refused without being opened, so it can neither block nor be replaced. Its
+/// errors are RuntimeError 482 whose description says why, in a few words for a message.
 class FileReplacement {
 public:
     /// The file that writing to path replaces: path, or the regular file its link leads to.
-    /// Throws RuntimeError 482 for anything that is not a regular file or a new one in a folder.
+    /// Throws for anything that is not a regular file or a new one in a folder.
     static QString target(const QString& path);
-    /// Writes bytes to target(path). Throws RuntimeError 482 when the file can't be written
-    /// completely (a full disk, a file size limit); nothing of it is then left behind.
+    /// Writes bytes to target(path). Throws when the file can't be written completely (a full
+    /// disk, a file size limit); nothing of it is then left behind.
     static void write(const QString& path, const QByteArray& bytes);
 };

@@ -15,6 +15,11 @@ constexpr int kDotsPerInch = 1200;
 
 } // namespace
 
+QString documentTitle()
+{
+    return QStringLiteral("Vennaros setting circles");
+}
+
 QByteArray pdfDocument(const std::vector<Page>& sheets, const PaperFormat& paper)
 {
     QByteArray bytes;
@@ -25,7 +30,7 @@ QByteArray pdfDocument(const std::vector<Page>& sheets, const PaperFormat& paper
             throw printerError();
         QPdfWriter writer(&buffer);
         writer.setResolution(kDotsPerInch);
-        writer.setTitle(QStringLiteral("Vennaros setting circles"));
+        writer.setTitle(documentTitle());
         writer.setCreator(QStringLiteral("Vennaros " VENNAROS_VERSION));
         if (!writer.setPageLayout(paper.pageLayout()))
             throw printerError();

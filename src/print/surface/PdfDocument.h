@@ -4,7 +4,11 @@
 #include "print/surface/PaperFormat.h"
 
 #include <QByteArray>
+#include <QString>
 #include <vector>
+
+/// The title of every document printed: the PDF file's and the print queue's job's.
+QString documentTitle();
 
 /// The sheets of one document as the bytes of a PDF file, drawn by Qt's PDF writer on the paper,
 /// one page per sheet: titled, with the program as its creator, and marked so that a viewer prints

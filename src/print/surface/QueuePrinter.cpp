@@ -10,8 +10,6 @@
 
 namespace {
 
-const QString kJobTitle = QStringLiteral("Vennaros setting circles");
-
 // The media keyword of a paper size: its usual name, or its dimensions for a size of the user's.
 QByteArray mediaName(const QPageSize& size)
 {
@@ -108,5 +106,5 @@ void QueuePrinter::printSheets(const std::vector<Page>& sheets)
     m_lastJob.reset();
     const PaperFormat format = paper();
     const QByteArray pdf = pdfDocument(sheets, format);
-    m_lastJob = QueueJob { m_name, CupsQueue(m_name).submit(pdf, kJobTitle, jobOptions(format)) };
+    m_lastJob = QueueJob { m_name, CupsQueue(m_name).submit(pdf, documentTitle(), jobOptions(format)) };
 }

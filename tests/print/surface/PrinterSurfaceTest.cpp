@@ -1,3 +1,4 @@
+#include "common/FileSizeSignal.h"
 #include "common/RuntimeError.h"
 #include "print/surface/PageRenderer.h"
 #include "print/surface/PaperFormat.h"
@@ -10,7 +11,6 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QTemporaryDir>
-#include <csignal>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -357,10 +357,7 @@ TEST_F(PdfSurface, AnExistingFileIsReplacedWholeThroughItsLinkWithItsPermissions
 TEST_F(PdfSurface, AFileSizeLimitFailsThePrintAndLeavesNoFile)
 {
     const auto printOverTheLimit = [this] {
-        // As the program's main() does: a write past the limit fails instead of killing it.
-        struct sigaction ignore { };
-        ignore.sa_handler = SIG_IGN;
-        ::sigaction(SIGXFSZ, &ignore, nullptr);
+        process::ignoreFileSizeSignal();
         const rlimit limit { 4096, 4096 };
         ::setrlimit(RLIMIT_FSIZE, &limit);
         auto surface = m_printer.openSurface();
