@@ -1,6 +1,9 @@
 #include "app/WindowController.h"
 
+#include "app/CurrentPrinterScale.h"
+#include "app/PrinterScaleDialog.h"
 #include "app/frmMain.h"
+#include "common/RuntimeError.h"
 #include "print/altitude/AltitudePrintJob.h"
 #include "print/azimuth/AzimuthPrintJob.h"
 #include "print/sheets/SheetLayout.h"
@@ -13,6 +16,7 @@ WindowController::WindowController(frmMain& window, Services services)
     , m_selection(services.printers, services.dialog)
     , m_lastExit(window.model(), services.store)
     , m_fileCommands(window.model(), services.prompts)
+    , m_printerScales(services.store)
 {
     connect(&window, &frmMain::printAltitudeRequested, this, &WindowController::runJob<AltitudePrintJob>);
     connect(&window, &frmMain::printAzimuthRequested, this, &WindowController::runJob<AzimuthPrintJob>);
@@ -20,6 +24,7 @@ WindowController::WindowController(frmMain& window, Services services)
     connect(&window, &frmMain::exitRequested, this, &WindowController::exit);
     connect(&window, &frmMain::saveRequested, this, [this] { m_fileCommands.save(); });
     connect(&window, &frmMain::restoreRequested, this, [this] { m_fileCommands.restore(); });
+    connect(&window, &frmMain::printerScaleRequested, this, &WindowController::openPrinterScale);
 }
 
 void WindowController::start()
@@ -51,6 +56,26 @@ void WindowController::exit()
         m_window.close();
 }
 
+void WindowController::openPrinterScale()
+{
+    // Not from inside a job's round of events.
+    if (m_jobRunning)
+        return;
+    StatusLine& status = m_window.model().status();
+    try {
+        m_printers.current();
+    } catch (const RuntimeError& error) {
+        status.show(
+            StatusLine::kErrorColor, QStringLiteral("Cannot select a printer: ") + error.description());
+        return;
+    }
+    CurrentPrinterScale host(m_printers, m_selection, m_printerScales);
+    PrinterScaleDialog dialog(host, &m_window);
+    dialog.exec();
+    if (!dialog.outcome().isEmpty())
+        status.show(StatusLine::kStatusColor, dialog.outcome());
+}
+
 void WindowController::selectPrinter()
 {
     m_selection.SelectPrinter();
@@ -63,7 +88,8 @@ bool WindowController::printCancelled() const
 
 SheetFormat WindowController::sheetFormat()
 {
-    return SheetFormat { m_printers.current().paper(), ScaleFactors() };
+    Printer& printer = m_printers.current();
+    return SheetFormat { printer.paper(), m_printerScales.factors(printer.deviceName()) };
 }
 
 std::unique_ptr<PrintSurface> WindowController::openSurface(const SheetRequest& request)

@@ -32,6 +32,7 @@ frmMain::frmMain(SettingsModel& model, QWidget* parent)
     for (int set = 1; set <= kCircleSets; ++set)
         m_columns[set - 1] = new CircleSetColumn(set, lefts[set - 1], m_model, m_layout, this);
     buildBottomRow();
+    buildPageGroup();
 
     connect(&m_model.status(), &StatusLine::changed, this, &frmMain::showStatus);
     showStatus();
@@ -186,6 +187,47 @@ void frmMain::buildBottomRow()
     m_version->setFont(DesignLayout::arial(8.25));
     m_version->setStyleSheet(QStringLiteral("color: rgb(0, 128, 0);"));
     m_layout.place(m_version, 5700, 5340, 4035, 255);
+}
+
+namespace {
+
+// The "Page" row below the design layout: its check boxes on one line, its buttons on the next.
+constexpr int kPageTop = 5715;
+constexpr int kPageHeight = 1050;
+constexpr int kPageButtonsTop = 570;
+constexpr int kPageButtonLeft = 180;
+constexpr int kPageButtonWidth = 1500;
+constexpr int kPageButtonStep = 1620;
+constexpr int kPageButtonHeight = 330;
+
+} // namespace
+
+void frmMain::buildPageGroup()
+{
+    m_pageGroup = addFrame(
+        this, QStringLiteral("Page"), DesignLayout::arial(7.5, true), 120, kPageTop, 9630, kPageHeight);
+    m_pageGroup->setObjectName(QStringLiteral("PageFrame"));
+    addCheck(m_pageGroup, Check::ScaleCheck, "ScaleCheck", QStringLiteral("Print scale check"), 180, 240,
+        QStringLiteral("A 100 mm and a 50 mm bar below the caption, to measure the printout with"));
+    addCheck(m_pageGroup, Check::SplitLong, "SplitLongCheck", QStringLiteral("Split long strips over pages"),
+        2280, 240, QStringLiteral("Print a strip longer than the paper in overlapping segments"));
+    addCheck(m_pageGroup, Check::Verniers, "VernierCheck", QStringLiteral("Print verniers"), 5220, 240,
+        QStringLiteral("A vernier below each strip, to read a tenth of its smallest mark"));
+    addCheck(m_pageGroup, Check::BothWays, "BothWaysCheck", QStringLiteral("Numbers both ways"), 7140, 240,
+        QStringLiteral("A second number row on azimuth and RA strips, counting the other way"));
+    auto* scale = addPageButton("PrinterScaleButton", QStringLiteral("Printer scale..."),
+        QStringLiteral("Measure and correct the current printer's scale"));
+    connect(scale, &QPushButton::clicked, this, &frmMain::printerScaleRequested);
+}
+
+QPushButton* frmMain::addPageButton(const char* name, const QString& caption, const QString& toolTip)
+{
+    auto* button = addButton(m_pageGroup, name, caption, DesignLayout::arial(9.75),
+        kPageButtonLeft + m_pageButtons * kPageButtonStep, kPageButtonsTop, kPageButtonWidth,
+        kPageButtonHeight, toolTip);
+    ++m_pageButtons;
+    button->show();
+    return button;
 }
 
 void frmMain::showStatus()

@@ -20,7 +20,8 @@ class frmMain : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kClientWidthTwips = 9870;
-    static constexpr int kClientHeightTwips = 5685;
+    /// The design height and the "Page" row below it.
+    static constexpr int kClientHeightTwips = 6885;
 
     explicit frmMain(SettingsModel& model, QWidget* parent = nullptr);
 
@@ -36,6 +37,10 @@ public:
 
     void focusSizeText(SizeText which);
 
+    /// A button in the "Page" group's row of buttons, after the ones there already ("Printer
+    /// scale...", then the previews).
+    QPushButton* addPageButton(const char* name, const QString& caption, const QString& toolTip = QString());
+
     static const QString kVersionText;
 
 Q_SIGNALS:
@@ -47,6 +52,7 @@ Q_SIGNALS:
     void exitRequested();
     void saveRequested();
     void restoreRequested();
+    void printerScaleRequested();
 
 private:
     QRadioButton* addOption(QWidget* parent, Option option, const char* name, const QString& caption,
@@ -61,6 +67,7 @@ private:
         QWidget* parent, SizeText text, const char* name, const QString& accessibleName, int top);
     void buildLeftColumn();
     void buildBottomRow();
+    void buildPageGroup();
     void showStatus();
 
     SettingsModel& m_model;
@@ -69,5 +76,7 @@ private:
     QLineEdit* m_azText = nullptr;
     QLabel* m_status = nullptr;
     QLabel* m_version = nullptr;
+    QWidget* m_pageGroup = nullptr;
+    int m_pageButtons = 0;
     std::array<CircleSetColumn*, kCircleSets> m_columns {};
 };

@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -78,6 +79,72 @@ INSTANTIATE_TEST_SUITE_P(Names, CircleSetControl,
         "SmallMarkLabel", "FiveMarkLabel", "TenMarkLabel", "CircleWidthLabel", "FontLabel", "CheckTop",
         "SetCheck"),
     textRowName);
+
+namespace {
+
+struct PageCheckCase {
+    const char* name;
+    const char* caption;
+    Check check;
+};
+
+class PageCheck : public MainWindow, public ::testing::WithParamInterface<PageCheckCase> { };
+
+} // namespace
+
+TEST_P(PageCheck, StandsInThePageRowAndFollowsTheModel)
+{
+    auto* box = child<QCheckBox>(window, QString::fromLatin1(GetParam().name));
+    auto* page = child<QGroupBox>(window, QStringLiteral("PageFrame"));
+    EXPECT_EQ(page->title(), QStringLiteral("Page"));
+    EXPECT_EQ(box->parentWidget(), page);
+    EXPECT_EQ(box->text(), QString::fromLatin1(GetParam().caption));
+    EXPECT_FALSE(box->isChecked());
+    click(box);
+    EXPECT_EQ(model.check(GetParam().check), SettingsModel::kChecked);
+    model.setCheck(GetParam().check, SettingsModel::kUnchecked); // as Reset would
+    EXPECT_FALSE(box->isChecked());
+}
+
+INSTANTIATE_TEST_SUITE_P(Boxes, PageCheck,
+    ::testing::Values(PageCheckCase { "ScaleCheck", "Print scale check", Check::ScaleCheck },
+        PageCheckCase { "SplitLongCheck", "Split long strips over pages", Check::SplitLong },
+        PageCheckCase { "VernierCheck", "Print verniers", Check::Verniers },
+        PageCheckCase { "BothWaysCheck", "Numbers both ways", Check::BothWays }),
+    [](const ::testing::TestParamInfo<PageCheckCase>& row) { return std::string(row.param.name); });
+
+TEST_F(MainWindow, ThePageRowHoldsTwoMoreButtonsBelowTheDesignLayout)
+{
+    auto* page = child<QGroupBox>(window, QStringLiteral("PageFrame"));
+    auto* scale = child<QPushButton>(window, QStringLiteral("PrinterScaleButton"));
+    EXPECT_EQ(scale->text(), QStringLiteral("Printer scale..."));
+    QSignalSpy requested(&window, &frmMain::printerScaleRequested);
+    click(scale);
+    EXPECT_EQ(requested.count(), 1);
+
+    const QWidget* restore = child<QWidget>(window, QStringLiteral("RestoreButton"));
+    EXPECT_GT(page->geometry().top(), restore->geometry().bottom());
+    EXPECT_LE(page->geometry().bottom(), window.height());
+    QPushButton* alt = window.addPageButton("PreviewAltButton", QStringLiteral("Preview Alt."));
+    QPushButton* az = window.addPageButton("PreviewAzButton", QStringLiteral("Preview Az."));
+    for (QWidget* button :
+        { static_cast<QWidget*>(scale), static_cast<QWidget*>(alt), static_cast<QWidget*>(az) }) {
+        EXPECT_TRUE(page->rect().contains(button->geometry())) << button->objectName().toStdString();
+        EXPECT_TRUE(button->isVisible());
+        EXPECT_GE(button->width(), button->sizeHint().width()) << button->objectName().toStdString();
+    }
+    EXPECT_LE(alt->geometry().right(), az->geometry().left());
+    EXPECT_LE(scale->geometry().right(), alt->geometry().left());
+    const char* const boxes[] = { "ScaleCheck", "SplitLongCheck", "VernierCheck", "BothWaysCheck" };
+    for (std::size_t i = 0; i < std::size(boxes); ++i) {
+        const QRect box = child<QCheckBox>(window, QLatin1String(boxes[i]))->geometry();
+        EXPECT_LE(box.right(),
+            i + 1 < std::size(boxes)
+                ? child<QCheckBox>(window, QLatin1String(boxes[i + 1]))->geometry().left()
+                : page->width())
+            << boxes[i];
+    }
+}
 
 TEST_F(MainWindow, SlidersHaveTheirRangesAndLabelsFollowThem)
 {

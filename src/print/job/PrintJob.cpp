@@ -2,6 +2,7 @@
 
 #include "common/Numeric.h"
 #include "common/RuntimeError.h"
+#include "print/sheets/StripFit.h"
 #include "settings/StatusLine.h"
 
 #include <exception>
@@ -30,6 +31,8 @@ constexpr float kCaptionLeft = 2200;
 constexpr qint32 kCaptionDrop = 250;
 constexpr float kCaptionFontSize = 10;
 constexpr qint32 kSetGap = 500;
+constexpr int kHours = 24;
+constexpr int kTenDegreeDivisions = 36;
 
 const QString kNotNumeric = QStringLiteral("Must be numeric.");
 const QString kPrintError = QStringLiteral("Print function error.");
@@ -68,6 +71,7 @@ PagePosition PrintJob::run()
 
     Mode job;
     Size size;
+    SheetFormat format;
     double lengthTw = 0;
     std::unique_ptr<PrintSurface> surface;
     try {
@@ -85,18 +89,13 @@ PagePosition PrintJob::run()
             return {};
         }
 
-        const SheetFormat format = m_host.sheetFormat();
+        format = m_host.sheetFormat();
         surface = m_host.openSurface(sheetRequest(format, size));
         if (!surface)
             throw RuntimeError::invalidPropertyValue();
-        const qint32 width = format.paper.width;
         lengthTw = size.sizeMm * kTwipsPerMm;
-        if (lengthTw > width) {
-            double maximum = width / kTwipsPerMm;
-            if (size.inches)
-                maximum /= kMmPerInch;
-            showError(job.circleLabel + QStringLiteral(" max. length is ") + numeric::fixedOneDecimal(maximum)
-                + QLatin1Char(' ') + size.units + QStringLiteral(" for current page width."));
+        if (const std::optional<QString> refusal = widthRefusal(job, size, format, lengthTw)) {
+            showError(*refusal);
             focusEntry();
             return {};
         }
@@ -108,7 +107,7 @@ PagePosition PrintJob::run()
 
     PagePosition cursor;
     try {
-        cursor = printPage(*surface, job, size, lengthTw);
+        cursor = printPage(*surface, job, size, format, lengthTw);
     } catch (const std::exception&) {
         try {
             surface->killDoc();
@@ -128,7 +127,53 @@ SheetRequest PrintJob::sheetRequest(const SheetFormat& format, const Size& size)
     SheetRequest request;
     request.format = format;
     request.inches = size.inches;
+    request.splitLongStrips = m_settings.splitLongStrips;
+    request.scaleCheck = m_settings.scaleCheck;
     return request;
+}
+
+std::optional<QString> PrintJob::widthRefusal(
+    const Mode& mode, const Size& size, const SheetFormat& format, double lengthTw) const
+{
+    const auto maximum = [&](double twips, const QString& what) {
+        double length = twips / kTwipsPerMm;
+        if (size.inches)
+            length /= kMmPerInch;
+        return mode.circleLabel + QStringLiteral(" max. length is ") + numeric::fixedOneDecimal(length)
+            + QLatin1Char(' ') + size.units + what;
+    };
+    if (m_settings.splitLongStrips) {
+        // Split into segments of at least two long divisions, or not at all.
+        const StripGeometry strip = geometry(mode, lengthTw);
+        if (lengthTw > stripfit::maximumForSplit(strip.left, strip.divisions, format))
+            return maximum(stripfit::maximumForSplit(strip.left, strip.divisions, format),
+                QStringLiteral(" for split strips."));
+        return std::nullopt;
+    }
+    if (!stripfit::fitsPageWidth(lengthTw, format))
+        return maximum(stripfit::maximumForPageWidth(format), QStringLiteral(" for current page width."));
+    // Shorter than the paper but past the printable area: its last degrees would be lost.
+    if (!stripfit::fitsPrintableWidth(lengthTw, kStripLeft, format))
+        return maximum(stripfit::maximumForPrintableWidth(kStripLeft, format),
+            QStringLiteral(" for the printable width."));
+    return std::nullopt;
+}
+
+StripGeometry PrintJob::geometry(const Mode& mode, double lengthTw)
+{
+    StripGeometry strip;
+    strip.left = kStripLeft;
+    strip.length = lengthTw;
+    if (mode.caption == CaptionStyle::Hours) {
+        strip.divisions = kHours;
+        strip.unitsPerDivision = 1;
+        strip.unit = QStringLiteral("h");
+    } else {
+        strip.divisions = kTenDegreeDivisions;
+        strip.unitsPerDivision = 10;
+        strip.unit = QStringLiteral("\u00B0");
+    }
+    return strip;
 }
 
 void PrintJob::showProgress(const QString& text)
@@ -173,7 +218,8 @@ PrintJob::Size PrintJob::readSize() const
     return size;
 }
 
-PagePosition PrintJob::printPage(PrintSurface& surface, const Mode& mode, const Size& size, double lengthTw)
+PagePosition PrintJob::printPage(
+    PrintSurface& surface, const Mode& mode, const Size& size, const SheetFormat& format, double lengthTw)
 {
     // The opening blank line is printed in points; everything after it in twips.
     surface.setJobStart(static_cast<qint16>(ScaleMode::Points));
@@ -190,11 +236,15 @@ PagePosition PrintJob::printPage(PrintSurface& surface, const Mode& mode, const 
         nothingPrinted = false;
         cursor = printSet(surface, cursor, mode, inputs);
 
+        const qint32 captionTop = numeric::checkedAdd(cursor.printY, kCaptionDrop);
+        // The caption shares the row of the index cards; without cards it is a row of its own.
+        if (!m_settings.blackOnWhite && !m_settings.whiteOnBlack)
+            beginRow(surface, captionTop);
         surface.setCurrentX(kCaptionLeft);
-        surface.setCurrentY(static_cast<float>(numeric::checkedAdd(cursor.printY, kCaptionDrop)));
+        surface.setCurrentY(static_cast<float>(captionTop));
         surface.setForeColor(kBlack);
         surface.setFontSize(kCaptionFontSize);
-        surface.print(caption(mode, size, inputs));
+        surface.print(caption(mode, size, format, inputs));
         cursor.printY = numeric::checkedAdd(cursor.printY, kSetGap);
     }
     if (!nothingPrinted)
@@ -228,6 +278,7 @@ PagePosition PrintJob::printSet(
     if (blackOnWhite) {
         cursor.printX = kStripLeft;
         cursor.printY = numeric::checkedAdd(cursor.printY, kRowStep);
+        beginRow(surface, cursor.printY, geometry(mode, set.lengthTw));
         strip.markColor = kBlack;
         surface.setForeColor(strip.markColor);
         cursor = mode.draw(surface, cursor, strip, mode.numbers);
@@ -235,6 +286,7 @@ PagePosition PrintJob::printSet(
     if (whiteOnBlack) {
         cursor.printX = kStripLeft;
         cursor.printY = numeric::checkedAdd(cursor.printY, kRowStep);
+        beginRow(surface, cursor.printY, geometry(mode, set.lengthTw));
         strip.markColor = kWhite;
         surface.setForeColor(strip.markColor);
         // Drawn with whatever pen the previous strip or card left.
@@ -246,13 +298,16 @@ PagePosition PrintJob::printSet(
         surface.setDrawWidth(numeric::checkedInt16(set.tenMark));
         cursor.printX = kFirstCardLeft;
         cursor.printY = numeric::checkedAdd(cursor.printY, kRowStep);
+        beginRow(surface, cursor.printY);
         printCard(surface, cursor, mode.cardText, kWhite, kBlack);
     }
     if (blackOnWhite) {
         cursor.printX = numeric::checkedAdd(cursor.printX, kCardStep);
         // Beside the white-on-black card when there is one, otherwise in a row of its own.
-        if (!whiteOnBlack)
+        if (!whiteOnBlack) {
             cursor.printY = numeric::checkedAdd(cursor.printY, kRowStep);
+            beginRow(surface, cursor.printY);
+        }
         printCard(surface, cursor, mode.cardText, kBlack, kWhite);
     }
     return cursor;
@@ -270,7 +325,16 @@ void PrintJob::printCard(PrintSurface& surface, PagePosition cursor, const QStri
     surface.print(text);
 }
 
-QString PrintJob::caption(const Mode& mode, const Size& size, const StripInputs& inputs) const
+void PrintJob::beginRow(PrintSurface& surface, qint32 top, std::optional<StripGeometry> strip)
+{
+    PageRow row;
+    row.top = top;
+    row.strip = std::move(strip);
+    surface.beginRow(row);
+}
+
+QString PrintJob::caption(
+    const Mode& mode, const Size& size, const SheetFormat& format, const StripInputs& inputs) const
 {
     const QString dash = QStringLiteral("-");
     const QString degree = QStringLiteral("\u00B0");
@@ -289,5 +353,7 @@ QString PrintJob::caption(const Mode& mode, const Size& size, const StripInputs&
         + QString::number(inputs.heightSmall) + dash + QString::number(inputs.heightFive) + dash
         + QString::number(inputs.heightTen) + QStringLiteral(", Font size = ")
         + QString::number(inputs.fontSize);
+    if (!format.factors.isIdentity())
+        text += QStringLiteral(", Printer scale = ") + numeric::generalForm(format.factorAcross());
     return text;
 }

@@ -5,8 +5,10 @@
 #include "print/job/PagePosition.h"
 #include "print/job/ScaleDrawing.h"
 #include "print/job/StripInputs.h"
+#include "print/surface/Page.h"
 
 #include <QString>
+#include <optional>
 
 class StatusLine;
 
@@ -70,12 +72,22 @@ private:
     /// How the sheets are to take the page: the format the strips were checked against and the
     /// window's page options.
     SheetRequest sheetRequest(const SheetFormat& format, const Size& size) const;
-    PagePosition printPage(PrintSurface& surface, const Mode& mode, const Size& size, double lengthTw);
+    /// Why the strip can't be printed on these sheets, or nothing when it can.
+    std::optional<QString> widthRefusal(
+        const Mode& mode, const Size& size, const SheetFormat& format, double lengthTw) const;
+    /// The strip's graduation as the sheet layout needs it: 36 tens of degrees or 24 hours.
+    static StripGeometry geometry(const Mode& mode, double lengthTw);
+    PagePosition printPage(PrintSurface& surface, const Mode& mode, const Size& size,
+        const SheetFormat& format, double lengthTw);
     StripInputs stripInputs(const CircleSetSettings& set, double lengthTw) const;
     PagePosition printSet(
         PrintSurface& surface, PagePosition cursor, const Mode& mode, const StripInputs& inputs);
     void printCard(PrintSurface& surface, PagePosition cursor, const QString& text, Rgb ink, Rgb paper);
-    QString caption(const Mode& mode, const Size& size, const StripInputs& inputs) const;
+    /// Tells the layout a row begins at top; a strip's row with its graduation.
+    static void beginRow(
+        PrintSurface& surface, qint32 top, std::optional<StripGeometry> strip = std::nullopt);
+    QString caption(
+        const Mode& mode, const Size& size, const SheetFormat& format, const StripInputs& inputs) const;
 
     const JobSettings m_settings;
     StatusLine& m_status;
