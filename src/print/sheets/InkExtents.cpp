@@ -22,6 +22,26 @@ double InkExtents::textWidth(const PageOp& op) const
     return op.kind == PageOp::Kind::Text ? m_metrics.width(op.text, op.fontName, op.fontPoints) : 0.0;
 }
 
+double InkExtents::glyphLeft(const PageOp& op) const
+{
+    if (op.kind != PageOp::Kind::Text)
+        return left(op);
+    qsizetype blanks = 0;
+    while (blanks < op.text.size() && op.text[blanks] == QLatin1Char(' '))
+        ++blanks;
+    return op.x + m_metrics.width(op.text.left(blanks), op.fontName, op.fontPoints);
+}
+
+double InkExtents::glyphRight(const PageOp& op) const
+{
+    if (op.kind != PageOp::Kind::Text)
+        return right(op);
+    qsizetype end = op.text.size();
+    while (end > 0 && op.text[end - 1] == QLatin1Char(' '))
+        --end;
+    return op.x + m_metrics.width(op.text.left(end), op.fontName, op.fontPoints);
+}
+
 double InkExtents::lineHeight(const QString& fontName, double points) const
 {
     const auto key = std::make_pair(fontName, points);

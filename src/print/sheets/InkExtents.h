@@ -19,6 +19,9 @@ public:
     double bottom(const PageOp& op) const;
     /// The text's own width, blanks included; 0 for a stroke or a box.
     double textWidth(const PageOp& op) const;
+    /// Where a text's glyphs begin and end, its blanks left out; a stroke's or box's ink extent.
+    double glyphLeft(const PageOp& op) const;
+    double glyphRight(const PageOp& op) const;
     double lineHeight(const QString& fontName, double points) const;
 
 private:

@@ -15,6 +15,8 @@ constexpr double kLabelPoints = 8;
 constexpr double kJointLabelGap = 60; // from a joint label to the cut line it names
 constexpr double kCutOverhang = 150; // the cut line reaches this far above the strip
 constexpr double kRowGap = 200;
+constexpr double kBoxMargin = 40; // black kept beside the end numbers of a white-on-black segment
+constexpr double kWidestHalfPen = 5 * 2.4 / 2; // the box's edge, drawn with at most 5 dots
 
 PageOp cutStroke(double x, double y, double length, Rgb colour)
 {
@@ -39,6 +41,8 @@ struct StripSplitter::Placed {
     int division; ///< the number's long mark
     double left; ///< ink extent as drawn
     double right;
+    double glyphLeft; ///< a number's digits, for the box behind them
+    double glyphRight;
 };
 
 /// The cutting of one strip into segments.
@@ -57,7 +61,9 @@ public:
         for (const Placed& p : m_placed) {
             if (p.anchor != Placed::Anchor::Division || p.division == 0 || p.division == strip.divisions)
                 continue;
-            const double overhang = strip.left + p.division * m_spacing - p.left;
+            // The number itself, and the black a box cut here keeps left of its digits.
+            const double left = std::min(p.left, p.glyphLeft - kBoxMargin - kWidestHalfPen);
+            const double overhang = strip.left + p.division * m_spacing - left;
             pad = std::max(pad, overhang - strip.left);
         }
         m_origin = strip.left + pad;
@@ -100,8 +106,8 @@ public:
                 continue;
             kept->x += shift;
             if (p.anchor == Placed::Anchor::Division) {
-                textLeft = std::min(textLeft, p.left + shift);
-                textRight = std::max(textRight, p.right + shift);
+                textLeft = std::min(textLeft, p.glyphLeft + shift - kBoxMargin);
+                textRight = std::max(textRight, p.glyphRight + shift + kBoxMargin);
             } else if (p.anchor == Placed::Anchor::Stretch) {
                 if (p.position < from)
                     cutLeft.push_back(ops.size());
@@ -127,7 +133,8 @@ public:
 private:
     Placed place(const PageOp& op) const
     {
-        Placed p { &op, Placed::Anchor::Stretch, 0, 0, 0, m_ink.left(op), m_ink.right(op) };
+        Placed p { &op, Placed::Anchor::Stretch, 0, 0, 0, m_ink.left(op), m_ink.right(op),
+            m_ink.glyphLeft(op), m_ink.glyphRight(op) };
         if (op.kind == PageOp::Kind::Stroke && op.dx == 0) {
             p.anchor = Placed::Anchor::Mark;
             p.position = op.x;
@@ -173,12 +180,9 @@ private:
 
     double rightEdge(const Segment& segment) const
     {
-        const double shift = m_origin - (m_strip.left + segment.first * m_spacing);
         double right = m_origin;
-        for (const Placed& p : m_placed) {
-            if (const std::optional<PageOp> kept = keep(p, segment))
-                right = std::max(right, m_ink.right(*kept) + shift);
-        }
+        for (const PageOp& op : draw(segment))
+            right = std::max(right, m_ink.right(op));
         return right;
     }
 
