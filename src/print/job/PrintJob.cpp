@@ -2,9 +2,12 @@
 
 #include "common/Numeric.h"
 #include "common/RuntimeError.h"
+#include "print/job/CaptionLine.h"
+#include "print/job/Vernier.h"
 #include "print/sheets/StripFit.h"
 #include "settings/StatusLine.h"
 
+#include <algorithm>
 #include <exception>
 #include <memory>
 
@@ -21,7 +24,7 @@ constexpr qint16 kMinLengthInches = 7;
 
 constexpr qint32 kStripLeft = 100;
 constexpr qint32 kRowStep = 750; // from one strip or card row to the next
-constexpr float kBlackBoxHeight = 600;
+constexpr qint32 kBlackBoxHeight = 600;
 constexpr qint32 kFirstCardLeft = 1000;
 constexpr qint32 kCardStep = 1000;
 constexpr float kCardSize = 500;
@@ -32,6 +35,10 @@ constexpr qint32 kCaptionDrop = 250;
 constexpr float kCaptionFontSize = 10;
 constexpr qint32 kSetGap = 500;
 constexpr int kHours = 24;
+constexpr qint16 kOtherWaySmaller = 2; // points less for the second number row
+constexpr qint16 kSmallestFontSize = 4;
+constexpr double kVernierBoxLead = 250; // black before a white vernier's zero and after its reading
+constexpr double kSmallDivisionsPerHourStrip = 144; // every 10 minutes
 constexpr int kTenDegreeDivisions = 36;
 
 const QString kNotNumeric = QStringLiteral("Must be numeric.");
@@ -232,7 +239,7 @@ PagePosition PrintJob::printPage(
     for (const CircleSetSettings& set : m_settings.sets) {
         if (!set.enabled)
             continue;
-        const StripInputs inputs = stripInputs(set, lengthTw);
+        const StripInputs inputs = stripInputs(set, mode, lengthTw);
         nothingPrinted = false;
         cursor = printSet(surface, cursor, mode, inputs);
 
@@ -245,6 +252,8 @@ PagePosition PrintJob::printPage(
         surface.setForeColor(kBlack);
         surface.setFontSize(kCaptionFontSize);
         surface.print(caption(mode, size, format, inputs));
+        if (m_settings.verniers)
+            cursor = printVerniers(surface, cursor, mode, inputs);
         cursor.printY = numeric::checkedAdd(cursor.printY, kSetGap);
     }
     if (!nothingPrinted)
@@ -252,7 +261,7 @@ PagePosition PrintJob::printPage(
     return cursor;
 }
 
-StripInputs PrintJob::stripInputs(const CircleSetSettings& set, double lengthTw) const
+StripInputs PrintJob::stripInputs(const CircleSetSettings& set, const Mode& mode, double lengthTw) const
 {
     StripInputs inputs;
     inputs.lengthTw = lengthTw;
@@ -266,6 +275,10 @@ StripInputs PrintJob::stripInputs(const CircleSetSettings& set, double lengthTw)
     inputs.heightFive = numeric::checkedInt16(2 * static_cast<qint64>(circleWidth));
     inputs.heightTen = numeric::toInt16(2.5 * circleWidth);
     inputs.fontSize = numeric::checkedInt16(set.slider(Slider::Font));
+    if (m_settings.bothWays && !mode.otherWay.empty()) {
+        inputs.otherWay = mode.otherWay;
+        inputs.otherWayFontSize = std::max<qint16>(kSmallestFontSize, inputs.fontSize - kOtherWaySmaller);
+    }
     return inputs;
 }
 
@@ -289,9 +302,11 @@ PagePosition PrintJob::printSet(
         beginRow(surface, cursor.printY, geometry(mode, set.lengthTw));
         strip.markColor = kWhite;
         surface.setForeColor(strip.markColor);
-        // Drawn with whatever pen the previous strip or card left.
+        // Drawn with whatever pen the previous strip or card left, tall enough for a second row.
+        const qint32 boxHeight = numeric::checkedAdd(kBlackBoxHeight, otherWayRowHeight(surface, strip));
         surface.line(LineFlags::FilledBox, static_cast<float>(cursor.printX),
-            static_cast<float>(cursor.printY), static_cast<float>(set.lengthTw), kBlackBoxHeight, kBlack);
+            static_cast<float>(cursor.printY), static_cast<float>(set.lengthTw),
+            static_cast<float>(boxHeight), kBlack);
         cursor = mode.draw(surface, cursor, strip, mode.numbers);
     }
     if (whiteOnBlack) {
@@ -325,6 +340,50 @@ void PrintJob::printCard(PrintSurface& surface, PagePosition cursor, const QStri
     surface.print(text);
 }
 
+Vernier PrintJob::vernier(const Mode& mode, const StripInputs& strip)
+{
+    Vernier v;
+    const double smallSpacing = mode.caption == CaptionStyle::Hours
+        ? strip.lengthTw / kSmallDivisionsPerHourStrip
+        : strip.lengthTw * strip.smallestMark / 360;
+    v.division = 9 * smallSpacing / Vernier::kDivisions;
+    v.reading = mode.caption == CaptionStyle::Hours
+        ? QStringLiteral("1 min")
+        : numeric::generalForm(strip.smallestMark / Vernier::kDivisions) + QStringLiteral("\u00B0");
+    return v;
+}
+
+PagePosition PrintJob::printVerniers(
+    PrintSurface& surface, PagePosition cursor, const Mode& mode, const StripInputs& set)
+{
+    // One row each, below the cards and caption, in the order and ink of the strips.
+    const Vernier scale = vernier(mode, set);
+    StripInputs strip = set;
+    strip.otherWay.clear();
+    for (const bool white : { false, true }) {
+        if (!(white ? m_settings.whiteOnBlack : m_settings.blackOnWhite))
+            continue;
+        cursor.printY = numeric::checkedAdd(cursor.printY, kRowStep);
+        StripGeometry geometry;
+        geometry.left = Vernier::kLeft;
+        geometry.length = scale.length();
+        geometry.divisions = Vernier::kDivisions;
+        geometry.unitsPerDivision = 1;
+        geometry.tail = vernierTail(surface, strip, scale);
+        beginRow(surface, cursor.printY, geometry);
+        strip.markColor = white ? kWhite : kBlack;
+        surface.setForeColor(strip.markColor);
+        if (white) {
+            surface.line(LineFlags::FilledBox, static_cast<float>(Vernier::kLeft - kVernierBoxLead),
+                static_cast<float>(cursor.printY),
+                static_cast<float>(scale.length() + geometry.tail + 2 * kVernierBoxLead),
+                static_cast<float>(kBlackBoxHeight), kBlack);
+        }
+        cursor = drawVernier(surface, cursor, strip, scale);
+    }
+    return cursor;
+}
+
 void PrintJob::beginRow(PrintSurface& surface, qint32 top, std::optional<StripGeometry> strip)
 {
     PageRow row;
@@ -336,24 +395,14 @@ void PrintJob::beginRow(PrintSurface& surface, qint32 top, std::optional<StripGe
 QString PrintJob::caption(
     const Mode& mode, const Size& size, const SheetFormat& format, const StripInputs& inputs) const
 {
-    const QString dash = QStringLiteral("-");
-    const QString degree = QStringLiteral("\u00B0");
-    const double length = size.inches ? size.sizeMm / kMmPerInch : size.sizeMm;
-    QString text = mode.circleLabel + QStringLiteral(" Circle length = ") + numeric::generalForm(length)
-        + QLatin1Char(' ') + size.units;
-    if (mode.caption == CaptionStyle::Degrees) {
-        text += QStringLiteral(", Smallest mark = ") + numeric::generalForm(inputs.smallestMark) + degree
-            + QStringLiteral(", Line (small, 5") + degree + QStringLiteral(", 10") + degree
-            + QStringLiteral(") Widths  = ");
-    } else {
-        text += QStringLiteral(", Line (10min, 30min, 1hr) Widths  = ");
-    }
-    text += QString::number(inputs.smallMark) + dash + QString::number(inputs.fiveMark) + dash
-        + QString::number(inputs.tenMark) + QStringLiteral(", Heights = ")
-        + QString::number(inputs.heightSmall) + dash + QString::number(inputs.heightFive) + dash
-        + QString::number(inputs.heightTen) + QStringLiteral(", Font size = ")
-        + QString::number(inputs.fontSize);
+    CaptionLine line;
+    line.circleLabel = mode.circleLabel;
+    line.hours = mode.caption == CaptionStyle::Hours;
+    line.length = size.inches ? size.sizeMm / kMmPerInch : size.sizeMm;
+    line.units = size.units;
+    if (m_settings.verniers)
+        line.vernier = vernier(mode, inputs).reading;
     if (!format.factors.isIdentity())
-        text += QStringLiteral(", Printer scale = ") + numeric::generalForm(format.factorAcross());
-    return text;
+        line.printerScale = format.factorAcross();
+    return line.text(inputs);
 }

@@ -5,6 +5,7 @@
 #include "print/job/PagePosition.h"
 #include "print/job/ScaleDrawing.h"
 #include "print/job/StripInputs.h"
+#include "print/job/Vernier.h"
 #include "print/surface/Page.h"
 
 #include <QString>
@@ -46,6 +47,7 @@ protected:
         QString progress; ///< the status text while printing
         CaptionStyle caption = CaptionStyle::Degrees;
         ScaleNumbers numbers;
+        ScaleNumbers otherWay; ///< the second row's numbers; none where the scale reads both ways already
         ScaleDrawer draw = nullptr;
     };
 
@@ -79,7 +81,11 @@ private:
     static StripGeometry geometry(const Mode& mode, double lengthTw);
     PagePosition printPage(PrintSurface& surface, const Mode& mode, const Size& size,
         const SheetFormat& format, double lengthTw);
-    StripInputs stripInputs(const CircleSetSettings& set, double lengthTw) const;
+    StripInputs stripInputs(const CircleSetSettings& set, const Mode& mode, double lengthTw) const;
+    /// The vernier of the set's strips: 0.9 of their smallest spacing (10 minutes on RA).
+    static Vernier vernier(const Mode& mode, const StripInputs& strip);
+    PagePosition printVerniers(
+        PrintSurface& surface, PagePosition cursor, const Mode& mode, const StripInputs& set);
     PagePosition printSet(
         PrintSurface& surface, PagePosition cursor, const Mode& mode, const StripInputs& inputs);
     void printCard(PrintSurface& surface, PagePosition cursor, const QString& text, Rgb ink, Rgb paper);

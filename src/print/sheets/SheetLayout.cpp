@@ -18,7 +18,8 @@ constexpr double kStripLeft = 100; // the scale check lines up with the strips
 
 bool tooLong(const PageRow& row, const SheetFormat& format)
 {
-    return row.strip && !stripfit::fitsPrintableWidth(row.strip->length, row.strip->left, format);
+    return row.strip
+        && !stripfit::fitsPrintableWidth(row.strip->length, row.strip->left, format, row.strip->tail);
 }
 
 double bottomOf(const std::vector<PageOp>& ops, const InkExtents& ink, double from = 0)

@@ -23,13 +23,15 @@ struct PageOp {
 };
 
 /// A graduated strip as its row was drawn: its left end and length along the page's x (twips),
-/// and its long divisions, each `unitsPerDivision` of `unit` ("°": 36 of 10, "h": 24 of 1).
+/// its long divisions, each `unitsPerDivision` of `unit` ("°": 36 of 10, "h": 24 of 1), and how far
+/// its numbers and labels reach past its right end.
 struct StripGeometry {
     double left = 0;
     double length = 0;
     int divisions = 36;
     int unitsPerDivision = 10;
     QString unit;
+    double tail = 0;
 };
 
 /// Where a job began a row of its page (a strip, the index cards with the caption, a vernier), so

@@ -389,6 +389,37 @@ TEST(AltitudePrintJob, TwoSetsInBothStylesGoDownThePage)
     EXPECT_EQ(allTexts.size(), 1 + 4 * 37 + 4 + 2u);
 }
 
+TEST(AltitudePrintJob, NumbersBothWaysLeaveTheSymmetricStripAsItIs)
+{
+    Rig plain;
+    plain.entry(QStringLiteral("80"));
+    plain.model.setCheck(Check::WB, SettingsModel::kChecked);
+    plain.run();
+    Rig both;
+    both.entry(QStringLiteral("80"));
+    both.model.setCheck(Check::WB, SettingsModel::kChecked);
+    both.model.setCheck(Check::BothWays, SettingsModel::kChecked);
+    both.run();
+    const Page& a = plain.host.deliveredPage();
+    const Page& b = both.host.deliveredPage();
+    ASSERT_EQ(a.ops.size(), b.ops.size());
+    for (std::size_t i = 0; i < a.ops.size(); ++i) {
+        EXPECT_EQ(a.ops[i].x, b.ops[i].x) << i;
+        EXPECT_EQ(a.ops[i].y, b.ops[i].y) << i;
+        EXPECT_EQ(a.ops[i].dy, b.ops[i].dy) << i;
+        EXPECT_EQ(a.ops[i].text, b.ops[i].text) << i;
+    }
+    EXPECT_EQ(plain.position.printY, both.position.printY);
+
+    both.model.setCheck(Check::Verniers, SettingsModel::kChecked);
+    both.run();
+    EXPECT_TRUE(both.caption() == QStringLiteral("0.1\u00B0"));
+    const auto captions = select(both.host.deliveredPage(),
+        [](const PageOp& op) { return op.text.startsWith(QStringLiteral("Altitude Circle")); });
+    ASSERT_EQ(captions.size(), 1u);
+    EXPECT_TRUE(captions[0].text.endsWith(QStringLiteral("Font size = 10, vernier 0.1\u00B0")));
+}
+
 TEST(AltitudePrintJob, PrintsTheSettingsOfTheMomentTheButtonWasPressed)
 {
     Rig rig;

@@ -174,6 +174,26 @@ TEST(SplitLayout, AStripThatFitsIsPrintedAsDrawnWhateverTheOption)
     EXPECT_TRUE(rangeLabels(sheets[0]).isEmpty());
 }
 
+TEST(SplitLayout, AVernierLongerThanThePrintableWidthIsSplitLikeAStrip)
+{
+    // 5-degree marks on a 2 m strip: a vernier of 45 degrees, 250 mm.
+    SplitRig rig;
+    rig.model.setText(SizeText::Azimuth, QStringLiteral("2000"));
+    rig.model.setOption(Option::AzLen, true);
+    rig.model.setOption(Option::FiveDeg, true);
+    rig.model.setCheck(Check::WB, SettingsModel::kUnchecked);
+    rig.model.setCheck(Check::Verniers, SettingsModel::kChecked);
+    const std::vector<Page>& sheets = rig.run();
+    QStringList vernierRanges;
+    for (const Page& sheet : sheets) {
+        for (const PageOp& op : texts(sheet)) {
+            if (op.fontPoints == 8 && op.text.contains(u'-') && !op.text.contains(u'\u00B0'))
+                vernierRanges << op.text;
+        }
+    }
+    EXPECT_EQ(vernierRanges, (QStringList { QStringLiteral("0-7"), QStringLiteral("6-10") }));
+}
+
 TEST(SplitLayout, WithTheOptionClearALongStripIsRefusedAsBefore)
 {
     SplitRig rig;
