@@ -1,17 +1,21 @@
 // The printer-scale dialog over the machine's current printer and a real settings store file.
 #include "app/PrinterScaleDialog.h"
 #include "app/CurrentPrinterScale.h"
+#include "app/WindowController.h"
+#include "app/frmMain.h"
 #include "print/dialog/PrinterSelection.h"
 #include "settings/QtSettingsStore.h"
 #include "support/RowName.h"
 #include "support/ScriptedPrinters.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -120,4 +124,46 @@ TEST_F(PrinterScale, TheCalibrationPageGoesThroughThePrintDialogToThePrinterChos
                     ->text()
                     .startsWith(QStringLiteral("The calibration page could not")));
     EXPECT_TRUE(d.isVisible());
+}
+
+namespace {
+
+class NoPrompts : public SettingsFilePrompts {
+public:
+    std::optional<QString> chooseFile(const FileDialogSetup&) override { return std::nullopt; }
+    bool confirmOverwrite(const QString&, const QString&) override { return false; }
+    void showError(const QString&, const QString&) override { }
+};
+
+} // namespace
+
+TEST_F(PrinterScale, TheWindowsButtonOpensTheDialogAndTheNextJobUsesTheFactors)
+{
+    NoPrompts prompts;
+    SettingsModel model;
+    frmMain window(model);
+    WindowController controller(window, { store, printers, dialog, prompts });
+    controller.start();
+    window.show();
+    // The dialog is modal: answer it from the event loop it runs.
+    QTimer::singleShot(0, &window, [] {
+        auto* d = qobject_cast<PrinterScaleDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        d->findChild<QLineEdit*>(QStringLiteral("MeasuredWidthText"))->setText(QStringLiteral("178.2"));
+        d->findChild<QLineEdit*>(QStringLiteral("MeasuredLengthText"))->setText(QStringLiteral("260"));
+        d->accept();
+    });
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("PrinterScaleButton")), Qt::LeftButton);
+    EXPECT_EQ(model.status().text(), QStringLiteral("Printer scale of Laser: 1.0101 1"));
+    EXPECT_TRUE(ini().contains("Laser=1.0101 1")) << ini().toStdString();
+
+    model.setText(SizeText::Altitude, QStringLiteral("60"));
+    model.setOption(Option::Altmm, true);
+    dialog.choose(QStringLiteral("Laser"));
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("PrintButton")), Qt::LeftButton);
+    ASSERT_EQ(printers.at(0).documents().size(), 1u);
+    const Page& sheet = printers.at(0).documents()[0].front();
+    EXPECT_EQ(sheet.scaleX, 1.0101);
+    EXPECT_EQ(sheet.scaleY, 1.0);
+    EXPECT_TRUE(sheet.ops.back().text.endsWith(QStringLiteral(", Printer scale = 1.0101")));
 }

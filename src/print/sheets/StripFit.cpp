@@ -1,5 +1,7 @@
 #include "print/sheets/StripFit.h"
 
+#include <algorithm>
+
 namespace stripfit {
 
 bool fitsPageWidth(double lengthTw, const SheetFormat& format)
@@ -19,12 +21,14 @@ bool fitsPrintableWidth(double lengthTw, double left, const SheetFormat& format,
 
 double maximumForPrintableWidth(double left, const SheetFormat& format)
 {
-    return (format.paper.printableWidth() - left) / format.factorAcross();
+    // A paper too small for any strip has no room at all, not a negative one.
+    return std::max(0.0, (format.paper.printableWidth() - left) / format.factorAcross());
 }
 
 double maximumForSplit(double left, int divisions, const SheetFormat& format)
 {
-    return divisions * (format.paper.printableWidth() - left - kSplitReserve) / (2 * format.factorAcross());
+    return std::max(0.0,
+        divisions * (format.paper.printableWidth() - left - kSplitReserve) / (2 * format.factorAcross()));
 }
 
 } // namespace stripfit

@@ -35,10 +35,10 @@ bool finite(const PageOp& op)
 
 PageRenderer::PageRenderer(QPainter& painter, int deviceDpi)
     : m_painter(painter)
-    , m_scale(deviceDpi / static_cast<double>(kTwipsPerInch))
 {
+    const double scale = deviceDpi / static_cast<double>(kTwipsPerInch);
     m_painter.resetTransform();
-    m_painter.scale(m_scale, m_scale);
+    m_painter.scale(scale, scale);
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.setBackgroundMode(Qt::TransparentMode);
 }
@@ -48,8 +48,8 @@ void PageRenderer::draw(const Page& page)
     // The printer's scale correction stretches everything, pens and glyphs included, about the
     // printable area's corner; a factor that is not a sane number is left out.
     const auto factor = [](double value) { return std::isfinite(value) && value > 0 ? value : 1.0; };
-    m_painter.resetTransform();
-    m_painter.scale(m_scale * factor(page.scaleX), m_scale * factor(page.scaleY));
+    m_painter.save();
+    m_painter.scale(factor(page.scaleX), factor(page.scaleY));
     for (const PageOp& op : page.ops) {
         // A coordinate that is not a number would end up as garbage in the printer's data.
         if (!finite(op))
@@ -66,6 +66,7 @@ void PageRenderer::draw(const Page& page)
             break;
         }
     }
+    m_painter.restore();
 }
 
 void PageRenderer::stroke(const PageOp& op)

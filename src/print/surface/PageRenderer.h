@@ -25,5 +25,4 @@ private:
     void text(const PageOp& op);
 
     QPainter& m_painter;
-    double m_scale; // device dots per twip
 };

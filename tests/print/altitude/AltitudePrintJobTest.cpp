@@ -253,7 +253,9 @@ INSTANTIATE_TEST_SUITE_P(Strips, AltitudeWidth,
         WidthCase { "ShrunkToFit", kA4, "62.4", Option::Altmm, Option::AltDia, 0.99, false, nullptr },
         WidthCase { "Split2m", kA4, "2000", Option::Altmm, Option::AltLen, 1, true, nullptr },
         WidthCase { "SplitTooLong", kA4, "3300", Option::Altmm, Option::AltLen, 1, true,
-            "Altitude max. length is 3290.8 mm for split strips." }),
+            "Altitude max. length is 3290.8 mm for split strips." },
+        WidthCase { "SplitOnAPaperTooSmall", 1500, "200", Option::Altmm, Option::AltLen, 1, true,
+            "Altitude max. length is 0.0 mm for split strips." }),
     [](const ::testing::TestParamInfo<WidthCase>& row) { return std::string(row.param.name); });
 
 TEST(AltitudePrintJob, CaptionRecordsTheParametersUsed)
