@@ -1,8 +1,10 @@
 #include "app/CurrentSheets.h"
 
 #include "print/surface/Printer.h"
+#include "settings/PrinterScales.h"
 
-SheetFormat currentSheetFormat(PrinterSystem& printers)
+SheetFormat currentSheetFormat(PrinterSystem& printers, PrinterScales& scales)
 {
-    return SheetFormat { printers.current().paper(), ScaleFactors() };
+    Printer& printer = printers.current();
+    return SheetFormat { printer.paper(), scales.factors(printer.deviceName()) };
 }

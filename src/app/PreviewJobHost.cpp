@@ -4,9 +4,10 @@
 #include "print/sheets/SheetLayout.h"
 #include "print/surface/Printer.h"
 
-PreviewJobHost::PreviewJobHost(JobHost& window, PrinterSystem& printers)
+PreviewJobHost::PreviewJobHost(JobHost& window, PrinterSystem& printers, PrinterScales& scales)
     : m_window(window)
     , m_printers(printers)
+    , m_scales(scales)
 { }
 
 void PreviewJobHost::selectPrinter()
@@ -16,7 +17,7 @@ void PreviewJobHost::selectPrinter()
 
 SheetFormat PreviewJobHost::sheetFormat()
 {
-    return currentSheetFormat(m_printers);
+    return currentSheetFormat(m_printers, m_scales);
 }
 
 std::unique_ptr<PrintSurface> PreviewJobHost::openSurface(const SheetRequest& request)

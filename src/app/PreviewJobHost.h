@@ -5,13 +5,15 @@
 
 #include <vector>
 
+class PrinterScales;
 class PrinterSystem;
 
-/// The preview's host of a print job: the current printer's sheets, the window's events and focus,
-/// no print dialog, and the sheets of the ended page kept instead of printed.
+/// The preview's host of a print job: the current printer's sheets with its scale correction, the
+/// window's events and focus, no print dialog, and the sheets of the ended page kept instead of
+/// printed.
 class PreviewJobHost : public JobHost {
 public:
-    PreviewJobHost(JobHost& window, PrinterSystem& printers);
+    PreviewJobHost(JobHost& window, PrinterSystem& printers, PrinterScales& scales);
 
     /// No dialog; fails as printing would when there is no printer whose paper to show.
     void selectPrinter() override;
@@ -29,6 +31,7 @@ public:
 private:
     JobHost& m_window;
     PrinterSystem& m_printers;
+    PrinterScales& m_scales;
     bool m_ended = false;
     std::vector<Page> m_sheets;
     PaperFormat m_paper;

@@ -1,12 +1,15 @@
 #include "app/WindowController.h"
 
 #include "app/AboutDialog.h"
+#include "app/CurrentPrinterScale.h"
 #include "app/CurrentSheets.h"
 #include "app/PreviewJobHost.h"
 #include "app/PreviewWindow.h"
+#include "app/PrinterScaleDialog.h"
 #include "app/UserGuide.h"
 #include "app/UserGuideWindow.h"
 #include "app/frmMain.h"
+#include "common/RuntimeError.h"
 #include "print/altitude/AltitudePrintJob.h"
 #include "print/azimuth/AzimuthPrintJob.h"
 #include "print/sheets/SheetLayout.h"
@@ -20,6 +23,7 @@ WindowController::WindowController(frmMain& window, Services services)
     , m_selection(services.printers, services.dialog)
     , m_lastExit(window.model(), services.store)
     , m_fileCommands(window.model(), services.prompts)
+    , m_printerScales(services.store)
 {
     connect(&window, &frmMain::printAltitudeRequested, this, &WindowController::runJob<AltitudePrintJob>);
     connect(&window, &frmMain::printAzimuthRequested, this, &WindowController::runJob<AzimuthPrintJob>);
@@ -30,6 +34,7 @@ WindowController::WindowController(frmMain& window, Services services)
     connect(
         &window, &frmMain::previewAltitudeRequested, this, &WindowController::runPreview<AltitudePrintJob>);
     connect(&window, &frmMain::previewAzimuthRequested, this, &WindowController::runPreview<AzimuthPrintJob>);
+    connect(&window, &frmMain::printerScaleRequested, this, &WindowController::openPrinterScale);
     connect(&window, &frmMain::aboutRequested, this, &WindowController::showAbout);
     connect(&window, &frmMain::userGuideRequested, this, &WindowController::showUserGuide);
     connect(&m_queueJob, &QueueJobFollower::failed, this,
@@ -63,7 +68,7 @@ template <typename Job> void WindowController::runPreview()
     if (m_jobRunning)
         return;
     m_jobRunning = true;
-    PreviewJobHost host(*this, m_printers);
+    PreviewJobHost host(*this, m_printers, m_printerScales);
     try {
         Job(m_window.model(), host).run();
     } catch (...) {
@@ -90,6 +95,26 @@ void WindowController::exit()
         m_window.close();
 }
 
+void WindowController::openPrinterScale()
+{
+    // Not from inside a job's round of events.
+    if (m_jobRunning)
+        return;
+    StatusLine& status = m_window.model().status();
+    try {
+        m_printers.current();
+    } catch (const RuntimeError& error) {
+        status.show(
+            StatusLine::kErrorColor, QStringLiteral("Cannot select a printer: ") + error.description());
+        return;
+    }
+    CurrentPrinterScale host(m_printers, m_selection, m_printerScales);
+    PrinterScaleDialog dialog(host, &m_window);
+    dialog.exec();
+    if (!dialog.outcome().isEmpty())
+        status.show(StatusLine::kStatusColor, dialog.outcome());
+}
+
 void WindowController::selectPrinter()
 {
     m_selection.SelectPrinter();
@@ -102,7 +127,7 @@ bool WindowController::printCancelled() const
 
 SheetFormat WindowController::sheetFormat()
 {
-    return currentSheetFormat(m_printers);
+    return currentSheetFormat(m_printers, m_printerScales);
 }
 
 std::unique_ptr<PrintSurface> WindowController::openSurface(const SheetRequest& request)

@@ -4,6 +4,7 @@
 #include "print/job/JobHost.h"
 #include "print/surface/QueueJobFollower.h"
 #include "settings/LastExitSettings.h"
+#include "settings/PrinterScales.h"
 #include "settings/SettingsFileCommands.h"
 
 #include <QObject>
@@ -55,6 +56,8 @@ private:
     /// Closes the window once the last-exit settings are written; when they can't be, the window
     /// stays open and the status line says why.
     void exit();
+    /// "Printer scale...": the dialog for the current printer; what it kept shows in the status line.
+    void openPrinterScale();
 
     /// Runs a print job unless one is already running: a job lets the window handle its pending
     /// events once, and a second click then must not start a job inside the first.
@@ -69,6 +72,7 @@ private:
     PrinterSelection m_selection;
     LastExitSettings m_lastExit;
     SettingsFileCommands m_fileCommands;
+    PrinterScales m_printerScales;
     QPointer<AboutDialog> m_about;
     QPointer<UserGuideWindow> m_guide;
     QPointer<PreviewWindow> m_preview;

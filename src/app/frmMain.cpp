@@ -229,18 +229,52 @@ QString frmMain::azimuthPreviewCaption(const QString& caption)
     return preview;
 }
 
+namespace {
+
+// The "Page" group below the design layout: its check boxes on one line, its buttons on the next,
+// each button under a check box's column.
+constexpr int kPageTop = 5685;
+constexpr int kPageHeight = 1005;
+constexpr int kPageChecksTop = 240;
+constexpr int kPageButtonsTop = 570;
+constexpr int kPageButtonWidth = 1500;
+constexpr int kPageButtonHeight = 315;
+constexpr int kPageColumns[] = { 180, 2280, 5220, 7140 };
+
+} // namespace
+
 void frmMain::buildPageRow()
 {
-    // The page options and what they lead to: how the sheets will look before anything is printed.
-    QWidget* page
-        = addFrame(m_design, QStringLiteral("Page"), DesignLayout::arial(7.5, true), 120, 5685, 9630, 660);
+    // The page options and what they lead to: the printer's correction, and how the sheets will
+    // look before anything is printed.
+    QWidget* page = addFrame(
+        m_design, QStringLiteral("Page"), DesignLayout::arial(7.5, true), 120, kPageTop, 9630, kPageHeight);
     page->setObjectName(QStringLiteral("PageGroup"));
+    addCheck(page, Check::ScaleCheck, "ScaleCheck", QStringLiteral("Print scale chec&k"), kPageColumns[0],
+        kPageChecksTop,
+        QStringLiteral("A 100 mm and a 50 mm bar below the caption, to measure the printout with"));
+    addCheck(page, Check::SplitLong, "SplitLongCheck", QStringLiteral("Split lon&g strips over pages"),
+        kPageColumns[1], kPageChecksTop,
+        QStringLiteral("Print a strip longer than the paper in overlapping segments"));
+    addCheck(page, Check::Verniers, "VernierCheck", QStringLiteral("Pr&int verniers"), kPageColumns[2],
+        kPageChecksTop, QStringLiteral("A vernier below each strip, to read a tenth of its smallest mark"));
+    addCheck(page, Check::BothWays, "BothWaysCheck", QStringLiteral("&Numbers both ways"), kPageColumns[3],
+        kPageChecksTop,
+        QStringLiteral("A second number row on azimuth and RA strips, counting the other way"));
+
     const QFont font = DesignLayout::arial(9.75);
-    auto* previewAlt = addButton(page, "PreviewButton", QStringLiteral("Pre&view Alt."), font, 120, 300, 1215,
-        300, QStringLiteral("Show the sheets Print Alt. would print, without printing"));
+    const auto pageButton
+        = [&](const char* name, const QString& caption, int column, const QString& toolTip) {
+              return addButton(page, name, caption, font, kPageColumns[column], kPageButtonsTop,
+                  kPageButtonWidth, kPageButtonHeight, toolTip);
+          };
+    auto* scale = pageButton("PrinterScaleButton", QStringLiteral("Printer s&cale..."), 0,
+        QStringLiteral("Measure and correct the current printer's scale"));
+    connect(scale, &QPushButton::clicked, this, &frmMain::printerScaleRequested);
+    auto* previewAlt = pageButton("PreviewButton", QStringLiteral("Pre&view Alt."), 2,
+        QStringLiteral("Show the sheets Print Alt. would print, without printing"));
     connect(previewAlt, &QPushButton::clicked, this, &frmMain::previewAltitudeRequested);
-    auto* previewAz = addButton(page, "PreviewAzButton",
-        azimuthPreviewCaption(m_model.azimuthButtonCaption()), font, 1500, 300, 1215, 300,
+    auto* previewAz = pageButton("PreviewAzButton", azimuthPreviewCaption(m_model.azimuthButtonCaption()), 3,
         QStringLiteral("Show the sheets Print Az. or Print RA would print, without printing"));
     connect(previewAz, &QPushButton::clicked, this, &frmMain::previewAzimuthRequested);
     connect(&m_model, &SettingsModel::azimuthButtonCaptionChanged, previewAz,

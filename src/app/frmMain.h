@@ -22,8 +22,8 @@ class frmMain : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int kClientWidthTwips = 9870;
-    /// The design area: the original window of 5685 twips and the "Page" row below it.
-    static constexpr int kClientHeightTwips = 6420;
+    /// The design area: the original window of 5685 twips and the "Page" group below it.
+    static constexpr int kClientHeightTwips = 6765;
 
     explicit frmMain(SettingsModel& model, QWidget* parent = nullptr);
 

@@ -52,10 +52,18 @@ const std::vector<StoreKey>& storeKeys()
             list.push_back({ QStringLiteral("FontSize ") + n, SettingField::slider(Slider::Font, set) });
         }
         list.push_back({ QStringLiteral("Az LtoR"), SettingField::check(Check::AzCT) });
+        // The page options came later: after every older key, so older stores read as before.
+        list.push_back({ QStringLiteral("Scale Check"), SettingField::check(Check::ScaleCheck) });
+        list.push_back({ QStringLiteral("Split Long"), SettingField::check(Check::SplitLong) });
+        list.push_back({ QStringLiteral("Verniers"), SettingField::check(Check::Verniers) });
+        list.push_back({ QStringLiteral("Both Ways"), SettingField::check(Check::BothWays) });
         return list;
     }();
     return keys;
 }
+
+// Exit writes the window edges just before this key.
+const QString kEdgesBefore = QStringLiteral("Az LtoR");
 
 // General number form of a single: the fewest digits (7 to 9) that read back as the same value,
 // so "2000" stays "2000" and no double-precision noise is written.
@@ -132,12 +140,13 @@ void LastExitSettings::resetFromStore(bool usable, const QString& problem)
 
 bool LastExitSettings::exit(const WindowPosition& position)
 {
-    const std::vector<StoreKey>& keys = storeKeys();
-    for (std::size_t i = 0; i + 1 < keys.size(); ++i)
-        m_store.write(keys[i].key, keys[i].field.valueText(m_model));
-    m_store.write(kFormTop, singleGeneralForm(position.top));
-    m_store.write(kFormLeft, singleGeneralForm(position.left));
-    m_store.write(keys.back().key, keys.back().field.valueText(m_model));
+    for (const StoreKey& entry : storeKeys()) {
+        if (entry.key == kEdgesBefore) {
+            m_store.write(kFormTop, singleGeneralForm(position.top));
+            m_store.write(kFormLeft, singleGeneralForm(position.left));
+        }
+        m_store.write(entry.key, entry.field.valueText(m_model));
+    }
 
     QString reason;
     if (!m_store.flush(reason)) {

@@ -81,15 +81,21 @@ bool QtSettingsStore::load(QString& reason)
     }
     reason.clear();
     m_settings = std::make_unique<QSettings>(m_path, QSettings::IniFormat);
-    m_settings->beginGroup(kGroup);
     return true;
 }
 
 std::optional<QString> QtSettingsStore::read(const QString& key) const
 {
+    return readIn(kGroup, key);
+}
+
+std::optional<QString> QtSettingsStore::readIn(const QString& group, const QString& key) const
+{
     if (!m_settings)
         return std::nullopt;
+    m_settings->beginGroup(group);
     const QVariant value = m_settings->value(key);
+    m_settings->endGroup();
     // Everything is written as a string; anything else (an unquoted comma makes a list, "@Variant(...)"
     // a serialised value) was edited by hand and must not be half-understood.
     if (value.typeId() != QMetaType::QString)
@@ -99,21 +105,28 @@ std::optional<QString> QtSettingsStore::read(const QString& key) const
 
 void QtSettingsStore::write(const QString& key, const QString& value)
 {
-    m_pending.emplace_back(key, value);
+    writeIn(kGroup, key, value);
+}
+
+void QtSettingsStore::writeIn(const QString& group, const QString& key, const QString& value)
+{
+    m_pending.push_back({ group, key, value });
 }
 
 bool QtSettingsStore::flush(QString& reason)
 {
-    const std::vector<std::pair<QString, QString>> pending = std::move(m_pending);
+    const std::vector<Pending> pending = std::move(m_pending);
     m_pending.clear();
     if (const std::optional<QString> why = problem(Use::Replace)) {
         reason = *why;
         return false;
     }
     QSettings settings(m_path, QSettings::IniFormat);
-    settings.beginGroup(kGroup);
-    for (const auto& [key, value] : pending)
-        settings.setValue(key, value);
+    for (const Pending& entry : pending) {
+        settings.beginGroup(entry.group);
+        settings.setValue(entry.key, entry.value);
+        settings.endGroup();
+    }
     settings.sync();
     // A FormatError only means the old file held lines QSettings could not parse; it has been
     // rewritten with what could be read plus our keys. Only a failed write counts.

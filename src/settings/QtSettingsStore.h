@@ -4,7 +4,6 @@
 
 #include <QSettings>
 #include <memory>
-#include <utility>
 #include <vector>
 
 /// The settings store as an INI file through QSettings, every value a string under the group
@@ -27,6 +26,8 @@ public:
     std::optional<QString> read(const QString& key) const override;
     /// Kept until flush, which writes only to a file that is still fit for it.
     void write(const QString& key, const QString& value) override;
+    std::optional<QString> readIn(const QString& group, const QString& key) const override;
+    void writeIn(const QString& group, const QString& key, const QString& value) override;
     bool flush(QString& reason) override;
 
     QString fileName() const { return m_path; }
@@ -39,6 +40,12 @@ private:
     QString quotedPath() const;
 
     QString m_path;
+    struct Pending {
+        QString group;
+        QString key;
+        QString value;
+    };
+
     std::unique_ptr<QSettings> m_settings; ///< only while the file was found fit to read
-    std::vector<std::pair<QString, QString>> m_pending;
+    std::vector<Pending> m_pending;
 };

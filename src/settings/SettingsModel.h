@@ -8,8 +8,9 @@
 
 /// Option buttons; each belongs to a pair in which selecting one clears the other.
 enum class Option { OneDeg, FiveDeg, AltDia, AltLen, Altmm, Altin, AzDia, AzLen, Azmm, Azin, Az, Ra };
-/// The global check boxes.
-enum class Check { BW, WB, AzCT };
+/// The global check boxes: the two styles, the azimuth direction and the page options.
+enum class Check { BW, WB, AzCT, ScaleCheck, SplitLong, Verniers, BothWays };
+constexpr std::size_t kCheckCount = 7;
 /// The two size boxes: DECLtext (altitude) and AzText (azimuth).
 enum class SizeText { Altitude, Azimuth };
 /// The five sliders of each circle set.
@@ -97,7 +98,7 @@ private:
     void setAzimuthButtonCaption(const QString& caption);
 
     std::array<bool, 12> m_options {};
-    std::array<qint16, 3> m_checks {};
+    std::array<qint16, kCheckCount> m_checks {};
     std::array<QString, 2> m_texts;
     std::array<qint16, kCircleSets> m_setChecks {};
     std::array<qint16, kCircleSets> m_checkTops {};

@@ -20,6 +20,16 @@ public:
     /// a single text (a hand-edited list, a serialised value): either way the caller's default applies.
     virtual std::optional<QString> read(const QString& key) const = 0;
     virtual void write(const QString& key, const QString& value) = 0;
+    /// A key of another group of the store (the printer scales), read and written like the keys
+    /// above. A store without groups of its own keeps them as "group/key".
+    virtual std::optional<QString> readIn(const QString& group, const QString& key) const
+    {
+        return read(group + QLatin1Char('/') + key);
+    }
+    virtual void writeIn(const QString& group, const QString& key, const QString& value)
+    {
+        write(group + QLatin1Char('/') + key, value);
+    }
     /// Makes every write lasting. False when the store could not be written; `reason` then says why
     /// in words fit for the status line.
     virtual bool flush(QString& reason) = 0;

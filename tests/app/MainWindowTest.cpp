@@ -5,14 +5,17 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <map>
 #include <tuple>
 #include <vector>
 
@@ -88,6 +91,92 @@ INSTANTIATE_TEST_SUITE_P(Names, CircleSetControl,
         "SmallMarkLabel", "FiveMarkLabel", "TenMarkLabel", "CircleWidthLabel", "FontLabel", "CheckTop",
         "SetCheck"),
     textRowName);
+
+namespace {
+
+struct PageCheckCase {
+    const char* name;
+    const char* caption;
+    Check check;
+};
+
+class PageCheck : public MainWindow, public ::testing::WithParamInterface<PageCheckCase> { };
+
+} // namespace
+
+TEST_P(PageCheck, StandsInThePageRowAndFollowsTheModel)
+{
+    auto* box = child<QCheckBox>(window, QString::fromLatin1(GetParam().name));
+    auto* page = child<QGroupBox>(window, QStringLiteral("PageGroup"));
+    EXPECT_EQ(page->title(), QStringLiteral("Page"));
+    EXPECT_EQ(box->parentWidget(), page);
+    EXPECT_EQ(caption(box), QString::fromLatin1(GetParam().caption));
+    EXPECT_FALSE(box->isChecked());
+    click(box);
+    EXPECT_EQ(model.check(GetParam().check), SettingsModel::kChecked);
+    model.setCheck(GetParam().check, SettingsModel::kUnchecked); // as Reset would
+    EXPECT_FALSE(box->isChecked());
+}
+
+INSTANTIATE_TEST_SUITE_P(Boxes, PageCheck,
+    ::testing::Values(PageCheckCase { "ScaleCheck", "Print scale check", Check::ScaleCheck },
+        PageCheckCase { "SplitLongCheck", "Split long strips over pages", Check::SplitLong },
+        PageCheckCase { "VernierCheck", "Print verniers", Check::Verniers },
+        PageCheckCase { "BothWaysCheck", "Numbers both ways", Check::BothWays }),
+    [](const ::testing::TestParamInfo<PageCheckCase>& row) { return std::string(row.param.name); });
+
+TEST_F(MainWindow, ThePageRowHoldsItsOptionsAndButtonsBelowTheDesignLayoutInTabOrder)
+{
+    auto* page = child<QGroupBox>(window, QStringLiteral("PageGroup"));
+    auto* scale = child<QPushButton>(window, QStringLiteral("PrinterScaleButton"));
+    EXPECT_EQ(caption(scale), QStringLiteral("Printer scale..."));
+    QSignalSpy requested(&window, &frmMain::printerScaleRequested);
+    click(scale);
+    EXPECT_EQ(requested.count(), 1);
+
+    const QWidget* restore = child<QWidget>(window, QStringLiteral("RestoreButton"));
+    EXPECT_GT(page->geometry().top(), restore->geometry().bottom());
+    EXPECT_LE(page->geometry().bottom(), window.centralWidget()->height());
+    // Left to right, the check boxes on one line and the buttons on the next: the Tab key follows.
+    const char* const order[] = { "ScaleCheck", "SplitLongCheck", "VernierCheck", "BothWaysCheck",
+        "PrinterScaleButton", "PreviewButton", "PreviewAzButton" };
+    QWidget* previous = nullptr;
+    for (const char* name : order) {
+        SCOPED_TRACE(name);
+        QWidget* widget = child<QWidget>(window, QLatin1String(name));
+        EXPECT_EQ(widget->parentWidget(), page);
+        EXPECT_TRUE(page->rect().contains(widget->geometry()));
+        EXPECT_TRUE(widget->isVisible());
+        EXPECT_GE(widget->width(), widget->sizeHint().width());
+        if (previous != nullptr) {
+            EXPECT_EQ(previous->nextInFocusChain(), widget);
+            const bool sameLine = previous->geometry().top() == widget->geometry().top();
+            EXPECT_TRUE(sameLine ? previous->geometry().right() < widget->geometry().left()
+                                 : previous->geometry().bottom() < widget->geometry().top());
+        }
+        previous = widget;
+    }
+}
+
+TEST_F(MainWindow, NoTwoMnemonicsOfTheWindowShareAKey)
+{
+    std::map<QChar, QString> keys;
+    const auto take = [&keys](const QString& text) {
+        const qsizetype mark = text.indexOf(QLatin1Char('&'));
+        if (mark < 0 || mark + 1 >= text.size())
+            return;
+        const QChar key = text.at(mark + 1).toLower();
+        EXPECT_FALSE(keys.count(key)) << text.toStdString() << " and " << keys[key].toStdString();
+        keys[key] = text;
+    };
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
+        take(button->text());
+    for (const QGroupBox* box : window.findChildren<QGroupBox*>())
+        take(box->title());
+    for (const QAction* menu : window.menuBar()->actions())
+        take(menu->text());
+    EXPECT_GE(keys.size(), 20u);
+}
 
 TEST_F(MainWindow, SlidersHaveTheirRangesAndLabelsFollowThem)
 {

@@ -9,7 +9,7 @@ void worstPageSettings(SettingsModel& model)
     model.setCheck(Check::BW, SettingsModel::kChecked);
     model.setOption(Option::Altmm, true);
     model.setOption(Option::AltLen, true);
-    model.setText(SizeText::Altitude, QStringLiteral("296"));
+    model.setText(SizeText::Altitude, QStringLiteral("282"));
     for (int set = 1; set <= kCircleSets; ++set)
         model.setSetCheck(set, SettingsModel::kChecked);
 }

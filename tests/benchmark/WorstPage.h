@@ -5,8 +5,8 @@
 
 #include <functional>
 
-/// The worst page the program prints: three circle sets, both styles, 1-degree marks, a 296 mm
-/// altitude strip, the longest that fits A4 landscape.
+/// The worst page the program prints: three circle sets, both styles, 1-degree marks, a 282 mm
+/// altitude strip, the longest that fits A4 landscape's printable width.
 void worstPageSettings(SettingsModel& model);
 
 /// A job's host that hands the page to one printer and never asks anything, as the window does

@@ -102,7 +102,8 @@ TEST_F(LastExitSettingsTest, ExitWritesEveryKeyInOrderAsText)
         "Alt Dia", "Az Dia", "Alt Len", "Az Len", "Alt mm", "Az mm", "Alt in", "Az in", "Az Opt", "RA Opt",
         "Check 1", "SmallMark 1", "FiveMark 1", "TenMark 1", "CircleWidth 1", "FontSize 1", "Check 2",
         "SmallMark 2", "FiveMark 2", "TenMark 2", "CircleWidth 2", "FontSize 2", "Check 3", "SmallMark 3",
-        "FiveMark 3", "TenMark 3", "CircleWidth 3", "FontSize 3", "Form Top", "Form Left", "Az LtoR" };
+        "FiveMark 3", "TenMark 3", "CircleWidth 3", "FontSize 3", "Form Top", "Form Left", "Az LtoR",
+        "Scale Check", "Split Long", "Verniers", "Both Ways" };
     EXPECT_EQ(store.order, expected);
     EXPECT_EQ(store.values[QStringLiteral("1 Deg")], QStringLiteral("True"));
     EXPECT_EQ(store.values[QStringLiteral("5 Deg")], QStringLiteral("False"));
@@ -111,6 +112,30 @@ TEST_F(LastExitSettingsTest, ExitWritesEveryKeyInOrderAsText)
     EXPECT_EQ(store.values[QStringLiteral("CircleWidth 2")], QStringLiteral("150"));
     EXPECT_EQ(store.values[QStringLiteral("Form Top")], QStringLiteral("2000"));
     EXPECT_EQ(store.values[QStringLiteral("Form Left")], QStringLiteral("1000"));
+    EXPECT_EQ(store.values[QStringLiteral("Scale Check")], QStringLiteral("0"));
+}
+
+TEST_F(LastExitSettingsTest, PageOptionsComeBackFromTheStoreButNotFromTheFile)
+{
+    SettingsModel before;
+    for (Check page : { Check::ScaleCheck, Check::SplitLong, Check::Verniers, Check::BothWays })
+        before.setCheck(page, SettingsModel::kChecked);
+    {
+        QtSettingsStore store(storePath());
+        ASSERT_TRUE(LastExitSettings(before, store).exit({}));
+    }
+    SettingsModel after;
+    QtSettingsStore store(storePath());
+    LastExitSettings(after, store).start();
+    for (Check page : { Check::ScaleCheck, Check::SplitLong, Check::Verniers, Check::BothWays })
+        EXPECT_EQ(after.check(page), SettingsModel::kChecked);
+    EXPECT_EQ(everySetting(before).count(QLatin1Char('\n')), 38);
+
+    writeStore("[Defaults]\nScale%20Check=7\nSplit%20Long=yes\n");
+    LastExitSettings(after, store).reset();
+    EXPECT_EQ(after.check(Check::ScaleCheck), SettingsModel::kUnchecked);
+    EXPECT_EQ(after.check(Check::SplitLong), SettingsModel::kUnchecked);
+    EXPECT_EQ(after.check(Check::Verniers), SettingsModel::kUnchecked);
 }
 
 TEST_F(LastExitSettingsTest, WhiteOnBlackAloneIsRefusedAtStartButKeptAtReset)

@@ -34,32 +34,17 @@ QJsonObject runReader(const QString& script, const QString& path)
     return json.object();
 }
 
-} // namespace
-
-PdfPage readPdfPage(const QString& path, double originX, double originY)
+PdfPage pageOf(const QJsonObject& json, double originX, double originY)
 {
-    return readPdfPage(QStringLiteral(VENNAROS_PDF_READBACK_SCRIPT), path, originX, originY);
-}
-
-PdfPage readPdfPage(
-    const QString& script, const QString& path, double originX, double originY, QJsonObject* output)
-{
-    const QJsonObject json = runReader(script, path);
-    if (output)
-        *output = json;
     const auto x = [originX](const QJsonValue& v) { return v.toDouble() * kTwipsPerPdfPoint - originX; };
     const auto y = [originY](const QJsonValue& v) { return v.toDouble() * kTwipsPerPdfPoint - originY; };
     const auto twips = [](const QJsonValue& v) { return v.toDouble() * kTwipsPerPdfPoint; };
     const auto colour = [](const QJsonValue& v) { return static_cast<qint64>(v.toDouble(kNoColour)); };
 
     PdfPage page;
-    page.pageCount = json[QStringLiteral("pages")].toInt();
     page.paperWidth = twips(json[QStringLiteral("width")]);
     page.paperHeight = twips(json[QStringLiteral("height")]);
     page.otherPaths = json[QStringLiteral("otherPaths")].toInt();
-    page.printScaling = json[QStringLiteral("printScaling")].toString();
-    page.title = json[QStringLiteral("title")].toString();
-    page.creator = json[QStringLiteral("creator")].toString();
     for (const QJsonValue& v : json[QStringLiteral("lines")].toArray()) {
         const QJsonObject o = v.toObject();
         page.segments.push_back({ x(o[QStringLiteral("x1")]), y(o[QStringLiteral("y1")]),
@@ -82,6 +67,45 @@ PdfPage readPdfPage(
             colour(o[QStringLiteral("colour")]) });
     }
     return page;
+}
+
+/// The entries of the document as a whole, the same on every page read.
+void takeDocumentEntries(PdfPage& page, const QJsonObject& json)
+{
+    page.printScaling = json[QStringLiteral("printScaling")].toString();
+    page.title = json[QStringLiteral("title")].toString();
+    page.creator = json[QStringLiteral("creator")].toString();
+    page.pageCount = json[QStringLiteral("pages")].toInt();
+}
+
+} // namespace
+
+PdfPage readPdfPage(const QString& path, double originX, double originY)
+{
+    return readPdfPage(QStringLiteral(VENNAROS_PDF_READBACK_SCRIPT), path, originX, originY);
+}
+
+PdfPage readPdfPage(
+    const QString& script, const QString& path, double originX, double originY, QJsonObject* output)
+{
+    const QJsonObject json = runReader(script, path);
+    if (output)
+        *output = json;
+    PdfPage page = pageOf(json, originX, originY);
+    takeDocumentEntries(page, json);
+    return page;
+}
+
+std::vector<PdfPage> readPdfPages(const QString& path, double originX, double originY)
+{
+    const QJsonObject json = runReader(QStringLiteral(VENNAROS_PDF_READBACK_SCRIPT), path);
+    std::vector<PdfPage> pages;
+    const QJsonArray list = json[QStringLiteral("pageList")].toArray();
+    for (const QJsonValue& page : list) {
+        pages.push_back(pageOf(page.toObject(), originX, originY));
+        takeDocumentEntries(pages.back(), json);
+    }
+    return pages;
 }
 
 } // namespace pdfreadback

@@ -69,6 +69,10 @@ struct PdfPage {
 PdfPage readPdfPage(const QString& path, double originX = PaperFormat::kMarginTwips,
     double originY = PaperFormat::kMarginTwips);
 
+/// Every page of the PDF file, in order, read as readPdfPage reads the first.
+std::vector<PdfPage> readPdfPages(const QString& path, double originX = PaperFormat::kMarginTwips,
+    double originY = PaperFormat::kMarginTwips);
+
 /// The same with another reader script that writes the same JSON (it may add fields of its own,
 /// returned in `json`).
 PdfPage readPdfPage(

@@ -1,7 +1,8 @@
-"""Reads the first page of a PDF back for the print tests.
+"""Reads a PDF back for the print tests.
 
-Prints one JSON object: the page size, the page count, and the page's straight segments, axis-aligned
-rectangles and text runs, in points measured from the page's top-left corner, y downwards.
+Prints one JSON object: the page count, the document's print scaling preference and title, and
+for the first page its size, straight segments, axis-aligned rectangles and text runs, in points
+measured from the page's top-left corner, y downwards; "pageList" holds the same for every page.
 Colours are 0x00BBGGRR integers (-1 when not a plain RGB or grey colour).
 """
 
@@ -135,25 +136,23 @@ def document_entries(document):
 
 def main(path):
     rsrcmgr = PDFResourceManager()
-    collector = Collector(rsrcmgr)
-    interpreter = PDFPageInterpreter(rsrcmgr, collector)
-    result = {"pages": 0}
+    pages = []
     with open(path, "rb") as stream:
         document = PDFDocument(PDFParser(stream))
-        result.update(document_entries(document))
-        for number, page in enumerate(PDFPage.create_pages(document)):
-            result["pages"] = number + 1
-            if number > 0:
-                continue
+        entries = document_entries(document)
+        for page in PDFPage.create_pages(document):
+            collector = Collector(rsrcmgr)
+            interpreter = PDFPageInterpreter(rsrcmgr, collector)
             x0, y0, x1, y1 = page.mediabox
-            result["width"] = x1 - x0
-            result["height"] = y1 - y0
             collector.page_height = y1
             interpreter.process_page(page)
-    result["lines"] = collector.lines
-    result["rects"] = collector.rects
-    result["texts"] = collector.texts
-    result["otherPaths"] = collector.others
+            pages.append({"width": x1 - x0, "height": y1 - y0, "lines": collector.lines,
+                          "rects": collector.rects, "texts": collector.texts,
+                          "otherPaths": collector.others})
+    result = dict(pages[0]) if pages else {"lines": [], "rects": [], "texts": [], "otherPaths": 0}
+    result.update(entries)
+    result["pages"] = len(pages)
+    result["pageList"] = pages
     json.dump(result, sys.stdout)
 
 

@@ -15,12 +15,14 @@ PrintJob::Mode AzimuthPrintJob::mode() const
         job.progress = QStringLiteral("Printing azimuth...");
         job.caption = CaptionStyle::Degrees;
         job.numbers = azimuthNumbers(settings().azimuthIncreasing);
+        job.otherWay = azimuthNumbers(!settings().azimuthIncreasing);
         job.draw = &DrawAzimuthScale;
     } else {
         job.circleLabel = QStringLiteral("RA");
         job.progress = QStringLiteral("Printing RA");
         job.caption = CaptionStyle::Hours;
         job.numbers = raNumbers();
+        job.otherWay = hourAngleNumbers();
         job.draw = &DrawRaScale;
     }
     job.cardText = job.circleLabel.left(2);

@@ -26,6 +26,15 @@ ScaleNumbers raNumbers()
     return numbers;
 }
 
+ScaleNumbers hourAngleNumbers()
+{
+    ScaleNumbers numbers { 0 };
+    for (int hour = kHours - 1; hour > 0; --hour)
+        numbers.push_back(static_cast<qint16>(hour));
+    numbers.push_back(0);
+    return numbers;
+}
+
 PagePosition DrawAzimuthScale(
     PrintSurface& surface, PagePosition cursor, const StripInputs& inputs, const ScaleNumbers& numbers)
 {

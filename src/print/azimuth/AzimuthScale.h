@@ -7,6 +7,8 @@
 ScaleNumbers azimuthNumbers(bool increasing);
 /// RA hours at the hour marks: 0, 1, ..., 23 and 0 again at the right end.
 ScaleNumbers raNumbers();
+/// The hour angle at the same marks, the other way: 0, 23, 22, ..., 1 and 0 again.
+ScaleNumbers hourAngleNumbers();
 
 /// Draws the graduation of one azimuth strip of 360 degrees at the cursor, LengthTw long.
 PagePosition DrawAzimuthScale(

@@ -14,6 +14,10 @@ JobSettings JobSettings::read(const SettingsModel& model, SizeText sizeText)
     settings.whiteOnBlack = checked(model.check(Check::WB));
     settings.azimuthDegrees = model.option(Option::Az);
     settings.azimuthIncreasing = checked(model.check(Check::AzCT));
+    settings.scaleCheck = checked(model.check(Check::ScaleCheck));
+    settings.splitLongStrips = checked(model.check(Check::SplitLong));
+    settings.verniers = checked(model.check(Check::Verniers));
+    settings.bothWays = checked(model.check(Check::BothWays));
     for (int set = 1; set <= kCircleSets; ++set) {
         CircleSetSettings& values = settings.sets[static_cast<std::size_t>(set - 1)];
         values.enabled = model.circleEnabled(set);

@@ -26,6 +26,10 @@ struct JobSettings {
     bool whiteOnBlack = false;
     bool azimuthDegrees = true; ///< the azimuth job's Az option; otherwise it prints RA hours
     bool azimuthIncreasing = true; ///< the azimuth numbers grow from left to right
+    bool scaleCheck = false; ///< the page carries the scale check bars
+    bool splitLongStrips = false; ///< a strip longer than the printable width is printed in segments
+    bool verniers = false; ///< every strip is followed by its vernier
+    bool bothWays = false; ///< azimuth and RA strips carry a second number row the other way
     std::array<CircleSetSettings, kCircleSets> sets {};
 
     /// The settings of a job sized from that box, with its unit and sense options. A check box

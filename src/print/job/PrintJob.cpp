@@ -2,8 +2,12 @@
 
 #include "common/Numeric.h"
 #include "common/RuntimeError.h"
+#include "print/job/CaptionLine.h"
+#include "print/job/Vernier.h"
+#include "print/sheets/StripFit.h"
 #include "settings/StatusLine.h"
 
+#include <algorithm>
 #include <exception>
 #include <memory>
 
@@ -20,7 +24,7 @@ constexpr qint16 kMinLengthInches = 7;
 
 constexpr qint32 kStripLeft = 100;
 constexpr qint32 kRowStep = 750; // from one strip or card row to the next
-constexpr float kBlackBoxHeight = 600;
+constexpr qint32 kBlackBoxHeight = 600;
 constexpr qint32 kFirstCardLeft = 1000;
 constexpr qint32 kCardStep = 1000;
 constexpr float kCardSize = 500;
@@ -31,6 +35,12 @@ constexpr qint32 kCaptionDrop = 250;
 constexpr float kCaptionFontSize = 10;
 constexpr qint32 kSetGap = 500;
 constexpr int kPrinterErrorNumber = 482;
+constexpr int kHours = 24;
+constexpr qint16 kOtherWaySmaller = 2; // points less for the second number row
+constexpr qint16 kSmallestFontSize = 4;
+constexpr double kVernierBoxLead = 250; // black before a white vernier's zero and after its reading
+constexpr double kSmallDivisionsPerHourStrip = 144; // every 10 minutes
+constexpr int kTenDegreeDivisions = 36;
 
 const QString kNotNumeric = QStringLiteral("Must be numeric.");
 const QString kPrintError = QStringLiteral("Print function error.");
@@ -69,6 +79,7 @@ PagePosition PrintJob::run()
 
     Mode job;
     Size size;
+    SheetFormat format;
     double lengthTw = 0;
     std::unique_ptr<PrintSurface> surface;
     try {
@@ -86,18 +97,13 @@ PagePosition PrintJob::run()
             return {};
         }
 
-        const SheetFormat format = m_host.sheetFormat();
+        format = m_host.sheetFormat();
         surface = m_host.openSurface(sheetRequest(format, size));
         if (!surface)
             throw RuntimeError::invalidPropertyValue();
-        const qint32 width = format.paper.width;
         lengthTw = size.sizeMm * kTwipsPerMm;
-        if (lengthTw > width) {
-            double maximum = width / kTwipsPerMm;
-            if (size.inches)
-                maximum /= kMmPerInch;
-            showError(job.circleLabel + QStringLiteral(" max. length is ") + numeric::fixedOneDecimal(maximum)
-                + QLatin1Char(' ') + size.units + QStringLiteral(" for current page width."));
+        if (const std::optional<QString> refusal = widthRefusal(job, size, format, lengthTw)) {
+            showError(*refusal);
             focusEntry();
             return {};
         }
@@ -115,7 +121,7 @@ PagePosition PrintJob::run()
 
     PagePosition cursor;
     try {
-        cursor = printPage(*surface, job, size, lengthTw);
+        cursor = printPage(*surface, job, size, format, lengthTw);
     } catch (const std::exception&) {
         try {
             surface->killDoc();
@@ -135,7 +141,53 @@ SheetRequest PrintJob::sheetRequest(const SheetFormat& format, const Size& size)
     SheetRequest request;
     request.format = format;
     request.inches = size.inches;
+    request.splitLongStrips = m_settings.splitLongStrips;
+    request.scaleCheck = m_settings.scaleCheck;
     return request;
+}
+
+std::optional<QString> PrintJob::widthRefusal(
+    const Mode& mode, const Size& size, const SheetFormat& format, double lengthTw) const
+{
+    const auto maximum = [&](double twips, const QString& what) {
+        double length = twips / kTwipsPerMm;
+        if (size.inches)
+            length /= kMmPerInch;
+        return mode.circleLabel + QStringLiteral(" max. length is ") + numeric::fixedOneDecimal(length)
+            + QLatin1Char(' ') + size.units + what;
+    };
+    if (m_settings.splitLongStrips) {
+        // Split into segments of at least two long divisions, or not at all.
+        const StripGeometry strip = geometry(mode, lengthTw);
+        if (lengthTw > stripfit::maximumForSplit(strip.left, strip.divisions, format))
+            return maximum(stripfit::maximumForSplit(strip.left, strip.divisions, format),
+                QStringLiteral(" for split strips."));
+        return std::nullopt;
+    }
+    if (!stripfit::fitsPageWidth(lengthTw, format))
+        return maximum(stripfit::maximumForPageWidth(format), QStringLiteral(" for current page width."));
+    // Shorter than the paper but past the printable area: its last degrees would be lost.
+    if (!stripfit::fitsPrintableWidth(lengthTw, kStripLeft, format))
+        return maximum(stripfit::maximumForPrintableWidth(kStripLeft, format),
+            QStringLiteral(" for the printable width."));
+    return std::nullopt;
+}
+
+StripGeometry PrintJob::geometry(const Mode& mode, double lengthTw)
+{
+    StripGeometry strip;
+    strip.left = kStripLeft;
+    strip.length = lengthTw;
+    if (mode.caption == CaptionStyle::Hours) {
+        strip.divisions = kHours;
+        strip.unitsPerDivision = 1;
+        strip.unit = QStringLiteral("h");
+    } else {
+        strip.divisions = kTenDegreeDivisions;
+        strip.unitsPerDivision = 10;
+        strip.unit = QStringLiteral("\u00B0");
+    }
+    return strip;
 }
 
 void PrintJob::showProgress(const QString& text)
@@ -180,7 +232,8 @@ PrintJob::Size PrintJob::readSize() const
     return size;
 }
 
-PagePosition PrintJob::printPage(PrintSurface& surface, const Mode& mode, const Size& size, double lengthTw)
+PagePosition PrintJob::printPage(
+    PrintSurface& surface, const Mode& mode, const Size& size, const SheetFormat& format, double lengthTw)
 {
     // The opening blank line is printed in points; everything after it in twips.
     surface.setJobStart(static_cast<qint16>(ScaleMode::Points));
@@ -193,15 +246,21 @@ PagePosition PrintJob::printPage(PrintSurface& surface, const Mode& mode, const 
     for (const CircleSetSettings& set : m_settings.sets) {
         if (!set.enabled)
             continue;
-        const StripInputs inputs = stripInputs(set, lengthTw);
+        const StripInputs inputs = stripInputs(set, mode, lengthTw);
         nothingPrinted = false;
         cursor = printSet(surface, cursor, mode, inputs);
 
+        const qint32 captionTop = numeric::checkedAdd(cursor.printY, kCaptionDrop);
+        // The caption shares the row of the index cards; without cards it is a row of its own.
+        if (!m_settings.blackOnWhite && !m_settings.whiteOnBlack)
+            beginRow(surface, captionTop);
         surface.setCurrentX(kCaptionLeft);
-        surface.setCurrentY(static_cast<float>(numeric::checkedAdd(cursor.printY, kCaptionDrop)));
+        surface.setCurrentY(static_cast<float>(captionTop));
         surface.setForeColor(kBlack);
         surface.setFontSize(kCaptionFontSize);
-        surface.print(caption(mode, size, inputs));
+        surface.print(caption(mode, size, format, inputs));
+        if (m_settings.verniers)
+            cursor = printVerniers(surface, cursor, mode, inputs);
         cursor.printY = numeric::checkedAdd(cursor.printY, kSetGap);
     }
     if (!nothingPrinted)
@@ -209,7 +268,7 @@ PagePosition PrintJob::printPage(PrintSurface& surface, const Mode& mode, const 
     return cursor;
 }
 
-StripInputs PrintJob::stripInputs(const CircleSetSettings& set, double lengthTw) const
+StripInputs PrintJob::stripInputs(const CircleSetSettings& set, const Mode& mode, double lengthTw) const
 {
     StripInputs inputs;
     inputs.lengthTw = lengthTw;
@@ -223,6 +282,10 @@ StripInputs PrintJob::stripInputs(const CircleSetSettings& set, double lengthTw)
     inputs.heightFive = numeric::checkedInt16(2 * static_cast<qint64>(circleWidth));
     inputs.heightTen = numeric::toInt16(2.5 * circleWidth);
     inputs.fontSize = numeric::checkedInt16(set.slider(Slider::Font));
+    if (m_settings.bothWays && !mode.otherWay.empty()) {
+        inputs.otherWay = mode.otherWay;
+        inputs.otherWayFontSize = std::max<qint16>(kSmallestFontSize, inputs.fontSize - kOtherWaySmaller);
+    }
     return inputs;
 }
 
@@ -235,6 +298,7 @@ PagePosition PrintJob::printSet(
     if (blackOnWhite) {
         cursor.printX = kStripLeft;
         cursor.printY = numeric::checkedAdd(cursor.printY, kRowStep);
+        beginRow(surface, cursor.printY, geometry(mode, set.lengthTw));
         strip.markColor = kBlack;
         surface.setForeColor(strip.markColor);
         cursor = mode.draw(surface, cursor, strip, mode.numbers);
@@ -242,24 +306,30 @@ PagePosition PrintJob::printSet(
     if (whiteOnBlack) {
         cursor.printX = kStripLeft;
         cursor.printY = numeric::checkedAdd(cursor.printY, kRowStep);
+        beginRow(surface, cursor.printY, geometry(mode, set.lengthTw));
         strip.markColor = kWhite;
         surface.setForeColor(strip.markColor);
-        // Drawn with whatever pen the previous strip or card left.
+        // Drawn with whatever pen the previous strip or card left, tall enough for a second row.
+        const qint32 boxHeight = numeric::checkedAdd(kBlackBoxHeight, otherWayRowHeight(surface, strip));
         surface.line(LineFlags::FilledBox, static_cast<float>(cursor.printX),
-            static_cast<float>(cursor.printY), static_cast<float>(set.lengthTw), kBlackBoxHeight, kBlack);
+            static_cast<float>(cursor.printY), static_cast<float>(set.lengthTw),
+            static_cast<float>(boxHeight), kBlack);
         cursor = mode.draw(surface, cursor, strip, mode.numbers);
     }
     if (whiteOnBlack) {
         surface.setDrawWidth(numeric::checkedInt16(set.tenMark));
         cursor.printX = kFirstCardLeft;
         cursor.printY = numeric::checkedAdd(cursor.printY, kRowStep);
+        beginRow(surface, cursor.printY);
         printCard(surface, cursor, mode.cardText, kWhite, kBlack);
     }
     if (blackOnWhite) {
         cursor.printX = numeric::checkedAdd(cursor.printX, kCardStep);
         // Beside the white-on-black card when there is one, otherwise in a row of its own.
-        if (!whiteOnBlack)
+        if (!whiteOnBlack) {
             cursor.printY = numeric::checkedAdd(cursor.printY, kRowStep);
+            beginRow(surface, cursor.printY);
+        }
         printCard(surface, cursor, mode.cardText, kBlack, kWhite);
     }
     return cursor;
@@ -277,24 +347,69 @@ void PrintJob::printCard(PrintSurface& surface, PagePosition cursor, const QStri
     surface.print(text);
 }
 
-QString PrintJob::caption(const Mode& mode, const Size& size, const StripInputs& inputs) const
+Vernier PrintJob::vernier(const Mode& mode, const StripInputs& strip)
 {
-    const QString dash = QStringLiteral("-");
-    const QString degree = QStringLiteral("\u00B0");
-    const double length = size.inches ? size.sizeMm / kMmPerInch : size.sizeMm;
-    QString text = mode.circleLabel + QStringLiteral(" Circle length = ") + numeric::generalForm(length)
-        + QLatin1Char(' ') + size.units;
-    if (mode.caption == CaptionStyle::Degrees) {
-        text += QStringLiteral(", Smallest mark = ") + numeric::generalForm(inputs.smallestMark) + degree
-            + QStringLiteral(", Line (small, 5") + degree + QStringLiteral(", 10") + degree
-            + QStringLiteral(") Widths  = ");
-    } else {
-        text += QStringLiteral(", Line (10min, 30min, 1hr) Widths  = ");
+    Vernier v;
+    const double smallSpacing = mode.caption == CaptionStyle::Hours
+        ? strip.lengthTw / kSmallDivisionsPerHourStrip
+        : strip.lengthTw * strip.smallestMark / 360;
+    v.division = 9 * smallSpacing / Vernier::kDivisions;
+    v.reading = mode.caption == CaptionStyle::Hours
+        ? QStringLiteral("1 min")
+        : numeric::generalForm(strip.smallestMark / Vernier::kDivisions) + QStringLiteral("\u00B0");
+    return v;
+}
+
+PagePosition PrintJob::printVerniers(
+    PrintSurface& surface, PagePosition cursor, const Mode& mode, const StripInputs& set)
+{
+    // One row each, below the cards and caption, in the order and ink of the strips.
+    const Vernier scale = vernier(mode, set);
+    StripInputs strip = set;
+    strip.otherWay.clear();
+    for (const bool white : { false, true }) {
+        if (!(white ? m_settings.whiteOnBlack : m_settings.blackOnWhite))
+            continue;
+        cursor.printY = numeric::checkedAdd(cursor.printY, kRowStep);
+        StripGeometry geometry;
+        geometry.left = Vernier::kLeft;
+        geometry.length = scale.length();
+        geometry.divisions = Vernier::kDivisions;
+        geometry.unitsPerDivision = 1;
+        geometry.tail = vernierTail(surface, strip, scale);
+        beginRow(surface, cursor.printY, geometry);
+        strip.markColor = white ? kWhite : kBlack;
+        surface.setForeColor(strip.markColor);
+        if (white) {
+            surface.line(LineFlags::FilledBox, static_cast<float>(Vernier::kLeft - kVernierBoxLead),
+                static_cast<float>(cursor.printY),
+                static_cast<float>(scale.length() + geometry.tail + 2 * kVernierBoxLead),
+                static_cast<float>(kBlackBoxHeight), kBlack);
+        }
+        cursor = drawVernier(surface, cursor, strip, scale);
     }
-    text += QString::number(inputs.smallMark) + dash + QString::number(inputs.fiveMark) + dash
-        + QString::number(inputs.tenMark) + QStringLiteral(", Heights = ")
-        + QString::number(inputs.heightSmall) + dash + QString::number(inputs.heightFive) + dash
-        + QString::number(inputs.heightTen) + QStringLiteral(", Font size = ")
-        + QString::number(inputs.fontSize);
-    return text;
+    return cursor;
+}
+
+void PrintJob::beginRow(PrintSurface& surface, qint32 top, std::optional<StripGeometry> strip)
+{
+    PageRow row;
+    row.top = top;
+    row.strip = std::move(strip);
+    surface.beginRow(row);
+}
+
+QString PrintJob::caption(
+    const Mode& mode, const Size& size, const SheetFormat& format, const StripInputs& inputs) const
+{
+    CaptionLine line;
+    line.circleLabel = mode.circleLabel;
+    line.hours = mode.caption == CaptionStyle::Hours;
+    line.length = size.inches ? size.sizeMm / kMmPerInch : size.sizeMm;
+    line.units = size.units;
+    if (m_settings.verniers)
+        line.vernier = vernier(mode, inputs).reading;
+    if (!format.factors.isIdentity())
+        line.printerScale = format.factorAcross();
+    return line.text(inputs);
 }

@@ -5,8 +5,11 @@
 #include "print/job/PagePosition.h"
 #include "print/job/ScaleDrawing.h"
 #include "print/job/StripInputs.h"
+#include "print/job/Vernier.h"
+#include "print/surface/Page.h"
 
 #include <QString>
+#include <optional>
 
 class StatusLine;
 
@@ -44,6 +47,7 @@ protected:
         QString progress; ///< the status text while printing
         CaptionStyle caption = CaptionStyle::Degrees;
         ScaleNumbers numbers;
+        ScaleNumbers otherWay; ///< the second row's numbers; none where the scale reads both ways already
         ScaleDrawer draw = nullptr;
     };
 
@@ -70,12 +74,26 @@ private:
     /// How the sheets are to take the page: the format the strips were checked against and the
     /// window's page options.
     SheetRequest sheetRequest(const SheetFormat& format, const Size& size) const;
-    PagePosition printPage(PrintSurface& surface, const Mode& mode, const Size& size, double lengthTw);
-    StripInputs stripInputs(const CircleSetSettings& set, double lengthTw) const;
+    /// Why the strip can't be printed on these sheets, or nothing when it can.
+    std::optional<QString> widthRefusal(
+        const Mode& mode, const Size& size, const SheetFormat& format, double lengthTw) const;
+    /// The strip's graduation as the sheet layout needs it: 36 tens of degrees or 24 hours.
+    static StripGeometry geometry(const Mode& mode, double lengthTw);
+    PagePosition printPage(PrintSurface& surface, const Mode& mode, const Size& size,
+        const SheetFormat& format, double lengthTw);
+    StripInputs stripInputs(const CircleSetSettings& set, const Mode& mode, double lengthTw) const;
+    /// The vernier of the set's strips: 0.9 of their smallest spacing (10 minutes on RA).
+    static Vernier vernier(const Mode& mode, const StripInputs& strip);
+    PagePosition printVerniers(
+        PrintSurface& surface, PagePosition cursor, const Mode& mode, const StripInputs& set);
     PagePosition printSet(
         PrintSurface& surface, PagePosition cursor, const Mode& mode, const StripInputs& inputs);
     void printCard(PrintSurface& surface, PagePosition cursor, const QString& text, Rgb ink, Rgb paper);
-    QString caption(const Mode& mode, const Size& size, const StripInputs& inputs) const;
+    /// Tells the layout a row begins at top; a strip's row with its graduation.
+    static void beginRow(
+        PrintSurface& surface, qint32 top, std::optional<StripGeometry> strip = std::nullopt);
+    QString caption(
+        const Mode& mode, const Size& size, const SheetFormat& format, const StripInputs& inputs) const;
 
     const JobSettings m_settings;
     StatusLine& m_status;

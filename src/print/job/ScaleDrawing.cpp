@@ -42,12 +42,6 @@ void drawFamilies(PrintSurface& surface, PagePosition cursor, const StripInputs&
     }
 }
 
-void setNumberFont(PrintSurface& surface, const StripInputs& inputs)
-{
-    surface.setFontName(kNumberFont);
-    surface.setFontSize(inputs.fontSize);
-}
-
 void printNumbers(
     PrintSurface& surface, PagePosition cursor, const Graduation& graduation, const ScaleNumbers& numbers)
 {
@@ -76,6 +70,20 @@ void printNumbers(
 
 } // namespace
 
+void setNumberFont(PrintSurface& surface, qint16 points)
+{
+    surface.setFontName(kNumberFont);
+    surface.setFontSize(points);
+}
+
+qint32 otherWayRowHeight(PrintSurface& surface, const StripInputs& inputs)
+{
+    if (inputs.otherWay.empty())
+        return 0;
+    setNumberFont(surface, inputs.otherWayFontSize);
+    return numeric::toInt32(surface.textHeight(QString::number(inputs.otherWay.front())));
+}
+
 int degreeMarkCount(double step)
 {
     if (!(step > 0.0) || !std::isfinite(step))
@@ -91,22 +99,44 @@ int degreeMarkCount(double step)
 PagePosition drawScale(PrintSurface& surface, PagePosition cursor, const StripInputs& inputs,
     const Graduation& graduation, const ScaleNumbers& numbers)
 {
+    const QString firstText = QString::number(numbers.empty() ? 0 : numbers.front());
+    PagePosition otherWay = cursor; // where the second row's top is
+    qint32 otherWayHeight = 0;
     if (inputs.topLayout) {
         drawFamilies(surface, cursor, inputs, graduation, [&](qint16) { return cursor.printY; });
-        setNumberFont(surface, inputs);
+        setNumberFont(surface, inputs.fontSize);
         cursor.printY = numeric::checkedAdd(cursor.printY, inputs.heightTen);
+        if (!inputs.otherWay.empty()) {
+            const qint32 firstHeight = numeric::toInt32(surface.textHeight(firstText));
+            otherWay.printY = numeric::checkedAdd(cursor.printY, firstHeight);
+            otherWayHeight = otherWayRowHeight(surface, inputs);
+            setNumberFont(surface, inputs.fontSize);
+        }
     } else {
-        setNumberFont(surface, inputs);
+        // Over the first row, which moves down by it together with the marks.
+        otherWayHeight = otherWayRowHeight(surface, inputs);
+        setNumberFont(surface, inputs.fontSize);
         // The row top is kept in 16 bits: a row further down than 32767 twips is an overflow.
         const qint16 rowTop = numeric::checkedInt16(cursor.printY);
-        const double textHeight = surface.textHeight(QString::number(numbers.empty() ? 0 : numbers.front()));
+        cursor.printY = numeric::checkedAdd(cursor.printY, otherWayHeight);
+        const double textHeight = surface.textHeight(firstText);
         const qint32 bottom
             = numeric::checkedAdd(numeric::toInt32(cursor.printY + textHeight), inputs.heightTen);
         drawFamilies(surface, cursor, inputs, graduation,
             [bottom](qint16 height) { return numeric::checkedAdd(bottom, -height); });
-        cursor.printY = rowTop;
+        otherWay.printY = rowTop;
     }
     if (!numbers.empty())
         printNumbers(surface, cursor, graduation, numbers);
+    if (!inputs.otherWay.empty()) {
+        setNumberFont(surface, inputs.otherWayFontSize);
+        printNumbers(surface, otherWay, graduation, inputs.otherWay);
+        setNumberFont(surface, inputs.fontSize);
+    }
+    // Rows below move down by the second row; the bottom layout's numbers start at its row top.
+    if (inputs.topLayout)
+        cursor.printY = numeric::checkedAdd(cursor.printY, otherWayHeight);
+    else
+        cursor.printY = numeric::checkedAdd(otherWay.printY, otherWayHeight);
     return cursor;
 }

@@ -23,9 +23,6 @@ struct Graduation {
     qint32 lastNumberOffset = 0;
 };
 
-/// The numbers along a strip's long marks, left to right, as the 16-bit items the page prints.
-using ScaleNumbers = std::vector<qint16>;
-
 /// How many marks a loop over the degrees 1, 1 + step, 1 + 2 step, ... up to 360 draws.
 /// A step that is not a positive number, or one so fine that the count leaves 16 bits, throws.
 int degreeMarkCount(double step);
@@ -34,5 +31,14 @@ int degreeMarkCount(double step);
 /// lower by HeightTen after the top layout, unchanged after the bottom layout. The surface is left
 /// with the long marks' pen and the numbers' font. The bottom layout lifts its marks by the text
 /// height of the first number.
+/// A second number row, when the inputs have one, stands under the first in the top layout and over
+/// it in the bottom layout, at the same long marks, and the cursor is left lower by its height.
 PagePosition drawScale(PrintSurface& surface, PagePosition cursor, const StripInputs& inputs,
     const Graduation& graduation, const ScaleNumbers& numbers);
+
+/// The height of the inputs' second number row, to the nearest twip; 0 without one. Leaves the
+/// surface in that row's font.
+qint32 otherWayRowHeight(PrintSurface& surface, const StripInputs& inputs);
+
+/// The font the numbers of a strip are printed in.
+void setNumberFont(PrintSurface& surface, qint16 points);

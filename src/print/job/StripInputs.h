@@ -3,10 +3,14 @@
 #include "print/surface/PrintSurface.h"
 
 #include <QtGlobal>
+#include <vector>
+
+/// The numbers along a strip's long marks, left to right, as the 16-bit items the page prints.
+using ScaleNumbers = std::vector<qint16>;
 
 /// Everything one strip's graduation needs besides its position: length (twips) and ink, the
 /// finest graduation (degrees), the layout, and the circle set's pen widths (dots), mark heights
-/// (twips) and font size (points).
+/// (twips) and font size (points), and the numbers of a second row counting the other way, if any.
 struct StripInputs {
     double lengthTw = 0;
     Rgb markColor = kBlack;
@@ -19,4 +23,6 @@ struct StripInputs {
     qint16 heightFive = 0;
     qint16 heightTen = 0;
     qint16 fontSize = 10;
+    ScaleNumbers otherWay; ///< empty: no second row
+    qint16 otherWayFontSize = 0;
 };

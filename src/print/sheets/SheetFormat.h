@@ -1,18 +1,24 @@
 #pragma once
 
 #include "print/surface/PaperFormat.h"
-
-/// Printer scale correction: how much longer the printer must be asked to print along each axis of
-/// the paper (nominal length / measured length) so that what comes out has its nominal length.
-struct ScaleFactors {
-    double alongWidth = 1.0;
-    double alongLength = 1.0;
-};
+#include "settings/PrinterScales.h"
 
 /// What the sheets of the current printer are: its paper and its scale correction.
 struct SheetFormat {
     PaperFormat paper;
     ScaleFactors factors;
+
+    /// The correction along the page's x, the way strips run: the paper's width in portrait, its
+    /// length in landscape.
+    double factorAcross() const
+    {
+        return paper.orientation == PageOrientation::Landscape ? factors.alongLength : factors.alongWidth;
+    }
+    /// The correction along the page's y.
+    double factorDown() const
+    {
+        return paper.orientation == PageOrientation::Landscape ? factors.alongWidth : factors.alongLength;
+    }
 };
 
 /// How a job wants its page laid out on the sheets: the format it was checked against and the

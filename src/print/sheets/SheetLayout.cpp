@@ -1,15 +1,162 @@
 #include "print/sheets/SheetLayout.h"
 
+#include "print/sheets/InkExtents.h"
+#include "print/sheets/ScaleCheck.h"
+#include "print/sheets/SheetRow.h"
+#include "print/sheets/StripFit.h"
+#include "print/sheets/StripSplitter.h"
 #include "print/surface/RecordingSurface.h"
-#include "print/surface/TextMetrics.h"
 
-std::vector<Page> layOutSheets(const Page& drawn, const SheetRequest&)
+#include <algorithm>
+
+namespace {
+
+constexpr double kSheetTop = 750; // a further sheet's first row, where a job's page has its first
+constexpr double kCheckGap = 500; // from the page's last drawing to the scale check
+constexpr double kRowGap = 200; // kept free at least between rows the layout moves
+constexpr double kStripLeft = 100; // the scale check lines up with the strips
+
+bool tooLong(const PageRow& row, const SheetFormat& format)
 {
-    return { drawn };
+    return row.strip
+        && !stripfit::fitsPrintableWidth(row.strip->length, row.strip->left, format, row.strip->tail);
+}
+
+double bottomOf(const std::vector<PageOp>& ops, const InkExtents& ink, double from = 0)
+{
+    double bottom = from;
+    for (const PageOp& op : ops)
+        bottom = std::max(bottom, ink.bottom(op));
+    return bottom;
+}
+
+SheetRow scaleCheckRow(bool inches)
+{
+    return { scalecheck::ops(kStripLeft, inches), scalecheck::height(inches), 0 };
+}
+
+/// Places rows one below the other from `top` on, after what `first` holds already, beginning a new
+/// sheet where a row would cross `bottom`; a sheet never holds part of a row.
+class Pagination {
+public:
+    Pagination(Page first, double top, double bottom, bool firstHasRows)
+        : m_bottom(bottom)
+        , m_cursor(top)
+        , m_sheetHasRows(firstHasRows)
+    {
+        m_sheets.push_back(std::move(first));
+    }
+
+    void place(const SheetRow& row)
+    {
+        if (m_sheetHasRows && m_cursor + row.height > m_bottom) {
+            m_sheets.emplace_back();
+            m_cursor = kSheetTop;
+        }
+        for (PageOp op : row.ops) {
+            op.y += m_cursor;
+            m_sheets.back().ops.push_back(std::move(op));
+        }
+        m_sheetHasRows = true;
+        m_cursor += row.pitch;
+    }
+
+    std::vector<Page> sheets() && { return std::move(m_sheets); }
+
+private:
+    std::vector<Page> m_sheets;
+    double m_bottom;
+    double m_cursor;
+    bool m_sheetHasRows;
+};
+
+/// The page's rows, each from its top to the next row's top, with strips too long for the
+/// printable width cut into segments.
+std::vector<SheetRow> rowsOf(const Page& drawn, const SheetFormat& format, const InkExtents& ink)
+{
+    std::vector<SheetRow> rows;
+    const StripSplitter splitter(format, ink);
+    for (std::size_t i = 0; i < drawn.rows.size(); ++i) {
+        const PageRow& note = drawn.rows[i];
+        const std::size_t end = i + 1 < drawn.rows.size() ? drawn.rows[i + 1].firstOp : drawn.ops.size();
+        std::vector<PageOp> ops;
+        for (std::size_t k = std::min(note.firstOp, end); k < end; ++k) {
+            PageOp op = drawn.ops[k];
+            op.y -= note.top;
+            ops.push_back(std::move(op));
+        }
+        const double height = bottomOf(ops, ink);
+        const double drawnPitch = i + 1 < drawn.rows.size() ? drawn.rows[i + 1].top - note.top : height;
+        const double pitch = std::max(drawnPitch, height + kRowGap);
+        if (tooLong(note, format)) {
+            for (SheetRow& segment : splitter.split(ops, *note.strip, pitch))
+                rows.push_back(std::move(segment));
+        } else {
+            rows.push_back({ std::move(ops), height, pitch });
+        }
+    }
+    return rows;
+}
+
+std::vector<Page> splitSheets(const Page& drawn, const SheetRequest& request, const InkExtents& ink)
+{
+    const SheetFormat& format = request.format;
+    Page head;
+    const std::size_t headEnd = std::min(drawn.rows.front().firstOp, drawn.ops.size());
+    head.ops.assign(drawn.ops.begin(), drawn.ops.begin() + static_cast<std::ptrdiff_t>(headEnd));
+    std::vector<SheetRow> rows = rowsOf(drawn, format, ink);
+    if (request.scaleCheck) {
+        rows.back().pitch = std::max(rows.back().pitch, rows.back().height + kCheckGap);
+        rows.push_back(scaleCheckRow(request.inches));
+    }
+    Pagination pages(
+        std::move(head), drawn.rows.front().top, format.paper.printableHeight() / format.factorDown(), false);
+    for (const SheetRow& row : rows)
+        pages.place(row);
+    return std::move(pages).sheets();
+}
+
+std::vector<Page> wholeSheet(const Page& drawn, const SheetRequest& request, const InkExtents& ink)
+{
+    if (!request.scaleCheck)
+        return { drawn };
+    // Below the page's last drawing, or on a sheet of its own where it would cross the bottom.
+    const bool drawing = std::any_of(
+        drawn.ops.begin(), drawn.ops.end(), [&ink](const PageOp& op) { return ink.bottom(op) > op.y; });
+    const SheetFormat& format = request.format;
+    Pagination pages(drawn, bottomOf(drawn.ops, ink) + kCheckGap,
+        format.paper.printableHeight() / format.factorDown(), drawing);
+    pages.place(scaleCheckRow(request.inches));
+    return std::move(pages).sheets();
+}
+
+} // namespace
+
+std::vector<Page> layOutSheets(const Page& drawn, const SheetRequest& request, const TextMetrics& metrics)
+{
+    const InkExtents ink(metrics);
+    const bool split = request.splitLongStrips
+        && std::any_of(drawn.rows.begin(), drawn.rows.end(),
+            [&request](const PageRow& row) { return tooLong(row, request.format); });
+    std::vector<Page> sheets = split ? splitSheets(drawn, request, ink) : wholeSheet(drawn, request, ink);
+    for (Page& sheet : sheets) {
+        sheet.rows.clear();
+        sheet.scaleX = request.format.factorAcross();
+        sheet.scaleY = request.format.factorDown();
+    }
+    return sheets;
+}
+
+std::vector<Page> layOutSheets(const Page& drawn, const SheetRequest& request)
+{
+    return layOutSheets(drawn, request, FontTextMetrics());
 }
 
 std::unique_ptr<PrintSurface> openSheetDocument(const SheetRequest& request, SheetSink sink)
 {
-    return std::make_unique<RecordingSurface>(request.format.paper.width, std::make_shared<FontTextMetrics>(),
-        [request, sink = std::move(sink)](const Page& page) { sink(layOutSheets(page, request)); });
+    auto metrics = std::make_shared<FontTextMetrics>();
+    return std::make_unique<RecordingSurface>(
+        request.format.paper.width, metrics, [request, metrics, sink = std::move(sink)](const Page& page) {
+            sink(layOutSheets(page, request, *metrics));
+        });
 }

@@ -3,6 +3,7 @@
 #include "print/sheets/SheetFormat.h"
 #include "print/surface/Page.h"
 #include "print/surface/PrintSurface.h"
+#include "print/surface/TextMetrics.h"
 
 #include <functional>
 #include <memory>
@@ -11,7 +12,16 @@
 /// Where the sheets of an ended document go: a printer, the preview, a file.
 using SheetSink = std::function<void(const std::vector<Page>& sheets)>;
 
-/// The sheets a job's page is printed on. The one place between the page a job draws and the paper.
+/// The sheets a job's page is printed on. The one place between the page a job draws and the paper:
+/// - a page whose strips fit is one sheet, as drawn;
+/// - with splitting asked for, a strip longer than the printable width becomes segments, one row
+///   each, and every row of the page goes on the sheets in order, a new sheet where the next row
+///   would cross the printable area's bottom;
+/// - the scale check follows the page's last row, on a sheet of its own if it doesn't fit there;
+/// - every sheet carries the printer's scale correction along its x and y.
+/// Texts are measured with the metrics; throws RuntimeError for a strip that can't be split.
+std::vector<Page> layOutSheets(const Page& drawn, const SheetRequest& request, const TextMetrics& metrics);
+/// The same with the real font's metrics.
 std::vector<Page> layOutSheets(const Page& drawn, const SheetRequest& request);
 
 /// A new document for a job: it records the page in twips with the real font's metrics and, once

@@ -3,6 +3,8 @@
 #include "print/surface/PrintSurface.h"
 
 #include <QString>
+#include <cstddef>
+#include <optional>
 #include <vector>
 
 /// One drawing operation of a page, in twips.
@@ -20,8 +22,35 @@ struct PageOp {
     double fontPoints = 0;
 };
 
+/// A graduated strip as its row was drawn: its left end and length along the page's x (twips),
+/// its long divisions, each `unitsPerDivision` of `unit` ("°": 36 of 10, "h": 24 of 1), and how far
+/// its numbers and labels reach past its right end.
+struct StripGeometry {
+    double left = 0;
+    double length = 0;
+    int divisions = 36;
+    int unitsPerDivision = 10;
+    QString unit;
+    double tail = 0;
+};
+
+/// Where a job began a row of its page (a strip, the index cards with the caption, a vernier), so
+/// the sheet layout can move, split and paginate whole rows. The row's ops run from firstOp to the
+/// next row's firstOp.
+struct PageRow {
+    std::size_t firstOp = 0; ///< set by the recording
+    double top = 0;
+    std::optional<StripGeometry> strip;
+};
+
 /// A page as a list of operations in drawing order; the recording surface fills it and the
 /// printer replays it once the document is ended.
 struct Page {
     std::vector<PageOp> ops;
+    /// The rows the job began, in drawing order; ops before the first row belong to none.
+    std::vector<PageRow> rows;
+    /// The printer's scale correction along the page's x and y, applied by the renderer about the
+    /// printable area's top-left corner.
+    double scaleX = 1.0;
+    double scaleY = 1.0;
 };

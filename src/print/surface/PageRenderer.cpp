@@ -45,6 +45,11 @@ PageRenderer::PageRenderer(QPainter& painter, int deviceDpi)
 
 void PageRenderer::draw(const Page& page)
 {
+    // The printer's scale correction stretches everything, pens and glyphs included, about the
+    // printable area's corner; a factor that is not a sane number is left out.
+    const auto factor = [](double value) { return std::isfinite(value) && value > 0 ? value : 1.0; };
+    m_painter.save();
+    m_painter.scale(factor(page.scaleX), factor(page.scaleY));
     for (const PageOp& op : page.ops) {
         // A coordinate that is not a number would end up as garbage in the printer's data.
         if (!finite(op))
@@ -61,6 +66,7 @@ void PageRenderer::draw(const Page& page)
             break;
         }
     }
+    m_painter.restore();
 }
 
 void PageRenderer::stroke(const PageOp& op)

@@ -16,6 +16,7 @@ public:
     /// printable area; the renderer scales it so that one unit is one twip.
     PageRenderer(QPainter& painter, int deviceDpi);
 
+    /// Draws the page with its scale correction.
     void draw(const Page& page);
 
 private:

@@ -19,6 +19,8 @@ enum class LineFlags : qint16 {
 enum class ScaleMode : qint16 { Twips = 1, Points = 2 };
 
 constexpr int kTwipsPerInch = 1440;
+
+struct PageRow;
 constexpr int kTwipsPerPoint = 20;
 
 /// The page of the current printer, as both print jobs draw on it. Coordinates are in the current
@@ -49,6 +51,10 @@ public:
     /// An Integer item: a blank (or minus sign), the digits and a blank.
     virtual void print(qint16 number) = 0;
     virtual void line(LineFlags flags, float x1, float y1, float dx, float dy, Rgb colour) = 0;
+
+    /// Tells the page's layout that a row of the page begins with the next drawing; a surface that
+    /// does not lay out its page ignores it.
+    virtual void beginRow(const PageRow&) { }
 
     /// The document is complete and goes to the printer.
     virtual void endDoc() = 0;

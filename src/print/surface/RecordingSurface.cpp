@@ -131,6 +131,13 @@ void RecordingSurface::line(LineFlags flags, float x1, float y1, float dx, float
     m_page.ops.push_back(op);
 }
 
+void RecordingSurface::beginRow(const PageRow& row)
+{
+    open();
+    m_page.rows.push_back(row);
+    m_page.rows.back().firstOp = m_page.ops.size();
+}
+
 void RecordingSurface::endDoc()
 {
     if (m_state != DocumentState::Open)

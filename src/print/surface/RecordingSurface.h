@@ -34,6 +34,7 @@ public:
     void print(const QString& text) override;
     void print(qint16 number) override;
     void line(LineFlags flags, float x1, float y1, float dx, float dy, Rgb colour) override;
+    void beginRow(const PageRow& row) override;
     void endDoc() override;
     void killDoc() override;
 

@@ -185,16 +185,78 @@ TEST(AltitudePrintJob, StripMustFitThePageWidth)
     EXPECT_EQ(wide.status(), QString());
     EXPECT_TRUE(wide.caption().startsWith(QStringLiteral("Altitude Circle length = 9.42 inches, ")));
 
+    // As long as the paper is wide, but past the printable area: its last degrees would be lost.
     Rig exact(11340); // 200 mm to the twip
     exact.entry(QStringLiteral("200"), Option::Altmm, Option::AltLen);
     exact.run();
-    EXPECT_EQ(exact.status(), QString());
+    EXPECT_EQ(exact.status(), QStringLiteral("Altitude max. length is 185.5 mm for the printable width."));
 
     Rig huge(kA4);
     huge.entry(QStringLiteral("1e308"));
     huge.run();
     EXPECT_EQ(huge.status(), QStringLiteral("Altitude max. length is 210.0 mm for current page width."));
 }
+
+namespace {
+
+struct WidthCase {
+    const char* name;
+    qint32 pageWidth;
+    const char* entry;
+    Option unit;
+    Option sense;
+    double factor; // along the strip
+    bool split;
+    const char* refusal; // nullptr: printed whole
+};
+
+class AltitudeWidth : public ::testing::TestWithParam<WidthCase> { };
+
+} // namespace
+
+// The strip as printed (with the printer's correction) must fit the paper and must end inside the
+// printable area, which it starts 100 twips into; a strip split over pages need not.
+TEST_P(AltitudeWidth, IsCheckedAsPrinted)
+{
+    const WidthCase& c = GetParam();
+    Rig rig(c.pageWidth);
+    rig.entry(QString::fromLatin1(c.entry), c.unit, c.sense);
+    rig.host.setFactors({ c.factor, 1 });
+    rig.model.setCheck(Check::SplitLong, c.split ? SettingsModel::kChecked : SettingsModel::kUnchecked);
+    rig.run();
+    if (c.refusal) {
+        EXPECT_EQ(rig.status(), QString::fromUtf8(c.refusal)) << rig.status().toStdString();
+        EXPECT_EQ(rig.colour(), StatusLine::kErrorColor);
+        EXPECT_TRUE(rig.host.surface()->endedPages.empty());
+    } else {
+        EXPECT_EQ(rig.status(), QString()) << rig.status().toStdString();
+        EXPECT_EQ(rig.host.surface()->endedPages.size(), 1u);
+    }
+    ASSERT_EQ(rig.host.sheetRequests().size(), 1u);
+    EXPECT_EQ(rig.host.sheetRequests()[0].splitLongStrips, c.split);
+}
+
+INSTANTIATE_TEST_SUITE_P(Strips, AltitudeWidth,
+    ::testing::Values(
+        // 62.1 and 63.7 mm diameters: strips of 195.0 and 200.0 mm.
+        WidthCase { "A4Portrait195mm", kA4, "62.1", Option::Altmm, Option::AltDia, 1, false, nullptr },
+        WidthCase { "A4Portrait200mm", kA4, "63.7", Option::Altmm, Option::AltDia, 1, false,
+            "Altitude max. length is 195.5 mm for the printable width." },
+        WidthCase { "A4Portrait8Inches", kA4, "8", Option::Altin, Option::AltLen, 1, false,
+            "Altitude max. length is 7.7 inches for the printable width." },
+        WidthCase { "A4Landscape296mm", kA4Landscape, "296", Option::Altmm, Option::AltLen, 1, false,
+            "Altitude max. length is 282.5 mm for the printable width." },
+        WidthCase { "Corrected195mm", kA4, "62.1", Option::Altmm, Option::AltDia, 1.01, false,
+            "Altitude max. length is 193.6 mm for the printable width." },
+        WidthCase { "CorrectedBeyondThePaper", kA4, "211", Option::Altmm, Option::AltLen, 1.01, false,
+            "Altitude max. length is 207.9 mm for current page width." },
+        WidthCase { "ShrunkToFit", kA4, "62.4", Option::Altmm, Option::AltDia, 0.99, false, nullptr },
+        WidthCase { "Split2m", kA4, "2000", Option::Altmm, Option::AltLen, 1, true, nullptr },
+        WidthCase { "SplitTooLong", kA4, "3300", Option::Altmm, Option::AltLen, 1, true,
+            "Altitude max. length is 3290.8 mm for split strips." },
+        WidthCase { "SplitOnAPaperTooSmall", 1500, "200", Option::Altmm, Option::AltLen, 1, true,
+            "Altitude max. length is 0.0 mm for split strips." }),
+    [](const ::testing::TestParamInfo<WidthCase>& row) { return std::string(row.param.name); });
 
 TEST(AltitudePrintJob, CaptionRecordsTheParametersUsed)
 {
@@ -327,6 +389,37 @@ TEST(AltitudePrintJob, TwoSetsInBothStylesGoDownThePage)
     EXPECT_EQ(numbersOfSet3.size(), 37u);
     EXPECT_EQ(rig.position.printY, 6000);
     EXPECT_EQ(allTexts.size(), 1 + 4 * 37 + 4 + 2u);
+}
+
+TEST(AltitudePrintJob, NumbersBothWaysLeaveTheSymmetricStripAsItIs)
+{
+    Rig plain;
+    plain.entry(QStringLiteral("80"));
+    plain.model.setCheck(Check::WB, SettingsModel::kChecked);
+    plain.run();
+    Rig both;
+    both.entry(QStringLiteral("80"));
+    both.model.setCheck(Check::WB, SettingsModel::kChecked);
+    both.model.setCheck(Check::BothWays, SettingsModel::kChecked);
+    both.run();
+    const Page& a = plain.host.deliveredPage();
+    const Page& b = both.host.deliveredPage();
+    ASSERT_EQ(a.ops.size(), b.ops.size());
+    for (std::size_t i = 0; i < a.ops.size(); ++i) {
+        EXPECT_EQ(a.ops[i].x, b.ops[i].x) << i;
+        EXPECT_EQ(a.ops[i].y, b.ops[i].y) << i;
+        EXPECT_EQ(a.ops[i].dy, b.ops[i].dy) << i;
+        EXPECT_EQ(a.ops[i].text, b.ops[i].text) << i;
+    }
+    EXPECT_EQ(plain.position.printY, both.position.printY);
+
+    both.model.setCheck(Check::Verniers, SettingsModel::kChecked);
+    both.run();
+    EXPECT_TRUE(both.caption() == QStringLiteral("0.1\u00B0"));
+    const auto captions = select(both.host.deliveredPage(),
+        [](const PageOp& op) { return op.text.startsWith(QStringLiteral("Altitude Circle")); });
+    ASSERT_EQ(captions.size(), 1u);
+    EXPECT_TRUE(captions[0].text.endsWith(QStringLiteral("Font size = 10, vernier 0.1\u00B0")));
 }
 
 TEST(AltitudePrintJob, PrintsTheSettingsOfTheMomentTheButtonWasPressed)

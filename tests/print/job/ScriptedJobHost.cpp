@@ -63,9 +63,10 @@ void ScriptedJobHost::selectPrinter()
 SheetFormat ScriptedJobHost::sheetFormat()
 {
     if (m_printer)
-        return SheetFormat { m_printer->paper(), ScaleFactors() };
+        return SheetFormat { m_printer->paper(), m_factors };
     SheetFormat format;
     format.paper.width = m_pageWidth;
+    format.factors = m_factors;
     return format;
 }
 

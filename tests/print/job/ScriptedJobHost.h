@@ -30,6 +30,8 @@ public:
     void failAtDrawing(int n) { m_failAtDrawing = n; }
     /// Documents go to this printer instead of a recording.
     void usePrinter(Printer* printer) { m_printer = printer; }
+    /// The printer's scale correction the sheets report.
+    void setFactors(const ScaleFactors& factors) { m_factors = factors; }
     /// Runs during the job's round of events, as a click the window handles then.
     void duringEvents(std::function<void()> action) { m_duringEvents = std::move(action); }
 
@@ -61,6 +63,7 @@ private:
     std::optional<QString> m_selectionError;
     std::optional<int> m_failAtDrawing;
     Printer* m_printer = nullptr;
+    ScaleFactors m_factors;
     std::function<void()> m_duringEvents;
     int m_dialogs = 0;
     int m_eventRounds = 0;

@@ -1,0 +1,41 @@
+#include "app/CurrentPrinterScale.h"
+
+#include "print/dialog/PrinterSelection.h"
+#include "print/surface/Printer.h"
+
+CurrentPrinterScale::CurrentPrinterScale(
+    PrinterSystem& printers, PrinterSelection& selection, PrinterScales& scales)
+    : m_printers(printers)
+    , m_selection(selection)
+    , m_scales(scales)
+{ }
+
+QString CurrentPrinterScale::printerName()
+{
+    return m_printers.current().deviceName();
+}
+
+CalibrationBars CurrentPrinterScale::bars()
+{
+    return CalibrationBars::of(m_printers.current().paper());
+}
+
+ScaleFactors CurrentPrinterScale::factors()
+{
+    return m_scales.factors(printerName());
+}
+
+bool CurrentPrinterScale::printCalibrationPage()
+{
+    m_selection.SelectPrinter();
+    if (m_selection.printCancelled())
+        return false;
+    Printer& printer = m_printers.current();
+    printer.printSheets({ calibrationPage(printer.paper(), printer.deviceName()) });
+    return true;
+}
+
+bool CurrentPrinterScale::keepFactors(const ScaleFactors& factors, QString& reason)
+{
+    return m_scales.keep(printerName(), factors, reason);
+}

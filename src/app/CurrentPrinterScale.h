@@ -1,0 +1,24 @@
+#pragma once
+
+#include "app/PrinterScaleDialog.h"
+
+class PrinterSelection;
+class PrinterSystem;
+
+/// The printer-scale dialog's side of the window: the current printer of the machine, the print
+/// dialog before the calibration page, and the factors in the settings store.
+class CurrentPrinterScale : public PrinterScaleHost {
+public:
+    CurrentPrinterScale(PrinterSystem& printers, PrinterSelection& selection, PrinterScales& scales);
+
+    QString printerName() override;
+    CalibrationBars bars() override;
+    ScaleFactors factors() override;
+    bool printCalibrationPage() override;
+    bool keepFactors(const ScaleFactors& factors, QString& reason) override;
+
+private:
+    PrinterSystem& m_printers;
+    PrinterSelection& m_selection;
+    PrinterScales& m_scales;
+};

@@ -1,0 +1,265 @@
+#include "print/sheets/StripSplitter.h"
+
+#include "common/RuntimeError.h"
+#include "print/sheets/MeasuringBar.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace {
+
+constexpr double kMarkTolerance = 1.0; // marks at a segment's end belong to it; marks stand 29+ apart
+constexpr double kLabelGap = 60; // from the strip's lowest drawing to the label line
+constexpr double kLabelPoints = 8;
+constexpr double kJointLabelGap = 60; // from a joint label to the cut line it names
+constexpr double kCutOverhang = 150; // the cut line reaches this far above the strip
+constexpr double kRowGap = 200;
+constexpr double kBoxMargin = 40; // black kept beside the end numbers of a white-on-black segment
+constexpr double kWidestHalfPen = 5 * 2.4 / 2; // the box's edge, drawn with at most 5 dots
+
+PageOp cutStroke(double x, double y, double length, Rgb colour)
+{
+    PageOp op;
+    op.kind = PageOp::Kind::Stroke;
+    op.x = x;
+    op.y = y;
+    op.dy = length;
+    op.colour = colour;
+    return op;
+}
+
+} // namespace
+
+/// One op of the strip with what decides its segments: a mark's place, a number's long mark, or
+/// the stretch of a box.
+struct StripSplitter::Placed {
+    const PageOp* op;
+    enum class Anchor { Mark, Division, Stretch } anchor;
+    double position; ///< the mark's x, or the stretch's left end
+    double end; ///< the stretch's right end
+    int division; ///< the number's long mark
+    double left; ///< ink extent as drawn
+    double right;
+    double glyphLeft; ///< a number's digits, for the box behind them
+    double glyphRight;
+};
+
+/// The cutting of one strip into segments.
+class StripSplitter::Cut {
+public:
+    Cut(const StripSplitter& splitter, const std::vector<PageOp>& ops, const StripGeometry& strip)
+        : m_ink(splitter.m_ink)
+        , m_strip(strip)
+        , m_spacing(strip.length / strip.divisions)
+        , m_limit(splitter.m_format.paper.printableWidth() / splitter.m_format.factorAcross())
+    {
+        for (const PageOp& op : ops)
+            m_placed.push_back(place(op));
+        // Room on the left for what overhangs a long mark a segment starts with (a centred number).
+        double pad = 0;
+        for (const Placed& p : m_placed) {
+            if (p.anchor != Placed::Anchor::Division || p.division == 0 || p.division == strip.divisions)
+                continue;
+            // The number itself, and the black a box cut here keeps left of its digits.
+            const double left = std::min(p.left, p.glyphLeft - kBoxMargin - kWidestHalfPen);
+            const double overhang = strip.left + p.division * m_spacing - left;
+            pad = std::max(pad, overhang - strip.left);
+        }
+        m_origin = strip.left + pad;
+        for (const Placed& p : m_placed)
+            m_height = std::max(m_height, m_ink.bottom(*p.op));
+    }
+
+    std::vector<Segment> segments() const
+    {
+        std::vector<Segment> result;
+        const int n = m_strip.divisions;
+        int first = 0;
+        for (;;) {
+            int last = std::min(n, first + static_cast<int>(std::floor((m_limit - m_origin) / m_spacing)));
+            while (last > first + 1 && rightEdge({ first, last }) > m_limit)
+                --last;
+            if (last < first + 2 && last < n)
+                throw RuntimeError::invalidPropertyValue(); // refused before printing: see stripfit
+            result.push_back({ first, last });
+            if (last >= n)
+                return result;
+            first = last - 1;
+        }
+    }
+
+    /// The segment's drawing, y from the row's top.
+    std::vector<PageOp> draw(const Segment& segment) const
+    {
+        std::vector<PageOp> ops;
+        const double from = m_strip.left + segment.first * m_spacing;
+        const double to = m_strip.left + segment.last * m_spacing;
+        const double shift = m_origin - from;
+        std::vector<std::size_t> cutLeft;
+        std::vector<std::size_t> cutRight;
+        double textLeft = m_origin;
+        double textRight = m_origin + (to - from);
+        for (const Placed& p : m_placed) {
+            std::optional<PageOp> kept = keep(p, segment);
+            if (!kept)
+                continue;
+            kept->x += shift;
+            if (p.anchor == Placed::Anchor::Division) {
+                textLeft = std::min(textLeft, p.glyphLeft + shift - kBoxMargin);
+                textRight = std::max(textRight, p.glyphRight + shift + kBoxMargin);
+            } else if (p.anchor == Placed::Anchor::Stretch) {
+                if (p.position < from)
+                    cutLeft.push_back(ops.size());
+                if (p.end > to)
+                    cutRight.push_back(ops.size());
+            }
+            ops.push_back(*kept);
+        }
+        // A box cut at a joint still holds the numbers at its ends: white on black stays readable.
+        for (std::size_t i : cutLeft) {
+            ops[i].dx += ops[i].x - textLeft;
+            ops[i].x = textLeft;
+        }
+        for (std::size_t i : cutRight)
+            ops[i].dx = textRight - ops[i].x;
+        return ops;
+    }
+
+    double origin() const { return m_origin; }
+    double spacing() const { return m_spacing; }
+    double height() const { return m_height; }
+
+private:
+    Placed place(const PageOp& op) const
+    {
+        Placed p { &op, Placed::Anchor::Stretch, 0, 0, 0, m_ink.left(op), m_ink.right(op),
+            m_ink.glyphLeft(op), m_ink.glyphRight(op) };
+        if (op.kind == PageOp::Kind::Stroke && op.dx == 0) {
+            p.anchor = Placed::Anchor::Mark;
+            p.position = op.x;
+        } else if (op.kind == PageOp::Kind::Text) {
+            // A number belongs to the long mark it is centred on, or nearest to.
+            p.anchor = Placed::Anchor::Division;
+            const double centre = (op.x + p.right) / 2;
+            p.division = std::clamp(
+                static_cast<int>(std::lround((centre - m_strip.left) / m_spacing)), 0, m_strip.divisions);
+        } else {
+            p.position = std::min(op.x, op.x + op.dx);
+            p.end = std::max(op.x, op.x + op.dx);
+        }
+        return p;
+    }
+
+    std::optional<PageOp> keep(const Placed& p, const Segment& segment) const
+    {
+        const double from = m_strip.left + segment.first * m_spacing;
+        const double to = m_strip.left + segment.last * m_spacing;
+        switch (p.anchor) {
+        case Placed::Anchor::Mark:
+            if (p.position < from - kMarkTolerance || p.position > to + kMarkTolerance)
+                return std::nullopt;
+            return *p.op;
+        case Placed::Anchor::Division:
+            if (p.division < segment.first || p.division > segment.last)
+                return std::nullopt;
+            return *p.op;
+        case Placed::Anchor::Stretch: {
+            const double left = std::max(p.position, from);
+            const double right = std::min(p.end, to);
+            if (right <= left)
+                return std::nullopt;
+            PageOp clipped = *p.op;
+            clipped.x = left;
+            clipped.dx = right - left;
+            return clipped;
+        }
+        }
+        return std::nullopt;
+    }
+
+    double rightEdge(const Segment& segment) const
+    {
+        double right = m_origin;
+        for (const PageOp& op : draw(segment))
+            right = std::max(right, m_ink.right(op));
+        return right;
+    }
+
+    const InkExtents& m_ink;
+    StripGeometry m_strip;
+    double m_spacing;
+    double m_limit; // the printable width as drawn, before the printer's correction
+    double m_origin = 0;
+    double m_height = 0;
+    std::vector<Placed> m_placed;
+};
+
+StripSplitter::StripSplitter(const SheetFormat& format, const InkExtents& ink)
+    : m_format(format)
+    , m_ink(ink)
+{ }
+
+QString StripSplitter::jointLabel(int joint)
+{
+    QString label;
+    for (int rest = joint + 1; rest > 0; rest = (rest - 1) / 26)
+        label.prepend(QChar(u'A' + (rest - 1) % 26));
+    return label;
+}
+
+QString StripSplitter::rangeLabel(const StripGeometry& strip, const Segment& segment)
+{
+    return QString::number(segment.first * strip.unitsPerDivision) + strip.unit + QLatin1Char('-')
+        + QString::number(segment.last * strip.unitsPerDivision) + strip.unit;
+}
+
+std::vector<SheetRow> StripSplitter::split(
+    const std::vector<PageOp>& rowOps, const StripGeometry& strip, double pitch) const
+{
+    if (!(strip.divisions > 0 && strip.length > 0 && std::isfinite(strip.length)))
+        throw RuntimeError::invalidPropertyValue();
+    const Cut cut(*this, rowOps, strip);
+    const std::vector<Segment> segments = cut.segments();
+    const double labelTop = cut.height() + kLabelGap;
+    const double labelHeight = m_ink.lineHeight(QStringLiteral("Arial"), kLabelPoints);
+    const double rowHeight = labelTop + labelHeight;
+    const double d = cut.spacing();
+
+    std::vector<SheetRow> rows;
+    for (std::size_t i = 0; i < segments.size(); ++i) {
+        const Segment& segment = segments[i];
+        SheetRow row;
+        row.ops = cut.draw(segment);
+        const double span = (segment.last - segment.first) * d;
+
+        PageOp range = pageText(0, labelTop, rangeLabel(strip, segment), kLabelPoints);
+        range.x = cut.origin() + span / 2 - m_ink.textWidth(range) / 2;
+        row.ops.push_back(range);
+        // A joint's label stands left of its cut line, at the same place of the strip on both sides.
+        if (i > 0) {
+            PageOp joint = pageText(0, labelTop, jointLabel(static_cast<int>(i) - 1), kLabelPoints);
+            joint.x = cut.origin() + d / 2 - kJointLabelGap - m_ink.textWidth(joint);
+            row.ops.push_back(joint);
+        }
+        if (i + 1 < segments.size()) {
+            const double cutX = cut.origin() + span - d / 2;
+            PageOp joint = pageText(0, labelTop, jointLabel(static_cast<int>(i)), kLabelPoints);
+            joint.x = cutX - kJointLabelGap - m_ink.textWidth(joint);
+            row.ops.push_back(joint);
+            row.ops.push_back(cutStroke(cutX, -kCutOverhang, rowHeight + kCutOverhang, kBlack));
+            // Across a black box the line is drawn white, so it shows there too.
+            std::vector<PageOp> over;
+            for (const PageOp& op : row.ops) {
+                if (op.kind == PageOp::Kind::FilledBox && op.colour == kBlack
+                    && std::min(op.x, op.x + op.dx) <= cutX && std::max(op.x, op.x + op.dx) >= cutX)
+                    over.push_back(cutStroke(cutX, std::min(op.y, op.y + op.dy), std::fabs(op.dy), kWhite));
+            }
+            row.ops.insert(row.ops.end(), over.begin(), over.end());
+        }
+        row.height = rowHeight;
+        row.pitch = std::max(pitch, rowHeight + kRowGap);
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}

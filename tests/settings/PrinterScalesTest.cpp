@@ -1,0 +1,108 @@
+#include "settings/PrinterScales.h"
+#include "ModelFixtures.h"
+#include "settings/QtSettingsStore.h"
+#include "support/RowName.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct StoredCase {
+    const char* value;
+    double alongWidth;
+    double alongLength;
+};
+
+class StoredPrinterScale : public ::testing::TestWithParam<StoredCase> { };
+
+} // namespace
+
+// What a hand-edited or older store may hold: anything that isn't two factors in range is 1 and 1.
+TEST_P(StoredPrinterScale, ReadsAsTheFactorsOrOneAndOne)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Vennaros.ini"));
+    fixtures::writeFile(path,
+        QByteArray("[Defaults]\nPDF=0.95 0.95\n[Printer%20Scale]\nPDF=") + GetParam().value
+            + "\nLaser=1.05 1.05\n");
+    QtSettingsStore store(path);
+    const ScaleFactors factors = PrinterScales(store).factors(QStringLiteral("PDF"));
+    EXPECT_EQ(factors.alongWidth, GetParam().alongWidth);
+    EXPECT_EQ(factors.alongLength, GetParam().alongLength);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, StoredPrinterScale,
+    ::testing::Values(StoredCase { "1.004 0.998", 1.004, 0.998 }, StoredCase { "1.01 1", 1.01, 1 },
+        StoredCase { "0.9 1.1", 0.9, 1.1 }, StoredCase { "1.2 1", 1, 1 }, StoredCase { "1 0", 1, 1 },
+        StoredCase { "1.01", 1, 1 }, StoredCase { "1.01  1", 1, 1 }, StoredCase { "1.01 1 1", 1, 1 },
+        StoredCase { "nan 1", 1, 1 }, StoredCase { "abc", 1, 1 }, StoredCase { "\"1.01,1\"", 1, 1 },
+        StoredCase { "", 1, 1 }),
+    [](const ::testing::TestParamInfo<StoredCase>& row) { return rowName(row.param.value); });
+
+TEST(PrinterScales, KeptAtOnceInTheirGroupAndReadBack)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Vennaros.ini"));
+    fixtures::writeFile(path, "[Defaults]\nAlt%20Tx=80\n");
+    QtSettingsStore store(path);
+    PrinterScales scales(store);
+    QString reason;
+    ASSERT_TRUE(scales.keep(QStringLiteral("Print to File (PDF)"), { 1.004, 0.998 }, reason));
+    const QByteArray ini = fixtures::readFile(path);
+    EXPECT_TRUE(ini.contains("[Printer%20Scale]")) << ini.toStdString();
+    EXPECT_TRUE(ini.contains("=1.004 0.998")) << ini.toStdString();
+    EXPECT_TRUE(ini.contains("Alt%20Tx=80")) << "the other settings stay";
+    EXPECT_EQ(scales.factors(QStringLiteral("Print to File (PDF)")).alongLength, 0.998);
+    EXPECT_EQ(scales.factors(QStringLiteral("Other")).alongWidth, 1.0);
+
+    EXPECT_FALSE(scales.keep(QStringLiteral("PDF"), { 2, 1 }, reason)) << "never out of range";
+    EXPECT_FALSE(fixtures::readFile(path).contains("PDF=2"));
+}
+
+TEST(PrinterScales, FactorsInTheLocalesNumberForm)
+{
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const QString text = PrinterScales::text({ 1.004, 0.998 });
+    const auto back = PrinterScales::parse(text);
+    const auto c = PrinterScales::parse(QStringLiteral("1.004 0.998")); // written before a locale change
+    QLocale::setDefault(previous);
+    EXPECT_EQ(text, QStringLiteral("1,004 0,998"));
+    ASSERT_TRUE(back && c);
+    EXPECT_EQ(back->alongWidth, 1.004);
+    EXPECT_EQ(c->alongLength, 0.998);
+}
+
+namespace {
+
+struct MeasuredCase {
+    const char* measured;
+    double factor; // 0: refused
+};
+
+class MeasuredLength : public ::testing::TestWithParam<MeasuredCase> { };
+
+} // namespace
+
+TEST_P(MeasuredLength, GivesNominalOverMeasuredOrIsRefused)
+{
+    QString message;
+    const auto factor = PrinterScales::measuredFactor(180, QString::fromLatin1(GetParam().measured), message);
+    if (GetParam().factor == 0) {
+        EXPECT_FALSE(factor);
+        EXPECT_FALSE(message.isEmpty());
+    } else {
+        ASSERT_TRUE(factor);
+        EXPECT_DOUBLE_EQ(*factor, GetParam().factor);
+        EXPECT_TRUE(message.isEmpty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Entries, MeasuredLength,
+    ::testing::Values(MeasuredCase { "180", 1 }, MeasuredCase { "179.3", 1.0039 },
+        MeasuredCase { " 181 ", 0.9945 }, MeasuredCase { "163.7", 1.0996 }, MeasuredCase { "0", 0 },
+        MeasuredCase { "-3", 0 }, MeasuredCase { "abc", 0 }, MeasuredCase { "0.5", 0 },
+        MeasuredCase { "2", 0 }, MeasuredCase { "", 0 }, MeasuredCase { "inf", 0 }, MeasuredCase { "150", 0 },
+        MeasuredCase { "210", 0 }),
+    [](const ::testing::TestParamInfo<MeasuredCase>& row) { return rowName(row.param.measured); });
