@@ -5,13 +5,17 @@
 #include "app/frmMain.h"
 #include "print/surface/PdfFilePrinter.h"
 #include "print/surface/QtPrinterSystem.h"
+#include "settings/LastExitSettings.h"
+#include "settings/PrinterScales.h"
 #include "settings/QtSettingsStore.h"
 #include "settings/SettingsFileCommands.h"
 #include "support/PdfReadback.h"
 #include "support/RowName.h"
 #include "support/ScriptedPrinters.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -30,12 +34,17 @@ struct Outcome {
     QString err;
 };
 
-/// The program with these arguments and no display at all.
-Outcome vennaros(const QStringList& arguments)
+/// The program with these arguments and no display at all; with home, that folder is its home and
+/// holds its settings store.
+Outcome vennaros(const QStringList& arguments, const QString& home = QString())
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
         environment.remove(QLatin1String(name));
+    if (!home.isEmpty()) {
+        environment.insert(QStringLiteral("HOME"), home);
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
+    }
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(VENNAROS_BINARY), arguments);
@@ -169,6 +178,51 @@ INSTANTIATE_TEST_SUITE_P(Jobs, PrintPdf,
     ::testing::Values(
         SamePageRow { "AltitudePortrait", false, false }, SamePageRow { "RaLandscape", true, true }),
     [](const ::testing::TestParamInfo<SamePageRow>& row) { return std::string(row.param.name); });
+
+TEST(PrintPdfStore, NeitherThePageOptionsNorThePrinterScaleOfTheStoreApply)
+{
+    QTemporaryDir dir;
+    const QString keeping = dir.filePath(QStringLiteral("keeping"));
+    const QString bare = dir.filePath(QStringLiteral("bare"));
+    const QString storePath = keeping + QStringLiteral("/.config/Vennaros/Vennaros.ini");
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(storePath).path()) && QDir().mkpath(bare));
+    {
+        // What the window's Exit and "Printer scale..." would have kept, every option on.
+        QtSettingsStore store(storePath);
+        for (const char* key : { "Scale Check", "Split Long", "Verniers", "Both Ways" })
+            store.write(QLatin1String(key), QStringLiteral("1"));
+        QString reason;
+        ASSERT_TRUE(PrinterScales(store).keep(
+            QString::fromLatin1(PdfFilePrinter::kDeviceName), ScaleFactors { 1.02, 1.03 }, reason));
+        SettingsModel model;
+        LastExitSettings(model, store).start();
+        ASSERT_EQ(model.check(Check::Verniers), SettingsModel::kChecked);
+    }
+    SettingsModel settings;
+    settings.setText(SizeText::Azimuth, QStringLiteral("60"));
+    settings.setOption(Option::Azmm, true);
+    settings.setText(SizeText::Altitude, QStringLiteral("300"));
+    settings.setOption(Option::Altmm, true);
+    writeSettings(settings, dir.filePath(QStringLiteral("mount.txt")));
+    const auto print = [&](const char* out, const char* job, const QString& home) {
+        return vennaros(
+            { QStringLiteral("--print-pdf"), dir.filePath(QLatin1String(out)), QStringLiteral("--settings"),
+                dir.filePath(QStringLiteral("mount.txt")), QLatin1String(job) },
+            home);
+    };
+
+    ASSERT_EQ(print("keeping.pdf", "--azimuth", keeping).exitCode, 0);
+    ASSERT_EQ(print("bare.pdf", "--azimuth", bare).exitCode, 0);
+    const pdfreadback::PdfPage page = pdfreadback::readPdfPage(dir.filePath(QStringLiteral("keeping.pdf")));
+    expectSamePage(pdfreadback::readPdfPage(dir.filePath(QStringLiteral("bare.pdf"))), page);
+    for (const pdfreadback::TextRun& text : page.texts)
+        EXPECT_FALSE(text.text.contains(QStringLiteral("Printer scale"))) << text.text.toStdString();
+    // Not split either: a strip longer than the paper gets the refusal.
+    const Outcome tooLong = print("long.pdf", "--altitude", keeping);
+    EXPECT_EQ(tooLong.exitCode, 1);
+    EXPECT_TRUE(tooLong.err.contains(QStringLiteral("for current page width."))) << tooLong.err.toStdString();
+    EXPECT_TRUE(QFileInfo(storePath).exists());
+}
 
 namespace {
 

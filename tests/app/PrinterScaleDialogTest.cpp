@@ -1,6 +1,7 @@
 // The printer-scale dialog over the machine's current printer and a real settings store file.
 #include "app/PrinterScaleDialog.h"
 #include "app/CurrentPrinterScale.h"
+#include "app/PreviewWindow.h"
 #include "app/WindowController.h"
 #include "app/frmMain.h"
 #include "print/dialog/PrinterSelection.h"
@@ -8,6 +9,7 @@
 #include "support/RowName.h"
 #include "support/ScriptedPrinters.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -166,4 +168,44 @@ TEST_F(PrinterScale, TheWindowsButtonOpensTheDialogAndTheNextJobUsesTheFactors)
     EXPECT_EQ(sheet.scaleX, 1.0101);
     EXPECT_EQ(sheet.scaleY, 1.0);
     EXPECT_TRUE(sheet.ops.back().text.endsWith(QStringLiteral(", Printer scale = 1.0101")));
+}
+
+TEST_F(PrinterScale, ThePrintMenuOpensTheSameDialogAndThePreviewShowsTheFactors)
+{
+    NoPrompts prompts;
+    SettingsModel model;
+    frmMain window(model);
+    EXPECT_FALSE(window.offersPrinterScale()) << "greyed while nothing answers it";
+    WindowController controller(window, { store, printers, dialog, prompts });
+    controller.start();
+    window.show();
+    EXPECT_TRUE(window.offersPrinterScale());
+    QTimer::singleShot(0, &window, [] {
+        auto* d = qobject_cast<PrinterScaleDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        d->findChild<QLineEdit*>(QStringLiteral("MeasuredWidthText"))->setText(QStringLiteral("178.2"));
+        d->findChild<QLineEdit*>(QStringLiteral("MeasuredLengthText"))->setText(QStringLiteral("262.6"));
+        d->accept();
+    });
+    window.findChild<QAction*>(QStringLiteral("PrinterScaleAction"))->trigger();
+    EXPECT_EQ(model.status().text(), QStringLiteral("Printer scale of Laser: 1.0101 0.9901"));
+
+    model.setText(SizeText::Altitude, QStringLiteral("60"));
+    model.setOption(Option::Altmm, true);
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("PreviewButton")), Qt::LeftButton);
+    auto* preview = window.findChild<PreviewWindow*>();
+    ASSERT_NE(preview, nullptr) << model.status().text().toStdString();
+    ASSERT_EQ(preview->sheets().size(), 1u);
+    const Page& shown = preview->sheets()[0];
+    EXPECT_EQ(shown.scaleX, 1.0101);
+    EXPECT_EQ(shown.scaleY, 0.9901);
+    EXPECT_TRUE(printers.at(0).documents().empty());
+
+    dialog.choose(QStringLiteral("Laser"));
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("PrintButton")), Qt::LeftButton);
+    ASSERT_EQ(printers.at(0).documents().size(), 1u);
+    const Page& printed = printers.at(0).documents()[0].front();
+    EXPECT_EQ(printed.scaleX, shown.scaleX);
+    EXPECT_EQ(printed.scaleY, shown.scaleY);
+    EXPECT_EQ(printed.ops.size(), shown.ops.size());
 }
