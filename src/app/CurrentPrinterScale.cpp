@@ -2,12 +2,14 @@
 
 #include "print/dialog/PrinterSelection.h"
 #include "print/surface/Printer.h"
+#include "print/surface/QueueJobFollower.h"
 
 CurrentPrinterScale::CurrentPrinterScale(
-    PrinterSystem& printers, PrinterSelection& selection, PrinterScales& scales)
+    PrinterSystem& printers, PrinterSelection& selection, PrinterScales& scales, QueueJobFollower* follower)
     : m_printers(printers)
     , m_selection(selection)
     , m_scales(scales)
+    , m_follower(follower)
 { }
 
 QString CurrentPrinterScale::printerName()
@@ -32,6 +34,8 @@ bool CurrentPrinterScale::printCalibrationPage()
         return false;
     Printer& printer = m_printers.current();
     printer.printSheets({ calibrationPage(printer.paper(), printer.deviceName()) });
+    if (const std::optional<QueueJob> job = printer.lastJob(); job && m_follower != nullptr)
+        m_follower->follow(*job);
     return true;
 }
 

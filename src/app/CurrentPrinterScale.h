@@ -4,12 +4,15 @@
 
 class PrinterSelection;
 class PrinterSystem;
+class QueueJobFollower;
 
 /// The printer-scale dialog's side of the window: the current printer of the machine, the print
-/// dialog before the calibration page, and the factors in the settings store.
+/// dialog before the calibration page, and the factors in the settings store. A calibration page
+/// sent to a print queue is followed as the window's pages are, when a follower is given.
 class CurrentPrinterScale : public PrinterScaleHost {
 public:
-    CurrentPrinterScale(PrinterSystem& printers, PrinterSelection& selection, PrinterScales& scales);
+    CurrentPrinterScale(PrinterSystem& printers, PrinterSelection& selection, PrinterScales& scales,
+        QueueJobFollower* follower = nullptr);
 
     QString printerName() override;
     CalibrationBars bars() override;
@@ -21,4 +24,5 @@ private:
     PrinterSystem& m_printers;
     PrinterSelection& m_selection;
     PrinterScales& m_scales;
+    QueueJobFollower* m_follower;
 };

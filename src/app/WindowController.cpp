@@ -108,7 +108,7 @@ void WindowController::openPrinterScale()
             StatusLine::kErrorColor, QStringLiteral("Cannot select a printer: ") + error.description());
         return;
     }
-    CurrentPrinterScale host(m_printers, m_selection, m_printerScales);
+    CurrentPrinterScale host(m_printers, m_selection, m_printerScales, &m_queueJob);
     PrinterScaleDialog dialog(host, &m_window);
     dialog.exec();
     if (!dialog.outcome().isEmpty())

@@ -5,6 +5,7 @@
 #include "app/WindowController.h"
 #include "app/frmMain.h"
 #include "print/dialog/PrinterSelection.h"
+#include "print/surface/QueueJobFollower.h"
 #include "settings/QtSettingsStore.h"
 #include "support/RowName.h"
 #include "support/ScriptedPrinters.h"
@@ -126,6 +127,22 @@ TEST_F(PrinterScale, TheCalibrationPageGoesThroughThePrintDialogToThePrinterChos
                     ->text()
                     .startsWith(QStringLiteral("The calibration page could not")));
     EXPECT_TRUE(d.isVisible());
+}
+
+TEST_F(PrinterScale, ACalibrationPageThatAQueueFailsIsReportedNotLeftAsPrinted)
+{
+    QueueJobFollower follower([](const QueueJob&) {
+        return QueueJobStatus { QueueJobStatus::State::Aborted, {}, {}, false, {} };
+    });
+    QStringList failures;
+    QObject::connect(&follower, &QueueJobFollower::failed, &follower,
+        [&](const QString& message) { failures << message; });
+    CurrentPrinterScale following(printers, selection, scales, &follower);
+    printers.at(0).setLastJob(QueueJob { QStringLiteral("Laser"), 12 });
+    dialog.choose(QStringLiteral("Laser"));
+    ASSERT_TRUE(following.printCalibrationPage());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !failures.isEmpty(); }, QueueJobFollower::kLimitMs));
+    EXPECT_TRUE(failures.value(0).contains(QStringLiteral("Laser"))) << failures.value(0).toStdString();
 }
 
 namespace {

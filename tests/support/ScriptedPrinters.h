@@ -47,6 +47,7 @@ public:
     PaperFormat paper() const override;
     void setPaper(const QPageSize& size) override;
     void printSheets(const std::vector<Page>& sheets) override;
+    std::optional<QueueJob> lastJob() const override { return m_lastJob; }
     std::unique_ptr<PrintSurface> openSurface() override;
 
     /// Reading and setting the property throw RuntimeError (482) until switched back; Surface
@@ -54,6 +55,8 @@ public:
     void setFailing(Property property, bool failing = true);
     /// Width of the paper of the next documents, in twips (A4 by default), whatever the orientation.
     void setPageWidth(qint32 twips) { m_pageWidth = twips; }
+    /// What lastJob() answers from now on, as a print queue would after a document.
+    void setLastJob(const std::optional<QueueJob>& job) { m_lastJob = job; }
 
     /// Settings in the order made, refused ones included: "Copies=2", "Duplex=LongEdge",
     /// "Orientation=Landscape", "Paper=Letter", "OutputFileName=/tmp/x.pdf".
@@ -75,6 +78,7 @@ private:
     std::set<Property> m_failing;
     QStringList m_settingsLog;
     std::vector<std::vector<Page>> m_documents;
+    std::optional<QueueJob> m_lastJob;
 };
 
 /// The installed printers for tests, in the order added; the first one added is current until
