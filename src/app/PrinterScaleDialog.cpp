@@ -22,6 +22,13 @@ QString describe(const std::exception& error)
     return QString::fromLocal8Bit(error.what());
 }
 
+/// The two bars of the calibration page, in the order of the dialog's rows.
+struct BarRow {
+    const char* along; ///< with the mnemonic of its box
+    const char* textName;
+};
+constexpr BarRow kBars[] = { { "&width", "MeasuredWidthText" }, { "&length", "MeasuredLengthText" } };
+
 QString factorsText(const ScaleFactors& factors)
 {
     return QStringLiteral("Factors kept for this printer: %1 along the paper's width, %2 along its length.")
@@ -54,16 +61,14 @@ PrinterScaleDialog::PrinterScaleDialog(PrinterScaleHost& host, QWidget* parent)
     connect(print, &QPushButton::clicked, this, &PrinterScaleDialog::printCalibration);
 
     auto* form = new QFormLayout;
-    m_width = new QLineEdit(this);
-    m_width->setObjectName(QStringLiteral("MeasuredWidthText"));
-    m_length = new QLineEdit(this);
-    m_length->setObjectName(QStringLiteral("MeasuredLengthText"));
-    m_widthLabel = new QLabel(this);
-    m_lengthLabel = new QLabel(this);
-    m_widthLabel->setBuddy(m_width);
-    m_lengthLabel->setBuddy(m_length);
-    form->addRow(m_widthLabel, m_width);
-    form->addRow(m_lengthLabel, m_length);
+    for (std::size_t bar = 0; bar < m_measured.size(); ++bar) {
+        MeasuredBar& measured = m_measured[bar];
+        measured.text = new QLineEdit(this);
+        measured.text->setObjectName(QLatin1String(kBars[bar].textName));
+        measured.label = new QLabel(this);
+        measured.label->setBuddy(measured.text);
+        form->addRow(measured.label, measured.text);
+    }
     layout->addLayout(form);
 
     m_factors = new QLabel(this);
@@ -94,10 +99,10 @@ void PrinterScaleDialog::refresh()
         setWindowTitle(QStringLiteral("Printer scale - ") + name);
         m_printer->setText(QStringLiteral("Printer: ") + name);
         m_bars = m_host.bars();
-        m_widthLabel->setText(
-            QStringLiteral("Bar along the paper's &width (%1 mm), measured in mm:").arg(m_bars.alongWidthMm));
-        m_lengthLabel->setText(QStringLiteral("Bar along the paper's &length (%1 mm), measured in mm:")
-                                   .arg(m_bars.alongLengthMm));
+        for (std::size_t bar = 0; bar < m_measured.size(); ++bar)
+            m_measured[bar].label->setText(
+                QStringLiteral("Bar along the paper's %1 (%2 mm), measured in mm:")
+                    .arg(QLatin1String(kBars[bar].along), QString::number(nominalMm(bar))));
         m_factors->setText(factorsText(m_host.factors()));
     } catch (const std::exception& error) {
         showMessage(QStringLiteral("The printer can't be read: ") + describe(error), true);
@@ -123,28 +128,32 @@ void PrinterScaleDialog::printCalibration()
     }
 }
 
+int PrinterScaleDialog::nominalMm(std::size_t bar) const
+{
+    return bar == 0 ? m_bars.alongWidthMm : m_bars.alongLengthMm;
+}
+
 void PrinterScaleDialog::accept()
 {
-    if (m_width->text().trimmed().isEmpty() || m_length->text().trimmed().isEmpty()) {
-        showMessage(QStringLiteral("Type the lengths of both bars as measured."), true);
-        return;
+    for (const MeasuredBar& measured : m_measured) {
+        if (measured.text->text().trimmed().isEmpty()) {
+            showMessage(QStringLiteral("Type the lengths of both bars as measured."), true);
+            return;
+        }
     }
-    QString message;
-    const std::optional<double> width
-        = PrinterScales::measuredFactor(m_bars.alongWidthMm, m_width->text(), message);
-    if (!width) {
-        showMessage(message, true);
-        m_width->setFocus();
-        return;
+    std::array<double, 2> measuredFactors {};
+    for (std::size_t bar = 0; bar < m_measured.size(); ++bar) {
+        QString message;
+        const std::optional<double> factor
+            = PrinterScales::measuredFactor(nominalMm(bar), m_measured[bar].text->text(), message);
+        if (!factor) {
+            showMessage(message, true);
+            m_measured[bar].text->setFocus();
+            return;
+        }
+        measuredFactors[bar] = *factor;
     }
-    const std::optional<double> length
-        = PrinterScales::measuredFactor(m_bars.alongLengthMm, m_length->text(), message);
-    if (!length) {
-        showMessage(message, true);
-        m_length->setFocus();
-        return;
-    }
-    const ScaleFactors factors { *width, *length };
+    const ScaleFactors factors { measuredFactors[0], measuredFactors[1] };
     QString reason;
     try {
         if (!m_host.keepFactors(factors, reason)) {
@@ -173,8 +182,8 @@ void PrinterScaleDialog::resetFactors()
         showMessage(QStringLiteral("The factors could not be kept: ") + describe(error), true);
         return;
     }
-    m_width->clear();
-    m_length->clear();
+    for (const MeasuredBar& measured : m_measured)
+        measured.text->clear();
     refresh();
     showMessage(QStringLiteral("This printer is back to 1 and 1."), false);
 }

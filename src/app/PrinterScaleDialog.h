@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <array>
 
 class QLabel;
 class QLineEdit;
@@ -46,15 +47,20 @@ private:
     /// Shows the current printer, its bars and its factors.
     void refresh();
     void showMessage(const QString& text, bool error);
+    /// The nominal length of the bar along the paper's width (0) or length (1).
+    int nominalMm(std::size_t bar) const;
 
     PrinterScaleHost& m_host;
     CalibrationBars m_bars;
     QString m_outcome;
     QLabel* m_printer = nullptr;
-    QLabel* m_widthLabel = nullptr;
-    QLabel* m_lengthLabel = nullptr;
+    /// A bar's nominal length and where the user types what it measured.
+    struct MeasuredBar {
+        QLabel* label = nullptr;
+        QLineEdit* text = nullptr;
+    };
+    /// Along the paper's width, then along its length.
+    std::array<MeasuredBar, 2> m_measured;
     QLabel* m_factors = nullptr;
     QLabel* m_message = nullptr;
-    QLineEdit* m_width = nullptr;
-    QLineEdit* m_length = nullptr;
 };

@@ -231,10 +231,8 @@ QString frmMain::azimuthPreviewCaption(const QString& caption)
 
 namespace {
 
-// The "Page" group below the design layout: its check boxes on one line, its buttons on the next,
-// each button under a check box's column.
-constexpr int kPageTop = 5685;
-constexpr int kPageHeight = 1005;
+// In the "Page" group below the design layout: its check boxes on one line, its buttons on the
+// next, each button under a check box's column.
 constexpr int kPageChecksTop = 240;
 constexpr int kPageButtonsTop = 570;
 constexpr int kPageButtonWidth = 1500;
@@ -247,8 +245,8 @@ void frmMain::buildPageRow()
 {
     // The page options and what they lead to: the printer's correction, and how the sheets will
     // look before anything is printed.
-    QWidget* page = addFrame(
-        m_design, QStringLiteral("Page"), DesignLayout::arial(7.5, true), 120, kPageTop, 9630, kPageHeight);
+    QWidget* page
+        = addFrame(m_design, QStringLiteral("Page"), DesignLayout::arial(7.5, true), 120, 5685, 9630, 1005);
     page->setObjectName(QStringLiteral("PageGroup"));
     addCheck(page, Check::ScaleCheck, "ScaleCheck", QStringLiteral("Print scale chec&k"), kPageColumns[0],
         kPageChecksTop,

@@ -295,20 +295,19 @@ PagePosition PrintJob::printSet(
     const bool blackOnWhite = m_settings.blackOnWhite;
     const bool whiteOnBlack = m_settings.whiteOnBlack;
     StripInputs strip = set;
-    if (blackOnWhite) {
+    const auto beginStripRow = [&](Rgb markColor) {
         cursor.printX = kStripLeft;
         cursor.printY = numeric::checkedAdd(cursor.printY, kRowStep);
         beginRow(surface, cursor.printY, geometry(mode, set.lengthTw));
-        strip.markColor = kBlack;
+        strip.markColor = markColor;
         surface.setForeColor(strip.markColor);
+    };
+    if (blackOnWhite) {
+        beginStripRow(kBlack);
         cursor = mode.draw(surface, cursor, strip, mode.numbers);
     }
     if (whiteOnBlack) {
-        cursor.printX = kStripLeft;
-        cursor.printY = numeric::checkedAdd(cursor.printY, kRowStep);
-        beginRow(surface, cursor.printY, geometry(mode, set.lengthTw));
-        strip.markColor = kWhite;
-        surface.setForeColor(strip.markColor);
+        beginStripRow(kWhite);
         // Drawn with whatever pen the previous strip or card left, tall enough for a second row.
         const qint32 boxHeight = numeric::checkedAdd(kBlackBoxHeight, otherWayRowHeight(surface, strip));
         surface.line(LineFlags::FilledBox, static_cast<float>(cursor.printX),

@@ -11,6 +11,14 @@ double halfPen(const PageOp& op)
     return std::max<qint16>(1, op.penDots) * PageRenderer::kTwipsPerDot / 2;
 }
 
+/// How far the pen reaches past a stroke's or box's end points along an axis where it extends by
+/// `extent`: a box's edge is drawn with the pen all round; a stroke's ends are flat, so the pen
+/// shows only across a stroke that doesn't run along this axis.
+double penAcross(const PageOp& op, double extent)
+{
+    return op.kind == PageOp::Kind::FilledBox || extent == 0 ? halfPen(op) : 0.0;
+}
+
 } // namespace
 
 InkExtents::InkExtents(const TextMetrics& metrics)
@@ -55,52 +63,23 @@ double InkExtents::lineHeight(const QString& fontName, double points) const
 
 double InkExtents::left(const PageOp& op) const
 {
-    switch (op.kind) {
-    case PageOp::Kind::Text:
-        return op.x;
-    case PageOp::Kind::Stroke:
-        return std::min(op.x, op.x + op.dx) - (op.dx == 0 ? halfPen(op) : 0);
-    case PageOp::Kind::FilledBox:
-        return std::min(op.x, op.x + op.dx) - halfPen(op);
-    }
-    return op.x;
+    return op.kind == PageOp::Kind::Text ? op.x : std::min(op.x, op.x + op.dx) - penAcross(op, op.dx);
 }
 
 double InkExtents::right(const PageOp& op) const
 {
-    switch (op.kind) {
-    case PageOp::Kind::Text:
-        return op.x + textWidth(op);
-    case PageOp::Kind::Stroke:
-        return std::max(op.x, op.x + op.dx) + (op.dx == 0 ? halfPen(op) : 0);
-    case PageOp::Kind::FilledBox:
-        return std::max(op.x, op.x + op.dx) + halfPen(op);
-    }
-    return op.x;
+    return op.kind == PageOp::Kind::Text ? op.x + textWidth(op)
+                                         : std::max(op.x, op.x + op.dx) + penAcross(op, op.dx);
 }
 
 double InkExtents::top(const PageOp& op) const
 {
-    switch (op.kind) {
-    case PageOp::Kind::Text:
-        return op.y;
-    case PageOp::Kind::Stroke:
-        return std::min(op.y, op.y + op.dy) - (op.dy == 0 ? halfPen(op) : 0);
-    case PageOp::Kind::FilledBox:
-        return std::min(op.y, op.y + op.dy) - halfPen(op);
-    }
-    return op.y;
+    return op.kind == PageOp::Kind::Text ? op.y : std::min(op.y, op.y + op.dy) - penAcross(op, op.dy);
 }
 
 double InkExtents::bottom(const PageOp& op) const
 {
-    switch (op.kind) {
-    case PageOp::Kind::Text:
+    if (op.kind == PageOp::Kind::Text)
         return op.y + (op.text.trimmed().isEmpty() ? 0.0 : lineHeight(op.fontName, op.fontPoints));
-    case PageOp::Kind::Stroke:
-        return std::max(op.y, op.y + op.dy) + (op.dy == 0 ? halfPen(op) : 0);
-    case PageOp::Kind::FilledBox:
-        return std::max(op.y, op.y + op.dy) + halfPen(op);
-    }
-    return op.y;
+    return std::max(op.y, op.y + op.dy) + penAcross(op, op.dy);
 }

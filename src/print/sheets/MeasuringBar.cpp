@@ -3,12 +3,7 @@
 void MeasuringBar::appendTo(std::vector<PageOp>& ops) const
 {
     const bool across = direction == Direction::Across;
-    PageOp line;
-    line.kind = PageOp::Kind::Stroke;
-    line.x = x;
-    line.y = y;
-    line.dx = across ? length : 0;
-    line.dy = across ? 0 : length;
+    const PageOp line = PageOp::stroke(x, y, across ? length : 0, across ? 0 : length);
     ops.push_back(line);
     for (int i = 0; i <= ticks; ++i) {
         // Each tick from the bar's end, never by repeated addition: the last one lands on the end.

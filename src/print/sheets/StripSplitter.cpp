@@ -18,17 +18,6 @@ constexpr double kRowGap = 200;
 constexpr double kBoxMargin = 40; // black kept beside the end numbers of a white-on-black segment
 constexpr double kWidestHalfPen = 5 * 2.4 / 2; // the box's edge, drawn with at most 5 dots
 
-PageOp cutStroke(double x, double y, double length, Rgb colour)
-{
-    PageOp op;
-    op.kind = PageOp::Kind::Stroke;
-    op.x = x;
-    op.y = y;
-    op.dy = length;
-    op.colour = colour;
-    return op;
-}
-
 } // namespace
 
 /// One op of the strip with what decides its segments: a mark's place, a number's long mark, or
@@ -247,13 +236,14 @@ std::vector<SheetRow> StripSplitter::split(
             PageOp joint = pageText(0, labelTop, jointLabel(static_cast<int>(i)), kLabelPoints);
             joint.x = cutX - kJointLabelGap - m_ink.textWidth(joint);
             row.ops.push_back(joint);
-            row.ops.push_back(cutStroke(cutX, -kCutOverhang, rowHeight + kCutOverhang, kBlack));
+            row.ops.push_back(PageOp::stroke(cutX, -kCutOverhang, 0, rowHeight + kCutOverhang));
             // Across a black box the line is drawn white, so it shows there too.
             std::vector<PageOp> over;
             for (const PageOp& op : row.ops) {
                 if (op.kind == PageOp::Kind::FilledBox && op.colour == kBlack
                     && std::min(op.x, op.x + op.dx) <= cutX && std::max(op.x, op.x + op.dx) >= cutX)
-                    over.push_back(cutStroke(cutX, std::min(op.y, op.y + op.dy), std::fabs(op.dy), kWhite));
+                    over.push_back(
+                        PageOp::stroke(cutX, std::min(op.y, op.y + op.dy), 0, std::fabs(op.dy), kWhite));
             }
             row.ops.insert(row.ops.end(), over.begin(), over.end());
         }

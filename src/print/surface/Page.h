@@ -20,6 +20,18 @@ struct PageOp {
     QString text;
     QString fontName;
     double fontPoints = 0;
+
+    /// A stroke from (x, y) by (dx, dy), drawn with a one-dot pen.
+    static PageOp stroke(double x, double y, double dx, double dy, Rgb colour = kBlack)
+    {
+        PageOp op;
+        op.x = x;
+        op.y = y;
+        op.dx = dx;
+        op.dy = dy;
+        op.colour = colour;
+        return op;
+    }
 };
 
 /// A graduated strip as its row was drawn: its left end and length along the page's x (twips),
