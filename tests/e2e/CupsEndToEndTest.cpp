@@ -4,12 +4,8 @@
 #include "ExpectedPage.h"
 #include "PageComparison.h"
 #include "UprightReadback.h"
-#include "app/WindowController.h"
-#include "app/frmMain.h"
-#include "print/surface/QtPrinterSystem.h"
-#include "settings/QtSettingsStore.h"
+#include "WindowUnderTest.h"
 #include "support/PrivateCupsScheduler.h"
-#include "support/ScriptedPrinters.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -39,32 +35,9 @@ const CircleSetValues kSet3 {
     .onTop = false, .smallMark = 1, .fiveMark = 4, .tenMark = 5, .circleWidth = 150, .fontSize = 12
 };
 
-class NoFilePrompts : public SettingsFilePrompts {
-public:
-    std::optional<QString> chooseFile(const FileDialogSetup&) override { return std::nullopt; }
-    bool confirmOverwrite(const QString&, const QString&) override { return false; }
-    void showError(const QString&, const QString&) override { }
-};
-
-/// The program as main() puts it together, but for the print dialog, which a person would answer.
-struct Program {
-    explicit Program(const QString& iniPath)
-        : store(iniPath)
-        , window(model)
-        , controller(window, { store, printers, dialog, prompts })
-    {
-        controller.start();
-        window.show();
-    }
-
-    template <typename T> T* child(const QString& name) { return window.findChild<T*>(name); }
-    void click(const QString& name) { QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton); }
-    void type(const QString& box, const QString& text)
-    {
-        auto* edit = child<QLineEdit>(box);
-        edit->clear();
-        QTest::keyClicks(edit, text);
-    }
+/// The program with the circle sets' sliders in reach.
+struct CupsProgram : Program {
+    using Program::Program;
     void setSlider(const QString& name, int set, int value)
     {
         child<QSlider>(QStringLiteral("%1Slider%2").arg(name).arg(set))->setValue(value);
@@ -77,14 +50,6 @@ struct Program {
         setSlider(QStringLiteral("CircleWidth"), set, values.circleWidth);
         setSlider(QStringLiteral("Font"), set, values.fontSize);
     }
-
-    SettingsModel model;
-    QtSettingsStore store;
-    QtPrinterSystem printers;
-    ScriptedPrintDialog dialog;
-    NoFilePrompts prompts;
-    frmMain window;
-    WindowController controller;
 };
 
 class CupsEndToEnd : public ::testing::Test {
@@ -120,8 +85,8 @@ protected:
             GTEST_SKIP() << s_problem->toStdString();
         }
         ASSERT_TRUE(m_dir.isValid());
-        m_program = std::make_unique<Program>(m_dir.filePath(QStringLiteral("Vennaros.ini")));
-        Program& p = *m_program;
+        m_program = std::make_unique<CupsProgram>(m_dir.filePath(QStringLiteral("Vennaros.ini")));
+        CupsProgram& p = *m_program;
         ASSERT_EQ(p.printers.current().deviceName(), kQueue) << "the scheduler's default queue is current";
         // 80 mm diameters, both styles, sets 1 and 3 with set 3 in the bottom layout.
         p.click(QStringLiteral("AltmmOption"));
@@ -191,7 +156,7 @@ protected:
     static PrivateCupsScheduler* s_scheduler;
     static QString* s_problem;
     QTemporaryDir m_dir;
-    std::unique_ptr<Program> m_program;
+    std::unique_ptr<CupsProgram> m_program;
 };
 
 PrivateCupsScheduler* CupsEndToEnd::s_scheduler = nullptr;

@@ -1,14 +1,10 @@
 // The paper chosen in the print dialog, as a user meets it: the page-width check, the file the PDF
 // printer writes and the next dialog all follow it. No print server: the PDF printer is the only
 // printer, as on a machine without queues.
-#include "app/WindowController.h"
-#include "app/frmMain.h"
+#include "WindowUnderTest.h"
 #include "print/surface/PdfFilePrinter.h"
-#include "print/surface/QtPrinterSystem.h"
-#include "settings/QtSettingsStore.h"
 #include "settings/StatusLine.h"
 #include "support/PdfReadback.h"
-#include "support/ScriptedPrinters.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -23,38 +19,10 @@ namespace {
 
 const QString kPdf = QString::fromLatin1(PdfFilePrinter::kDeviceName);
 
-class NoFilePrompts : public SettingsFilePrompts {
-public:
-    std::optional<QString> chooseFile(const FileDialogSetup&) override { return std::nullopt; }
-    bool confirmOverwrite(const QString&, const QString&) override { return false; }
-    void showError(const QString&, const QString&) override { }
-};
-
-/// The window over a printer system of the test's choice and a scripted dialog.
-struct Window {
-    Window(const QString& iniPath, PrinterSystem& printers)
-        : store(iniPath)
-        , window(model)
-        , controller(window, { store, printers, dialog, prompts })
-    {
-        controller.start();
-    }
-    template <typename T> T* child(const QString& name) { return window.findChild<T*>(name); }
-    void click(const QString& name) { QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton); }
-    void type(const QString& box, const QString& text)
-    {
-        auto* edit = child<QLineEdit>(box);
-        edit->clear();
-        QTest::keyClicks(edit, text);
-    }
+/// The window, its status line's text as the comparisons want it.
+struct Window : e2e::WindowUnderTest {
+    using WindowUnderTest::WindowUnderTest;
     std::string status() const { return model.status().text().toStdString(); }
-
-    SettingsModel model;
-    QtSettingsStore store;
-    ScriptedPrintDialog dialog;
-    NoFilePrompts prompts;
-    frmMain window;
-    WindowController controller;
 };
 
 class PaperEndToEnd : public ::testing::Test {

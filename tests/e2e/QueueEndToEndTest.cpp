@@ -2,16 +2,12 @@
 // no-scaling request the scheduler keeps with the job, and what the window says when a queue does
 // not print the page (a bad device, a failing backend, a paused queue, a queue removed while the
 // dialog was open).
-#include "app/WindowController.h"
-#include "app/frmMain.h"
+#include "WindowUnderTest.h"
 #include "print/dialog/QtPrintDialogBackend.h"
 #include "print/surface/PdfFilePrinter.h"
-#include "print/surface/QtPrinterSystem.h"
-#include "settings/QtSettingsStore.h"
 #include "settings/StatusLine.h"
 #include "support/PdfReadback.h"
 #include "support/PrivateCupsScheduler.h"
-#include "support/ScriptedPrinters.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -31,47 +27,7 @@ constexpr int kJobTimeoutMs = 20000;
 const QString kLetter = QStringLiteral("Letter");
 const QString kA3 = QStringLiteral("A3");
 
-class NoFilePrompts : public SettingsFilePrompts {
-public:
-    std::optional<QString> chooseFile(const FileDialogSetup&) override { return std::nullopt; }
-    bool confirmOverwrite(const QString&, const QString&) override { return false; }
-    void showError(const QString&, const QString&) override { }
-};
-
-/// The program as main() puts it together, but for the print dialog, which a person would answer.
-struct Program {
-    explicit Program(const QString& iniPath)
-        : store(iniPath)
-        , window(model)
-        , controller(window, { store, printers, dialog, prompts })
-    {
-        controller.start();
-        window.show();
-    }
-
-    template <typename T> T* child(const QString& name) { return window.findChild<T*>(name); }
-    void click(const QString& name) { QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton); }
-    void type(const QString& box, const QString& text)
-    {
-        auto* edit = child<QLineEdit>(box);
-        edit->clear();
-        QTest::keyClicks(edit, text);
-    }
-    QString status() const { return model.status().text(); }
-    /// Lets the window follow the job it sent until it knows how the job went.
-    bool jobFollowed()
-    {
-        return QTest::qWaitFor([this] { return !controller.queueJob().following(); }, 10000);
-    }
-
-    SettingsModel model;
-    QtSettingsStore store;
-    QtPrinterSystem printers;
-    ScriptedPrintDialog dialog;
-    NoFilePrompts prompts;
-    frmMain window;
-    WindowController controller;
-};
+using e2e::Program;
 
 class QueueEndToEnd : public ::testing::Test {
 protected:
