@@ -4,6 +4,7 @@
 #include "app/frmMain.h"
 #include "settings/ChildProcess.h"
 #include "settings/QtSettingsStore.h"
+#include "support/NoFilePrompts.h"
 #include "support/ScriptedPrinters.h"
 
 #include <QFileInfo>
@@ -16,13 +17,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-class NoPrompts : public SettingsFilePrompts {
-public:
-    std::optional<QString> chooseFile(const FileDialogSetup&) override { return std::nullopt; }
-    bool confirmOverwrite(const QString&, const QString&) override { return false; }
-    void showError(const QString&, const QString&) override { }
-};
 
 /// One run of the program over the given store file.
 struct Session {
@@ -40,7 +34,7 @@ struct Session {
 
     ScriptedPrinterSystem printers;
     ScriptedPrintDialog dialog;
-    NoPrompts prompts;
+    NoFilePrompts prompts;
     QtSettingsStore store;
     SettingsModel model;
     frmMain window;

@@ -7,6 +7,7 @@
 #include "print/dialog/PrinterSelection.h"
 #include "print/surface/QueueJobFollower.h"
 #include "settings/QtSettingsStore.h"
+#include "support/NoFilePrompts.h"
 #include "support/RowName.h"
 #include "support/ScriptedPrinters.h"
 
@@ -145,20 +146,9 @@ TEST_F(PrinterScale, ACalibrationPageThatAQueueFailsIsReportedNotLeftAsPrinted)
     EXPECT_TRUE(failures.value(0).contains(QStringLiteral("Laser"))) << failures.value(0).toStdString();
 }
 
-namespace {
-
-class NoPrompts : public SettingsFilePrompts {
-public:
-    std::optional<QString> chooseFile(const FileDialogSetup&) override { return std::nullopt; }
-    bool confirmOverwrite(const QString&, const QString&) override { return false; }
-    void showError(const QString&, const QString&) override { }
-};
-
-} // namespace
-
 TEST_F(PrinterScale, TheWindowsButtonOpensTheDialogAndTheNextJobUsesTheFactors)
 {
-    NoPrompts prompts;
+    NoFilePrompts prompts;
     SettingsModel model;
     frmMain window(model);
     WindowController controller(window, { store, printers, dialog, prompts });
@@ -189,7 +179,7 @@ TEST_F(PrinterScale, TheWindowsButtonOpensTheDialogAndTheNextJobUsesTheFactors)
 
 TEST_F(PrinterScale, ThePrintMenuOpensTheSameDialogAndThePreviewShowsTheFactors)
 {
-    NoPrompts prompts;
+    NoFilePrompts prompts;
     SettingsModel model;
     frmMain window(model);
     EXPECT_FALSE(window.offersPrinterScale()) << "greyed while nothing answers it";

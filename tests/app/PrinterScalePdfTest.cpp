@@ -3,6 +3,7 @@
 #include "app/frmMain.h"
 #include "print/surface/PdfFilePrinter.h"
 #include "settings/QtSettingsStore.h"
+#include "support/NoFilePrompts.h"
 #include "support/PdfReadback.h"
 #include "support/ScriptedPrinters.h"
 
@@ -29,13 +30,6 @@ public:
     void setCurrent(Printer&) override { }
 
     NamedPdfPrinter pdf;
-};
-
-class NoPrompts : public SettingsFilePrompts {
-public:
-    std::optional<QString> chooseFile(const FileDialogSetup&) override { return std::nullopt; }
-    bool confirmOverwrite(const QString&, const QString&) override { return false; }
-    void showError(const QString&, const QString&) override { }
 };
 
 struct FactorCase {
@@ -65,7 +59,7 @@ TEST_P(CorrectedPrinter, StretchesThePageAlongEachPaperAxis)
     OnePdfPrinter printers;
     ScriptedPrintDialog dialog;
     dialog.choose(QStringLiteral("PDF"), 1, c.orientation, Duplex::Simplex, pdf);
-    NoPrompts prompts;
+    NoFilePrompts prompts;
     SettingsModel model;
     QtSettingsStore store(ini);
     frmMain window(model);

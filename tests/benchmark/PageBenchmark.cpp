@@ -20,6 +20,7 @@
 #include "print/surface/RecordingSurface.h"
 #include "settings/QtSettingsStore.h"
 #include "settings/SettingsFilePrompts.h"
+#include "support/NoFilePrompts.h"
 #include "support/PrivateCupsScheduler.h"
 
 #include <QApplication>
@@ -243,13 +244,6 @@ void LpSubmission(benchmark::State& state)
 }
 BENCHMARK(LpSubmission)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(30);
 
-class NoPrompts : public SettingsFilePrompts {
-public:
-    std::optional<QString> chooseFile(const FileDialogSetup&) override { return std::nullopt; }
-    bool confirmOverwrite(const QString&, const QString&) override { return false; }
-    void showError(const QString&, const QString&) override { }
-};
-
 class NoDialog : public PrintDialogBackend {
 public:
     std::optional<PrintDialogAnswer> exec(const PrintDialogRequest&) override { return std::nullopt; }
@@ -257,7 +251,7 @@ public:
 
 void WindowShown(benchmark::State& state)
 {
-    NoPrompts prompts;
+    NoFilePrompts prompts;
     NoDialog dialog;
     QtPrinterSystem printers;
     for (auto _ : state) {

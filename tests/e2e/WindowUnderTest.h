@@ -7,6 +7,7 @@
 #include "app/frmMain.h"
 #include "print/surface/QtPrinterSystem.h"
 #include "settings/QtSettingsStore.h"
+#include "support/NoFilePrompts.h"
 #include "support/ScriptedPrinters.h"
 
 #include <QAbstractButton>
@@ -14,13 +15,6 @@
 #include <QTest>
 
 namespace e2e {
-
-class NoFilePrompts : public SettingsFilePrompts {
-public:
-    std::optional<QString> chooseFile(const FileDialogSetup&) override { return std::nullopt; }
-    bool confirmOverwrite(const QString&, const QString&) override { return false; }
-    void showError(const QString&, const QString&) override { }
-};
 
 struct WindowUnderTest {
     WindowUnderTest(const QString& iniPath, PrinterSystem& printers)
