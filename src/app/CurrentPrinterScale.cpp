@@ -1,8 +1,8 @@
 #include "app/CurrentPrinterScale.h"
 
 #include "print/dialog/PrinterSelection.h"
-#include "print/surface/Printer.h"
-#include "print/surface/QueueJobFollower.h"
+#include "print/printers/Printer.h"
+#include "print/printers/QueueJobFollower.h"
 
 CurrentPrinterScale::CurrentPrinterScale(
     PrinterSystem& printers, PrinterSelection& selection, PrinterScales& scales, QueueJobFollower* follower)

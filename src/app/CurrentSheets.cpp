@@ -1,6 +1,6 @@
 #include "app/CurrentSheets.h"
 
-#include "print/surface/Printer.h"
+#include "print/printers/Printer.h"
 #include "settings/PrinterScales.h"
 
 SheetFormat currentSheetFormat(PrinterSystem& printers, PrinterScales& scales)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "print/job/JobHost.h"
-#include "print/surface/PdfFilePrinter.h"
+#include "print/printers/PdfFilePrinter.h"
 
 #include <QPageSize>
 #include <QString>

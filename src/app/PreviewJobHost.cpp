@@ -1,8 +1,8 @@
 #include "app/PreviewJobHost.h"
 
 #include "app/CurrentSheets.h"
+#include "print/printers/Printer.h"
 #include "print/sheets/SheetLayout.h"
-#include "print/surface/Printer.h"
 
 PreviewJobHost::PreviewJobHost(JobHost& window, PrinterSystem& printers, PrinterScales& scales)
     : m_window(window)

@@ -1,7 +1,8 @@
 #include "app/PreviewWindow.h"
 
-#include "print/surface/PageRenderer.h"
-#include "print/surface/PrintSurface.h"
+#include "print/page/PageUnits.h"
+#include "print/page/PrintSurface.h"
+#include "print/render/PageRenderer.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -19,7 +20,6 @@ constexpr double kStartDpi = 72.0;
 constexpr double kMinDpi = 24.0;
 constexpr double kMaxDpi = 300.0;
 constexpr double kZoomStep = 1.25;
-constexpr double kMmPerInch = 25.4;
 // Marks a fraction of a screen dot wide would vanish drawn at screen resolution: the sheet is drawn
 // at about this resolution and scaled down smoothly, so they show as grey.
 constexpr double kFineDpi = 300.0;

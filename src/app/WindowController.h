@@ -2,7 +2,7 @@
 
 #include "print/dialog/PrinterSelection.h"
 #include "print/job/JobHost.h"
-#include "print/surface/QueueJobFollower.h"
+#include "print/printers/QueueJobFollower.h"
 #include "settings/LastExitSettings.h"
 #include "settings/PrinterScales.h"
 #include "settings/SettingsFileCommands.h"

@@ -5,7 +5,7 @@
 #include "app/frmMain.h"
 #include "common/FileSizeSignal.h"
 #include "print/dialog/QtPrintDialogBackend.h"
-#include "print/surface/QtPrinterSystem.h"
+#include "print/printers/QtPrinterSystem.h"
 #include "settings/QtSettingsStore.h"
 
 #include <QApplication>

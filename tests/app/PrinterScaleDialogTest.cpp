@@ -5,7 +5,7 @@
 #include "app/WindowController.h"
 #include "app/frmMain.h"
 #include "print/dialog/PrinterSelection.h"
-#include "print/surface/QueueJobFollower.h"
+#include "print/printers/QueueJobFollower.h"
 #include "settings/QtSettingsStore.h"
 #include "support/NoFilePrompts.h"
 #include "support/RowName.h"

@@ -1,7 +1,7 @@
 // A printer with a kept scale correction prints every page stretched by it, read back from the PDF.
 #include "app/WindowController.h"
 #include "app/frmMain.h"
-#include "print/surface/PdfFilePrinter.h"
+#include "print/printers/PdfFilePrinter.h"
 #include "settings/QtSettingsStore.h"
 #include "support/NoFilePrompts.h"
 #include "support/PdfReadback.h"

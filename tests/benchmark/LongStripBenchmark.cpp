@@ -2,7 +2,7 @@
 // and both styles, split over A4 portrait sheets and written to one PDF file.
 #include "WorstPage.h"
 #include "print/altitude/AltitudePrintJob.h"
-#include "print/surface/PdfFilePrinter.h"
+#include "print/printers/PdfFilePrinter.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "print/job/JobHost.h"
-#include "print/surface/Printer.h"
+#include "print/printers/Printer.h"
 
 #include <functional>
 

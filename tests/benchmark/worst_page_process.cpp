@@ -3,7 +3,7 @@
 //   worst_page_process OUTPUT.pdf
 #include "WorstPage.h"
 #include "print/altitude/AltitudePrintJob.h"
-#include "print/surface/QtPrinterSystem.h"
+#include "print/printers/QtPrinterSystem.h"
 
 #include <QGuiApplication>
 

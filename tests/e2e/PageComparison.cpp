@@ -1,6 +1,6 @@
 #include "PageComparison.h"
 
-#include "print/surface/PageRenderer.h"
+#include "print/render/PageRenderer.h"
 
 #include <algorithm>
 #include <cmath>
@@ -41,10 +41,10 @@ QStringList PageComparison::segments(const ExpectedPage& expected, const pdfread
     for (const pdfreadback::Segment& s : actual.segments) {
         const double top = std::min(s.y1, s.y2);
         const double bottom = std::max(s.y1, s.y2);
-        const int dots = static_cast<int>(std::lround(s.width / PageRenderer::kTwipsPerDot));
+        const int dots = static_cast<int>(std::lround(s.width / kTwipsPerDot));
         if (!near(s.x1, s.x2, m_tolerance.place) || !near(top, std::round(top), m_tolerance.place)
             || !near(bottom, std::round(bottom), m_tolerance.place)
-            || !near(s.width, dots * PageRenderer::kTwipsPerDot, m_tolerance.strokeWidth)) {
+            || !near(s.width, dots * kTwipsPerDot, m_tolerance.strokeWidth)) {
             problems << QStringLiteral("stray stroke (%1, %2)-(%3, %4), %5 twips wide")
                             .arg(s.x1)
                             .arg(s.y1)
@@ -110,7 +110,7 @@ QStringList PageComparison::boxes(const ExpectedPage& expected, const pdfreadbac
         }
         // Filled and edged in one colour, the edge as wide as the pen in effect.
         if (!a.filled || !a.stroked || a.fillColour != e.colour || a.strokeColour != e.colour
-            || !near(a.strokeWidth, e.dots * PageRenderer::kTwipsPerDot, m_tolerance.strokeWidth)) {
+            || !near(a.strokeWidth, e.dots * kTwipsPerDot, m_tolerance.strokeWidth)) {
             problems << QStringLiteral("box %1: fill %2 colour %3, edge %4 colour %5 width %6; expected "
                                        "colour %7, %8 dots")
                             .arg(i)

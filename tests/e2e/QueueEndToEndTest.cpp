@@ -4,7 +4,7 @@
 // dialog was open).
 #include "WindowUnderTest.h"
 #include "print/dialog/QtPrintDialogBackend.h"
-#include "print/surface/PdfFilePrinter.h"
+#include "print/printers/PdfFilePrinter.h"
 #include "settings/StatusLine.h"
 #include "support/PdfReadback.h"
 #include "support/PrivateCupsScheduler.h"

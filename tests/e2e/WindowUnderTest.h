@@ -5,7 +5,7 @@
 
 #include "app/WindowController.h"
 #include "app/frmMain.h"
-#include "print/surface/QtPrinterSystem.h"
+#include "print/printers/QtPrinterSystem.h"
 #include "settings/QtSettingsStore.h"
 #include "support/NoFilePrompts.h"
 #include "support/ScriptedPrinters.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/surface/PaperFormat.h"
+#include "print/page/PaperFormat.h"
 
 #include <QString>
 #include <QtGlobal>

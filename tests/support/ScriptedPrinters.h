@@ -1,8 +1,8 @@
 #pragma once
 
 #include "print/dialog/PrintDialogBackend.h"
-#include "print/surface/Printer.h"
-#include "print/surface/RecordingSurface.h"
+#include "print/page/RecordingSurface.h"
+#include "print/printers/Printer.h"
 
 #include <QString>
 #include <QStringList>
@@ -48,7 +48,8 @@ public:
     void setPaper(const QPageSize& size) override;
     void printSheets(const std::vector<Page>& sheets) override;
     std::optional<QueueJob> lastJob() const override { return m_lastJob; }
-    std::unique_ptr<PrintSurface> openSurface() override;
+    /// A document of one sheet on this printer, measured with FixedTextMetrics.
+    std::unique_ptr<PrintSurface> openSurface();
 
     /// Reading and setting the property throw RuntimeError (482) until switched back; Surface
     /// stands for the paper and the printing.

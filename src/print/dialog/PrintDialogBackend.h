@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/surface/Printer.h"
+#include "print/printers/Printer.h"
 
 #include <QPageSize>
 #include <QString>

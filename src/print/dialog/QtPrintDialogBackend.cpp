@@ -1,8 +1,8 @@
 #include "print/dialog/QtPrintDialogBackend.h"
 
-#include "print/surface/PdfFilePrinter.h"
-#include "print/surface/Printer.h"
-#include "print/surface/QtDuplex.h"
+#include "print/printers/PdfFilePrinter.h"
+#include "print/printers/Printer.h"
+#include "print/printers/QtDuplex.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "common/PrinterError.h"
 #include "print/dialog/PrintDialogBackend.h"
-#include "print/surface/Printer.h"
+#include "print/printers/Printer.h"
 
 #include <QtGlobal>
 #include <array>
@@ -14,7 +15,7 @@ class clsPrintDialog {
 public:
     static constexpr int kCancelErrorNumber = 32755;
     /// The printer chosen was removed while the dialog was open.
-    static constexpr int kPrinterRemovedNumber = 482;
+    static constexpr int kPrinterRemovedNumber = kPrinterErrorNumber;
 
     clsPrintDialog(PrinterSystem& printers, PrintDialogBackend& dialog);
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "print/page/PrintSurface.h"
 #include "print/sheets/SheetFormat.h"
-#include "print/surface/PrintSurface.h"
 #include "settings/SettingsModel.h"
 
 #include <memory>

@@ -1,46 +1,24 @@
 #include "print/job/PrintJob.h"
 
 #include "common/Numeric.h"
+#include "common/PrinterError.h"
 #include "common/RuntimeError.h"
-#include "print/job/CaptionLine.h"
-#include "print/job/Vernier.h"
+#include "print/job/JobPage.h"
+#include "print/page/PageUnits.h"
 #include "print/sheets/StripFit.h"
 #include "settings/StatusLine.h"
 
-#include <algorithm>
 #include <exception>
 #include <memory>
 
 namespace {
 
-constexpr double kTwipsPerMm = 56.7;
-constexpr double kMmPerInch = 25.4;
 constexpr double kPi = 3.14; // as strips have always been measured; a finer pi would change their length
 
 constexpr qint16 kMinDiameterMm = 60;
 constexpr qint16 kMinLengthMm = 200;
 constexpr qint16 kMinDiameterInches = 2;
 constexpr qint16 kMinLengthInches = 7;
-
-constexpr qint32 kStripLeft = 100;
-constexpr qint32 kRowStep = 750; // from one strip or card row to the next
-constexpr qint32 kBlackBoxHeight = 600;
-constexpr qint32 kFirstCardLeft = 1000;
-constexpr qint32 kCardStep = 1000;
-constexpr float kCardSize = 500;
-constexpr float kCardHalf = 250;
-constexpr qint32 kCardTextIndent = 20;
-constexpr float kCaptionLeft = 2200;
-constexpr qint32 kCaptionDrop = 250;
-constexpr float kCaptionFontSize = 10;
-constexpr qint32 kSetGap = 500;
-constexpr int kPrinterErrorNumber = 482;
-constexpr int kHours = 24;
-constexpr qint16 kOtherWaySmaller = 2; // points less for the second number row
-constexpr qint16 kSmallestFontSize = 4;
-constexpr double kVernierBoxLead = 250; // black before a white vernier's zero and after its reading
-constexpr double kSmallDivisionsPerHourStrip = 144; // every 10 minutes
-constexpr int kTenDegreeDivisions = 36;
 
 const QString kNotNumeric = QStringLiteral("Must be numeric.");
 const QString kPrintError = QStringLiteral("Print function error.");
@@ -78,7 +56,7 @@ PagePosition PrintJob::run()
     }
 
     Mode job;
-    Size size;
+    StripSize size;
     SheetFormat format;
     double lengthTw = 0;
     std::unique_ptr<PrintSurface> surface;
@@ -101,7 +79,7 @@ PagePosition PrintJob::run()
         surface = m_host.openSurface(sheetRequest(format, size));
         if (!surface)
             throw RuntimeError::invalidPropertyValue();
-        lengthTw = size.sizeMm * kTwipsPerMm;
+        lengthTw = size.lengthTw();
         if (const std::optional<QString> refusal = widthRefusal(job, size, format, lengthTw)) {
             showError(*refusal);
             focusEntry();
@@ -109,8 +87,7 @@ PagePosition PrintJob::run()
         }
     } catch (const std::exception& error) {
         // A printer that fails before anything is drawn is a print failure, not a bad entry.
-        if (const auto* failure = dynamic_cast<const RuntimeError*>(&error);
-            failure != nullptr && failure->number() == kPrinterErrorNumber) {
+        if (isPrinterError(error)) {
             showError(kPrintError);
             return {};
         }
@@ -121,7 +98,7 @@ PagePosition PrintJob::run()
 
     PagePosition cursor;
     try {
-        cursor = printPage(*surface, job, size, format, lengthTw);
+        cursor = JobPage(m_settings, job, size, format).draw(*surface);
     } catch (const std::exception&) {
         try {
             surface->killDoc();
@@ -136,7 +113,7 @@ PagePosition PrintJob::run()
     return cursor;
 }
 
-SheetRequest PrintJob::sheetRequest(const SheetFormat& format, const Size& size) const
+SheetRequest PrintJob::sheetRequest(const SheetFormat& format, const StripSize& size) const
 {
     SheetRequest request;
     request.format = format;
@@ -147,7 +124,7 @@ SheetRequest PrintJob::sheetRequest(const SheetFormat& format, const Size& size)
 }
 
 std::optional<QString> PrintJob::widthRefusal(
-    const Mode& mode, const Size& size, const SheetFormat& format, double lengthTw) const
+    const Mode& mode, const StripSize& size, const SheetFormat& format, double lengthTw) const
 {
     const auto maximum = [&](double twips, const QString& what) {
         double length = twips / kTwipsPerMm;
@@ -158,7 +135,7 @@ std::optional<QString> PrintJob::widthRefusal(
     };
     if (m_settings.splitLongStrips) {
         // Split into segments of at least two long divisions, or not at all.
-        const StripGeometry strip = geometry(mode, lengthTw);
+        const StripGeometry strip = JobPage::geometry(mode, lengthTw);
         if (lengthTw > stripfit::maximumForSplit(strip.left, strip.divisions, format))
             return maximum(stripfit::maximumForSplit(strip.left, strip.divisions, format),
                 QStringLiteral(" for split strips."));
@@ -171,23 +148,6 @@ std::optional<QString> PrintJob::widthRefusal(
         return maximum(stripfit::maximumForPrintableWidth(kStripLeft, format),
             QStringLiteral(" for the printable width."));
     return std::nullopt;
-}
-
-StripGeometry PrintJob::geometry(const Mode& mode, double lengthTw)
-{
-    StripGeometry strip;
-    strip.left = kStripLeft;
-    strip.length = lengthTw;
-    if (mode.caption == CaptionStyle::Hours) {
-        strip.divisions = kHours;
-        strip.unitsPerDivision = 1;
-        strip.unit = QStringLiteral("h");
-    } else {
-        strip.divisions = kTenDegreeDivisions;
-        strip.unitsPerDivision = 10;
-        strip.unit = QStringLiteral("\u00B0");
-    }
-    return strip;
 }
 
 void PrintJob::showProgress(const QString& text)
@@ -206,13 +166,13 @@ void PrintJob::focusEntry()
     m_host.focusSizeText(m_entry.sizeText);
 }
 
-PrintJob::Size PrintJob::readSize() const
+StripSize PrintJob::readSize() const
 {
     const auto entry = numeric::parseNumber(m_settings.size);
     if (!entry)
         throw RuntimeError::typeMismatch();
 
-    Size size;
+    StripSize size;
     size.entry = *entry;
     // One decision for unit, minimum, page-width message and caption, even when a restored file
     // left neither unit option selected.
@@ -230,185 +190,4 @@ PrintJob::Size PrintJob::readSize() const
     if (diameter)
         size.sizeMm *= kPi;
     return size;
-}
-
-PagePosition PrintJob::printPage(
-    PrintSurface& surface, const Mode& mode, const Size& size, const SheetFormat& format, double lengthTw)
-{
-    // The opening blank line is printed in points; everything after it in twips.
-    surface.setJobStart(static_cast<qint16>(ScaleMode::Points));
-    surface.print(QStringLiteral(" "));
-    surface.setJobStart(static_cast<qint16>(ScaleMode::Twips));
-    surface.setDrawWidth(1);
-    PagePosition cursor;
-
-    bool nothingPrinted = true;
-    for (const CircleSetSettings& set : m_settings.sets) {
-        if (!set.enabled)
-            continue;
-        const StripInputs inputs = stripInputs(set, mode, lengthTw);
-        nothingPrinted = false;
-        cursor = printSet(surface, cursor, mode, inputs);
-
-        const qint32 captionTop = numeric::checkedAdd(cursor.printY, kCaptionDrop);
-        // The caption shares the row of the index cards; without cards it is a row of its own.
-        if (!m_settings.blackOnWhite && !m_settings.whiteOnBlack)
-            beginRow(surface, captionTop);
-        surface.setCurrentX(kCaptionLeft);
-        surface.setCurrentY(static_cast<float>(captionTop));
-        surface.setForeColor(kBlack);
-        surface.setFontSize(kCaptionFontSize);
-        surface.print(caption(mode, size, format, inputs));
-        if (m_settings.verniers)
-            cursor = printVerniers(surface, cursor, mode, inputs);
-        cursor.printY = numeric::checkedAdd(cursor.printY, kSetGap);
-    }
-    if (!nothingPrinted)
-        surface.endDoc();
-    return cursor;
-}
-
-StripInputs PrintJob::stripInputs(const CircleSetSettings& set, const Mode& mode, double lengthTw) const
-{
-    StripInputs inputs;
-    inputs.lengthTw = lengthTw;
-    inputs.smallestMark = m_settings.smallestMark;
-    inputs.topLayout = set.topLayout;
-    inputs.smallMark = set.slider(Slider::SmallMark);
-    inputs.fiveMark = set.slider(Slider::FiveMark);
-    inputs.tenMark = set.slider(Slider::TenMark);
-    const qint16 circleWidth = numeric::checkedInt16(set.slider(Slider::CircleWidth));
-    inputs.heightSmall = circleWidth;
-    inputs.heightFive = numeric::checkedInt16(2 * static_cast<qint64>(circleWidth));
-    inputs.heightTen = numeric::toInt16(2.5 * circleWidth);
-    inputs.fontSize = numeric::checkedInt16(set.slider(Slider::Font));
-    if (m_settings.bothWays && !mode.otherWay.empty()) {
-        inputs.otherWay = mode.otherWay;
-        inputs.otherWayFontSize = std::max<qint16>(kSmallestFontSize, inputs.fontSize - kOtherWaySmaller);
-    }
-    return inputs;
-}
-
-PagePosition PrintJob::printSet(
-    PrintSurface& surface, PagePosition cursor, const Mode& mode, const StripInputs& set)
-{
-    const bool blackOnWhite = m_settings.blackOnWhite;
-    const bool whiteOnBlack = m_settings.whiteOnBlack;
-    StripInputs strip = set;
-    const auto beginStripRow = [&](Rgb markColor) {
-        cursor.printX = kStripLeft;
-        cursor.printY = numeric::checkedAdd(cursor.printY, kRowStep);
-        beginRow(surface, cursor.printY, geometry(mode, set.lengthTw));
-        strip.markColor = markColor;
-        surface.setForeColor(strip.markColor);
-    };
-    if (blackOnWhite) {
-        beginStripRow(kBlack);
-        cursor = mode.draw(surface, cursor, strip, mode.numbers);
-    }
-    if (whiteOnBlack) {
-        beginStripRow(kWhite);
-        // Drawn with whatever pen the previous strip or card left, tall enough for a second row.
-        const qint32 boxHeight = numeric::checkedAdd(kBlackBoxHeight, otherWayRowHeight(surface, strip));
-        surface.line(LineFlags::FilledBox, static_cast<float>(cursor.printX),
-            static_cast<float>(cursor.printY), static_cast<float>(set.lengthTw),
-            static_cast<float>(boxHeight), kBlack);
-        cursor = mode.draw(surface, cursor, strip, mode.numbers);
-    }
-    if (whiteOnBlack) {
-        surface.setDrawWidth(numeric::checkedInt16(set.tenMark));
-        cursor.printX = kFirstCardLeft;
-        cursor.printY = numeric::checkedAdd(cursor.printY, kRowStep);
-        beginRow(surface, cursor.printY);
-        printCard(surface, cursor, mode.cardText, kWhite, kBlack);
-    }
-    if (blackOnWhite) {
-        cursor.printX = numeric::checkedAdd(cursor.printX, kCardStep);
-        // Beside the white-on-black card when there is one, otherwise in a row of its own.
-        if (!whiteOnBlack) {
-            cursor.printY = numeric::checkedAdd(cursor.printY, kRowStep);
-            beginRow(surface, cursor.printY);
-        }
-        printCard(surface, cursor, mode.cardText, kBlack, kWhite);
-    }
-    return cursor;
-}
-
-void PrintJob::printCard(PrintSurface& surface, PagePosition cursor, const QString& text, Rgb ink, Rgb paper)
-{
-    const auto x = static_cast<float>(cursor.printX);
-    const auto y = static_cast<float>(cursor.printY);
-    surface.setForeColor(ink);
-    surface.line(LineFlags::FilledBox, x, y, kCardSize, kCardSize, paper);
-    surface.line(LineFlags::Stroke, x + kCardHalf, y + kCardHalf, 0, kCardHalf, ink);
-    surface.setCurrentX(static_cast<float>(numeric::checkedAdd(cursor.printX, kCardTextIndent)));
-    surface.setCurrentY(y);
-    surface.print(text);
-}
-
-Vernier PrintJob::vernier(const Mode& mode, const StripInputs& strip)
-{
-    Vernier v;
-    const double smallSpacing = mode.caption == CaptionStyle::Hours
-        ? strip.lengthTw / kSmallDivisionsPerHourStrip
-        : strip.lengthTw * strip.smallestMark / 360;
-    v.division = 9 * smallSpacing / Vernier::kDivisions;
-    v.reading = mode.caption == CaptionStyle::Hours
-        ? QStringLiteral("1 min")
-        : numeric::generalForm(strip.smallestMark / Vernier::kDivisions) + QStringLiteral("\u00B0");
-    return v;
-}
-
-PagePosition PrintJob::printVerniers(
-    PrintSurface& surface, PagePosition cursor, const Mode& mode, const StripInputs& set)
-{
-    // One row each, below the cards and caption, in the order and ink of the strips.
-    const Vernier scale = vernier(mode, set);
-    StripInputs strip = set;
-    strip.otherWay.clear();
-    for (const bool white : { false, true }) {
-        if (!(white ? m_settings.whiteOnBlack : m_settings.blackOnWhite))
-            continue;
-        cursor.printY = numeric::checkedAdd(cursor.printY, kRowStep);
-        StripGeometry geometry;
-        geometry.left = Vernier::kLeft;
-        geometry.length = scale.length();
-        geometry.divisions = Vernier::kDivisions;
-        geometry.unitsPerDivision = 1;
-        geometry.tail = vernierTail(surface, strip, scale);
-        beginRow(surface, cursor.printY, geometry);
-        strip.markColor = white ? kWhite : kBlack;
-        surface.setForeColor(strip.markColor);
-        if (white) {
-            surface.line(LineFlags::FilledBox, static_cast<float>(Vernier::kLeft - kVernierBoxLead),
-                static_cast<float>(cursor.printY),
-                static_cast<float>(scale.length() + geometry.tail + 2 * kVernierBoxLead),
-                static_cast<float>(kBlackBoxHeight), kBlack);
-        }
-        cursor = drawVernier(surface, cursor, strip, scale);
-    }
-    return cursor;
-}
-
-void PrintJob::beginRow(PrintSurface& surface, qint32 top, std::optional<StripGeometry> strip)
-{
-    PageRow row;
-    row.top = top;
-    row.strip = std::move(strip);
-    surface.beginRow(row);
-}
-
-QString PrintJob::caption(
-    const Mode& mode, const Size& size, const SheetFormat& format, const StripInputs& inputs) const
-{
-    CaptionLine line;
-    line.circleLabel = mode.circleLabel;
-    line.hours = mode.caption == CaptionStyle::Hours;
-    line.length = size.inches ? size.sizeMm / kMmPerInch : size.sizeMm;
-    line.units = size.units;
-    if (m_settings.verniers)
-        line.vernier = vernier(mode, inputs).reading;
-    if (!format.factors.isIdentity())
-        line.printerScale = format.factorAcross();
-    return line.text(inputs);
 }

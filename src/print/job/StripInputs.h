@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/surface/PrintSurface.h"
+#include "print/page/PrintSurface.h"
 
 #include <QtGlobal>
 #include <vector>

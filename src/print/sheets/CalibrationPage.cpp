@@ -1,5 +1,6 @@
 #include "print/sheets/CalibrationPage.h"
 
+#include "print/page/PageUnits.h"
 #include "print/sheets/MeasuringBar.h"
 
 #include <algorithm>
@@ -7,7 +8,6 @@
 
 namespace {
 
-constexpr double kTwipsPerMm = 56.7; // the strips' arithmetic: the factors correct exactly that
 constexpr double kCorner = 600; // where the two bars start, from the printable area's corner
 constexpr double kEndRoom = 300; // kept free beyond each bar's end
 constexpr double kTextLeft = kCorner + 400;

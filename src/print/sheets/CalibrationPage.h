@@ -1,7 +1,7 @@
 #pragma once
 
-#include "print/surface/Page.h"
-#include "print/surface/PaperFormat.h"
+#include "print/page/Page.h"
+#include "print/page/PaperFormat.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "print/sheets/InkExtents.h"
 
-#include "print/surface/PageRenderer.h"
+#include "print/page/PageUnits.h"
 
 #include <algorithm>
 
@@ -8,7 +8,7 @@ namespace {
 
 double halfPen(const PageOp& op)
 {
-    return std::max<qint16>(1, op.penDots) * PageRenderer::kTwipsPerDot / 2;
+    return std::max<qint16>(1, op.penDots) * kTwipsPerDot / 2;
 }
 
 /// How far the pen reaches past a stroke's or box's end points along an axis where it extends by

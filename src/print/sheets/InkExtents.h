@@ -1,7 +1,7 @@
 #pragma once
 
-#include "print/surface/Page.h"
-#include "print/surface/TextMetrics.h"
+#include "print/page/Page.h"
+#include "print/page/TextMetrics.h"
 
 #include <QString>
 #include <map>

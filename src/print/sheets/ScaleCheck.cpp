@@ -1,13 +1,12 @@
 #include "print/sheets/ScaleCheck.h"
 
+#include "print/page/PageUnits.h"
 #include "print/sheets/MeasuringBar.h"
 
 namespace scalecheck {
 
 namespace {
 
-constexpr double kTwipsPerMm = 56.7;
-constexpr double kMmPerInch = 25.4;
 constexpr double kBarDrop = 500; // from the check's top to the bar across, below its label
 constexpr double kBarsApart = 1000; // from the bar across to the bar down
 constexpr double kLabelGap = 300; // from the bar down to its label

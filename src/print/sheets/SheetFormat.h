@@ -1,7 +1,7 @@
 #pragma once
 
-#include "print/surface/PaperFormat.h"
-#include "settings/PrinterScales.h"
+#include "print/page/PaperFormat.h"
+#include "print/sheets/ScaleFactors.h"
 
 /// What the sheets of the current printer are: its paper and its scale correction.
 struct SheetFormat {

@@ -1,11 +1,12 @@
 #include "print/sheets/SheetLayout.h"
 
+#include "print/page/PageUnits.h"
+#include "print/page/RecordingSurface.h"
 #include "print/sheets/InkExtents.h"
 #include "print/sheets/ScaleCheck.h"
 #include "print/sheets/SheetRow.h"
 #include "print/sheets/StripFit.h"
 #include "print/sheets/StripSplitter.h"
-#include "print/surface/RecordingSurface.h"
 
 #include <algorithm>
 
@@ -14,7 +15,6 @@ namespace {
 constexpr double kSheetTop = 750; // a further sheet's first row, where a job's page has its first
 constexpr double kCheckGap = 500; // from the page's last drawing to the scale check
 constexpr double kRowGap = 200; // kept free at least between rows the layout moves
-constexpr double kStripLeft = 100; // the scale check lines up with the strips
 
 bool tooLong(const PageRow& row, const SheetFormat& format)
 {

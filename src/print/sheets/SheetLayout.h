@@ -1,9 +1,9 @@
 #pragma once
 
+#include "print/page/Page.h"
+#include "print/page/PrintSurface.h"
+#include "print/page/TextMetrics.h"
 #include "print/sheets/SheetFormat.h"
-#include "print/surface/Page.h"
-#include "print/surface/PrintSurface.h"
-#include "print/surface/TextMetrics.h"
 
 #include <functional>
 #include <memory>

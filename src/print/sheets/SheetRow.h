@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/surface/Page.h"
+#include "print/page/Page.h"
 
 #include <vector>
 

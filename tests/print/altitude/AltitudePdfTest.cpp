@@ -1,7 +1,7 @@
 #include "ScriptedJobHost.h"
 #include "print/altitude/AltitudePrintJob.h"
-#include "print/surface/PageRenderer.h"
-#include "print/surface/PdfFilePrinter.h"
+#include "print/printers/PdfFilePrinter.h"
+#include "print/render/PageRenderer.h"
 #include "settings/SettingsModel.h"
 #include "support/PdfReadback.h"
 
@@ -44,7 +44,7 @@ TEST(AltitudePdf, PrintedPageReadsBackAtItsPlaces)
     EXPECT_NEAR(ten.front().x1, 100, kTolerance);
     EXPECT_NEAR(ten.back().x1, 100 + 14243.04, kTolerance);
     EXPECT_NEAR(ten.front().y1, 750, kTolerance);
-    EXPECT_NEAR(ten.front().width, 3 * PageRenderer::kTwipsPerDot, 0.05);
+    EXPECT_NEAR(ten.front().width, 3 * kTwipsPerDot, 0.05);
 
     ASSERT_EQ(page.boxes.size(), 3u);
     EXPECT_NEAR(page.boxes[0].left, 100, kTolerance);

@@ -1,6 +1,6 @@
 #include "ScriptedJobHost.h"
 #include "print/azimuth/AzimuthPrintJob.h"
-#include "print/surface/PdfFilePrinter.h"
+#include "print/printers/PdfFilePrinter.h"
 #include "settings/SettingsModel.h"
 #include "support/PdfReadback.h"
 

@@ -1,6 +1,6 @@
 #include "print/azimuth/AzimuthScale.h"
 #include "PageQuery.h"
-#include "print/surface/RecordingSurface.h"
+#include "print/page/RecordingSurface.h"
 
 #include <gtest/gtest.h>
 

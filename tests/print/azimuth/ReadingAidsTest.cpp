@@ -3,8 +3,8 @@
 #include "PageQuery.h"
 #include "ScriptedJobHost.h"
 #include "print/azimuth/AzimuthPrintJob.h"
+#include "print/printers/PdfFilePrinter.h"
 #include "print/sheets/InkExtents.h"
-#include "print/surface/PdfFilePrinter.h"
 #include "support/PdfReadback.h"
 #include "support/ScriptedPrinters.h"
 

@@ -1,8 +1,8 @@
 // The real print dialog, offscreen: it is answered from a timer while its own event loop runs.
 // CUPS_SERVER=/nonexistent hides the machine's queues, so the PDF printer is the only printer.
 #include "print/dialog/QtPrintDialogBackend.h"
-#include "print/surface/PdfFilePrinter.h"
-#include "print/surface/Printer.h"
+#include "print/printers/PdfFilePrinter.h"
+#include "print/printers/Printer.h"
 
 #include <QApplication>
 #include <QComboBox>

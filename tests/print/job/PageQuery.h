@@ -1,7 +1,7 @@
 #pragma once
 
 #include "print/job/StripInputs.h"
-#include "print/surface/Page.h"
+#include "print/page/Page.h"
 
 #include <QStringList>
 #include <functional>

@@ -1,7 +1,7 @@
 #include "print/job/ScaleDrawing.h"
 #include "PageQuery.h"
 #include "common/RuntimeError.h"
-#include "print/surface/RecordingSurface.h"
+#include "print/page/RecordingSurface.h"
 
 #include <gtest/gtest.h>
 #include <limits>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "print/job/JobHost.h"
-#include "print/surface/Printer.h"
-#include "print/surface/RecordingSurface.h"
+#include "print/page/RecordingSurface.h"
+#include "print/printers/Printer.h"
 
 #include <QString>
 #include <functional>

@@ -1,7 +1,7 @@
 // Strips longer than the paper printed in segments to a PDF and read back, every page of it.
 #include "ScriptedJobHost.h"
 #include "print/azimuth/AzimuthPrintJob.h"
-#include "print/surface/PdfFilePrinter.h"
+#include "print/printers/PdfFilePrinter.h"
 #include "support/PdfReadback.h"
 
 #include <QRegularExpression>

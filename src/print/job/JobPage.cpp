@@ -1,0 +1,231 @@
+#include "print/job/JobPage.h"
+
+#include "common/Numeric.h"
+#include "print/job/CaptionLine.h"
+#include "print/job/ScaleDrawing.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kHours = 24;
+constexpr int kTenDegreeDivisions = 36;
+constexpr qint32 kRowStep = 750; // from one strip or card row to the next
+constexpr qint32 kBlackBoxHeight = 600;
+constexpr qint32 kFirstCardLeft = 1000;
+constexpr qint32 kCardStep = 1000;
+constexpr float kCardSize = 500;
+constexpr float kCardHalf = 250;
+constexpr qint32 kCardTextIndent = 20;
+constexpr float kCaptionLeft = 2200;
+constexpr qint32 kCaptionDrop = 250;
+constexpr float kCaptionFontSize = 10;
+constexpr qint32 kSetGap = 500;
+constexpr qint16 kOtherWaySmaller = 2; // points less for the second number row
+constexpr qint16 kSmallestFontSize = 4;
+constexpr double kVernierBoxLead = 250; // black before a white vernier's zero and after its reading
+constexpr double kSmallDivisionsPerHourStrip = 144; // every 10 minutes
+
+} // namespace
+
+JobPage::JobPage(
+    const JobSettings& settings, const JobMode& mode, const StripSize& size, const SheetFormat& format)
+    : m_settings(settings)
+    , m_mode(mode)
+    , m_size(size)
+    , m_format(format)
+{ }
+
+StripGeometry JobPage::geometry(const JobMode& mode, double lengthTw)
+{
+    StripGeometry strip;
+    strip.left = kStripLeft;
+    strip.length = lengthTw;
+    if (mode.caption == CaptionStyle::Hours) {
+        strip.divisions = kHours;
+        strip.unitsPerDivision = 1;
+        strip.unit = QStringLiteral("h");
+    } else {
+        strip.divisions = kTenDegreeDivisions;
+        strip.unitsPerDivision = 10;
+        strip.unit = QStringLiteral("\u00B0");
+    }
+    return strip;
+}
+
+PagePosition JobPage::draw(PrintSurface& surface) const
+{
+    // The opening blank line is printed in points; everything after it in twips.
+    surface.setJobStart(static_cast<qint16>(ScaleMode::Points));
+    surface.print(QStringLiteral(" "));
+    surface.setJobStart(static_cast<qint16>(ScaleMode::Twips));
+    surface.setDrawWidth(1);
+    PagePosition cursor;
+
+    bool nothingPrinted = true;
+    for (const CircleSetSettings& set : m_settings.sets) {
+        if (!set.enabled)
+            continue;
+        const StripInputs inputs = stripInputs(set);
+        nothingPrinted = false;
+        cursor = printSet(surface, cursor, inputs);
+
+        const qint32 captionTop = numeric::checkedAdd(cursor.printY, kCaptionDrop);
+        // The caption shares the row of the index cards; without cards it is a row of its own.
+        if (!m_settings.blackOnWhite && !m_settings.whiteOnBlack)
+            beginRow(surface, captionTop);
+        surface.setCurrentX(kCaptionLeft);
+        surface.setCurrentY(static_cast<float>(captionTop));
+        surface.setForeColor(kBlack);
+        surface.setFontSize(kCaptionFontSize);
+        surface.print(caption(inputs));
+        if (m_settings.verniers)
+            cursor = printVerniers(surface, cursor, inputs);
+        cursor.printY = numeric::checkedAdd(cursor.printY, kSetGap);
+    }
+    if (!nothingPrinted)
+        surface.endDoc();
+    return cursor;
+}
+
+StripInputs JobPage::stripInputs(const CircleSetSettings& set) const
+{
+    StripInputs inputs;
+    inputs.lengthTw = m_size.lengthTw();
+    inputs.smallestMark = m_settings.smallestMark;
+    inputs.topLayout = set.topLayout;
+    inputs.smallMark = set.slider(Slider::SmallMark);
+    inputs.fiveMark = set.slider(Slider::FiveMark);
+    inputs.tenMark = set.slider(Slider::TenMark);
+    const qint16 circleWidth = numeric::checkedInt16(set.slider(Slider::CircleWidth));
+    inputs.heightSmall = circleWidth;
+    inputs.heightFive = numeric::checkedInt16(2 * static_cast<qint64>(circleWidth));
+    inputs.heightTen = numeric::toInt16(2.5 * circleWidth);
+    inputs.fontSize = numeric::checkedInt16(set.slider(Slider::Font));
+    if (m_settings.bothWays && !m_mode.otherWay.empty()) {
+        inputs.otherWay = m_mode.otherWay;
+        inputs.otherWayFontSize = std::max<qint16>(kSmallestFontSize, inputs.fontSize - kOtherWaySmaller);
+    }
+    return inputs;
+}
+
+PagePosition JobPage::printSet(PrintSurface& surface, PagePosition cursor, const StripInputs& set) const
+{
+    const bool blackOnWhite = m_settings.blackOnWhite;
+    const bool whiteOnBlack = m_settings.whiteOnBlack;
+    StripInputs strip = set;
+    const auto beginStripRow = [&](Rgb markColor) {
+        cursor.printX = kStripLeft;
+        cursor.printY = numeric::checkedAdd(cursor.printY, kRowStep);
+        beginRow(surface, cursor.printY, geometry(m_mode, set.lengthTw));
+        strip.markColor = markColor;
+        surface.setForeColor(strip.markColor);
+    };
+    if (blackOnWhite) {
+        beginStripRow(kBlack);
+        cursor = m_mode.draw(surface, cursor, strip, m_mode.numbers);
+    }
+    if (whiteOnBlack) {
+        beginStripRow(kWhite);
+        // Drawn with whatever pen the previous strip or card left, tall enough for a second row.
+        const qint32 boxHeight = numeric::checkedAdd(kBlackBoxHeight, otherWayRowHeight(surface, strip));
+        surface.line(LineFlags::FilledBox, static_cast<float>(cursor.printX),
+            static_cast<float>(cursor.printY), static_cast<float>(set.lengthTw),
+            static_cast<float>(boxHeight), kBlack);
+        cursor = m_mode.draw(surface, cursor, strip, m_mode.numbers);
+    }
+    if (whiteOnBlack) {
+        surface.setDrawWidth(numeric::checkedInt16(set.tenMark));
+        cursor.printX = kFirstCardLeft;
+        cursor.printY = numeric::checkedAdd(cursor.printY, kRowStep);
+        beginRow(surface, cursor.printY);
+        printCard(surface, cursor, kWhite, kBlack);
+    }
+    if (blackOnWhite) {
+        cursor.printX = numeric::checkedAdd(cursor.printX, kCardStep);
+        // Beside the white-on-black card when there is one, otherwise in a row of its own.
+        if (!whiteOnBlack) {
+            cursor.printY = numeric::checkedAdd(cursor.printY, kRowStep);
+            beginRow(surface, cursor.printY);
+        }
+        printCard(surface, cursor, kBlack, kWhite);
+    }
+    return cursor;
+}
+
+void JobPage::printCard(PrintSurface& surface, PagePosition cursor, Rgb ink, Rgb paper) const
+{
+    const auto x = static_cast<float>(cursor.printX);
+    const auto y = static_cast<float>(cursor.printY);
+    surface.setForeColor(ink);
+    surface.line(LineFlags::FilledBox, x, y, kCardSize, kCardSize, paper);
+    surface.line(LineFlags::Stroke, x + kCardHalf, y + kCardHalf, 0, kCardHalf, ink);
+    surface.setCurrentX(static_cast<float>(numeric::checkedAdd(cursor.printX, kCardTextIndent)));
+    surface.setCurrentY(y);
+    surface.print(m_mode.cardText);
+}
+
+Vernier JobPage::vernier(const StripInputs& strip) const
+{
+    Vernier v;
+    const double smallSpacing = m_mode.caption == CaptionStyle::Hours
+        ? strip.lengthTw / kSmallDivisionsPerHourStrip
+        : strip.lengthTw * strip.smallestMark / 360;
+    v.division = 9 * smallSpacing / Vernier::kDivisions;
+    v.reading = m_mode.caption == CaptionStyle::Hours
+        ? QStringLiteral("1 min")
+        : numeric::generalForm(strip.smallestMark / Vernier::kDivisions) + QStringLiteral("\u00B0");
+    return v;
+}
+
+PagePosition JobPage::printVerniers(PrintSurface& surface, PagePosition cursor, const StripInputs& set) const
+{
+    // One row each, below the cards and caption, in the order and ink of the strips.
+    const Vernier scale = vernier(set);
+    StripInputs strip = set;
+    strip.otherWay.clear();
+    for (const bool white : { false, true }) {
+        if (!(white ? m_settings.whiteOnBlack : m_settings.blackOnWhite))
+            continue;
+        cursor.printY = numeric::checkedAdd(cursor.printY, kRowStep);
+        StripGeometry geometry;
+        geometry.left = Vernier::kLeft;
+        geometry.length = scale.length();
+        geometry.divisions = Vernier::kDivisions;
+        geometry.unitsPerDivision = 1;
+        geometry.tail = vernierTail(surface, strip, scale);
+        beginRow(surface, cursor.printY, geometry);
+        strip.markColor = white ? kWhite : kBlack;
+        surface.setForeColor(strip.markColor);
+        if (white) {
+            surface.line(LineFlags::FilledBox, static_cast<float>(Vernier::kLeft - kVernierBoxLead),
+                static_cast<float>(cursor.printY),
+                static_cast<float>(scale.length() + geometry.tail + 2 * kVernierBoxLead),
+                static_cast<float>(kBlackBoxHeight), kBlack);
+        }
+        cursor = drawVernier(surface, cursor, strip, scale);
+    }
+    return cursor;
+}
+
+void JobPage::beginRow(PrintSurface& surface, qint32 top, std::optional<StripGeometry> strip)
+{
+    PageRow row;
+    row.top = top;
+    row.strip = std::move(strip);
+    surface.beginRow(row);
+}
+
+QString JobPage::caption(const StripInputs& inputs) const
+{
+    CaptionLine line;
+    line.circleLabel = m_mode.circleLabel;
+    line.hours = m_mode.caption == CaptionStyle::Hours;
+    line.length = m_size.inches ? m_size.sizeMm / kMmPerInch : m_size.sizeMm;
+    line.units = m_size.units;
+    if (m_settings.verniers)
+        line.vernier = vernier(inputs).reading;
+    if (!m_format.factors.isIdentity())
+        line.printerScale = m_format.factorAcross();
+    return line.text(inputs);
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "print/job/JobMode.h"
+#include "print/job/JobSettings.h"
+#include "print/job/PagePosition.h"
+#include "print/job/StripInputs.h"
+#include "print/job/Vernier.h"
+#include "print/page/Page.h"
+#include "print/sheets/SheetFormat.h"
+
+#include <QString>
+#include <optional>
+
+/// The page a print job composes, in twips: per enabled circle set its strips in the chosen ink
+/// styles, the index cards, the caption line and the verniers, one row after another from the top.
+/// Knows nothing of printers or of the window.
+class JobPage {
+public:
+    /// format is the one the strips were checked against; its factors are named in the caption.
+    JobPage(
+        const JobSettings& settings, const JobMode& mode, const StripSize& size, const SheetFormat& format);
+
+    /// Draws the whole page and ends the document, unless no circle set is enabled. Returns the
+    /// cursor at the top of the row a further circle set would take.
+    PagePosition draw(PrintSurface& surface) const;
+
+    /// The strip's graduation as the sheet layout needs it: 36 tens of degrees or 24 hours.
+    static StripGeometry geometry(const JobMode& mode, double lengthTw);
+
+private:
+    StripInputs stripInputs(const CircleSetSettings& set) const;
+    /// The vernier of the set's strips: 0.9 of their smallest spacing (10 minutes on RA).
+    Vernier vernier(const StripInputs& strip) const;
+    PagePosition printVerniers(PrintSurface& surface, PagePosition cursor, const StripInputs& set) const;
+    PagePosition printSet(PrintSurface& surface, PagePosition cursor, const StripInputs& set) const;
+    void printCard(PrintSurface& surface, PagePosition cursor, Rgb ink, Rgb paper) const;
+    /// Tells the layout a row begins at top; a strip's row with its graduation.
+    static void beginRow(
+        PrintSurface& surface, qint32 top, std::optional<StripGeometry> strip = std::nullopt);
+    QString caption(const StripInputs& inputs) const;
+
+    const JobSettings& m_settings;
+    const JobMode& m_mode;
+    const StripSize& m_size;
+    const SheetFormat& m_format;
+};

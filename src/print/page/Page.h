@@ -1,0 +1,68 @@
+#pragma once
+
+#include "print/page/PrintSurface.h"
+
+#include <QString>
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+/// One drawing operation of a page, in twips.
+struct PageOp {
+    enum class Kind { Stroke, FilledBox, Text };
+    Kind kind = Kind::Stroke;
+    double x = 0; ///< stroke start, box corner, or the text's left edge
+    double y = 0; ///< stroke start, box corner, or the text's top edge
+    double dx = 0; ///< stroke / box extent (second point relative to the first)
+    double dy = 0;
+    Rgb colour = kBlack;
+    qint16 penDots = 1; ///< DrawWidth in effect
+    QString text;
+    QString fontName;
+    double fontPoints = 0;
+
+    /// A stroke from (x, y) by (dx, dy), drawn with a one-dot pen.
+    static PageOp stroke(double x, double y, double dx, double dy, Rgb colour = kBlack)
+    {
+        PageOp op;
+        op.x = x;
+        op.y = y;
+        op.dx = dx;
+        op.dy = dy;
+        op.colour = colour;
+        return op;
+    }
+};
+
+/// A graduated strip as its row was drawn: its left end and length along the page's x (twips),
+/// its long divisions, each `unitsPerDivision` of `unit` ("°": 36 of 10, "h": 24 of 1), and how far
+/// its numbers and labels reach past its right end.
+struct StripGeometry {
+    double left = 0;
+    double length = 0;
+    int divisions = 36;
+    int unitsPerDivision = 10;
+    QString unit;
+    double tail = 0;
+};
+
+/// Where a job began a row of its page (a strip, the index cards with the caption, a vernier), so
+/// the sheet layout can move, split and paginate whole rows. The row's ops run from firstOp to the
+/// next row's firstOp.
+struct PageRow {
+    std::size_t firstOp = 0; ///< set by the recording
+    double top = 0;
+    std::optional<StripGeometry> strip;
+};
+
+/// A page as a list of operations in drawing order; the recording surface fills it and the
+/// printer replays it once the document is ended.
+struct Page {
+    std::vector<PageOp> ops;
+    /// The rows the job began, in drawing order; ops before the first row belong to none.
+    std::vector<PageRow> rows;
+    /// The printer's scale correction along the page's x and y, applied by the renderer about the
+    /// printable area's top-left corner.
+    double scaleX = 1.0;
+    double scaleY = 1.0;
+};

@@ -1,0 +1,83 @@
+#include "print/printers/QueueJobFollower.h"
+
+namespace {
+
+// ": what the printer said", or nothing when it said nothing.
+QString because(const QueueJobStatus& status)
+{
+    return status.jobMessage.isEmpty() ? QString() : QStringLiteral(": ") + status.jobMessage;
+}
+
+} // namespace
+
+QueueJobFollower::QueueJobFollower(StatusSource source, QObject* parent)
+    : QObject(parent)
+    , m_source(std::move(source))
+{
+    m_timer.setInterval(kPollMs);
+    connect(&m_timer, &QTimer::timeout, this, &QueueJobFollower::check);
+}
+
+QueueJobStatus QueueJobFollower::serverStatus(const QueueJob& job)
+{
+    return CupsQueue(job.queue).status(job.id);
+}
+
+void QueueJobFollower::follow(const QueueJob& job)
+{
+    m_job = job;
+    m_clock.start();
+    m_timer.start();
+}
+
+void QueueJobFollower::stop()
+{
+    m_timer.stop();
+    m_job.reset();
+    Q_EMIT finished();
+}
+
+std::optional<QString> QueueJobFollower::problem(const QString& printer, const QueueJobStatus& status)
+{
+    using State = QueueJobStatus::State;
+    const QString named = QStringLiteral("\"%1\"").arg(printer);
+    switch (status.state) {
+    case State::Stopped:
+        return QStringLiteral("The printer %1 stopped the page%2.").arg(named, because(status));
+    case State::Aborted:
+        return QStringLiteral("The printer %1 could not print the page%2.").arg(named, because(status));
+    case State::Cancelled:
+        return QStringLiteral("The page was cancelled on the printer %1.").arg(named);
+    case State::Held:
+        return QStringLiteral("The printer %1 holds the page%2.").arg(named, because(status));
+    case State::Pending:
+        if (!status.queueStopped)
+            return std::nullopt;
+        if (status.queueReasons.contains(QStringLiteral("paused")))
+            return QStringLiteral("The printer %1 is paused: the page waits in its queue.").arg(named);
+        return QStringLiteral("The printer %1 has stopped: the page waits in its queue.").arg(named);
+    case State::Unknown:
+    case State::Processing:
+    case State::Completed:
+        break;
+    }
+    return std::nullopt;
+}
+
+void QueueJobFollower::check()
+{
+    if (!m_job)
+        return;
+    const QueueJob job = *m_job;
+    const QueueJobStatus status = m_source(job);
+    if (const std::optional<QString> message = problem(job.queue, status)) {
+        m_timer.stop();
+        m_job.reset();
+        Q_EMIT failed(*message);
+        Q_EMIT finished();
+        return;
+    }
+    // A job still going on at the limit is left to the printer: a real one takes its time.
+    if (status.state == QueueJobStatus::State::Completed || m_clock.hasExpired(kLimitMs))
+        stop();
+}
