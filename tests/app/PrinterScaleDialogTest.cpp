@@ -133,7 +133,7 @@ TEST_F(PrinterScale, TheCalibrationPageGoesThroughThePrintDialogToThePrinterChos
 TEST_F(PrinterScale, ACalibrationPageThatAQueueFailsIsReportedNotLeftAsPrinted)
 {
     QueueJobFollower follower([](const QueueJob&) {
-        return QueueJobStatus { QueueJobStatus::State::Aborted, {}, {}, false, {} };
+        return QueueJobStatus { QueueJobStatus::State::Aborted, {}, {}, false, {}, {} };
     });
     QStringList failures;
     QObject::connect(&follower, &QueueJobFollower::failed, &follower,
