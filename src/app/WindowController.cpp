@@ -39,14 +39,40 @@ WindowController::WindowController(frmMain& window, Services services)
     connect(&window, &frmMain::userGuideRequested, this, &WindowController::showUserGuide);
     connect(&m_queueJob, &QueueJobFollower::failed, this,
         [this](const QString& message) { m_window.model().status().show(StatusLine::kErrorColor, message); });
+    connect(&m_queueJob, &QueueJobFollower::delayed, this,
+        [this](const QString& message) { m_window.model().status().show(StatusLine::kErrorColor, message); });
+    // Only over the wait it said: anything the user did since keeps its own message.
+    connect(&m_queueJob, &QueueJobFollower::printed, this, [this](const QString& message) {
+        StatusLine& status = m_window.model().status();
+        if (status.text() == m_queueJob.delay())
+            status.show(StatusLine::kStatusColor, message);
+    });
 }
 
 void WindowController::start()
 {
     m_window.showVersion();
     const WindowPosition position = m_lastExit.start();
+    reportUnusablePrinterScale();
     m_window.moveToTwips(position.top, position.left);
     m_window.refreshValueLabels();
+}
+
+void WindowController::reportUnusablePrinterScale()
+{
+    QString name;
+    try {
+        name = m_printers.current().deviceName();
+    } catch (const RuntimeError&) {
+        return; // no printer: nothing is scaled
+    }
+    // A store that could not be read has said so already.
+    StatusLine& status = m_window.model().status();
+    if (status.color() == StatusLine::kErrorColor)
+        return;
+    if (const std::optional<QString> reason = m_printerScales.unusable(name))
+        status.show(StatusLine::kErrorColor,
+            QStringLiteral("Printer scale for '%1' ignored: %2; it prints unscaled.").arg(name, *reason));
 }
 
 template <typename Job> void WindowController::runJob()

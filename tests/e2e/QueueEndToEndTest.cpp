@@ -226,13 +226,15 @@ TEST_F(QueueEndToEnd, APrinterThatCannotBeReachedIsNamedWithTheSchedulersReason)
     p.click(QStringLiteral("PrintAzButton"));
     EXPECT_EQ(p.status().toStdString(), "") << "the job itself went to the queue";
     const QString said = QStringLiteral("The printer \"Unreachable\" has not printed the page yet: ");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return p.status().startsWith(said); }, 10000)) << p.status().toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return p.status().startsWith(said); }, 10000))
+        << p.status().toStdString();
     EXPECT_GT(p.status().size(), said.size()) << "the reason is named";
     EXPECT_EQ(p.model.status().color(), StatusLine::kErrorColor);
     EXPECT_TRUE(p.controller.queueJob().following()) << "still followed, never cancelled";
     const std::optional<QueueJob> job = p.printers.current().lastJob();
     ASSERT_TRUE(job.has_value());
-    EXPECT_TRUE(s_scheduler->jobAttributes(job->queue, job->id).contains(QStringLiteral("job-state (enum) = processing")))
+    EXPECT_TRUE(s_scheduler->jobAttributes(job->queue, job->id)
+                    .contains(QStringLiteral("job-state (enum) = processing")))
         << s_scheduler->jobAttributes(job->queue, job->id).toStdString();
     s_scheduler->run(QStringLiteral("cancel"), { QStringLiteral("-a"), kUnreachable });
 }
