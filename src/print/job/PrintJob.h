@@ -64,6 +64,7 @@ private:
         bool inches = false;
         double sizeMm = 0; ///< strip length
         qint16 minSize = 0; ///< smallest entry, in the entry's unit and sense
+        bool diameter = false;
         QString units;
     };
 
@@ -77,6 +78,8 @@ private:
     /// Why the strip can't be printed on these sheets, or nothing when it can.
     std::optional<QString> widthRefusal(
         const Mode& mode, const Size& size, const SheetFormat& format, double lengthTw) const;
+    /// The refusal for sheets that take no size the job accepts, or nothing when some size fits.
+    std::optional<QString> noSizeFits(const Mode& mode, const Size& size, const SheetFormat& format) const;
     /// The strip's graduation as the sheet layout needs it: 36 tens of degrees or 24 hours.
     static StripGeometry geometry(const Mode& mode, double lengthTw);
     PagePosition printPage(PrintSurface& surface, const Mode& mode, const Size& size,
