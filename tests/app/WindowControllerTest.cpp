@@ -6,12 +6,14 @@
 #include "app/UserGuide.h"
 #include "app/UserGuideWindow.h"
 #include "app/frmMain.h"
+#include "settings/PrinterScales.h"
 #include "settings/QtSettingsStore.h"
 #include "support/ScriptedPrinters.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -69,6 +71,24 @@ protected:
 };
 
 } // namespace
+
+// A factor kept in another form, or out of range, is not dropped without a word: said once at start,
+// in the dialog too, and the window prints unscaled.
+TEST_F(Program, AnUnusablePrinterScaleIsSaidAtStart)
+{
+    QFile file(ini());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Printer%20Scale]\nLaser=1.5 1\nInkjet=\"0,998 1,002\"\n");
+    file.close();
+    Session run(ini(), printers, dialog);
+    EXPECT_EQ(run.status().toStdString(),
+        "Printer scale for 'Laser' ignored: \"1.5 1\" is not two factors from 0.9 to 1.1; it prints "
+        "unscaled.");
+    EXPECT_EQ(run.model.status().color(), StatusLine::kErrorColor);
+
+    PrinterScales scales(run.store);
+    EXPECT_EQ(scales.factors(QStringLiteral("Inkjet")).alongWidth, 0.998) << "a comma is a decimal point";
+}
 
 TEST_F(Program, FirstRunShowsTheDefaults)
 {
