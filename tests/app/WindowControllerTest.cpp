@@ -2,6 +2,7 @@
 // printers and dialogs, and pages recorded instead of printed.
 #include "app/WindowController.h"
 #include "app/AboutDialog.h"
+#include "app/PreviewSheet.h"
 #include "app/PreviewWindow.h"
 #include "app/UserGuide.h"
 #include "app/UserGuideWindow.h"
@@ -12,7 +13,9 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -447,4 +450,43 @@ TEST_F(Program, PreviewRefusesAsPrintingDoes)
     Session bare(ini(), none, dialog);
     bare.click("PreviewButton");
     EXPECT_TRUE(bare.status().startsWith(QStringLiteral("Cannot select a printer: ")));
+}
+
+// The longest split strip fills many sheets: only those in view are drawn, at the first showing
+// and at each zoom step, and the pictures of those left behind are let go.
+TEST_F(Program, APreviewOfManySheetsDrawsOnlyThoseInView)
+{
+    Session run(ini(), printers, dialog);
+    run.model.setText(SizeText::Azimuth, QStringLiteral("4800"));
+    run.model.setOption(Option::Azmm, true);
+    run.model.setOption(Option::AzLen, true);
+    run.model.setCheck(Check::SplitLong, SettingsModel::kChecked);
+    run.model.setCheck(Check::Verniers, SettingsModel::kChecked);
+    run.model.setCheck(Check::BothWays, SettingsModel::kChecked);
+    for (int set = 2; set <= 3; ++set)
+        run.model.setSetCheck(set, 1);
+    run.model.refreshCircleEnabled();
+    run.click("PreviewAzButton");
+    auto* preview = run.window.findChild<PreviewWindow*>();
+    ASSERT_NE(preview, nullptr) << run.status().toStdString();
+    ASSERT_GE(preview->sheets().size(), 6u);
+    const auto drawn = [&] {
+        int count = 0;
+        for (const PreviewSheet* sheet : preview->findChildren<PreviewSheet*>())
+            count += sheet->holdsPicture() ? 1 : 0;
+        return count;
+    };
+    QPushButton* zoomIn = nullptr;
+    for (QPushButton* button : preview->findChildren<QPushButton*>())
+        zoomIn = button->text() == QStringLiteral("Zoom &in") ? button : zoomIn;
+    ASSERT_NE(zoomIn, nullptr);
+    for (int step = 0; step < 3; ++step) {
+        QElapsedTimer clock;
+        clock.start();
+        zoomIn->click();
+        QApplication::processEvents();
+        EXPECT_LT(clock.elapsed(), 1000) << "a zoom step redraws what is in view only";
+        EXPECT_GE(drawn(), 1);
+        EXPECT_LE(drawn(), 3) << "step " << step;
+    }
 }
