@@ -60,19 +60,15 @@ void WindowController::start()
 
 void WindowController::reportUnusablePrinterScale()
 {
-    QString name;
-    try {
-        name = m_printers.current().deviceName();
-    } catch (const RuntimeError&) {
-        return; // no printer: nothing is scaled
-    }
     // A store that could not be read has said so already.
     StatusLine& status = m_window.model().status();
     if (status.color() == StatusLine::kErrorColor)
         return;
-    if (const std::optional<QString> reason = m_printerScales.unusable(name))
+    // From the store alone: the window starts without asking the print system.
+    if (const auto unusable = m_printerScales.firstUnusable())
         status.show(StatusLine::kErrorColor,
-            QStringLiteral("Printer scale for '%1' ignored: %2; it prints unscaled.").arg(name, *reason));
+            QStringLiteral("Printer scale for '%1' ignored: %2; it prints unscaled.")
+                .arg(unusable->first, unusable->second));
 }
 
 template <typename Job> void WindowController::runJob()

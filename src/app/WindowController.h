@@ -58,7 +58,7 @@ private:
     void exit();
     /// "Printer scale...": the dialog for the current printer; what it kept shows in the status line.
     void openPrinterScale();
-    /// A printer-scale value kept for the current printer that can't be used, said once at start.
+    /// A printer-scale value kept that can't be used, said once at start.
     void reportUnusablePrinterScale();
 
     /// Runs a print job unless one is already running: a job lets the window handle its pending

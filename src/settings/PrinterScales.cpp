@@ -27,9 +27,25 @@ std::optional<QString> PrinterScales::stored(const QString& deviceName)
 std::optional<QString> PrinterScales::unusable(const QString& deviceName)
 {
     const std::optional<QString> text = stored(deviceName);
-    if (!text || parse(*text))
+    if (!text) // nothing kept, or a value edited into something that is not a text
+        return m_store.keysIn(kGroup).contains(deviceName)
+            ? std::optional<QString>(QStringLiteral("its value is not one text"))
+            : std::nullopt;
+    if (parse(*text))
         return std::nullopt;
     return QStringLiteral("\"%1\" is not two factors from 0.9 to 1.1").arg(*text);
+}
+
+std::optional<std::pair<QString, QString>> PrinterScales::firstUnusable()
+{
+    QString reason;
+    if (!m_store.load(reason))
+        return std::nullopt;
+    for (const QString& device : m_store.keysIn(kGroup)) {
+        if (const std::optional<QString> why = unusable(device))
+            return std::pair { device, *why };
+    }
+    return std::nullopt;
 }
 
 bool PrinterScales::keep(const QString& deviceName, const ScaleFactors& factors, QString& reason)

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <optional>
+#include <utility>
 
 /// A printer's scale correction: how much longer it must be asked to print along each axis of the
 /// paper (nominal length / measured length) so that what comes out has its nominal length.
@@ -35,6 +36,9 @@ public:
     /// Why what is kept for the printer is not used, in words for a message; nothing when nothing
     /// is kept or it is usable.
     std::optional<QString> unusable(const QString& deviceName);
+    /// The first printer whose kept value is unusable, and why; read from the store alone, without
+    /// asking the print system.
+    std::optional<std::pair<QString, QString>> firstUnusable();
     /// Writes the factors for the printer at once. False with the reason, in words for a message,
     /// when the store can't be written; factors out of range are never written.
     bool keep(const QString& deviceName, const ScaleFactors& factors, QString& reason);
