@@ -1,6 +1,7 @@
 #include "print/job/SizeLimits.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 
 namespace sizelimits {
