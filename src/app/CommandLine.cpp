@@ -27,7 +27,7 @@ CommandLine CommandLine::parse(const QStringList& arguments)
 {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions({
+    const QList<QCommandLineOption> options {
         { { QStringLiteral("h"), QStringLiteral("help") }, QString() },
         { { QStringLiteral("v"), QStringLiteral("version") }, QString() },
         { kPrintPdf, QString(), QStringLiteral("FILE") },
@@ -36,9 +36,19 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         { kLandscape, QString() },
         { kAltitude, QString() },
         { kAzimuth, QString() },
-    });
+    };
+    parser.addOptions(options);
     if (!parser.parse(arguments))
         return failure(parser.errorText());
+    // Taking the last of two values would print to, or read, a file the user did not mean.
+    for (const QCommandLineOption& option : options) {
+        qsizetype given = 0;
+        for (const QString& name : parser.optionNames())
+            given += option.names().contains(name) ? 1 : 0;
+        if (given > 1)
+            return failure(QStringLiteral("--%1 is given %2 times; give it once.")
+                               .arg(option.names().constLast(), QString::number(given)));
+    }
     if (!parser.positionalArguments().isEmpty())
         return failure(QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
 

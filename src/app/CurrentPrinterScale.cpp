@@ -27,6 +27,11 @@ ScaleFactors CurrentPrinterScale::factors()
     return m_scales.factors(printerName());
 }
 
+std::optional<QString> CurrentPrinterScale::unusableFactors()
+{
+    return m_scales.unusable(printerName());
+}
+
 bool CurrentPrinterScale::printCalibrationPage()
 {
     m_selection.SelectPrinter();

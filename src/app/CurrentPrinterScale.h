@@ -17,6 +17,7 @@ public:
     QString printerName() override;
     CalibrationBars bars() override;
     ScaleFactors factors() override;
+    std::optional<QString> unusableFactors() override;
     bool printCalibrationPage() override;
     bool keepFactors(const ScaleFactors& factors, QString& reason) override;
 

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QTextStream>
 #include <exception>
+#include <sys/stat.h>
 
 namespace pdfcommand {
 
@@ -32,11 +33,22 @@ bool restoreSettings(SettingsModel& model, const QString& path, QTextStream& err
                << '\n';
         return false;
     }
-    const int count = SettingsFileFormat::restore(model, file);
-    if (count < SettingsFileFormat::kLineCount)
-        errors << "vennaros: " << count << " of " << SettingsFileFormat::kLineCount
-               << " settings restored from '" << path << "'; the others keep their defaults\n";
+    int failingLine = 0;
+    const int count = SettingsFileFormat::restore(model, file, &failingLine);
+    if (failingLine > 0 || count < SettingsFileFormat::kLineCount)
+        errors << "vennaros: " << SettingsFileFormat::stopMessage(path, count, failingLine)
+               << " The others keep their defaults.\n";
     return true;
+}
+
+// Both names lead to one file (through links and other spellings too).
+bool sameFile(const QString& first, const QString& second)
+{
+    struct stat a { };
+    struct stat b { };
+    return ::stat(QFile::encodeName(first).constData(), &a) == 0
+        && ::stat(QFile::encodeName(second).constData(), &b) == 0 && a.st_dev == b.st_dev
+        && a.st_ino == b.st_ino;
 }
 
 } // namespace
@@ -63,6 +75,11 @@ int run(const CommandLine& line, QTextStream& errors)
             errors << "vennaros: unknown paper '" << line.paper << "' (A4, Letter, A3, Legal, ...)\n";
             return 1;
         }
+    }
+
+    if (!line.settingsFile.isEmpty() && sameFile(line.pdfFile, line.settingsFile)) {
+        errors << "vennaros: cannot write '" << line.pdfFile << "': it is the settings file\n";
+        return 1;
     }
 
     SettingsModel model;

@@ -1,5 +1,6 @@
 #include "app/PreviewWindow.h"
 
+#include "app/PreviewSheet.h"
 #include "print/page/PageUnits.h"
 #include "print/page/PrintSurface.h"
 #include "print/render/PageRenderer.h"
@@ -24,6 +25,8 @@ constexpr double kZoomStep = 1.25;
 // at about this resolution and scaled down smoothly, so they show as grey.
 constexpr double kFineDpi = 300.0;
 constexpr int kMaxSupersampling = 4;
+// The pictures of sheets out of view are let go beyond this: a few screens' worth.
+constexpr qint64 kPictureBudgetBytes = 48LL * 1024 * 1024;
 
 QString orientationName(PageOrientation orientation)
 {
@@ -92,29 +95,35 @@ void PreviewWindow::showSheets(const std::vector<Page>& sheets, const PaperForma
 
 QImage PreviewWindow::sheetImage(std::size_t index, double dpi) const
 {
-    const int supersampling = qBound(1, static_cast<int>(std::ceil(kFineDpi / dpi)), kMaxSupersampling);
-    const double fine = dpi * supersampling;
+    // Fine enough for hairlines, never finer: the picture drawn is the largest thing held.
+    const double fine = qMax(dpi, qMin(kFineDpi, dpi * kMaxSupersampling));
     const double scale = fine / kTwipsPerInch;
     QImage paper(qMax(1, qRound(m_paper.width * scale)), qMax(1, qRound(m_paper.height * scale)),
         QImage::Format_RGB32);
     paper.fill(Qt::white);
-    // The page is drawn from the printable area's top-left and, as on paper, ends at its edges.
-    QImage printable(qMax(1, qRound(m_paper.printableWidth() * scale)),
-        qMax(1, qRound(m_paper.printableHeight() * scale)), QImage::Format_ARGB32_Premultiplied);
-    printable.fill(Qt::transparent);
-    {
-        QPainter painter(&printable);
+    // The page is drawn from the printable area's top-left and, as on paper, ends at its edges: it
+    // is drawn straight into that part of the paper's picture, which clips it there.
+    const QRect printable
+        = QRect(qRound(m_paper.margins.left() * scale), qRound(m_paper.margins.top() * scale),
+            qRound(m_paper.printableWidth() * scale), qRound(m_paper.printableHeight() * scale))
+              .intersected(paper.rect());
+    if (!printable.isEmpty()) {
+        QImage area(paper.bits() + printable.top() * paper.bytesPerLine() + printable.left() * 4,
+            printable.width(), printable.height(), paper.bytesPerLine(), QImage::Format_RGB32);
+        QPainter painter(&area);
         PageRenderer(painter, qRound(fine)).draw(m_sheets.at(index));
     }
     QPainter painter(&paper);
-    const QPointF origin(m_paper.margins.left() * scale, m_paper.margins.top() * scale);
-    painter.drawImage(origin, printable);
-    painter.setPen(QPen(QColor(190, 190, 190), supersampling, Qt::DashLine));
-    painter.drawRect(QRectF(origin, printable.size()));
+    painter.setPen(QPen(QColor(190, 190, 190), fine / dpi, Qt::DashLine));
+    painter.drawRect(QRectF(printable));
     painter.end();
-    return paper.scaled(qMax(1, qRound(m_paper.width * dpi / kTwipsPerInch)),
-        qMax(1, qRound(m_paper.height * dpi / kTwipsPerInch)), Qt::IgnoreAspectRatio,
-        Qt::SmoothTransformation);
+    return paper.scaled(sheetSize(dpi), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QSize PreviewWindow::sheetSize(double dpi) const
+{
+    return QSize(qMax(1, qRound(m_paper.width * dpi / kTwipsPerInch)),
+        qMax(1, qRound(m_paper.height * dpi / kTwipsPerInch)));
 }
 
 void PreviewWindow::render()
@@ -123,10 +132,12 @@ void PreviewWindow::render()
         delete item->widget();
         delete item;
     }
+    m_views.clear();
+    m_drawnOrder.clear();
     for (std::size_t i = 0; i < m_sheets.size(); ++i) {
-        auto* sheet = new QLabel(m_pages);
+        auto* sheet = new PreviewSheet([this, i](QSize) { return sheetImage(i, m_dpi); }, m_pages);
         sheet->setObjectName(QStringLiteral("PreviewSheet%1").arg(i + 1));
-        sheet->setPixmap(QPixmap::fromImage(sheetImage(i, m_dpi)));
+        sheet->setSheetSize(sheetSize(m_dpi));
         sheet->setAccessibleName(QStringLiteral("Sheet %1 of %2").arg(i + 1).arg(m_sheets.size()));
         QStringList texts;
         for (const PageOp& op : m_sheets[i].ops)
@@ -134,13 +145,33 @@ void PreviewWindow::render()
                 texts << op.text;
         // What a screen reader can tell of a sheet: its captions.
         sheet->setAccessibleDescription(texts.join(QLatin1Char('\n')));
+        connect(sheet, &PreviewSheet::drawn, this, &PreviewWindow::keepWithinMemory);
         m_pagesLayout->addWidget(sheet, 0, Qt::AlignHCenter);
+        m_views.push_back(sheet);
     }
     m_pagesLayout->addStretch(1);
+}
+
+void PreviewWindow::keepWithinMemory(PreviewSheet* drawn)
+{
+    std::erase(m_drawnOrder, drawn);
+    m_drawnOrder.push_back(drawn);
+    qint64 bytes = 0;
+    for (const PreviewSheet* sheet : m_drawnOrder)
+        bytes += sheet->pictureBytes();
+    while (bytes > kPictureBudgetBytes && m_drawnOrder.size() > 1) {
+        PreviewSheet* oldest = m_drawnOrder.front();
+        bytes -= oldest->pictureBytes();
+        oldest->release();
+        m_drawnOrder.erase(m_drawnOrder.begin());
+    }
 }
 
 void PreviewWindow::zoom(int steps)
 {
     m_dpi = qBound(kMinDpi, m_dpi * std::pow(kZoomStep, steps), kMaxDpi);
-    render();
+    // Only the sheets in view are drawn again, when they are painted.
+    m_drawnOrder.clear();
+    for (PreviewSheet* sheet : m_views)
+        sheet->setSheetSize(sheetSize(m_dpi));
 }

@@ -4,8 +4,10 @@
 #include "print/page/PaperFormat.h"
 
 #include <QDialog>
+#include <QSize>
 #include <vector>
 
+class PreviewSheet;
 class QLabel;
 class QScrollArea;
 class QVBoxLayout;
@@ -27,6 +29,9 @@ public:
 private:
     void render();
     void zoom(int steps);
+    QSize sheetSize(double dpi) const;
+    /// Lets the pictures of the sheets drawn longest ago go, the one just drawn kept.
+    void keepWithinMemory(PreviewSheet* drawn);
 
     std::vector<Page> m_sheets;
     PaperFormat m_paper;
@@ -35,4 +40,6 @@ private:
     QScrollArea* m_scroll = nullptr;
     QWidget* m_pages = nullptr;
     QVBoxLayout* m_pagesLayout = nullptr;
+    std::vector<PreviewSheet*> m_views;
+    std::vector<PreviewSheet*> m_drawnOrder; ///< the sheets holding a picture, the oldest first
 };

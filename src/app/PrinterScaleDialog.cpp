@@ -103,7 +103,12 @@ void PrinterScaleDialog::refresh()
             m_measured[bar].label->setText(
                 QStringLiteral("Bar along the paper's %1 (%2 mm), measured in mm:")
                     .arg(QLatin1String(kBars[bar].along), QString::number(nominalMm(bar))));
-        m_factors->setText(factorsText(m_host.factors()));
+        if (const std::optional<QString> unusable = m_host.unusableFactors())
+            m_factors->setText(QStringLiteral("The value kept for this printer is unusable (%1): it prints "
+                                              "with 1 along both axes until new lengths are kept.")
+                                   .arg(*unusable));
+        else
+            m_factors->setText(factorsText(m_host.factors()));
     } catch (const std::exception& error) {
         showMessage(QStringLiteral("The printer can't be read: ") + describe(error), true);
     }

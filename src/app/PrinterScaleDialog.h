@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "print/sheets/CalibrationPage.h"
 #include "settings/PrinterScales.h"
 
@@ -19,6 +21,8 @@ public:
     /// The bars of the calibration page on the printer's paper.
     virtual CalibrationBars bars() = 0;
     virtual ScaleFactors factors() = 0;
+    /// Why what is kept for the printer is not used; nothing when it is, or nothing is kept.
+    virtual std::optional<QString> unusableFactors() { return std::nullopt; }
     /// Shows the print dialog and prints the calibration page on the printer chosen there, which
     /// is then the current one. False when the dialog was cancelled.
     virtual bool printCalibrationPage() = 0;

@@ -39,14 +39,36 @@ WindowController::WindowController(frmMain& window, Services services)
     connect(&window, &frmMain::userGuideRequested, this, &WindowController::showUserGuide);
     connect(&m_queueJob, &QueueJobFollower::failed, this,
         [this](const QString& message) { m_window.model().status().show(StatusLine::kErrorColor, message); });
+    connect(&m_queueJob, &QueueJobFollower::delayed, this,
+        [this](const QString& message) { m_window.model().status().show(StatusLine::kErrorColor, message); });
+    // Only over the wait it said: anything the user did since keeps its own message.
+    connect(&m_queueJob, &QueueJobFollower::printed, this, [this](const QString& message) {
+        StatusLine& status = m_window.model().status();
+        if (status.text() == m_queueJob.delay())
+            status.show(StatusLine::kStatusColor, message);
+    });
 }
 
 void WindowController::start()
 {
     m_window.showVersion();
     const WindowPosition position = m_lastExit.start();
+    reportUnusablePrinterScale();
     m_window.moveToTwips(position.top, position.left);
     m_window.refreshValueLabels();
+}
+
+void WindowController::reportUnusablePrinterScale()
+{
+    // A store that could not be read has said so already.
+    StatusLine& status = m_window.model().status();
+    if (status.color() == StatusLine::kErrorColor)
+        return;
+    // From the store alone: the window starts without asking the print system.
+    if (const auto unusable = m_printerScales.firstUnusable())
+        status.show(StatusLine::kErrorColor,
+            QStringLiteral("Printer scale for '%1' ignored: %2; it prints unscaled.")
+                .arg(unusable->first, unusable->second));
 }
 
 template <typename Job> void WindowController::runJob()

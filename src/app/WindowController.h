@@ -58,6 +58,8 @@ private:
     void exit();
     /// "Printer scale...": the dialog for the current printer; what it kept shows in the status line.
     void openPrinterScale();
+    /// A printer-scale value kept that can't be used, said once at start.
+    void reportUnusablePrinterScale();
 
     /// Runs a print job unless one is already running: a job lets the window handle its pending
     /// events once, and a second click then must not start a job inside the first.

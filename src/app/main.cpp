@@ -9,10 +9,13 @@
 #include "settings/QtSettingsStore.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
 #include <QTextStream>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -61,6 +64,26 @@ QStringList withoutQtOptions(int argc, char* argv[])
     return arguments;
 }
 
+// Text for standard output: a write that fails (a full disk, a closed pipe) is an error to exit 1 on.
+int printOut(const QString& text)
+{
+    if (std::fputs(text.toLocal8Bit().constData(), stdout) >= 0 && std::fflush(stdout) == 0)
+        return 0;
+    const int error = errno;
+    std::fprintf(stderr, "vennaros: cannot write to standard output: %s\n", std::strerror(error));
+    return 1;
+}
+
+// An argument whose bytes are not valid in the system's encoding comes to us with its bad bytes
+// replaced: a file under that name would be another file.
+const char* undecodableArgument(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i)
+        if (QFile::encodeName(QFile::decodeName(QByteArray(argv[i]))) != QByteArray(argv[i]))
+            return argv[i];
+    return nullptr;
+}
+
 int runWindow(int argc, char* argv[])
 {
     s_qtHandler = qInstallMessageHandler(refuseWithoutDisplay);
@@ -97,15 +120,18 @@ int main(int argc, char* argv[])
     const CommandLine line = CommandLine::parse(withoutQtOptions(argc, argv));
     switch (line.action) {
     case CommandLine::Action::Help:
-        std::fputs(CommandLine::helpText().toLocal8Bit().constData(), stdout);
-        return 0;
+        return printOut(CommandLine::helpText());
     case CommandLine::Action::Version:
-        std::fputs(CommandLine::versionText().toLocal8Bit().constData(), stdout);
-        return 0;
+        return printOut(CommandLine::versionText());
     case CommandLine::Action::Error:
         std::fprintf(stderr, "vennaros: %s\nTry 'vennaros --help'.\n", line.error.toLocal8Bit().constData());
         return CommandLine::kUsageError;
     case CommandLine::Action::PrintPdf: {
+        if (const char* name = undecodableArgument(argc, argv)) {
+            std::fprintf(stderr,
+                "vennaros: '%s' is not valid UTF-8; no file is read or written under another name.\n", name);
+            return 1;
+        }
         // Never a window, so no display is needed.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);

@@ -136,6 +136,17 @@ std::optional<double> parseNumber(const QString& text, const QLocale& locale)
     return value;
 }
 
+std::optional<double> parseDecimal(const QString& text)
+{
+    QString point = text;
+    point.replace(QLatin1Char(','), QLatin1Char('.'));
+    if (point.count(QLatin1Char('.')) > 1)
+        return std::nullopt;
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::RejectGroupSeparator);
+    return parseNumber(point, c);
+}
+
 static std::optional<qint64> parseWhole(const QString& text, qint64 min, qint64 max)
 {
     const QString trimmed = text.trimmed();

@@ -32,6 +32,9 @@ QString booleanText(bool value);
 std::optional<bool> parseBoolean(const QString& text, const QLocale& locale = QLocale());
 /// A finite number in the locale's notation, blanks around it ignored; nan, inf and overflow fail.
 std::optional<double> parseNumber(const QString& text, const QLocale& locale = QLocale());
+/// A number written anywhere, by any locale: "." or "," as the decimal separator, never a group
+/// separator (a size has no thousands); blanks around it ignored. Fails as parseNumber() does.
+std::optional<double> parseDecimal(const QString& text);
 /// A whole number (optional sign, digits, blanks around it) that fits the type.
 std::optional<qint16> parseInt16(const QString& text);
 std::optional<qint32> parseInt32(const QString& text);

@@ -20,3 +20,11 @@ inline bool isPrinterError(const std::exception& error)
     const auto* runtime = dynamic_cast<const RuntimeError*>(&error);
     return runtime != nullptr && runtime->number() == kPrinterErrorNumber;
 }
+
+/// Error 52, a file name the file system can't take as it is (too long, not in its encoding): the
+/// user can mend it, so messages name the cause, which reason gives in a few words.
+constexpr int kBadFileNameError = 52;
+inline RuntimeError fileNameError(const QString& reason)
+{
+    return RuntimeError(kBadFileNameError, reason);
+}

@@ -13,13 +13,39 @@ PrinterScales::PrinterScales(SettingsStore& store)
 
 ScaleFactors PrinterScales::factors(const QString& deviceName)
 {
+    return parse(stored(deviceName).value_or(QString())).value_or(ScaleFactors());
+}
+
+std::optional<QString> PrinterScales::stored(const QString& deviceName)
+{
     QString reason;
     if (deviceName.isEmpty() || !m_store.load(reason))
-        return {};
-    const std::optional<QString> stored = m_store.readIn(kGroup, deviceName);
-    if (!stored)
-        return {};
-    return parse(*stored).value_or(ScaleFactors());
+        return std::nullopt;
+    return m_store.readIn(kGroup, deviceName);
+}
+
+std::optional<QString> PrinterScales::unusable(const QString& deviceName)
+{
+    const std::optional<QString> text = stored(deviceName);
+    if (!text) // nothing kept, or a value edited into something that is not a text
+        return m_store.keysIn(kGroup).contains(deviceName)
+            ? std::optional<QString>(QStringLiteral("its value is not one text"))
+            : std::nullopt;
+    if (parse(*text))
+        return std::nullopt;
+    return QStringLiteral("\"%1\" is not two factors from 0.9 to 1.1").arg(*text);
+}
+
+std::optional<std::pair<QString, QString>> PrinterScales::firstUnusable()
+{
+    QString reason;
+    if (!m_store.load(reason))
+        return std::nullopt;
+    for (const QString& device : m_store.keysIn(kGroup)) {
+        if (const std::optional<QString> why = unusable(device))
+            return std::pair { device, *why };
+    }
+    return std::nullopt;
 }
 
 bool PrinterScales::keep(const QString& deviceName, const ScaleFactors& factors, QString& reason)
@@ -35,8 +61,9 @@ bool PrinterScales::keep(const QString& deviceName, const ScaleFactors& factors,
 
 QString PrinterScales::text(const ScaleFactors& factors)
 {
-    return numeric::generalForm(factors.alongWidth) + QLatin1Char(' ')
-        + numeric::generalForm(factors.alongLength);
+    // With "." whatever the locale: the store outlives a change of language.
+    return numeric::generalForm(factors.alongWidth, QLocale::c()) + QLatin1Char(' ')
+        + numeric::generalForm(factors.alongLength, QLocale::c());
 }
 
 std::optional<ScaleFactors> PrinterScales::parse(const QString& text)
@@ -44,12 +71,10 @@ std::optional<ScaleFactors> PrinterScales::parse(const QString& text)
     const QStringList parts = text.split(QLatin1Char(' '));
     if (parts.size() != 2)
         return std::nullopt;
-    for (const QLocale& locale : { QLocale(), QLocale::c() }) {
-        const std::optional<double> width = numeric::parseNumber(parts[0], locale);
-        const std::optional<double> length = numeric::parseNumber(parts[1], locale);
-        if (width && length && ScaleFactors::inRange(*width) && ScaleFactors::inRange(*length))
-            return ScaleFactors { *width, *length };
-    }
+    const std::optional<double> width = numeric::parseDecimal(parts[0]);
+    const std::optional<double> length = numeric::parseDecimal(parts[1]);
+    if (width && length && ScaleFactors::inRange(*width) && ScaleFactors::inRange(*length))
+        return ScaleFactors { *width, *length };
     return std::nullopt;
 }
 

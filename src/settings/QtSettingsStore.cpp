@@ -103,6 +103,16 @@ std::optional<QString> QtSettingsStore::readIn(const QString& group, const QStri
     return value.toString();
 }
 
+QStringList QtSettingsStore::keysIn(const QString& group) const
+{
+    if (!m_settings)
+        return {};
+    m_settings->beginGroup(group);
+    const QStringList keys = m_settings->childKeys();
+    m_settings->endGroup();
+    return keys;
+}
+
 void QtSettingsStore::write(const QString& key, const QString& value)
 {
     writeIn(kGroup, key, value);

@@ -27,6 +27,7 @@ public:
     /// Kept until flush, which writes only to a file that is still fit for it.
     void write(const QString& key, const QString& value) override;
     std::optional<QString> readIn(const QString& group, const QString& key) const override;
+    QStringList keysIn(const QString& group) const override;
     void writeIn(const QString& group, const QString& key, const QString& value) override;
     bool flush(QString& reason) override;
 

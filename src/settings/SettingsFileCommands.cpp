@@ -166,8 +166,15 @@ void SettingsFileCommands::restore()
             QStringLiteral("Error reading setting file"), *path, refusal);
         return;
     }
-    const int count = SettingsFileFormat::restore(m_model, file);
+    int failingLine = 0;
+    const int count = SettingsFileFormat::restore(m_model, file, &failingLine);
     file.close();
+    // Short of the whole file is not a success: say how far it got and what stopped it.
+    if (failingLine > 0 || count < SettingsFileFormat::kLineCount) {
+        m_model.status().show(
+            StatusLine::kErrorColor, SettingsFileFormat::stopMessage(*path, count, failingLine));
+        return;
+    }
     m_model.status().show(StatusLine::kStatusColor,
         QString::number(count) + QStringLiteral(" settings restored from '") + *path + QLatin1Char('\''));
 }

@@ -113,24 +113,56 @@ std::optional<QString> SettingsFileFormat::valueOf(const QString& line)
     return line.mid(start);
 }
 
-int SettingsFileFormat::restore(SettingsModel& model, QIODevice& file)
+QString SettingsFileFormat::label(int line)
+{
+    if (line < 1 || line > kLineCount)
+        return QString();
+    QString text = fileLines()[static_cast<std::size_t>(line - 1)].label;
+    text.chop(3); // " = "
+    return text;
+}
+
+QString SettingsFileFormat::stopMessage(const QString& path, int count, int failingLine)
+{
+    const int applied = failingLine > 0 ? failingLine - 1 : count;
+    const QString reason = failingLine > 0
+        ? QStringLiteral("line %1 (\"%2\") could not be applied")
+              .arg(QString::number(failingLine), label(failingLine))
+        : QStringLiteral("the file ends after line %1").arg(QString::number(count));
+    return QStringLiteral("%1 of %2 settings restored from '%3': %4.")
+        .arg(QString::number(applied), QString::number(kLineCount), path, reason);
+}
+
+int SettingsFileFormat::restore(SettingsModel& model, QIODevice& file, int* failingLine)
 {
     int count = 0;
+    if (failingLine != nullptr)
+        *failingLine = 0;
+    const auto fail = [&] {
+        if (failingLine != nullptr)
+            *failingLine = count;
+    };
     QByteArray bytes;
     for (const FileLine& position : fileLines()) {
         const LineRead read = readLine(file, bytes);
         if (read == LineRead::End)
             break;
         ++count;
-        if (read == LineRead::TooLong)
+        if (read == LineRead::TooLong) {
+            fail();
             break;
+        }
         QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString line = decoder.decode(bytes);
-        if (decoder.hasError())
+        if (decoder.hasError()) {
+            fail();
             break;
+        }
         const std::optional<QString> value = valueOf(line);
-        if (!value || !position.field.apply(model, *value))
+        if (!value || !position.field.apply(model, *value)) {
+            fail();
             break;
+        }
     }
     return count;
 }

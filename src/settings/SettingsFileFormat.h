@@ -21,8 +21,13 @@ public:
     /// Reads line after line into the model, each value running its control's handling. Stops at
     /// the first failure: end of file (not counted), or a line that is too long, has no "=", is not
     /// UTF-8, does not convert or is refused by its control (counted). Never reads past line 38.
-    /// Returns the count of lines taken, the failing one included.
-    static int restore(SettingsModel& model, QIODevice& file);
+    /// Returns the count of lines taken, the failing one included; failingLine, when given, gets the
+    /// number of the line that failed (0 when none did).
+    static int restore(SettingsModel& model, QIODevice& file, int* failingLine = nullptr);
+    /// The label of a line (1 to 38) without its " = ", for a message.
+    static QString label(int line);
+    /// What a Restore that read fewer than all lines says: how many it applied, what stopped it.
+    static QString stopMessage(const QString& path, int count, int failingLine);
 
     /// Everything after the first "=" less the one character that follows it; nothing when the
     /// line has no "=".

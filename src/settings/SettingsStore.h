@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 /// The per-user store that keeps the last-exit settings between runs: one text value per key.
@@ -26,6 +27,8 @@ public:
     {
         return read(group + QLatin1Char('/') + key);
     }
+    /// The keys of another group, whatever their values; a store without groups lists none.
+    virtual QStringList keysIn(const QString& /*group*/) const { return {}; }
     virtual void writeIn(const QString& group, const QString& key, const QString& value)
     {
         write(group + QLatin1Char('/') + key, value);

@@ -232,6 +232,8 @@ struct RefusalRow {
     const char* output; ///< relative to the test folder
     QStringList extra;
     const char* message; ///< the first line on standard error
+    int exitCode = 1;
+    bool readOnlyOutput = false; ///< the earlier output file has no write permission
 };
 
 class PrintPdfRefusal : public ::testing::TestWithParam<RefusalRow> {
@@ -247,21 +249,33 @@ TEST_P(PrintPdfRefusal, ExitsWithTheStatusTextAndWritesNothing)
     SettingsModel settings;
     settings.setText(SizeText::Altitude, QString::fromUtf8(row.altitudeSize));
     writeSettings(settings, dir.filePath(QStringLiteral("mount.txt")));
-    const QString output = dir.filePath(QLatin1String(row.output));
+    // An empty name stands for one a byte longer than a file name may be.
+    const QString output
+        = dir.filePath(*row.output != '\0' ? QLatin1String(row.output)
+                                           : QString(252, QLatin1Char('n')) + QStringLiteral(".pdf"));
     QFile earlier(output);
     const bool folderExists = earlier.open(QIODevice::WriteOnly);
     if (folderExists) {
         earlier.write("an earlier file");
         earlier.close();
+        if (row.readOnlyOutput)
+            earlier.setPermissions(QFileDevice::ReadOwner);
     }
 
+    // A row's own --settings takes the place of the file written here.
+    const QStringList settingsFile = row.extra.contains(QStringLiteral("--settings"))
+        ? QStringList()
+        : QStringList { QStringLiteral("--settings"), dir.filePath(QStringLiteral("mount.txt")) };
     const Outcome run
-        = vennaros(QStringList { QStringLiteral("--print-pdf"), output, QStringLiteral("--settings"),
-                       dir.filePath(QStringLiteral("mount.txt")), QStringLiteral("--altitude") }
-            + row.extra);
+        = vennaros(QStringList { QStringLiteral("--print-pdf"), output, QStringLiteral("--altitude") }
+            + settingsFile + row.extra);
     ASSERT_FALSE(run.crashed);
-    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.exitCode, row.exitCode);
     EXPECT_TRUE(run.err.contains(QLatin1String(row.message))) << run.err.toStdString();
+    const bool outputIsSettings = output == dir.filePath(QStringLiteral("mount.txt"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(),
+        folderExists && !outputIsSettings ? 2 : 1)
+        << "no other file, no temporary file left";
     if (folderExists) {
         ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
         EXPECT_EQ(earlier.readAll(), QByteArray("an earlier file"));
@@ -280,7 +294,24 @@ INSTANTIATE_TEST_SUITE_P(Refusals, PrintPdfRefusal,
             "unknown paper 'A77'" },
         RefusalRow { "SettingsMissing", "3", "out.pdf",
             { QStringLiteral("--settings"), QStringLiteral("/nonexistent/mount.txt") },
-            "cannot read the settings file '/nonexistent/mount.txt'" }),
+            "cannot read the settings file '/nonexistent/mount.txt'" },
+        // Nothing the user gave is lost by a slip, nor written under a name other than the one given.
+        RefusalRow {
+            "OutputIsTheSettingsFile", "3", "mount.txt", {}, "mount.txt': it is the settings file\n", 1 },
+        RefusalRow { "ReadOnlyOutput", "2", "out.pdf", {}, "out.pdf': it is read-only\n", 1, true },
+        RefusalRow { "NameLongerThanTheFileSystemTakes", "2", "", {},
+            "Print function error: the file name is 256 bytes long; the file system takes at most 255.\n" },
+        RefusalRow { "RepeatedPrintPdf", "2", "out.pdf",
+            { QStringLiteral("--print-pdf"), QStringLiteral("x.pdf") },
+            "--print-pdf is given 2 times; give it once.", 2 },
+        RefusalRow { "RepeatedSettings", "2", "out.pdf",
+            { QStringLiteral("--settings"), QStringLiteral("a.txt"), QStringLiteral("--settings=b.txt") },
+            "--settings is given 2 times", 2 },
+        RefusalRow { "RepeatedPaper", "2", "out.pdf",
+            { QStringLiteral("--paper"), QStringLiteral("A3"), QStringLiteral("--paper=A4") },
+            "--paper is given 2 times", 2 },
+        RefusalRow { "RepeatedFlag", "2", "out.pdf", { QStringLiteral("--altitude") },
+            "--altitude is given 2 times", 2 }),
     [](const ::testing::TestParamInfo<RefusalRow>& row) { return std::string(row.param.name); });
 
 TEST(PrintPdfTarget, ANamedPipeIsRefusedAndStaysAPipe)
@@ -300,6 +331,81 @@ TEST(PrintPdfTarget, ANamedPipeIsRefusedAndStaysAPipe)
     struct stat status { };
     ASSERT_EQ(::lstat(QFile::encodeName(pipe).constData(), &status), 0);
     EXPECT_TRUE(S_ISFIFO(status.st_mode));
+}
+
+TEST(PrintPdfTarget, ANameAsLongAsTheFileSystemTakesIsWritten)
+{
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QString(251, QLatin1Char('n')) + QStringLiteral(".pdf"));
+    const Outcome run = vennaros({ QStringLiteral("--print-pdf"), output, QStringLiteral("--azimuth"),
+        QStringLiteral("--landscape") });
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(QFile::exists(output));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+// Bytes that are not UTF-8 come to the program with U+FFFD in their place: that name is another
+// file, which must stay as it is, and none is written.
+TEST(PrintPdfTarget, ANameThatIsNotUtf8IsRefused)
+{
+    QTemporaryDir dir;
+    const QString lookalike = dir.filePath(QStringLiteral("a\uFFFD.pdf"));
+    QFile other(lookalike);
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.write("another file");
+    other.close();
+    QProcess process;
+    process.setWorkingDirectory(dir.path());
+    process.start(QStringLiteral("/bin/sh"),
+        { QStringLiteral("-c"),
+            QStringLiteral("exec \"$0\" --print-pdf \"$(printf 'a\\377.pdf')\" --azimuth --landscape"),
+            QStringLiteral(VENNAROS_BINARY) });
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_TRUE(process.readAllStandardError().contains("is not valid UTF-8"));
+    ASSERT_TRUE(other.open(QIODevice::ReadOnly));
+    EXPECT_EQ(other.readAll(), QByteArray("another file"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+// A file saved under one language is printed under another: the size keeps its value.
+TEST(PrintPdfLocale, ASettingsFileOfOneLanguageReadsInTheOther)
+{
+    for (const auto& [size, language] :
+        { std::pair { "250,5", "C" }, std::pair { "250.5", "de_DE.UTF-8" } }) {
+        QTemporaryDir dir;
+        SettingsModel settings;
+        settings.setText(SizeText::Altitude, QLatin1String(size));
+        settings.setOption(Option::Altmm, true);
+        settings.setOption(Option::AltLen, true);
+        writeSettings(settings, dir.filePath(QStringLiteral("mount.txt")));
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LC_ALL"), QLatin1String(language));
+        process.setProcessEnvironment(environment);
+        const QString output = dir.filePath(QStringLiteral("out.pdf"));
+        process.start(QStringLiteral(VENNAROS_BINARY),
+            { QStringLiteral("--print-pdf"), output, QStringLiteral("--settings"),
+                dir.filePath(QStringLiteral("mount.txt")), QStringLiteral("--altitude"),
+                QStringLiteral("--landscape") });
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), 0) << size << ": " << process.readAllStandardError().toStdString();
+        const pdfreadback::PdfPage page = pdfreadback::readPdfPage(output);
+        double right = 0;
+        for (const auto& segment : page.segments)
+            right = std::max(right, segment.x1);
+        EXPECT_NEAR(right, 100 + 250.5 * 56.7, 2) << size;
+    }
+}
+
+TEST(CommandLine, AWriteErrorOnStandardOutputExitsWithOne)
+{
+    QProcess process;
+    process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    process.start(QStringLiteral(VENNAROS_BINARY), { QStringLiteral("--help") });
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_TRUE(process.readAllStandardError().contains("cannot write to standard output"));
 }
 
 TEST(CommandLine, AnswersWithoutADisplayAndNeverAborts)

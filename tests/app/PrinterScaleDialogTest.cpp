@@ -105,6 +105,18 @@ TEST_F(PrinterScale, AConfirmedEntryIsKeptAtOnceForTheCurrentPrinter)
     EXPECT_EQ(scales.factors(QStringLiteral("Laser")).alongWidth, 1.0);
 }
 
+TEST_F(PrinterScale, AStoredValueThatIsUnusableIsSaidSo)
+{
+    QString reason;
+    store.writeIn(PrinterScales::kGroup, QStringLiteral("Laser"), QStringLiteral("abc"));
+    ASSERT_TRUE(store.flush(reason)) << reason.toStdString();
+    PrinterScaleDialog d(host);
+    d.show();
+    EXPECT_EQ(child<QLabel>(d, "FactorsLabel")->text().toStdString(),
+        "The value kept for this printer is unusable (\"abc\" is not two factors from 0.9 to 1.1): it prints "
+        "with 1 along both axes until new lengths are kept.");
+}
+
 TEST_F(PrinterScale, TheCalibrationPageGoesThroughThePrintDialogToThePrinterChosen)
 {
     PrinterScaleDialog d(host);
@@ -133,7 +145,7 @@ TEST_F(PrinterScale, TheCalibrationPageGoesThroughThePrintDialogToThePrinterChos
 TEST_F(PrinterScale, ACalibrationPageThatAQueueFailsIsReportedNotLeftAsPrinted)
 {
     QueueJobFollower follower([](const QueueJob&) {
-        return QueueJobStatus { QueueJobStatus::State::Aborted, {}, {}, false, {} };
+        return QueueJobStatus { QueueJobStatus::State::Aborted, {}, {}, false, {}, {} };
     });
     QStringList failures;
     QObject::connect(&follower, &QueueJobFollower::failed, &follower,

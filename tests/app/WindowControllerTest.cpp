@@ -2,16 +2,21 @@
 // printers and dialogs, and pages recorded instead of printed.
 #include "app/WindowController.h"
 #include "app/AboutDialog.h"
+#include "app/PreviewSheet.h"
 #include "app/PreviewWindow.h"
 #include "app/UserGuide.h"
 #include "app/UserGuideWindow.h"
 #include "app/frmMain.h"
+#include "settings/PrinterScales.h"
 #include "settings/QtSettingsStore.h"
 #include "support/ScriptedPrinters.h"
 
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -69,6 +74,24 @@ protected:
 };
 
 } // namespace
+
+// A factor kept in another form, or out of range, is not dropped without a word: said once at start,
+// in the dialog too, and the window prints unscaled.
+TEST_F(Program, AnUnusablePrinterScaleIsSaidAtStart)
+{
+    QFile file(ini());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Printer%20Scale]\nLaser=1.5 1\nInkjet=\"0,998 1,002\"\n");
+    file.close();
+    Session run(ini(), printers, dialog);
+    EXPECT_EQ(run.status().toStdString(),
+        "Printer scale for 'Laser' ignored: \"1.5 1\" is not two factors from 0.9 to 1.1; it prints "
+        "unscaled.");
+    EXPECT_EQ(run.model.status().color(), StatusLine::kErrorColor);
+
+    PrinterScales scales(run.store);
+    EXPECT_EQ(scales.factors(QStringLiteral("Inkjet")).alongWidth, 0.998) << "a comma is a decimal point";
+}
 
 TEST_F(Program, FirstRunShowsTheDefaults)
 {
@@ -427,4 +450,43 @@ TEST_F(Program, PreviewRefusesAsPrintingDoes)
     Session bare(ini(), none, dialog);
     bare.click("PreviewButton");
     EXPECT_TRUE(bare.status().startsWith(QStringLiteral("Cannot select a printer: ")));
+}
+
+// The longest split strip fills many sheets: only those in view are drawn, at the first showing
+// and at each zoom step, and the pictures of those left behind are let go.
+TEST_F(Program, APreviewOfManySheetsDrawsOnlyThoseInView)
+{
+    Session run(ini(), printers, dialog);
+    run.model.setText(SizeText::Azimuth, QStringLiteral("4800"));
+    run.model.setOption(Option::Azmm, true);
+    run.model.setOption(Option::AzLen, true);
+    run.model.setCheck(Check::SplitLong, SettingsModel::kChecked);
+    run.model.setCheck(Check::Verniers, SettingsModel::kChecked);
+    run.model.setCheck(Check::BothWays, SettingsModel::kChecked);
+    for (int set = 2; set <= 3; ++set)
+        run.model.setSetCheck(set, 1);
+    run.model.refreshCircleEnabled();
+    run.click("PreviewAzButton");
+    auto* preview = run.window.findChild<PreviewWindow*>();
+    ASSERT_NE(preview, nullptr) << run.status().toStdString();
+    ASSERT_GE(preview->sheets().size(), 6u);
+    const auto drawn = [&] {
+        int count = 0;
+        for (const PreviewSheet* sheet : preview->findChildren<PreviewSheet*>())
+            count += sheet->holdsPicture() ? 1 : 0;
+        return count;
+    };
+    QPushButton* zoomIn = nullptr;
+    for (QPushButton* button : preview->findChildren<QPushButton*>())
+        zoomIn = button->text() == QStringLiteral("Zoom &in") ? button : zoomIn;
+    ASSERT_NE(zoomIn, nullptr);
+    for (int step = 0; step < 3; ++step) {
+        QElapsedTimer clock;
+        clock.start();
+        zoomIn->click();
+        QApplication::processEvents();
+        EXPECT_LT(clock.elapsed(), 3000) << "a zoom step redraws what is in view only, even under sanitizers";
+        EXPECT_GE(drawn(), 1);
+        EXPECT_LE(drawn(), 3) << "step " << step;
+    }
 }

@@ -26,6 +26,7 @@ namespace {
 constexpr int kJobTimeoutMs = 20000;
 const QString kLetter = QStringLiteral("Letter");
 const QString kA3 = QStringLiteral("A3");
+const QString kUnreachable = QStringLiteral("Unreachable");
 
 using e2e::Program;
 
@@ -59,6 +60,8 @@ protected:
             { QStringLiteral("Failing"), PrivateCupsScheduler::failingDeviceUri() },
             { QStringLiteral("Paused"), device(QStringLiteral("Paused")) },
             { QStringLiteral("Doomed"), device(QStringLiteral("Doomed")) },
+            // A network printer that is switched off: nothing answers on its port.
+            { kUnreachable, QStringLiteral("socket://127.0.0.1:1") },
         };
         *s_problem = s_scheduler->addDefaultQueue(kLetter, device(kLetter), letter);
         for (const auto& [name, uri] : queues) {
@@ -213,6 +216,28 @@ INSTANTIATE_TEST_SUITE_P(Queues, FailingQueue,
             "Failing", "The printer \"Failing\" holds the page: The test device is out of order." },
         FailingQueueCase { "Paused", "The printer \"Paused\" is paused: the page waits in its queue." }),
     [](const ::testing::TestParamInfo<FailingQueueCase>& row) { return std::string(row.param.queue); });
+
+TEST_F(QueueEndToEnd, APrinterThatCannotBeReachedIsNamedWithTheSchedulersReason)
+{
+    Program& p = *m_program;
+    p.click(QStringLiteral("AzmmOption"));
+    p.type(QStringLiteral("AzText"), QStringLiteral("60"));
+    p.dialog.choose(kUnreachable);
+    p.click(QStringLiteral("PrintAzButton"));
+    EXPECT_EQ(p.status().toStdString(), "") << "the job itself went to the queue";
+    const QString said = QStringLiteral("The printer \"Unreachable\" has not printed the page yet: ");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return p.status().startsWith(said); }, 10000))
+        << p.status().toStdString();
+    EXPECT_GT(p.status().size(), said.size()) << "the reason is named";
+    EXPECT_EQ(p.model.status().color(), StatusLine::kErrorColor);
+    EXPECT_TRUE(p.controller.queueJob().following()) << "still followed, never cancelled";
+    const std::optional<QueueJob> job = p.printers.current().lastJob();
+    ASSERT_TRUE(job.has_value());
+    EXPECT_TRUE(s_scheduler->jobAttributes(job->queue, job->id)
+                    .contains(QStringLiteral("job-state (enum) = processing")))
+        << s_scheduler->jobAttributes(job->queue, job->id).toStdString();
+    s_scheduler->run(QStringLiteral("cancel"), { QStringLiteral("-a"), kUnreachable });
+}
 
 TEST_F(QueueEndToEnd, AQueueThatPrintsIsFollowedWithoutAWord)
 {

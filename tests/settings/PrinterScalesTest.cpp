@@ -27,9 +27,17 @@ TEST_P(StoredPrinterScale, ReadsAsTheFactorsOrOneAndOne)
         QByteArray("[Defaults]\nPDF=0.95 0.95\n[Printer%20Scale]\nPDF=") + GetParam().value
             + "\nLaser=1.05 1.05\n");
     QtSettingsStore store(path);
-    const ScaleFactors factors = PrinterScales(store).factors(QStringLiteral("PDF"));
+    PrinterScales scales(store);
+    const ScaleFactors factors = scales.factors(QStringLiteral("PDF"));
     EXPECT_EQ(factors.alongWidth, GetParam().alongWidth);
     EXPECT_EQ(factors.alongLength, GetParam().alongLength);
+    // Whatever is not used is said to be unusable, never dropped without a word.
+    const std::optional<QString> unusable = scales.unusable(QStringLiteral("PDF"));
+    if (factors.isIdentity() && *GetParam().value != '\0') {
+        EXPECT_TRUE(unusable.has_value());
+    } else if (!factors.isIdentity()) {
+        EXPECT_FALSE(unusable.has_value()) << unusable->toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, StoredPrinterScale,
@@ -37,7 +45,8 @@ INSTANTIATE_TEST_SUITE_P(Values, StoredPrinterScale,
         StoredCase { "0.9 1.1", 0.9, 1.1 }, StoredCase { "1.2 1", 1, 1 }, StoredCase { "1 0", 1, 1 },
         StoredCase { "1.01", 1, 1 }, StoredCase { "1.01  1", 1, 1 }, StoredCase { "1.01 1 1", 1, 1 },
         StoredCase { "nan 1", 1, 1 }, StoredCase { "abc", 1, 1 }, StoredCase { "\"1.01,1\"", 1, 1 },
-        StoredCase { "", 1, 1 }),
+        StoredCase { "", 1, 1 }, StoredCase { "\"0,9972 1,0031\"", 0.9972, 1.0031 },
+        StoredCase { "0,9972, 1", 1, 1 }),
     [](const ::testing::TestParamInfo<StoredCase>& row) { return rowName(row.param.value); });
 
 TEST(PrinterScales, KeptAtOnceInTheirGroupAndReadBack)
@@ -60,18 +69,26 @@ TEST(PrinterScales, KeptAtOnceInTheirGroupAndReadBack)
     EXPECT_FALSE(fixtures::readFile(path).contains("PDF=2"));
 }
 
-TEST(PrinterScales, FactorsInTheLocalesNumberForm)
+// Written with "." in any language and read in any other, the German way of older files included.
+TEST(PrinterScales, FactorsReadInAnyLocale)
 {
     const QLocale previous;
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    const QString text = PrinterScales::text({ 1.004, 0.998 });
-    const auto back = PrinterScales::parse(text);
-    const auto c = PrinterScales::parse(QStringLiteral("1.004 0.998")); // written before a locale change
-    QLocale::setDefault(previous);
-    EXPECT_EQ(text, QStringLiteral("1,004 0,998"));
-    ASSERT_TRUE(back && c);
-    EXPECT_EQ(back->alongWidth, 1.004);
-    EXPECT_EQ(c->alongLength, 0.998);
+    const QLocale german(QLocale::German, QLocale::Germany);
+    for (const auto& [writer, reader] :
+        { std::pair { german, QLocale::c() }, std::pair { QLocale::c(), german } }) {
+        QLocale::setDefault(writer);
+        const QString text = PrinterScales::text({ 1.004, 0.998 });
+        QLocale::setDefault(reader);
+        const auto back = PrinterScales::parse(text);
+        const auto older = PrinterScales::parse(QStringLiteral("0,9972 1,0031"));
+        QLocale::setDefault(previous);
+        EXPECT_EQ(text, QStringLiteral("1.004 0.998"));
+        ASSERT_TRUE(back && older);
+        EXPECT_EQ(back->alongWidth, 1.004);
+        EXPECT_EQ(older->alongWidth, 0.9972);
+        EXPECT_EQ(older->alongLength, 1.0031);
+    }
+    EXPECT_FALSE(PrinterScales::parse(QStringLiteral("1,0,1 1")).has_value());
 }
 
 namespace {

@@ -160,6 +160,7 @@ struct BadLineCase {
     std::string line;
     std::string replacement;
     int count;
+    const char* stop; ///< the end of the window's red message
 };
 
 void PrintTo(const BadLineCase& row, std::ostream* out)
@@ -176,15 +177,43 @@ TEST_P(RestoreStopsAt, TheBadLine)
         QByteArray::fromStdString(GetParam().line), QByteArray::fromStdString(GetParam().replacement));
     SettingsModel model;
     EXPECT_EQ(restoreBytes(model, lines), GetParam().count);
+
+    // The window says how far it got, in red: not a restore of the file.
+    QTemporaryDir dir;
+    ScriptedPrompts prompts;
+    prompts.path = dir.filePath(QStringLiteral("bad.txt"));
+    fixtures::writeFile(*prompts.path, lines);
+    SettingsFileCommands(model, prompts).restore();
+    EXPECT_EQ(model.status().text().toStdString(),
+        QString::number(GetParam().count - 1).toStdString() + " of 38 settings restored from '"
+            + prompts.path->toStdString() + "': " + GetParam().stop);
+    EXPECT_EQ(model.status().color(), StatusLine::kErrorColor);
+}
+
+TEST_F(SettingsFileTest, ARestoreCutShortSaysWhereTheFileEnded)
+{
+    m_prompts.path = path("short.txt");
+    QByteArray lines(kDefaultsFile);
+    lines.truncate(lines.indexOf("Azimuth/RA size = "));
+    writeFile(*m_prompts.path, lines);
+    m_commands.restore();
+    EXPECT_EQ(m_model.status().text(),
+        QStringLiteral("9 of 38 settings restored from '%1': the file ends after line 9.")
+            .arg(*m_prompts.path));
+    EXPECT_EQ(m_model.status().color(), StatusLine::kErrorColor);
 }
 
 INSTANTIATE_TEST_SUITE_P(SettingsFileFormat, RestoreStopsAt,
     ::testing::Values(BadLineCase { "ASliderValueOutOfRange", "Circle 2 Height of circles = 100",
-                          "Circle 2 Height of circles = 201", 28 },
-        BadLineCase { "ACheckValueTheBoxRefuses", "Circle 3 print =  0 ", "Circle 3 print = 3", 31 },
-        BadLineCase { "ALineWithoutEquals", "RA circle = False", "RA circle False", 16 },
+                          "Circle 2 Height of circles = 201", 28,
+                          "line 28 (\"Circle 2 Height of circles\") could not be applied." },
+        BadLineCase { "ACheckValueTheBoxRefuses", "Circle 3 print =  0 ", "Circle 3 print = 3", 31,
+            "line 31 (\"Circle 3 print\") could not be applied." },
+        BadLineCase { "ALineWithoutEquals", "RA circle = False", "RA circle False", 16,
+            "line 16 (\"RA circle\") could not be applied." },
         BadLineCase { "ASizeTextOverTheLimit", "Azimuth/RA size = 3",
-            "Azimuth/RA size = " + std::string(SettingsModel::kMaxSizeTextLength + 1, '7'), 10 }),
+            "Azimuth/RA size = " + std::string(SettingsModel::kMaxSizeTextLength + 1, '7'), 10,
+            "line 10 (\"Azimuth/RA size\") could not be applied." }),
     [](const ::testing::TestParamInfo<BadLineCase>& row) { return std::string(row.param.name); });
 
 TEST(SettingsFileFormat, LinesAreTakenByPositionWhateverTheirLabelsAndEnds)

@@ -28,6 +28,7 @@ struct StripSize {
     bool inches = false;
     double sizeMm = 0; ///< strip length
     qint16 minSize = 0; ///< smallest entry, in the entry's unit and sense
+    bool diameter = false;
     QString units;
 
     double lengthTw() const { return sizeMm * kTwipsPerMm; }

@@ -4,6 +4,7 @@
 #include "common/PrinterError.h"
 #include "common/RuntimeError.h"
 #include "print/job/JobPage.h"
+#include "print/job/SizeLimits.h"
 #include "print/page/PageUnits.h"
 #include "print/sheets/StripFit.h"
 #include "settings/StatusLine.h"
@@ -69,8 +70,14 @@ PagePosition PrintJob::run()
             showProgress(job.progress);
 
         if (size.entry < size.minSize) {
-            showError(job.circleLabel + QStringLiteral(" size must be at least ")
-                + QString::number(size.minSize) + QLatin1Char(' ') + size.units);
+            std::optional<QString> noFit;
+            try {
+                noFit = noSizeFits(job, size, m_host.sheetFormat());
+            } catch (const std::exception&) {
+                // Without the sheets the minimum alone is the message.
+            }
+            showError(noFit.value_or(job.circleLabel + QStringLiteral(" size must be at least ")
+                + QString::number(size.minSize) + QLatin1Char(' ') + size.units));
             focusEntry();
             return {};
         }
@@ -99,13 +106,17 @@ PagePosition PrintJob::run()
     PagePosition cursor;
     try {
         cursor = JobPage(m_settings, job, size, format).draw(*surface);
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
         try {
             surface->killDoc();
         } catch (const std::exception&) {
             // Abandoning is all that is left to do; the message below says it failed.
         }
-        showError(kPrintError);
+        // A file name the user can mend is named; other failures keep the one message.
+        const auto* named = dynamic_cast<const RuntimeError*>(&error);
+        showError(named != nullptr && named->number() == kBadFileNameError
+                ? QStringLiteral("Print function error: ") + named->description() + QLatin1Char('.')
+                : kPrintError);
         return {};
     }
     m_status.setText(QString());
@@ -126,28 +137,55 @@ SheetRequest PrintJob::sheetRequest(const SheetFormat& format, const StripSize& 
 std::optional<QString> PrintJob::widthRefusal(
     const Mode& mode, const StripSize& size, const SheetFormat& format, double lengthTw) const
 {
-    const auto maximum = [&](double twips, const QString& what) {
-        double length = twips / kTwipsPerMm;
-        if (size.inches)
-            length /= kMmPerInch;
+    const auto maximum = [&](double length, const QString& what) {
         return mode.circleLabel + QStringLiteral(" max. length is ") + numeric::fixedOneDecimal(length)
             + QLatin1Char(' ') + size.units + what;
     };
+    const auto unrounded
+        = [&](double twips) { return twips / kTwipsPerMm / (size.inches ? kMmPerInch : 1.0); };
+    const StripGeometry strip = JobPage::geometry(mode, lengthTw);
+    const double splitMaximum = stripfit::maximumForSplit(strip.left, strip.divisions, format);
+    const auto fitsSplit = [&](double twips) { return twips <= splitMaximum; };
+    const auto fitsPrintable
+        = [&](double twips) { return stripfit::fitsPrintableWidth(twips, kStripLeft, format); };
     if (m_settings.splitLongStrips) {
         // Split into segments of at least two long divisions, or not at all.
-        const StripGeometry strip = JobPage::geometry(mode, lengthTw);
-        if (lengthTw > stripfit::maximumForSplit(strip.left, strip.divisions, format))
-            return maximum(stripfit::maximumForSplit(strip.left, strip.divisions, format),
-                QStringLiteral(" for split strips."));
-        return std::nullopt;
+        if (fitsSplit(lengthTw))
+            return std::nullopt;
+        return noSizeFits(mode, size, format)
+            .value_or(maximum(sizelimits::longestStated(splitMaximum, size.inches, fitsSplit),
+                QStringLiteral(" for split strips.")));
     }
+    if (stripfit::fitsPageWidth(lengthTw, format) && fitsPrintable(lengthTw))
+        return std::nullopt;
+    if (const std::optional<QString> noFit = noSizeFits(mode, size, format))
+        return noFit;
     if (!stripfit::fitsPageWidth(lengthTw, format))
-        return maximum(stripfit::maximumForPageWidth(format), QStringLiteral(" for current page width."));
-    // Shorter than the paper but past the printable area: its last degrees would be lost.
-    if (!stripfit::fitsPrintableWidth(lengthTw, kStripLeft, format))
-        return maximum(stripfit::maximumForPrintableWidth(kStripLeft, format),
-            QStringLiteral(" for the printable width."));
-    return std::nullopt;
+        return maximum(
+            unrounded(stripfit::maximumForPageWidth(format)), QStringLiteral(" for current page width."));
+    // Shorter than the paper but past the printable area: its last degrees would be lost. The length
+    // stated is rounded down: it must print when typed.
+    return maximum(sizelimits::longestStated(
+                       stripfit::maximumForPrintableWidth(kStripLeft, format), size.inches, fitsPrintable),
+        QStringLiteral(" for the printable width."));
+}
+
+std::optional<QString> PrintJob::noSizeFits(
+    const Mode& mode, const StripSize& size, const SheetFormat& format) const
+{
+    double smallestMm = size.minSize * (size.inches ? kMmPerInch : 1.0);
+    if (size.diameter)
+        smallestMm *= kPi;
+    const double smallestTw = smallestMm * kTwipsPerMm;
+    const StripGeometry strip = JobPage::geometry(mode, smallestTw);
+    const bool fits = m_settings.splitLongStrips
+        ? smallestTw <= stripfit::maximumForSplit(strip.left, strip.divisions, format)
+        : stripfit::fitsPageWidth(smallestTw, format)
+            && stripfit::fitsPrintableWidth(smallestTw, kStripLeft, format);
+    if (fits)
+        return std::nullopt;
+    return sizelimits::noSizeFits(
+        mode.circleLabel, size.minSize, size.units, size.diameter, format, m_settings.splitLongStrips);
 }
 
 void PrintJob::showProgress(const QString& text)
@@ -168,7 +206,8 @@ void PrintJob::focusEntry()
 
 StripSize PrintJob::readSize() const
 {
-    const auto entry = numeric::parseNumber(m_settings.size);
+    // The text may come from a file or store written under another locale.
+    const auto entry = numeric::parseDecimal(m_settings.size);
     if (!entry)
         throw RuntimeError::typeMismatch();
 
@@ -178,6 +217,7 @@ StripSize PrintJob::readSize() const
     // left neither unit option selected.
     size.inches = !m_settings.millimetres;
     const bool diameter = !m_settings.length;
+    size.diameter = diameter;
     if (size.inches) {
         size.units = QStringLiteral("inches");
         size.sizeMm = size.entry * kMmPerInch;

@@ -146,11 +146,14 @@ QueueJobStatus CupsQueue::status(int jobId) const
                                 .trimmed();
         ippDelete(job);
     }
-    if (ipp_t* queue
-        = ask(IPP_OP_GET_PRINTER_ATTRIBUTES, m_printer, 0, { "printer-state", "printer-state-reasons" })) {
+    if (ipp_t* queue = ask(IPP_OP_GET_PRINTER_ATTRIBUTES, m_printer, 0,
+            { "printer-state", "printer-state-reasons", "printer-state-message" })) {
         status.queueStopped
             = ippGetInteger(ippFindAttribute(queue, "printer-state", IPP_TAG_ENUM), 0) == IPP_PSTATE_STOPPED;
         status.queueReasons = keywords(queue, "printer-state-reasons");
+        status.queueMessage = QString::fromUtf8(
+            ippGetString(ippFindAttribute(queue, "printer-state-message", IPP_TAG_TEXT), 0, nullptr))
+                                  .trimmed();
         ippDelete(queue);
     }
     return status;

@@ -13,6 +13,7 @@ struct QueueJobStatus {
     QString jobMessage; ///< what the printer said while it had the job, when it said anything
     bool queueStopped = false; ///< the queue is paused, or stopped after a failure
     QString queueReasons; ///< the queue's state reasons, comma separated
+    QString queueMessage; ///< what the queue says of its state (a printer that can't be reached)
 };
 
 /// One print queue ("name" or "name/instance") of the CUPS server, spoken to with libcups: a job is

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -47,16 +48,30 @@ RuntimeError systemError(int error)
     return printerError(qt_error_string(error));
 }
 
+// Short whatever the file's name, so a name as long as the folder allows can still be written.
+const QString kTemporaryName = QStringLiteral(".vennaros-XXXXXX");
+
 } // namespace
 
 QString FileReplacement::target(const QString& path)
 {
     if (path.isEmpty())
         throw printerError(QStringLiteral("no file name"));
+    // A name the file system would get otherwise would write, or replace, another file.
+    if (QFile::decodeName(QFile::encodeName(path)) != path)
+        throw fileNameError(QStringLiteral("the file name has characters the file system cannot keep"));
     const QString file = QFileInfo(path).absoluteFilePath();
+    if (const qsizetype bytes = QFile::encodeName(QFileInfo(file).fileName()).size(); bytes > NAME_MAX)
+        throw fileNameError(QStringLiteral("the file name is %1 bytes long; the file system takes at most %2")
+                                .arg(QString::number(bytes), QString::number(NAME_MAX)));
     const FileTarget what = FileTarget::of(file);
     if (!what.isRegularOrAbsent())
         throw printerError(QStringLiteral("it is ") + what.description());
+    // Refused as Save refuses it: a file nobody may write stays, for root too.
+    if (what.isReadOnly())
+        throw printerError(QStringLiteral("it is read-only"));
+    if (what.kind() == FileTarget::Kind::Regular && ::access(QFile::encodeName(file).constData(), W_OK) != 0)
+        throw systemError(errno);
     if (what.kind() == FileTarget::Kind::Missing
         && FileTarget::of(QFileInfo(file).absolutePath()).kind() != FileTarget::Kind::Folder)
         throw printerError(QStringLiteral("its folder does not exist"));
@@ -73,8 +88,7 @@ void FileReplacement::write(const QString& path, const QByteArray& bytes)
 {
     const QString file = target(path);
     const QFileInfo info(file);
-    QByteArray temporary = QFile::encodeName(
-        info.absoluteDir().filePath(QLatin1Char('.') + info.fileName() + QStringLiteral(".XXXXXX")));
+    QByteArray temporary = QFile::encodeName(info.absoluteDir().filePath(kTemporaryName));
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         throw systemError(errno);

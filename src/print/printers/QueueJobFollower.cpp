@@ -1,5 +1,7 @@
 #include "print/printers/QueueJobFollower.h"
 
+#include <QStringList>
+
 namespace {
 
 // ": what the printer said", or nothing when it said nothing.
@@ -26,6 +28,8 @@ QueueJobStatus QueueJobFollower::serverStatus(const QueueJob& job)
 void QueueJobFollower::follow(const QueueJob& job)
 {
     m_job = job;
+    m_delay.clear();
+    m_timer.setInterval(kPollMs);
     m_clock.start();
     m_timer.start();
 }
@@ -64,6 +68,22 @@ std::optional<QString> QueueJobFollower::problem(const QString& printer, const Q
     return std::nullopt;
 }
 
+std::optional<QString> QueueJobFollower::waiting(const QString& printer, const QueueJobStatus& status)
+{
+    using State = QueueJobStatus::State;
+    if (status.state != State::Pending && status.state != State::Processing)
+        return std::nullopt;
+    QStringList reasons = status.queueReasons.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    reasons.removeAll(QStringLiteral("none"));
+    if (reasons.isEmpty() && status.queueMessage.isEmpty())
+        return std::nullopt;
+    QString why = status.queueMessage;
+    if (!reasons.isEmpty())
+        why += (why.isEmpty() ? QString() : QStringLiteral(" ")) + QLatin1Char('(')
+            + reasons.join(QStringLiteral(", ")) + QLatin1Char(')');
+    return QStringLiteral("The printer \"%1\" has not printed the page yet: %2").arg(printer, why);
+}
+
 void QueueJobFollower::check()
 {
     if (!m_job)
@@ -77,7 +97,23 @@ void QueueJobFollower::check()
         Q_EMIT finished();
         return;
     }
-    // A job still going on at the limit is left to the printer: a real one takes its time.
-    if (status.state == QueueJobStatus::State::Completed || m_clock.hasExpired(kLimitMs))
+    if (status.state == QueueJobStatus::State::Completed) {
+        const bool saidToWait = !m_delay.isEmpty();
+        if (saidToWait)
+            Q_EMIT printed(QStringLiteral("The printer \"%1\" has printed the page.").arg(job.queue));
+        stop();
+        return;
+    }
+    if (m_clock.hasExpired(kWaitMs)) {
+        if (const std::optional<QString> message = waiting(job.queue, status);
+            message && *message != m_delay) {
+            m_delay = *message;
+            m_timer.setInterval(kWaitPollMs);
+            Q_EMIT delayed(m_delay);
+        }
+    }
+    // A job still going on at the limit is left to the printer: a real one takes its time. One the
+    // user was told waits is followed longer, so that the news that it printed comes too.
+    if (m_clock.hasExpired(m_delay.isEmpty() ? kLimitMs : kWaitLimitMs))
         stop();
 }

@@ -185,11 +185,27 @@ TEST(AltitudePrintJob, StripMustFitThePageWidth)
     EXPECT_EQ(wide.status(), QString());
     EXPECT_TRUE(wide.caption().startsWith(QStringLiteral("Altitude Circle length = 9.42 inches, ")));
 
-    // As long as the paper is wide, but past the printable area: its last degrees would be lost.
+    // As long as the paper is wide, but past the printable area, where not even the smallest
+    // diameter's strip (188.4 mm) fits: the way out, not a maximum below the minimum.
     Rig exact(11340); // 200 mm to the twip
-    exact.entry(QStringLiteral("200"), Option::Altmm, Option::AltLen);
+    exact.entry(QStringLiteral("63.7"), Option::Altmm, Option::AltDia); // 200.0 mm
     exact.run();
-    EXPECT_EQ(exact.status(), QStringLiteral("Altitude max. length is 185.5 mm for the printable width."));
+    EXPECT_EQ(exact.status(),
+        QStringLiteral("An altitude strip needs a diameter of at least 60 mm: turn the paper to landscape or "
+                       "split it."));
+
+    // No length in millimetres fits (200 at least, 195.5 at most): said once, with the way out,
+    // whether the entry was too long or too short.
+    for (const char* entry : { "400", "200", "150" }) {
+        Rig none(kA4);
+        none.entry(QLatin1String(entry), Option::Altmm, Option::AltLen);
+        none.run();
+        EXPECT_EQ(none.status(),
+            QStringLiteral(
+                "An altitude strip needs at least 200 mm: turn the paper to landscape or split it."))
+            << entry;
+        EXPECT_EQ(none.colour(), StatusLine::kErrorColor);
+    }
 
     Rig huge(kA4);
     huge.entry(QStringLiteral("1e308"));
@@ -243,19 +259,23 @@ INSTANTIATE_TEST_SUITE_P(Strips, AltitudeWidth,
         WidthCase { "A4Portrait200mm", kA4, "63.7", Option::Altmm, Option::AltDia, 1, false,
             "Altitude max. length is 195.5 mm for the printable width." },
         WidthCase { "A4Portrait8Inches", kA4, "8", Option::Altin, Option::AltLen, 1, false,
-            "Altitude max. length is 7.7 inches for the printable width." },
+            "Altitude max. length is 7.6 inches for the printable width." },
+        // Every maximum stated prints: it is rounded down.
+        WidthCase { "A4PortraitTheStatedMaximumInInches", kA4, "7.6", Option::Altin, Option::AltLen, 1, false,
+            nullptr },
         WidthCase { "A4Landscape296mm", kA4Landscape, "296", Option::Altmm, Option::AltLen, 1, false,
             "Altitude max. length is 282.5 mm for the printable width." },
         WidthCase { "Corrected195mm", kA4, "62.1", Option::Altmm, Option::AltDia, 1.01, false,
-            "Altitude max. length is 193.6 mm for the printable width." },
-        WidthCase { "CorrectedBeyondThePaper", kA4, "211", Option::Altmm, Option::AltLen, 1.01, false,
+            "Altitude max. length is 193.5 mm for the printable width." },
+        WidthCase { "CorrectedBeyondThePaper", kA4, "67.2", Option::Altmm, Option::AltDia, 1.01, false,
             "Altitude max. length is 207.9 mm for current page width." },
         WidthCase { "ShrunkToFit", kA4, "62.4", Option::Altmm, Option::AltDia, 0.99, false, nullptr },
         WidthCase { "Split2m", kA4, "2000", Option::Altmm, Option::AltLen, 1, true, nullptr },
         WidthCase { "SplitTooLong", kA4, "3300", Option::Altmm, Option::AltLen, 1, true,
-            "Altitude max. length is 3290.8 mm for split strips." },
+            "Altitude max. length is 3290.7 mm for split strips." },
+        WidthCase { "SplitTheStatedMaximum", kA4, "3290.7", Option::Altmm, Option::AltLen, 1, true, nullptr },
         WidthCase { "SplitOnAPaperTooSmall", 1500, "200", Option::Altmm, Option::AltLen, 1, true,
-            "Altitude max. length is 0.0 mm for split strips." }),
+            "An altitude strip needs at least 200 mm: turn the paper to landscape." }),
     [](const ::testing::TestParamInfo<WidthCase>& row) { return std::string(row.param.name); });
 
 TEST(AltitudePrintJob, CaptionRecordsTheParametersUsed)
@@ -299,16 +319,30 @@ INSTANTIATE_TEST_SUITE_P(CircleWidths, AltitudeCaptionHeights,
         HeightsCase { 51, "51-102-128" }, HeightsCase { 53, "53-106-132" }),
     [](const ::testing::TestParamInfo<HeightsCase>& row) { return std::to_string(row.param.circleWidth); });
 
-TEST(AltitudePrintJob, EntryFollowsTheLocaleNumberForm)
+// A size may come from a file or store written in another language: either separator is its
+// decimal point, never a thousands separator; the caption speaks the current locale.
+TEST(AltitudePrintJob, EntryTakesEitherDecimalSeparatorInAnyLocale)
 {
     const QLocale previous;
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    Rig rig;
-    rig.entry(QStringLiteral("250,5"), Option::Altmm, Option::AltLen);
-    rig.run();
+    for (const QLocale& locale : { QLocale(QLocale::German, QLocale::Germany), QLocale::c() }) {
+        QLocale::setDefault(locale);
+        for (const char* entry : { "250,5", "250.5" }) {
+            Rig rig;
+            rig.entry(QLatin1String(entry), Option::Altmm, Option::AltLen);
+            rig.run();
+            EXPECT_EQ(rig.status(), QString()) << entry;
+            EXPECT_TRUE(rig.caption().startsWith(QStringLiteral("Altitude Circle length = 250")
+                + locale.decimalPoint() + QStringLiteral("5 mm, ")))
+                << entry;
+        }
+        for (const char* entry : { "1.250,5", "1,250.5", "2,5,0" }) {
+            Rig rig;
+            rig.entry(QLatin1String(entry), Option::Altmm, Option::AltLen);
+            rig.run();
+            EXPECT_EQ(rig.status(), kNotNumeric) << entry;
+        }
+    }
     QLocale::setDefault(previous);
-    EXPECT_EQ(rig.status(), QString());
-    EXPECT_TRUE(rig.caption().startsWith(QStringLiteral("Altitude Circle length = 250,5 mm, ")));
 }
 
 TEST(AltitudePrintJob, OneStyleRowsAndCard)
