@@ -31,6 +31,7 @@ constexpr float kCardSize = 500;
 constexpr float kCardHalf = 250;
 constexpr qint32 kCardTextIndent = 20;
 constexpr float kCaptionLeft = 2200;
+constexpr float kCaptionBesideCards = kFirstCardLeft + kCardStep + kCardSize + 200;
 constexpr qint32 kCaptionDrop = 250;
 constexpr float kCaptionFontSize = 10;
 constexpr qint32 kSetGap = 500;
@@ -254,11 +255,12 @@ PagePosition PrintJob::printPage(
         // The caption shares the row of the index cards; without cards it is a row of its own.
         if (!m_settings.blackOnWhite && !m_settings.whiteOnBlack)
             beginRow(surface, captionTop);
-        surface.setCurrentX(kCaptionLeft);
-        surface.setCurrentY(static_cast<float>(captionTop));
         surface.setForeColor(kBlack);
         surface.setFontSize(kCaptionFontSize);
-        surface.print(caption(mode, size, format, inputs));
+        // Clear of the second card when both stand side by side.
+        const bool twoCards = m_settings.blackOnWhite && m_settings.whiteOnBlack;
+        printCaption(surface, twoCards ? kCaptionBesideCards : kCaptionLeft, static_cast<float>(captionTop),
+            format.paper.printableWidth() / format.factorAcross(), caption(mode, size, format, inputs));
         if (m_settings.verniers)
             cursor = printVerniers(surface, cursor, mode, inputs);
         cursor.printY = numeric::checkedAdd(cursor.printY, kSetGap);

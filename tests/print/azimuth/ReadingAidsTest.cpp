@@ -50,11 +50,7 @@ std::vector<PageOp> rowAt(const Page& page, double y)
 
 QString captionOf(const Page& page)
 {
-    for (const PageOp& op : texts(page)) {
-        if (op.text.contains(QStringLiteral(" Circle length = ")))
-            return op.text;
-    }
-    return QString();
+    return captionText(page);
 }
 
 QStringList numbersOf(const std::vector<PageOp>& row)
