@@ -1,10 +1,12 @@
 #include "app/StatusLabel.h"
 
+#include "app/ReadableColour.h"
 #include "app/StatusLabelAccessible.h"
 #include "settings/StatusLine.h"
 
 #include <QAccessible>
 #include <QColor>
+#include <QEvent>
 
 StatusLabel::StatusLabel(const StatusLine& status, QWidget* parent)
     : QLabel(parent)
@@ -29,7 +31,7 @@ bool StatusLabel::showsError() const
 void StatusLabel::showStatus()
 {
     setText(m_status.text());
-    setStyleSheet(QStringLiteral("color: %1;").arg(QColor::fromRgb(m_status.color()).name()));
+    showColour();
     // A handler sets the colour and then the text; telling between the two would announce the old
     // text in the new colour. The announcement waits for the window's next round of events, and
     // then says whatever the line shows, a repeated message included.
@@ -37,6 +39,23 @@ void StatusLabel::showStatus()
         m_announcePending = true;
         QMetaObject::invokeMethod(this, &StatusLabel::announce, Qt::QueuedConnection);
     }
+}
+
+void StatusLabel::showColour()
+{
+    // The window's palette: this label's own carries its style sheet's colour.
+    const QPalette palette = parentWidget() ? parentWidget()->palette() : QPalette();
+    // A style sheet changes this label's palette in turn: set it again only when it differs.
+    const QString style = readable::styleOn(palette, QColor::fromRgb(m_status.color()));
+    if (style != styleSheet())
+        setStyleSheet(style);
+}
+
+void StatusLabel::changeEvent(QEvent* event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        showColour();
 }
 
 void StatusLabel::announce()

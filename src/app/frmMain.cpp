@@ -3,6 +3,7 @@
 #include "app/CircleSetColumn.h"
 #include "app/MainMenuBar.h"
 #include "app/ModelBinding.h"
+#include "app/ReadableColour.h"
 #include "app/StatusLabel.h"
 
 #include <QCheckBox>
@@ -16,6 +17,8 @@
 #include <QRadioButton>
 #include <QScreen>
 
+const QColor frmMain::kNoteColour = QColor(0, 0, 192);
+const QColor frmMain::kVersionColour = QColor(0, 128, 0);
 const QString frmMain::kVersionText = QStringLiteral("Version 3.2  17-Jul-2010");
 
 frmMain::frmMain(SettingsModel& model, QWidget* parent)
@@ -189,17 +192,34 @@ void frmMain::buildBottomRow()
     m_status->setFont(DesignLayout::arial(9, true));
     m_layout.place(m_status, 3180, 4500, 6555, 255);
 
-    auto* note = new QLabel(QStringLiteral("Printer settings are not remembered between prints."), m_design);
+    auto* note = new QLabel(QStringLiteral("Paper and orientation are kept for each printer."), m_design);
     note->setObjectName(QStringLiteral("Label1"));
     note->setFont(DesignLayout::arial(9, true, true));
-    note->setStyleSheet(QStringLiteral("color: rgb(0, 0, 192);"));
     m_layout.place(note, 5160, 4920, 4695, 255);
 
     m_version = new QLabel(m_design);
     m_version->setObjectName(QStringLiteral("VerLabel"));
     m_version->setFont(DesignLayout::arial(8.25));
-    m_version->setStyleSheet(QStringLiteral("color: rgb(0, 128, 0);"));
     m_layout.place(m_version, 5700, 5340, 4035, 255);
+    m_note = note;
+    showFixedColours();
+}
+
+void frmMain::showFixedColours()
+{
+    for (const auto& [label, colour] :
+        { std::pair { m_note, kNoteColour }, std::pair { m_version, kVersionColour } }) {
+        const QString style = readable::styleOn(m_design->palette(), colour);
+        if (style != label->styleSheet())
+            label->setStyleSheet(style);
+    }
+}
+
+void frmMain::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && m_note != nullptr)
+        showFixedColours();
 }
 
 bool frmMain::offersPrinterScale() const
@@ -238,6 +258,7 @@ constexpr int kPageButtonsTop = 570;
 constexpr int kPageButtonWidth = 1500;
 constexpr int kPageButtonHeight = 315;
 constexpr int kPageColumns[] = { 180, 2280, 5220, 7140 };
+constexpr int kPaperLeft = 3840; // the paper line, after "Page Setup..."
 
 } // namespace
 
@@ -269,6 +290,9 @@ void frmMain::buildPageRow()
     auto* scale = pageButton("PrinterScaleButton", QStringLiteral("Printer s&cale..."), 0,
         QStringLiteral("Measure and correct the current printer's scale"));
     connect(scale, &QPushButton::clicked, this, &frmMain::printerScaleRequested);
+    auto* setup = pageButton("PageSetupButton", QStringLiteral("Page Setup..."), 1,
+        QStringLiteral("Choose the current printer's paper and orientation, without printing"));
+    connect(setup, &QPushButton::clicked, this, &frmMain::pageSetupRequested);
     auto* previewAlt = pageButton("PreviewButton", QStringLiteral("Pre&view Alt."), 2,
         QStringLiteral("Show the sheets Print Alt. would print, without printing"));
     connect(previewAlt, &QPushButton::clicked, this, &frmMain::previewAltitudeRequested);
@@ -277,11 +301,25 @@ void frmMain::buildPageRow()
     connect(previewAz, &QPushButton::clicked, this, &frmMain::previewAzimuthRequested);
     connect(&m_model, &SettingsModel::azimuthButtonCaptionChanged, previewAz,
         [previewAz](const QString& caption) { previewAz->setText(azimuthPreviewCaption(caption)); });
+
+    // After the buttons, so that Tab goes from "Page Setup..." to the previews.
+    m_paper = new QLabel(page);
+    m_paper->setObjectName(QStringLiteral("PaperLabel"));
+    m_paper->setFont(DesignLayout::arial(8.25));
+    m_layout.place(m_paper, kPaperLeft, kPageButtonsTop + 30, kPageColumns[2] - kPaperLeft - 60, 255);
 }
 
 void frmMain::showVersion()
 {
     m_version->setText(kVersionText);
+}
+
+void frmMain::showPaper(const QString& paper)
+{
+    m_paper->setText(paper);
+    m_paper->setToolTip(paper);
+    // A label with a name of its own is read by that name alone.
+    m_paper->setAccessibleName(QStringLiteral("Paper: ") + paper);
 }
 
 void frmMain::refreshValueLabels()

@@ -66,7 +66,7 @@ TEST_F(MainWindow, ShowsEveryControlWithItsCaption)
     EXPECT_EQ(child<QPushButton>(window, QStringLiteral("ResetButton"))->toolTip(),
         QStringLiteral("Reset to last exit settings from registry"));
     EXPECT_EQ(child<QLabel>(window, QStringLiteral("Label1"))->text(),
-        QStringLiteral("Printer settings are not remembered between prints."));
+        QStringLiteral("Paper and orientation are kept for each printer."));
     EXPECT_EQ(caption(child<QCheckBox>(window, QStringLiteral("SetCheck2"))),
         QStringLiteral("2nd Circle to Print"));
     window.showVersion();
@@ -139,7 +139,7 @@ TEST_F(MainWindow, ThePageRowHoldsItsOptionsAndButtonsBelowTheDesignLayoutInTabO
     EXPECT_LE(page->geometry().bottom(), window.centralWidget()->height());
     // Left to right, the check boxes on one line and the buttons on the next: the Tab key follows.
     const char* const order[] = { "ScaleCheck", "SplitLongCheck", "VernierCheck", "BothWaysCheck",
-        "PrinterScaleButton", "PreviewButton", "PreviewAzButton" };
+        "PrinterScaleButton", "PageSetupButton", "PreviewButton", "PreviewAzButton" };
     QWidget* previous = nullptr;
     for (const char* name : order) {
         SCOPED_TRACE(name);
