@@ -50,14 +50,15 @@ QStringList CaptionLine::wrap(
     return lines;
 }
 
-void printCaption(PrintSurface& surface, float left, float top, double right, const QString& caption)
+float printCaption(PrintSurface& surface, float left, float top, double right, const QString& caption)
 {
     const QStringList lines = CaptionLine::wrap(
         caption, right - left, [&surface](const QString& text) { return surface.textWidth(text); });
-    const float step = lines.size() > 1 ? surface.textHeight(caption) : 0;
+    const float step = surface.textHeight(caption);
     for (qsizetype i = 0; i < lines.size(); ++i) {
         surface.setCurrentX(left);
         surface.setCurrentY(top + static_cast<float>(i) * step);
         surface.print(lines[i]);
     }
+    return top + static_cast<float>(lines.size()) * step;
 }

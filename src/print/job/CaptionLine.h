@@ -29,5 +29,6 @@ struct CaptionLine {
 };
 
 /// Prints a caption in the surface's current font with its top-left at (left, top), its further
-/// lines one text height lower each, so that none reaches past `right`.
-void printCaption(PrintSurface& surface, float left, float top, double right, const QString& caption);
+/// lines one text height lower each, so that none reaches past `right`. Returns the bottom of its
+/// last line.
+float printCaption(PrintSurface& surface, float left, float top, double right, const QString& caption);

@@ -8,6 +8,7 @@
 #include "settings/StatusLine.h"
 
 #include <algorithm>
+#include <cmath>
 #include <exception>
 #include <memory>
 
@@ -259,10 +260,14 @@ PagePosition PrintJob::printPage(
         surface.setFontSize(kCaptionFontSize);
         // Clear of the second card when both stand side by side.
         const bool twoCards = m_settings.blackOnWhite && m_settings.whiteOnBlack;
-        printCaption(surface, twoCards ? kCaptionBesideCards : kCaptionLeft, static_cast<float>(captionTop),
-            format.paper.printableWidth() / format.factorAcross(), caption(mode, size, format, inputs));
-        if (m_settings.verniers)
+        const float captionBottom = printCaption(surface, twoCards ? kCaptionBesideCards : kCaptionLeft,
+            static_cast<float>(captionTop), format.paper.printableWidth() / format.factorAcross(),
+            caption(mode, size, format, inputs));
+        if (m_settings.verniers) {
+            // Below a caption of more lines than its row has room for (two).
+            cursor.printY = std::max(cursor.printY, numeric::toInt32(std::ceil(captionBottom)) - kRowStep);
             cursor = printVerniers(surface, cursor, mode, inputs);
+        }
         cursor.printY = numeric::checkedAdd(cursor.printY, kSetGap);
     }
     if (!nothingPrinted)
