@@ -6,7 +6,6 @@
 
 #include <QAccessible>
 #include <QColor>
-#include <QEvent>
 
 StatusLabel::StatusLabel(const StatusLine& status, QWidget* parent)
     : QLabel(parent)
@@ -43,19 +42,13 @@ void StatusLabel::showStatus()
 
 void StatusLabel::showColour()
 {
-    // The window's palette: this label's own carries its style sheet's colour.
-    const QPalette palette = parentWidget() ? parentWidget()->palette() : QPalette();
+    // The window's palette, set before its children's: this label's own carries its style sheet's
+    // colour.
+    const QPalette palette = window()->palette();
     // A style sheet changes this label's palette in turn: set it again only when it differs.
     const QString style = readable::styleOn(palette, QColor::fromRgb(m_status.color()));
     if (style != styleSheet())
         setStyleSheet(style);
-}
-
-void StatusLabel::changeEvent(QEvent* event)
-{
-    QLabel::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange)
-        showColour();
 }
 
 void StatusLabel::announce()

@@ -12,18 +12,15 @@ public:
     StatusLabel(const StatusLine& status, QWidget* parent);
 
     bool showsError() const;
+    /// The status colour, readable on the window's palette; again whenever that palette changes.
+    void showColour();
 
 Q_SIGNALS:
     /// Assistive technology was told: the line now says text, as an alert or not.
     void announced(const QString& text, bool alert);
 
-protected:
-    /// A new desktop palette: the colour is chosen again.
-    void changeEvent(QEvent* event) override;
-
 private:
     void showStatus();
-    void showColour();
     void announce();
 
     const StatusLine& m_status;

@@ -209,10 +209,11 @@ void frmMain::showFixedColours()
 {
     for (const auto& [label, colour] :
         { std::pair { m_note, kNoteColour }, std::pair { m_version, kVersionColour } }) {
-        const QString style = readable::styleOn(m_design->palette(), colour);
+        const QString style = readable::styleOn(palette(), colour);
         if (style != label->styleSheet())
             label->setStyleSheet(style);
     }
+    m_status->showColour();
 }
 
 void frmMain::changeEvent(QEvent* event)

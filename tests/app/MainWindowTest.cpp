@@ -1,3 +1,4 @@
+#include "app/ReadableColour.h"
 #include "app/StatusLabel.h"
 #include "app/frmMain.h"
 #include "support/RowName.h"
@@ -16,6 +17,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <map>
+#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -415,3 +417,52 @@ TEST_F(MainWindow, AValueLabelSaysWhatItCountsAndItsNumber)
     EXPECT_EQ(accessible(child<QLabel>(window, QStringLiteral("FontLabel3")))->text(QAccessible::Name),
         QStringLiteral("Text Font Size 3: 12"));
 }
+
+namespace {
+
+struct ColourRow {
+    const char* name;
+    const char* label; ///< its object name
+    QColor designed;
+    std::optional<quint32> status; ///< the status line's colour to show first
+};
+
+class FixedColour : public ::testing::TestWithParam<ColourRow> { };
+
+// The colour a label's style sheet gives it.
+QColor shownColour(QWidget& window, const char* label)
+{
+    return QColor(
+        child<QLabel>(window, QLatin1String(label))->styleSheet().section(QLatin1Char(' '), 1).chopped(1));
+}
+
+} // namespace
+
+TEST_P(FixedColour, IsTheDesignOnALightWindowAndReadsOnADarkOne)
+{
+    const ColourRow& row = GetParam();
+    SettingsModel model;
+    frmMain window(model);
+    if (row.status)
+        model.status().show(*row.status, QStringLiteral("Printing altitude..."));
+    EXPECT_EQ(shownColour(window, row.label), row.designed);
+
+    QPalette dark = window.palette();
+    dark.setColor(QPalette::Window, QColor(0x2a, 0x2e, 0x32));
+    dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+    window.setPalette(dark);
+    const QColor shown = shownColour(window, row.label);
+    EXPECT_GE(readable::contrast(shown, dark.color(QPalette::Window)), readable::kMinimumContrast);
+    EXPECT_NEAR(shown.hslHueF(), row.designed.hslHueF(), 0.01) << "the same hue";
+    EXPECT_GT(shown.lightnessF(), row.designed.lightnessF());
+
+    window.setPalette(QPalette(QColor(0xef, 0xef, 0xef)));
+    EXPECT_EQ(shownColour(window, row.label), row.designed) << "back on a light window";
+}
+
+INSTANTIATE_TEST_SUITE_P(Labels, FixedColour,
+    ::testing::Values(ColourRow { "Progress", "DECLlabel", QColor(0, 128, 0), StatusLine::kStatusColor },
+        ColourRow { "Error", "DECLlabel", QColor(192, 0, 0), StatusLine::kErrorColor },
+        ColourRow { "Note", "Label1", QColor(0, 0, 192), std::nullopt },
+        ColourRow { "Version", "VerLabel", QColor(0, 128, 0), std::nullopt }),
+    [](const ::testing::TestParamInfo<ColourRow>& row) { return std::string(row.param.name); });
