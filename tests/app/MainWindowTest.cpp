@@ -466,3 +466,29 @@ INSTANTIATE_TEST_SUITE_P(Labels, FixedColour,
         ColourRow { "Note", "Label1", QColor(0, 0, 192), std::nullopt },
         ColourRow { "Version", "VerLabel", QColor(0, 128, 0), std::nullopt }),
     [](const ::testing::TestParamInfo<ColourRow>& row) { return std::string(row.param.name); });
+
+TEST(MainWindowFont, FollowsTheDesktopFontAndMayBeResized)
+{
+    SettingsModel model;
+    frmMain standard(model);
+    const QFont desktop = QApplication::font();
+    QFont larger = desktop;
+    larger.setPointSizeF(14);
+    QApplication::setFont(larger);
+    frmMain grown(model);
+    QApplication::setFont(desktop);
+
+    const double scale = 14.0 / 9.0;
+    for (const char* name : { "Label1", "DECLlabel", "PrintButton", "SetCheck1", "PageSetupButton" }) {
+        SCOPED_TRACE(name);
+        EXPECT_NEAR(child<QWidget>(grown, QLatin1String(name))->font().pointSizeF(),
+            child<QWidget>(standard, QLatin1String(name))->font().pointSizeF() * scale, 0.01);
+        EXPECT_NEAR(child<QWidget>(grown, QLatin1String(name))->geometry().left(),
+            child<QWidget>(standard, QLatin1String(name))->geometry().left() * scale, 1.0);
+    }
+    EXPECT_EQ(child<QWidget>(standard, QStringLiteral("Label1"))->font().pointSizeF(), 9.0) << "as designed";
+    EXPECT_NEAR(grown.width(), standard.width() * scale, 2.0);
+    // Smaller than the design, the window scrolls it; nothing holds it at one size.
+    EXPECT_LT(grown.minimumWidth(), grown.width());
+    EXPECT_GT(grown.maximumWidth(), grown.width());
+}
