@@ -3,6 +3,7 @@
 #include "app/WindowController.h"
 #include "app/AboutDialog.h"
 #include "app/PreviewWindow.h"
+#include "app/ProgramInfo.h"
 #include "app/UserGuide.h"
 #include "app/UserGuideWindow.h"
 #include "app/frmMain.h"
@@ -352,6 +353,8 @@ TEST_F(Program, F1ShowsTheUserGuideAndAboutTheProgramAndItsLicence)
     EXPECT_EQ(line("ProgramVersion"), QStringLiteral("Version 3.2"));
     EXPECT_FALSE(line("ProgramPurpose").isEmpty());
     EXPECT_TRUE(line("ProgramLicence").startsWith(QStringLiteral("MIT License")));
+    EXPECT_TRUE(line("ProgramHome").contains(programinfo::homePage()));
+    EXPECT_TRUE(line("ProgramBugs").contains(programinfo::homePage() + QStringLiteral("/issues")));
     EXPECT_TRUE(about->findChild<QPlainTextEdit*>()->toPlainText().contains(
         QStringLiteral("Permission is hereby granted")));
 }
