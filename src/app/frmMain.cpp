@@ -316,7 +316,9 @@ void frmMain::buildPageRow()
     m_paper = new QLabel(page);
     m_paper->setObjectName(QStringLiteral("PaperLabel"));
     m_paper->setFont(m_layout.arial(8.25));
-    m_layout.place(m_paper, kPaperLeft, kPageButtonsTop + 30, kPageColumns[2] - kPaperLeft - 60, 255);
+    // Two lines where a long paper name needs them, centred on the buttons' line.
+    m_paper->setWordWrap(true);
+    m_layout.place(m_paper, kPaperLeft, kPageButtonsTop - 60, kPageColumns[2] - kPaperLeft - 60, 435);
 }
 
 void frmMain::showVersion()

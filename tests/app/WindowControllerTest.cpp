@@ -3,6 +3,7 @@
 #include "app/WindowController.h"
 #include "app/AboutDialog.h"
 #include "app/PreviewWindow.h"
+#include "app/PrinterPapers.h"
 #include "app/ProgramInfo.h"
 #include "app/UserGuide.h"
 #include "app/UserGuideWindow.h"
@@ -430,4 +431,24 @@ TEST_F(Program, PreviewRefusesAsPrintingDoes)
     Session bare(ini(), none, dialog);
     bare.click("PreviewButton");
     EXPECT_TRUE(bare.status().startsWith(QStringLiteral("Cannot select a printer: ")));
+}
+
+TEST(PrinterPaper, IsKeptAsItsNameAndOrientationAndReadBack)
+{
+    const std::pair<PaperChoice, const char*> rows[] = {
+        { { QPageSize(QPageSize::A4), PageOrientation::Portrait }, "A4, portrait" },
+        { { QPageSize(QPageSize::Letter), PageOrientation::Landscape }, "Letter, landscape" },
+        { { QPageSize(QSizeF(100, 150), QPageSize::Millimeter), PageOrientation::Portrait },
+            "100 x 150 mm, portrait" },
+    };
+    for (const auto& [paper, text] : rows) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(paper.text(), QString::fromLatin1(text));
+        const std::optional<PaperChoice> read = PaperChoice::parse(QString::fromLatin1(text));
+        ASSERT_TRUE(read.has_value());
+        EXPECT_TRUE(read->size.isEquivalentTo(paper.size));
+        EXPECT_EQ(read->orientation, paper.orientation);
+    }
+    for (const char* garbled : { "", "A4", "A4, sideways", "Foo, portrait", "0 x 150 mm, portrait" })
+        EXPECT_FALSE(PaperChoice::parse(QString::fromLatin1(garbled)).has_value()) << garbled;
 }
