@@ -38,6 +38,16 @@ AboutDialog::AboutDialog(QWidget* parent)
     title->setFont(bigger);
     addLine("ProgramVersion", QStringLiteral("Version %1").arg(programinfo::version()));
     addLine("ProgramPurpose", programinfo::purpose());
+    const auto link = [](const QString& url) { return QStringLiteral("<a href=\"%1\">%1</a>").arg(url); };
+    QLabel* home = addLine("ProgramHome", QStringLiteral("Home: ") + link(programinfo::homePage()));
+    QLabel* bugs
+        = addLine("ProgramBugs", QStringLiteral("Report a fault: ") + link(programinfo::bugReports()));
+    for (QLabel* label : { home, bugs }) {
+        label->setTextFormat(Qt::RichText);
+        label->setTextInteractionFlags(
+            label->textInteractionFlags() | Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+        label->setOpenExternalLinks(true);
+    }
     addLine("ProgramLicence", programinfo::licence());
 
     auto* text = new QPlainTextEdit(programinfo::licenceText(), this);

@@ -42,13 +42,13 @@ CircleSetColumn::CircleSetColumn(
 
     auto* setCheck = new QCheckBox(QString::fromUtf8(kSetCaptions[set - 1]), this);
     setCheck->setObjectName(QStringLiteral("SetCheck%1").arg(set));
-    setCheck->setFont(DesignLayout::arial(9.75, true, false, true));
+    setCheck->setFont(layout.arial(9.75, true, false, true));
     layout.place(setCheck, lefts.setCheck - origin, 120, 2055, 312);
     binding::bindSetCheck(setCheck, model, set);
 
     auto* checkTop = new QCheckBox(QStringLiteral("Scale on Top"), this);
     checkTop->setObjectName(QStringLiteral("CheckTop%1").arg(set));
-    checkTop->setFont(DesignLayout::arial(8.25));
+    checkTop->setFont(layout.arial(8.25));
     checkTop->setAccessibleName(QStringLiteral("Scale on Top %1").arg(set));
     layout.place(checkTop, lefts.checkTop - origin, 480, 1875, 255);
     binding::bindCheckTop(checkTop, model, set);
@@ -56,7 +56,7 @@ CircleSetColumn::CircleSetColumn(
     for (const auto& design : kFrames) {
         const QString caption = QString::fromUtf8(design.caption);
         auto* frame = new QGroupBox(caption, this);
-        frame->setFont(DesignLayout::arial(design.boldCaption ? 7.5 : 8.25, design.boldCaption));
+        frame->setFont(layout.arial(design.boldCaption ? 7.5 : 8.25, design.boldCaption));
         layout.place(frame, lefts.frames - origin, design.top, 2115, 615);
 
         auto* slider = new QSlider(Qt::Horizontal, frame);
@@ -66,7 +66,7 @@ CircleSetColumn::CircleSetColumn(
 
         auto* label = new ValueLabel(slider->accessibleName(), frame);
         label->setObjectName(QStringLiteral("%1Label%2").arg(QLatin1String(design.name)).arg(set));
-        label->setFont(DesignLayout::arial(7.5, true));
+        label->setFont(layout.arial(7.5, true));
         layout.place(label, 1740, 240, 255, 255);
 
         m_labels[static_cast<std::size_t>(design.kind)] = label;

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/PdfCommand.h"
 #include "app/ProgramInfo.h"
 
 #include <QCommandLineParser>
@@ -38,10 +39,13 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         { kAzimuth, QString() },
     };
     parser.addOptions(options);
+    parser.addOptions(CircleOptions::options());
     if (!parser.parse(arguments))
         return failure(parser.errorText());
     // Taking the last of two values would print to, or read, a file the user did not mean.
-    for (const QCommandLineOption& option : options) {
+    QList<QCommandLineOption> every = options;
+    every.append(CircleOptions::options());
+    for (const QCommandLineOption& option : every) {
         qsizetype given = 0;
         for (const QString& name : parser.optionNames())
             given += option.names().contains(name) ? 1 : 0;
@@ -62,12 +66,12 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         return line;
     }
     const bool pdfOption = parser.isSet(kSettings) || parser.isSet(kPaper) || parser.isSet(kLandscape)
-        || parser.isSet(kAltitude) || parser.isSet(kAzimuth);
+        || parser.isSet(kAltitude) || parser.isSet(kAzimuth) || CircleOptions::anyGiven(parser);
     if (!parser.isSet(kPrintPdf)) {
         if (pdfOption)
             return failure(
-                QStringLiteral("--settings, --paper, --landscape, --altitude and --azimuth go with "
-                               "--print-pdf FILE."));
+                QStringLiteral("--settings, --paper, --landscape, --altitude, --azimuth and the circle's "
+                               "options go with --print-pdf FILE."));
         return line;
     }
     line.action = Action::PrintPdf;
@@ -84,6 +88,12 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         return failure(QStringLiteral("--settings needs the name of a settings file."));
     if (parser.isSet(kPaper) && line.paper.isEmpty())
         return failure(QStringLiteral("--paper needs the name of a paper size, for example A4."));
+    if (parser.isSet(kPaper) && !pdfcommand::paperNamed(line.paper))
+        return failure(QStringLiteral("unknown paper '%1' (A4, Letter, A3, Legal, ...)").arg(line.paper));
+    QString circleError;
+    line.circle = CircleOptions::read(parser, line.azimuth, circleError);
+    if (!circleError.isEmpty())
+        return failure(circleError);
     return line;
 }
 
@@ -93,7 +103,8 @@ QString CommandLine::helpText()
                "Usage: vennaros\n"
                "       vennaros --help | --version\n"
                "       vennaros --print-pdf FILE [--settings SETTINGS.txt] [--paper NAME] [--landscape]\n"
-               "                (--altitude | --azimuth)\n"
+               "                [--size VALUE [--length]] [--split] (--altitude | --azimuth [--ra]\n"
+               "                [--decreasing])\n"
                "\n")
         + programinfo::purpose()
         + QStringLiteral(
@@ -111,6 +122,13 @@ QString CommandLine::helpText()
             "  --altitude               the altitude circle (\"Print Alt.\")\n"
             "  --azimuth                the azimuth or RA circle, as the settings say (\"Print Az.\" or\n"
             "                           \"Print RA\")\n"
+            "  --size VALUE             the circle's size with its unit: 450mm, 3in, 3.5in or 3,5in; a\n"
+            "                           diameter (dia.) unless --length\n"
+            "  --length                 the size is the strip's length (len.)\n"
+            "  --ra                     the RA circle instead of the azimuth circle\n"
+            "  --decreasing             azimuth numbers decreasing from left to right (\"Az L>R +\" clear)\n"
+            "  --split                  split a strip longer than the paper over pages\n"
+            "                           These five override the settings file.\n"
             "\n"
             "Exit status: 0 when the page was written, 1 when the job refused or failed (the reason on\n"
             "standard error, no file written), 2 for a wrong command line.\n"

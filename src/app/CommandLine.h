@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/CircleOptions.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -16,6 +18,7 @@ struct CommandLine {
     QString paper; ///< empty: the built-in PDF printer's paper
     bool landscape = false;
     bool azimuth = false; ///< otherwise the altitude circle
+    CircleOptions circle; ///< over the settings file's
 
     /// arguments as the program got them, its own name first.
     static CommandLine parse(const QStringList& arguments);

@@ -1,11 +1,19 @@
 #include "app/DesignLayout.h"
 
+#include <QApplication>
 #include <QWidget>
 #include <QtMath>
 
-DesignLayout::DesignLayout(double logicalDpi)
-    : m_scale(logicalDpi > 0 ? logicalDpi / 96.0 : 1.0)
+DesignLayout::DesignLayout(double logicalDpi, double fontScale)
+    : m_scale((logicalDpi > 0 ? logicalDpi / 96.0 : 1.0) * (fontScale > 0 ? fontScale : 1.0))
+    , m_fontScale(fontScale > 0 ? fontScale : 1.0)
 { }
+
+double DesignLayout::desktopFontScale()
+{
+    const double points = QApplication::font().pointSizeF();
+    return points > 0 ? points / kDesignDesktopPoints : 1.0;
+}
 
 int DesignLayout::px(double twips) const
 {
@@ -24,10 +32,10 @@ void DesignLayout::place(QWidget* widget, int left, int top, int width, int heig
         px(left), px(top), width > 0 ? px(width) : hint.width(), height > 0 ? px(height) : hint.height());
 }
 
-QFont DesignLayout::arial(double points, bool bold, bool italic, bool underline)
+QFont DesignLayout::arial(double points, bool bold, bool italic, bool underline) const
 {
     QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
+    font.setPointSizeF(points * m_fontScale);
     font.setBold(bold);
     font.setItalic(italic);
     font.setUnderline(underline);

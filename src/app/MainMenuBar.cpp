@@ -15,6 +15,9 @@ MainMenuBar::MainMenuBar(frmMain& window)
     connect(addCommand(file, "ResetAction", QStringLiteral("Rese&t")), &QAction::triggered, &window,
         &frmMain::resetRequested);
     file->addSeparator();
+    connect(addCommand(file, "PageSetupAction", QStringLiteral("Page Set&up...")), &QAction::triggered,
+        &window, &frmMain::pageSetupRequested);
+    file->addSeparator();
     connect(addCommand(file, "ExitAction", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q)),
         &QAction::triggered, &window, &frmMain::exitRequested);
     connect(addCommand(file, "QuitAction", QStringLiteral("&Quit without saving")), &QAction::triggered,

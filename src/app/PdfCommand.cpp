@@ -85,6 +85,7 @@ int run(const CommandLine& line, QTextStream& errors)
     SettingsModel model;
     if (!line.settingsFile.isEmpty() && !restoreSettings(model, line.settingsFile, errors))
         return 1;
+    line.circle.applyTo(model, line.azimuth);
 
     try {
         PdfFileJobHost host(

@@ -29,6 +29,16 @@ QString purpose()
     return QStringLiteral("Prints graduated setting circles for telescope mounts at their exact size.");
 }
 
+QString homePage()
+{
+    return QStringLiteral(VENNAROS_HOME_URL);
+}
+
+QString bugReports()
+{
+    return QStringLiteral(VENNAROS_BUGS_URL);
+}
+
 QString licence()
 {
     return QStringLiteral("MIT License. Copyright (c) 2026 The Vennaros developers.");

@@ -10,6 +10,10 @@ QString name();
 QString version();
 /// One line on what the program does.
 QString purpose();
+/// The project's home page.
+QString homePage();
+/// Where faults are reported.
+QString bugReports();
 /// The licence's name and copyright line.
 QString licence();
 /// The full licence text (LICENSE), compiled in.

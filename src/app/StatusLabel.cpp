@@ -1,5 +1,6 @@
 #include "app/StatusLabel.h"
 
+#include "app/ReadableColour.h"
 #include "app/StatusLabelAccessible.h"
 #include "settings/StatusLine.h"
 
@@ -29,7 +30,7 @@ bool StatusLabel::showsError() const
 void StatusLabel::showStatus()
 {
     setText(m_status.text());
-    setStyleSheet(QStringLiteral("color: %1;").arg(QColor::fromRgb(m_status.color()).name()));
+    showColour();
     // A handler sets the colour and then the text; telling between the two would announce the old
     // text in the new colour. The announcement waits for the window's next round of events, and
     // then says whatever the line shows, a repeated message included.
@@ -37,6 +38,17 @@ void StatusLabel::showStatus()
         m_announcePending = true;
         QMetaObject::invokeMethod(this, &StatusLabel::announce, Qt::QueuedConnection);
     }
+}
+
+void StatusLabel::showColour()
+{
+    // The window's palette, set before its children's: this label's own carries its style sheet's
+    // colour.
+    const QPalette palette = window()->palette();
+    // A style sheet changes this label's palette in turn: set it again only when it differs.
+    const QString style = readable::styleOn(palette, QColor::fromRgb(m_status.color()));
+    if (style != styleSheet())
+        setStyleSheet(style);
 }
 
 void StatusLabel::announce()

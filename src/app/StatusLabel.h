@@ -12,6 +12,8 @@ public:
     StatusLabel(const StatusLine& status, QWidget* parent);
 
     bool showsError() const;
+    /// The status colour, readable on the window's palette; again whenever that palette changes.
+    void showColour();
 
 Q_SIGNALS:
     /// Assistive technology was told: the line now says text, as an alert or not.

@@ -3,6 +3,7 @@
 #include "app/AboutDialog.h"
 #include "app/CurrentPrinterScale.h"
 #include "app/CurrentSheets.h"
+#include "app/PageSetupBackend.h"
 #include "app/PreviewJobHost.h"
 #include "app/PreviewWindow.h"
 #include "app/PrinterScaleDialog.h"
@@ -16,6 +17,7 @@
 #include "settings/StatusLine.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 WindowController::WindowController(frmMain& window, Services services)
     : m_window(window)
@@ -24,6 +26,9 @@ WindowController::WindowController(frmMain& window, Services services)
     , m_lastExit(window.model(), services.store)
     , m_fileCommands(window.model(), services.prompts)
     , m_printerScales(services.store)
+    , m_printerPapers(services.store)
+    , m_ownPageSetup(std::make_unique<QtPageSetupBackend>(&window))
+    , m_pageSetup(m_ownPageSetup.get())
 {
     connect(&window, &frmMain::printAltitudeRequested, this, &WindowController::runJob<AltitudePrintJob>);
     connect(&window, &frmMain::printAzimuthRequested, this, &WindowController::runJob<AzimuthPrintJob>);
@@ -35,6 +40,7 @@ WindowController::WindowController(frmMain& window, Services services)
         &window, &frmMain::previewAltitudeRequested, this, &WindowController::runPreview<AltitudePrintJob>);
     connect(&window, &frmMain::previewAzimuthRequested, this, &WindowController::runPreview<AzimuthPrintJob>);
     connect(&window, &frmMain::printerScaleRequested, this, &WindowController::openPrinterScale);
+    connect(&window, &frmMain::pageSetupRequested, this, &WindowController::openPageSetup);
     connect(&window, &frmMain::aboutRequested, this, &WindowController::showAbout);
     connect(&window, &frmMain::userGuideRequested, this, &WindowController::showUserGuide);
     connect(&m_queueJob, &QueueJobFollower::failed, this,
@@ -49,6 +55,8 @@ WindowController::WindowController(frmMain& window, Services services)
     });
 }
 
+WindowController::~WindowController() = default;
+
 void WindowController::start()
 {
     m_window.showVersion();
@@ -56,6 +64,84 @@ void WindowController::start()
     reportUnusablePrinterScale();
     m_window.moveToTwips(position.top, position.left);
     m_window.refreshValueLabels();
+    // Asked of the print system once the window is up, not before it shows.
+    QTimer::singleShot(0, this, [this] {
+        restorePaper();
+        showPaper();
+    });
+}
+
+void WindowController::restorePaper()
+{
+    try {
+        Printer& printer = m_printers.current();
+        if (m_papersRestored.contains(printer.deviceName()))
+            return;
+        m_papersRestored << printer.deviceName();
+        if (const std::optional<PaperChoice> kept = m_printerPapers.paper(printer.deviceName())) {
+            printer.setOrientation(kept->orientation);
+            printer.setPaper(kept->size);
+        }
+    } catch (const std::exception&) {
+        // No printer, or one that refuses the kept paper: the paper line shows what it has.
+    }
+}
+
+void WindowController::keepPaper()
+{
+    try {
+        Printer& printer = m_printers.current();
+        const PaperFormat paper = printer.paper();
+        m_papersRestored << printer.deviceName();
+        QString reason;
+        if (!m_printerPapers.keep(
+                printer.deviceName(), PaperChoice { paper.size, paper.orientation }, reason))
+            m_window.model().status().show(
+                StatusLine::kErrorColor, QStringLiteral("The paper could not be kept: ") + reason);
+    } catch (const std::exception&) {
+        // Nothing to keep; the paper line says so.
+    }
+    showPaper();
+}
+
+void WindowController::showPaper()
+{
+    Printer* printer = nullptr;
+    try {
+        printer = &m_printers.current();
+        const PaperFormat paper = printer->paper();
+        m_window.showPaper(PaperChoice { paper.size, paper.orientation }.text());
+    } catch (const std::exception&) {
+        m_window.showPaper(
+            printer != nullptr ? QStringLiteral("paper unknown") : QStringLiteral("no printer"));
+    }
+}
+
+void WindowController::openPageSetup()
+{
+    if (m_jobRunning)
+        return;
+    try {
+        m_printers.current();
+    } catch (const RuntimeError& error) {
+        m_window.model().status().show(
+            StatusLine::kErrorColor, QStringLiteral("Cannot select a printer: ") + error.description());
+        return;
+    }
+    restorePaper();
+    try {
+        Printer& printer = m_printers.current();
+        const PaperFormat paper = printer.paper();
+        const std::optional<PaperChoice> chosen
+            = m_pageSetup->exec(printer.deviceName(), PaperChoice { paper.size, paper.orientation });
+        if (!chosen)
+            return;
+        printer.setOrientation(chosen->orientation);
+        printer.setPaper(chosen->size);
+    } catch (const std::exception&) {
+        // A paper the printer refuses leaves it with the one it had, which the paper line shows.
+    }
+    keepPaper();
 }
 
 void WindowController::reportUnusablePrinterScale()
@@ -76,6 +162,7 @@ template <typename Job> void WindowController::runJob()
     if (m_jobRunning)
         return;
     m_jobRunning = true;
+    restorePaper();
     try {
         Job(m_window.model(), *this).run();
     } catch (...) {
@@ -90,6 +177,7 @@ template <typename Job> void WindowController::runPreview()
     if (m_jobRunning)
         return;
     m_jobRunning = true;
+    restorePaper();
     PreviewJobHost host(*this, m_printers, m_printerScales);
     try {
         Job(m_window.model(), host).run();
@@ -130,9 +218,13 @@ void WindowController::openPrinterScale()
             StatusLine::kErrorColor, QStringLiteral("Cannot select a printer: ") + error.description());
         return;
     }
+    restorePaper();
     CurrentPrinterScale host(m_printers, m_selection, m_printerScales, &m_queueJob);
     PrinterScaleDialog dialog(host, &m_window);
     dialog.exec();
+    // Its calibration page's print dialog may have chosen another printer or paper.
+    if (!m_selection.printCancelled())
+        keepPaper();
     if (!dialog.outcome().isEmpty())
         status.show(StatusLine::kStatusColor, dialog.outcome());
 }
@@ -140,6 +232,9 @@ void WindowController::openPrinterScale()
 void WindowController::selectPrinter()
 {
     m_selection.SelectPrinter();
+    // The dialog's choice becomes the printer's, for the next start too.
+    if (!m_selection.printCancelled())
+        keepPaper();
 }
 
 bool WindowController::printCancelled() const

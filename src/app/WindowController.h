@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/PrinterPapers.h"
 #include "print/dialog/PrinterSelection.h"
 #include "print/job/JobHost.h"
 #include "print/printers/QueueJobFollower.h"
@@ -9,11 +10,14 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
+#include <memory>
 
 class AboutDialog;
 class PreviewWindow;
 class UserGuideWindow;
 class frmMain;
+class PageSetupBackend;
 class PrintDialogBackend;
 class PrinterSystem;
 class SettingsFilePrompts;
@@ -36,6 +40,7 @@ public:
     const QueueJobFollower& queueJob() const { return m_queueJob; }
 
     WindowController(frmMain& window, Services services);
+    ~WindowController() override;
 
     /// The window's load: version, position, the last-exit settings, value labels and mirrors.
     void start();
@@ -46,6 +51,9 @@ public:
     std::unique_ptr<PrintSurface> openSurface(const SheetRequest& request) override;
     void processPendingEvents() override;
     void focusSizeText(SizeText which) override;
+
+    /// "Page Setup..." shows this dialog instead of the desktop's.
+    void setPageSetupBackend(PageSetupBackend& backend) { m_pageSetup = &backend; }
 
     /// Help > About, beside the window.
     void showAbout();
@@ -61,6 +69,15 @@ private:
     /// A printer-scale value kept that can't be used, said once at start.
     void reportUnusablePrinterScale();
 
+    /// "Page Setup...": the current printer's paper and orientation, set without printing.
+    void openPageSetup();
+    /// The current printer takes the paper kept for it, the first time it is current.
+    void restorePaper();
+    /// The current printer's paper and orientation go to the store and to the window's paper line.
+    void keepPaper();
+    /// The paper line names the current printer's paper, or that there is none.
+    void showPaper();
+
     /// Runs a print job unless one is already running: a job lets the window handle its pending
     /// events once, and a second click then must not start a job inside the first.
     template <typename Job> void runJob();
@@ -75,6 +92,10 @@ private:
     LastExitSettings m_lastExit;
     SettingsFileCommands m_fileCommands;
     PrinterScales m_printerScales;
+    PrinterPapers m_printerPapers;
+    QStringList m_papersRestored; // printers that have had their kept paper
+    std::unique_ptr<PageSetupBackend> m_ownPageSetup;
+    PageSetupBackend* m_pageSetup = nullptr;
     QPointer<AboutDialog> m_about;
     QPointer<UserGuideWindow> m_guide;
     QPointer<PreviewWindow> m_preview;

@@ -3,6 +3,7 @@
 #include "app/CircleSetColumn.h"
 #include "app/MainMenuBar.h"
 #include "app/ModelBinding.h"
+#include "app/ReadableColour.h"
 #include "app/StatusLabel.h"
 
 #include <QCheckBox>
@@ -15,24 +16,36 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
 
+const QColor frmMain::kNoteColour = QColor(0, 0, 192);
+const QColor frmMain::kVersionColour = QColor(0, 128, 0);
 const QString frmMain::kVersionText = QStringLiteral("Version 3.2  17-Jul-2010");
 
 frmMain::frmMain(SettingsModel& model, QWidget* parent)
     : QMainWindow(parent)
     , m_model(model)
     , m_layout(
-          QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->logicalDotsPerInch() : 96.0)
+          QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->logicalDotsPerInch() : 96.0,
+          DesignLayout::desktopFontScale())
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Print Vennaros"));
-    setFont(DesignLayout::arial(8.25));
-    m_design = new QWidget(this);
+    setFont(m_layout.arial(8.25));
+    m_design = new QWidget;
     m_design->setObjectName(QStringLiteral("DesignArea"));
     m_design->setFixedSize(m_layout.px(kClientWidthTwips), m_layout.px(kClientHeightTwips));
-    setCentralWidget(m_design);
+    // The window may be resized: smaller, the design scrolls; larger, it stays in the middle.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("DesignScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setAlignment(Qt::AlignCenter);
+    scroll->setFocusPolicy(Qt::NoFocus); // no Tab stop of its own between the menu and the controls
+    scroll->setAccessibleName(QStringLiteral("Settings"));
+    scroll->setWidget(m_design);
+    setCentralWidget(scroll);
     setMenuBar(new MainMenuBar(*this));
-    setFixedSize(m_design->width(), m_design->height() + menuBar()->sizeHint().height());
+    resize(m_design->width(), m_design->height() + menuBar()->sizeHint().height());
 
     buildLeftColumn();
     const CircleSetColumn::Lefts lefts[kCircleSets]
@@ -75,7 +88,7 @@ QCheckBox* frmMain::addCheck(QWidget* parent, Check check, const char* name, con
 {
     auto* box = new QCheckBox(caption, parent);
     box->setObjectName(QLatin1String(name));
-    box->setFont(DesignLayout::arial(8.25));
+    box->setFont(m_layout.arial(8.25));
     box->setToolTip(toolTip);
     m_layout.place(box, left, top);
     binding::bindCheck(box, m_model, check);
@@ -98,7 +111,7 @@ QLineEdit* frmMain::addSizeText(
 {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QLatin1String(name));
-    edit->setFont(DesignLayout::arial(10.5, true));
+    edit->setFont(m_layout.arial(10.5, true));
     edit->setAccessibleName(accessibleName);
     m_layout.place(edit, 120, top, 1215, 312);
     binding::bindText(edit, m_model, text);
@@ -107,9 +120,9 @@ QLineEdit* frmMain::addSizeText(
 
 void frmMain::buildLeftColumn()
 {
-    const QFont frameFont = DesignLayout::arial(7.5, true);
-    const QFont small = DesignLayout::arial(8.25);
-    const QFont sizeFont = DesignLayout::arial(10.5, true);
+    const QFont frameFont = m_layout.arial(7.5, true);
+    const QFont small = m_layout.arial(8.25);
+    const QFont sizeFont = m_layout.arial(10.5, true);
     const QString diameterTip = QStringLiteral("Size is diameter");
     const QString lengthTip = QStringLiteral("Size is length");
     const QString mmTip = QStringLiteral("size is mm");
@@ -118,9 +131,9 @@ void frmMain::buildLeftColumn()
     QWidget* degrees
         = addFrame(m_design, QStringLiteral("Smallest &Mark Degree"), frameFont, 120, 120, 2772, 612);
     binding::pairOptions(addOption(degrees, Option::OneDeg, "OneDegOption", QStringLiteral("1\u00b0"),
-                             DesignLayout::arial(9, true), 720, 240),
+                             m_layout.arial(9, true), 720, 240),
         addOption(degrees, Option::FiveDeg, "FiveDegOption", QStringLiteral("5\u00b0"),
-            DesignLayout::arial(9, true), 1620, 240));
+            m_layout.arial(9, true), 1620, 240));
 
     QWidget* styles = addFrame(m_design, QStringLiteral("Circle styles"), small, 120, 840, 2775, 975);
     addCheck(styles, Check::BW, "BWCheck", QStringLiteral("&Black on White background"), 180, 240);
@@ -143,10 +156,9 @@ void frmMain::buildLeftColumn()
     const QString azCaption = QStringLiteral("Azimuth / RA Circle Size");
     QWidget* az = addFrame(m_design, azCaption, frameFont, 120, 3240, 2772, 1515);
     QWidget* azMode = addFrame(az, QString(), small, 120, 180, 1455, 375);
-    binding::pairOptions(addOption(azMode, Option::Ra, "RaOption", QStringLiteral("RA"),
-                             DesignLayout::arial(8.25, true), 60, 60),
-        addOption(
-            azMode, Option::Az, "AzOption", QStringLiteral("Az"), DesignLayout::arial(8.25, true), 780, 60));
+    binding::pairOptions(
+        addOption(azMode, Option::Ra, "RaOption", QStringLiteral("RA"), m_layout.arial(8.25, true), 60, 60),
+        addOption(azMode, Option::Az, "AzOption", QStringLiteral("Az"), m_layout.arial(8.25, true), 780, 60));
     addCheck(az, Check::AzCT, "AzCTCheck", QStringLiteral("Az &L>R +"), 1620, 240,
         QStringLiteral("Az circle left to right numbers increase"));
     m_azText = addSizeText(az, SizeText::Azimuth, "AzText", azCaption, 540);
@@ -168,12 +180,12 @@ void frmMain::buildLeftColumn()
 
 void frmMain::buildBottomRow()
 {
-    const QFont commandFont = DesignLayout::arial(9.75);
-    auto* quit = addButton(m_design, "QuitButton", QStringLiteral("Q&uit"), DesignLayout::arial(10.5, true),
-        360, 4920, 855, 375, QStringLiteral("Quit without saving settings"));
+    const QFont commandFont = m_layout.arial(9.75);
+    auto* quit = addButton(m_design, "QuitButton", QStringLiteral("Q&uit"), m_layout.arial(10.5, true), 360,
+        4920, 855, 375, QStringLiteral("Quit without saving settings"));
     connect(quit, &QPushButton::clicked, this, &QWidget::close);
-    auto* exitButton = addButton(m_design, "ExitButton", QStringLiteral("E&xit"),
-        DesignLayout::arial(11.25, true), 1620, 4920, 855, 375, QStringLiteral("Exit and save settings"));
+    auto* exitButton = addButton(m_design, "ExitButton", QStringLiteral("E&xit"), m_layout.arial(11.25, true),
+        1620, 4920, 855, 375, QStringLiteral("Exit and save settings"));
     connect(exitButton, &QPushButton::clicked, this, &frmMain::exitRequested);
     auto* reset = addButton(m_design, "ResetButton", QStringLiteral("&Reset"), commandFont, 3240, 4920, 795,
         255, QStringLiteral("Reset to last exit settings from registry"));
@@ -186,20 +198,38 @@ void frmMain::buildBottomRow()
     connect(restore, &QPushButton::clicked, this, &frmMain::restoreRequested);
 
     m_status = new StatusLabel(m_model.status(), m_design);
-    m_status->setFont(DesignLayout::arial(9, true));
+    m_status->setFont(m_layout.arial(9, true));
     m_layout.place(m_status, 3180, 4500, 6555, 255);
 
-    auto* note = new QLabel(QStringLiteral("Printer settings are not remembered between prints."), m_design);
+    auto* note = new QLabel(QStringLiteral("Paper and orientation are kept for each printer."), m_design);
     note->setObjectName(QStringLiteral("Label1"));
-    note->setFont(DesignLayout::arial(9, true, true));
-    note->setStyleSheet(QStringLiteral("color: rgb(0, 0, 192);"));
+    note->setFont(m_layout.arial(9, true, true));
     m_layout.place(note, 5160, 4920, 4695, 255);
 
     m_version = new QLabel(m_design);
     m_version->setObjectName(QStringLiteral("VerLabel"));
-    m_version->setFont(DesignLayout::arial(8.25));
-    m_version->setStyleSheet(QStringLiteral("color: rgb(0, 128, 0);"));
+    m_version->setFont(m_layout.arial(8.25));
     m_layout.place(m_version, 5700, 5340, 4035, 255);
+    m_note = note;
+    showFixedColours();
+}
+
+void frmMain::showFixedColours()
+{
+    for (const auto& [label, colour] :
+        { std::pair { m_note, kNoteColour }, std::pair { m_version, kVersionColour } }) {
+        const QString style = readable::styleOn(palette(), colour);
+        if (style != label->styleSheet())
+            label->setStyleSheet(style);
+    }
+    m_status->showColour();
+}
+
+void frmMain::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && m_note != nullptr)
+        showFixedColours();
 }
 
 bool frmMain::offersPrinterScale() const
@@ -238,6 +268,7 @@ constexpr int kPageButtonsTop = 570;
 constexpr int kPageButtonWidth = 1500;
 constexpr int kPageButtonHeight = 315;
 constexpr int kPageColumns[] = { 180, 2280, 5220, 7140 };
+constexpr int kPaperLeft = 3840; // the paper line, after "Page Setup..."
 
 } // namespace
 
@@ -246,7 +277,7 @@ void frmMain::buildPageRow()
     // The page options and what they lead to: the printer's correction, and how the sheets will
     // look before anything is printed.
     QWidget* page
-        = addFrame(m_design, QStringLiteral("Page"), DesignLayout::arial(7.5, true), 120, 5685, 9630, 1005);
+        = addFrame(m_design, QStringLiteral("Page"), m_layout.arial(7.5, true), 120, 5685, 9630, 1005);
     page->setObjectName(QStringLiteral("PageGroup"));
     addCheck(page, Check::ScaleCheck, "ScaleCheck", QStringLiteral("Print scale chec&k"), kPageColumns[0],
         kPageChecksTop,
@@ -260,7 +291,7 @@ void frmMain::buildPageRow()
         kPageChecksTop,
         QStringLiteral("A second number row on azimuth and RA strips, counting the other way"));
 
-    const QFont font = DesignLayout::arial(9.75);
+    const QFont font = m_layout.arial(9.75);
     const auto pageButton
         = [&](const char* name, const QString& caption, int column, const QString& toolTip) {
               return addButton(page, name, caption, font, kPageColumns[column], kPageButtonsTop,
@@ -269,6 +300,9 @@ void frmMain::buildPageRow()
     auto* scale = pageButton("PrinterScaleButton", QStringLiteral("Printer s&cale..."), 0,
         QStringLiteral("Measure and correct the current printer's scale"));
     connect(scale, &QPushButton::clicked, this, &frmMain::printerScaleRequested);
+    auto* setup = pageButton("PageSetupButton", QStringLiteral("Page Setup..."), 1,
+        QStringLiteral("Choose the current printer's paper and orientation, without printing"));
+    connect(setup, &QPushButton::clicked, this, &frmMain::pageSetupRequested);
     auto* previewAlt = pageButton("PreviewButton", QStringLiteral("Pre&view Alt."), 2,
         QStringLiteral("Show the sheets Print Alt. would print, without printing"));
     connect(previewAlt, &QPushButton::clicked, this, &frmMain::previewAltitudeRequested);
@@ -277,11 +311,27 @@ void frmMain::buildPageRow()
     connect(previewAz, &QPushButton::clicked, this, &frmMain::previewAzimuthRequested);
     connect(&m_model, &SettingsModel::azimuthButtonCaptionChanged, previewAz,
         [previewAz](const QString& caption) { previewAz->setText(azimuthPreviewCaption(caption)); });
+
+    // After the buttons, so that Tab goes from "Page Setup..." to the previews.
+    m_paper = new QLabel(page);
+    m_paper->setObjectName(QStringLiteral("PaperLabel"));
+    m_paper->setFont(m_layout.arial(8.25));
+    // Two lines where a long paper name needs them, centred on the buttons' line.
+    m_paper->setWordWrap(true);
+    m_layout.place(m_paper, kPaperLeft, kPageButtonsTop - 60, kPageColumns[2] - kPaperLeft - 60, 435);
 }
 
 void frmMain::showVersion()
 {
     m_version->setText(kVersionText);
+}
+
+void frmMain::showPaper(const QString& paper)
+{
+    m_paper->setText(paper);
+    m_paper->setToolTip(paper);
+    // A label with a name of its own is read by that name alone.
+    m_paper->setAccessibleName(QStringLiteral("Paper: ") + paper);
 }
 
 void frmMain::refreshValueLabels()

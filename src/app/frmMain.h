@@ -3,6 +3,7 @@
 #include "app/DesignLayout.h"
 #include "settings/SettingsModel.h"
 
+#include <QColor>
 #include <QMainWindow>
 #include <array>
 
@@ -38,8 +39,13 @@ public:
     void moveToTwips(double top, double left);
 
     void focusSizeText(SizeText which);
+    /// The "Page" group's line naming the current printer's paper and orientation.
+    void showPaper(const QString& paper);
 
     static const QString kVersionText;
+    /// The blue note's and the version's colours on a light window.
+    static const QColor kNoteColour;
+    static const QColor kVersionColour;
 
     /// Whether anything answers printerScaleRequested.
     bool offersPrinterScale() const;
@@ -64,8 +70,16 @@ Q_SIGNALS:
     void aboutRequested();
     /// The printer scale correction dialog; the menu offers it once something answers this.
     void printerScaleRequested();
+    /// "Page Setup...": the current printer's paper and orientation, without printing.
+    void pageSetupRequested();
+
+protected:
+    /// A new desktop palette: the fixed colours are chosen again.
+    void changeEvent(QEvent* event) override;
 
 private:
+    /// The note's and the version's colours, readable on the window's palette.
+    void showFixedColours();
     QRadioButton* addOption(QWidget* parent, Option option, const char* name, const QString& caption,
         const QFont& font, int left, int top, const QString& toolTip = QString());
     QCheckBox* addCheck(QWidget* parent, Check check, const char* name, const QString& caption, int left,
@@ -89,5 +103,7 @@ private:
     QLineEdit* m_azText = nullptr;
     StatusLabel* m_status = nullptr;
     QLabel* m_version = nullptr;
+    QLabel* m_paper = nullptr;
+    QLabel* m_note = nullptr;
     std::array<CircleSetColumn*, kCircleSets> m_columns {};
 };

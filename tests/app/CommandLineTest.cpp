@@ -1,5 +1,6 @@
 // The program's command line, run as a user runs it: the built program in a process of its own,
 // without a display.
+#include "app/CircleOptions.h"
 #include "app/PdfCommand.h"
 #include "app/WindowController.h"
 #include "app/frmMain.h"
@@ -290,8 +291,6 @@ INSTANTIATE_TEST_SUITE_P(Refusals, PrintPdfRefusal,
             "\nAltitude max. length is 8.3 inches for current page width.\n" },
         RefusalRow { "TooSmall", "1.5", "out.pdf", {}, "\nAltitude size must be at least 2 inches\n" },
         RefusalRow { "FolderMissing", "2", "missing/out.pdf", {}, "\nPrint function error.\n" },
-        RefusalRow { "UnknownPaper", "3", "out.pdf", { QStringLiteral("--paper"), QStringLiteral("A77") },
-            "unknown paper 'A77'" },
         RefusalRow { "SettingsMissing", "3", "out.pdf",
             { QStringLiteral("--settings"), QStringLiteral("/nonexistent/mount.txt") },
             "cannot read the settings file '/nonexistent/mount.txt'" },
@@ -448,4 +447,92 @@ TEST(PaperName, UnknownOrEmptyNamesNoSize)
     EXPECT_FALSE(pdfcommand::paperNamed(QStringLiteral("A77")).has_value());
     EXPECT_FALSE(pdfcommand::paperNamed(QStringLiteral("Custom")).has_value());
     EXPECT_FALSE(pdfcommand::paperNamed(QString()).has_value());
+}
+
+namespace {
+
+struct UsageRow {
+    const char* name;
+    QStringList arguments; ///< after --print-pdF FILE
+    const char* message;
+};
+
+class UsageError : public ::testing::TestWithParam<UsageRow> { };
+
+} // namespace
+
+TEST_P(UsageError, ExitsWithTwoAndOneLineThatSaysWhatIsWrong)
+{
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QStringLiteral("out.pdf"));
+    const Outcome run
+        = vennaros(QStringList { QStringLiteral("--print-pdf"), output } + GetParam().arguments);
+    ASSERT_FALSE(run.crashed);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err.section(QLatin1Char('\n'), 0, 0),
+        QStringLiteral("vennaros: ") + QString::fromUtf8(GetParam().message));
+    EXPECT_FALSE(QFile::exists(output));
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, UsageError,
+    ::testing::Values(UsageRow { "UnknownPaper",
+                          { QStringLiteral("--paper"), QStringLiteral("Foo"), QStringLiteral("--altitude") },
+                          "unknown paper 'Foo' (A4, Letter, A3, Legal, ...)" },
+        UsageRow { "SizeWithoutUnit",
+            { QStringLiteral("--size"), QStringLiteral("450"), QStringLiteral("--azimuth") },
+            "--size needs a number and its unit, for example 450mm or 3.5in, not '450'." },
+        UsageRow { "RaOnTheAltitudeCircle", { QStringLiteral("--ra"), QStringLiteral("--altitude") },
+            "--ra and --decreasing go with --azimuth." }),
+    [](const ::testing::TestParamInfo<UsageRow>& row) { return std::string(row.param.name); });
+
+TEST(CircleSize, TakesMillimetresOrInchesWithEitherDecimalSign)
+{
+    const QString point = QLocale().decimalPoint();
+    const struct {
+        const char* typed;
+        std::optional<QString> number;
+        bool inches;
+    } rows[] = { { "450mm", QStringLiteral("450"), false }, { "3in", QStringLiteral("3"), true },
+        { "3,5in", QStringLiteral("3") + point + QStringLiteral("5"), true },
+        { " 3.5 IN", QStringLiteral("3") + point + QStringLiteral("5"), true },
+        { "450", std::nullopt, false }, { "mm", std::nullopt, false }, { "3.5.1in", std::nullopt, false },
+        { "-3in", std::nullopt, false }, { "3 inches", std::nullopt, false } };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.typed);
+        const std::optional<CircleOptions> size = CircleOptions::parseSize(QString::fromUtf8(row.typed));
+        ASSERT_EQ(size.has_value(), row.number.has_value());
+        if (size) {
+            EXPECT_EQ(size->sizeNumber, row.number);
+            EXPECT_EQ(size->inches, row.inches);
+        }
+    }
+}
+
+TEST(CircleSize, ASplitDobsonianRingFromTheCommandLineAlone)
+{
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QStringLiteral("ring.pdf"));
+    const Outcome run = vennaros({ QStringLiteral("--print-pdf"), output, QStringLiteral("--size"),
+        QStringLiteral("450mm"), QStringLiteral("--split"), QStringLiteral("--azimuth"),
+        QStringLiteral("--paper"), QStringLiteral("A4") });
+    ASSERT_FALSE(run.crashed);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const std::vector<pdfreadback::PdfPage> pages = pdfreadback::readPdfPages(output);
+    ASSERT_GE(pages.size(), 1u);
+    QStringList ranges;
+    QString caption;
+    for (const pdfreadback::PdfPage& page : pages) {
+        for (const pdfreadback::TextRun& text : page.texts) {
+            if (text.text.contains(QStringLiteral("\u00B0-")))
+                ranges << text.text;
+            if (text.text.startsWith(QStringLiteral("Azimuth Circle length = ")))
+                caption = text.text;
+        }
+    }
+    EXPECT_TRUE(caption.startsWith(QStringLiteral("Azimuth Circle length = 1413 mm, ")))
+        << caption.toStdString();
+    // 1413 mm over A4's 186 mm of printable width: segments of 60 or 70 degrees, all of the circle.
+    ASSERT_FALSE(ranges.isEmpty());
+    EXPECT_EQ(ranges.front(), QStringLiteral("0\u00B0-") + ranges.front().section(QLatin1Char('-'), 1));
+    EXPECT_TRUE(ranges.back().endsWith(QStringLiteral("-360\u00B0"))) << ranges.back().toStdString();
 }

@@ -1,3 +1,4 @@
+#include "app/ReadableColour.h"
 #include "app/StatusLabel.h"
 #include "app/frmMain.h"
 #include "support/RowName.h"
@@ -16,6 +17,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <map>
+#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -66,7 +68,7 @@ TEST_F(MainWindow, ShowsEveryControlWithItsCaption)
     EXPECT_EQ(child<QPushButton>(window, QStringLiteral("ResetButton"))->toolTip(),
         QStringLiteral("Reset to last exit settings from registry"));
     EXPECT_EQ(child<QLabel>(window, QStringLiteral("Label1"))->text(),
-        QStringLiteral("Printer settings are not remembered between prints."));
+        QStringLiteral("Paper and orientation are kept for each printer."));
     EXPECT_EQ(caption(child<QCheckBox>(window, QStringLiteral("SetCheck2"))),
         QStringLiteral("2nd Circle to Print"));
     window.showVersion();
@@ -139,7 +141,7 @@ TEST_F(MainWindow, ThePageRowHoldsItsOptionsAndButtonsBelowTheDesignLayoutInTabO
     EXPECT_LE(page->geometry().bottom(), window.centralWidget()->height());
     // Left to right, the check boxes on one line and the buttons on the next: the Tab key follows.
     const char* const order[] = { "ScaleCheck", "SplitLongCheck", "VernierCheck", "BothWaysCheck",
-        "PrinterScaleButton", "PreviewButton", "PreviewAzButton" };
+        "PrinterScaleButton", "PageSetupButton", "PreviewButton", "PreviewAzButton" };
     QWidget* previous = nullptr;
     for (const char* name : order) {
         SCOPED_TRACE(name);
@@ -414,4 +416,79 @@ TEST_F(MainWindow, AValueLabelSaysWhatItCountsAndItsNumber)
     child<QSlider>(window, QStringLiteral("FontSlider3"))->setValue(12);
     EXPECT_EQ(accessible(child<QLabel>(window, QStringLiteral("FontLabel3")))->text(QAccessible::Name),
         QStringLiteral("Text Font Size 3: 12"));
+}
+
+namespace {
+
+struct ColourRow {
+    const char* name;
+    const char* label; ///< its object name
+    QColor designed;
+    std::optional<quint32> status; ///< the status line's colour to show first
+};
+
+class FixedColour : public ::testing::TestWithParam<ColourRow> { };
+
+// The colour a label's style sheet gives it.
+QColor shownColour(QWidget& window, const char* label)
+{
+    return QColor(
+        child<QLabel>(window, QLatin1String(label))->styleSheet().section(QLatin1Char(' '), 1).chopped(1));
+}
+
+} // namespace
+
+TEST_P(FixedColour, IsTheDesignOnALightWindowAndReadsOnADarkOne)
+{
+    const ColourRow& row = GetParam();
+    SettingsModel model;
+    frmMain window(model);
+    if (row.status)
+        model.status().show(*row.status, QStringLiteral("Printing altitude..."));
+    EXPECT_EQ(shownColour(window, row.label), row.designed);
+
+    QPalette dark = window.palette();
+    dark.setColor(QPalette::Window, QColor(0x2a, 0x2e, 0x32));
+    dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+    window.setPalette(dark);
+    const QColor shown = shownColour(window, row.label);
+    EXPECT_GE(readable::contrast(shown, dark.color(QPalette::Window)), readable::kMinimumContrast);
+    EXPECT_NEAR(shown.hslHueF(), row.designed.hslHueF(), 0.01) << "the same hue";
+    EXPECT_GT(shown.lightnessF(), row.designed.lightnessF());
+
+    window.setPalette(QPalette(QColor(0xef, 0xef, 0xef)));
+    EXPECT_EQ(shownColour(window, row.label), row.designed) << "back on a light window";
+}
+
+INSTANTIATE_TEST_SUITE_P(Labels, FixedColour,
+    ::testing::Values(ColourRow { "Progress", "DECLlabel", QColor(0, 128, 0), StatusLine::kStatusColor },
+        ColourRow { "Error", "DECLlabel", QColor(192, 0, 0), StatusLine::kErrorColor },
+        ColourRow { "Note", "Label1", QColor(0, 0, 192), std::nullopt },
+        ColourRow { "Version", "VerLabel", QColor(0, 128, 0), std::nullopt }),
+    [](const ::testing::TestParamInfo<ColourRow>& row) { return std::string(row.param.name); });
+
+TEST(MainWindowFont, FollowsTheDesktopFontAndMayBeResized)
+{
+    SettingsModel model;
+    frmMain standard(model);
+    const QFont desktop = QApplication::font();
+    QFont larger = desktop;
+    larger.setPointSizeF(14);
+    QApplication::setFont(larger);
+    frmMain grown(model);
+    QApplication::setFont(desktop);
+
+    const double scale = 14.0 / 9.0;
+    for (const char* name : { "Label1", "DECLlabel", "PrintButton", "SetCheck1", "PageSetupButton" }) {
+        SCOPED_TRACE(name);
+        EXPECT_NEAR(child<QWidget>(grown, QLatin1String(name))->font().pointSizeF(),
+            child<QWidget>(standard, QLatin1String(name))->font().pointSizeF() * scale, 0.01);
+        EXPECT_NEAR(child<QWidget>(grown, QLatin1String(name))->geometry().left(),
+            child<QWidget>(standard, QLatin1String(name))->geometry().left() * scale, 1.0);
+    }
+    EXPECT_EQ(child<QWidget>(standard, QStringLiteral("Label1"))->font().pointSizeF(), 9.0) << "as designed";
+    EXPECT_NEAR(grown.width(), standard.width() * scale, 2.0);
+    // Smaller than the design, the window scrolls it; nothing holds it at one size.
+    EXPECT_LT(grown.minimumWidth(), grown.width());
+    EXPECT_GT(grown.maximumWidth(), grown.width());
 }

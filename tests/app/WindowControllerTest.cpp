@@ -4,6 +4,8 @@
 #include "app/AboutDialog.h"
 #include "app/PreviewSheet.h"
 #include "app/PreviewWindow.h"
+#include "app/PrinterPapers.h"
+#include "app/ProgramInfo.h"
 #include "app/UserGuide.h"
 #include "app/UserGuideWindow.h"
 #include "app/frmMain.h"
@@ -375,6 +377,8 @@ TEST_F(Program, F1ShowsTheUserGuideAndAboutTheProgramAndItsLicence)
     EXPECT_EQ(line("ProgramVersion"), QStringLiteral("Version 3.2"));
     EXPECT_FALSE(line("ProgramPurpose").isEmpty());
     EXPECT_TRUE(line("ProgramLicence").startsWith(QStringLiteral("MIT License")));
+    EXPECT_TRUE(line("ProgramHome").contains(programinfo::homePage()));
+    EXPECT_TRUE(line("ProgramBugs").contains(programinfo::homePage() + QStringLiteral("/issues")));
     EXPECT_TRUE(about->findChild<QPlainTextEdit*>()->toPlainText().contains(
         QStringLiteral("Permission is hereby granted")));
 }
@@ -489,4 +493,24 @@ TEST_F(Program, APreviewOfManySheetsDrawsOnlyThoseInView)
         EXPECT_GE(drawn(), 1);
         EXPECT_LE(drawn(), 3) << "step " << step;
     }
+}
+
+TEST(PrinterPaper, IsKeptAsItsNameAndOrientationAndReadBack)
+{
+    const std::pair<PaperChoice, const char*> rows[] = {
+        { { QPageSize(QPageSize::A4), PageOrientation::Portrait }, "A4, portrait" },
+        { { QPageSize(QPageSize::Letter), PageOrientation::Landscape }, "Letter, landscape" },
+        { { QPageSize(QSizeF(100, 150), QPageSize::Millimeter), PageOrientation::Portrait },
+            "100 x 150 mm, portrait" },
+    };
+    for (const auto& [paper, text] : rows) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(paper.text(), QString::fromLatin1(text));
+        const std::optional<PaperChoice> read = PaperChoice::parse(QString::fromLatin1(text));
+        ASSERT_TRUE(read.has_value());
+        EXPECT_TRUE(read->size.isEquivalentTo(paper.size));
+        EXPECT_EQ(read->orientation, paper.orientation);
+    }
+    for (const char* garbled : { "", "A4", "A4, sideways", "Foo, portrait", "0 x 150 mm, portrait" })
+        EXPECT_FALSE(PaperChoice::parse(QString::fromLatin1(garbled)).has_value()) << garbled;
 }

@@ -21,7 +21,7 @@ constexpr double kStripLeft = 100;
 constexpr double kRowStep = 750;
 constexpr double kStripBoxHeight = 600;
 constexpr double kCardSize = 500;
-constexpr double kCaptionLeft = 2200;
+constexpr double kCaptionLeft = 2700; // 200 right of the second card (2000 + 500)
 constexpr double kCaptionDrop = 250; // below the cards' top
 constexpr double kSetEnd = 500; // from the cards' top to where the next set starts
 

@@ -2,6 +2,7 @@
 // printer writes and the next dialog all follow it. No print server: the PDF printer is the only
 // printer, as on a machine without queues.
 #include "WindowUnderTest.h"
+#include "app/PageSetupBackend.h"
 #include "print/printers/PdfFilePrinter.h"
 #include "settings/StatusLine.h"
 #include "support/PdfReadback.h"
@@ -9,7 +10,9 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -67,7 +70,7 @@ TEST_F(PaperEndToEnd, ThePaperChosenInTheDialogIsTheWidthThePageAndTheNextDialog
     EXPECT_EQ(w.dialog.requests().back().paperSize, QPageSize(QPageSize::A3));
 }
 
-TEST_F(PaperEndToEnd, TheWindowStartsWithoutAskingThePrintSystemAndAsksWhenADialogNeedsIt)
+TEST_F(PaperEndToEnd, TheWindowAsksThePrintSystemOnlyOnceItIsUpForItsPaperLine)
 {
     int listings = 0;
     QtPrinterSystem printers([&] {
@@ -75,9 +78,10 @@ TEST_F(PaperEndToEnd, TheWindowStartsWithoutAskingThePrintSystemAndAsksWhenADial
         return QueueListing { { QStringLiteral("Laser") }, QStringLiteral("Laser") };
     });
     Window w(file("Vennaros.ini"), printers);
+    EXPECT_EQ(listings, 0);
     w.window.show();
     QCoreApplication::processEvents();
-    EXPECT_EQ(listings, 0);
+    EXPECT_EQ(listings, 1);
 
     w.dialog.cancel();
     w.click(QStringLiteral("PrintButton"));
@@ -108,4 +112,65 @@ TEST_F(PaperEndToEnd, APrinterThatFailsBeforePrintingIsAPrintFunctionErrorNotABa
     w.click(QStringLiteral("PrintButton"));
     EXPECT_EQ(w.status(), "Print function error.");
     EXPECT_EQ(w.model.status().color(), StatusLine::kErrorColor);
+}
+
+namespace {
+
+/// The page setup dialog, answered as a person would: with the paper chosen, every time.
+class ScriptedPageSetup : public PageSetupBackend {
+public:
+    explicit ScriptedPageSetup(PaperChoice answer)
+        : m_answer(std::move(answer))
+    { }
+    std::optional<PaperChoice> exec(const QString& deviceName, const PaperChoice& current) override
+    {
+        opened.emplace_back(deviceName, current.text());
+        return m_answer;
+    }
+    std::vector<std::pair<QString, QString>> opened;
+
+private:
+    PaperChoice m_answer;
+};
+
+} // namespace
+
+TEST_F(PaperEndToEnd, PageSetupLandscapeIsThePreviewsAndThePrintsAndStaysAfterARestart)
+{
+    ScriptedPageSetup setup(PaperChoice { QPageSize(QPageSize::A4), PageOrientation::Landscape });
+    const QString pdf = file("circles.pdf");
+    {
+        QtPrinterSystem printers([] { return QueueListing {}; });
+        printers.pdfPrinter().setPaper(QPageSize(QPageSize::A4));
+        Window w(file("Vennaros.ini"), printers);
+        w.controller.setPageSetupBackend(setup);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(w.child<QLabel>(QStringLiteral("PaperLabel"))->text(), QStringLiteral("A4, portrait"));
+        w.click(QStringLiteral("PreviewButton")); // the 3-inch default
+        EXPECT_EQ(w.status(), "Altitude max. length is 8.3 inches for current page width.");
+
+        w.click(QStringLiteral("PageSetupButton"));
+        ASSERT_EQ(setup.opened.size(), 1u);
+        EXPECT_EQ(setup.opened[0], std::make_pair(kPdf, QStringLiteral("A4, portrait")));
+        EXPECT_EQ(w.child<QLabel>(QStringLiteral("PaperLabel"))->text(), QStringLiteral("A4, landscape"));
+        w.click(QStringLiteral("PreviewButton"));
+        EXPECT_EQ(w.status(), "");
+
+        w.dialog.choose(kPdf, 1, PageOrientation::Landscape, Duplex::Simplex, pdf);
+        w.click(QStringLiteral("PrintButton"));
+        EXPECT_EQ(w.status(), "");
+        EXPECT_EQ(w.dialog.requests().back().orientation, PageOrientation::Landscape) << "opened on it";
+        EXPECT_EQ(w.dialog.requests().back().paperSize, QPageSize(QPageSize::A4));
+    }
+    const pdfreadback::PdfPage page = pdfreadback::readPdfPage(pdf);
+    EXPECT_NEAR(page.paperWidth, 16838, 10);
+
+    // The next start: the same printer has the same paper, before anything is printed.
+    QtPrinterSystem printers([] { return QueueListing {}; });
+    Window w(file("Vennaros.ini"), printers);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.child<QLabel>(QStringLiteral("PaperLabel"))->text(), QStringLiteral("A4, landscape"));
+    EXPECT_EQ(printers.current().paper().width, 16838);
+    QSettings ini(file("Vennaros.ini"), QSettings::IniFormat);
+    EXPECT_EQ(ini.value(QStringLiteral("Printer Paper/") + kPdf).toString(), QStringLiteral("A4, landscape"));
 }

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "print/job/StripInputs.h"
+#include "print/page/PrintSurface.h"
 
 #include <QString>
+#include <QStringList>
+#include <functional>
 #include <optional>
 
 /// The caption line of one circle set: the parameters its strips were printed with, and what the
@@ -17,4 +20,15 @@ struct CaptionLine {
 
     /// With the set's pens, heights and font size, and "numbers both ways" for a second row.
     QString text(const StripInputs& set) const;
+
+    /// The caption as the lines it is printed on: whole when it fits `width`, otherwise broken after
+    /// the last ", " that fits, the ", " ending the line as ","; a part too long for any line stays
+    /// whole on its own.
+    static QStringList wrap(
+        const QString& caption, double width, const std::function<double(const QString&)>& measure);
 };
+
+/// Prints a caption in the surface's current font with its top-left at (left, top), its further
+/// lines one text height lower each, so that none reaches past `right`. Returns the bottom of its
+/// last line.
+float printCaption(PrintSurface& surface, float left, float top, double right, const QString& caption);

@@ -5,6 +5,7 @@
 #include "print/job/ScaleDrawing.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -18,6 +19,7 @@ constexpr float kCardSize = 500;
 constexpr float kCardHalf = 250;
 constexpr qint32 kCardTextIndent = 20;
 constexpr float kCaptionLeft = 2200;
+constexpr float kCaptionBesideCards = kFirstCardLeft + kCardStep + kCardSize + 200;
 constexpr qint32 kCaptionDrop = 250;
 constexpr float kCaptionFontSize = 10;
 constexpr qint32 kSetGap = 500;
@@ -74,13 +76,18 @@ PagePosition JobPage::draw(PrintSurface& surface) const
         // The caption shares the row of the index cards; without cards it is a row of its own.
         if (!m_settings.blackOnWhite && !m_settings.whiteOnBlack)
             beginRow(surface, captionTop);
-        surface.setCurrentX(kCaptionLeft);
-        surface.setCurrentY(static_cast<float>(captionTop));
         surface.setForeColor(kBlack);
         surface.setFontSize(kCaptionFontSize);
-        surface.print(caption(inputs));
-        if (m_settings.verniers)
+        // Clear of the second card when both stand side by side.
+        const bool twoCards = m_settings.blackOnWhite && m_settings.whiteOnBlack;
+        const float captionBottom = printCaption(surface, twoCards ? kCaptionBesideCards : kCaptionLeft,
+            static_cast<float>(captionTop), m_format.paper.printableWidth() / m_format.factorAcross(),
+            caption(inputs));
+        if (m_settings.verniers) {
+            // Below a caption of more lines than its row has room for (two).
+            cursor.printY = std::max(cursor.printY, numeric::toInt32(std::ceil(captionBottom)) - kRowStep);
             cursor = printVerniers(surface, cursor, inputs);
+        }
         cursor.printY = numeric::checkedAdd(cursor.printY, kSetGap);
     }
     if (!nothingPrinted)

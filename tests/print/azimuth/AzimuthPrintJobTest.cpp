@@ -28,7 +28,7 @@ struct Rig {
     void ra() { model.setOption(Option::Ra, true); }
     void run() { position = AzimuthPrintJob(model, host).run(); }
     const QString& status() const { return model.status().text(); }
-    QString caption() const { return texts(host.deliveredPage()).back().text; }
+    QString caption() const { return captionText(host.deliveredPage()); }
 
     SettingsModel model;
     ScriptedJobHost host;
@@ -173,8 +173,8 @@ TEST(AzimuthPrintJob, CardsCarryTheModeAndSitBesideEachOther)
     EXPECT_EQ(cards[1].x, 2020.0);
     EXPECT_EQ(cards[1].y, cards[0].y);
     EXPECT_EQ(cards[0].y, 2750.0);
-    const PageOp caption = texts(page).back();
-    EXPECT_EQ(caption.x, 2200.0); // inside the black-on-white card's 2000..2500
+    const PageOp caption = captionLines(page).front();
+    EXPECT_EQ(caption.x, 2700.0); // 200 right of the black-on-white card's 2000..2500
     EXPECT_EQ(caption.y, 3000.0);
     EXPECT_EQ(rig.position.printY, 3250);
 

@@ -21,10 +21,10 @@ constexpr double kSixtyMm = 60 * 3.14 * 56.7; // 10682.28 twips
 constexpr double kCharWidth = 11; // per point
 constexpr double kLineHeight = 22; // per point
 
-/// A 60 mm azimuth (or RA) strip, black on white, on a page wide enough for it.
+/// A 60 mm azimuth (or RA) strip, black on white, on a page wide enough for it and its caption.
 struct Rig {
     explicit Rig(bool ra = false)
-        : host(model, 16838)
+        : host(model, 20000) // wide enough for the longest caption on one line in these metrics
     {
         model.setText(SizeText::Azimuth, QStringLiteral("60"));
         model.setOption(Option::Azmm, true);
@@ -50,11 +50,7 @@ std::vector<PageOp> rowAt(const Page& page, double y)
 
 QString captionOf(const Page& page)
 {
-    for (const PageOp& op : texts(page)) {
-        if (op.text.contains(QStringLiteral(" Circle length = ")))
-            return op.text;
-    }
-    return QString();
+    return captionText(page);
 }
 
 QStringList numbersOf(const std::vector<PageOp>& row)

@@ -20,6 +20,27 @@ std::vector<PageOp> strokes(const Page& page, double length)
         page, [length](const PageOp& op) { return op.kind == PageOp::Kind::Stroke && op.dy == length; });
 }
 
+std::vector<PageOp> captionLines(const Page& page)
+{
+    std::vector<PageOp> lines;
+    for (const PageOp& op : texts(page)) {
+        if (op.text.contains(QStringLiteral(" Circle length = ")))
+            lines = { op };
+        else if (!lines.empty() && lines.back().x == op.x && op.y > lines.back().y
+            && lines.back().text.endsWith(QLatin1Char(',')))
+            lines.push_back(op);
+    }
+    return lines;
+}
+
+QString captionText(const Page& page)
+{
+    QStringList parts;
+    for (const PageOp& op : captionLines(page))
+        parts << op.text;
+    return parts.join(QLatin1Char(' '));
+}
+
 std::vector<PageOp> boxes(const Page& page)
 {
     return select(page, [](const PageOp& op) { return op.kind == PageOp::Kind::FilledBox; });

@@ -19,6 +19,12 @@ QStringList numberTexts(const Page& page);
 /// The first text op whose text is exactly this; fails the test when there is none.
 PageOp text(const Page& page, const QString& wanted);
 
+/// The lines of the page's last caption, its first line and those printed right after it at the
+/// same left edge, lower each.
+std::vector<PageOp> captionLines(const Page& page);
+/// That caption as one line again.
+QString captionText(const Page& page);
+
 /// A strip for a circle of the given diameter in millimetres, in the widths 2-3-4 and the heights
 /// 100-200-250 most drawing tests use.
 StripInputs diameterStrip(double millimetres, double smallestMark);

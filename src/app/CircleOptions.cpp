@@ -1,0 +1,91 @@
+#include "app/CircleOptions.h"
+
+#include "settings/SettingsModel.h"
+
+#include <QCommandLineParser>
+#include <QLocale>
+#include <QRegularExpression>
+
+namespace {
+
+const QString kSize = QStringLiteral("size");
+const QString kLength = QStringLiteral("length");
+const QString kRa = QStringLiteral("ra");
+const QString kDecreasing = QStringLiteral("decreasing");
+const QString kSplit = QStringLiteral("split");
+
+} // namespace
+
+QList<QCommandLineOption> CircleOptions::options()
+{
+    return { { kSize, QString(), QStringLiteral("VALUE") }, { kLength, QString() }, { kRa, QString() },
+        { kDecreasing, QString() }, { kSplit, QString() } };
+}
+
+bool CircleOptions::anyGiven(const QCommandLineParser& parser)
+{
+    for (const QString& name : { kSize, kLength, kRa, kDecreasing, kSplit }) {
+        if (parser.isSet(name))
+            return true;
+    }
+    return false;
+}
+
+std::optional<CircleOptions> CircleOptions::parseSize(const QString& text)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("^\\s*(\\d*[.,]?\\d+)\\s*(mm|in)\\s*$"), QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    CircleOptions size;
+    // The size box reads the locale's notation, whichever separator was typed here.
+    QString number = match.captured(1);
+    number.replace(QRegularExpression(QStringLiteral("[.,]")), QLocale().decimalPoint());
+    size.sizeNumber = number;
+    size.inches = match.captured(2).toLower() == QStringLiteral("in");
+    return size;
+}
+
+CircleOptions CircleOptions::read(const QCommandLineParser& parser, bool azimuth, QString& error)
+{
+    CircleOptions circle;
+    if (parser.isSet(kSize)) {
+        const std::optional<CircleOptions> size = parseSize(parser.value(kSize));
+        if (!size) {
+            error
+                = QStringLiteral("--size needs a number and its unit, for example 450mm or 3.5in, not '%1'.")
+                      .arg(parser.value(kSize));
+            return circle;
+        }
+        circle = *size;
+    }
+    circle.length = parser.isSet(kLength);
+    circle.ra = parser.isSet(kRa);
+    circle.decreasing = parser.isSet(kDecreasing);
+    circle.split = parser.isSet(kSplit);
+    if (!azimuth && (circle.ra || circle.decreasing))
+        error = QStringLiteral("--ra and --decreasing go with --azimuth.");
+    return circle;
+}
+
+void CircleOptions::applyTo(SettingsModel& model, bool azimuth) const
+{
+    if (sizeNumber) {
+        model.setText(azimuth ? SizeText::Azimuth : SizeText::Altitude, *sizeNumber);
+        if (azimuth)
+            model.setOption(inches ? Option::Azin : Option::Azmm, true);
+        else
+            model.setOption(inches ? Option::Altin : Option::Altmm, true);
+        if (!length)
+            model.setOption(azimuth ? Option::AzDia : Option::AltDia, true);
+    }
+    if (length)
+        model.setOption(azimuth ? Option::AzLen : Option::AltLen, true);
+    if (ra)
+        model.setOption(Option::Ra, true);
+    if (decreasing)
+        model.setCheck(Check::AzCT, SettingsModel::kUnchecked);
+    if (split)
+        model.setCheck(Check::SplitLong, SettingsModel::kChecked);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "print/page/PaperFormat.h"
+
+#include <QPageSize>
+#include <QString>
+#include <optional>
+
+class SettingsStore;
+
+/// A printer's paper as the page is set up: its size and orientation.
+struct PaperChoice {
+    QPageSize size = QPageSize(QPageSize::A4);
+    PageOrientation orientation = PageOrientation::Portrait;
+
+    /// "A4, portrait", "Letter, landscape"; a size without a name by its millimetres
+    /// ("100 x 150 mm, portrait").
+    QString text() const;
+    /// The text back; nothing for a text that names no paper and orientation.
+    static std::optional<PaperChoice> parse(const QString& text);
+};
+
+/// The paper and orientation kept per printer in the settings store's group "Printer Paper": the key
+/// is the printer's device name, the value the paper's text ("A4, landscape").
+class PrinterPapers {
+public:
+    static const QString kGroup;
+
+    explicit PrinterPapers(SettingsStore& store);
+
+    /// What is kept for the printer; nothing when there is none or it is garbled.
+    std::optional<PaperChoice> paper(const QString& deviceName);
+    /// Writes the paper for the printer at once; false with the reason when the store can't be written.
+    bool keep(const QString& deviceName, const PaperChoice& paper, QString& reason);
+
+private:
+    SettingsStore& m_store;
+};
