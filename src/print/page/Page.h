@@ -7,12 +7,19 @@
 #include <optional>
 #include <vector>
 
-/// One drawing operation of a page, in twips.
+/// One drawing operation of a page, in twips. Angles are degrees clockwise from 12 o'clock, the
+/// way a ring is read.
 struct PageOp {
-    enum class Kind { Stroke, FilledBox, Text };
+    enum class Kind {
+        Stroke,
+        FilledBox,
+        Text,
+        Arc, ///< a stroke along a circle centred on (x, y)
+        Annulus, ///< a filled piece of ring centred on (x, y), between innerRadius and radius
+    };
     Kind kind = Kind::Stroke;
-    double x = 0; ///< stroke start, box corner, or the text's left edge
-    double y = 0; ///< stroke start, box corner, or the text's top edge
+    double x = 0; ///< stroke start, box corner, the text's left edge, or a circle's centre
+    double y = 0; ///< stroke start, box corner, the text's top edge, or a circle's centre
     double dx = 0; ///< stroke / box extent (second point relative to the first)
     double dy = 0;
     Rgb colour = kBlack;
@@ -20,6 +27,11 @@ struct PageOp {
     QString text;
     QString fontName;
     double fontPoints = 0;
+    double rotation = 0; ///< a text turned clockwise about its top-left corner
+    double radius = 0; ///< an arc's radius, an annulus' outer radius
+    double innerRadius = 0;
+    double startAngle = 0; ///< where an arc or annulus begins
+    double sweep = 0; ///< how far it runs clockwise; 360 is the whole circle
 
     /// A stroke from (x, y) by (dx, dy), drawn with a one-dot pen.
     static PageOp stroke(double x, double y, double dx, double dy, Rgb colour = kBlack)
@@ -30,6 +42,31 @@ struct PageOp {
         op.dx = dx;
         op.dy = dy;
         op.colour = colour;
+        return op;
+    }
+
+    /// A one-dot stroke along the circle of radius r about (cx, cy), from start clockwise by sweep.
+    static PageOp arc(double cx, double cy, double r, double start, double sweep, Rgb colour = kBlack)
+    {
+        PageOp op;
+        op.kind = Kind::Arc;
+        op.x = cx;
+        op.y = cy;
+        op.radius = r;
+        op.startAngle = start;
+        op.sweep = sweep;
+        op.colour = colour;
+        return op;
+    }
+
+    /// The ring between the radii inner and outer about (cx, cy), from start clockwise by sweep,
+    /// filled in the colour.
+    static PageOp annulus(
+        double cx, double cy, double outer, double inner, double start, double sweep, Rgb colour = kBlack)
+    {
+        PageOp op = arc(cx, cy, outer, start, sweep, colour);
+        op.kind = Kind::Annulus;
+        op.innerRadius = inner;
         return op;
     }
 };

@@ -1,11 +1,14 @@
 #include "print/render/PageRenderer.h"
 
 #include "print/page/PageFont.h"
+#include "print/page/Polar.h"
 
 #include <QColor>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPen>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -28,7 +31,20 @@ QPen dotPen(const PageOp& op)
 
 bool finite(const PageOp& op)
 {
-    return std::isfinite(op.x) && std::isfinite(op.y) && std::isfinite(op.dx) && std::isfinite(op.dy);
+    return std::isfinite(op.x) && std::isfinite(op.y) && std::isfinite(op.dx) && std::isfinite(op.dy)
+        && std::isfinite(op.rotation) && std::isfinite(op.radius) && std::isfinite(op.innerRadius)
+        && std::isfinite(op.startAngle) && std::isfinite(op.sweep);
+}
+
+/// Qt counts angles anticlockwise from 3 o'clock; the page clockwise from 12.
+double qtAngle(double degrees)
+{
+    return 90.0 - degrees;
+}
+
+QRectF circleBox(const PageOp& op, double radius)
+{
+    return QRectF(op.x - radius, op.y - radius, 2 * radius, 2 * radius);
 }
 
 } // namespace
@@ -64,6 +80,10 @@ void PageRenderer::draw(const Page& page)
         case PageOp::Kind::Text:
             text(op);
             break;
+        case PageOp::Kind::Arc:
+        case PageOp::Kind::Annulus:
+            circular(op);
+            break;
         }
     }
     m_painter.restore();
@@ -92,5 +112,33 @@ void PageRenderer::text(const PageOp& op)
     m_painter.setPen(toColor(op.colour));
     // The job gives the top-left corner; QPainter wants the baseline.
     const double ascent = QFontMetricsF(font).ascent();
-    m_painter.drawText(QPointF(op.x, op.y + ascent), op.text);
+    if (op.rotation == 0) {
+        m_painter.drawText(QPointF(op.x, op.y + ascent), op.text);
+        return;
+    }
+    m_painter.save();
+    m_painter.translate(op.x, op.y);
+    m_painter.rotate(op.rotation);
+    m_painter.drawText(QPointF(0, ascent), op.text);
+    m_painter.restore();
+}
+
+void PageRenderer::circular(const PageOp& op)
+{
+    const double sweep = std::clamp(op.sweep, -360.0, 360.0);
+    QPainterPath path;
+    path.arcMoveTo(circleBox(op, op.radius), qtAngle(op.startAngle));
+    path.arcTo(circleBox(op, op.radius), qtAngle(op.startAngle), -sweep);
+    if (op.kind == PageOp::Kind::Arc) {
+        m_painter.setPen(dotPen(op));
+        m_painter.setBrush(Qt::NoBrush);
+        m_painter.drawPath(path);
+        return;
+    }
+    // Back along the inner edge: one closed outline, filled without an edge of its own.
+    path.arcTo(circleBox(op, op.innerRadius), qtAngle(op.startAngle + sweep), sweep);
+    path.closeSubpath();
+    m_painter.setPen(Qt::NoPen);
+    m_painter.setBrush(toColor(op.colour));
+    m_painter.drawPath(path);
 }

@@ -20,6 +20,7 @@ private:
     void stroke(const PageOp& op);
     void filledBox(const PageOp& op);
     void text(const PageOp& op);
+    void circular(const PageOp& op);
 
     QPainter& m_painter;
 };

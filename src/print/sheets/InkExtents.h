@@ -3,16 +3,20 @@
 #include "print/page/Page.h"
 #include "print/page/TextMetrics.h"
 
+#include <QRectF>
 #include <QString>
 #include <map>
 #include <utility>
 
 /// Where a page's drawing reaches, in twips: strokes to their pen's edge across them, boxes to
-/// their corners, texts to their measured width and line height in the page's font.
+/// their corners, texts to their measured width and line height in the page's font, arcs and
+/// annuli to the circle's extremes they pass.
 class InkExtents {
 public:
     explicit InkExtents(const TextMetrics& metrics);
 
+    /// The op's ink as a box on the page: a turned text's box holds all of it.
+    QRectF bounds(const PageOp& op) const;
     double left(const PageOp& op) const;
     double right(const PageOp& op) const;
     double top(const PageOp& op) const;
