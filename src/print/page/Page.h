@@ -32,6 +32,7 @@ struct PageOp {
     double innerRadius = 0;
     double startAngle = 0; ///< where an arc or annulus begins
     double sweep = 0; ///< how far it runs clockwise; 360 is the whole circle
+    bool cut = false; ///< a line to cut along rather than ink of the scale
 
     /// A stroke from (x, y) by (dx, dy), drawn with a one-dot pen.
     static PageOp stroke(double x, double y, double dx, double dy, Rgb colour = kBlack)

@@ -236,7 +236,9 @@ std::vector<SheetRow> StripSplitter::split(
             PageOp joint = pageText(0, labelTop, jointLabel(static_cast<int>(i)), kLabelPoints);
             joint.x = cutX - kJointLabelGap - m_ink.textWidth(joint);
             row.ops.push_back(joint);
-            row.ops.push_back(PageOp::stroke(cutX, -kCutOverhang, 0, rowHeight + kCutOverhang));
+            PageOp cutLine = PageOp::stroke(cutX, -kCutOverhang, 0, rowHeight + kCutOverhang);
+            cutLine.cut = true;
+            row.ops.push_back(cutLine);
             // Across a black box the line is drawn white, so it shows there too.
             std::vector<PageOp> over;
             for (const PageOp& op : row.ops) {
