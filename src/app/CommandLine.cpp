@@ -103,8 +103,8 @@ QString CommandLine::helpText()
                "Usage: vennaros\n"
                "       vennaros --help | --version\n"
                "       vennaros --print-pdf FILE [--settings SETTINGS.txt] [--paper NAME] [--landscape]\n"
-               "                [--size VALUE [--length]] [--split] (--altitude | --azimuth [--ra]\n"
-               "                [--decreasing])\n"
+               "                [--size VALUE [--length]] [--split] [--ring] [--verniers] [--both-ways]\n"
+               "                [--scale-check] (--altitude | --azimuth [--ra] [--decreasing])\n"
                "\n")
         + programinfo::purpose()
         + QStringLiteral(
@@ -127,8 +127,14 @@ QString CommandLine::helpText()
             "  --length                 the size is the strip's length (len.)\n"
             "  --ra                     the RA circle instead of the azimuth circle\n"
             "  --decreasing             azimuth numbers decreasing from left to right (\"Az L>R +\" clear)\n"
-            "  --split                  split a strip longer than the paper over pages\n"
-            "                           These five override the settings file.\n"
+            "  --split                  split a strip longer than the paper over pages, a ring larger\n"
+            "                           than the printable area into sectors\n"
+            "  --ring                   print the circle as a flat ring instead of a strip; its size is\n"
+            "                           the ring's outer diameter, or with --length its circumference\n"
+            "  --verniers               a vernier below each strip or ring (\"Print verniers\")\n"
+            "  --both-ways              a second number row counting the other way (\"Numbers both ways\")\n"
+            "  --scale-check            the scale check bars below the page (\"Print scale check\")\n"
+            "                           These nine override the settings file.\n"
             "\n"
             "Exit status: 0 when the page was written, 1 when the job refused or failed (the reason on\n"
             "standard error, no file written), 2 for a wrong command line.\n"
