@@ -1,7 +1,9 @@
-// The worst page set of split strips: a 2 m altitude strip with 1-degree marks in three circle sets
-// and both styles, split over A4 portrait sheets and written to one PDF file.
+// The worst page sets of split pieces, written to one PDF file on A4 portrait sheets: a 2 m altitude
+// strip and a 600 mm azimuth ring in sectors, each with 1-degree marks in three circle sets and both
+// styles.
 #include "WorstPage.h"
 #include "print/altitude/AltitudePrintJob.h"
+#include "print/azimuth/AzimuthPrintJob.h"
 #include "print/printers/PdfFilePrinter.h"
 
 #include <QFileInfo>
@@ -48,5 +50,30 @@ void LongStripSetToPdf(benchmark::State& state)
     state.counters["status_ok"] = model.status().text().isEmpty() ? 1 : 0;
 }
 BENCHMARK(LongStripSetToPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void RingSetToPdf(benchmark::State& state)
+{
+    SettingsModel model;
+    model.setOption(Option::OneDeg, true);
+    model.setCheck(Check::WB, SettingsModel::kChecked);
+    model.setOption(Option::Azmm, true);
+    model.setText(SizeText::Azimuth, QStringLiteral("600"));
+    model.setCheck(Check::SplitLong, SettingsModel::kChecked);
+    model.setCheck(Check::Rings, SettingsModel::kChecked);
+    for (int set = 1; set <= kCircleSets; ++set)
+        model.setSetCheck(set, SettingsModel::kChecked);
+    QTemporaryDir dir;
+    CountingPdfPrinter printer;
+    printer.setPaper(QPageSize(QPageSize::A4));
+    const QString file = dir.filePath(QStringLiteral("ring.pdf"));
+    printer.setOutputFileName(file);
+    PrinterJobHost host(printer);
+    for (auto _ : state)
+        AzimuthPrintJob(model, host).run();
+    state.counters["sheets"] = static_cast<double>(printer.sheets());
+    state.counters["pdf_bytes"] = static_cast<double>(QFileInfo(file).size());
+    state.counters["status_ok"] = model.status().text().isEmpty() ? 1 : 0;
+}
+BENCHMARK(RingSetToPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
