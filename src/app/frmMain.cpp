@@ -291,9 +291,10 @@ void frmMain::buildPageRow()
     addCheck(page, Check::BothWays, "BothWaysCheck", QStringLiteral("&Numbers both ways"), kPageColumns[3],
         kPageChecksTop,
         QStringLiteral("A second number row on azimuth and RA strips, counting the other way"));
-    addCheck(page, Check::Rings, "RingsCheck", QStringLiteral("Print rings instead of strips"), kPageColumns[0],
-        kPageSecondChecksTop,
-        QStringLiteral("Each circle as a flat ring of the size's outer diameter, for a ground board or a disc"));
+    addCheck(page, Check::Rings, "RingsCheck", QStringLiteral("Print rings instead of strips"),
+        kPageColumns[0], kPageSecondChecksTop,
+        QStringLiteral(
+            "Each circle as a flat ring of the size's outer diameter, for a ground board or a disc"));
 
     const QFont font = m_layout.arial(9.75);
     const auto pageButton
