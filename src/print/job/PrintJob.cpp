@@ -86,7 +86,7 @@ PagePosition PrintJob::run()
         }
 
         format = m_host.sheetFormat();
-        surface = m_host.openSurface(sheetRequest(format, size));
+        surface = m_host.openSurface(sheetRequest(job, format, size));
         if (!surface)
             throw RuntimeError::invalidPropertyValue();
         lengthTw = size.lengthTw();
@@ -127,7 +127,7 @@ PagePosition PrintJob::run()
     return cursor;
 }
 
-SheetRequest PrintJob::sheetRequest(const SheetFormat& format, const StripSize& size) const
+SheetRequest PrintJob::sheetRequest(const Mode& mode, const SheetFormat& format, const StripSize& size) const
 {
     SheetRequest request;
     request.format = format;
@@ -135,6 +135,8 @@ SheetRequest PrintJob::sheetRequest(const SheetFormat& format, const StripSize& 
     request.splitLongStrips = m_settings.splitLongStrips;
     request.scaleCheck = m_settings.scaleCheck;
     request.rings = m_settings.rings;
+    request.circle = mode.circleLabel + QLatin1Char(' ') + numeric::generalForm(size.entry) + QLatin1Char(' ')
+        + size.units + (size.diameter ? QStringLiteral(" dia.") : QStringLiteral(" len."));
     return request;
 }
 

@@ -45,9 +45,9 @@ private:
     void showError(const QString& text);
     void focusEntry();
     StripSize readSize() const;
-    /// How the sheets are to take the page: the format the strips were checked against and the
-    /// window's page options.
-    SheetRequest sheetRequest(const SheetFormat& format, const StripSize& size) const;
+    /// How the sheets are to take the page: the format the strips were checked against, the
+    /// window's page options and the circle the sheets name.
+    SheetRequest sheetRequest(const Mode& mode, const SheetFormat& format, const StripSize& size) const;
     /// Why the strip can't be printed on these sheets, or nothing when it can.
     std::optional<QString> widthRefusal(
         const Mode& mode, const StripSize& size, const SheetFormat& format, double lengthTw) const;

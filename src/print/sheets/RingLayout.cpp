@@ -392,7 +392,9 @@ std::vector<SheetRow> RingMaker::shelves(std::vector<std::vector<PageOp>> pieces
         row.height = std::max(row.height, box.height());
         x += box.width() + kPieceGap;
     }
-    for (SheetRow& row : rows)
+    for (SheetRow& row : rows) {
         row.pitch = std::max(pitch, row.height + kRowGap);
+        row.piece = pieces.size() > 1;
+    }
     return rows;
 }

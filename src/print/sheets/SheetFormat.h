@@ -3,6 +3,8 @@
 #include "print/page/PaperFormat.h"
 #include "print/sheets/ScaleFactors.h"
 
+#include <QString>
+
 /// What the sheets of the current printer are: its paper and its scale correction.
 struct SheetFormat {
     PaperFormat paper;
@@ -29,4 +31,5 @@ struct SheetRequest {
     bool scaleCheck = false;
     bool inches = false; ///< the job's unit, for what the sheets add in lengths
     bool rings = false; ///< every strip is bent into its flat ring
+    QString circle; ///< the circle and its size, as the sheets of a job in pieces name it
 };

@@ -5,6 +5,7 @@
 #include "print/sheets/InkExtents.h"
 #include "print/sheets/RingLayout.h"
 #include "print/sheets/ScaleCheck.h"
+#include "print/sheets/SheetAids.h"
 #include "print/sheets/SheetRow.h"
 #include "print/sheets/StripFit.h"
 #include "print/sheets/StripSplitter.h"
@@ -33,7 +34,7 @@ double bottomOf(const std::vector<PageOp>& ops, const InkExtents& ink, double fr
 
 SheetRow scaleCheckRow(bool inches)
 {
-    return { scalecheck::ops(kStripLeft, inches), scalecheck::height(inches), 0, std::nullopt };
+    return { scalecheck::ops(kStripLeft, inches), scalecheck::height(inches), 0, std::nullopt, false };
 }
 
 /// Places rows one below the other from `top` on, after what `first` holds already, beginning a new
@@ -97,7 +98,7 @@ std::vector<SheetRow> rowsOf(const Page& drawn, const InkExtents& ink, const Str
                 rows.push_back(std::move(row));
             }
         } else {
-            rows.push_back({ std::move(ops), height, pitch, std::nullopt });
+            rows.push_back({ std::move(ops), height, pitch, std::nullopt, false });
         }
     }
     return rows;
@@ -113,10 +114,14 @@ StripRows stripRows(const SheetRequest& request, const InkExtents& ink)
     }
     return [&request, &ink, splitter = std::make_shared<StripSplitter>(request.format, ink)](
                std::vector<PageOp> ops, const StripGeometry& strip, double pitch) {
-        if (tooLong(strip, request.format))
-            return splitter->split(ops, strip, pitch);
+        if (tooLong(strip, request.format)) {
+            std::vector<SheetRow> segments = splitter->split(ops, strip, pitch);
+            for (SheetRow& segment : segments)
+                segment.piece = true;
+            return segments;
+        }
         const double height = bottomOf(ops, ink);
-        return std::vector<SheetRow> { { std::move(ops), height, pitch, std::nullopt } };
+        return std::vector<SheetRow> { { std::move(ops), height, pitch, std::nullopt, false } };
     };
 }
 
@@ -135,7 +140,10 @@ std::vector<Page> splitSheets(const Page& drawn, const SheetRequest& request, co
         std::move(head), drawn.rows.front().top, format.paper.printableHeight() / format.factorDown(), false);
     for (const SheetRow& row : rows)
         pages.place(row);
-    return std::move(pages).sheets();
+    std::vector<Page> sheets = std::move(pages).sheets();
+    if (std::any_of(rows.begin(), rows.end(), [](const SheetRow& row) { return row.piece; }))
+        sheetaids::addTo(sheets, request.circle, request.inches);
+    return sheets;
 }
 
 std::vector<Page> wholeSheet(const Page& drawn, const SheetRequest& request, const InkExtents& ink)

@@ -15,4 +15,5 @@ struct SheetRow {
     double height = 0;
     double pitch = 0;
     std::optional<StripGeometry> strip; ///< the strip the row shows, whole or in part
+    bool piece = false; ///< a segment of a strip or sectors of a ring, to be joined after cutting
 };

@@ -200,7 +200,17 @@ TEST(RingPdf, A450MillimetreRingSplitOnA4JoinsIntoOneRing)
     std::set<int> numbers;
     std::map<QString, int> joints;
     int markCount = 0;
-    for (const PdfPage& page : out.pages) {
+    for (std::size_t sheet = 0; sheet < out.pages.size(); ++sheet) {
+        const PdfPage& page = out.pages[sheet];
+        // Each sheet says which it is and carries a 50 mm bar to measure it by.
+        const QString line
+            = QStringLiteral("Sheet %1 of %2   Azimuth 450 mm dia.").arg(sheet + 1).arg(out.pages.size());
+        EXPECT_TRUE(std::any_of(page.texts.begin(), page.texts.end(), [&](const auto& t) {
+            return t.text == line;
+        })) << line.toStdString();
+        EXPECT_TRUE(std::any_of(page.segments.begin(), page.segments.end(), [](const Segment& s) {
+            return s.y1 == s.y2 && std::abs(std::abs(s.x2 - s.x1) - 50 * kTwipsPerMm) < 0.05;
+        }));
         const std::vector<Piece> found = pieces(page, radius, kMarkLengths);
         for (const Piece& piece : found) {
             SCOPED_TRACE(sectors);

@@ -66,7 +66,7 @@ std::vector<SegmentRow> segmentRows(const pdfreadback::PdfPage& page)
     }
     std::vector<SegmentRow> result;
     for (auto& [top, row] : rows) {
-        if (row.marks.size() > 20) // not the index card's stroke
+        if (row.marks.size() > 20 && top >= 600) // not the index card's stroke, nor the sheet's check bar
             result.push_back(std::move(row));
     }
     static const QRegularExpression range(QStringLiteral("^(\\d+)\u00B0-(\\d+)\u00B0$"));
