@@ -13,18 +13,23 @@ const QString kLength = QStringLiteral("length");
 const QString kRa = QStringLiteral("ra");
 const QString kDecreasing = QStringLiteral("decreasing");
 const QString kSplit = QStringLiteral("split");
+const QString kHalfDegree = QStringLiteral("half-degree");
+const QString kSignedDec = QStringLiteral("signed-dec");
+const QString kZeroAt = QStringLiteral("zero-at");
 
 } // namespace
 
 QList<QCommandLineOption> CircleOptions::options()
 {
     return { { kSize, QString(), QStringLiteral("VALUE") }, { kLength, QString() }, { kRa, QString() },
-        { kDecreasing, QString() }, { kSplit, QString() } };
+        { kDecreasing, QString() }, { kSplit, QString() }, { kHalfDegree, QString() },
+        { kSignedDec, QString() }, { kZeroAt, QString(), QStringLiteral("N") } };
 }
 
 bool CircleOptions::anyGiven(const QCommandLineParser& parser)
 {
-    for (const QString& name : { kSize, kLength, kRa, kDecreasing, kSplit }) {
+    for (const QString& name :
+        { kSize, kLength, kRa, kDecreasing, kSplit, kHalfDegree, kSignedDec, kZeroAt }) {
         if (parser.isSet(name))
             return true;
     }
@@ -64,8 +69,14 @@ CircleOptions CircleOptions::read(const QCommandLineParser& parser, bool azimuth
     circle.ra = parser.isSet(kRa);
     circle.decreasing = parser.isSet(kDecreasing);
     circle.split = parser.isSet(kSplit);
+    circle.halfDegree = parser.isSet(kHalfDegree);
+    circle.signedDec = parser.isSet(kSignedDec);
+    if (parser.isSet(kZeroAt))
+        circle.zeroAt = parser.value(kZeroAt); // the job refuses what the box would
     if (!azimuth && (circle.ra || circle.decreasing))
         error = QStringLiteral("--ra and --decreasing go with --azimuth.");
+    if (azimuth && circle.signedDec)
+        error = QStringLiteral("--signed-dec goes with --altitude.");
     return circle;
 }
 
@@ -88,4 +99,10 @@ void CircleOptions::applyTo(SettingsModel& model, bool azimuth) const
         model.setCheck(Check::AzCT, SettingsModel::kUnchecked);
     if (split)
         model.setCheck(Check::SplitLong, SettingsModel::kChecked);
+    if (halfDegree)
+        model.setCheck(Check::HalfDeg, SettingsModel::kChecked);
+    if (signedDec)
+        model.setCheck(Check::SignedDec, SettingsModel::kChecked);
+    if (zeroAt)
+        model.setText(SizeText::ZeroAt, *zeroAt);
 }

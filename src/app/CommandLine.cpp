@@ -103,8 +103,8 @@ QString CommandLine::helpText()
                "Usage: vennaros\n"
                "       vennaros --help | --version\n"
                "       vennaros --print-pdf FILE [--settings SETTINGS.txt] [--paper NAME] [--landscape]\n"
-               "                [--size VALUE [--length]] [--split] (--altitude | --azimuth [--ra]\n"
-               "                [--decreasing])\n"
+               "                [--size VALUE [--length]] [--split] [--half-degree] [--zero-at N]\n"
+               "                (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])\n"
                "\n")
         + programinfo::purpose()
         + QStringLiteral(
@@ -128,7 +128,10 @@ QString CommandLine::helpText()
             "  --ra                     the RA circle instead of the azimuth circle\n"
             "  --decreasing             azimuth numbers decreasing from left to right (\"Az L>R +\" clear)\n"
             "  --split                  split a strip longer than the paper over pages\n"
-            "                           These five override the settings file.\n"
+            "  --half-degree            a mark at every half degree (every 5 minutes on RA)\n"
+            "  --signed-dec             altitude numbers signed as declination: 90 ... 0 ... -90\n"
+            "  --zero-at N              the strip starts at the reading N degrees (RA: its hours)\n"
+            "                           These eight override the settings file.\n"
             "\n"
             "Exit status: 0 when the page was written, 1 when the job refused or failed (the reason on\n"
             "standard error, no file written), 2 for a wrong command line.\n"

@@ -269,6 +269,11 @@ constexpr int kPageButtonWidth = 1500;
 constexpr int kPageButtonHeight = 315;
 constexpr int kPageColumns[] = { 180, 2280, 5220, 7140 };
 constexpr int kPaperLeft = 3840; // the paper line, after "Page Setup..."
+// The graduation's options on a third line.
+constexpr int kPageMarksTop = 960;
+constexpr int kZeroAtLabelWidth = 750;
+constexpr int kZeroAtWidth = 1650;
+constexpr int kZeroAtHeight = 285;
 
 } // namespace
 
@@ -277,7 +282,7 @@ void frmMain::buildPageRow()
     // The page options and what they lead to: the printer's correction, and how the sheets will
     // look before anything is printed.
     QWidget* page
-        = addFrame(m_design, QStringLiteral("Page"), m_layout.arial(7.5, true), 120, 5685, 9630, 1005);
+        = addFrame(m_design, QStringLiteral("Page"), m_layout.arial(7.5, true), 120, 5685, 9630, 1335);
     page->setObjectName(QStringLiteral("PageGroup"));
     addCheck(page, Check::ScaleCheck, "ScaleCheck", QStringLiteral("Print scale chec&k"), kPageColumns[0],
         kPageChecksTop,
@@ -312,6 +317,8 @@ void frmMain::buildPageRow()
     connect(&m_model, &SettingsModel::azimuthButtonCaptionChanged, previewAz,
         [previewAz](const QString& caption) { previewAz->setText(azimuthPreviewCaption(caption)); });
 
+    buildMarksRow(page);
+
     // After the buttons, so that Tab goes from "Page Setup..." to the previews.
     m_paper = new QLabel(page);
     m_paper->setObjectName(QStringLiteral("PaperLabel"));
@@ -319,6 +326,37 @@ void frmMain::buildPageRow()
     // Two lines where a long paper name needs them, centred on the buttons' line.
     m_paper->setWordWrap(true);
     m_layout.place(m_paper, kPaperLeft, kPageButtonsTop - 60, kPageColumns[2] - kPaperLeft - 60, 435);
+}
+
+void frmMain::buildMarksRow(QWidget* page)
+{
+    QCheckBox* half = addCheck(page, Check::HalfDeg, "HalfDegCheck", QStringLiteral("Half-&degree marks"),
+        kPageColumns[0], kPageMarksTop,
+        QStringLiteral("A mark at every half degree (every 5 minutes on RA), with 1\u00b0 marks only"));
+    // Half marks halve the degree: with 5-degree marks there is nothing to halve.
+    const auto enableHalf = [half](double smallestMark) { half->setEnabled(smallestMark == 1.0); };
+    enableHalf(m_model.smallestMark());
+    connect(&m_model, &SettingsModel::smallestMarkChanged, half, enableHalf);
+    addCheck(page, Check::SignedDec, "SignedDecCheck", QStringLiteral("Signed declination"), kPageColumns[1],
+        kPageMarksTop, QStringLiteral("Altitude numbers +90 ... 0 ... -90, as a declination circle reads"));
+
+    m_zeroAt = new QLineEdit(page);
+    m_zeroAt->setObjectName(QStringLiteral("ZeroAtText"));
+    m_zeroAt->setFont(m_layout.arial(8.25));
+    m_zeroAt->setAccessibleName(QStringLiteral("Zero at, degrees"));
+    m_zeroAt->setToolTip(QStringLiteral("The reading, in degrees, the strips start at (RA: its hours)"));
+    m_layout.place(m_zeroAt, kPageColumns[2] + kZeroAtLabelWidth, kPageMarksTop, kZeroAtWidth, kZeroAtHeight);
+    binding::bindText(m_zeroAt, m_model, SizeText::ZeroAt);
+    // After the box, so that Tab goes from the check boxes straight to it.
+    auto* label = new QLabel(QStringLiteral("&Zero at"), page);
+    label->setObjectName(QStringLiteral("ZeroAtLabel"));
+    label->setFont(m_layout.arial(8.25));
+    m_layout.place(label, kPageColumns[2], kPageMarksTop + 30, kZeroAtLabelWidth, 255);
+    label->setBuddy(m_zeroAt);
+    auto* unit = new QLabel(QStringLiteral("\u00b0"), page);
+    unit->setFont(m_layout.arial(8.25));
+    m_layout.place(
+        unit, kPageColumns[2] + kZeroAtLabelWidth + kZeroAtWidth + 45, kPageMarksTop + 30, 150, 255);
 }
 
 void frmMain::showVersion()
@@ -367,5 +405,8 @@ void frmMain::moveToTwips(double top, double left)
 
 void frmMain::focusSizeText(SizeText which)
 {
-    (which == SizeText::Altitude ? m_declText : m_azText)->setFocus();
+    if (which == SizeText::ZeroAt)
+        m_zeroAt->setFocus();
+    else
+        (which == SizeText::Altitude ? m_declText : m_azText)->setFocus();
 }

@@ -24,7 +24,7 @@ class frmMain : public QMainWindow {
 public:
     static constexpr int kClientWidthTwips = 9870;
     /// The design area: the original window of 5685 twips and the "Page" group below it.
-    static constexpr int kClientHeightTwips = 6765;
+    static constexpr int kClientHeightTwips = 7095;
 
     explicit frmMain(SettingsModel& model, QWidget* parent = nullptr);
 
@@ -93,6 +93,7 @@ private:
     void buildLeftColumn();
     void buildBottomRow();
     void buildPageRow();
+    void buildMarksRow(QWidget* page);
     /// Enter in a size box presses its print button.
     void pressOnEnter(QLineEdit* sizeText, QPushButton* printButton);
 
@@ -101,6 +102,7 @@ private:
     QWidget* m_design = nullptr;
     QLineEdit* m_declText = nullptr;
     QLineEdit* m_azText = nullptr;
+    QLineEdit* m_zeroAt = nullptr;
     StatusLabel* m_status = nullptr;
     QLabel* m_version = nullptr;
     QLabel* m_paper = nullptr;

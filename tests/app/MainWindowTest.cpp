@@ -124,7 +124,9 @@ INSTANTIATE_TEST_SUITE_P(Boxes, PageCheck,
     ::testing::Values(PageCheckCase { "ScaleCheck", "Print scale check", Check::ScaleCheck },
         PageCheckCase { "SplitLongCheck", "Split long strips over pages", Check::SplitLong },
         PageCheckCase { "VernierCheck", "Print verniers", Check::Verniers },
-        PageCheckCase { "BothWaysCheck", "Numbers both ways", Check::BothWays }),
+        PageCheckCase { "BothWaysCheck", "Numbers both ways", Check::BothWays },
+        PageCheckCase { "HalfDegCheck", "Half-degree marks", Check::HalfDeg },
+        PageCheckCase { "SignedDecCheck", "Signed declination", Check::SignedDec }),
     [](const ::testing::TestParamInfo<PageCheckCase>& row) { return std::string(row.param.name); });
 
 TEST_F(MainWindow, ThePageRowHoldsItsOptionsAndButtonsBelowTheDesignLayoutInTabOrder)
@@ -141,7 +143,8 @@ TEST_F(MainWindow, ThePageRowHoldsItsOptionsAndButtonsBelowTheDesignLayoutInTabO
     EXPECT_LE(page->geometry().bottom(), window.centralWidget()->height());
     // Left to right, the check boxes on one line and the buttons on the next: the Tab key follows.
     const char* const order[] = { "ScaleCheck", "SplitLongCheck", "VernierCheck", "BothWaysCheck",
-        "PrinterScaleButton", "PageSetupButton", "PreviewButton", "PreviewAzButton" };
+        "PrinterScaleButton", "PageSetupButton", "PreviewButton", "PreviewAzButton", "HalfDegCheck",
+        "SignedDecCheck", "ZeroAtText" };
     QWidget* previous = nullptr;
     for (const char* name : order) {
         SCOPED_TRACE(name);
