@@ -13,6 +13,10 @@ const QString kLength = QStringLiteral("length");
 const QString kRa = QStringLiteral("ra");
 const QString kDecreasing = QStringLiteral("decreasing");
 const QString kSplit = QStringLiteral("split");
+const QString kRing = QStringLiteral("ring");
+const QString kVerniers = QStringLiteral("verniers");
+const QString kBothWays = QStringLiteral("both-ways");
+const QString kScaleCheck = QStringLiteral("scale-check");
 const QString kHalfDegree = QStringLiteral("half-degree");
 const QString kSignedDec = QStringLiteral("signed-dec");
 const QString kZeroAt = QStringLiteral("zero-at");
@@ -22,14 +26,15 @@ const QString kZeroAt = QStringLiteral("zero-at");
 QList<QCommandLineOption> CircleOptions::options()
 {
     return { { kSize, QString(), QStringLiteral("VALUE") }, { kLength, QString() }, { kRa, QString() },
-        { kDecreasing, QString() }, { kSplit, QString() }, { kHalfDegree, QString() },
+        { kDecreasing, QString() }, { kSplit, QString() }, { kRing, QString() }, { kVerniers, QString() },
+        { kBothWays, QString() }, { kScaleCheck, QString() }, { kHalfDegree, QString() },
         { kSignedDec, QString() }, { kZeroAt, QString(), QStringLiteral("N") } };
 }
 
 bool CircleOptions::anyGiven(const QCommandLineParser& parser)
 {
-    for (const QString& name :
-        { kSize, kLength, kRa, kDecreasing, kSplit, kHalfDegree, kSignedDec, kZeroAt }) {
+    for (const QString& name : { kSize, kLength, kRa, kDecreasing, kSplit, kRing, kVerniers, kBothWays,
+             kScaleCheck, kHalfDegree, kSignedDec, kZeroAt }) {
         if (parser.isSet(name))
             return true;
     }
@@ -69,6 +74,10 @@ CircleOptions CircleOptions::read(const QCommandLineParser& parser, bool azimuth
     circle.ra = parser.isSet(kRa);
     circle.decreasing = parser.isSet(kDecreasing);
     circle.split = parser.isSet(kSplit);
+    circle.ring = parser.isSet(kRing);
+    circle.verniers = parser.isSet(kVerniers);
+    circle.bothWays = parser.isSet(kBothWays);
+    circle.scaleCheck = parser.isSet(kScaleCheck);
     circle.halfDegree = parser.isSet(kHalfDegree);
     circle.signedDec = parser.isSet(kSignedDec);
     if (parser.isSet(kZeroAt))
@@ -97,12 +106,17 @@ void CircleOptions::applyTo(SettingsModel& model, bool azimuth) const
         model.setOption(Option::Ra, true);
     if (decreasing)
         model.setCheck(Check::AzCT, SettingsModel::kUnchecked);
-    if (split)
-        model.setCheck(Check::SplitLong, SettingsModel::kChecked);
-    if (halfDegree)
-        model.setCheck(Check::HalfDeg, SettingsModel::kChecked);
-    if (signedDec)
-        model.setCheck(Check::SignedDec, SettingsModel::kChecked);
+    const auto check = [&model](bool given, Check box) {
+        if (given)
+            model.setCheck(box, SettingsModel::kChecked);
+    };
+    check(split, Check::SplitLong);
+    check(ring, Check::Rings);
+    check(verniers, Check::Verniers);
+    check(bothWays, Check::BothWays);
+    check(scaleCheck, Check::ScaleCheck);
+    check(halfDegree, Check::HalfDeg);
+    check(signedDec, Check::SignedDec);
     if (zeroAt)
         model.setText(SizeText::ZeroAt, *zeroAt);
 }

@@ -10,8 +10,8 @@ class SettingsModel;
 
 /// The command line's choices for the printed circle, over what the settings file says: its size
 /// with a unit, whether that is a strip length, RA or degrees, the direction of the azimuth
-/// numbers, splitting long strips over pages, half-degree marks, signed declination and the reading
-/// the strip starts at.
+/// numbers, and the page options: splitting, rings, verniers, numbers both ways, the scale check,
+/// half-degree marks, signed declination and the reading the strip starts at.
 struct CircleOptions {
     std::optional<QString> sizeNumber; ///< the number of --size, in the locale's notation
     bool inches = false; ///< the unit of --size
@@ -19,6 +19,10 @@ struct CircleOptions {
     bool ra = false;
     bool decreasing = false;
     bool split = false;
+    bool ring = false;
+    bool verniers = false;
+    bool bothWays = false;
+    bool scaleCheck = false;
     bool halfDegree = false;
     bool signedDec = false;
     std::optional<QString> zeroAt; ///< degrees, as typed

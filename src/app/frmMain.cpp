@@ -261,18 +261,19 @@ QString frmMain::azimuthPreviewCaption(const QString& caption)
 
 namespace {
 
-// In the "Page" group below the design layout: its check boxes on one line, its buttons on the
+// In the "Page" group below the design layout: its check boxes on two lines, its buttons on the
 // next, each button under a check box's column.
 constexpr int kPageChecksTop = 240;
-constexpr int kPageButtonsTop = 570;
+constexpr int kPageSecondChecksTop = 570;
+constexpr int kPageButtonsTop = 900;
 constexpr int kPageButtonWidth = 1500;
 constexpr int kPageButtonHeight = 315;
 constexpr int kPageColumns[] = { 180, 2280, 5220, 7140 };
 constexpr int kPaperLeft = 3840; // the paper line, after "Page Setup..."
-// The graduation's options on a third line.
-constexpr int kPageMarksTop = 960;
+// The graduation's options beside "Print rings instead of strips".
+constexpr int kHalfDegLeft = 3000; // clear of the long rings caption
 constexpr int kZeroAtLabelWidth = 750;
-constexpr int kZeroAtWidth = 1650;
+constexpr int kZeroAtWidth = 900;
 constexpr int kZeroAtHeight = 285;
 
 } // namespace
@@ -295,6 +296,11 @@ void frmMain::buildPageRow()
     addCheck(page, Check::BothWays, "BothWaysCheck", QStringLiteral("&Numbers both ways"), kPageColumns[3],
         kPageChecksTop,
         QStringLiteral("A second number row on azimuth and RA strips, counting the other way"));
+    addCheck(page, Check::Rings, "RingsCheck", QStringLiteral("Print rings instead of strips"),
+        kPageColumns[0], kPageSecondChecksTop,
+        QStringLiteral(
+            "Each circle as a flat ring of the size's outer diameter, for a ground board or a disc"));
+    buildMarksRow(page);
 
     const QFont font = m_layout.arial(9.75);
     const auto pageButton
@@ -317,8 +323,6 @@ void frmMain::buildPageRow()
     connect(&m_model, &SettingsModel::azimuthButtonCaptionChanged, previewAz,
         [previewAz](const QString& caption) { previewAz->setText(azimuthPreviewCaption(caption)); });
 
-    buildMarksRow(page);
-
     // After the buttons, so that Tab goes from "Page Setup..." to the previews.
     m_paper = new QLabel(page);
     m_paper->setObjectName(QStringLiteral("PaperLabel"));
@@ -326,37 +330,44 @@ void frmMain::buildPageRow()
     // Two lines where a long paper name needs them, centred on the buttons' line.
     m_paper->setWordWrap(true);
     m_layout.place(m_paper, kPaperLeft, kPageButtonsTop - 60, kPageColumns[2] - kPaperLeft - 60, 435);
+    labelZeroAt(page);
 }
 
 void frmMain::buildMarksRow(QWidget* page)
 {
     QCheckBox* half = addCheck(page, Check::HalfDeg, "HalfDegCheck", QStringLiteral("Half-&degree marks"),
-        kPageColumns[0], kPageMarksTop,
+        kHalfDegLeft, kPageSecondChecksTop,
         QStringLiteral("A mark at every half degree (every 5 minutes on RA), with 1\u00b0 marks only"));
     // Half marks halve the degree: with 5-degree marks there is nothing to halve.
     const auto enableHalf = [half](double smallestMark) { half->setEnabled(smallestMark == 1.0); };
     enableHalf(m_model.smallestMark());
     connect(&m_model, &SettingsModel::smallestMarkChanged, half, enableHalf);
-    addCheck(page, Check::SignedDec, "SignedDecCheck", QStringLiteral("Signed declination"), kPageColumns[1],
-        kPageMarksTop, QStringLiteral("Altitude numbers +90 ... 0 ... -90, as a declination circle reads"));
+    addCheck(page, Check::SignedDec, "SignedDecCheck", QStringLiteral("Signed declination"), kPageColumns[2],
+        kPageSecondChecksTop,
+        QStringLiteral("Altitude numbers +90 ... 0 ... -90, as a declination circle reads"));
 
     m_zeroAt = new QLineEdit(page);
     m_zeroAt->setObjectName(QStringLiteral("ZeroAtText"));
     m_zeroAt->setFont(m_layout.arial(8.25));
     m_zeroAt->setAccessibleName(QStringLiteral("Zero at, degrees"));
     m_zeroAt->setToolTip(QStringLiteral("The reading, in degrees, the strips start at (RA: its hours)"));
-    m_layout.place(m_zeroAt, kPageColumns[2] + kZeroAtLabelWidth, kPageMarksTop, kZeroAtWidth, kZeroAtHeight);
+    m_layout.place(m_zeroAt, kPageColumns[3] + kZeroAtLabelWidth, kPageSecondChecksTop - 30, kZeroAtWidth,
+        kZeroAtHeight);
     binding::bindText(m_zeroAt, m_model, SizeText::ZeroAt);
-    // After the box, so that Tab goes from the check boxes straight to it.
+}
+
+void frmMain::labelZeroAt(QWidget* page)
+{
+    // Labels after every control of the group, so that Tab goes from the boxes to the buttons.
     auto* label = new QLabel(QStringLiteral("&Zero at"), page);
     label->setObjectName(QStringLiteral("ZeroAtLabel"));
     label->setFont(m_layout.arial(8.25));
-    m_layout.place(label, kPageColumns[2], kPageMarksTop + 30, kZeroAtLabelWidth, 255);
+    m_layout.place(label, kPageColumns[3], kPageSecondChecksTop, kZeroAtLabelWidth, 255);
     label->setBuddy(m_zeroAt);
     auto* unit = new QLabel(QStringLiteral("\u00b0"), page);
     unit->setFont(m_layout.arial(8.25));
     m_layout.place(
-        unit, kPageColumns[2] + kZeroAtLabelWidth + kZeroAtWidth + 45, kPageMarksTop + 30, 150, 255);
+        unit, kPageColumns[3] + kZeroAtLabelWidth + kZeroAtWidth + 45, kPageSecondChecksTop, 150, 255);
 }
 
 void frmMain::showVersion()

@@ -94,6 +94,7 @@ private:
     void buildBottomRow();
     void buildPageRow();
     void buildMarksRow(QWidget* page);
+    void labelZeroAt(QWidget* page);
     /// Enter in a size box presses its print button.
     void pressOnEnter(QLineEdit* sizeText, QPushButton* printButton);
 

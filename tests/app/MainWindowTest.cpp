@@ -143,8 +143,8 @@ TEST_F(MainWindow, ThePageRowHoldsItsOptionsAndButtonsBelowTheDesignLayoutInTabO
     EXPECT_LE(page->geometry().bottom(), window.centralWidget()->height());
     // Left to right, the check boxes on one line and the buttons on the next: the Tab key follows.
     const char* const order[] = { "ScaleCheck", "SplitLongCheck", "VernierCheck", "BothWaysCheck",
-        "PrinterScaleButton", "PageSetupButton", "PreviewButton", "PreviewAzButton", "HalfDegCheck",
-        "SignedDecCheck", "ZeroAtText" };
+        "RingsCheck", "HalfDegCheck", "SignedDecCheck", "ZeroAtText", "PrinterScaleButton", "PageSetupButton",
+        "PreviewButton", "PreviewAzButton" };
     QWidget* previous = nullptr;
     for (const char* name : order) {
         SCOPED_TRACE(name);
@@ -152,7 +152,8 @@ TEST_F(MainWindow, ThePageRowHoldsItsOptionsAndButtonsBelowTheDesignLayoutInTabO
         EXPECT_EQ(widget->parentWidget(), page);
         EXPECT_TRUE(page->rect().contains(widget->geometry()));
         EXPECT_TRUE(widget->isVisible());
-        EXPECT_GE(widget->width(), widget->sizeHint().width());
+        if (qobject_cast<QLineEdit*>(widget) == nullptr) // a caption shown whole; a box scrolls
+            EXPECT_GE(widget->width(), widget->sizeHint().width());
         if (previous != nullptr) {
             EXPECT_EQ(previous->nextInFocusChain(), widget);
             const bool sameLine = previous->geometry().top() == widget->geometry().top();

@@ -20,6 +20,7 @@ JobSettings JobSettings::read(const SettingsModel& model, SizeText sizeText)
     settings.splitLongStrips = checked(model.check(Check::SplitLong));
     settings.verniers = checked(model.check(Check::Verniers));
     settings.bothWays = checked(model.check(Check::BothWays));
+    settings.rings = checked(model.check(Check::Rings));
     settings.halfDegree = checked(model.check(Check::HalfDeg));
     settings.signedDeclination = checked(model.check(Check::SignedDec));
     settings.zeroAt = numeric::parseDecimal(model.text(SizeText::ZeroAt));

@@ -31,6 +31,7 @@ struct JobSettings {
     bool splitLongStrips = false; ///< a strip longer than the printable width is printed in segments
     bool verniers = false; ///< every strip is followed by its vernier
     bool bothWays = false; ///< azimuth and RA strips carry a second number row the other way
+    bool rings = false; ///< every strip is printed bent into a flat ring
     bool halfDegree = false; ///< marks between the degree marks (box checked, whatever the graduation)
     bool signedDeclination = false; ///< altitude numbers below its 0s carry a minus sign
     std::optional<double> zeroAt; ///< the reading the strips start at, degrees; nothing: not a number

@@ -82,7 +82,8 @@ struct StripGeometry {
     int unitsPerDivision = 10;
     QString unit;
     double tail = 0;
-    double zeroAt = 0;
+    double circleLength = 0; ///< a vernier's: the length of the strip it reads; 0 for a strip
+    double zeroAt = 0; ///< the reading at its left end, in `unit`
 };
 
 /// Where a job began a row of its page (a strip, the index cards with the caption, a vernier), so
