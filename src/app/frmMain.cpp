@@ -351,8 +351,9 @@ void frmMain::buildMarksRow(QWidget* page)
     m_zeroAt->setFont(m_layout.arial(8.25));
     m_zeroAt->setAccessibleName(QStringLiteral("Zero at, degrees"));
     m_zeroAt->setToolTip(QStringLiteral("The reading, in degrees, the strips start at (RA: its hours)"));
-    m_layout.place(m_zeroAt, kPageColumns[3] + kZeroAtLabelWidth, kPageSecondChecksTop - 30, kZeroAtWidth,
-        kZeroAtHeight);
+    // On the check boxes' line, top to top, so that it reads as one more of them.
+    m_layout.place(
+        m_zeroAt, kPageColumns[3] + kZeroAtLabelWidth, kPageSecondChecksTop, kZeroAtWidth, kZeroAtHeight);
     binding::bindText(m_zeroAt, m_model, SizeText::ZeroAt);
 }
 

@@ -152,8 +152,10 @@ TEST_F(MainWindow, ThePageRowHoldsItsOptionsAndButtonsBelowTheDesignLayoutInTabO
         EXPECT_EQ(widget->parentWidget(), page);
         EXPECT_TRUE(page->rect().contains(widget->geometry()));
         EXPECT_TRUE(widget->isVisible());
-        if (qobject_cast<QLineEdit*>(widget) == nullptr) // a caption shown whole; a box scrolls
+        // A caption is shown whole; a box scrolls its text.
+        if (qobject_cast<QLineEdit*>(widget) == nullptr) {
             EXPECT_GE(widget->width(), widget->sizeHint().width());
+        }
         if (previous != nullptr) {
             EXPECT_EQ(previous->nextInFocusChain(), widget);
             const bool sameLine = previous->geometry().top() == widget->geometry().top();

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <numbers>
 
 namespace {
 
@@ -30,6 +31,7 @@ struct Row {
     const char* zeroAt;
     const char* refusal; ///< "" when it prints
     QStringList numbers; ///< the first row's numbers left to right; empty: not looked at
+    bool ring = false; ///< a flat ring of that outer diameter instead of the strip
 };
 
 struct Mark {
@@ -44,6 +46,7 @@ struct Printed {
     QStringList numbers; // every number text of the page, in drawing order
     QString caption;
     std::vector<SizeText> focus;
+    std::vector<pdfreadback::Segment> ringHalves; // a ring's strokes of the half marks' length
 };
 
 Printed print(const Row& row, const char* zeroAt, bool bothWays = false)
@@ -52,7 +55,8 @@ Printed print(const Row& row, const char* zeroAt, bool bothWays = false)
     const QString file = dir.filePath(QStringLiteral("strip.pdf"));
     PdfFilePrinter printer;
     printer.setOutputFileName(file);
-    printer.setPaper(QPageSize(QSizeF(2100, 300), QPageSize::Millimeter, QStringLiteral("Long")));
+    printer.setPaper(row.ring ? QPageSize(QSizeF(700, 700), QPageSize::Millimeter, QStringLiteral("Board"))
+                              : QPageSize(QSizeF(2100, 300), QPageSize::Millimeter, QStringLiteral("Long")));
     SettingsModel model;
     const SizeText size = row.altitude ? SizeText::Altitude : SizeText::Azimuth;
     model.setText(size, QString::fromLatin1(row.size));
@@ -63,6 +67,8 @@ Printed print(const Row& row, const char* zeroAt, bool bothWays = false)
     model.setCheck(Check::SignedDec, row.signedDec ? SettingsModel::kChecked : SettingsModel::kUnchecked);
     model.setCheck(Check::BothWays, bothWays ? SettingsModel::kChecked : SettingsModel::kUnchecked);
     model.setText(SizeText::ZeroAt, QString::fromLatin1(zeroAt));
+    if (row.ring)
+        model.setCheck(Check::Rings, SettingsModel::kChecked);
     ScriptedJobHost host(model, 0);
     host.usePrinter(&printer);
     if (row.altitude)
@@ -78,6 +84,8 @@ Printed print(const Row& row, const char* zeroAt, bool bothWays = false)
         return printed;
     const pdfreadback::PdfPage page = pdfreadback::readPdfPage(file);
     for (const auto& s : page.segments) {
+        if (row.ring && std::abs(std::hypot(s.x2 - s.x1, s.y2 - s.y1) - kHalfHeight) < 0.5)
+            printed.ringHalves.push_back(s);
         if (std::abs(s.x2 - s.x1) < 0.01 && std::abs(s.y1 - kRowTop) < 0.01)
             printed.marks.push_back({ s.x1, std::round(s.y2 - s.y1) });
     }
@@ -150,6 +158,29 @@ TEST_P(GraduationOptions, ReadBackFromThePdf)
         return;
     }
     ASSERT_EQ(printed.status, QString());
+    if (row.ring) {
+        // 360 radial marks at the half degrees, reaching the outer edge, clockwise from the top.
+        ASSERT_EQ(printed.ringHalves.size(), 360u);
+        double cx = 0;
+        double cy = 0;
+        for (const auto& s : printed.ringHalves) {
+            cx += (s.x1 + s.x2) / 2 / 360;
+            cy += (s.y1 + s.y2) / 2 / 360;
+        }
+        const double outer = QString::fromLatin1(row.size).toDouble() / 2 * kTwipsPerMm;
+        std::vector<double> angles;
+        for (const auto& s : printed.ringHalves) {
+            const bool firstOuter = std::hypot(s.x1 - cx, s.y1 - cy) > std::hypot(s.x2 - cx, s.y2 - cy);
+            const double x = firstOuter ? s.x1 : s.x2;
+            const double y = firstOuter ? s.y1 : s.y2;
+            EXPECT_NEAR(std::hypot(x - cx, y - cy), outer, 1.0);
+            angles.push_back(std::fmod(std::atan2(x - cx, cy - y) * 180 / std::numbers::pi + 360, 360));
+        }
+        std::sort(angles.begin(), angles.end());
+        for (std::size_t k = 0; k < angles.size(); ++k)
+            ASSERT_NEAR(angles[k], k + 0.5, 0.01) << k;
+        return;
+    }
     const double length = QString::fromLatin1(row.size).toDouble() * (row.length ? 1 : 3.14) * kTwipsPerMm;
     std::vector<double> halves;
     for (const Mark& m : printed.marks) {
@@ -187,6 +218,7 @@ TEST_P(GraduationOptions, ReadBackFromThePdf)
 INSTANTIATE_TEST_SUITE_P(Rows, GraduationOptions,
     ::testing::Values(Row { "HalfDegreesOnATwoMetreStrip", false, "2000", true, true, false, "0", "", {} },
         Row { "HalfDegreesOnA600MillimetreCircle", true, "600", false, true, false, "0", "", {} },
+        Row { "HalfDegreesOnA600MillimetreRing", false, "600", false, true, false, "0", "", {}, true },
         Row { "HalfDegreesRefusedOnTooSmallACircle", false, "100", false, true, false, "0",
             "Half-degree marks need a diameter of at least 114.7 mm.", {} },
         Row { "SignedDeclination", true, "150", false, false, true, "0", "", signedDeclination() },
