@@ -175,6 +175,10 @@ std::vector<SheetRow> RingMaker::rows(
     circle.outer = circle.length / (2 * std::numbers::pi);
     circle.spacing = strip.length / strip.divisions;
     const double end = strip.left + strip.length;
+    // The long marks stand `phase` of a division past the strip's left end when it starts between
+    // them; then no number stands at an end.
+    const double start = strip.zeroAt / strip.unitsPerDivision;
+    const double phase = std::ceil(start) - start;
     for (const PageOp& op : rowOps) {
         if (!circle.vernier) {
             // The strip's right end is its left end again on the ring.
@@ -182,19 +186,16 @@ std::vector<SheetRow> RingMaker::rows(
             const double centre = (m_ink.left(op) + m_ink.right(op)) / 2;
             if (mark && op.x > end - kMarkTolerance)
                 continue;
-            if (op.kind == PageOp::Kind::Text && centre > end - circle.spacing / 2)
+            if (op.kind == PageOp::Kind::Text && phase == 0 && centre > end - circle.spacing / 2)
                 continue;
         }
         PageOp kept = op;
         if (!circle.vernier && op.kind == PageOp::Kind::Text) {
             // Centred on its mark: the strip's end numbers stand beside theirs, a ring has no ends.
             const double width = m_ink.textWidth(op);
-            // The long marks stand `phase` of a division past the strip's left end when it starts
-            // between them.
-            const double start = strip.zeroAt / strip.unitsPerDivision;
-            const double phase = std::ceil(start) - start;
             const double mark = strip.left
-                + (std::round((op.x + width / 2 - strip.left) / circle.spacing - phase) + phase) * circle.spacing;
+                + (std::round((op.x + width / 2 - strip.left) / circle.spacing - phase) + phase)
+                    * circle.spacing;
             kept.x = mark - width / 2;
         }
         circle.depth = std::max(circle.depth, m_ink.bottom(kept));
