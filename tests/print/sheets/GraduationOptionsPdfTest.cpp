@@ -134,6 +134,18 @@ QStringList signedDeclination()
     return numbers << QStringLiteral("9");
 }
 
+/// Signed declination numbers round a ring from its first long mark, `first` degrees from its zero.
+QStringList declinationRound(int first)
+{
+    QStringList numbers;
+    for (int p = first; p < first + 360; p += 10) {
+        const int at = p % 360;
+        const int number = std::abs(90 - at % 180);
+        numbers << QString::number(at > 90 && at < 270 ? -number : number);
+    }
+    return numbers;
+}
+
 QStringList azimuthFrom(int first, int step)
 {
     QStringList numbers;
@@ -160,7 +172,10 @@ TEST_P(GraduationOptions, ReadBackFromThePdf)
     ASSERT_EQ(printed.status, QString());
     if (row.ring) {
         // 360 radial marks at the half degrees, reaching the outer edge, clockwise from the top.
-        ASSERT_EQ(printed.ringHalves.size(), 360u);
+        if (!row.numbers.isEmpty()) {
+            EXPECT_EQ(printed.numbers, row.numbers) << "every number once round the ring";
+        }
+        ASSERT_EQ(printed.ringHalves.size(), row.halfDegree ? 360u : 0u);
         double cx = 0;
         double cy = 0;
         for (const auto& s : printed.ringHalves) {
@@ -219,6 +234,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, GraduationOptions,
     ::testing::Values(Row { "HalfDegreesOnATwoMetreStrip", false, "2000", true, true, false, "0", "", {} },
         Row { "HalfDegreesOnA600MillimetreCircle", true, "600", false, true, false, "0", "", {} },
         Row { "HalfDegreesOnA600MillimetreRing", false, "600", false, true, false, "0", "", {}, true },
+        Row { "SignedDeclinationRingFromBetweenLongMarks", true, "120", false, false, true, "45", "",
+            declinationRound(50), true },
         Row { "HalfDegreesRefusedOnTooSmallACircle", false, "100", false, true, false, "0",
             "Half-degree marks need a diameter of at least 114.7 mm.", {} },
         Row { "SignedDeclination", true, "150", false, false, true, "0", "", signedDeclination() },
