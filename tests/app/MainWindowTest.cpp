@@ -125,6 +125,7 @@ INSTANTIATE_TEST_SUITE_P(Boxes, PageCheck,
         PageCheckCase { "SplitLongCheck", "Split long strips over pages", Check::SplitLong },
         PageCheckCase { "VernierCheck", "Print verniers", Check::Verniers },
         PageCheckCase { "BothWaysCheck", "Numbers both ways", Check::BothWays },
+        PageCheckCase { "RingsCheck", "Print rings instead of strips", Check::Rings },
         PageCheckCase { "HalfDegCheck", "Half-degree marks", Check::HalfDeg },
         PageCheckCase { "SignedDecCheck", "Signed declination", Check::SignedDec }),
     [](const ::testing::TestParamInfo<PageCheckCase>& row) { return std::string(row.param.name); });
@@ -141,7 +142,7 @@ TEST_F(MainWindow, ThePageRowHoldsItsOptionsAndButtonsBelowTheDesignLayoutInTabO
     const QWidget* restore = child<QWidget>(window, QStringLiteral("RestoreButton"));
     EXPECT_GT(page->geometry().top(), restore->geometry().bottom());
     EXPECT_LE(page->geometry().bottom(), window.centralWidget()->height());
-    // Left to right, the check boxes on one line and the buttons on the next: the Tab key follows.
+    // Left to right, the check boxes on two lines and the buttons on the next: the Tab key follows.
     const char* const order[] = { "ScaleCheck", "SplitLongCheck", "VernierCheck", "BothWaysCheck",
         "RingsCheck", "HalfDegCheck", "SignedDecCheck", "ZeroAtText", "PrinterScaleButton", "PageSetupButton",
         "PreviewButton", "PreviewAzButton" };

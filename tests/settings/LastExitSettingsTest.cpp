@@ -118,8 +118,8 @@ TEST_F(LastExitSettingsTest, ExitWritesEveryKeyInOrderAsText)
 TEST_F(LastExitSettingsTest, PageOptionsComeBackFromTheStoreButNotFromTheFile)
 {
     SettingsModel before;
-    for (Check page : { Check::ScaleCheck, Check::SplitLong, Check::Verniers, Check::BothWays, Check::HalfDeg,
-             Check::SignedDec })
+    for (Check page : { Check::ScaleCheck, Check::SplitLong, Check::Verniers, Check::BothWays, Check::Rings,
+             Check::HalfDeg, Check::SignedDec })
         before.setCheck(page, SettingsModel::kChecked);
     before.setText(SizeText::ZeroAt, QStringLiteral("22.5"));
     {
@@ -129,8 +129,8 @@ TEST_F(LastExitSettingsTest, PageOptionsComeBackFromTheStoreButNotFromTheFile)
     SettingsModel after;
     QtSettingsStore store(storePath());
     LastExitSettings(after, store).start();
-    for (Check page : { Check::ScaleCheck, Check::SplitLong, Check::Verniers, Check::BothWays, Check::HalfDeg,
-             Check::SignedDec })
+    for (Check page : { Check::ScaleCheck, Check::SplitLong, Check::Verniers, Check::BothWays, Check::Rings,
+             Check::HalfDeg, Check::SignedDec })
         EXPECT_EQ(after.check(page), SettingsModel::kChecked);
     EXPECT_EQ(after.text(SizeText::ZeroAt), QStringLiteral("22.5"));
     EXPECT_EQ(everySetting(before).count(QLatin1Char('\n')), 38);

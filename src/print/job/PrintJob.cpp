@@ -11,8 +11,8 @@
 #include "print/sheets/StripFit.h"
 #include "settings/StatusLine.h"
 
-#include <exception>
 #include <cmath>
+#include <exception>
 #include <memory>
 #include <numbers>
 

@@ -65,7 +65,8 @@ QRectF sectorBounds(double outer, double depth, double labelDepth, int divisions
 
 bool fitsSheet(const QRectF& box, const SheetFormat& format)
 {
-    return box.width() <= usableWidth(format) - kRingMargin && box.height() <= usableHeight(format) - kRingMargin;
+    return box.width() <= usableWidth(format) - kRingMargin
+        && box.height() <= usableHeight(format) - kRingMargin;
 }
 
 std::vector<int> sectorCounts(int divisions)
@@ -350,8 +351,8 @@ std::vector<PageOp> RingMaker::sector(const Circle& circle, int n, int index, do
     cutLine.cut = true;
     ops.push_back(cutLine);
     for (std::size_t i : boxes) {
-        ops.push_back(PageOp::stroke(
-            cutX, std::min(ops[i].y, ops[i].y + ops[i].dy), 0, std::fabs(ops[i].dy), kWhite));
+        ops.push_back(
+            PageOp::stroke(cutX, std::min(ops[i].y, ops[i].y + ops[i].dy), 0, std::fabs(ops[i].dy), kWhite));
     }
 
     const double middle = strip.left + (first + k / 2.0) * s;
