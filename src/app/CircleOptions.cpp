@@ -17,6 +17,9 @@ const QString kRing = QStringLiteral("ring");
 const QString kVerniers = QStringLiteral("verniers");
 const QString kBothWays = QStringLiteral("both-ways");
 const QString kScaleCheck = QStringLiteral("scale-check");
+const QString kHalfDegree = QStringLiteral("half-degree");
+const QString kSignedDec = QStringLiteral("signed-dec");
+const QString kZeroAt = QStringLiteral("zero-at");
 
 } // namespace
 
@@ -24,13 +27,14 @@ QList<QCommandLineOption> CircleOptions::options()
 {
     return { { kSize, QString(), QStringLiteral("VALUE") }, { kLength, QString() }, { kRa, QString() },
         { kDecreasing, QString() }, { kSplit, QString() }, { kRing, QString() }, { kVerniers, QString() },
-        { kBothWays, QString() }, { kScaleCheck, QString() } };
+        { kBothWays, QString() }, { kScaleCheck, QString() }, { kHalfDegree, QString() },
+        { kSignedDec, QString() }, { kZeroAt, QString(), QStringLiteral("N") } };
 }
 
 bool CircleOptions::anyGiven(const QCommandLineParser& parser)
 {
-    for (const QString& name :
-        { kSize, kLength, kRa, kDecreasing, kSplit, kRing, kVerniers, kBothWays, kScaleCheck }) {
+    for (const QString& name : { kSize, kLength, kRa, kDecreasing, kSplit, kRing, kVerniers, kBothWays,
+             kScaleCheck, kHalfDegree, kSignedDec, kZeroAt }) {
         if (parser.isSet(name))
             return true;
     }
@@ -74,8 +78,14 @@ CircleOptions CircleOptions::read(const QCommandLineParser& parser, bool azimuth
     circle.verniers = parser.isSet(kVerniers);
     circle.bothWays = parser.isSet(kBothWays);
     circle.scaleCheck = parser.isSet(kScaleCheck);
+    circle.halfDegree = parser.isSet(kHalfDegree);
+    circle.signedDec = parser.isSet(kSignedDec);
+    if (parser.isSet(kZeroAt))
+        circle.zeroAt = parser.value(kZeroAt); // the job refuses what the box would
     if (!azimuth && (circle.ra || circle.decreasing))
         error = QStringLiteral("--ra and --decreasing go with --azimuth.");
+    if (azimuth && circle.signedDec)
+        error = QStringLiteral("--signed-dec goes with --altitude.");
     return circle;
 }
 
@@ -105,4 +115,8 @@ void CircleOptions::applyTo(SettingsModel& model, bool azimuth) const
     check(verniers, Check::Verniers);
     check(bothWays, Check::BothWays);
     check(scaleCheck, Check::ScaleCheck);
+    check(halfDegree, Check::HalfDeg);
+    check(signedDec, Check::SignedDec);
+    if (zeroAt)
+        model.setText(SizeText::ZeroAt, *zeroAt);
 }

@@ -10,7 +10,8 @@ class SettingsModel;
 
 /// The command line's choices for the printed circle, over what the settings file says: its size
 /// with a unit, whether that is a strip length, RA or degrees, the direction of the azimuth
-/// numbers, and the page options: splitting, rings, verniers, numbers both ways, the scale check.
+/// numbers, and the page options: splitting, rings, verniers, numbers both ways, the scale check,
+/// half-degree marks, signed declination and the reading the strip starts at.
 struct CircleOptions {
     std::optional<QString> sizeNumber; ///< the number of --size, in the locale's notation
     bool inches = false; ///< the unit of --size
@@ -22,6 +23,9 @@ struct CircleOptions {
     bool verniers = false;
     bool bothWays = false;
     bool scaleCheck = false;
+    bool halfDegree = false;
+    bool signedDec = false;
+    std::optional<QString> zeroAt; ///< degrees, as typed
 
     static QList<QCommandLineOption> options();
     /// True when any of them was given.

@@ -104,7 +104,8 @@ QString CommandLine::helpText()
                "       vennaros --help | --version\n"
                "       vennaros --print-pdf FILE [--settings SETTINGS.txt] [--paper NAME] [--landscape]\n"
                "                [--size VALUE [--length]] [--split] [--ring] [--verniers] [--both-ways]\n"
-               "                [--scale-check] (--altitude | --azimuth [--ra] [--decreasing])\n"
+               "                [--scale-check] [--half-degree] [--zero-at N]\n"
+               "                (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])\n"
                "\n")
         + programinfo::purpose()
         + QStringLiteral(
@@ -134,7 +135,10 @@ QString CommandLine::helpText()
             "  --verniers               a vernier below each strip or ring (\"Print verniers\")\n"
             "  --both-ways              a second number row counting the other way (\"Numbers both ways\")\n"
             "  --scale-check            the scale check bars below the page (\"Print scale check\")\n"
-            "                           These nine override the settings file.\n"
+            "  --half-degree            a mark at every half degree (every 5 minutes on RA)\n"
+            "  --signed-dec             altitude numbers signed as declination: 90 ... 0 ... -90\n"
+            "  --zero-at N              the strip starts at the reading N degrees (RA: its hours)\n"
+            "                           These twelve override the settings file.\n"
             "\n"
             "Exit status: 0 when the page was written, 1 when the job refused or failed (the reason on\n"
             "standard error, no file written), 2 for a wrong command line.\n"

@@ -270,6 +270,11 @@ constexpr int kPageButtonWidth = 1500;
 constexpr int kPageButtonHeight = 315;
 constexpr int kPageColumns[] = { 180, 2280, 5220, 7140 };
 constexpr int kPaperLeft = 3840; // the paper line, after "Page Setup..."
+// The graduation's options beside "Print rings instead of strips".
+constexpr int kHalfDegLeft = 3000; // clear of the long rings caption
+constexpr int kZeroAtLabelWidth = 750;
+constexpr int kZeroAtWidth = 900;
+constexpr int kZeroAtHeight = 285;
 
 } // namespace
 
@@ -295,6 +300,7 @@ void frmMain::buildPageRow()
         kPageColumns[0], kPageSecondChecksTop,
         QStringLiteral(
             "Each circle as a flat ring of the size's outer diameter, for a ground board or a disc"));
+    buildMarksRow(page);
 
     const QFont font = m_layout.arial(9.75);
     const auto pageButton
@@ -324,6 +330,45 @@ void frmMain::buildPageRow()
     // Two lines where a long paper name needs them, centred on the buttons' line.
     m_paper->setWordWrap(true);
     m_layout.place(m_paper, kPaperLeft, kPageButtonsTop - 60, kPageColumns[2] - kPaperLeft - 60, 435);
+    labelZeroAt(page);
+}
+
+void frmMain::buildMarksRow(QWidget* page)
+{
+    QCheckBox* half = addCheck(page, Check::HalfDeg, "HalfDegCheck", QStringLiteral("Half-&degree marks"),
+        kHalfDegLeft, kPageSecondChecksTop,
+        QStringLiteral("A mark at every half degree (every 5 minutes on RA), with 1\u00b0 marks only"));
+    // Half marks halve the degree: with 5-degree marks there is nothing to halve.
+    const auto enableHalf = [half](double smallestMark) { half->setEnabled(smallestMark == 1.0); };
+    enableHalf(m_model.smallestMark());
+    connect(&m_model, &SettingsModel::smallestMarkChanged, half, enableHalf);
+    addCheck(page, Check::SignedDec, "SignedDecCheck", QStringLiteral("Signed declination"), kPageColumns[2],
+        kPageSecondChecksTop,
+        QStringLiteral("Altitude numbers +90 ... 0 ... -90, as a declination circle reads"));
+
+    m_zeroAt = new QLineEdit(page);
+    m_zeroAt->setObjectName(QStringLiteral("ZeroAtText"));
+    m_zeroAt->setFont(m_layout.arial(8.25));
+    m_zeroAt->setAccessibleName(QStringLiteral("Zero at, degrees"));
+    m_zeroAt->setToolTip(QStringLiteral("The reading, in degrees, the strips start at (RA: its hours)"));
+    // On the check boxes' line, top to top, so that it reads as one more of them.
+    m_layout.place(
+        m_zeroAt, kPageColumns[3] + kZeroAtLabelWidth, kPageSecondChecksTop, kZeroAtWidth, kZeroAtHeight);
+    binding::bindText(m_zeroAt, m_model, SizeText::ZeroAt);
+}
+
+void frmMain::labelZeroAt(QWidget* page)
+{
+    // Labels after every control of the group, so that Tab goes from the boxes to the buttons.
+    auto* label = new QLabel(QStringLiteral("&Zero at"), page);
+    label->setObjectName(QStringLiteral("ZeroAtLabel"));
+    label->setFont(m_layout.arial(8.25));
+    m_layout.place(label, kPageColumns[3], kPageSecondChecksTop, kZeroAtLabelWidth, 255);
+    label->setBuddy(m_zeroAt);
+    auto* unit = new QLabel(QStringLiteral("\u00b0"), page);
+    unit->setFont(m_layout.arial(8.25));
+    m_layout.place(
+        unit, kPageColumns[3] + kZeroAtLabelWidth + kZeroAtWidth + 45, kPageSecondChecksTop, 150, 255);
 }
 
 void frmMain::showVersion()
@@ -372,5 +417,8 @@ void frmMain::moveToTwips(double top, double left)
 
 void frmMain::focusSizeText(SizeText which)
 {
-    (which == SizeText::Altitude ? m_declText : m_azText)->setFocus();
+    if (which == SizeText::ZeroAt)
+        m_zeroAt->setFocus();
+    else
+        (which == SizeText::Altitude ? m_declText : m_azText)->setFocus();
 }

@@ -93,6 +93,8 @@ private:
     void buildLeftColumn();
     void buildBottomRow();
     void buildPageRow();
+    void buildMarksRow(QWidget* page);
+    void labelZeroAt(QWidget* page);
     /// Enter in a size box presses its print button.
     void pressOnEnter(QLineEdit* sizeText, QPushButton* printButton);
 
@@ -101,6 +103,7 @@ private:
     QWidget* m_design = nullptr;
     QLineEdit* m_declText = nullptr;
     QLineEdit* m_azText = nullptr;
+    QLineEdit* m_zeroAt = nullptr;
     StatusLabel* m_status = nullptr;
     QLabel* m_version = nullptr;
     QLabel* m_paper = nullptr;

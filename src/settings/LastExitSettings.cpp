@@ -58,6 +58,9 @@ const std::vector<StoreKey>& storeKeys()
         list.push_back({ QStringLiteral("Verniers"), SettingField::check(Check::Verniers) });
         list.push_back({ QStringLiteral("Both Ways"), SettingField::check(Check::BothWays) });
         list.push_back({ QStringLiteral("Rings"), SettingField::check(Check::Rings) });
+        list.push_back({ QStringLiteral("Half Deg"), SettingField::check(Check::HalfDeg) });
+        list.push_back({ QStringLiteral("Signed Dec"), SettingField::check(Check::SignedDec) });
+        list.push_back({ QStringLiteral("Zero At"), SettingField::text(SizeText::ZeroAt) });
         return list;
     }();
     return keys;

@@ -9,10 +9,10 @@
 /// Option buttons; each belongs to a pair in which selecting one clears the other.
 enum class Option { OneDeg, FiveDeg, AltDia, AltLen, Altmm, Altin, AzDia, AzLen, Azmm, Azin, Az, Ra };
 /// The global check boxes: the two styles, the azimuth direction and the page options.
-enum class Check { BW, WB, AzCT, ScaleCheck, SplitLong, Verniers, BothWays, Rings };
-constexpr std::size_t kCheckCount = 8;
-/// The two size boxes: DECLtext (altitude) and AzText (azimuth).
-enum class SizeText { Altitude, Azimuth };
+enum class Check { BW, WB, AzCT, ScaleCheck, SplitLong, Verniers, BothWays, Rings, HalfDeg, SignedDec };
+constexpr std::size_t kCheckCount = 10;
+/// The text boxes: the two sizes, DECLtext (altitude) and AzText (azimuth), and the "Zero at" box.
+enum class SizeText { Altitude, Azimuth, ZeroAt };
 /// The five sliders of each circle set.
 enum class Slider { SmallMark, FiveMark, TenMark, CircleWidth, Font };
 
@@ -99,7 +99,7 @@ private:
 
     std::array<bool, 12> m_options {};
     std::array<qint16, kCheckCount> m_checks {};
-    std::array<QString, 2> m_texts;
+    std::array<QString, 3> m_texts;
     std::array<qint16, kCircleSets> m_setChecks {};
     std::array<qint16, kCircleSets> m_checkTops {};
     std::array<std::array<qint32, 5>, kCircleSets> m_sliders {};

@@ -310,7 +310,12 @@ INSTANTIATE_TEST_SUITE_P(Refusals, PrintPdfRefusal,
             { QStringLiteral("--paper"), QStringLiteral("A3"), QStringLiteral("--paper=A4") },
             "--paper is given 2 times", 2 },
         RefusalRow { "RepeatedFlag", "2", "out.pdf", { QStringLiteral("--altitude") },
-            "--altitude is given 2 times", 2 }),
+            "--altitude is given 2 times", 2 },
+        RefusalRow { "HalfDegreesOnTooSmallACircle", "2", "out.pdf", { QStringLiteral("--half-degree") },
+            "\nHalf-degree marks need a diameter of at least 4.6 inches.\n" },
+        RefusalRow { "ZeroAtAFullCircle", "2", "out.pdf",
+            { QStringLiteral("--zero-at"), QStringLiteral("360") },
+            "\nZero at must be 0 to 359 degrees in steps of 1.\n" }),
     [](const ::testing::TestParamInfo<RefusalRow>& row) { return std::string(row.param.name); });
 
 TEST(PrintPdfTarget, ANamedPipeIsRefusedAndStaysAPipe)
@@ -482,7 +487,10 @@ INSTANTIATE_TEST_SUITE_P(Lines, UsageError,
             { QStringLiteral("--size"), QStringLiteral("450"), QStringLiteral("--azimuth") },
             "--size needs a number and its unit, for example 450mm or 3.5in, not '450'." },
         UsageRow { "RaOnTheAltitudeCircle", { QStringLiteral("--ra"), QStringLiteral("--altitude") },
-            "--ra and --decreasing go with --azimuth." }),
+            "--ra and --decreasing go with --azimuth." },
+        UsageRow { "SignedDecOnTheAzimuthCircle",
+            { QStringLiteral("--signed-dec"), QStringLiteral("--azimuth") },
+            "--signed-dec goes with --altitude." }),
     [](const ::testing::TestParamInfo<UsageRow>& row) { return std::string(row.param.name); });
 
 TEST(CircleSize, TakesMillimetresOrInchesWithEitherDecimalSign)
@@ -555,4 +563,35 @@ TEST(CircleSize, TheCommandLineSetsThePageOptionsOfItsRun)
     for (const char* expected : { "Azimuth ring diameter = 450 mm, ", "vernier 0.1\u00B0",
              "numbers both ways", "R = 225.0 mm", "100 mm" })
         EXPECT_TRUE(texts.contains(QString::fromUtf8(expected))) << expected;
+}
+
+TEST(CircleSize, HalfDegreesSignedDeclinationAndAZeroFromTheCommandLine)
+{
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QStringLiteral("dec.pdf"));
+    const Outcome run = vennaros({ QStringLiteral("--print-pdf"), output, QStringLiteral("--size"),
+        QStringLiteral("120mm"), QStringLiteral("--split"), QStringLiteral("--half-degree"),
+        QStringLiteral("--signed-dec"), QStringLiteral("--zero-at"), QStringLiteral("90"),
+        QStringLiteral("--altitude"), QStringLiteral("--paper"), QStringLiteral("A4") });
+    ASSERT_FALSE(run.crashed);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QStringList ranges;
+    QString caption;
+    for (const pdfreadback::PdfPage& page : pdfreadback::readPdfPages(output)) {
+        for (const pdfreadback::TextRun& text : page.texts) {
+            if (text.text.contains(QStringLiteral("\u00B0-")))
+                ranges << text.text;
+            // The caption's lines, wherever they break.
+            if (!caption.isEmpty() || text.text.contains(QStringLiteral("Circle length = ")))
+                caption += text.text + QLatin1Char(' ');
+        }
+    }
+    EXPECT_TRUE(caption.startsWith(QStringLiteral("declination Circle length = 376.8 mm, ")))
+        << caption.toStdString();
+    EXPECT_TRUE(caption.contains(QStringLiteral("half-degree marks,"))) << caption.toStdString();
+    EXPECT_TRUE(caption.contains(QStringLiteral("zero at 90\u00B0"))) << caption.toStdString();
+    // The segments are labelled with the readings they carry, from 90 round to 90.
+    ASSERT_FALSE(ranges.isEmpty());
+    EXPECT_TRUE(ranges.front().startsWith(QStringLiteral("90\u00B0-"))) << ranges.front().toStdString();
+    EXPECT_TRUE(ranges.back().endsWith(QStringLiteral("-90\u00B0"))) << ranges.back().toStdString();
 }

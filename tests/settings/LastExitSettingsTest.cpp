@@ -103,7 +103,7 @@ TEST_F(LastExitSettingsTest, ExitWritesEveryKeyInOrderAsText)
         "Check 1", "SmallMark 1", "FiveMark 1", "TenMark 1", "CircleWidth 1", "FontSize 1", "Check 2",
         "SmallMark 2", "FiveMark 2", "TenMark 2", "CircleWidth 2", "FontSize 2", "Check 3", "SmallMark 3",
         "FiveMark 3", "TenMark 3", "CircleWidth 3", "FontSize 3", "Form Top", "Form Left", "Az LtoR",
-        "Scale Check", "Split Long", "Verniers", "Both Ways", "Rings" };
+        "Scale Check", "Split Long", "Verniers", "Both Ways", "Rings", "Half Deg", "Signed Dec", "Zero At" };
     EXPECT_EQ(store.order, expected);
     EXPECT_EQ(store.values[QStringLiteral("1 Deg")], QStringLiteral("True"));
     EXPECT_EQ(store.values[QStringLiteral("5 Deg")], QStringLiteral("False"));
@@ -118,8 +118,10 @@ TEST_F(LastExitSettingsTest, ExitWritesEveryKeyInOrderAsText)
 TEST_F(LastExitSettingsTest, PageOptionsComeBackFromTheStoreButNotFromTheFile)
 {
     SettingsModel before;
-    for (Check page : { Check::ScaleCheck, Check::SplitLong, Check::Verniers, Check::BothWays, Check::Rings })
+    for (Check page : { Check::ScaleCheck, Check::SplitLong, Check::Verniers, Check::BothWays, Check::Rings,
+             Check::HalfDeg, Check::SignedDec })
         before.setCheck(page, SettingsModel::kChecked);
+    before.setText(SizeText::ZeroAt, QStringLiteral("22.5"));
     {
         QtSettingsStore store(storePath());
         ASSERT_TRUE(LastExitSettings(before, store).exit({}));
@@ -127,8 +129,10 @@ TEST_F(LastExitSettingsTest, PageOptionsComeBackFromTheStoreButNotFromTheFile)
     SettingsModel after;
     QtSettingsStore store(storePath());
     LastExitSettings(after, store).start();
-    for (Check page : { Check::ScaleCheck, Check::SplitLong, Check::Verniers, Check::BothWays, Check::Rings })
+    for (Check page : { Check::ScaleCheck, Check::SplitLong, Check::Verniers, Check::BothWays, Check::Rings,
+             Check::HalfDeg, Check::SignedDec })
         EXPECT_EQ(after.check(page), SettingsModel::kChecked);
+    EXPECT_EQ(after.text(SizeText::ZeroAt), QStringLiteral("22.5"));
     EXPECT_EQ(everySetting(before).count(QLatin1Char('\n')), 38);
 
     writeStore("[Defaults]\nScale%20Check=7\nSplit%20Long=yes\n");

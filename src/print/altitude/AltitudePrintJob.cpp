@@ -13,7 +13,9 @@ PrintJob::Mode AltitudePrintJob::mode() const
     altitude.cardText = QStringLiteral("Alt.");
     altitude.progress = QStringLiteral("Printing altitude...");
     altitude.caption = CaptionStyle::Degrees;
-    altitude.numbers = altitudeNumbers();
+    altitude.numbers = altitudeNumbers(settings().signedDeclination);
+    if (settings().signedDeclination)
+        altitude.captionLabel = QStringLiteral("declination");
     altitude.draw = &DrawAltitudeScale;
     return altitude;
 }

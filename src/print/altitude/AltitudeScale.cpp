@@ -8,11 +8,16 @@ constexpr qint32 kFirstNumberOffset = 75;
 constexpr qint32 kLastNumberOffset = -25;
 } // namespace
 
-ScaleNumbers altitudeNumbers()
+ScaleNumbers altitudeNumbers(bool signedDeclination)
 {
     ScaleNumbers numbers { 0 };
-    for (int mark = 1; mark < kTenDegreeMarks - 1; ++mark)
-        numbers.push_back(static_cast<qint16>(std::abs(90 - mark * 10 % 180)));
+    for (int mark = 1; mark < kTenDegreeMarks - 1; ++mark) {
+        const int degrees = mark * 10;
+        const auto number = static_cast<qint16>(std::abs(90 - degrees % 180));
+        // The half of the circle around its middle 90 is the other side of the equator.
+        const bool south = signedDeclination && degrees > 90 && degrees < 270;
+        numbers.push_back(south ? static_cast<qint16>(-number) : number);
+    }
     numbers.push_back(9);
     return numbers;
 }

@@ -21,6 +21,10 @@ QString CaptionLine::text(const StripInputs& set) const
         + QString::number(set.tenMark) + QStringLiteral(", Heights = ") + QString::number(set.heightSmall)
         + dash + QString::number(set.heightFive) + dash + QString::number(set.heightTen)
         + QStringLiteral(", Font size = ") + QString::number(set.fontSize);
+    if (halfMarks)
+        line += hours ? QStringLiteral(", 5min marks") : QStringLiteral(", half-degree marks");
+    if (zeroAt)
+        line += QStringLiteral(", zero at ") + *zeroAt;
     if (vernier)
         line += QStringLiteral(", vernier ") + *vernier;
     if (!set.otherWay.empty())

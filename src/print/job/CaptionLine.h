@@ -18,6 +18,8 @@ struct CaptionLine {
     QString units;
     std::optional<QString> vernier; ///< what one vernier division reads
     std::optional<double> printerScale; ///< the printer's correction along the strip
+    bool halfMarks = false; ///< marks between the degrees (5 minutes on hours)
+    std::optional<QString> zeroAt; ///< the reading the strip starts at, with its unit
 
     /// With the set's pens, heights and font size, and "numbers both ways" for a second row.
     QString text(const StripInputs& set) const;

@@ -14,6 +14,7 @@ using ScaleDrawer = PagePosition (*)(PrintSurface&, PagePosition, const StripInp
 /// What a job prints, fixed once the printer has been chosen.
 struct JobMode {
     QString circleLabel; ///< starts messages and the caption line
+    QString captionLabel; ///< starts the caption line instead, when not empty
     QString cardText; ///< the index cards' text
     QString progress; ///< the status text while printing
     CaptionStyle caption = CaptionStyle::Degrees;

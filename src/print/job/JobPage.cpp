@@ -2,6 +2,7 @@
 
 #include "common/Numeric.h"
 #include "print/job/CaptionLine.h"
+#include "print/job/MarkOptions.h"
 #include "print/job/ScaleDrawing.h"
 
 #include <algorithm>
@@ -28,6 +29,30 @@ constexpr qint16 kOtherWaySmaller = 2; // points less for the second number row
 constexpr qint16 kSmallestFontSize = 4;
 constexpr double kVernierBoxLead = 250; // black before a white vernier's zero and after its reading
 constexpr double kSmallDivisionsPerHourStrip = 144; // every 10 minutes
+constexpr double kDegreesPerHour = 15;
+constexpr double kDegreesPerLongDivision = 10;
+
+bool hours(const JobMode& mode)
+{
+    return mode.caption == CaptionStyle::Hours;
+}
+
+// Half marks halve the degree: with 5-degree marks they are not drawn.
+bool halfMarks(const JobSettings& settings)
+{
+    return settings.halfDegree && settings.smallestMark == 1;
+}
+
+double zeroDegrees(const JobSettings& settings)
+{
+    return settings.zeroAt.value_or(0);
+}
+
+// Where the strip's left end stands, in long divisions from the circle's zero.
+double startDivision(const JobSettings& settings, const JobMode& mode)
+{
+    return zeroDegrees(settings) / (hours(mode) ? kDegreesPerHour : kDegreesPerLongDivision);
+}
 
 } // namespace
 
@@ -39,9 +64,10 @@ JobPage::JobPage(
     , m_format(format)
 { }
 
-StripGeometry JobPage::geometry(const JobMode& mode, double lengthTw)
+StripGeometry JobPage::geometry(const JobMode& mode, double lengthTw, double zeroDegrees)
 {
     StripGeometry strip;
+    strip.zeroAt = hours(mode) ? zeroDegrees / kDegreesPerHour : zeroDegrees;
     strip.left = kStripLeft;
     strip.length = lengthTw;
     if (mode.caption == CaptionStyle::Hours) {
@@ -114,6 +140,15 @@ StripInputs JobPage::stripInputs(const CircleSetSettings& set) const
         inputs.otherWay = m_mode.otherWay;
         inputs.otherWayFontSize = std::max<qint16>(kSmallestFontSize, inputs.fontSize - kOtherWaySmaller);
     }
+    if (halfMarks(m_settings))
+        inputs.heightHalf = markoptions::halfMarkHeight(inputs.heightSmall);
+    const double start = startDivision(m_settings, m_mode);
+    if (start != 0) {
+        inputs.shift = zeroDegrees(m_settings) / 360 * inputs.lengthTw;
+        inputs.numbersOffset = markoptions::numberOffset(start);
+        if (!inputs.otherWay.empty())
+            inputs.otherWay = markoptions::turnedNumbers(inputs.otherWay, start);
+    }
     return inputs;
 }
 
@@ -122,16 +157,18 @@ PagePosition JobPage::printSet(PrintSurface& surface, PagePosition cursor, const
     const bool blackOnWhite = m_settings.blackOnWhite;
     const bool whiteOnBlack = m_settings.whiteOnBlack;
     StripInputs strip = set;
+    const ScaleNumbers numbers
+        = markoptions::turnedNumbers(m_mode.numbers, startDivision(m_settings, m_mode));
     const auto beginStripRow = [&](Rgb markColor) {
         cursor.printX = kStripLeft;
         cursor.printY = numeric::checkedAdd(cursor.printY, kRowStep);
-        beginRow(surface, cursor.printY, geometry(m_mode, set.lengthTw));
+        beginRow(surface, cursor.printY, geometry(m_mode, set.lengthTw, zeroDegrees(m_settings)));
         strip.markColor = markColor;
         surface.setForeColor(strip.markColor);
     };
     if (blackOnWhite) {
         beginStripRow(kBlack);
-        cursor = m_mode.draw(surface, cursor, strip, m_mode.numbers);
+        cursor = m_mode.draw(surface, cursor, strip, numbers);
     }
     if (whiteOnBlack) {
         beginStripRow(kWhite);
@@ -140,7 +177,7 @@ PagePosition JobPage::printSet(PrintSurface& surface, PagePosition cursor, const
         surface.line(LineFlags::FilledBox, static_cast<float>(cursor.printX),
             static_cast<float>(cursor.printY), static_cast<float>(set.lengthTw),
             static_cast<float>(boxHeight), kBlack);
-        cursor = m_mode.draw(surface, cursor, strip, m_mode.numbers);
+        cursor = m_mode.draw(surface, cursor, strip, numbers);
     }
     if (whiteOnBlack) {
         surface.setDrawWidth(numeric::checkedInt16(set.tenMark));
@@ -176,13 +213,16 @@ void JobPage::printCard(PrintSurface& surface, PagePosition cursor, Rgb ink, Rgb
 Vernier JobPage::vernier(const StripInputs& strip) const
 {
     Vernier v;
-    const double smallSpacing = m_mode.caption == CaptionStyle::Hours
-        ? strip.lengthTw / kSmallDivisionsPerHourStrip
-        : strip.lengthTw * strip.smallestMark / 360;
+    // Half marks make the smallest division the half one.
+    const double halves = halfMarks(m_settings) ? 2 : 1;
+    const double smallSpacing = hours(m_mode) ? strip.lengthTw / kSmallDivisionsPerHourStrip / halves
+                                              : strip.lengthTw * strip.smallestMark / 360 / halves;
     v.division = 9 * smallSpacing / Vernier::kDivisions;
-    v.reading = m_mode.caption == CaptionStyle::Hours
-        ? QStringLiteral("1 min")
-        : numeric::generalForm(strip.smallestMark / Vernier::kDivisions) + QStringLiteral("\u00B0");
+    if (hours(m_mode))
+        v.reading = halves == 2 ? QStringLiteral("30 s") : QStringLiteral("1 min");
+    else
+        v.reading = numeric::generalForm(strip.smallestMark / halves / Vernier::kDivisions)
+            + QStringLiteral("\u00B0");
     return v;
 }
 
@@ -228,7 +268,7 @@ void JobPage::beginRow(PrintSurface& surface, qint32 top, std::optional<StripGeo
 QString JobPage::caption(const StripInputs& inputs) const
 {
     CaptionLine line;
-    line.circleLabel = m_mode.circleLabel;
+    line.circleLabel = m_mode.captionLabel.isEmpty() ? m_mode.circleLabel : m_mode.captionLabel;
     line.hours = m_mode.caption == CaptionStyle::Hours;
     line.length = m_size.inches ? m_size.sizeMm / kMmPerInch : m_size.sizeMm;
     if (m_settings.rings)
@@ -236,6 +276,11 @@ QString JobPage::caption(const StripInputs& inputs) const
     line.units = m_size.units;
     if (m_settings.verniers)
         line.vernier = vernier(inputs).reading;
+    if (halfMarks(m_settings))
+        line.halfMarks = true;
+    if (const double zero = zeroDegrees(m_settings); zero != 0)
+        line.zeroAt = hours(m_mode) ? numeric::generalForm(zero / kDegreesPerHour) + QStringLiteral("h")
+                                    : numeric::generalForm(zero) + QStringLiteral("\u00B0");
     if (!m_format.factors.isIdentity())
         line.printerScale = m_format.factorAcross();
     return line.text(inputs);

@@ -24,8 +24,9 @@ public:
     /// cursor at the top of the row a further circle set would take.
     PagePosition draw(PrintSurface& surface) const;
 
-    /// The strip's graduation as the sheet layout needs it: 36 tens of degrees or 24 hours.
-    static StripGeometry geometry(const JobMode& mode, double lengthTw);
+    /// The strip's graduation as the sheet layout needs it: 36 tens of degrees or 24 hours, from
+    /// the reading of its left end.
+    static StripGeometry geometry(const JobMode& mode, double lengthTw, double zeroDegrees = 0);
 
 private:
     StripInputs stripInputs(const CircleSetSettings& set) const;

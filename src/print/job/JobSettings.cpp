@@ -1,5 +1,7 @@
 #include "print/job/JobSettings.h"
 
+#include "common/Numeric.h"
+
 JobSettings JobSettings::read(const SettingsModel& model, SizeText sizeText)
 {
     const bool altitude = sizeText == SizeText::Altitude;
@@ -19,6 +21,9 @@ JobSettings JobSettings::read(const SettingsModel& model, SizeText sizeText)
     settings.verniers = checked(model.check(Check::Verniers));
     settings.bothWays = checked(model.check(Check::BothWays));
     settings.rings = checked(model.check(Check::Rings));
+    settings.halfDegree = checked(model.check(Check::HalfDeg));
+    settings.signedDeclination = checked(model.check(Check::SignedDec));
+    settings.zeroAt = numeric::parseDecimal(model.text(SizeText::ZeroAt));
     for (int set = 1; set <= kCircleSets; ++set) {
         CircleSetSettings& values = settings.sets[static_cast<std::size_t>(set - 1)];
         values.enabled = model.circleEnabled(set);

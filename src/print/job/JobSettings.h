@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 
 /// One circle set as a print job reads it: whether it prints, its layout, and its five slider
 /// values (pen widths in dots, CircleWidth in twips, font size in points).
@@ -31,6 +32,9 @@ struct JobSettings {
     bool verniers = false; ///< every strip is followed by its vernier
     bool bothWays = false; ///< azimuth and RA strips carry a second number row the other way
     bool rings = false; ///< every strip is printed bent into a flat ring
+    bool halfDegree = false; ///< marks between the degree marks (box checked, whatever the graduation)
+    bool signedDeclination = false; ///< altitude numbers below its 0s carry a minus sign
+    std::optional<double> zeroAt; ///< the reading the strips start at, degrees; nothing: not a number
     std::array<CircleSetSettings, kCircleSets> sets {};
 
     /// The settings of a job sized from that box, with its unit and sense options. A check box

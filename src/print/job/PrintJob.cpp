@@ -4,6 +4,7 @@
 #include "common/PrinterError.h"
 #include "common/RuntimeError.h"
 #include "print/job/JobPage.h"
+#include "print/job/MarkOptions.h"
 #include "print/job/SizeLimits.h"
 #include "print/page/PageUnits.h"
 #include "print/sheets/RingLayout.h"
@@ -94,6 +95,21 @@ PagePosition PrintJob::run()
             showError(*refusal);
             focusEntry();
             return {};
+        }
+        const bool hours = job.caption == CaptionStyle::Hours;
+        if (const std::optional<QString> refusal = markoptions::zeroAtRefusal(
+                m_settings.zeroAt, markoptions::zeroStep(hours, m_settings.smallestMark))) {
+            showError(*refusal);
+            m_host.focusSizeText(SizeText::ZeroAt);
+            return {};
+        }
+        if (m_settings.halfDegree && m_settings.smallestMark == 1) {
+            if (const std::optional<QString> refusal
+                = markoptions::halfMarkRefusal(size.sizeMm * format.factorAcross(), size, hours)) {
+                showError(*refusal);
+                focusEntry();
+                return {};
+            }
         }
     } catch (const std::exception& error) {
         // A printer that fails before anything is drawn is a print failure, not a bad entry.

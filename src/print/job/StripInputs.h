@@ -25,4 +25,11 @@ struct StripInputs {
     qint16 fontSize = 10;
     ScaleNumbers otherWay; ///< empty: no second row
     qint16 otherWayFontSize = 0;
+    qint16 heightHalf = 0; ///< marks halfway between the small ones, with their pen; 0: none
+    /// Where the circle's zero stands left of the strip's left end, twips: every mark moves left by
+    /// it, modulo the length, and the mark at the left end is repeated at the right end.
+    double shift = 0;
+    /// The first number's distance from the left end, in long divisions. Past 0 no number stands
+    /// at an end and every one is centred on its mark.
+    double numbersOffset = 0;
 };

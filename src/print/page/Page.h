@@ -74,7 +74,7 @@ struct PageOp {
 
 /// A graduated strip as its row was drawn: its left end and length along the page's x (twips),
 /// its long divisions, each `unitsPerDivision` of `unit` ("°": 36 of 10, "h": 24 of 1), and how far
-/// its numbers and labels reach past its right end.
+/// its numbers and labels reach past its right end, and the reading at its left end, in `unit`.
 struct StripGeometry {
     double left = 0;
     double length = 0;
@@ -83,6 +83,7 @@ struct StripGeometry {
     QString unit;
     double tail = 0;
     double circleLength = 0; ///< a vernier's: the length of the strip it reads; 0 for a strip
+    double zeroAt = 0; ///< the reading at its left end, in `unit`
 };
 
 /// Where a job began a row of its page (a strip, the index cards with the caption, a vernier), so

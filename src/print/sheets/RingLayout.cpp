@@ -160,8 +160,7 @@ QString RingMaker::radiusLabel(double radiusTw, bool inches)
 
 QString RingMaker::chordLabel(const StripGeometry& strip, int first, int last, double chordTw, bool inches)
 {
-    return QStringLiteral("chord ") + QString::number(first * strip.unitsPerDivision) + strip.unit
-        + QLatin1Char('-') + QString::number(last * strip.unitsPerDivision) + strip.unit
+    return QStringLiteral("chord ") + StripSplitter::rangeLabel(strip, { first, last })
         + QStringLiteral(" = ") + length(chordTw, inches);
 }
 
@@ -177,6 +176,10 @@ std::vector<SheetRow> RingMaker::rows(
     circle.outer = circle.length / (2 * std::numbers::pi);
     circle.spacing = strip.length / strip.divisions;
     const double end = strip.left + strip.length;
+    // The long marks stand `phase` of a division past the strip's left end when it starts between
+    // them; then no number stands at an end.
+    const double start = strip.zeroAt / strip.unitsPerDivision;
+    const double phase = std::ceil(start) - start;
     for (const PageOp& op : rowOps) {
         if (!circle.vernier) {
             // The strip's right end is its left end again on the ring.
@@ -184,15 +187,16 @@ std::vector<SheetRow> RingMaker::rows(
             const double centre = (m_ink.left(op) + m_ink.right(op)) / 2;
             if (mark && op.x > end - kMarkTolerance)
                 continue;
-            if (op.kind == PageOp::Kind::Text && centre > end - circle.spacing / 2)
+            if (op.kind == PageOp::Kind::Text && phase == 0 && centre > end - circle.spacing / 2)
                 continue;
         }
         PageOp kept = op;
         if (!circle.vernier && op.kind == PageOp::Kind::Text) {
             // Centred on its mark: the strip's end numbers stand beside theirs, a ring has no ends.
             const double width = m_ink.textWidth(op);
-            const double mark
-                = strip.left + std::round((op.x + width / 2 - strip.left) / circle.spacing) * circle.spacing;
+            const double mark = strip.left
+                + (std::round((op.x + width / 2 - strip.left) / circle.spacing - phase) + phase)
+                    * circle.spacing;
             kept.x = mark - width / 2;
         }
         circle.depth = std::max(circle.depth, m_ink.bottom(kept));
@@ -287,10 +291,14 @@ std::vector<PageOp> RingMaker::sector(const Circle& circle, int n, int index, do
                 ops.push_back(kept);
             }
         } else if (op.kind == PageOp::Kind::Text) {
-            // A number belongs to the long mark it is centred on, or nearest to.
+            // A number belongs to the long mark it is centred on, or nearest to; on a ring whose
+            // zero falls between long marks, to the division it stands in, and goes with both its ends.
             const double centre = (m_ink.left(op) + m_ink.right(op)) / 2;
-            const long division = std::lround((centre - strip.left) / s);
-            if (const std::optional<double> x = within(strip.left + division * s, kMarkTolerance)) {
+            const bool between = std::fmod(strip.zeroAt, strip.unitsPerDivision) != 0;
+            const double at = (centre - strip.left) / s;
+            const long division = std::lround(between ? std::floor(at) : at);
+            const std::optional<double> x = within(strip.left + division * s, kMarkTolerance);
+            if (x && (!between || within(*x + s, kMarkTolerance))) {
                 PageOp kept = op;
                 kept.x += *x - (strip.left + division * s);
                 textLeft = std::min(textLeft, m_ink.glyphLeft(kept) - kBoxMargin);

@@ -1,5 +1,6 @@
 #include "print/sheets/StripSplitter.h"
 
+#include "common/Numeric.h"
 #include "common/RuntimeError.h"
 #include "print/sheets/MeasuringBar.h"
 
@@ -42,6 +43,7 @@ public:
         , m_strip(strip)
         , m_spacing(strip.length / strip.divisions)
         , m_limit(splitter.m_format.paper.printableWidth() / splitter.m_format.factorAcross())
+        , m_between(std::fmod(strip.zeroAt, strip.unitsPerDivision) != 0)
     {
         for (const PageOp& op : ops)
             m_placed.push_back(place(op));
@@ -128,11 +130,13 @@ private:
             p.anchor = Placed::Anchor::Mark;
             p.position = op.x;
         } else if (op.kind == PageOp::Kind::Text) {
-            // A number belongs to the long mark it is centred on, or nearest to.
+            // A number belongs to the long mark it is centred on, or nearest to; on a strip whose
+            // ends fall between long marks, to the division it stands in, by its left end.
             p.anchor = Placed::Anchor::Division;
             const double centre = (op.x + p.right) / 2;
-            p.division = std::clamp(
-                static_cast<int>(std::lround((centre - m_strip.left) / m_spacing)), 0, m_strip.divisions);
+            const double at = (centre - m_strip.left) / m_spacing;
+            p.division = std::clamp(static_cast<int>(m_between ? std::floor(at) : std::lround(at)), 0,
+                m_strip.divisions - (m_between ? 1 : 0));
         } else {
             p.position = std::min(op.x, op.x + op.dx);
             p.end = std::max(op.x, op.x + op.dx);
@@ -150,7 +154,7 @@ private:
                 return std::nullopt;
             return *p.op;
         case Placed::Anchor::Division:
-            if (p.division < segment.first || p.division > segment.last)
+            if (p.division < segment.first || p.division + (m_between ? 1 : 0) > segment.last)
                 return std::nullopt;
             return *p.op;
         case Placed::Anchor::Stretch: {
@@ -179,6 +183,7 @@ private:
     StripGeometry m_strip;
     double m_spacing;
     double m_limit; // the printable width as drawn, before the printer's correction
+    bool m_between; // the numbers stand between the long marks the segments end at
     double m_origin = 0;
     double m_height = 0;
     std::vector<Placed> m_placed;
@@ -199,8 +204,13 @@ QString StripSplitter::jointLabel(int joint)
 
 QString StripSplitter::rangeLabel(const StripGeometry& strip, const Segment& segment)
 {
-    return QString::number(segment.first * strip.unitsPerDivision) + strip.unit + QLatin1Char('-')
-        + QString::number(segment.last * strip.unitsPerDivision) + strip.unit;
+    // Readings past the full circle start again from 0; a segment may end at the full circle.
+    const double circle = strip.divisions * strip.unitsPerDivision;
+    const double from = std::fmod(segment.first * strip.unitsPerDivision + strip.zeroAt, circle);
+    double to = segment.last * strip.unitsPerDivision + strip.zeroAt;
+    if (to > circle)
+        to -= circle;
+    return numeric::generalForm(from) + strip.unit + QLatin1Char('-') + numeric::generalForm(to) + strip.unit;
 }
 
 std::vector<SheetRow> StripSplitter::split(

@@ -168,6 +168,7 @@ struct VernierCase {
     double division;
     const char* reading;
     double numberPoints; ///< the strip's 10, or less where "5" and "10" would touch
+    bool halfMarks = false;
 };
 
 class VernierRow : public ::testing::TestWithParam<VernierCase> { };
@@ -180,6 +181,8 @@ TEST_P(VernierRow, TenDivisionsOverNineOfTheStripsBelowCardsAndCaption)
     Rig rig(c.ra);
     if (c.fiveDegrees)
         rig.model.setOption(Option::FiveDeg, true);
+    if (c.halfMarks)
+        rig.model.setCheck(Check::HalfDeg, SettingsModel::kChecked);
     rig.model.setCheck(Check::Verniers, SettingsModel::kChecked);
     const Page& page = rig.run();
     // Strip at 750, cards at 1750, caption at 2000, the vernier's row at 2500.
@@ -211,7 +214,8 @@ TEST_P(VernierRow, TenDivisionsOverNineOfTheStripsBelowCardsAndCaption)
 INSTANTIATE_TEST_SUITE_P(Strips, VernierRow,
     ::testing::Values(VernierCase { "OneDegree", false, false, 0.9 * 29.673, "0.1\u00B0", 5 },
         VernierCase { "FiveDegrees", false, true, 0.9 * 148.365, "0.5\u00B0", 10 },
-        VernierCase { "Ra", true, false, 0.9 * 74.1825, "1 min", 10 }),
+        VernierCase { "Ra", true, false, 0.9 * 74.1825, "1 min", 10 },
+        VernierCase { "RaFiveMinuteMarks", true, false, 0.9 * 74.1825 / 2, "30 s", 7, true }),
     [](const ::testing::TestParamInfo<VernierCase>& row) { return std::string(row.param.name); });
 
 TEST(VernierRow, EveryStyleHasItsVernierInItsInk)
