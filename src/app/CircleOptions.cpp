@@ -13,18 +13,21 @@ const QString kLength = QStringLiteral("length");
 const QString kRa = QStringLiteral("ra");
 const QString kDecreasing = QStringLiteral("decreasing");
 const QString kSplit = QStringLiteral("split");
+const QString kVerniers = QStringLiteral("verniers");
+const QString kBothWays = QStringLiteral("both-ways");
 
 } // namespace
 
 QList<QCommandLineOption> CircleOptions::options()
 {
     return { { kSize, QString(), QStringLiteral("VALUE") }, { kLength, QString() }, { kRa, QString() },
-        { kDecreasing, QString() }, { kSplit, QString() } };
+        { kDecreasing, QString() }, { kSplit, QString() }, { kVerniers, QString() },
+        { kBothWays, QString() } };
 }
 
 bool CircleOptions::anyGiven(const QCommandLineParser& parser)
 {
-    for (const QString& name : { kSize, kLength, kRa, kDecreasing, kSplit }) {
+    for (const QString& name : { kSize, kLength, kRa, kDecreasing, kSplit, kVerniers, kBothWays }) {
         if (parser.isSet(name))
             return true;
     }
@@ -64,6 +67,8 @@ CircleOptions CircleOptions::read(const QCommandLineParser& parser, bool azimuth
     circle.ra = parser.isSet(kRa);
     circle.decreasing = parser.isSet(kDecreasing);
     circle.split = parser.isSet(kSplit);
+    circle.verniers = parser.isSet(kVerniers);
+    circle.bothWays = parser.isSet(kBothWays);
     if (!azimuth && (circle.ra || circle.decreasing))
         error = QStringLiteral("--ra and --decreasing go with --azimuth.");
     return circle;
@@ -88,4 +93,8 @@ void CircleOptions::applyTo(SettingsModel& model, bool azimuth) const
         model.setCheck(Check::AzCT, SettingsModel::kUnchecked);
     if (split)
         model.setCheck(Check::SplitLong, SettingsModel::kChecked);
+    if (verniers)
+        model.setCheck(Check::Verniers, SettingsModel::kChecked);
+    if (bothWays)
+        model.setCheck(Check::BothWays, SettingsModel::kChecked);
 }

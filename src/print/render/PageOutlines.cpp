@@ -1,0 +1,289 @@
+#include "print/render/PageOutlines.h"
+
+#include "print/page/PageFont.h"
+
+#include <QFontMetricsF>
+#include <QHash>
+#include <QLineF>
+#include <QTransform>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+bool finite(const PageOp& op)
+{
+    return std::isfinite(op.x) && std::isfinite(op.y) && std::isfinite(op.dx) && std::isfinite(op.dy)
+        && std::isfinite(op.rotation) && std::isfinite(op.radius) && std::isfinite(op.innerRadius)
+        && std::isfinite(op.startAngle) && std::isfinite(op.sweep);
+}
+
+double penWidth(const PageOp& op)
+{
+    return qMax<qint16>(1, op.penDots) * kTwipsPerDot;
+}
+
+/// Qt counts angles anticlockwise from 3 o'clock; the page clockwise from 12.
+double qtAngle(double degrees)
+{
+    return 90.0 - degrees;
+}
+
+QRectF circleBox(const QPointF& centre, double radius)
+{
+    return QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
+}
+
+bool wholeCircle(double sweep)
+{
+    return std::abs(sweep) >= 360.0;
+}
+
+/// The rectangle a flat-capped pen covers along the stroke, as the printed mark ends.
+QPainterPath strokeOutline(const PageOp& op)
+{
+    const QLineF line(op.x, op.y, op.x + op.dx, op.y + op.dy);
+    QPainterPath path;
+    if (line.length() <= 0)
+        return path;
+    const QPointF across = QPointF(-line.dy(), line.dx()) * (penWidth(op) / 2 / line.length());
+    path.moveTo(line.p1() + across);
+    path.lineTo(line.p2() + across);
+    path.lineTo(line.p2() - across);
+    path.lineTo(line.p1() - across);
+    path.closeSubpath();
+    return path;
+}
+
+/// A box is edged with the pen too, which reaches half its width past the corners.
+QPainterPath boxOutline(const PageOp& op)
+{
+    const double half = penWidth(op) / 2;
+    QPainterPath path;
+    path.addRect(QRectF(op.x, op.y, op.dx, op.dy).normalized().adjusted(-half, -half, half, half));
+    return path;
+}
+
+/// The piece of ring between the radii, from start clockwise by sweep.
+QPainterPath ringOutline(const QPointF& centre, double outer, double inner, double start, double sweep)
+{
+    sweep = std::clamp(sweep, -360.0, 360.0);
+    QPainterPath path;
+    if (outer <= 0)
+        return path;
+    const QRectF outerBox = circleBox(centre, outer);
+    const QRectF innerBox = circleBox(centre, inner);
+    if (wholeCircle(sweep)) {
+        // Two circles the opposite way round: the hole stays empty under either fill rule.
+        path.arcMoveTo(outerBox, 0);
+        path.arcTo(outerBox, 0, -360);
+        path.closeSubpath();
+        if (inner > 0) {
+            path.arcMoveTo(innerBox, 0);
+            path.arcTo(innerBox, 0, 360);
+            path.closeSubpath();
+        }
+        return path;
+    }
+    path.arcMoveTo(outerBox, qtAngle(start));
+    path.arcTo(outerBox, qtAngle(start), -sweep);
+    if (inner > 0)
+        path.arcTo(innerBox, qtAngle(start + sweep), sweep);
+    else
+        path.lineTo(centre);
+    path.closeSubpath();
+    return path;
+}
+
+/// Glyph outlines of the page's texts, each text turned into paths once.
+class GlyphOutlines {
+public:
+    QPainterPath of(const PageOp& op)
+    {
+        const QString key
+            = op.fontName + QLatin1Char('\n') + QString::number(op.fontPoints) + QLatin1Char('\n') + op.text;
+        auto found = m_texts.constFind(key);
+        if (found == m_texts.cend()) {
+            const QFont font = pageFont(op.fontName, op.fontPoints);
+            QPainterPath path;
+            // The page gives the text's top-left corner; glyphs stand on the baseline.
+            path.addText(QPointF(0, QFontMetricsF(font).ascent()), font, op.text);
+            path.setFillRule(Qt::WindingFill);
+            found = m_texts.insert(key, path);
+        }
+        QTransform place;
+        place.translate(op.x, op.y);
+        place.rotate(op.rotation);
+        return place.map(*found);
+    }
+
+private:
+    QHash<QString, QPainterPath> m_texts;
+};
+
+/// The ink of one row as it builds up: white ink is the paper showing through, so it is cut out of
+/// the black drawn before it.
+class RowInk {
+public:
+    void add(QPainterPath shape, bool paper)
+    {
+        if (shape.isEmpty())
+            return;
+        if (paper) {
+            if (m_paper.isEmpty())
+                m_paper.setFillRule(Qt::WindingFill); // overlapping white stays white
+            m_paper.addPath(shape);
+            return;
+        }
+        settlePaper();
+        shape.setFillRule(Qt::WindingFill);
+        m_black.push_back(std::move(shape));
+    }
+
+    std::vector<QPainterPath> takeBlack()
+    {
+        settlePaper();
+        std::erase_if(m_black, [](const QPainterPath& path) { return path.isEmpty(); });
+        return std::move(m_black);
+    }
+
+private:
+    void settlePaper()
+    {
+        if (m_paper.isEmpty())
+            return;
+        // One subtraction for all the white of a band: a mark at a time would take seconds.
+        const QRectF paperBounds = m_paper.boundingRect();
+        for (QPainterPath& path : m_black)
+            if (path.boundingRect().intersects(paperBounds))
+                path = path.subtracted(m_paper);
+        m_paper = QPainterPath();
+    }
+
+    std::vector<QPainterPath> m_black;
+    QPainterPath m_paper;
+};
+
+QPainterPath inkOutline(const PageOp& op, GlyphOutlines& glyphs)
+{
+    switch (op.kind) {
+    case PageOp::Kind::Stroke:
+        return strokeOutline(op);
+    case PageOp::Kind::FilledBox:
+        return boxOutline(op);
+    case PageOp::Kind::Text:
+        return op.text.isEmpty() ? QPainterPath() : glyphs.of(op);
+    case PageOp::Kind::Arc: {
+        const double half = penWidth(op) / 2;
+        return ringOutline(
+            QPointF(op.x, op.y), op.radius + half, std::max(0.0, op.radius - half), op.startAngle, op.sweep);
+    }
+    case PageOp::Kind::Annulus:
+        return ringOutline(QPointF(op.x, op.y), op.radius, op.innerRadius, op.startAngle, op.sweep);
+    }
+    return {};
+}
+
+/// A line to cut along, as its centre line: true when it was taken.
+bool addCut(const PageOp& op, PageOutlines& out)
+{
+    const QPointF centre(op.x, op.y);
+    switch (op.kind) {
+    case PageOp::Kind::Text:
+        return false;
+    case PageOp::Kind::Stroke: {
+        if (op.dx != 0 || op.dy != 0) {
+            QPainterPath path;
+            path.moveTo(op.x, op.y);
+            path.lineTo(op.x + op.dx, op.y + op.dy);
+            out.cut.push_back(path);
+        }
+        return true;
+    }
+    case PageOp::Kind::FilledBox: {
+        QPainterPath path;
+        path.addRect(QRectF(op.x, op.y, op.dx, op.dy).normalized());
+        out.cut.push_back(path);
+        return true;
+    }
+    case PageOp::Kind::Arc:
+    case PageOp::Kind::Annulus:
+        for (const double radius : { op.radius, op.kind == PageOp::Kind::Annulus ? op.innerRadius : 0.0 }) {
+            if (radius <= 0)
+                continue;
+            if (wholeCircle(op.sweep)) {
+                out.cutCircles.push_back({ centre, radius });
+                continue;
+            }
+            const double sweep = std::clamp(op.sweep, -360.0, 360.0);
+            QPainterPath path;
+            path.arcMoveTo(circleBox(centre, radius), qtAngle(op.startAngle));
+            path.arcTo(circleBox(centre, radius), qtAngle(op.startAngle), -sweep);
+            out.cut.push_back(path);
+        }
+        return true;
+    }
+    return false;
+}
+
+QRectF boundsOf(const std::vector<QPainterPath>& paths)
+{
+    QRectF bounds;
+    for (const QPainterPath& path : paths)
+        bounds = bounds.united(path.boundingRect());
+    return bounds;
+}
+
+void append(std::vector<QPainterPath>& to, std::vector<QPainterPath>&& from)
+{
+    to.insert(to.end(), std::make_move_iterator(from.begin()), std::make_move_iterator(from.end()));
+}
+
+} // namespace
+
+PageOutlines PageOutlines::of(const Page& page)
+{
+    PageOutlines out;
+    GlyphOutlines glyphs;
+    const std::size_t rowCount = page.rows.size();
+    // Index rowCount stands for the ops before the first row.
+    for (std::size_t r = 0; r <= rowCount; ++r) {
+        const bool lead = r == rowCount;
+        const std::size_t first = lead ? 0 : std::min(page.rows[r].firstOp, page.ops.size());
+        std::size_t end = page.ops.size();
+        if (lead)
+            end = rowCount > 0 ? std::min(page.rows.front().firstOp, page.ops.size()) : end;
+        else if (r + 1 < rowCount)
+            end = std::min(page.rows[r + 1].firstOp, page.ops.size());
+
+        RowInk ink;
+        bool ownCut = false;
+        for (std::size_t i = first; i < end; ++i) {
+            const PageOp& op = page.ops[i];
+            if (!finite(op))
+                continue;
+            if (op.cut && addCut(op, out)) {
+                ownCut = true;
+                continue;
+            }
+            ink.add(inkOutline(op, glyphs), op.colour == kWhite);
+        }
+        std::vector<QPainterPath> black = ink.takeBlack();
+        std::optional<StripGeometry> strip;
+        if (!lead)
+            strip = page.rows[r].strip;
+        if (strip && !ownCut && !black.empty()) {
+            const QRectF inkBounds = boundsOf(black);
+            QPainterPath outline;
+            outline.addRect(QRectF(QPointF(strip->left, inkBounds.top()),
+                QPointF(strip->left + strip->length + strip->tail, inkBounds.bottom())));
+            out.cut.push_back(outline);
+        }
+        append(strip || ownCut ? out.engrave : out.notes, std::move(black));
+    }
+
+    out.bounds = boundsOf(out.engrave).united(boundsOf(out.notes)).united(boundsOf(out.cut));
+    for (const Circle& circle : out.cutCircles)
+        out.bounds = out.bounds.united(circleBox(circle.centre, circle.radius));
+    return out;
+}
