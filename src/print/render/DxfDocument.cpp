@@ -17,6 +17,7 @@ namespace {
 constexpr int kDecimals = 6;
 constexpr int kWhiteOrBlack = 7; // the DXF colour that shows black on white paper
 constexpr int kRed = 1;
+constexpr int kBlue = 5; // the notes, apart from the engraving for programs that sort by colour
 const std::string kEngrave = "ENGRAVE";
 const std::string kCut = "CUT";
 const std::string kNotes = "NOTES";
@@ -159,7 +160,7 @@ void writeTables(DL_Dxf& dxf, MemoryWriter& dw)
     dxf.writeLayer(dw, DL_LayerData("0", 0), DL_Attributes("", kWhiteOrBlack, 0, "CONTINUOUS", 1.0));
     dxf.writeLayer(dw, DL_LayerData(kEngrave, 0), DL_Attributes("", kWhiteOrBlack, 0, "CONTINUOUS", 1.0));
     dxf.writeLayer(dw, DL_LayerData(kCut, 0), DL_Attributes("", kRed, 0, "CONTINUOUS", 1.0));
-    dxf.writeLayer(dw, DL_LayerData(kNotes, 0), DL_Attributes("", kWhiteOrBlack, 0, "CONTINUOUS", 1.0));
+    dxf.writeLayer(dw, DL_LayerData(kNotes, 0), DL_Attributes("", kBlue, 0, "CONTINUOUS", 1.0));
     dw.tableEnd();
 
     dw.tableStyle(1);

@@ -185,7 +185,8 @@ QByteArray svgDocument(const PageOutlines& outlines)
     for (const QPainterPath& path : outlines.engrave)
         writer.path(path, true);
     writer.endLayer();
-    writer.beginLayer("notes", "#000000", "none", nullptr);
+    // Blue: a laser program that sorts by colour keeps the notes apart from what it engraves.
+    writer.beginLayer("notes", "#0000ff", "none", nullptr);
     for (const QPainterPath& path : outlines.notes)
         writer.path(path, true);
     writer.endLayer();
