@@ -8,6 +8,7 @@
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace {
 
@@ -226,6 +227,35 @@ bool addCut(const PageOp& op, PageOutlines& out)
     return false;
 }
 
+/// Cutters' programs fill a layer's outlines even-odd, where two overlapping shapes would leave their
+/// overlap empty: ink that overlaps other ink becomes one outline with it.
+void mergeOverlaps(std::vector<QPainterPath>& paths)
+{
+    std::vector<QRectF> boxes;
+    boxes.reserve(paths.size());
+    for (const QPainterPath& path : paths)
+        boxes.push_back(path.boundingRect());
+    std::vector<std::size_t> order(paths.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(),
+        [&](std::size_t a, std::size_t b) { return boxes[a].left() < boxes[b].left(); });
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const std::size_t into = order[i];
+        if (paths[into].isEmpty())
+            continue;
+        for (std::size_t j = i + 1; j < order.size() && boxes[order[j]].left() < boxes[into].right(); ++j) {
+            const std::size_t other = order[j];
+            if (paths[other].isEmpty() || !boxes[into].intersects(boxes[other])
+                || !paths[into].intersects(paths[other]))
+                continue;
+            paths[into] = paths[into].united(paths[other]);
+            boxes[into] = paths[into].boundingRect();
+            paths[other] = QPainterPath();
+        }
+    }
+    std::erase_if(paths, [](const QPainterPath& path) { return path.isEmpty(); });
+}
+
 QRectF boundsOf(const std::vector<QPainterPath>& paths)
 {
     QRectF bounds;
@@ -269,6 +299,7 @@ PageOutlines PageOutlines::of(const Page& page)
             ink.add(inkOutline(op, glyphs), op.colour == kWhite);
         }
         std::vector<QPainterPath> black = ink.takeBlack();
+        mergeOverlaps(black);
         std::optional<StripGeometry> strip;
         if (!lead)
             strip = page.rows[r].strip;
