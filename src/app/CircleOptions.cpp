@@ -13,21 +13,24 @@ const QString kLength = QStringLiteral("length");
 const QString kRa = QStringLiteral("ra");
 const QString kDecreasing = QStringLiteral("decreasing");
 const QString kSplit = QStringLiteral("split");
+const QString kRing = QStringLiteral("ring");
 const QString kVerniers = QStringLiteral("verniers");
 const QString kBothWays = QStringLiteral("both-ways");
+const QString kScaleCheck = QStringLiteral("scale-check");
 
 } // namespace
 
 QList<QCommandLineOption> CircleOptions::options()
 {
     return { { kSize, QString(), QStringLiteral("VALUE") }, { kLength, QString() }, { kRa, QString() },
-        { kDecreasing, QString() }, { kSplit, QString() }, { kVerniers, QString() },
-        { kBothWays, QString() } };
+        { kDecreasing, QString() }, { kSplit, QString() }, { kRing, QString() }, { kVerniers, QString() },
+        { kBothWays, QString() }, { kScaleCheck, QString() } };
 }
 
 bool CircleOptions::anyGiven(const QCommandLineParser& parser)
 {
-    for (const QString& name : { kSize, kLength, kRa, kDecreasing, kSplit, kVerniers, kBothWays }) {
+    for (const QString& name :
+        { kSize, kLength, kRa, kDecreasing, kSplit, kRing, kVerniers, kBothWays, kScaleCheck }) {
         if (parser.isSet(name))
             return true;
     }
@@ -67,8 +70,10 @@ CircleOptions CircleOptions::read(const QCommandLineParser& parser, bool azimuth
     circle.ra = parser.isSet(kRa);
     circle.decreasing = parser.isSet(kDecreasing);
     circle.split = parser.isSet(kSplit);
+    circle.ring = parser.isSet(kRing);
     circle.verniers = parser.isSet(kVerniers);
     circle.bothWays = parser.isSet(kBothWays);
+    circle.scaleCheck = parser.isSet(kScaleCheck);
     if (!azimuth && (circle.ra || circle.decreasing))
         error = QStringLiteral("--ra and --decreasing go with --azimuth.");
     return circle;
@@ -91,10 +96,13 @@ void CircleOptions::applyTo(SettingsModel& model, bool azimuth) const
         model.setOption(Option::Ra, true);
     if (decreasing)
         model.setCheck(Check::AzCT, SettingsModel::kUnchecked);
-    if (split)
-        model.setCheck(Check::SplitLong, SettingsModel::kChecked);
-    if (verniers)
-        model.setCheck(Check::Verniers, SettingsModel::kChecked);
-    if (bothWays)
-        model.setCheck(Check::BothWays, SettingsModel::kChecked);
+    const auto check = [&model](bool given, Check box) {
+        if (given)
+            model.setCheck(box, SettingsModel::kChecked);
+    };
+    check(split, Check::SplitLong);
+    check(ring, Check::Rings);
+    check(verniers, Check::Verniers);
+    check(bothWays, Check::BothWays);
+    check(scaleCheck, Check::ScaleCheck);
 }

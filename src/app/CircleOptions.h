@@ -10,7 +10,7 @@ class SettingsModel;
 
 /// The command line's choices for the printed circle, over what the settings file says: its size
 /// with a unit, whether that is a strip length, RA or degrees, the direction of the azimuth
-/// numbers, splitting long strips over pages, verniers and numbers both ways.
+/// numbers, and the page options: splitting, rings, verniers, numbers both ways, the scale check.
 struct CircleOptions {
     std::optional<QString> sizeNumber; ///< the number of --size, in the locale's notation
     bool inches = false; ///< the unit of --size
@@ -18,8 +18,10 @@ struct CircleOptions {
     bool ra = false;
     bool decreasing = false;
     bool split = false;
+    bool ring = false;
     bool verniers = false;
     bool bothWays = false;
+    bool scaleCheck = false;
 
     static QList<QCommandLineOption> options();
     /// True when any of them was given.

@@ -26,12 +26,6 @@ std::optional<QString> DrawingExport::choosePath(const QString& title)
     return m_prompts.chooseFile(setup);
 }
 
-bool DrawingExport::rings() const
-{
-    // The window's "Print rings instead of strips" is not part of this branch yet.
-    return false;
-}
-
 void DrawingExport::report(const QString& path, const ExportFileJobHost& host)
 {
     StatusLine& status = m_model.status();

@@ -23,14 +23,13 @@ public:
         const std::optional<QString> path = choosePath(title);
         if (!path)
             return;
-        ExportFileJobHost host(*path, ExportFileJobHost::formatOf(*path), rings(), &window);
+        ExportFileJobHost host(*path, ExportFileJobHost::formatOf(*path), &window);
         Job(m_model, host).run();
         report(*path, host);
     }
 
 private:
     std::optional<QString> choosePath(const QString& title);
-    bool rings() const;
     void report(const QString& path, const ExportFileJobHost& host);
 
     SettingsModel& m_model;

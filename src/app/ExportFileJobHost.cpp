@@ -6,24 +6,13 @@
 #include "print/render/DxfDocument.h"
 #include "print/render/PageOutlines.h"
 #include "print/render/SvgDocument.h"
+#include "print/sheets/SheetLayout.h"
 
 #include <limits>
 
-namespace {
-
-/// The strips' page bent into rings, whole. The ring layout is not part of this branch yet; until
-/// it is, the strips are drawn as they are.
-Page ringPage(const Page& drawn)
-{
-    return drawn;
-}
-
-} // namespace
-
-ExportFileJobHost::ExportFileJobHost(const QString& path, DrawingFormat format, bool rings, JobHost* window)
+ExportFileJobHost::ExportFileJobHost(const QString& path, DrawingFormat format, JobHost* window)
     : m_path(path)
     , m_format(format)
-    , m_rings(rings)
     , m_window(window)
 { }
 
@@ -33,9 +22,9 @@ DrawingFormat ExportFileJobHost::formatOf(const QString& path)
                                                                       : DrawingFormat::Svg;
 }
 
-QByteArray ExportFileJobHost::drawing(const Page& drawn, DrawingFormat format, bool rings)
+QByteArray ExportFileJobHost::drawing(const Page& page, DrawingFormat format)
 {
-    const PageOutlines outlines = PageOutlines::of(rings ? ringPage(drawn) : drawn);
+    const PageOutlines outlines = PageOutlines::of(page);
     return format == DrawingFormat::Dxf ? dxfDocument(outlines) : svgDocument(outlines);
 }
 
@@ -51,10 +40,12 @@ SheetFormat ExportFileJobHost::sheetFormat()
 
 std::unique_ptr<PrintSurface> ExportFileJobHost::openSurface(const SheetRequest& request)
 {
+    auto metrics = std::make_shared<FontTextMetrics>();
     return std::make_unique<RecordingSurface>(
-        request.format.paper.width, std::make_shared<FontTextMetrics>(), [this](const Page& page) {
+        request.format.paper.width, metrics, [this, metrics, rings = request.rings](const Page& page) {
             try {
-                FileReplacement::write(FileReplacement::target(m_path), drawing(page, m_format, m_rings));
+                const QByteArray bytes = drawing(rings ? wholeRings(page, *metrics) : page, m_format);
+                FileReplacement::write(FileReplacement::target(m_path), bytes);
             } catch (const RuntimeError& error) {
                 m_writeError = error.description();
                 throw;

@@ -14,13 +14,13 @@ enum class DrawingFormat { Svg, Dxf };
 /// The file is written only when the job ends its page, whole or not at all.
 class ExportFileJobHost : public JobHost {
 public:
-    /// rings: the page's strips bent into rings before they are drawn.
-    ExportFileJobHost(const QString& path, DrawingFormat format, bool rings, JobHost* window = nullptr);
+    /// The job's request says whether its strips are bent into rings, whole.
+    ExportFileJobHost(const QString& path, DrawingFormat format, JobHost* window = nullptr);
 
     /// ".dxf" in any case is DXF; any other name SVG.
     static DrawingFormat formatOf(const QString& path);
-    /// The drawing of a page as the job drew it, in the format's bytes.
-    static QByteArray drawing(const Page& drawn, DrawingFormat format, bool rings);
+    /// The drawing of a page, in the format's bytes.
+    static QByteArray drawing(const Page& page, DrawingFormat format);
 
     void selectPrinter() override { }
     bool printCancelled() const override { return false; }
@@ -37,7 +37,6 @@ public:
 private:
     QString m_path;
     DrawingFormat m_format;
-    bool m_rings;
     JobHost* m_window;
     bool m_written = false;
     QString m_writeError;

@@ -98,7 +98,7 @@ int run(const CommandLine& line, QTextStream& errors)
         bool written = false;
         QString writeError;
         if (line.action == CommandLine::Action::Export) {
-            ExportFileJobHost host(line.pdfFile, line.drawing, false);
+            ExportFileJobHost host(line.pdfFile, line.drawing);
             runJob(host);
             written = host.written();
             writeError = host.writeError();

@@ -261,10 +261,11 @@ QString frmMain::azimuthPreviewCaption(const QString& caption)
 
 namespace {
 
-// In the "Page" group below the design layout: its check boxes on one line, its buttons on the
+// In the "Page" group below the design layout: its check boxes on two lines, its buttons on the
 // next, each button under a check box's column.
 constexpr int kPageChecksTop = 240;
-constexpr int kPageButtonsTop = 570;
+constexpr int kPageSecondChecksTop = 570;
+constexpr int kPageButtonsTop = 900;
 constexpr int kPageButtonWidth = 1500;
 constexpr int kPageButtonHeight = 315;
 constexpr int kPageColumns[] = { 180, 2280, 5220, 7140 };
@@ -277,7 +278,7 @@ void frmMain::buildPageRow()
     // The page options and what they lead to: the printer's correction, and how the sheets will
     // look before anything is printed.
     QWidget* page
-        = addFrame(m_design, QStringLiteral("Page"), m_layout.arial(7.5, true), 120, 5685, 9630, 1005);
+        = addFrame(m_design, QStringLiteral("Page"), m_layout.arial(7.5, true), 120, 5685, 9630, 1335);
     page->setObjectName(QStringLiteral("PageGroup"));
     addCheck(page, Check::ScaleCheck, "ScaleCheck", QStringLiteral("Print scale chec&k"), kPageColumns[0],
         kPageChecksTop,
@@ -290,6 +291,10 @@ void frmMain::buildPageRow()
     addCheck(page, Check::BothWays, "BothWaysCheck", QStringLiteral("&Numbers both ways"), kPageColumns[3],
         kPageChecksTop,
         QStringLiteral("A second number row on azimuth and RA strips, counting the other way"));
+    addCheck(page, Check::Rings, "RingsCheck", QStringLiteral("Print rings instead of strips"),
+        kPageColumns[0], kPageSecondChecksTop,
+        QStringLiteral(
+            "Each circle as a flat ring of the size's outer diameter, for a ground board or a disc"));
 
     const QFont font = m_layout.arial(9.75);
     const auto pageButton

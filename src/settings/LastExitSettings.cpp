@@ -57,6 +57,7 @@ const std::vector<StoreKey>& storeKeys()
         list.push_back({ QStringLiteral("Split Long"), SettingField::check(Check::SplitLong) });
         list.push_back({ QStringLiteral("Verniers"), SettingField::check(Check::Verniers) });
         list.push_back({ QStringLiteral("Both Ways"), SettingField::check(Check::BothWays) });
+        list.push_back({ QStringLiteral("Rings"), SettingField::check(Check::Rings) });
         return list;
     }();
     return keys;

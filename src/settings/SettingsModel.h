@@ -9,8 +9,8 @@
 /// Option buttons; each belongs to a pair in which selecting one clears the other.
 enum class Option { OneDeg, FiveDeg, AltDia, AltLen, Altmm, Altin, AzDia, AzLen, Azmm, Azin, Az, Ra };
 /// The global check boxes: the two styles, the azimuth direction and the page options.
-enum class Check { BW, WB, AzCT, ScaleCheck, SplitLong, Verniers, BothWays };
-constexpr std::size_t kCheckCount = 7;
+enum class Check { BW, WB, AzCT, ScaleCheck, SplitLong, Verniers, BothWays, Rings };
+constexpr std::size_t kCheckCount = 8;
 /// The two size boxes: DECLtext (altitude) and AzText (azimuth).
 enum class SizeText { Altitude, Azimuth };
 /// The five sliders of each circle set.

@@ -78,6 +78,7 @@ struct SvgDrawing {
     int texts = 0;
     int emptyPaths = 0;
     std::vector<Rect> engraveRects;
+    std::vector<std::vector<std::pair<double, double>>> engraveQuads; ///< four corners, turned or not
     std::vector<Rect> cutRects;
     std::vector<std::pair<double, double>> circles; ///< cut circles: centre x, radius
     bool doubled = false;
@@ -124,6 +125,8 @@ SvgDrawing readSvg(const QString& path)
             std::vector<std::pair<double, double>> points;
             for (qsizetype i = 0; i + 1 < numbers.size(); i += 2)
                 points.emplace_back(numbers[i].toDouble(), numbers[i + 1].toDouble());
+            if (layer == QLatin1String("engrave") && points.size() == 4)
+                svg.engraveQuads.push_back(points);
             if (const auto r = rectangle(points))
                 (layer == QLatin1String("cut") ? svg.cutRects : svg.engraveRects).push_back(*r);
         }
@@ -329,6 +332,45 @@ INSTANTIATE_TEST_SUITE_P(Lines, DrawingCommand,
             { QStringLiteral("--size"), QStringLiteral("50mm"), QStringLiteral("--azimuth") }, 1,
             "Azimuth size must be at least 60 mm" }),
     [](const ::testing::TestParamInfo<CommandRow>& row) { return std::string(row.param.name); });
+
+TEST_F(DrawingExport, A300MillimetreRingIsCutOnItsTwoCirclesWithItsMarksOnRadiiOneDegreeApart)
+{
+    const SvgDrawing svg = readSvg(write("ring.svg", azimuth300() << QStringLiteral("--ring")));
+    EXPECT_EQ(svg.width, QStringLiteral("300mm"));
+    EXPECT_TRUE(svg.cutRects.empty());
+    ASSERT_EQ(svg.circles.size(), 2u);
+    const double outer = std::max(svg.circles[0].second, svg.circles[1].second);
+    const double inner = std::min(svg.circles[0].second, svg.circles[1].second);
+    EXPECT_NEAR(outer, 150.0, kTolerance);
+    EXPECT_GT(inner, 130.0);
+    EXPECT_NEAR(svg.circles[0].first, 150.0, kTolerance); // one centre, the drawing's middle
+
+    // Every mark is a pen's rectangle along a radius, between the two circles, a degree from the next.
+    std::vector<double> angles;
+    for (const auto& quad : svg.engraveQuads) {
+        double x = 0;
+        double y = 0;
+        for (const auto& [px, py] : quad) {
+            x += px / 4;
+            y += py / 4;
+        }
+        const double radius = std::hypot(x - 150, y - 150);
+        if (radius < 10)
+            continue; // the centre's cross
+        for (const auto& [px, py] : quad) {
+            EXPECT_LE(std::hypot(px - 150, py - 150), outer + kTolerance);
+            EXPECT_GE(std::hypot(px - 150, py - 150), inner - kTolerance);
+        }
+        const double along = std::atan2(quad[1].second - quad[0].second, quad[1].first - quad[0].first);
+        const double outward = std::atan2(y - 150, x - 150);
+        EXPECT_NEAR(std::abs(std::sin(along - outward)), 0, 1e-4) << x << ' ' << y;
+        angles.push_back(std::fmod(std::atan2(x - 150, 150 - y) * 180 / M_PI + 360, 360));
+    }
+    std::sort(angles.begin(), angles.end());
+    ASSERT_EQ(angles.size(), 360u);
+    for (std::size_t i = 0; i < angles.size(); ++i)
+        EXPECT_NEAR(angles[i], static_cast<double>(i), 1e-3);
+}
 
 TEST_F(DrawingExport, NoStripIsTooLongForADrawing)
 {

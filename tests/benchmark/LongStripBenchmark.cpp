@@ -62,7 +62,7 @@ void LongStripToDrawing(benchmark::State& state, DrawingFormat format, const cha
     longStripSettings(model);
     QTemporaryDir dir;
     const QString file = dir.filePath(QLatin1String(name));
-    ExportFileJobHost host(file, format, false);
+    ExportFileJobHost host(file, format);
     for (auto _ : state)
         AltitudePrintJob(model, host).run();
     state.counters["file_bytes"] = static_cast<double>(QFileInfo(file).size());

@@ -64,7 +64,9 @@ PdfPage pageOf(const QJsonObject& json, double originX, double originY)
         page.texts.push_back({ o[QStringLiteral("text")].toString(), x(o[QStringLiteral("left")]),
             x(o[QStringLiteral("right")]), y(o[QStringLiteral("top")]), y(o[QStringLiteral("baseline")]),
             o[QStringLiteral("points")].toDouble(), o[QStringLiteral("font")].toString(),
-            colour(o[QStringLiteral("colour")]) });
+            colour(o[QStringLiteral("colour")]), o[QStringLiteral("angle")].toDouble(),
+            x(o[QStringLiteral("x0")]), y(o[QStringLiteral("y0")]), x(o[QStringLiteral("x1")]),
+            y(o[QStringLiteral("y1")]) });
     }
     return page;
 }

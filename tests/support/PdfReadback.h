@@ -48,6 +48,11 @@ struct TextRun {
     double points = 0; ///< font size
     QString font; ///< the embedded font's name, subset prefix included
     qint64 colour = kNoColour;
+    double angle = 0; ///< the baseline's direction, degrees clockwise from the page's x
+    double startX = 0; ///< the baseline from the first glyph's origin to the last glyph's end
+    double startY = 0;
+    double endX = 0;
+    double endY = 0;
 };
 
 struct PdfPage {

@@ -99,20 +99,32 @@ class Collector(PDFPageAggregator):
         baseline = self.page_height - (f + rise * d)
         top = baseline - font.get_ascent() * fontsize * d
         text_colour = colour(graphicstate.ncolor)
+        # Where the glyph sits on its baseline, page y downwards: a turned text runs along it.
+        ox, oy = apply_matrix_pt(char.matrix, (0, rise))
+        ex, ey = apply_matrix_pt(char.matrix, (char.adv, rise))
+        oy, ey = self.page_height - oy, self.page_height - ey
+        angle = math.degrees(math.atan2(ey - oy, ex - ox))
         # Glyphs are placed one by one; a run goes on while the next glyph starts where the last
         # one ended, on the same baseline, in the same font and colour.
         run = self.texts[-1] if self.texts else None
-        continues = (run is not None and abs(run["baseline"] - baseline) < 0.01
-                     and abs(run["points"] - size) < 0.01 and run["colour"] == text_colour
-                     and abs(run["right"] - char.x0) < 0.02 * size)
+        if run is not None and abs(angle) > 1e-6:
+            continues = (abs(run["angle"] - angle) < 0.01 and abs(run["points"] - size) < 0.01
+                         and run["colour"] == text_colour
+                         and math.hypot(run["x1"] - ox, run["y1"] - oy) < 0.02 * size)
+        else:
+            continues = (run is not None and abs(run["angle"]) <= 1e-6
+                         and abs(run["baseline"] - baseline) < 0.01
+                         and abs(run["points"] - size) < 0.01 and run["colour"] == text_colour
+                         and abs(run["right"] - char.x0) < 0.02 * size)
         if not continues:
             run = {"text": "", "left": char.x0, "right": char.x0, "top": top, "baseline": baseline,
                    "points": size, "font": font.fontname if isinstance(font.fontname, str) else "",
-                   "colour": text_colour}
+                   "colour": text_colour, "angle": angle, "x0": ox, "y0": oy}
             self.texts.append(run)
         # The space glyph's reverse mapping can come out as a tab.
         run["text"] += " " if char.get_text() == "\t" else char.get_text()
         run["right"] = char.x1
+        run["x1"], run["y1"] = ex, ey
         return advance
 
 

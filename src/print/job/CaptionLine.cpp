@@ -6,8 +6,10 @@ QString CaptionLine::text(const StripInputs& set) const
 {
     const QString dash = QStringLiteral("-");
     const QString degree = QStringLiteral("\u00B0");
-    QString line = circleLabel + QStringLiteral(" Circle length = ") + numeric::generalForm(length)
-        + QLatin1Char(' ') + units;
+    QString line = ringDiameter
+        ? circleLabel + QStringLiteral(" ring diameter = ") + numeric::generalForm(*ringDiameter)
+        : circleLabel + QStringLiteral(" Circle length = ") + numeric::generalForm(length);
+    line += QLatin1Char(' ') + units;
     if (!hours) {
         line += QStringLiteral(", Smallest mark = ") + numeric::generalForm(set.smallestMark) + degree
             + QStringLiteral(", Line (small, 5") + degree + QStringLiteral(", 10") + degree

@@ -14,6 +14,7 @@ struct CaptionLine {
     QString circleLabel; ///< "Altitude", "Azimuth", "RA"
     bool hours = false; ///< the marks are named by their time, not by their degrees
     double length = 0; ///< the strip's length in the job's unit
+    std::optional<double> ringDiameter; ///< printed as a ring: its outer diameter, in place of the length
     QString units;
     std::optional<QString> vernier; ///< what one vernier division reads
     std::optional<double> printerScale; ///< the printer's correction along the strip

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -201,6 +202,7 @@ PagePosition JobPage::printVerniers(PrintSurface& surface, PagePosition cursor, 
         geometry.divisions = Vernier::kDivisions;
         geometry.unitsPerDivision = 1;
         geometry.tail = vernierTail(surface, strip, scale);
+        geometry.circleLength = set.lengthTw;
         beginRow(surface, cursor.printY, geometry);
         strip.markColor = white ? kWhite : kBlack;
         surface.setForeColor(strip.markColor);
@@ -229,6 +231,8 @@ QString JobPage::caption(const StripInputs& inputs) const
     line.circleLabel = m_mode.circleLabel;
     line.hours = m_mode.caption == CaptionStyle::Hours;
     line.length = m_size.inches ? m_size.sizeMm / kMmPerInch : m_size.sizeMm;
+    if (m_settings.rings)
+        line.ringDiameter = m_size.diameter ? m_size.entry : m_size.entry / std::numbers::pi;
     line.units = m_size.units;
     if (m_settings.verniers)
         line.vernier = vernier(inputs).reading;

@@ -18,6 +18,7 @@ JobSettings JobSettings::read(const SettingsModel& model, SizeText sizeText)
     settings.splitLongStrips = checked(model.check(Check::SplitLong));
     settings.verniers = checked(model.check(Check::Verniers));
     settings.bothWays = checked(model.check(Check::BothWays));
+    settings.rings = checked(model.check(Check::Rings));
     for (int set = 1; set <= kCircleSets; ++set) {
         CircleSetSettings& values = settings.sets[static_cast<std::size_t>(set - 1)];
         values.enabled = model.circleEnabled(set);

@@ -30,6 +30,7 @@ struct JobSettings {
     bool splitLongStrips = false; ///< a strip longer than the printable width is printed in segments
     bool verniers = false; ///< every strip is followed by its vernier
     bool bothWays = false; ///< azimuth and RA strips carry a second number row the other way
+    bool rings = false; ///< every strip is printed bent into a flat ring
     std::array<CircleSetSettings, kCircleSets> sets {};
 
     /// The settings of a job sized from that box, with its unit and sense options. A check box

@@ -6,11 +6,14 @@
 #include "print/job/JobPage.h"
 #include "print/job/SizeLimits.h"
 #include "print/page/PageUnits.h"
+#include "print/sheets/RingLayout.h"
 #include "print/sheets/StripFit.h"
 #include "settings/StatusLine.h"
 
 #include <exception>
+#include <cmath>
 #include <memory>
+#include <numbers>
 
 namespace {
 
@@ -131,6 +134,7 @@ SheetRequest PrintJob::sheetRequest(const SheetFormat& format, const StripSize& 
     request.inches = size.inches;
     request.splitLongStrips = m_settings.splitLongStrips;
     request.scaleCheck = m_settings.scaleCheck;
+    request.rings = m_settings.rings;
     return request;
 }
 
@@ -143,6 +147,8 @@ std::optional<QString> PrintJob::widthRefusal(
     };
     const auto unrounded
         = [&](double twips) { return twips / kTwipsPerMm / (size.inches ? kMmPerInch : 1.0); };
+    if (m_settings.rings)
+        return ringRefusal(mode, size, format, lengthTw);
     const StripGeometry strip = JobPage::geometry(mode, lengthTw);
     const double splitMaximum = stripfit::maximumForSplit(strip.left, strip.divisions, format);
     const auto fitsSplit = [&](double twips) { return twips <= splitMaximum; };
@@ -170,9 +176,28 @@ std::optional<QString> PrintJob::widthRefusal(
         QStringLiteral(" for the printable width."));
 }
 
+std::optional<QString> PrintJob::ringRefusal(
+    const Mode& mode, const StripSize& size, const SheetFormat& format, double lengthTw) const
+{
+    const double diameterTw = lengthTw / std::numbers::pi;
+    const bool split = m_settings.splitLongStrips;
+    const double largest = split ? ringfit::largestSplit(JobPage::geometry(mode, lengthTw).divisions, format)
+                                 : ringfit::largestWhole(format);
+    if (diameterTw <= largest)
+        return std::nullopt;
+    // Rounded down to a tenth, so the diameter stated prints when typed.
+    const double unit = kTwipsPerMm * (size.inches ? kMmPerInch : 1.0);
+    const double stated = std::floor(largest / unit * 10) / 10;
+    return mode.circleLabel + QStringLiteral(" max. ring diameter is ") + numeric::fixedOneDecimal(stated)
+        + QLatin1Char(' ') + size.units
+        + (split ? QStringLiteral(" for split rings.") : QStringLiteral(" for the printable area."));
+}
+
 std::optional<QString> PrintJob::noSizeFits(
     const Mode& mode, const StripSize& size, const SheetFormat& format) const
 {
+    if (m_settings.rings)
+        return std::nullopt; // the ring's own refusal names the diameter that fits
     double smallestMm = size.minSize * (size.inches ? kMmPerInch : 1.0);
     if (size.diameter)
         smallestMm *= kPi;
@@ -227,7 +252,8 @@ StripSize PrintJob::readSize() const
         size.sizeMm = size.entry;
         size.minSize = diameter ? kMinDiameterMm : kMinLengthMm;
     }
+    // A ring has no strip length to match: its circumference takes the true pi.
     if (diameter)
-        size.sizeMm *= kPi;
+        size.sizeMm *= m_settings.rings ? std::numbers::pi : kPi;
     return size;
 }

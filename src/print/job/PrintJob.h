@@ -51,6 +51,9 @@ private:
     /// Why the strip can't be printed on these sheets, or nothing when it can.
     std::optional<QString> widthRefusal(
         const Mode& mode, const StripSize& size, const SheetFormat& format, double lengthTw) const;
+    /// Why the ring can't be printed on these sheets, whole or split as asked, or nothing when it can.
+    std::optional<QString> ringRefusal(
+        const Mode& mode, const StripSize& size, const SheetFormat& format, double lengthTw) const;
     /// The refusal for sheets that take no size the job accepts, or nothing when some size fits.
     std::optional<QString> noSizeFits(
         const Mode& mode, const StripSize& size, const SheetFormat& format) const;

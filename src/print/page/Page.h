@@ -82,6 +82,7 @@ struct StripGeometry {
     int unitsPerDivision = 10;
     QString unit;
     double tail = 0;
+    double circleLength = 0; ///< a vernier's: the length of the strip it reads; 0 for a strip
 };
 
 /// Where a job began a row of its page (a strip, the index cards with the caption, a vernier), so

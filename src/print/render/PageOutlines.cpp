@@ -227,6 +227,18 @@ bool addCut(const PageOp& op, PageOutlines& out)
     return false;
 }
 
+/// Whether the ink of `inner` lies within `outer`, edges it shares with it included: shrunk by a
+/// hair about its middle, so that shared edges no longer count as crossing.
+bool covers(const QPainterPath& outer, const QPainterPath& inner)
+{
+    const QPointF middle = inner.boundingRect().center();
+    QTransform shrink;
+    shrink.translate(middle.x(), middle.y());
+    shrink.scale(1 - 1e-6, 1 - 1e-6);
+    shrink.translate(-middle.x(), -middle.y());
+    return outer.contains(shrink.map(inner));
+}
+
 /// Cutters' programs fill a layer's outlines even-odd, where two overlapping shapes would leave their
 /// overlap empty: ink that overlaps other ink becomes one outline with it.
 void mergeOverlaps(std::vector<QPainterPath>& paths)
@@ -248,7 +260,11 @@ void mergeOverlaps(std::vector<QPainterPath>& paths)
             if (paths[other].isEmpty() || !boxes[into].intersects(boxes[other])
                 || !paths[into].intersects(paths[other]))
                 continue;
-            paths[into] = paths[into].united(paths[other]);
+            // A mark drawn over a shorter one at the same place hides it: the larger is all the ink.
+            if (covers(paths[other], paths[into]))
+                std::swap(paths[into], paths[other]);
+            else if (!covers(paths[into], paths[other]))
+                paths[into] = paths[into].united(paths[other]);
             boxes[into] = paths[into].boundingRect();
             paths[other] = QPainterPath();
         }

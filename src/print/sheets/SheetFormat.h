@@ -28,4 +28,5 @@ struct SheetRequest {
     bool splitLongStrips = false;
     bool scaleCheck = false;
     bool inches = false; ///< the job's unit, for what the sheets add in lengths
+    bool rings = false; ///< every strip is bent into its flat ring
 };

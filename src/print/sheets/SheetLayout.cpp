@@ -3,23 +3,24 @@
 #include "print/page/PageUnits.h"
 #include "print/page/RecordingSurface.h"
 #include "print/sheets/InkExtents.h"
+#include "print/sheets/RingLayout.h"
 #include "print/sheets/ScaleCheck.h"
 #include "print/sheets/SheetRow.h"
 #include "print/sheets/StripFit.h"
 #include "print/sheets/StripSplitter.h"
 
 #include <algorithm>
+#include <functional>
+#include <memory>
 
 namespace {
 
-constexpr double kSheetTop = 750; // a further sheet's first row, where a job's page has its first
 constexpr double kCheckGap = 500; // from the page's last drawing to the scale check
 constexpr double kRowGap = 200; // kept free at least between rows the layout moves
 
-bool tooLong(const PageRow& row, const SheetFormat& format)
+bool tooLong(const StripGeometry& strip, const SheetFormat& format)
 {
-    return row.strip
-        && !stripfit::fitsPrintableWidth(row.strip->length, row.strip->left, format, row.strip->tail);
+    return !stripfit::fitsPrintableWidth(strip.length, strip.left, format, strip.tail);
 }
 
 double bottomOf(const std::vector<PageOp>& ops, const InkExtents& ink, double from = 0)
@@ -32,7 +33,7 @@ double bottomOf(const std::vector<PageOp>& ops, const InkExtents& ink, double fr
 
 SheetRow scaleCheckRow(bool inches)
 {
-    return { scalecheck::ops(kStripLeft, inches), scalecheck::height(inches), 0 };
+    return { scalecheck::ops(kStripLeft, inches), scalecheck::height(inches), 0, std::nullopt };
 }
 
 /// Places rows one below the other from `top` on, after what `first` holds already, beginning a new
@@ -70,12 +71,14 @@ private:
     bool m_sheetHasRows;
 };
 
-/// The page's rows, each from its top to the next row's top, with strips too long for the
-/// printable width cut into segments.
-std::vector<SheetRow> rowsOf(const Page& drawn, const SheetFormat& format, const InkExtents& ink)
+/// What becomes of a strip's row on the sheets: itself, its segments, its ring or its sectors.
+using StripRows
+    = std::function<std::vector<SheetRow>(std::vector<PageOp> ops, const StripGeometry& strip, double pitch)>;
+
+/// The page's rows, each from its top to the next row's top, its strips as `strips` makes them.
+std::vector<SheetRow> rowsOf(const Page& drawn, const InkExtents& ink, const StripRows& strips)
 {
     std::vector<SheetRow> rows;
-    const StripSplitter splitter(format, ink);
     for (std::size_t i = 0; i < drawn.rows.size(); ++i) {
         const PageRow& note = drawn.rows[i];
         const std::size_t end = i + 1 < drawn.rows.size() ? drawn.rows[i + 1].firstOp : drawn.ops.size();
@@ -88,14 +91,33 @@ std::vector<SheetRow> rowsOf(const Page& drawn, const SheetFormat& format, const
         const double height = bottomOf(ops, ink);
         const double drawnPitch = i + 1 < drawn.rows.size() ? drawn.rows[i + 1].top - note.top : height;
         const double pitch = std::max(drawnPitch, height + kRowGap);
-        if (tooLong(note, format)) {
-            for (SheetRow& segment : splitter.split(ops, *note.strip, pitch))
-                rows.push_back(std::move(segment));
+        if (note.strip) {
+            for (SheetRow& row : strips(std::move(ops), *note.strip, pitch)) {
+                row.strip = note.strip;
+                rows.push_back(std::move(row));
+            }
         } else {
-            rows.push_back({ std::move(ops), height, pitch });
+            rows.push_back({ std::move(ops), height, pitch, std::nullopt });
         }
     }
     return rows;
+}
+
+/// The strips of a page on these sheets: too long ones cut into segments, or every one a ring.
+StripRows stripRows(const SheetRequest& request, const InkExtents& ink)
+{
+    if (request.rings) {
+        return [maker = std::make_shared<RingMaker>(request.format, ink, request.inches,
+                    request.splitLongStrips)](std::vector<PageOp> ops, const StripGeometry& strip,
+                   double pitch) { return maker->rows(ops, strip, pitch); };
+    }
+    return [&request, &ink, splitter = std::make_shared<StripSplitter>(request.format, ink)](
+               std::vector<PageOp> ops, const StripGeometry& strip, double pitch) {
+        if (tooLong(strip, request.format))
+            return splitter->split(ops, strip, pitch);
+        const double height = bottomOf(ops, ink);
+        return std::vector<SheetRow> { { std::move(ops), height, pitch, std::nullopt } };
+    };
 }
 
 std::vector<Page> splitSheets(const Page& drawn, const SheetRequest& request, const InkExtents& ink)
@@ -104,7 +126,7 @@ std::vector<Page> splitSheets(const Page& drawn, const SheetRequest& request, co
     Page head;
     const std::size_t headEnd = std::min(drawn.rows.front().firstOp, drawn.ops.size());
     head.ops.assign(drawn.ops.begin(), drawn.ops.begin() + static_cast<std::ptrdiff_t>(headEnd));
-    std::vector<SheetRow> rows = rowsOf(drawn, format, ink);
+    std::vector<SheetRow> rows = rowsOf(drawn, ink, stripRows(request, ink));
     if (request.scaleCheck) {
         rows.back().pitch = std::max(rows.back().pitch, rows.back().height + kCheckGap);
         rows.push_back(scaleCheckRow(request.inches));
@@ -135,9 +157,13 @@ std::vector<Page> wholeSheet(const Page& drawn, const SheetRequest& request, con
 std::vector<Page> layOutSheets(const Page& drawn, const SheetRequest& request, const TextMetrics& metrics)
 {
     const InkExtents ink(metrics);
-    const bool split = request.splitLongStrips
-        && std::any_of(drawn.rows.begin(), drawn.rows.end(),
-            [&request](const PageRow& row) { return tooLong(row, request.format); });
+    // Rings always take new places: a ring is taller than the strip it was drawn as.
+    const bool split = !drawn.rows.empty()
+        && (request.rings
+            || (request.splitLongStrips
+                && std::any_of(drawn.rows.begin(), drawn.rows.end(), [&request](const PageRow& row) {
+                       return row.strip && tooLong(*row.strip, request.format);
+                   })));
     std::vector<Page> sheets = split ? splitSheets(drawn, request, ink) : wholeSheet(drawn, request, ink);
     for (Page& sheet : sheets) {
         sheet.rows.clear();
@@ -145,6 +171,33 @@ std::vector<Page> layOutSheets(const Page& drawn, const SheetRequest& request, c
         sheet.scaleY = request.format.factorDown();
     }
     return sheets;
+}
+
+Page wholeRings(const Page& drawn, const TextMetrics& metrics)
+{
+    if (drawn.rows.empty())
+        return drawn;
+    const InkExtents ink(metrics);
+    SheetRequest request;
+    request.rings = true;
+    Page page;
+    const std::size_t headEnd = std::min(drawn.rows.front().firstOp, drawn.ops.size());
+    page.ops.assign(drawn.ops.begin(), drawn.ops.begin() + static_cast<std::ptrdiff_t>(headEnd));
+    double cursor = drawn.rows.front().top;
+    for (SheetRow& row : rowsOf(drawn, ink, stripRows(request, ink))) {
+        // Every row keeps its note, so a reader still tells the rings from the cards and captions.
+        PageRow placed;
+        placed.firstOp = page.ops.size();
+        placed.top = cursor;
+        placed.strip = row.strip;
+        page.rows.push_back(placed);
+        for (PageOp& op : row.ops) {
+            op.y += cursor;
+            page.ops.push_back(std::move(op));
+        }
+        cursor += row.pitch;
+    }
+    return page;
 }
 
 std::vector<Page> layOutSheets(const Page& drawn, const SheetRequest& request)

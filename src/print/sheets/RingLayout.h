@@ -1,0 +1,47 @@
+#pragma once
+
+#include "print/page/Page.h"
+#include "print/page/TextMetrics.h"
+#include "print/sheets/InkExtents.h"
+#include "print/sheets/SheetFormat.h"
+#include "print/sheets/SheetRow.h"
+
+#include <vector>
+
+/// Rings on sheets: a strip's row bent into its flat ring, printed whole when it fits the printable
+/// area, otherwise in equal annular sectors that start at long marks and overlap the next by one
+/// long division, the last joining the first. Twips as drawn, before the printer's correction.
+namespace ringfit {
+
+/// The largest outer diameter of a ring printed whole.
+double largestWhole(const SheetFormat& format);
+/// The largest outer diameter a ring of these long divisions can be printed in sectors for.
+double largestSplit(int divisions, const SheetFormat& format);
+
+} // namespace ringfit
+
+class RingMaker {
+public:
+    /// inches: the unit of the sector labels' lengths; split: sectors for a ring too large whole.
+    RingMaker(const SheetFormat& format, const InkExtents& ink, bool inches, bool split);
+
+    /// The row of a strip (x as drawn, y from the row's top) as its ring or the rows of its sectors,
+    /// side by side where the printable width holds them. A vernier's row is bent to its circle and
+    /// stays one piece. Throws RuntimeError when no sectors fit.
+    std::vector<SheetRow> rows(const std::vector<PageOp>& rowOps, const StripGeometry& strip, double pitch) const;
+
+    /// The sector labels' texts: "R = 225.0 mm", "chord 0°-60° = 225.0 mm".
+    static QString radiusLabel(double radiusTw, bool inches);
+    static QString chordLabel(const StripGeometry& strip, int first, int last, double chordTw, bool inches);
+
+private:
+    struct Circle;
+    std::vector<PageOp> whole(const Circle& circle) const;
+    std::vector<PageOp> sector(const Circle& circle, int n, int index, double orientation) const;
+    std::vector<SheetRow> shelves(std::vector<std::vector<PageOp>> pieces, double pitch) const;
+
+    const SheetFormat& m_format;
+    const InkExtents& m_ink;
+    bool m_inches;
+    bool m_split;
+};

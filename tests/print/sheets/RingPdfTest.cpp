@@ -1,0 +1,316 @@
+// Rings printed to a PDF and read back: measured where the ink is, not where the code meant it.
+#include "ScriptedJobHost.h"
+#include "print/altitude/AltitudePrintJob.h"
+#include "print/azimuth/AzimuthPrintJob.h"
+#include "print/printers/PdfFilePrinter.h"
+#include "support/PdfReadback.h"
+
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <map>
+#include <numbers>
+#include <set>
+
+namespace {
+
+using pdfreadback::PdfPage;
+using pdfreadback::Segment;
+
+constexpr double kHalfTwentiethMm = 0.05 * kTwipsPerMm;
+
+struct Point {
+    double x = 0;
+    double y = 0;
+};
+
+double distance(Point a, Point b)
+{
+    return std::hypot(a.x - b.x, a.y - b.y);
+}
+
+/// Degrees clockwise from 12 o'clock about the centre, in [0, 360).
+double bearing(Point centre, Point p)
+{
+    const double a = std::atan2(p.x - centre.x, centre.y - p.y) * 180 / std::numbers::pi;
+    return a < -1e-6 ? a + 360 : std::max(a, 0.0); // 0 at the top, not 359.99...
+}
+
+double angleBetween(double a, double b)
+{
+    return std::remainder(a - b, 360.0);
+}
+
+/// A radial mark read back: its outer end's bearing and radius, its length.
+struct RadialMark {
+    double angle = 0;
+    double outer = 0;
+    double inner = 0;
+    double length = 0;
+    Point outerEnd;
+};
+
+/// The marks of one ring or sector on a page: strokes whose outer end lies `radius` from a common
+/// centre and that point at it. The centre is found as the place most marks point to.
+struct Piece {
+    Point centre;
+    std::vector<RadialMark> marks; // by angle
+};
+
+std::vector<Piece> pieces(const PdfPage& page, double radius, const std::set<double>& markLengths)
+{
+    std::map<std::pair<long, long>, std::vector<std::pair<Point, const Segment*>>> votes;
+    for (const Segment& s : page.segments) {
+        const double length = std::hypot(s.x2 - s.x1, s.y2 - s.y1);
+        if (!std::any_of(markLengths.begin(), markLengths.end(),
+                [length](double l) { return std::abs(l - length) < 0.5; }))
+            continue;
+        const double ux = (s.x2 - s.x1) / length;
+        const double uy = (s.y2 - s.y1) / length;
+        // Either end may be the outer one; the true centres gather, the others scatter.
+        for (const Point c : { Point { s.x1 + radius * ux, s.y1 + radius * uy },
+                 Point { s.x2 - radius * ux, s.y2 - radius * uy } })
+            votes[{ std::lround(c.x / 20), std::lround(c.y / 20) }].push_back({ c, &s });
+    }
+    std::vector<Piece> result;
+    for (const auto& [cell, members] : votes) {
+        if (members.size() < 20)
+            continue;
+        Piece piece;
+        for (const auto& [c, s] : members) {
+            piece.centre.x += c.x / static_cast<double>(members.size());
+            piece.centre.y += c.y / static_cast<double>(members.size());
+        }
+        for (const auto& [c, s] : members) {
+            const Point a { s->x1, s->y1 };
+            const Point b { s->x2, s->y2 };
+            const bool aOuter = distance(piece.centre, a) > distance(piece.centre, b);
+            const Point outer = aOuter ? a : b;
+            const Point inner = aOuter ? b : a;
+            piece.marks.push_back({ bearing(piece.centre, outer), distance(piece.centre, outer),
+                distance(piece.centre, inner), distance(a, b), outer });
+            EXPECT_NEAR(angleBetween(bearing(piece.centre, inner), bearing(piece.centre, outer)), 0, 0.01)
+                << "a mark points at the centre";
+        }
+        std::sort(piece.marks.begin(), piece.marks.end(),
+            [](const RadialMark& a, const RadialMark& b) { return a.angle < b.angle; });
+        // A longer mark is drawn over the small one at its place: one mark, the longer.
+        std::vector<RadialMark> merged;
+        for (const RadialMark& m : piece.marks) {
+            if (!merged.empty() && std::abs(angleBetween(m.angle, merged.back().angle)) < 0.001) {
+                if (m.length > merged.back().length)
+                    merged.back() = m;
+            } else {
+                merged.push_back(m);
+            }
+        }
+        piece.marks = std::move(merged);
+        result.push_back(std::move(piece));
+    }
+    return result;
+}
+
+/// The middle of a text's baseline.
+Point middle(const pdfreadback::TextRun& t)
+{
+    return { (t.startX + t.endX) / 2, (t.startY + t.endY) / 2 };
+}
+
+struct Printed {
+    QTemporaryDir dir;
+    std::vector<PdfPage> pages;
+    QString status;
+};
+
+void print(Printed& out, bool azimuth, const QString& size, const std::function<void(SettingsModel&)>& set)
+{
+    ASSERT_TRUE(out.dir.isValid());
+    const QString file = out.dir.filePath(QStringLiteral("ring.pdf"));
+    PdfFilePrinter printer; // A4 portrait
+    printer.setOutputFileName(file);
+    SettingsModel model;
+    model.setText(azimuth ? SizeText::Azimuth : SizeText::Altitude, size);
+    model.setOption(azimuth ? Option::Azmm : Option::Altmm, true);
+    model.setCheck(Check::Rings, SettingsModel::kChecked);
+    set(model);
+    ScriptedJobHost host(model, 0);
+    host.usePrinter(&printer);
+    if (azimuth)
+        AzimuthPrintJob(model, host).run();
+    else
+        AltitudePrintJob(model, host).run();
+    out.status = model.status().text();
+    if (out.status.isEmpty())
+        out.pages = pdfreadback::readPdfPages(file);
+}
+
+const std::set<double> kMarkLengths { 100, 200, 250 }; // heights at CircleWidth 100
+
+} // namespace
+
+TEST(RingPdf, A120MillimetreAzimuthRingHasEveryDegreeOnItsRadius)
+{
+    Printed out;
+    print(out, true, QStringLiteral("120"), [](SettingsModel&) { });
+    ASSERT_EQ(out.status, QString());
+    ASSERT_EQ(out.pages.size(), 1u);
+    const double radius = 60 * kTwipsPerMm;
+    const std::vector<Piece> found = pieces(out.pages[0], radius, kMarkLengths);
+    ASSERT_EQ(found.size(), 1u) << "the marks meet in one centre";
+    const Piece& ring = found[0];
+    ASSERT_EQ(ring.marks.size(), 360u);
+    for (std::size_t i = 0; i < ring.marks.size(); ++i) {
+        const RadialMark& m = ring.marks[i];
+        SCOPED_TRACE(i);
+        EXPECT_NEAR(m.outer, radius, kHalfTwentiethMm);
+        EXPECT_NEAR(angleBetween(m.angle, static_cast<double>(i)), 0, 0.01);
+        EXPECT_NEAR(m.length, i % 10 == 0 ? 250 : i % 5 == 0 ? 200 : 100, 0.5);
+    }
+    // The numbers read upright from outside, centred on their marks, growing clockwise from 0 at top.
+    std::set<int> numbers;
+    for (const auto& t : out.pages[0].texts) {
+        bool number = false;
+        const int value = t.text.trimmed().toInt(&number);
+        if (!number)
+            continue;
+        const double at = bearing(ring.centre, middle(t));
+        SCOPED_TRACE(t.text.toStdString());
+        EXPECT_NEAR(angleBetween(at, value), 0, 0.2);
+        EXPECT_NEAR(angleBetween(t.angle, at), 0, 0.01) << "the baseline runs along the circle";
+        numbers.insert(value);
+    }
+    EXPECT_EQ(numbers.size(), 36u);
+    EXPECT_EQ(*numbers.rbegin(), 350);
+}
+
+TEST(RingPdf, A450MillimetreRingSplitOnA4JoinsIntoOneRing)
+{
+    Printed out;
+    print(out, true, QStringLiteral("450"),
+        [](SettingsModel& model) { model.setCheck(Check::SplitLong, SettingsModel::kChecked); });
+    ASSERT_EQ(out.status, QString());
+    const double radius = 225 * kTwipsPerMm;
+    static const QRegularExpression chordText(QStringLiteral("^chord (\\d+)\u00B0-(\\d+)\u00B0 = ([\\d.]+) mm$"));
+    static const QRegularExpression rangeText(QStringLiteral("^(\\d+)\u00B0-(\\d+)\u00B0$"));
+
+    std::size_t sectors = 0;
+    std::set<int> numbers;
+    std::map<QString, int> joints;
+    int markCount = 0;
+    for (const PdfPage& page : out.pages) {
+        const std::vector<Piece> found = pieces(page, radius, kMarkLengths);
+        for (const Piece& piece : found) {
+            SCOPED_TRACE(sectors);
+            ++sectors;
+            markCount += static_cast<int>(piece.marks.size());
+            for (std::size_t i = 1; i < piece.marks.size(); ++i)
+                EXPECT_NEAR(angleBetween(piece.marks[i].angle, piece.marks[i - 1].angle), 1.0, 0.01);
+            for (const RadialMark& m : piece.marks)
+                EXPECT_NEAR(m.outer, radius, kHalfTwentiethMm);
+        }
+        for (const auto& t : page.texts) {
+            bool number = false;
+            const int value = t.text.trimmed().toInt(&number);
+            if (number)
+                numbers.insert(value);
+            else if (t.text.size() == 1 && t.text[0].isUpper())
+                ++joints[t.text];
+            const auto chord = chordText.match(t.text);
+            if (!chord.hasMatch())
+                continue;
+            // The printed chord is the geometry's, and the ruler's on the page.
+            const double span = chord.captured(2).toInt() - chord.captured(1).toInt();
+            const double printed = chord.captured(3).toDouble();
+            EXPECT_NEAR(printed, 450 * std::sin(span / 2 * std::numbers::pi / 180), 0.05);
+            const auto owner = std::min_element(found.begin(), found.end(), [&](const Piece& a, const Piece& b) {
+                return distance(a.centre, middle(t)) < distance(b.centre, middle(t));
+            });
+            ASSERT_NE(owner, found.end());
+            std::vector<Point> longEnds;
+            for (const RadialMark& m : owner->marks) {
+                if (std::abs(m.length - 250) < 0.5)
+                    longEnds.push_back(m.outerEnd);
+            }
+            ASSERT_GE(longEnds.size(), 2u);
+            EXPECT_NEAR(distance(longEnds.front(), longEnds[longEnds.size() - 2]) / kTwipsPerMm, printed, 0.05)
+                << "the first long mark to the joint's";
+        }
+    }
+    ASSERT_GT(sectors, 1u);
+    EXPECT_EQ(36 % sectors, 0u) << "equal sectors";
+    // Each sector repeats the next one's first long division: ten more degrees and one more mark.
+    EXPECT_EQ(markCount, static_cast<int>(360 + sectors * 11));
+    EXPECT_EQ(numbers.size(), 36u);
+    EXPECT_EQ(joints.size(), sectors) << "the last sector joins the first too";
+    for (const auto& [letter, count] : joints)
+        EXPECT_EQ(count, 2) << letter.toStdString() << " stands on both pieces of its joint";
+}
+
+struct RingRow {
+    const char* name;
+    bool azimuth;
+    bool ra;
+    int marks; // on the one ring of the one style
+    int numbers;
+};
+
+class RingStyles : public ::testing::TestWithParam<RingRow> { };
+
+TEST_P(RingStyles, BothInkStylesPrintWholeRings)
+{
+    const RingRow& row = GetParam();
+    Printed out;
+    print(out, row.azimuth, QStringLiteral("150"), [&row](SettingsModel& model) {
+        model.setCheck(Check::WB, SettingsModel::kChecked);
+        if (row.ra)
+            model.setOption(Option::Ra, true);
+    });
+    ASSERT_EQ(out.status, QString());
+    std::vector<Piece> found;
+    int numbers = 0;
+    for (const PdfPage& page : out.pages) {
+        for (Piece& p : pieces(page, 75 * kTwipsPerMm, kMarkLengths))
+            found.push_back(std::move(p));
+        for (const auto& t : page.texts) {
+            bool number = false;
+            t.text.trimmed().toInt(&number);
+            numbers += number;
+        }
+    }
+    EXPECT_EQ(numbers, 2 * row.numbers) << "the strip's end number is its first again";
+    ASSERT_EQ(found.size(), 2u) << "black on white, white on black";
+    for (const Piece& p : found)
+        EXPECT_EQ(p.marks.size(), static_cast<std::size_t>(row.marks));
+}
+
+INSTANTIATE_TEST_SUITE_P(Circles, RingStyles,
+    ::testing::Values(RingRow { "Altitude", false, false, 360, 36 }, RingRow { "RA", true, true, 144, 24 }),
+    [](const auto& row) { return std::string(row.param.name); });
+
+struct RefusalRow {
+    const char* size;
+    bool split;
+    const char* status;
+};
+
+class RingRefusal : public ::testing::TestWithParam<RefusalRow> { };
+
+// The diameter stated prints when typed; a tenth more does not.
+TEST_P(RingRefusal, ARingTooLargeNamesTheLargestDiameter)
+{
+    const RefusalRow& row = GetParam();
+    Printed out;
+    print(out, true, QString::fromLatin1(row.size), [&row](SettingsModel& model) {
+        model.setCheck(Check::SplitLong, row.split ? SettingsModel::kChecked : SettingsModel::kUnchecked);
+    });
+    EXPECT_EQ(out.status.toStdString(), row.status);
+    EXPECT_EQ(out.pages.empty(), *row.status != 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(A4, RingRefusal,
+    ::testing::Values(RefusalRow { "195.1", false, "" },
+        RefusalRow { "195.2", false, "Azimuth max. ring diameter is 195.1 mm for the printable area." },
+        RefusalRow { "1193.1", true, "" },
+        RefusalRow { "1193.2", true, "Azimuth max. ring diameter is 1193.1 mm for split rings." }));
