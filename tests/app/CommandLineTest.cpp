@@ -190,7 +190,7 @@ TEST(PrintPdfStore, NeitherThePageOptionsNorThePrinterScaleOfTheStoreApply)
     {
         // What the window's Exit and "Printer scale..." would have kept, every option on.
         QtSettingsStore store(storePath);
-        for (const char* key : { "Scale Check", "Split Long", "Verniers", "Both Ways" })
+        for (const char* key : { "Scale Check", "Split Long", "Verniers", "Both Ways", "Rings" })
             store.write(QLatin1String(key), QStringLiteral("1"));
         QString reason;
         ASSERT_TRUE(PrinterScales(store).keep(
@@ -535,4 +535,24 @@ TEST(CircleSize, ASplitDobsonianRingFromTheCommandLineAlone)
     ASSERT_FALSE(ranges.isEmpty());
     EXPECT_EQ(ranges.front(), QStringLiteral("0\u00B0-") + ranges.front().section(QLatin1Char('-'), 1));
     EXPECT_TRUE(ranges.back().endsWith(QStringLiteral("-360\u00B0"))) << ranges.back().toStdString();
+}
+
+TEST(CircleSize, TheCommandLineSetsThePageOptionsOfItsRun)
+{
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QStringLiteral("ring.pdf"));
+    const Outcome run = vennaros({ QStringLiteral("--print-pdf"), output, QStringLiteral("--size"),
+        QStringLiteral("450mm"), QStringLiteral("--ring"), QStringLiteral("--split"),
+        QStringLiteral("--verniers"), QStringLiteral("--both-ways"), QStringLiteral("--scale-check"),
+        QStringLiteral("--azimuth"), QStringLiteral("--paper"), QStringLiteral("A4") });
+    ASSERT_FALSE(run.crashed);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QString texts;
+    for (const pdfreadback::PdfPage& page : pdfreadback::readPdfPages(output)) {
+        for (const pdfreadback::TextRun& text : page.texts)
+            texts += text.text + QLatin1Char('\n');
+    }
+    for (const char* expected : { "Azimuth ring diameter = 450 mm, ", "vernier 0.1\u00B0",
+             "numbers both ways", "R = 225.0 mm", "100 mm" })
+        EXPECT_TRUE(texts.contains(QString::fromUtf8(expected))) << expected;
 }

@@ -124,7 +124,8 @@ INSTANTIATE_TEST_SUITE_P(Boxes, PageCheck,
     ::testing::Values(PageCheckCase { "ScaleCheck", "Print scale check", Check::ScaleCheck },
         PageCheckCase { "SplitLongCheck", "Split long strips over pages", Check::SplitLong },
         PageCheckCase { "VernierCheck", "Print verniers", Check::Verniers },
-        PageCheckCase { "BothWaysCheck", "Numbers both ways", Check::BothWays }),
+        PageCheckCase { "BothWaysCheck", "Numbers both ways", Check::BothWays },
+        PageCheckCase { "RingsCheck", "Print rings instead of strips", Check::Rings }),
     [](const ::testing::TestParamInfo<PageCheckCase>& row) { return std::string(row.param.name); });
 
 TEST_F(MainWindow, ThePageRowHoldsItsOptionsAndButtonsBelowTheDesignLayoutInTabOrder)
@@ -139,9 +140,9 @@ TEST_F(MainWindow, ThePageRowHoldsItsOptionsAndButtonsBelowTheDesignLayoutInTabO
     const QWidget* restore = child<QWidget>(window, QStringLiteral("RestoreButton"));
     EXPECT_GT(page->geometry().top(), restore->geometry().bottom());
     EXPECT_LE(page->geometry().bottom(), window.centralWidget()->height());
-    // Left to right, the check boxes on one line and the buttons on the next: the Tab key follows.
+    // Left to right, the check boxes on two lines and the buttons on the next: the Tab key follows.
     const char* const order[] = { "ScaleCheck", "SplitLongCheck", "VernierCheck", "BothWaysCheck",
-        "PrinterScaleButton", "PageSetupButton", "PreviewButton", "PreviewAzButton" };
+        "RingsCheck", "PrinterScaleButton", "PageSetupButton", "PreviewButton", "PreviewAzButton" };
     QWidget* previous = nullptr;
     for (const char* name : order) {
         SCOPED_TRACE(name);

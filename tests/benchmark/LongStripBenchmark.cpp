@@ -1,9 +1,10 @@
-// The worst page set of split strips: a 2 m altitude strip with 1-degree marks in three circle sets
-// and both styles, split over A4 portrait sheets and written to one PDF file; the same strip whole as
-// an SVG and a DXF drawing, its texts as outlines.
+// The worst page sets of split pieces, written to one PDF file on A4 portrait sheets: a 2 m altitude
+// strip and a 600 mm azimuth ring in sectors, each with 1-degree marks in three circle sets and both
+// styles; the same strip whole as an SVG and a DXF drawing, its texts as outlines.
 #include "WorstPage.h"
 #include "app/ExportFileJobHost.h"
 #include "print/altitude/AltitudePrintJob.h"
+#include "print/azimuth/AzimuthPrintJob.h"
 #include "print/printers/PdfFilePrinter.h"
 
 #include <QFileInfo>
@@ -26,40 +27,57 @@ private:
     std::size_t m_sheets = 0;
 };
 
-void longStripSettings(SettingsModel& model)
+/// Every circle set in both styles with 1-degree marks, split, printed by the job on A4 sheets.
+template <typename Job> void printSetToPdf(benchmark::State& state, SettingsModel& model)
 {
     model.setOption(Option::OneDeg, true);
     model.setCheck(Check::WB, SettingsModel::kChecked);
-    model.setOption(Option::Altmm, true);
-    model.setOption(Option::AltLen, true);
-    model.setText(SizeText::Altitude, QStringLiteral("2000"));
     model.setCheck(Check::SplitLong, SettingsModel::kChecked);
     for (int set = 1; set <= kCircleSets; ++set)
         model.setSetCheck(set, SettingsModel::kChecked);
+    QTemporaryDir dir;
+    CountingPdfPrinter printer;
+    printer.setPaper(QPageSize(QPageSize::A4));
+    const QString file = dir.filePath(QStringLiteral("pieces.pdf"));
+    printer.setOutputFileName(file);
+    PrinterJobHost host(printer);
+    for (auto _ : state)
+        Job(model, host).run();
+    state.counters["sheets"] = static_cast<double>(printer.sheets());
+    state.counters["pdf_bytes"] = static_cast<double>(QFileInfo(file).size());
+    state.counters["status_ok"] = model.status().text().isEmpty() ? 1 : 0;
 }
 
 void LongStripSetToPdf(benchmark::State& state)
 {
     SettingsModel model;
-    longStripSettings(model);
-    QTemporaryDir dir;
-    CountingPdfPrinter printer;
-    printer.setPaper(QPageSize(QPageSize::A4));
-    const QString file = dir.filePath(QStringLiteral("long.pdf"));
-    printer.setOutputFileName(file);
-    PrinterJobHost host(printer);
-    for (auto _ : state)
-        AltitudePrintJob(model, host).run();
-    state.counters["sheets"] = static_cast<double>(printer.sheets());
-    state.counters["pdf_bytes"] = static_cast<double>(QFileInfo(file).size());
-    state.counters["status_ok"] = model.status().text().isEmpty() ? 1 : 0;
+    model.setOption(Option::Altmm, true);
+    model.setOption(Option::AltLen, true);
+    model.setText(SizeText::Altitude, QStringLiteral("2000"));
+    printSetToPdf<AltitudePrintJob>(state, model);
 }
 BENCHMARK(LongStripSetToPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void RingSetToPdf(benchmark::State& state)
+{
+    SettingsModel model;
+    model.setOption(Option::Azmm, true);
+    model.setText(SizeText::Azimuth, QStringLiteral("600"));
+    model.setCheck(Check::Rings, SettingsModel::kChecked);
+    printSetToPdf<AzimuthPrintJob>(state, model);
+}
+BENCHMARK(RingSetToPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void LongStripToDrawing(benchmark::State& state, DrawingFormat format, const char* name)
 {
     SettingsModel model;
-    longStripSettings(model);
+    model.setOption(Option::OneDeg, true);
+    model.setCheck(Check::WB, SettingsModel::kChecked);
+    for (int set = 1; set <= kCircleSets; ++set)
+        model.setSetCheck(set, SettingsModel::kChecked);
+    model.setOption(Option::Altmm, true);
+    model.setOption(Option::AltLen, true);
+    model.setText(SizeText::Altitude, QStringLiteral("2000"));
     QTemporaryDir dir;
     const QString file = dir.filePath(QLatin1String(name));
     ExportFileJobHost host(file, format);

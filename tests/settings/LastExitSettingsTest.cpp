@@ -103,7 +103,7 @@ TEST_F(LastExitSettingsTest, ExitWritesEveryKeyInOrderAsText)
         "Check 1", "SmallMark 1", "FiveMark 1", "TenMark 1", "CircleWidth 1", "FontSize 1", "Check 2",
         "SmallMark 2", "FiveMark 2", "TenMark 2", "CircleWidth 2", "FontSize 2", "Check 3", "SmallMark 3",
         "FiveMark 3", "TenMark 3", "CircleWidth 3", "FontSize 3", "Form Top", "Form Left", "Az LtoR",
-        "Scale Check", "Split Long", "Verniers", "Both Ways" };
+        "Scale Check", "Split Long", "Verniers", "Both Ways", "Rings" };
     EXPECT_EQ(store.order, expected);
     EXPECT_EQ(store.values[QStringLiteral("1 Deg")], QStringLiteral("True"));
     EXPECT_EQ(store.values[QStringLiteral("5 Deg")], QStringLiteral("False"));
@@ -118,7 +118,7 @@ TEST_F(LastExitSettingsTest, ExitWritesEveryKeyInOrderAsText)
 TEST_F(LastExitSettingsTest, PageOptionsComeBackFromTheStoreButNotFromTheFile)
 {
     SettingsModel before;
-    for (Check page : { Check::ScaleCheck, Check::SplitLong, Check::Verniers, Check::BothWays })
+    for (Check page : { Check::ScaleCheck, Check::SplitLong, Check::Verniers, Check::BothWays, Check::Rings })
         before.setCheck(page, SettingsModel::kChecked);
     {
         QtSettingsStore store(storePath());
@@ -127,7 +127,7 @@ TEST_F(LastExitSettingsTest, PageOptionsComeBackFromTheStoreButNotFromTheFile)
     SettingsModel after;
     QtSettingsStore store(storePath());
     LastExitSettings(after, store).start();
-    for (Check page : { Check::ScaleCheck, Check::SplitLong, Check::Verniers, Check::BothWays })
+    for (Check page : { Check::ScaleCheck, Check::SplitLong, Check::Verniers, Check::BothWays, Check::Rings })
         EXPECT_EQ(after.check(page), SettingsModel::kChecked);
     EXPECT_EQ(everySetting(before).count(QLatin1Char('\n')), 38);
 

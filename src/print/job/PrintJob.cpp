@@ -10,8 +10,8 @@
 #include "print/sheets/StripFit.h"
 #include "settings/StatusLine.h"
 
-#include <exception>
 #include <cmath>
+#include <exception>
 #include <memory>
 #include <numbers>
 

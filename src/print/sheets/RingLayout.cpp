@@ -65,7 +65,8 @@ QRectF sectorBounds(double outer, double depth, double labelDepth, int divisions
 
 bool fitsSheet(const QRectF& box, const SheetFormat& format)
 {
-    return box.width() <= usableWidth(format) - kRingMargin && box.height() <= usableHeight(format) - kRingMargin;
+    return box.width() <= usableWidth(format) - kRingMargin
+        && box.height() <= usableHeight(format) - kRingMargin;
 }
 
 std::vector<int> sectorCounts(int divisions)
@@ -160,8 +161,8 @@ QString RingMaker::radiusLabel(double radiusTw, bool inches)
 QString RingMaker::chordLabel(const StripGeometry& strip, int first, int last, double chordTw, bool inches)
 {
     return QStringLiteral("chord ") + QString::number(first * strip.unitsPerDivision) + strip.unit
-        + QLatin1Char('-') + QString::number(last * strip.unitsPerDivision) + strip.unit + QStringLiteral(" = ")
-        + length(chordTw, inches);
+        + QLatin1Char('-') + QString::number(last * strip.unitsPerDivision) + strip.unit
+        + QStringLiteral(" = ") + length(chordTw, inches);
 }
 
 std::vector<SheetRow> RingMaker::rows(
@@ -190,7 +191,8 @@ std::vector<SheetRow> RingMaker::rows(
         if (!circle.vernier && op.kind == PageOp::Kind::Text) {
             // Centred on its mark: the strip's end numbers stand beside theirs, a ring has no ends.
             const double width = m_ink.textWidth(op);
-            const double mark = strip.left + std::round((op.x + width / 2 - strip.left) / circle.spacing) * circle.spacing;
+            const double mark
+                = strip.left + std::round((op.x + width / 2 - strip.left) / circle.spacing) * circle.spacing;
             kept.x = mark - width / 2;
         }
         circle.depth = std::max(circle.depth, m_ink.bottom(kept));
@@ -341,8 +343,8 @@ std::vector<PageOp> RingMaker::sector(const Circle& circle, int n, int index, do
     cutLine.cut = true;
     ops.push_back(cutLine);
     for (std::size_t i : boxes) {
-        ops.push_back(PageOp::stroke(
-            cutX, std::min(ops[i].y, ops[i].y + ops[i].dy), 0, std::fabs(ops[i].dy), kWhite));
+        ops.push_back(
+            PageOp::stroke(cutX, std::min(ops[i].y, ops[i].y + ops[i].dy), 0, std::fabs(ops[i].dy), kWhite));
     }
 
     const double middle = strip.left + (first + k / 2.0) * s;

@@ -28,7 +28,8 @@ public:
     /// The row of a strip (x as drawn, y from the row's top) as its ring or the rows of its sectors,
     /// side by side where the printable width holds them. A vernier's row is bent to its circle and
     /// stays one piece. Throws RuntimeError when no sectors fit.
-    std::vector<SheetRow> rows(const std::vector<PageOp>& rowOps, const StripGeometry& strip, double pitch) const;
+    std::vector<SheetRow> rows(
+        const std::vector<PageOp>& rowOps, const StripGeometry& strip, double pitch) const;
 
     /// The sector labels' texts: "R = 225.0 mm", "chord 0°-60° = 225.0 mm".
     static QString radiusLabel(double radiusTw, bool inches);

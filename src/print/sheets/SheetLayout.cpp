@@ -107,9 +107,9 @@ std::vector<SheetRow> rowsOf(const Page& drawn, const InkExtents& ink, const Str
 StripRows stripRows(const SheetRequest& request, const InkExtents& ink)
 {
     if (request.rings) {
-        return [maker = std::make_shared<RingMaker>(request.format, ink, request.inches,
-                    request.splitLongStrips)](std::vector<PageOp> ops, const StripGeometry& strip,
-                   double pitch) { return maker->rows(ops, strip, pitch); };
+        return [maker = std::make_shared<RingMaker>(
+                    request.format, ink, request.inches, request.splitLongStrips)](std::vector<PageOp> ops,
+                   const StripGeometry& strip, double pitch) { return maker->rows(ops, strip, pitch); };
     }
     return [&request, &ink, splitter = std::make_shared<StripSplitter>(request.format, ink)](
                std::vector<PageOp> ops, const StripGeometry& strip, double pitch) {

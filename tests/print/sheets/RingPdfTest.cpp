@@ -153,7 +153,7 @@ const std::set<double> kMarkLengths { 100, 200, 250 }; // heights at CircleWidth
 TEST(RingPdf, A120MillimetreAzimuthRingHasEveryDegreeOnItsRadius)
 {
     Printed out;
-    print(out, true, QStringLiteral("120"), [](SettingsModel&) { });
+    print(out, true, QStringLiteral("120"), [](SettingsModel&) {});
     ASSERT_EQ(out.status, QString());
     ASSERT_EQ(out.pages.size(), 1u);
     const double radius = 60 * kTwipsPerMm;
@@ -192,7 +192,8 @@ TEST(RingPdf, A450MillimetreRingSplitOnA4JoinsIntoOneRing)
         [](SettingsModel& model) { model.setCheck(Check::SplitLong, SettingsModel::kChecked); });
     ASSERT_EQ(out.status, QString());
     const double radius = 225 * kTwipsPerMm;
-    static const QRegularExpression chordText(QStringLiteral("^chord (\\d+)\u00B0-(\\d+)\u00B0 = ([\\d.]+) mm$"));
+    static const QRegularExpression chordText(
+        QStringLiteral("^chord (\\d+)\u00B0-(\\d+)\u00B0 = ([\\d.]+) mm$"));
     static const QRegularExpression rangeText(QStringLiteral("^(\\d+)\u00B0-(\\d+)\u00B0$"));
 
     std::size_t sectors = 0;
@@ -224,9 +225,10 @@ TEST(RingPdf, A450MillimetreRingSplitOnA4JoinsIntoOneRing)
             const double span = chord.captured(2).toInt() - chord.captured(1).toInt();
             const double printed = chord.captured(3).toDouble();
             EXPECT_NEAR(printed, 450 * std::sin(span / 2 * std::numbers::pi / 180), 0.05);
-            const auto owner = std::min_element(found.begin(), found.end(), [&](const Piece& a, const Piece& b) {
-                return distance(a.centre, middle(t)) < distance(b.centre, middle(t));
-            });
+            const auto owner
+                = std::min_element(found.begin(), found.end(), [&](const Piece& a, const Piece& b) {
+                      return distance(a.centre, middle(t)) < distance(b.centre, middle(t));
+                  });
             ASSERT_NE(owner, found.end());
             std::vector<Point> longEnds;
             for (const RadialMark& m : owner->marks) {
@@ -234,7 +236,8 @@ TEST(RingPdf, A450MillimetreRingSplitOnA4JoinsIntoOneRing)
                     longEnds.push_back(m.outerEnd);
             }
             ASSERT_GE(longEnds.size(), 2u);
-            EXPECT_NEAR(distance(longEnds.front(), longEnds[longEnds.size() - 2]) / kTwipsPerMm, printed, 0.05)
+            EXPECT_NEAR(
+                distance(longEnds.front(), longEnds[longEnds.size() - 2]) / kTwipsPerMm, printed, 0.05)
                 << "the first long mark to the joint's";
         }
     }
