@@ -122,6 +122,49 @@ private:
     QHash<QString, QPainterPath> m_texts;
 };
 
+/// Whether the ink of `inner` lies within `outer`, edges it shares with it included: shrunk by a
+/// hair about its middle, so that shared edges no longer count as crossing.
+bool covers(const QPainterPath& outer, const QPainterPath& inner)
+{
+    const QPointF middle = inner.boundingRect().center();
+    QTransform shrink;
+    shrink.translate(middle.x(), middle.y());
+    shrink.scale(1 - 1e-6, 1 - 1e-6);
+    shrink.translate(-middle.x(), -middle.y());
+    return outer.contains(shrink.map(inner));
+}
+
+/// Drops the shapes another one covers (a white mark drawn over a shorter one); false when two of
+/// the rest still overlap.
+bool dropCoveredAndDisjoint(std::vector<QPainterPath>& shapes)
+{
+    std::sort(shapes.begin(), shapes.end(), [](const QPainterPath& a, const QPainterPath& b) {
+        return a.boundingRect().left() < b.boundingRect().left();
+    });
+    std::vector<QRectF> boxes;
+    boxes.reserve(shapes.size());
+    for (const QPainterPath& shape : shapes)
+        boxes.push_back(shape.boundingRect());
+    bool disjoint = true;
+    for (std::size_t i = 0; i < shapes.size(); ++i) {
+        for (std::size_t j = i + 1; j < shapes.size() && boxes[j].left() < boxes[i].right(); ++j) {
+            if (shapes[i].isEmpty() || shapes[j].isEmpty() || !boxes[i].intersects(boxes[j]))
+                continue;
+            if (covers(shapes[i], shapes[j])) {
+                shapes[j] = QPainterPath();
+            } else if (covers(shapes[j], shapes[i])) {
+                shapes[i] = std::move(shapes[j]);
+                boxes[i] = boxes[j];
+                shapes[j] = QPainterPath();
+            } else if (shapes[i].intersects(shapes[j])) {
+                disjoint = false;
+            }
+        }
+    }
+    std::erase_if(shapes, [](const QPainterPath& shape) { return shape.isEmpty(); });
+    return disjoint;
+}
+
 /// The ink of one row as it builds up: white ink is the paper showing through, so it is cut out of
 /// the black drawn before it.
 class RowInk {
@@ -131,9 +174,7 @@ public:
         if (shape.isEmpty())
             return;
         if (paper) {
-            if (m_paper.isEmpty())
-                m_paper.setFillRule(Qt::WindingFill); // overlapping white stays white
-            m_paper.addPath(shape);
+            m_paper.push_back(std::move(shape));
             return;
         }
         settlePaper();
@@ -151,18 +192,58 @@ public:
 private:
     void settlePaper()
     {
-        if (m_paper.isEmpty())
+        if (m_paper.empty())
             return;
-        // One subtraction for all the white of a band: a mark at a time would take seconds.
-        const QRectF paperBounds = m_paper.boundingRect();
-        for (QPainterPath& path : m_black)
-            if (path.boundingRect().intersects(paperBounds))
-                path = path.subtracted(m_paper);
-        m_paper = QPainterPath();
+        const bool disjoint = dropCoveredAndDisjoint(m_paper);
+        QRectF paperBounds;
+        for (const QPainterPath& shape : m_paper)
+            paperBounds = paperBounds.united(shape.boundingRect());
+        for (QPainterPath& path : m_black) {
+            const QRectF box = path.boundingRect();
+            if (!box.intersects(paperBounds))
+                continue;
+            // White shapes apart from each other on a box (a strip's band) are its holes, filled
+            // even-odd: a tenth of the time of a subtraction, and the glyphs keep their curves. A
+            // number past the band's end is cut at it first.
+            if (disjoint && isBox(path)) {
+                QPainterPath boxPath;
+                boxPath.addRect(box);
+                path.setFillRule(Qt::OddEvenFill);
+                for (const QPainterPath& shape : m_paper) {
+                    const QRectF shapeBox = shape.boundingRect();
+                    if (box.contains(shapeBox))
+                        path.addPath(shape);
+                    else if (shapeBox.intersects(box))
+                        path.addPath(shape.intersected(boxPath));
+                }
+                continue;
+            }
+            QPainterPath paper;
+            paper.setFillRule(Qt::WindingFill); // overlapping white stays white
+            for (const QPainterPath& shape : m_paper)
+                paper.addPath(shape);
+            path = path.subtracted(paper);
+        }
+        m_paper.clear();
+    }
+
+    /// An upright rectangle, as boxOutline makes it.
+    static bool isBox(const QPainterPath& path)
+    {
+        if (path.elementCount() != 5)
+            return false;
+        const QRectF box = path.boundingRect();
+        for (int i = 0; i < path.elementCount(); ++i) {
+            const QPainterPath::Element corner = path.elementAt(i);
+            if (corner.isCurveTo() || (corner.x != box.left() && corner.x != box.right())
+                || (corner.y != box.top() && corner.y != box.bottom()))
+                return false;
+        }
+        return true;
     }
 
     std::vector<QPainterPath> m_black;
-    QPainterPath m_paper;
+    std::vector<QPainterPath> m_paper;
 };
 
 QPainterPath inkOutline(const PageOp& op, GlyphOutlines& glyphs)
@@ -225,18 +306,6 @@ bool addCut(const PageOp& op, PageOutlines& out)
         return true;
     }
     return false;
-}
-
-/// Whether the ink of `inner` lies within `outer`, edges it shares with it included: shrunk by a
-/// hair about its middle, so that shared edges no longer count as crossing.
-bool covers(const QPainterPath& outer, const QPainterPath& inner)
-{
-    const QPointF middle = inner.boundingRect().center();
-    QTransform shrink;
-    shrink.translate(middle.x(), middle.y());
-    shrink.scale(1 - 1e-6, 1 - 1e-6);
-    shrink.translate(-middle.x(), -middle.y());
-    return outer.contains(shrink.map(inner));
 }
 
 /// Cutters' programs fill a layer's outlines even-odd, where two overlapping shapes would leave their
