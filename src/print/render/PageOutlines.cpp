@@ -373,10 +373,12 @@ PageOutlines PageOutlines::of(const Page& page)
 
         RowInk ink;
         bool ownCut = false;
+        bool bent = false; // a strip bent round (a ring's vernier): its marks are not upright
         for (std::size_t i = first; i < end; ++i) {
             const PageOp& op = page.ops[i];
             if (!finite(op))
                 continue;
+            bent = bent || (op.kind == PageOp::Kind::Stroke && op.dx != 0 && op.dy != 0);
             if (op.cut && addCut(op, out)) {
                 ownCut = true;
                 continue;
@@ -391,8 +393,10 @@ PageOutlines PageOutlines::of(const Page& page)
         if (strip && !ownCut && !black.empty()) {
             const QRectF inkBounds = boundsOf(black);
             QPainterPath outline;
-            outline.addRect(QRectF(QPointF(strip->left, inkBounds.top()),
-                QPointF(strip->left + strip->length + strip->tail, inkBounds.bottom())));
+            // A bent strip no longer lies along its note's length: a box round its ink.
+            outline.addRect(bent ? inkBounds
+                                 : QRectF(QPointF(strip->left, inkBounds.top()),
+                                     QPointF(strip->left + strip->length + strip->tail, inkBounds.bottom())));
             out.cut.push_back(outline);
         }
         append(strip || ownCut ? out.engrave : out.notes, std::move(black));
