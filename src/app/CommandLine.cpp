@@ -8,6 +8,8 @@
 namespace {
 
 const QString kPrintPdf = QStringLiteral("print-pdf");
+const QString kSvg = QStringLiteral("svg");
+const QString kDxf = QStringLiteral("dxf");
 const QString kSettings = QStringLiteral("settings");
 const QString kPaper = QStringLiteral("paper");
 const QString kLandscape = QStringLiteral("landscape");
@@ -32,6 +34,8 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         { { QStringLiteral("h"), QStringLiteral("help") }, QString() },
         { { QStringLiteral("v"), QStringLiteral("version") }, QString() },
         { kPrintPdf, QString(), QStringLiteral("FILE") },
+        { kSvg, QString(), QStringLiteral("FILE") },
+        { kDxf, QString(), QStringLiteral("FILE") },
         { kSettings, QString(), QStringLiteral("SETTINGS.txt") },
         { kPaper, QString(), QStringLiteral("NAME") },
         { kLandscape, QString() },
@@ -67,23 +71,38 @@ CommandLine CommandLine::parse(const QStringList& arguments)
     }
     const bool pdfOption = parser.isSet(kSettings) || parser.isSet(kPaper) || parser.isSet(kLandscape)
         || parser.isSet(kAltitude) || parser.isSet(kAzimuth) || CircleOptions::anyGiven(parser);
-    if (!parser.isSet(kPrintPdf)) {
+    // The file to write: a PDF page, or a drawing for a cutter.
+    QString output;
+    for (const QString& name : { kPrintPdf, kSvg, kDxf }) {
+        if (!parser.isSet(name))
+            continue;
+        if (!output.isEmpty())
+            return failure(QStringLiteral("--print-pdf, --svg and --dxf: give one of them."));
+        output = name;
+    }
+    if (output.isEmpty()) {
         if (pdfOption)
             return failure(
                 QStringLiteral("--settings, --paper, --landscape, --altitude, --azimuth and the circle's "
-                               "options go with --print-pdf FILE."));
+                               "options go with --print-pdf FILE, --svg FILE or --dxf FILE."));
         return line;
     }
-    line.action = Action::PrintPdf;
-    line.pdfFile = parser.value(kPrintPdf);
+    line.action = output == kPrintPdf ? Action::PrintPdf : Action::Export;
+    line.drawing = output == kDxf ? DrawingFormat::Dxf : DrawingFormat::Svg;
+    line.pdfFile = parser.value(output);
     line.settingsFile = parser.value(kSettings);
     line.paper = parser.value(kPaper);
     line.landscape = parser.isSet(kLandscape);
+    if (line.action == Action::Export && (parser.isSet(kPaper) || parser.isSet(kLandscape)))
+        return failure(
+            QStringLiteral("--paper and --landscape go with --print-pdf: a drawing has no paper."));
     if (parser.isSet(kAltitude) == parser.isSet(kAzimuth))
-        return failure(QStringLiteral("--print-pdf needs one of --altitude and --azimuth."));
+        return failure(QStringLiteral("--%1 needs one of --altitude and --azimuth.").arg(output));
     line.azimuth = parser.isSet(kAzimuth);
     if (line.pdfFile.isEmpty())
-        return failure(QStringLiteral("--print-pdf needs the name of the PDF file to write."));
+        return failure(line.action == Action::PrintPdf
+                ? QStringLiteral("--print-pdf needs the name of the PDF file to write.")
+                : QStringLiteral("--%1 needs the name of the drawing file to write.").arg(output));
     if (parser.isSet(kSettings) && line.settingsFile.isEmpty())
         return failure(QStringLiteral("--settings needs the name of a settings file."));
     if (parser.isSet(kPaper) && line.paper.isEmpty())
@@ -106,6 +125,9 @@ QString CommandLine::helpText()
                "                [--size VALUE [--length]] [--split] [--ring] [--verniers] [--both-ways]\n"
                "                [--scale-check] [--half-degree] [--zero-at N]\n"
                "                (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])\n"
+               "       vennaros (--svg FILE | --dxf FILE) [--settings SETTINGS.txt] [--size VALUE\n"
+               "                [--length]] [--ring] [--verniers] [--both-ways] [--half-degree]\n"
+               "                [--zero-at N] (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])\n"
                "\n")
         + programinfo::purpose()
         + QStringLiteral(
@@ -116,6 +138,9 @@ QString CommandLine::helpText()
             "  --version                print the name and version and exit\n"
             "  --print-pdf FILE         print the page a print button would print to the PDF file FILE,\n"
             "                           without a window\n"
+            "  --svg FILE               the whole strip or ring as an SVG drawing for a laser or vinyl\n"
+            "                           cutter, at its true size in millimetres, never split\n"
+            "  --dxf FILE               the same as a DXF drawing\n"
             "  --settings SETTINGS.txt  a settings file saved with \"Save\", restored over the defaults\n"
             "  --paper NAME             the paper, for example A4, Letter, A3 or Legal (default: the\n"
             "                           built-in PDF printer's paper)\n"
@@ -140,7 +165,7 @@ QString CommandLine::helpText()
             "  --zero-at N              the strip starts at the reading N degrees (RA: its hours)\n"
             "                           These twelve override the settings file.\n"
             "\n"
-            "Exit status: 0 when the page was written, 1 when the job refused or failed (the reason on\n"
+            "Exit status: 0 when the file was written, 1 when the job refused or failed (the reason on\n"
             "standard error, no file written), 2 for a wrong command line.\n"
             "See also: man vennaros\n");
 }

@@ -1,5 +1,6 @@
 #include "app/MainMenuBar.h"
 
+#include "app/DrawingExport.h"
 #include "app/frmMain.h"
 
 MainMenuBar::MainMenuBar(frmMain& window)
@@ -17,6 +18,15 @@ MainMenuBar::MainMenuBar(frmMain& window)
     file->addSeparator();
     connect(addCommand(file, "PageSetupAction", QStringLiteral("Page Set&up...")), &QAction::triggered,
         &window, &frmMain::pageSetupRequested);
+    file->addSeparator();
+    connect(addCommand(file, "ExportAltitudeAction", QStringLiteral("Export A&ltitude...")),
+        &QAction::triggered, &window, &frmMain::exportAltitudeRequested);
+    QAction* exportAzimuth = addCommand(
+        file, "ExportAzimuthAction", DrawingExport::azimuthEntry(window.model().azimuthButtonCaption()));
+    connect(exportAzimuth, &QAction::triggered, &window, &frmMain::exportAzimuthRequested);
+    connect(&window.model(), &SettingsModel::azimuthButtonCaptionChanged, exportAzimuth,
+        [exportAzimuth](
+            const QString& caption) { exportAzimuth->setText(DrawingExport::azimuthEntry(caption)); });
     file->addSeparator();
     connect(addCommand(file, "ExitAction", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q)),
         &QAction::triggered, &window, &frmMain::exitRequested);

@@ -1,6 +1,7 @@
 #include "app/PdfCommand.h"
 
 #include "app/CommandLine.h"
+#include "app/ExportFileJobHost.h"
 #include "app/PdfFileJobHost.h"
 #include "common/FileTarget.h"
 #include "print/altitude/AltitudePrintJob.h"
@@ -87,22 +88,36 @@ int run(const CommandLine& line, QTextStream& errors)
         return 1;
     line.circle.applyTo(model, line.azimuth);
 
-    try {
-        PdfFileJobHost host(
-            line.pdfFile, line.landscape ? PageOrientation::Landscape : PageOrientation::Portrait, paper);
+    const auto runJob = [&](JobHost& host) {
         if (line.azimuth)
             AzimuthPrintJob(model, host).run();
         else
             AltitudePrintJob(model, host).run();
-        if (host.written())
+    };
+    try {
+        bool written = false;
+        QString writeError;
+        if (line.action == CommandLine::Action::Export) {
+            ExportFileJobHost host(line.pdfFile, line.drawing);
+            runJob(host);
+            written = host.written();
+            writeError = host.writeError();
+        } else {
+            PdfFileJobHost host(
+                line.pdfFile, line.landscape ? PageOrientation::Landscape : PageOrientation::Portrait, paper);
+            runJob(host);
+            written = host.written();
+            writeError = host.writeError();
+        }
+        if (written)
             return 0;
         const QString status = model.status().text();
         if (status.isEmpty())
             errors << "Nothing was printed: the size is empty or no circle set is enabled.\n";
         else
             errors << status << '\n';
-        if (!host.writeError().isEmpty())
-            errors << "vennaros: cannot write '" << line.pdfFile << "': " << host.writeError() << '\n';
+        if (!writeError.isEmpty())
+            errors << "vennaros: cannot write '" << line.pdfFile << "': " << writeError << '\n';
     } catch (const std::exception& error) {
         errors << "vennaros: " << error.what() << '\n';
     }

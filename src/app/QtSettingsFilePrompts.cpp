@@ -48,9 +48,9 @@ std::optional<QString> QtSettingsFilePrompts::chooseFile(const FileDialogSetup& 
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(
         setup.style == FileDialogSetup::Style::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    // The command asks about overwriting itself. Flags 4 and 8 need nothing: Qt's dialog has no
-    // read-only box and never changes the working directory.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    // The settings commands ask about overwriting themselves. Flags 4 and 8 need nothing: Qt's
+    // dialog has no read-only box and never changes the working directory.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !setup.dialogConfirmsOverwrite);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt; // a cancel always ends the command, as cancelIsFailure asks
     const QStringList files = dialog.selectedFiles();

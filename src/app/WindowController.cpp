@@ -25,6 +25,7 @@ WindowController::WindowController(frmMain& window, Services services)
     , m_selection(services.printers, services.dialog)
     , m_lastExit(window.model(), services.store)
     , m_fileCommands(window.model(), services.prompts)
+    , m_export(window.model(), services.prompts)
     , m_printerScales(services.store)
     , m_printerPapers(services.store)
     , m_ownPageSetup(std::make_unique<QtPageSetupBackend>(&window))
@@ -39,6 +40,10 @@ WindowController::WindowController(frmMain& window, Services services)
     connect(
         &window, &frmMain::previewAltitudeRequested, this, &WindowController::runPreview<AltitudePrintJob>);
     connect(&window, &frmMain::previewAzimuthRequested, this, &WindowController::runPreview<AzimuthPrintJob>);
+    connect(&window, &frmMain::exportAltitudeRequested, this,
+        [this] { runExport<AltitudePrintJob>(QStringLiteral("Export Altitude")); });
+    connect(&window, &frmMain::exportAzimuthRequested, this,
+        [this] { runExport<AzimuthPrintJob>(QStringLiteral("Export Azimuth/RA")); });
     connect(&window, &frmMain::printerScaleRequested, this, &WindowController::openPrinterScale);
     connect(&window, &frmMain::pageSetupRequested, this, &WindowController::openPageSetup);
     connect(&window, &frmMain::aboutRequested, this, &WindowController::showAbout);
@@ -165,6 +170,20 @@ template <typename Job> void WindowController::runJob()
     restorePaper();
     try {
         Job(m_window.model(), *this).run();
+    } catch (...) {
+        m_jobRunning = false;
+        throw;
+    }
+    m_jobRunning = false;
+}
+
+template <typename Job> void WindowController::runExport(const QString& title)
+{
+    if (m_jobRunning)
+        return;
+    m_jobRunning = true;
+    try {
+        m_export.run<Job>(*this, title);
     } catch (...) {
         m_jobRunning = false;
         throw;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DrawingExport.h"
 #include "app/PrinterPapers.h"
 #include "print/dialog/PrinterSelection.h"
 #include "print/job/JobHost.h"
@@ -84,6 +85,8 @@ private:
     /// A print job whose sheets go to the preview window instead of the printer: the same checks
     /// and refusals, no print dialog.
     template <typename Job> void runPreview();
+    /// A print job whose page goes to a drawing file instead of the printer.
+    template <typename Job> void runExport(const QString& title);
 
     frmMain& m_window;
     PrinterSystem& m_printers;
@@ -91,6 +94,7 @@ private:
     PrinterSelection m_selection;
     LastExitSettings m_lastExit;
     SettingsFileCommands m_fileCommands;
+    DrawingExport m_export;
     PrinterScales m_printerScales;
     PrinterPapers m_printerPapers;
     QStringList m_papersRestored; // printers that have had their kept paper

@@ -60,6 +60,8 @@ Q_SIGNALS:
     void printAzimuthRequested();
     void previewAltitudeRequested();
     void previewAzimuthRequested();
+    void exportAltitudeRequested();
+    void exportAzimuthRequested();
     void resetRequested();
     /// Exit leaves closing to whoever writes the last-exit settings: the window stays open when
     /// they can't be written.

@@ -126,7 +126,8 @@ int main(int argc, char* argv[])
     case CommandLine::Action::Error:
         std::fprintf(stderr, "vennaros: %s\nTry 'vennaros --help'.\n", line.error.toLocal8Bit().constData());
         return CommandLine::kUsageError;
-    case CommandLine::Action::PrintPdf: {
+    case CommandLine::Action::PrintPdf:
+    case CommandLine::Action::Export: {
         if (const char* name = undecodableArgument(argc, argv)) {
             std::fprintf(stderr,
                 "vennaros: '%s' is not valid UTF-8; no file is read or written under another name.\n", name);

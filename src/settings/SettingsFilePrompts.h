@@ -13,6 +13,7 @@ struct FileDialogSetup {
     QString initialFolder; ///< used unchanged, may be relative
     int flags = 0; ///< 4: no read-only box, 8: leave the current directory alone
     bool cancelIsFailure = true;
+    bool dialogConfirmsOverwrite = false; ///< the dialog asks before a file is replaced
     QString title;
 };
 

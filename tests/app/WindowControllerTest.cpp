@@ -514,3 +514,38 @@ TEST(PrinterPaper, IsKeptAsItsNameAndOrientationAndReadBack)
     for (const char* garbled : { "", "A4", "A4, sideways", "Foo, portrait", "0 x 150 mm, portrait" })
         EXPECT_FALSE(PaperChoice::parse(QString::fromLatin1(garbled)).has_value()) << garbled;
 }
+
+// File > Export: the drawing goes to the file the user names, in the format its name says, and no
+// printer is asked; the azimuth entry names the circle the azimuth button prints.
+TEST_F(Program, ExportWritesTheDrawingAndSaysWhereOrWhyNot)
+{
+    Session run(ini(), printers, dialog);
+    QAction* azimuth = run.window.findChild<QAction*>(QStringLiteral("ExportAzimuthAction"));
+    ASSERT_NE(azimuth, nullptr);
+    EXPECT_EQ(azimuth->text(), QStringLiteral("Export A&zimuth..."));
+    run.model.setOption(Option::Ra, true);
+    EXPECT_EQ(azimuth->text(), QStringLiteral("Export &RA..."));
+
+    run.model.setText(SizeText::Altitude, QStringLiteral("300"));
+    run.model.setOption(Option::Altmm, true);
+    const struct {
+        const char* name;
+        QByteArray signature;
+    } files[] = { { "alt.svg", "<svg" }, { "alt.DXF", "AC1015" } };
+    for (const auto& file : files) {
+        SCOPED_TRACE(file.name);
+        run.prompts.path = dir.filePath(QLatin1String(file.name));
+        run.window.findChild<QAction*>(QStringLiteral("ExportAltitudeAction"))->trigger();
+        EXPECT_EQ(run.status(), QStringLiteral("Written: ") + *run.prompts.path);
+        QFile written(*run.prompts.path);
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(written.readAll().contains(file.signature));
+    }
+    EXPECT_TRUE(dialog.requests().empty());
+    EXPECT_TRUE(printers.at(0).documents().empty());
+
+    run.prompts.path = dir.path();
+    run.window.findChild<QAction*>(QStringLiteral("ExportAltitudeAction"))->trigger();
+    EXPECT_EQ(run.status(), QStringLiteral("Cannot write '%1': it is a folder.").arg(dir.path()));
+    EXPECT_TRUE(QFileInfo(dir.path()).isDir());
+}

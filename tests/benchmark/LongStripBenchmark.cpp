@@ -1,7 +1,8 @@
 // The worst page sets of split pieces, written to one PDF file on A4 portrait sheets: a 2 m altitude
 // strip and a 600 mm azimuth ring in sectors, each with 1-degree marks in three circle sets and both
-// styles.
+// styles; the same strip whole as an SVG and a DXF drawing, its texts as outlines.
 #include "WorstPage.h"
+#include "app/ExportFileJobHost.h"
 #include "print/altitude/AltitudePrintJob.h"
 #include "print/azimuth/AzimuthPrintJob.h"
 #include "print/printers/PdfFilePrinter.h"
@@ -66,5 +67,30 @@ void RingSetToPdf(benchmark::State& state)
     printSetToPdf<AzimuthPrintJob>(state, model);
 }
 BENCHMARK(RingSetToPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void LongStripToDrawing(benchmark::State& state, DrawingFormat format, const char* name)
+{
+    SettingsModel model;
+    model.setOption(Option::OneDeg, true);
+    model.setCheck(Check::WB, SettingsModel::kChecked);
+    for (int set = 1; set <= kCircleSets; ++set)
+        model.setSetCheck(set, SettingsModel::kChecked);
+    model.setOption(Option::Altmm, true);
+    model.setOption(Option::AltLen, true);
+    model.setText(SizeText::Altitude, QStringLiteral("2000"));
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QLatin1String(name));
+    ExportFileJobHost host(file, format);
+    for (auto _ : state)
+        AltitudePrintJob(model, host).run();
+    state.counters["file_bytes"] = static_cast<double>(QFileInfo(file).size());
+    state.counters["written"] = host.written() ? 1 : 0;
+}
+BENCHMARK_CAPTURE(LongStripToDrawing, Svg, DrawingFormat::Svg, "long.svg")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(LongStripToDrawing, Dxf, DrawingFormat::Dxf, "long.dxf")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 } // namespace
