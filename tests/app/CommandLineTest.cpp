@@ -545,53 +545,46 @@ TEST(CircleSize, ASplitDobsonianRingFromTheCommandLineAlone)
     EXPECT_TRUE(ranges.back().endsWith(QStringLiteral("-360\u00B0"))) << ranges.back().toStdString();
 }
 
-TEST(CircleSize, TheCommandLineSetsThePageOptionsOfItsRun)
+struct PageOptionsRow {
+    const char* name;
+    QStringList options;
+    /// Texts on the pages, the caption's lines run together with blanks.
+    std::vector<const char*> expected;
+};
+
+class PageOptionsFromTheCommandLine : public ::testing::TestWithParam<PageOptionsRow> { };
+
+TEST_P(PageOptionsFromTheCommandLine, TheRunPrintsWhatItsOptionsSay)
 {
     QTemporaryDir dir;
-    const QString output = dir.filePath(QStringLiteral("ring.pdf"));
-    const Outcome run = vennaros({ QStringLiteral("--print-pdf"), output, QStringLiteral("--size"),
-        QStringLiteral("450mm"), QStringLiteral("--ring"), QStringLiteral("--split"),
-        QStringLiteral("--verniers"), QStringLiteral("--both-ways"), QStringLiteral("--scale-check"),
-        QStringLiteral("--azimuth"), QStringLiteral("--paper"), QStringLiteral("A4") });
+    const QString output = dir.filePath(QStringLiteral("page.pdf"));
+    const Outcome run = vennaros(
+        QStringList { QStringLiteral("--print-pdf"), output, QStringLiteral("--paper"), QStringLiteral("A4") }
+        + GetParam().options);
     ASSERT_FALSE(run.crashed);
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     QString texts;
     for (const pdfreadback::PdfPage& page : pdfreadback::readPdfPages(output)) {
         for (const pdfreadback::TextRun& text : page.texts)
-            texts += text.text + QLatin1Char('\n');
+            texts += text.text + QLatin1Char(' ');
     }
-    for (const char* expected : { "Azimuth ring diameter = 450 mm, ", "vernier 0.1\u00B0",
-             "numbers both ways", "R = 225.0 mm", "100 mm" })
-        EXPECT_TRUE(texts.contains(QString::fromUtf8(expected))) << expected;
+    for (const char* expected : GetParam().expected)
+        EXPECT_TRUE(texts.contains(QString::fromUtf8(expected))) << expected << " in " << texts.toStdString();
 }
 
-TEST(CircleSize, HalfDegreesSignedDeclinationAndAZeroFromTheCommandLine)
-{
-    QTemporaryDir dir;
-    const QString output = dir.filePath(QStringLiteral("dec.pdf"));
-    const Outcome run = vennaros({ QStringLiteral("--print-pdf"), output, QStringLiteral("--size"),
-        QStringLiteral("120mm"), QStringLiteral("--split"), QStringLiteral("--half-degree"),
-        QStringLiteral("--signed-dec"), QStringLiteral("--zero-at"), QStringLiteral("90"),
-        QStringLiteral("--altitude"), QStringLiteral("--paper"), QStringLiteral("A4") });
-    ASSERT_FALSE(run.crashed);
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    QStringList ranges;
-    QString caption;
-    for (const pdfreadback::PdfPage& page : pdfreadback::readPdfPages(output)) {
-        for (const pdfreadback::TextRun& text : page.texts) {
-            if (text.text.contains(QStringLiteral("\u00B0-")))
-                ranges << text.text;
-            // The caption's lines, wherever they break.
-            if (!caption.isEmpty() || text.text.contains(QStringLiteral("Circle length = ")))
-                caption += text.text + QLatin1Char(' ');
-        }
-    }
-    EXPECT_TRUE(caption.startsWith(QStringLiteral("declination Circle length = 376.8 mm, ")))
-        << caption.toStdString();
-    EXPECT_TRUE(caption.contains(QStringLiteral("half-degree marks,"))) << caption.toStdString();
-    EXPECT_TRUE(caption.contains(QStringLiteral("zero at 90\u00B0"))) << caption.toStdString();
-    // The segments are labelled with the readings they carry, from 90 round to 90.
-    ASSERT_FALSE(ranges.isEmpty());
-    EXPECT_TRUE(ranges.front().startsWith(QStringLiteral("90\u00B0-"))) << ranges.front().toStdString();
-    EXPECT_TRUE(ranges.back().endsWith(QStringLiteral("-90\u00B0"))) << ranges.back().toStdString();
-}
+INSTANTIATE_TEST_SUITE_P(CircleSize, PageOptionsFromTheCommandLine,
+    ::testing::Values(
+        PageOptionsRow { "RingSplitVerniersBothWaysScaleCheck",
+            { QStringLiteral("--size"), QStringLiteral("450mm"), QStringLiteral("--ring"),
+                QStringLiteral("--split"), QStringLiteral("--verniers"), QStringLiteral("--both-ways"),
+                QStringLiteral("--scale-check"), QStringLiteral("--azimuth") },
+            { "Azimuth ring diameter = 450 mm, ", "vernier 0.1\u00B0", "numbers both ways", "R = 225.0 mm",
+                "100 mm" } },
+        // The segments are labelled with the readings they carry, from 90 round to 90.
+        PageOptionsRow { "HalfDegreesSignedDeclinationZeroAt",
+            { QStringLiteral("--size"), QStringLiteral("120mm"), QStringLiteral("--split"),
+                QStringLiteral("--half-degree"), QStringLiteral("--signed-dec"), QStringLiteral("--zero-at"),
+                QStringLiteral("90"), QStringLiteral("--altitude") },
+            { "declination Circle length = 376.8 mm, ", "half-degree marks,", "zero at 90\u00B0",
+                " 90\u00B0-", "-90\u00B0 " } }),
+    [](const auto& row) { return std::string(row.param.name); });
