@@ -20,6 +20,7 @@ const QString kScaleCheck = QStringLiteral("scale-check");
 const QString kHalfDegree = QStringLiteral("half-degree");
 const QString kSignedDec = QStringLiteral("signed-dec");
 const QString kZeroAt = QStringLiteral("zero-at");
+const QString kClosingTab = QStringLiteral("closing-tab");
 
 } // namespace
 
@@ -28,13 +29,13 @@ QList<QCommandLineOption> CircleOptions::options()
     return { { kSize, QString(), QStringLiteral("VALUE") }, { kLength, QString() }, { kRa, QString() },
         { kDecreasing, QString() }, { kSplit, QString() }, { kRing, QString() }, { kVerniers, QString() },
         { kBothWays, QString() }, { kScaleCheck, QString() }, { kHalfDegree, QString() },
-        { kSignedDec, QString() }, { kZeroAt, QString(), QStringLiteral("N") } };
+        { kSignedDec, QString() }, { kZeroAt, QString(), QStringLiteral("N") }, { kClosingTab, QString() } };
 }
 
 bool CircleOptions::anyGiven(const QCommandLineParser& parser)
 {
     for (const QString& name : { kSize, kLength, kRa, kDecreasing, kSplit, kRing, kVerniers, kBothWays,
-             kScaleCheck, kHalfDegree, kSignedDec, kZeroAt }) {
+             kScaleCheck, kHalfDegree, kSignedDec, kZeroAt, kClosingTab }) {
         if (parser.isSet(name))
             return true;
     }
@@ -80,6 +81,7 @@ CircleOptions CircleOptions::read(const QCommandLineParser& parser, bool azimuth
     circle.scaleCheck = parser.isSet(kScaleCheck);
     circle.halfDegree = parser.isSet(kHalfDegree);
     circle.signedDec = parser.isSet(kSignedDec);
+    circle.closingTab = parser.isSet(kClosingTab);
     if (parser.isSet(kZeroAt))
         circle.zeroAt = parser.value(kZeroAt); // the job refuses what the box would
     if (!azimuth && (circle.ra || circle.decreasing))
@@ -117,6 +119,7 @@ void CircleOptions::applyTo(SettingsModel& model, bool azimuth) const
     check(scaleCheck, Check::ScaleCheck);
     check(halfDegree, Check::HalfDeg);
     check(signedDec, Check::SignedDec);
+    check(closingTab, Check::ClosingTab);
     if (zeroAt)
         model.setText(SizeText::ZeroAt, *zeroAt);
 }

@@ -11,7 +11,7 @@ class SettingsModel;
 /// The command line's choices for the printed circle, over what the settings file says: its size
 /// with a unit, whether that is a strip length, RA or degrees, the direction of the azimuth
 /// numbers, and the page options: splitting, rings, verniers, numbers both ways, the scale check,
-/// half-degree marks, signed declination and the reading the strip starts at.
+/// half-degree marks, signed declination, the reading the strip starts at and the closing tab.
 struct CircleOptions {
     std::optional<QString> sizeNumber; ///< the number of --size, in the locale's notation
     bool inches = false; ///< the unit of --size
@@ -25,6 +25,7 @@ struct CircleOptions {
     bool scaleCheck = false;
     bool halfDegree = false;
     bool signedDec = false;
+    bool closingTab = false;
     std::optional<QString> zeroAt; ///< degrees, as typed
 
     static QList<QCommandLineOption> options();

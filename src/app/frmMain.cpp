@@ -261,11 +261,12 @@ QString frmMain::azimuthPreviewCaption(const QString& caption)
 
 namespace {
 
-// In the "Page" group below the design layout: its check boxes on two lines, its buttons on the
+// In the "Page" group below the design layout: its check boxes on three lines, its buttons on the
 // next, each button under a check box's column.
 constexpr int kPageChecksTop = 240;
 constexpr int kPageSecondChecksTop = 570;
-constexpr int kPageButtonsTop = 900;
+constexpr int kPageThirdChecksTop = 900;
+constexpr int kPageButtonsTop = 1230;
 constexpr int kPageButtonWidth = 1500;
 constexpr int kPageButtonHeight = 315;
 constexpr int kPageColumns[] = { 180, 2280, 5220, 7140 };
@@ -283,7 +284,7 @@ void frmMain::buildPageRow()
     // The page options and what they lead to: the printer's correction, and how the sheets will
     // look before anything is printed.
     QWidget* page
-        = addFrame(m_design, QStringLiteral("Page"), m_layout.arial(7.5, true), 120, 5685, 9630, 1335);
+        = addFrame(m_design, QStringLiteral("Page"), m_layout.arial(7.5, true), 120, 5685, 9630, 1665);
     page->setObjectName(QStringLiteral("PageGroup"));
     addCheck(page, Check::ScaleCheck, "ScaleCheck", QStringLiteral("Print scale chec&k"), kPageColumns[0],
         kPageChecksTop,
@@ -301,6 +302,10 @@ void frmMain::buildPageRow()
         QStringLiteral(
             "Each circle as a flat ring of the size's outer diameter, for a ground board or a disc"));
     buildMarksRow(page);
+    addCheck(page, Check::ClosingTab, "ClosingTabCheck", QStringLiteral("Closing tab"), kPageColumns[0],
+        kPageThirdChecksTop,
+        QStringLiteral("The strip's first long division again after its end, to join the wrapped strip "
+                       "mark over mark"));
 
     const QFont font = m_layout.arial(9.75);
     const auto pageButton

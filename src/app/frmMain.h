@@ -24,7 +24,7 @@ class frmMain : public QMainWindow {
 public:
     static constexpr int kClientWidthTwips = 9870;
     /// The design area: the original window of 5685 twips and the "Page" group below it.
-    static constexpr int kClientHeightTwips = 7095;
+    static constexpr int kClientHeightTwips = 7425;
 
     explicit frmMain(SettingsModel& model, QWidget* parent = nullptr);
 

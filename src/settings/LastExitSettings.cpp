@@ -61,6 +61,7 @@ const std::vector<StoreKey>& storeKeys()
         list.push_back({ QStringLiteral("Half Deg"), SettingField::check(Check::HalfDeg) });
         list.push_back({ QStringLiteral("Signed Dec"), SettingField::check(Check::SignedDec) });
         list.push_back({ QStringLiteral("Zero At"), SettingField::text(SizeText::ZeroAt) });
+        list.push_back({ QStringLiteral("Closing Tab"), SettingField::check(Check::ClosingTab) });
         return list;
     }();
     return keys;

@@ -127,7 +127,8 @@ INSTANTIATE_TEST_SUITE_P(Boxes, PageCheck,
         PageCheckCase { "BothWaysCheck", "Numbers both ways", Check::BothWays },
         PageCheckCase { "RingsCheck", "Print rings instead of strips", Check::Rings },
         PageCheckCase { "HalfDegCheck", "Half-degree marks", Check::HalfDeg },
-        PageCheckCase { "SignedDecCheck", "Signed declination", Check::SignedDec }),
+        PageCheckCase { "SignedDecCheck", "Signed declination", Check::SignedDec },
+        PageCheckCase { "ClosingTabCheck", "Closing tab", Check::ClosingTab }),
     [](const ::testing::TestParamInfo<PageCheckCase>& row) { return std::string(row.param.name); });
 
 TEST_F(MainWindow, ThePageRowHoldsItsOptionsAndButtonsBelowTheDesignLayoutInTabOrder)
@@ -142,9 +143,9 @@ TEST_F(MainWindow, ThePageRowHoldsItsOptionsAndButtonsBelowTheDesignLayoutInTabO
     const QWidget* restore = child<QWidget>(window, QStringLiteral("RestoreButton"));
     EXPECT_GT(page->geometry().top(), restore->geometry().bottom());
     EXPECT_LE(page->geometry().bottom(), window.centralWidget()->height());
-    // Left to right, the check boxes on two lines and the buttons on the next: the Tab key follows.
+    // Left to right, the check boxes on three lines and the buttons on the next: the Tab key follows.
     const char* const order[] = { "ScaleCheck", "SplitLongCheck", "VernierCheck", "BothWaysCheck",
-        "RingsCheck", "HalfDegCheck", "SignedDecCheck", "ZeroAtText", "PrinterScaleButton", "PageSetupButton",
+        "RingsCheck", "HalfDegCheck", "SignedDecCheck", "ZeroAtText", "ClosingTabCheck", "PrinterScaleButton", "PageSetupButton",
         "PreviewButton", "PreviewAzButton" };
     QWidget* previous = nullptr;
     for (const char* name : order) {

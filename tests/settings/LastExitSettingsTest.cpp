@@ -103,7 +103,8 @@ TEST_F(LastExitSettingsTest, ExitWritesEveryKeyInOrderAsText)
         "Check 1", "SmallMark 1", "FiveMark 1", "TenMark 1", "CircleWidth 1", "FontSize 1", "Check 2",
         "SmallMark 2", "FiveMark 2", "TenMark 2", "CircleWidth 2", "FontSize 2", "Check 3", "SmallMark 3",
         "FiveMark 3", "TenMark 3", "CircleWidth 3", "FontSize 3", "Form Top", "Form Left", "Az LtoR",
-        "Scale Check", "Split Long", "Verniers", "Both Ways", "Rings", "Half Deg", "Signed Dec", "Zero At" };
+        "Scale Check", "Split Long", "Verniers", "Both Ways", "Rings", "Half Deg", "Signed Dec", "Zero At",
+        "Closing Tab" };
     EXPECT_EQ(store.order, expected);
     EXPECT_EQ(store.values[QStringLiteral("1 Deg")], QStringLiteral("True"));
     EXPECT_EQ(store.values[QStringLiteral("5 Deg")], QStringLiteral("False"));

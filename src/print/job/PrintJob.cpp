@@ -151,6 +151,7 @@ SheetRequest PrintJob::sheetRequest(const Mode& mode, const SheetFormat& format,
     request.splitLongStrips = m_settings.splitLongStrips;
     request.scaleCheck = m_settings.scaleCheck;
     request.rings = m_settings.rings;
+    request.closingTab = m_settings.closingTab;
     request.circle = mode.circleLabel + QLatin1Char(' ') + numeric::generalForm(size.entry) + QLatin1Char(' ')
         + size.units + (size.diameter ? QStringLiteral(" dia.") : QStringLiteral(" len."));
     return request;
@@ -170,8 +171,10 @@ std::optional<QString> PrintJob::widthRefusal(
     const StripGeometry strip = JobPage::geometry(mode, lengthTw);
     const double splitMaximum = stripfit::maximumForSplit(strip.left, strip.divisions, format);
     const auto fitsSplit = [&](double twips) { return twips <= splitMaximum; };
+    // A closing tab prints one more long division after the strip's end, on the same sheet.
+    const double printed = m_settings.closingTab ? (strip.divisions + 1.0) / strip.divisions : 1.0;
     const auto fitsPrintable
-        = [&](double twips) { return stripfit::fitsPrintableWidth(twips, kStripLeft, format); };
+        = [&](double twips) { return stripfit::fitsPrintableWidth(twips * printed, kStripLeft, format); };
     if (m_settings.splitLongStrips) {
         // Split into segments of at least two long divisions, or not at all.
         if (fitsSplit(lengthTw))
@@ -180,17 +183,17 @@ std::optional<QString> PrintJob::widthRefusal(
             .value_or(maximum(sizelimits::longestStated(splitMaximum, size.inches, fitsSplit),
                 QStringLiteral(" for split strips.")));
     }
-    if (stripfit::fitsPageWidth(lengthTw, format) && fitsPrintable(lengthTw))
+    if (stripfit::fitsPageWidth(lengthTw * printed, format) && fitsPrintable(lengthTw))
         return std::nullopt;
     if (const std::optional<QString> noFit = noSizeFits(mode, size, format))
         return noFit;
-    if (!stripfit::fitsPageWidth(lengthTw, format))
-        return maximum(
-            unrounded(stripfit::maximumForPageWidth(format)), QStringLiteral(" for current page width."));
+    if (!stripfit::fitsPageWidth(lengthTw * printed, format))
+        return maximum(unrounded(stripfit::maximumForPageWidth(format) / printed),
+            QStringLiteral(" for current page width."));
     // Shorter than the paper but past the printable area: its last degrees would be lost. The length
     // stated is rounded down: it must print when typed.
-    return maximum(sizelimits::longestStated(
-                       stripfit::maximumForPrintableWidth(kStripLeft, format), size.inches, fitsPrintable),
+    return maximum(sizelimits::longestStated(stripfit::maximumForPrintableWidth(kStripLeft, format) / printed,
+                       size.inches, fitsPrintable),
         QStringLiteral(" for the printable width."));
 }
 

@@ -204,6 +204,7 @@ std::vector<SheetRow> RingMaker::rows(
     }
 
     std::vector<std::vector<PageOp>> pieces;
+    std::vector<PieceNote> notes;
     if (circle.vernier) {
         // A vernier is a piece of its ring, its middle at the top.
         const QRectF box = boundsOf(circle.ops, m_ink);
@@ -230,6 +231,8 @@ std::vector<SheetRow> RingMaker::rows(
                 if (!fitsSheet(boundsOf(candidate.front(), m_ink), m_format))
                     continue;
                 pieces = std::move(candidate);
+                for (int i = 0; i < n; ++i)
+                    notes.push_back(sectorNote(strip, n, i));
                 placed = true;
                 break;
             }
@@ -239,7 +242,19 @@ std::vector<SheetRow> RingMaker::rows(
         if (!placed)
             throw RuntimeError::invalidPropertyValue(); // refused before printing: see ringfit
     }
-    return shelves(std::move(pieces), pitch);
+    return shelves(std::move(pieces), notes, pitch);
+}
+
+PieceNote RingMaker::sectorNote(const StripGeometry& strip, int n, int index)
+{
+    const int k = strip.divisions / n;
+    PieceNote note;
+    note.first = index * k;
+    note.last = note.first + k + 1;
+    note.startJoint = StripSplitter::jointLabel((index + n - 1) % n);
+    note.endJoint = StripSplitter::jointLabel(index);
+    note.range = StripSplitter::rangeLabel(strip, { note.first, note.last % strip.divisions });
+    return note;
 }
 
 std::vector<PageOp> RingMaker::whole(const Circle& circle) const
@@ -362,18 +377,19 @@ std::vector<PageOp> RingMaker::sector(const Circle& circle, int n, int index, do
         ops.push_back(label);
     };
     const int divisions = strip.divisions;
-    centred(labelTop, StripSplitter::rangeLabel(strip, { first, last % divisions }));
+    const PieceNote note = sectorNote(strip, n, index);
+    centred(labelTop, note.range);
     centred(labelTop + lineHeight, radiusLabel(circle.outer, m_inches));
     const double chord = 2 * circle.outer * std::sin(std::numbers::pi * k / divisions);
     centred(labelTop + 2 * lineHeight, chordLabel(strip, first, first + k, chord, m_inches));
     // Each joint's letter stands left of its cut line, at the same place of the ring on both pieces.
-    const auto joint = [&](double cut, int number) {
-        PageOp label = pageText(0, labelTop, StripSplitter::jointLabel(number), kLabelPoints);
+    const auto joint = [&](double cut, const QString& letter) {
+        PageOp label = pageText(0, labelTop, letter, kLabelPoints);
         label.x = cut - kJointLabelGap - m_ink.textWidth(label);
         ops.push_back(label);
     };
-    joint(from + s / 2, (index + n - 1) % n);
-    joint(cutX, index);
+    joint(from + s / 2, note.startJoint);
+    joint(cutX, note.endJoint);
 
     const RingShape shape = circle.shape(orientation - circle.angle(middle));
     for (PageOp& op : ops)
@@ -381,12 +397,14 @@ std::vector<PageOp> RingMaker::sector(const Circle& circle, int n, int index, do
     return ops;
 }
 
-std::vector<SheetRow> RingMaker::shelves(std::vector<std::vector<PageOp>> pieces, double pitch) const
+std::vector<SheetRow> RingMaker::shelves(
+    std::vector<std::vector<PageOp>> pieces, const std::vector<PieceNote>& notes, double pitch) const
 {
     std::vector<SheetRow> rows;
     const double width = usableWidth(m_format);
     double x = 0;
-    for (std::vector<PageOp>& piece : pieces) {
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        std::vector<PageOp>& piece = pieces[i];
         const QRectF box = boundsOf(piece, m_ink);
         if (!rows.empty() && x + box.width() > width) {
             x = 0;
@@ -398,11 +416,11 @@ std::vector<SheetRow> RingMaker::shelves(std::vector<std::vector<PageOp>> pieces
         SheetRow& row = rows.back();
         row.ops.insert(row.ops.end(), piece.begin(), piece.end());
         row.height = std::max(row.height, box.height());
+        if (i < notes.size())
+            row.pieces.push_back(notes[i]);
         x += box.width() + kPieceGap;
     }
-    for (SheetRow& row : rows) {
+    for (SheetRow& row : rows)
         row.pitch = std::max(pitch, row.height + kRowGap);
-        row.piece = pieces.size() > 1;
-    }
     return rows;
 }

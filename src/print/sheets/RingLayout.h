@@ -39,7 +39,9 @@ private:
     struct Circle;
     std::vector<PageOp> whole(const Circle& circle) const;
     std::vector<PageOp> sector(const Circle& circle, int n, int index, double orientation) const;
-    std::vector<SheetRow> shelves(std::vector<std::vector<PageOp>> pieces, double pitch) const;
+    static PieceNote sectorNote(const StripGeometry& strip, int n, int index);
+    std::vector<SheetRow> shelves(
+        std::vector<std::vector<PageOp>> pieces, const std::vector<PieceNote>& notes, double pitch) const;
 
     const SheetFormat& m_format;
     const InkExtents& m_ink;

@@ -31,5 +31,6 @@ struct SheetRequest {
     bool scaleCheck = false;
     bool inches = false; ///< the job's unit, for what the sheets add in lengths
     bool rings = false; ///< every strip is bent into its flat ring
+    bool closingTab = false; ///< a strip ends with its first long division again, cut to join over it
     QString circle; ///< the circle and its size, as the sheets of a job in pieces name it
 };

@@ -2,6 +2,8 @@
 
 #include "print/page/PageUnits.h"
 #include "print/page/RecordingSurface.h"
+#include "print/sheets/AssemblyMap.h"
+#include "print/sheets/ClosingTab.h"
 #include "print/sheets/InkExtents.h"
 #include "print/sheets/RingLayout.h"
 #include "print/sheets/ScaleCheck.h"
@@ -24,6 +26,18 @@ bool tooLong(const StripGeometry& strip, const SheetFormat& format)
     return !stripfit::fitsPrintableWidth(strip.length, strip.left, format, strip.tail);
 }
 
+/// A strip, not a vernier, gets the closing tab where the request asks for it; a ring has no ends.
+bool tabbed(const StripGeometry& strip, const SheetRequest& request)
+{
+    return request.closingTab && !request.rings && strip.circleLength == 0;
+}
+
+/// The strip as it will be printed: with its closing tab, one division longer.
+StripGeometry printed(const StripGeometry& strip, const SheetRequest& request)
+{
+    return tabbed(strip, request) ? closingtab::withTab(strip) : strip;
+}
+
 double bottomOf(const std::vector<PageOp>& ops, const InkExtents& ink, double from = 0)
 {
     double bottom = from;
@@ -34,7 +48,7 @@ double bottomOf(const std::vector<PageOp>& ops, const InkExtents& ink, double fr
 
 SheetRow scaleCheckRow(bool inches)
 {
-    return { scalecheck::ops(kStripLeft, inches), scalecheck::height(inches), 0, std::nullopt, false };
+    return { scalecheck::ops(kStripLeft, inches), scalecheck::height(inches), 0, std::nullopt, {} };
 }
 
 /// Places rows one below the other from `top` on, after what `first` holds already, beginning a new
@@ -49,7 +63,8 @@ public:
         m_sheets.push_back(std::move(first));
     }
 
-    void place(const SheetRow& row)
+    /// Returns the sheet it placed the row on, counted from 0.
+    std::size_t place(const SheetRow& row)
     {
         if (m_sheetHasRows && m_cursor + row.height > m_bottom) {
             m_sheets.emplace_back();
@@ -61,6 +76,7 @@ public:
         }
         m_sheetHasRows = true;
         m_cursor += row.pitch;
+        return m_sheets.size() - 1;
     }
 
     std::vector<Page> sheets() && { return std::move(m_sheets); }
@@ -95,10 +111,11 @@ std::vector<SheetRow> rowsOf(const Page& drawn, const InkExtents& ink, const Str
         if (note.strip) {
             for (SheetRow& row : strips(std::move(ops), *note.strip, pitch)) {
                 row.strip = note.strip;
+                row.source = i;
                 rows.push_back(std::move(row));
             }
         } else {
-            rows.push_back({ std::move(ops), height, pitch, std::nullopt, false });
+            rows.push_back({ std::move(ops), height, pitch, std::nullopt, {} });
         }
     }
     return rows;
@@ -114,14 +131,15 @@ StripRows stripRows(const SheetRequest& request, const InkExtents& ink)
     }
     return [&request, &ink, splitter = std::make_shared<StripSplitter>(request.format, ink)](
                std::vector<PageOp> ops, const StripGeometry& strip, double pitch) {
-        if (tooLong(strip, request.format)) {
-            std::vector<SheetRow> segments = splitter->split(ops, strip, pitch);
-            for (SheetRow& segment : segments)
-                segment.piece = true;
-            return segments;
-        }
+        const bool tab = tabbed(strip, request);
+        if (tab)
+            ops = closingtab::extend(ops, strip, ink);
+        if (request.splitLongStrips && tooLong(printed(strip, request), request.format))
+            return splitter->split(ops, strip, pitch, tab);
+        if (tab)
+            return std::vector<SheetRow> { splitter->closeWhole(std::move(ops), strip, pitch) };
         const double height = bottomOf(ops, ink);
-        return std::vector<SheetRow> { { std::move(ops), height, pitch, std::nullopt, false } };
+        return std::vector<SheetRow> { { std::move(ops), height, pitch, std::nullopt, {} } };
     };
 }
 
@@ -136,13 +154,42 @@ std::vector<Page> splitSheets(const Page& drawn, const SheetRequest& request, co
         rows.back().pitch = std::max(rows.back().pitch, rows.back().height + kCheckGap);
         rows.push_back(scaleCheckRow(request.inches));
     }
-    Pagination pages(
-        std::move(head), drawn.rows.front().top, format.paper.printableHeight() / format.factorDown(), false);
+    const double bottom = format.paper.printableHeight() / format.factorDown();
+    Pagination pages(std::move(head), drawn.rows.front().top, bottom, false);
+    std::vector<std::size_t> placedOn;
     for (const SheetRow& row : rows)
-        pages.place(row);
+        placedOn.push_back(pages.place(row));
     std::vector<Page> sheets = std::move(pages).sheets();
-    if (std::any_of(rows.begin(), rows.end(), [](const SheetRow& row) { return row.piece; }))
-        sheetaids::addTo(sheets, request.circle, request.inches);
+    if (std::none_of(rows.begin(), rows.end(), [](const SheetRow& row) { return !row.pieces.empty(); }))
+        return sheets;
+
+    // A job in pieces opens with its assembly map: every strip or ring, its pieces with the sheets
+    // they are on, counted with the map's own sheets.
+    const auto mapSheets = [&](std::size_t first) {
+        std::vector<MapStrip> strips;
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const SheetRow& row = rows[i];
+            if (!row.strip || row.strip->circleLength > 0)
+                continue;
+            const bool tab = tabbed(*row.strip, request);
+            if (strips.empty() || strips.back().source != row.source)
+                strips.push_back({ row.source, *row.strip, tab, {} });
+            std::vector<PieceNote> notes = row.pieces;
+            if (notes.empty())
+                notes.push_back(assemblymap::wholeNote(*row.strip, tab));
+            for (PieceNote& note : notes)
+                strips.back().pieces.push_back({ std::move(note), first + placedOn[i] + 1 });
+        }
+        Pagination map(Page {}, kSheetTop, bottom, false);
+        for (const SheetRow& row : assemblymap::rows(strips, request.rings, format, ink))
+            map.place(row);
+        return std::move(map).sheets();
+    };
+    std::vector<Page> map = mapSheets(1);
+    if (map.size() > 1)
+        map = mapSheets(map.size());
+    sheets.insert(sheets.begin(), map.begin(), map.end());
+    sheetaids::addTo(sheets, request.circle, request.inches);
     return sheets;
 }
 
@@ -165,13 +212,17 @@ std::vector<Page> wholeSheet(const Page& drawn, const SheetRequest& request, con
 std::vector<Page> layOutSheets(const Page& drawn, const SheetRequest& request, const TextMetrics& metrics)
 {
     const InkExtents ink(metrics);
-    // Rings always take new places: a ring is taller than the strip it was drawn as.
-    const bool split = !drawn.rows.empty()
-        && (request.rings
-            || (request.splitLongStrips
-                && std::any_of(drawn.rows.begin(), drawn.rows.end(), [&request](const PageRow& row) {
-                       return row.strip && tooLong(*row.strip, request.format);
-                   })));
+    // Rings always take new places: a ring is taller than the strip it was drawn as; so does a strip
+    // with its tab's joint below it.
+    const auto any = [&drawn](const auto& test) {
+        return std::any_of(drawn.rows.begin(), drawn.rows.end(),
+            [&test](const PageRow& row) { return row.strip && test(*row.strip); });
+    };
+    const bool split = !drawn.rows.empty() && (request.rings || any([&request](const StripGeometry& strip) {
+        return tabbed(strip, request);
+    }) || (request.splitLongStrips && any([&request](const StripGeometry& strip) {
+        return tooLong(printed(strip, request), request.format);
+    })));
     std::vector<Page> sheets = split ? splitSheets(drawn, request, ink) : wholeSheet(drawn, request, ink);
     for (Page& sheet : sheets) {
         sheet.rows.clear();

@@ -2,6 +2,7 @@
 
 #include "common/Numeric.h"
 #include "common/RuntimeError.h"
+#include "print/sheets/ClosingTab.h"
 #include "print/sheets/MeasuringBar.h"
 
 #include <algorithm>
@@ -213,12 +214,60 @@ QString StripSplitter::rangeLabel(const StripGeometry& strip, const Segment& seg
     return numeric::generalForm(from) + strip.unit + QLatin1Char('-') + numeric::generalForm(to) + strip.unit;
 }
 
+QString StripSplitter::closingLabel()
+{
+    return QStringLiteral("Z");
+}
+
+// A joint's letter stands left of its cut line, at the same place of the strip on both pieces.
+void StripSplitter::addLetter(
+    std::vector<PageOp>& ops, double cutX, double labelTop, const QString& letter) const
+{
+    PageOp joint = pageText(0, labelTop, letter, kLabelPoints);
+    joint.x = cutX - kJointLabelGap - m_ink.textWidth(joint);
+    ops.push_back(joint);
+}
+
+void StripSplitter::addCut(
+    std::vector<PageOp>& ops, double cutX, double labelTop, double rowHeight, const QString& letter) const
+{
+    addLetter(ops, cutX, labelTop, letter);
+    PageOp cutLine = PageOp::stroke(cutX, -kCutOverhang, 0, rowHeight + kCutOverhang);
+    cutLine.cut = true;
+    ops.push_back(cutLine);
+    // Across a black box the line is drawn white, so it shows there too.
+    std::vector<PageOp> over;
+    for (const PageOp& op : ops) {
+        if (op.kind == PageOp::Kind::FilledBox && op.colour == kBlack && std::min(op.x, op.x + op.dx) <= cutX
+            && std::max(op.x, op.x + op.dx) >= cutX)
+            over.push_back(PageOp::stroke(cutX, std::min(op.y, op.y + op.dy), 0, std::fabs(op.dy), kWhite));
+    }
+    ops.insert(ops.end(), over.begin(), over.end());
+}
+
+SheetRow StripSplitter::closeWhole(std::vector<PageOp> rowOps, const StripGeometry& strip, double pitch) const
+{
+    double height = 0;
+    for (const PageOp& op : rowOps)
+        height = std::max(height, m_ink.bottom(op));
+    const double labelTop = height + kLabelGap;
+    const double rowHeight = labelTop + m_ink.lineHeight(QStringLiteral("Arial"), kLabelPoints);
+    const double d = strip.length / strip.divisions;
+    addLetter(rowOps, strip.left + d / 2, labelTop, closingLabel());
+    addCut(rowOps, strip.left + strip.length + d / 2, labelTop, rowHeight, closingLabel());
+    SheetRow row;
+    row.ops = std::move(rowOps);
+    row.height = rowHeight;
+    row.pitch = std::max(pitch, rowHeight + kRowGap);
+    return row;
+}
+
 std::vector<SheetRow> StripSplitter::split(
-    const std::vector<PageOp>& rowOps, const StripGeometry& strip, double pitch) const
+    const std::vector<PageOp>& rowOps, const StripGeometry& strip, double pitch, bool closingTab) const
 {
     if (!(strip.divisions > 0 && strip.length > 0 && std::isfinite(strip.length)))
         throw RuntimeError::invalidPropertyValue();
-    const Cut cut(*this, rowOps, strip);
+    const Cut cut(*this, rowOps, closingTab ? closingtab::withTab(strip) : strip);
     const std::vector<Segment> segments = cut.segments();
     const double labelTop = cut.height() + kLabelGap;
     const double labelHeight = m_ink.lineHeight(QStringLiteral("Arial"), kLabelPoints);
@@ -228,39 +277,30 @@ std::vector<SheetRow> StripSplitter::split(
     std::vector<SheetRow> rows;
     for (std::size_t i = 0; i < segments.size(); ++i) {
         const Segment& segment = segments[i];
+        const bool first = i == 0;
+        const bool last = i + 1 == segments.size();
         SheetRow row;
         row.ops = cut.draw(segment);
         const double span = (segment.last - segment.first) * d;
 
-        PageOp range = pageText(0, labelTop, rangeLabel(strip, segment), kLabelPoints);
+        PieceNote note;
+        note.first = segment.first;
+        note.last = segment.last;
+        note.range = rangeLabel(strip, segment);
+        PageOp range = pageText(0, labelTop, note.range, kLabelPoints);
         range.x = cut.origin() + span / 2 - m_ink.textWidth(range) / 2;
         row.ops.push_back(range);
-        // A joint's label stands left of its cut line, at the same place of the strip on both sides.
-        if (i > 0) {
-            PageOp joint = pageText(0, labelTop, jointLabel(static_cast<int>(i) - 1), kLabelPoints);
-            joint.x = cut.origin() + d / 2 - kJointLabelGap - m_ink.textWidth(joint);
-            row.ops.push_back(joint);
+        if (!first || closingTab) {
+            note.startJoint = first ? closingLabel() : jointLabel(static_cast<int>(i) - 1);
+            addLetter(row.ops, cut.origin() + d / 2, labelTop, note.startJoint);
         }
-        if (i + 1 < segments.size()) {
-            const double cutX = cut.origin() + span - d / 2;
-            PageOp joint = pageText(0, labelTop, jointLabel(static_cast<int>(i)), kLabelPoints);
-            joint.x = cutX - kJointLabelGap - m_ink.textWidth(joint);
-            row.ops.push_back(joint);
-            PageOp cutLine = PageOp::stroke(cutX, -kCutOverhang, 0, rowHeight + kCutOverhang);
-            cutLine.cut = true;
-            row.ops.push_back(cutLine);
-            // Across a black box the line is drawn white, so it shows there too.
-            std::vector<PageOp> over;
-            for (const PageOp& op : row.ops) {
-                if (op.kind == PageOp::Kind::FilledBox && op.colour == kBlack
-                    && std::min(op.x, op.x + op.dx) <= cutX && std::max(op.x, op.x + op.dx) >= cutX)
-                    over.push_back(
-                        PageOp::stroke(cutX, std::min(op.y, op.y + op.dy), 0, std::fabs(op.dy), kWhite));
-            }
-            row.ops.insert(row.ops.end(), over.begin(), over.end());
+        if (!last || closingTab) {
+            note.endJoint = last ? closingLabel() : jointLabel(static_cast<int>(i));
+            addCut(row.ops, cut.origin() + span - d / 2, labelTop, rowHeight, note.endJoint);
         }
         row.height = rowHeight;
         row.pitch = std::max(pitch, rowHeight + kRowGap);
+        row.pieces.push_back(note);
         rows.push_back(std::move(row));
     }
     return rows;

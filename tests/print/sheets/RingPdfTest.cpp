@@ -211,6 +211,8 @@ TEST(RingPdf, A450MillimetreRingSplitOnA4JoinsIntoOneRing)
         EXPECT_TRUE(std::any_of(page.segments.begin(), page.segments.end(), [](const Segment& s) {
             return s.y1 == s.y2 && std::abs(std::abs(s.x2 - s.x1) - 50 * kTwipsPerMm) < 0.05;
         }));
+        if (sheet == 0)
+            continue; // the assembly map
         const std::vector<Piece> found = pieces(page, radius, kMarkLengths);
         for (const Piece& piece : found) {
             SCOPED_TRACE(sectors);

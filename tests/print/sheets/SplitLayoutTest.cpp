@@ -65,35 +65,35 @@ TEST(SplitLayout, SegmentsOfTenDegreeDivisionsOverlapByOneAndFitThePrintableWidt
 {
     SplitRig rig;
     const std::vector<Page>& sheets = rig.run();
-    ASSERT_EQ(sheets.size(), 1u);
+    ASSERT_EQ(sheets.size(), 2u); // the assembly map, then the strips
     const QString degree = QStringLiteral("\u00B0");
     QStringList expected;
     for (const int from : { 0, 60, 120, 180, 240 })
         expected << QString::number(from) + degree + QLatin1Char('-') + QString::number(from + 70) + degree;
     expected << QStringLiteral("300\u00B0-360\u00B0");
-    EXPECT_EQ(rangeLabels(sheets[0]), expected + expected) << "both styles, segment for segment";
+    EXPECT_EQ(rangeLabels(sheets[1]), expected + expected) << "both styles, segment for segment";
 
     const FontTextMetrics metrics;
     const InkExtents ink(metrics);
     // The caption too: it continues on further lines.
-    for (const PageOp& op : sheets[0].ops) {
+    for (const PageOp& op : sheets[1].ops) {
         EXPECT_LE(ink.right(op), kPrintableWidth) << op.text.toStdString();
         EXPECT_GE(ink.left(op), 0) << op.text.toStdString();
     }
     // The cards and caption follow the last segment of the white-on-black strip.
-    const std::vector<PageOp> lines = captionLines(sheets[0]);
+    const std::vector<PageOp> lines = captionLines(sheets[1]);
     ASSERT_GE(lines.size(), 2u);
     const PageOp& caption = lines.front();
     EXPECT_TRUE(caption.text.startsWith(QStringLiteral("Azimuth Circle length = 942 mm")));
     for (const PageOp& label :
-        select(sheets[0], [](const PageOp& op) { return op.text.contains(QStringLiteral("\u00B0-")); }))
+        select(sheets[1], [](const PageOp& op) { return op.text.contains(QStringLiteral("\u00B0-")); }))
         EXPECT_LT(label.y, caption.y);
 }
 
 TEST(SplitLayout, WhiteOnBlackSegmentsKeepTheirEndNumbersOnBlackAndTheCutLineShows)
 {
     SplitRig rig;
-    const Page& sheet = rig.run().front();
+    const Page& sheet = rig.run().at(1);
     const auto black
         = select(sheet, [](const PageOp& op) { return op.kind == PageOp::Kind::FilledBox && op.dy == 600; });
     ASSERT_EQ(black.size(), 6u);
@@ -129,8 +129,8 @@ TEST(SplitLayout, AScaleCheckThatNoLongerFitsTakesASheetOfItsOwn)
     SplitRig rig;
     rig.model.setCheck(Check::ScaleCheck, SettingsModel::kChecked);
     const std::vector<Page>& sheets = rig.run();
-    ASSERT_EQ(sheets.size(), 2u);
-    EXPECT_EQ(text(sheets[1], QStringLiteral("100 mm")).y, 750.0);
+    ASSERT_EQ(sheets.size(), 3u);
+    EXPECT_EQ(text(sheets[2], QStringLiteral("100 mm")).y, 750.0);
     const FontTextMetrics metrics;
     const InkExtents ink(metrics);
     for (const Page& sheet : sheets) {

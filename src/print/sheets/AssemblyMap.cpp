@@ -1,0 +1,251 @@
+#include "print/sheets/AssemblyMap.h"
+
+#include "print/page/PageUnits.h"
+#include "print/page/Polar.h"
+#include "print/sheets/MeasuringBar.h"
+#include "print/sheets/StripSplitter.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr double kInstructionPoints = 9;
+constexpr double kLabelPoints = 8;
+constexpr double kRowGap = 400;
+constexpr double kTick = 100;
+constexpr double kPad = 40; // inside a piece's outline, around its labels
+constexpr double kLaneGap = 80; // between the strip and its pieces, and between two lanes
+constexpr double kCutReach = 100; // a joint's cut line reaches past the strip
+const QString kFont = QStringLiteral("Arial");
+
+// Strips: the bar's height and the margin kept free right of it for the labels that overhang.
+constexpr double kBarHeight = 250;
+constexpr double kRightMargin = 400;
+// Rings: the circle's least radius, and the width each piece's labels take along it.
+constexpr double kLeastRadius = 1500;
+constexpr double kLabelArc = 1000;
+constexpr double kCellGap = 300;
+
+class Drawing {
+public:
+    explicit Drawing(const InkExtents& ink)
+        : m_ink(ink)
+    { }
+
+    void line(double x, double y, double dx, double dy) { m_ops.push_back(PageOp::stroke(x, y, dx, dy)); }
+
+    void outline(double left, double top, double width, double height)
+    {
+        line(left, top, width, 0);
+        line(left, top + height, width, 0);
+        line(left, top, 0, height);
+        line(left + width, top, 0, height);
+    }
+
+    /// A text centred on x, its top at y.
+    void centred(double x, double y, const QString& text, double points = kLabelPoints)
+    {
+        if (text.isEmpty())
+            return;
+        PageOp op = pageText(0, y, text, points);
+        op.x = x - m_ink.textWidth(op) / 2;
+        m_ops.push_back(op);
+    }
+
+    /// A piece's labels, range over sheet, centred on (x, y).
+    void labels(QPointF centre, const MapPiece& piece)
+    {
+        const bool range = !piece.note.range.isEmpty();
+        const double lines = range ? 2 : 1;
+        double y = centre.y() - lines * lineHeight() / 2;
+        if (range) {
+            centred(centre.x(), y, piece.note.range);
+            y += lineHeight();
+        }
+        centred(centre.x(), y, assemblymap::sheetLabel(piece.sheet));
+    }
+
+    double lineHeight() const { return m_ink.lineHeight(kFont, kLabelPoints); }
+
+    std::vector<PageOp>& ops() { return m_ops; }
+
+    SheetRow row() &&
+    {
+        SheetRow row;
+        for (const PageOp& op : m_ops)
+            row.height = std::max(row.height, m_ink.bottom(op));
+        row.pitch = row.height + kRowGap;
+        row.ops = std::move(m_ops);
+        return row;
+    }
+
+private:
+    const InkExtents& m_ink;
+    std::vector<PageOp> m_ops;
+};
+
+/// Pieces that overlap their neighbours go on alternate lanes; an odd count round a ring needs a
+/// third for the last, which overlaps the first.
+int laneOf(std::size_t index, std::size_t count, bool round)
+{
+    if (round && count % 2 == 1 && count > 1 && index + 1 == count)
+        return 2;
+    return static_cast<int>(index % 2);
+}
+
+SheetRow stripRow(const MapStrip& strip, double width, const InkExtents& ink)
+{
+    Drawing draw(ink);
+    const int divisions = strip.strip.divisions + (strip.tab ? 1 : 0);
+    const double step = width / divisions;
+    const double left = kStripLeft;
+    const double barTop = draw.lineHeight() + kCutReach;
+    const double barBottom = barTop + kBarHeight;
+    draw.outline(left, barTop, divisions * step, kBarHeight);
+    for (int k = 1; k < divisions; ++k)
+        draw.line(left + k * step, barTop, 0, kTick);
+
+    const double laneHeight = 2 * draw.lineHeight() + 2 * kPad;
+    for (std::size_t i = 0; i < strip.pieces.size(); ++i) {
+        const MapPiece& piece = strip.pieces[i];
+        const double from = left + piece.note.first * step;
+        const double to = left + piece.note.last * step;
+        const double top
+            = barBottom + kLaneGap + laneOf(i, strip.pieces.size(), false) * (laneHeight + kLaneGap);
+        draw.outline(from, top, to - from, laneHeight);
+        draw.labels({ (from + to) / 2, top + laneHeight / 2 }, piece);
+        // Each joint under its letter, where the cut line runs through the overlap; a closing tab's
+        // joint stands at the strip's start too.
+        for (const auto& [letter, at] :
+            { std::pair { i == 0 ? piece.note.startJoint : QString(), piece.note.first + 0.5 },
+                std::pair { piece.note.endJoint, piece.note.last - 0.5 } }) {
+            if (letter.isEmpty())
+                continue;
+            const double x = left + at * step;
+            draw.line(x, barTop - kCutReach / 2, 0, kBarHeight + kCutReach);
+            draw.centred(x, 0, letter);
+        }
+    }
+    return std::move(draw).row();
+}
+
+/// A ring's map in a square cell: the circle with its long divisions, its sectors outlined outside it
+/// with their labels beyond, each joint's letter inside the circle on its cut line.
+std::vector<PageOp> ringCell(const MapStrip& strip, const InkExtents& ink)
+{
+    Drawing draw(ink);
+    const double n = strip.strip.divisions;
+    const double step = 360.0 / n;
+    const double laneHeight = 300;
+    const int lanes = strip.pieces.size() % 2 == 1 && strip.pieces.size() > 1 ? 3 : 2;
+    const double labelBlock = 2 * draw.lineHeight();
+    // The labels stand on a circle long enough to hold them all side by side.
+    const double labelRadius = std::max(kLeastRadius + lanes * (laneHeight + kLaneGap) + labelBlock,
+        static_cast<double>(strip.pieces.size()) * kLabelArc / (2 * std::numbers::pi));
+    const double radius = labelRadius - lanes * (laneHeight + kLaneGap) - labelBlock;
+    const double extent = labelRadius + labelBlock;
+    const QPointF centre(extent, extent);
+
+    std::vector<PageOp>& ops = draw.ops();
+    ops.push_back(PageOp::arc(centre.x(), centre.y(), radius, 0, 360));
+    for (int k = 0; k < static_cast<int>(n); ++k) {
+        const QPointF a = polar::point(centre, radius, k * step);
+        const QPointF b = polar::point(centre, radius - kTick, k * step);
+        draw.line(a.x(), a.y(), b.x() - a.x(), b.y() - a.y());
+    }
+    const auto radial = [&](double angle, double from, double to) {
+        const QPointF a = polar::point(centre, from, angle);
+        const QPointF b = polar::point(centre, to, angle);
+        draw.line(a.x(), a.y(), b.x() - a.x(), b.y() - a.y());
+    };
+    for (std::size_t i = 0; i < strip.pieces.size(); ++i) {
+        const MapPiece& piece = strip.pieces[i];
+        const double start = piece.note.first * step;
+        const double sweep = (piece.note.last - piece.note.first) * step;
+        const double inner
+            = radius + kLaneGap + laneOf(i, strip.pieces.size(), true) * (laneHeight + kLaneGap);
+        const double outer = inner + laneHeight;
+        for (const double r : { inner, outer })
+            ops.push_back(PageOp::arc(centre.x(), centre.y(), r, start, sweep));
+        radial(start, inner, outer);
+        radial(start + sweep, inner, outer);
+        const double middle = start + sweep / 2;
+        draw.labels(polar::point(centre, labelRadius + labelBlock / 2, middle), piece);
+        if (!piece.note.endJoint.isEmpty()) {
+            const double cut = (piece.note.last - 0.5) * step;
+            radial(cut, radius - kTick - kCutReach, radius + kCutReach);
+            const QPointF at = polar::point(centre, radius - kTick - kCutReach - draw.lineHeight(), cut);
+            draw.centred(at.x(), at.y() - draw.lineHeight() / 2, piece.note.endJoint);
+        }
+    }
+    return std::move(ops);
+}
+
+} // namespace
+
+namespace assemblymap {
+
+QString instruction()
+{
+    return QStringLiteral(
+        "Cut each piece on its cut line; lay its end over the next piece, A on A, marks on marks");
+}
+
+QString sheetLabel(std::size_t sheet)
+{
+    return QStringLiteral("Sheet ") + QString::number(sheet);
+}
+
+PieceNote wholeNote(const StripGeometry& strip, bool tab)
+{
+    PieceNote note;
+    note.last = strip.divisions + (tab ? 1 : 0);
+    if (tab) {
+        note.startJoint = StripSplitter::closingLabel();
+        note.endJoint = StripSplitter::closingLabel();
+    }
+    return note;
+}
+
+std::vector<SheetRow> rows(
+    const std::vector<MapStrip>& strips, bool rings, const SheetFormat& format, const InkExtents& ink)
+{
+    const double width = format.paper.printableWidth() / format.factorAcross() - kStripLeft;
+    std::vector<SheetRow> result;
+    {
+        Drawing draw(ink);
+        PageOp line = pageText(kStripLeft, 0, instruction(), kInstructionPoints);
+        draw.ops().push_back(line);
+        result.push_back(std::move(draw).row());
+    }
+    if (!rings) {
+        for (const MapStrip& strip : strips)
+            result.push_back(stripRow(strip, width - kRightMargin, ink));
+        return result;
+    }
+    // Rings side by side while the width holds them.
+    double x = 0;
+    for (const MapStrip& strip : strips) {
+        std::vector<PageOp> cell = ringCell(strip, ink);
+        double right = 0;
+        for (const PageOp& op : cell)
+            right = std::max(right, ink.right(op));
+        if (result.size() == 1 || x + right > width) {
+            x = 0;
+            result.emplace_back();
+        }
+        SheetRow& row = result.back();
+        for (PageOp op : cell) {
+            op.x += kStripLeft + x;
+            row.height = std::max(row.height, ink.bottom(op));
+            row.ops.push_back(std::move(op));
+        }
+        row.pitch = row.height + kRowGap;
+        x += right + kCellGap;
+    }
+    return result;
+}
+
+} // namespace assemblymap
