@@ -9,7 +9,19 @@
 /// Option buttons; each belongs to a pair in which selecting one clears the other.
 enum class Option { OneDeg, FiveDeg, AltDia, AltLen, Altmm, Altin, AzDia, AzLen, Azmm, Azin, Az, Ra };
 /// The global check boxes: the two styles, the azimuth direction and the page options.
-enum class Check { BW, WB, AzCT, ScaleCheck, SplitLong, Verniers, BothWays, Rings, HalfDeg, SignedDec, ClosingTab };
+enum class Check {
+    BW,
+    WB,
+    AzCT,
+    ScaleCheck,
+    SplitLong,
+    Verniers,
+    BothWays,
+    Rings,
+    HalfDeg,
+    SignedDec,
+    ClosingTab
+};
 constexpr std::size_t kCheckCount = 11;
 /// The text boxes: the two sizes, DECLtext (altitude) and AzText (azimuth), and the "Zero at" box.
 enum class SizeText { Altitude, Azimuth, ZeroAt };
