@@ -586,5 +586,10 @@ INSTANTIATE_TEST_SUITE_P(CircleSize, PageOptionsFromTheCommandLine,
                 QStringLiteral("--half-degree"), QStringLiteral("--signed-dec"), QStringLiteral("--zero-at"),
                 QStringLiteral("90"), QStringLiteral("--altitude") },
             { "declination Circle length = 376.8 mm, ", "half-degree marks,", "zero at 90\u00B0",
-                " 90\u00B0-", "-90\u00B0 " } }),
+                " 90\u00B0-", "-90\u00B0 " } },
+        // The tab's joint, and the assembly map a job in pieces opens with.
+        PageOptionsRow { "ClosingTabSplit",
+            { QStringLiteral("--size"), QStringLiteral("300mm"), QStringLiteral("--split"),
+                QStringLiteral("--closing-tab"), QStringLiteral("--azimuth") },
+            { " Z ", "Cut each piece on its cut line;", "Sheet 1 of 2   Azimuth 300 mm dia." } }),
     [](const auto& row) { return std::string(row.param.name); });

@@ -36,8 +36,11 @@ std::vector<PageOp> extend(const std::vector<PageOp>& ops, const StripGeometry& 
                 tab.back().x += strip.length;
             }
         } else if (op.kind == PageOp::Kind::Text) {
+            // The first division's numbers, and the start's own where it stands inside the strip:
+            // the end number beside the end mark is its other half ("9" and "0" of 90) or its twin.
             const double at = ((ink.left(op) + ink.right(op)) / 2 - from) / d;
-            if (between ? std::floor(at) == 0 : std::lround(at) == 1) {
+            const bool inside = ink.glyphLeft(op) >= from - kMarkTolerance;
+            if (between ? std::floor(at) == 0 : std::lround(at) == 1 || (inside && std::lround(at) == 0)) {
                 tab.push_back(op);
                 tab.back().x += strip.length;
             }
