@@ -95,31 +95,31 @@ int laneOf(std::size_t index, std::size_t count, bool round)
     return static_cast<int>(index % 2);
 }
 
-SheetRow stripRow(const MapStrip& strip, double width, const InkExtents& ink)
+/// One line of a strip's map: the divisions from..to of the strip and the pieces that lie in them.
+SheetRow stripLine(const MapStrip& strip, int from, int to, std::size_t firstPiece, std::size_t endPiece,
+    double step, const InkExtents& ink)
 {
     Drawing draw(ink);
-    const int divisions = strip.strip.divisions + (strip.tab ? 1 : 0);
-    const double step = width / divisions;
-    const double left = kStripLeft;
+    const double left = kStripLeft - from * step;
     const double barTop = draw.lineHeight() + kCutReach;
     const double barBottom = barTop + kBarHeight;
-    draw.outline(left, barTop, divisions * step, kBarHeight);
-    for (int k = 1; k < divisions; ++k)
+    draw.outline(left + from * step, barTop, (to - from) * step, kBarHeight);
+    for (int k = from + 1; k < to; ++k)
         draw.line(left + k * step, barTop, 0, kTick);
 
     const double laneHeight = 2 * draw.lineHeight() + 2 * kPad;
-    for (std::size_t i = 0; i < strip.pieces.size(); ++i) {
+    for (std::size_t i = firstPiece; i < endPiece; ++i) {
         const MapPiece& piece = strip.pieces[i];
-        const double from = left + piece.note.first * step;
-        const double to = left + piece.note.last * step;
+        const double start = left + piece.note.first * step;
+        const double end = left + piece.note.last * step;
         const double top
             = barBottom + kLaneGap + laneOf(i, strip.pieces.size(), false) * (laneHeight + kLaneGap);
-        draw.outline(from, top, to - from, laneHeight);
-        draw.labels({ (from + to) / 2, top + laneHeight / 2 }, piece);
-        // Each joint under its letter, where the cut line runs through the overlap; a closing tab's
-        // joint stands at the strip's start too.
+        draw.outline(start, top, end - start, laneHeight);
+        draw.labels({ (start + end) / 2, top + laneHeight / 2 }, piece);
+        // Each joint under its letter, where the cut line runs through the overlap; a line's first
+        // piece shows the joint it starts with too (the closing tab's, on the first line).
         for (const auto& [letter, at] :
-            { std::pair { i == 0 ? piece.note.startJoint : QString(), piece.note.first + 0.5 },
+            { std::pair { i == firstPiece ? piece.note.startJoint : QString(), piece.note.first + 0.5 },
                 std::pair { piece.note.endJoint, piece.note.last - 0.5 } }) {
             if (letter.isEmpty())
                 continue;
@@ -129,6 +129,32 @@ SheetRow stripRow(const MapStrip& strip, double width, const InkExtents& ink)
         }
     }
     return std::move(draw).row();
+}
+
+/// A strip's map: one line across the width, or several where its pieces would be too narrow for
+/// their labels, each line holding whole pieces.
+std::vector<SheetRow> stripRows(const MapStrip& strip, double width, const InkExtents& ink)
+{
+    const int divisions = strip.strip.divisions + (strip.tab ? 1 : 0);
+    double step = width / divisions;
+    for (const MapPiece& piece : strip.pieces) {
+        double label = 0;
+        for (const QString& text : { piece.note.range, assemblymap::sheetLabel(piece.sheet) })
+            label = std::max(label, ink.textWidth(pageText(0, 0, text, kLabelPoints)));
+        step = std::max(step, (label + 4 * kPad) / std::max(1, piece.note.last - piece.note.first));
+    }
+    std::vector<SheetRow> rows;
+    std::size_t first = 0;
+    while (first < strip.pieces.size()) {
+        const int from = strip.pieces[first].note.first;
+        std::size_t end = first + 1;
+        while (end < strip.pieces.size() && (strip.pieces[end].note.last - from) * step <= width)
+            ++end;
+        const int to = first == 0 && end == strip.pieces.size() ? divisions : strip.pieces[end - 1].note.last;
+        rows.push_back(stripLine(strip, from, to, first, end, step, ink));
+        first = end;
+    }
+    return rows;
 }
 
 /// A ring's map in a square cell: the circle with its long divisions, its sectors outlined outside it
@@ -221,8 +247,10 @@ std::vector<SheetRow> rows(
         result.push_back(std::move(draw).row());
     }
     if (!rings) {
-        for (const MapStrip& strip : strips)
-            result.push_back(stripRow(strip, width - kRightMargin, ink));
+        for (const MapStrip& strip : strips) {
+            for (SheetRow& row : stripRows(strip, width - kRightMargin, ink))
+                result.push_back(std::move(row));
+        }
         return result;
     }
     // Rings side by side while the width holds them.

@@ -274,6 +274,11 @@ std::vector<SheetRow> StripSplitter::split(
     const double rowHeight = labelTop + labelHeight;
     const double d = cut.spacing();
 
+    // With a tab, "Z" names its joint alone; the segments' joints go from "Y" on to "AA".
+    const auto joint = [closingTab](std::size_t i) {
+        const int number = static_cast<int>(i);
+        return jointLabel(closingTab && number >= 25 ? number + 1 : number);
+    };
     std::vector<SheetRow> rows;
     for (std::size_t i = 0; i < segments.size(); ++i) {
         const Segment& segment = segments[i];
@@ -291,11 +296,11 @@ std::vector<SheetRow> StripSplitter::split(
         range.x = cut.origin() + span / 2 - m_ink.textWidth(range) / 2;
         row.ops.push_back(range);
         if (!first || closingTab) {
-            note.startJoint = first ? closingLabel() : jointLabel(static_cast<int>(i) - 1);
+            note.startJoint = first ? closingLabel() : joint(i - 1);
             addLetter(row.ops, cut.origin() + d / 2, labelTop, note.startJoint);
         }
         if (!last || closingTab) {
-            note.endJoint = last ? closingLabel() : jointLabel(static_cast<int>(i));
+            note.endJoint = last ? closingLabel() : joint(i);
             addCut(row.ops, cut.origin() + span - d / 2, labelTop, rowHeight, note.endJoint);
         }
         row.height = rowHeight;
