@@ -24,7 +24,7 @@ const QString kFont = QStringLiteral("Arial");
 constexpr double kBarHeight = 250;
 constexpr double kRightMargin = 400;
 // Rings: the circle's least radius, and the width each piece's labels take along it.
-constexpr double kLeastRadius = 1500;
+constexpr double kLeastRadius = 1100;
 constexpr double kLabelArc = 1000;
 constexpr double kCellGap = 300;
 
