@@ -4,6 +4,7 @@
 #include "app/ProgramInfo.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace {
 
@@ -54,11 +55,12 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         for (const QString& name : parser.optionNames())
             given += option.names().contains(name) ? 1 : 0;
         if (given > 1)
-            return failure(QStringLiteral("--%1 is given %2 times; give it once.")
+            return failure(QCoreApplication::translate("CommandLine", "--%1 is given %2 times; give it once.")
                                .arg(option.names().constLast(), QString::number(given)));
     }
     if (!parser.positionalArguments().isEmpty())
-        return failure(QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+        return failure(QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
+                           .arg(parser.positionalArguments().first()));
 
     CommandLine line;
     if (parser.isSet(QStringLiteral("help"))) {
@@ -77,14 +79,15 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         if (!parser.isSet(name))
             continue;
         if (!output.isEmpty())
-            return failure(QStringLiteral("--print-pdf, --svg and --dxf: give one of them."));
+            return failure(QCoreApplication::translate(
+                "CommandLine", "--print-pdf, --svg and --dxf: give one of them."));
         output = name;
     }
     if (output.isEmpty()) {
         if (pdfOption)
-            return failure(
-                QStringLiteral("--settings, --paper, --landscape, --altitude, --azimuth and the circle's "
-                               "options go with --print-pdf FILE, --svg FILE or --dxf FILE."));
+            return failure(QCoreApplication::translate("CommandLine",
+                "--settings, --paper, --landscape, --altitude, --azimuth and the circle's "
+                "options go with --print-pdf FILE, --svg FILE or --dxf FILE."));
         return line;
     }
     line.action = output == kPrintPdf ? Action::PrintPdf : Action::Export;
@@ -94,21 +97,30 @@ CommandLine CommandLine::parse(const QStringList& arguments)
     line.paper = parser.value(kPaper);
     line.landscape = parser.isSet(kLandscape);
     if (line.action == Action::Export && (parser.isSet(kPaper) || parser.isSet(kLandscape)))
-        return failure(
-            QStringLiteral("--paper and --landscape go with --print-pdf: a drawing has no paper."));
+        return failure(QCoreApplication::translate(
+            "CommandLine", "--paper and --landscape go with --print-pdf: a drawing has no paper."));
     if (parser.isSet(kAltitude) == parser.isSet(kAzimuth))
-        return failure(QStringLiteral("--%1 needs one of --altitude and --azimuth.").arg(output));
+        return failure(
+            QCoreApplication::translate("CommandLine", "--%1 needs one of --altitude and --azimuth.")
+                .arg(output));
     line.azimuth = parser.isSet(kAzimuth);
     if (line.pdfFile.isEmpty())
         return failure(line.action == Action::PrintPdf
-                ? QStringLiteral("--print-pdf needs the name of the PDF file to write.")
-                : QStringLiteral("--%1 needs the name of the drawing file to write.").arg(output));
+                ? QCoreApplication::translate(
+                    "CommandLine", "--print-pdf needs the name of the PDF file to write.")
+                : QCoreApplication::translate(
+                    "CommandLine", "--%1 needs the name of the drawing file to write.")
+                      .arg(output));
     if (parser.isSet(kSettings) && line.settingsFile.isEmpty())
-        return failure(QStringLiteral("--settings needs the name of a settings file."));
+        return failure(
+            QCoreApplication::translate("CommandLine", "--settings needs the name of a settings file."));
     if (parser.isSet(kPaper) && line.paper.isEmpty())
-        return failure(QStringLiteral("--paper needs the name of a paper size, for example A4."));
+        return failure(QCoreApplication::translate(
+            "CommandLine", "--paper needs the name of a paper size, for example A4."));
     if (parser.isSet(kPaper) && !pdfcommand::paperNamed(line.paper))
-        return failure(QStringLiteral("unknown paper '%1' (A4, Letter, A3, Legal, ...)").arg(line.paper));
+        return failure(
+            QCoreApplication::translate("CommandLine", "unknown paper '%1' (A4, Letter, A3, Legal, ...)")
+                .arg(line.paper));
     QString circleError;
     line.circle = CircleOptions::read(parser, line.azimuth, circleError);
     if (!circleError.isEmpty())
@@ -118,7 +130,7 @@ CommandLine CommandLine::parse(const QStringList& arguments)
 
 QString CommandLine::helpText()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate("CommandLine",
                "Usage: vennaros\n"
                "       vennaros --help | --version\n"
                "       vennaros --print-pdf FILE [--settings SETTINGS.txt] [--paper NAME] [--landscape]\n"
@@ -130,7 +142,7 @@ QString CommandLine::helpText()
                "                [--zero-at N] (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])\n"
                "\n")
         + programinfo::purpose()
-        + QStringLiteral(
+        + QCoreApplication::translate("CommandLine",
             "\n"
             "Without options it opens its window.\n"
             "\n"

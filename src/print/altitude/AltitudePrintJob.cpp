@@ -1,5 +1,7 @@
 #include "print/altitude/AltitudePrintJob.h"
 
+#include <QCoreApplication>
+
 #include "print/altitude/AltitudeScale.h"
 
 AltitudePrintJob::AltitudePrintJob(SettingsModel& model, JobHost& host)
@@ -9,13 +11,13 @@ AltitudePrintJob::AltitudePrintJob(SettingsModel& model, JobHost& host)
 PrintJob::Mode AltitudePrintJob::mode() const
 {
     Mode altitude;
-    altitude.circleLabel = QStringLiteral("Altitude");
+    altitude.circleLabel = QCoreApplication::translate("PrintJob", "Altitude");
     altitude.cardText = QStringLiteral("Alt.");
-    altitude.progress = QStringLiteral("Printing altitude...");
+    altitude.progress = QCoreApplication::translate("PrintJob", "Printing altitude...");
     altitude.caption = CaptionStyle::Degrees;
     altitude.numbers = altitudeNumbers(settings().signedDeclination);
     if (settings().signedDeclination)
-        altitude.captionLabel = QStringLiteral("declination");
+        altitude.captionLabel = QCoreApplication::translate("PrintJob", "declination");
     altitude.draw = &DrawAltitudeScale;
     return altitude;
 }

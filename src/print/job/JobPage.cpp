@@ -1,5 +1,7 @@
 #include "print/job/JobPage.h"
 
+#include <QCoreApplication>
+
 #include "common/Numeric.h"
 #include "print/job/CaptionLine.h"
 #include "print/job/MarkOptions.h"
@@ -219,7 +221,8 @@ Vernier JobPage::vernier(const StripInputs& strip) const
                                               : strip.lengthTw * strip.smallestMark / 360 / halves;
     v.division = 9 * smallSpacing / Vernier::kDivisions;
     if (hours(m_mode))
-        v.reading = halves == 2 ? QStringLiteral("30 s") : QStringLiteral("1 min");
+        v.reading = halves == 2 ? QCoreApplication::translate("PrintJob", "30 s")
+                                : QCoreApplication::translate("PrintJob", "1 min");
     else
         v.reading = numeric::generalForm(strip.smallestMark / halves / Vernier::kDivisions)
             + QStringLiteral("\u00B0");
