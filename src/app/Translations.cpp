@@ -1,0 +1,32 @@
+#include "app/Translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+
+std::vector<std::unique_ptr<QTranslator>> translations::load(const QLocale& locale)
+{
+    std::vector<std::unique_ptr<QTranslator>> loaded;
+    if (locale.language() == QLocale::C || locale.language() == QLocale::English)
+        return loaded;
+    auto qt = std::make_unique<QTranslator>();
+    if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        loaded.push_back(std::move(qt));
+    // Compiled in: found without installing, by the program and its tests alike.
+    auto program = std::make_unique<QTranslator>();
+    if (program->load(locale, QStringLiteral("vennaros"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+        loaded.push_back(std::move(program));
+    return loaded;
+}
+
+QString translations::install(const QLocale& locale)
+{
+    QString language;
+    for (std::unique_ptr<QTranslator>& translator : load(locale)) {
+        if (translator->filePath().startsWith(QLatin1String(":/i18n")))
+            language = translator->language();
+        QCoreApplication::installTranslator(translator.get());
+        translator.release()->setParent(QCoreApplication::instance());
+    }
+    return language;
+}
