@@ -2,6 +2,7 @@
 
 #include "common/Numeric.h"
 #include "common/RuntimeError.h"
+#include "print/printers/PdfFilePrinter.h"
 #include "settings/StatusLine.h"
 
 #include <QColor>
@@ -101,7 +102,11 @@ PrinterScaleDialog::PrinterScaleDialog(PrinterScaleHost& host, QWidget* parent)
 void PrinterScaleDialog::refresh()
 {
     try {
-        const QString name = m_host.printerName();
+        QString name = m_host.printerName();
+        // The built-in PDF printer by the name Qt's print dialog gives it in the user's language.
+        const char* const qtDialog = "QPrintDialog";
+        if (name == QLatin1String(PdfFilePrinter::kDeviceName))
+            name = QCoreApplication::translate(qtDialog, PdfFilePrinter::kDeviceName);
         setWindowTitle(tr("Printer scale - ") + name);
         m_printer->setText(tr("Printer: ") + name);
         m_bars = m_host.bars();
