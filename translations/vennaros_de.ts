@@ -421,6 +421,25 @@ Siehe auch: man vennaros
     </message>
 </context>
 <context>
+    <name>LastExitSettings</name>
+    <message>
+        <source>Settings reset to last exit values</source>
+        <translation>Einstellungen vom letzten Beenden geladen</translation>
+    </message>
+    <message>
+        <source>Settings saved</source>
+        <translation>Einstellungen gespeichert</translation>
+    </message>
+    <message>
+        <source>Settings reset to defaults: </source>
+        <translation>Einstellungen auf Standardwerte gesetzt: </translation>
+    </message>
+    <message>
+        <source>Settings could not be saved: </source>
+        <translation>Einstellungen konnten nicht gespeichert werden: </translation>
+    </message>
+</context>
+<context>
     <name>MainMenuBar</name>
     <message>
         <source>&amp;File</source>
@@ -904,6 +923,21 @@ Siehe auch: man vennaros
     </message>
 </context>
 <context>
+    <name>RuntimeError</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Überlauf</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Typen unverträglich</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Ungültiger Eigenschaftswert</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFileCommands</name>
     <message>
         <source>Saved settings files (*.txt)|*.txt</source>
@@ -1178,7 +1212,7 @@ Siehe auch: man vennaros
     </message>
     <message>
         <source>Print scale chec&amp;k</source>
-        <translation>Maßstabs&amp;kontrolle drucken</translation>
+        <translation>Maßstabs&amp;kontrolle</translation>
     </message>
     <message>
         <source>A 100 mm and a 50 mm bar below the caption, to measure the printout with</source>
@@ -1254,7 +1288,7 @@ Siehe auch: man vennaros
     </message>
     <message>
         <source>Signed declination</source>
-        <translation>Deklination mit Vorzeichen</translation>
+        <translation>Dekl. mit Vorzeichen</translation>
     </message>
     <message>
         <source>Altitude numbers +90 ... 0 ... -90, as a declination circle reads</source>

@@ -420,6 +420,25 @@ Véase también: man vennaros
     </message>
 </context>
 <context>
+    <name>LastExitSettings</name>
+    <message>
+        <source>Settings reset to last exit values</source>
+        <translation>Ajustes restablecidos a los de la última salida</translation>
+    </message>
+    <message>
+        <source>Settings saved</source>
+        <translation>Ajustes guardados</translation>
+    </message>
+    <message>
+        <source>Settings reset to defaults: </source>
+        <translation>Ajustes restablecidos a los predeterminados: </translation>
+    </message>
+    <message>
+        <source>Settings could not be saved: </source>
+        <translation>No se pudieron guardar los ajustes: </translation>
+    </message>
+</context>
+<context>
     <name>MainMenuBar</name>
     <message>
         <source>&amp;File</source>
@@ -903,6 +922,21 @@ Véase también: man vennaros
     </message>
 </context>
 <context>
+    <name>RuntimeError</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Desbordamiento</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>No coinciden los tipos</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Valor de propiedad no válido</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFileCommands</name>
     <message>
         <source>Saved settings files (*.txt)|*.txt</source>
@@ -1081,7 +1115,7 @@ Véase también: man vennaros
     </message>
     <message>
         <source>dia.</source>
-        <translation>diám.</translation>
+        <translation>Ø</translation>
     </message>
     <message>
         <source>len.</source>
@@ -1253,7 +1287,7 @@ Véase también: man vennaros
     </message>
     <message>
         <source>Signed declination</source>
-        <translation>Declinación con signo</translation>
+        <translation>Dec. con signo</translation>
     </message>
     <message>
         <source>Altitude numbers +90 ... 0 ... -90, as a declination circle reads</source>

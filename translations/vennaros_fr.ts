@@ -421,6 +421,25 @@ Voir aussi : man vennaros
     </message>
 </context>
 <context>
+    <name>LastExitSettings</name>
+    <message>
+        <source>Settings reset to last exit values</source>
+        <translation>Réglages de la dernière sortie rétablis</translation>
+    </message>
+    <message>
+        <source>Settings saved</source>
+        <translation>Réglages enregistrés</translation>
+    </message>
+    <message>
+        <source>Settings reset to defaults: </source>
+        <translation>Réglages remis aux valeurs par défaut : </translation>
+    </message>
+    <message>
+        <source>Settings could not be saved: </source>
+        <translation>Les réglages n’ont pas pu être enregistrés : </translation>
+    </message>
+</context>
+<context>
     <name>MainMenuBar</name>
     <message>
         <source>&amp;File</source>
@@ -904,6 +923,21 @@ Voir aussi : man vennaros
     </message>
 </context>
 <context>
+    <name>RuntimeError</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Dépassement de capacité</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Types incompatibles</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Valeur de propriété non valide</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFileCommands</name>
     <message>
         <source>Saved settings files (*.txt)|*.txt</source>
@@ -1082,7 +1116,7 @@ Voir aussi : man vennaros
     </message>
     <message>
         <source>dia.</source>
-        <translation>diam.</translation>
+        <translation>Ø</translation>
     </message>
     <message>
         <source>len.</source>
@@ -1142,7 +1176,7 @@ Voir aussi : man vennaros
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation>Sau&amp;ver</translation>
+        <translation>Sauv&amp;er</translation>
     </message>
     <message>
         <source>Save current settings to file</source>
@@ -1178,7 +1212,7 @@ Voir aussi : man vennaros
     </message>
     <message>
         <source>Print scale chec&amp;k</source>
-        <translation>C&amp;ontrôle d’échelle</translation>
+        <translation>Con&amp;trôle d’échelle</translation>
     </message>
     <message>
         <source>A 100 mm and a 50 mm bar below the caption, to measure the printout with</source>
@@ -1186,7 +1220,7 @@ Voir aussi : man vennaros
     </message>
     <message>
         <source>Split lon&amp;g strips over pages</source>
-        <translation>Divis&amp;er les bandes longues</translation>
+        <translation>Diviser les bandes l&amp;ongues</translation>
     </message>
     <message>
         <source>Print a strip longer than the paper in overlapping segments</source>
@@ -1194,7 +1228,7 @@ Voir aussi : man vennaros
     </message>
     <message>
         <source>Pr&amp;int verniers</source>
-        <translation>I&amp;mprimer des verniers</translation>
+        <translation>&amp;Verniers</translation>
     </message>
     <message>
         <source>A vernier below each strip, to read a tenth of its smallest mark</source>
@@ -1246,7 +1280,7 @@ Voir aussi : man vennaros
     </message>
     <message>
         <source>Half-&amp;degree marks</source>
-        <translation>&amp;Traits au demi-degré</translation>
+        <translation>Traits au de&amp;mi-degré</translation>
     </message>
     <message>
         <source>A mark at every half degree (every 5 minutes on RA), with 1° marks only</source>

@@ -422,6 +422,25 @@ Vedere anche: man vennaros
     </message>
 </context>
 <context>
+    <name>LastExitSettings</name>
+    <message>
+        <source>Settings reset to last exit values</source>
+        <translation>Impostazioni riportate a quelle dell’ultima uscita</translation>
+    </message>
+    <message>
+        <source>Settings saved</source>
+        <translation>Impostazioni salvate</translation>
+    </message>
+    <message>
+        <source>Settings reset to defaults: </source>
+        <translation>Impostazioni riportate ai valori predefiniti: </translation>
+    </message>
+    <message>
+        <source>Settings could not be saved: </source>
+        <translation>Impossibile salvare le impostazioni: </translation>
+    </message>
+</context>
+<context>
     <name>MainMenuBar</name>
     <message>
         <source>&amp;File</source>
@@ -905,6 +924,21 @@ Vedere anche: man vennaros
     </message>
 </context>
 <context>
+    <name>RuntimeError</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Overflow</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Tipo non corrispondente</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Valore di proprietà non valido</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFileCommands</name>
     <message>
         <source>Saved settings files (*.txt)|*.txt</source>
@@ -1083,7 +1117,7 @@ Vedere anche: man vennaros
     </message>
     <message>
         <source>dia.</source>
-        <translation>diam.</translation>
+        <translation>Ø</translation>
     </message>
     <message>
         <source>len.</source>
@@ -1255,7 +1289,7 @@ Vedere anche: man vennaros
     </message>
     <message>
         <source>Signed declination</source>
-        <translation>Declinazione con segno</translation>
+        <translation>Decl. con segno</translation>
     </message>
     <message>
         <source>Altitude numbers +90 ... 0 ... -90, as a declination circle reads</source>

@@ -419,6 +419,25 @@ Zie ook: man vennaros
     </message>
 </context>
 <context>
+    <name>LastExitSettings</name>
+    <message>
+        <source>Settings reset to last exit values</source>
+        <translation>Instellingen van de laatste keer afsluiten teruggezet</translation>
+    </message>
+    <message>
+        <source>Settings saved</source>
+        <translation>Instellingen opgeslagen</translation>
+    </message>
+    <message>
+        <source>Settings reset to defaults: </source>
+        <translation>Instellingen teruggezet naar de standaardwaarden: </translation>
+    </message>
+    <message>
+        <source>Settings could not be saved: </source>
+        <translation>De instellingen konden niet opgeslagen worden: </translation>
+    </message>
+</context>
+<context>
     <name>MainMenuBar</name>
     <message>
         <source>&amp;File</source>
@@ -902,6 +921,21 @@ Zie ook: man vennaros
     </message>
 </context>
 <context>
+    <name>RuntimeError</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Overloop</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Types komen niet overeen</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Ongeldige eigenschapswaarde</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFileCommands</name>
     <message>
         <source>Saved settings files (*.txt)|*.txt</source>
@@ -1080,7 +1114,7 @@ Zie ook: man vennaros
     </message>
     <message>
         <source>dia.</source>
-        <translation>diam.</translation>
+        <translation>Ø</translation>
     </message>
     <message>
         <source>len.</source>
@@ -1176,7 +1210,7 @@ Zie ook: man vennaros
     </message>
     <message>
         <source>Print scale chec&amp;k</source>
-        <translation>S&amp;chaalcontrole afdrukken</translation>
+        <translation>S&amp;chaalcontrole</translation>
     </message>
     <message>
         <source>A 100 mm and a 50 mm bar below the caption, to measure the printout with</source>
@@ -1192,7 +1226,7 @@ Zie ook: man vennaros
     </message>
     <message>
         <source>Pr&amp;int verniers</source>
-        <translation>&amp;Noniussen afdrukken</translation>
+        <translation>&amp;Noniussen</translation>
     </message>
     <message>
         <source>A vernier below each strip, to read a tenth of its smallest mark</source>

@@ -420,6 +420,25 @@ Zobacz także: man vennaros
     </message>
 </context>
 <context>
+    <name>LastExitSettings</name>
+    <message>
+        <source>Settings reset to last exit values</source>
+        <translation>Przywrócono ustawienia z ostatniego zakończenia</translation>
+    </message>
+    <message>
+        <source>Settings saved</source>
+        <translation>Ustawienia zapisane</translation>
+    </message>
+    <message>
+        <source>Settings reset to defaults: </source>
+        <translation>Przywrócono ustawienia domyślne: </translation>
+    </message>
+    <message>
+        <source>Settings could not be saved: </source>
+        <translation>Nie udało się zapisać ustawień: </translation>
+    </message>
+</context>
+<context>
     <name>MainMenuBar</name>
     <message>
         <source>&amp;File</source>
@@ -904,6 +923,21 @@ Zobacz także: man vennaros
     </message>
 </context>
 <context>
+    <name>RuntimeError</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Przepełnienie</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Niezgodność typów</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Nieprawidłowa wartość właściwości</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFileCommands</name>
     <message>
         <source>Saved settings files (*.txt)|*.txt</source>
@@ -1254,7 +1288,7 @@ Zobacz także: man vennaros
     </message>
     <message>
         <source>Signed declination</source>
-        <translation>Deklinacja ze znakiem</translation>
+        <translation>Dekl. ze znakiem</translation>
     </message>
     <message>
         <source>Altitude numbers +90 ... 0 ... -90, as a declination circle reads</source>
