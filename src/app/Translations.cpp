@@ -19,6 +19,19 @@ std::vector<std::unique_ptr<QTranslator>> translations::load(const QLocale& loca
     return loaded;
 }
 
+QLocale translations::messagesLocale()
+{
+    for (const char* variable : { "LC_ALL", "LC_MESSAGES", "LANG" }) {
+        const QString value = QString::fromLocal8Bit(qgetenv(variable));
+        if (!value.isEmpty()) {
+            // "de_DE.UTF-8@euro" names the locale de_DE; "C.UTF-8" and "POSIX" are C.
+            const QString name = value.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+            return name == QLatin1String("POSIX") ? QLocale::c() : QLocale(name);
+        }
+    }
+    return QLocale::c();
+}
+
 QString translations::install(const QLocale& locale)
 {
     QString language;

@@ -17,8 +17,12 @@ inline constexpr const char* kLanguages[] = { "fr", "de", "es", "it", "nl", "pl"
 /// lacks, so that its dialogs follow the desktop.
 std::vector<std::unique_ptr<QTranslator>> load(const QLocale& locale);
 
+/// The language the user's messages are asked in: LC_ALL, else LC_MESSAGES, else LANG, as the C
+/// library reads them (C when none is set).
+QLocale messagesLocale();
+
 /// Installs the translators for the locale on the running application, for its life. Returns the
 /// language of the program's texts loaded ("de"), or an empty text when none were.
-QString install(const QLocale& locale = QLocale::system());
+QString install(const QLocale& locale = messagesLocale());
 
 } // namespace translations

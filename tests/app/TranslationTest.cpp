@@ -1,3 +1,4 @@
+#include "app/AboutDialog.h"
 #include "app/Translations.h"
 #include "app/frmMain.h"
 #include "settings/SettingsFileFormat.h"
@@ -152,6 +153,10 @@ TEST_P(WindowLanguage, SpeaksItWithoutCuttingATextOrSharingAKey)
         QString::fromUtf8(row.cancel));
     QPrintDialog print;
     EXPECT_EQ(print.windowTitle(), QString::fromUtf8(row.printDialog));
+    // The guide and the manual page are English: About says so in every other language.
+    const AboutDialog about(nullptr);
+    EXPECT_EQ(
+        about.findChild<QLabel*>(QStringLiteral("DocumentationLanguage")) != nullptr, language.count() > 0);
 
     QStringList cut;
     for (QWidget* widget : window.findChildren<QWidget*>())
