@@ -1128,7 +1128,7 @@ Siehe auch: man vennaros
     </message>
     <message>
         <source>in.</source>
-        <translation>Zoll</translation>
+        <translation>in</translation>
     </message>
     <message>
         <source>Azimuth / RA Circle Size</source>

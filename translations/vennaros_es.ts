@@ -1119,7 +1119,7 @@ Véase también: man vennaros
     </message>
     <message>
         <source>len.</source>
-        <translation>long.</translation>
+        <translation>L</translation>
     </message>
     <message>
         <source>mm</source>
@@ -1127,7 +1127,7 @@ Véase también: man vennaros
     </message>
     <message>
         <source>in.</source>
-        <translation>pulg.</translation>
+        <translation>in</translation>
     </message>
     <message>
         <source>Azimuth / RA Circle Size</source>

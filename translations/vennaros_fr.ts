@@ -1120,7 +1120,7 @@ Voir aussi : man vennaros
     </message>
     <message>
         <source>len.</source>
-        <translation>long.</translation>
+        <translation>L</translation>
     </message>
     <message>
         <source>mm</source>

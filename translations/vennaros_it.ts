@@ -1121,7 +1121,7 @@ Vedere anche: man vennaros
     </message>
     <message>
         <source>len.</source>
-        <translation>lung.</translation>
+        <translation>L</translation>
     </message>
     <message>
         <source>mm</source>
@@ -1129,7 +1129,7 @@ Vedere anche: man vennaros
     </message>
     <message>
         <source>in.</source>
-        <translation>poll.</translation>
+        <translation>in</translation>
     </message>
     <message>
         <source>Azimuth / RA Circle Size</source>

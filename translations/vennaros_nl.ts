@@ -1118,7 +1118,7 @@ Zie ook: man vennaros
     </message>
     <message>
         <source>len.</source>
-        <translation>lengte</translation>
+        <translation>L</translation>
     </message>
     <message>
         <source>mm</source>
@@ -1126,7 +1126,7 @@ Zie ook: man vennaros
     </message>
     <message>
         <source>in.</source>
-        <translation>inch</translation>
+        <translation>in</translation>
     </message>
     <message>
         <source>Azimuth / RA Circle Size</source>
@@ -1166,7 +1166,7 @@ Zie ook: man vennaros
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>Herstel</translation>
+        <translation>Hers&amp;tel</translation>
     </message>
     <message>
         <source>Reset to last exit settings from registry</source>
@@ -1198,11 +1198,11 @@ Zie ook: man vennaros
     </message>
     <message>
         <source>Previ&amp;ew RA</source>
-        <translation>&amp;Toon RA</translation>
+        <translation>&amp;Voorbeeld RA</translation>
     </message>
     <message>
         <source>Previ&amp;ew Az.</source>
-        <translation>&amp;Toon Az.</translation>
+        <translation>&amp;Voorbeeld Az.</translation>
     </message>
     <message>
         <source>Page</source>
@@ -1266,7 +1266,7 @@ Zie ook: man vennaros
     </message>
     <message>
         <source>Pre&amp;view Alt.</source>
-        <translation>&amp;Voorbeeld Alt.</translation>
+        <translation>Voorbeeld Alt.</translation>
     </message>
     <message>
         <source>Show the sheets Print Alt. would print, without printing</source>

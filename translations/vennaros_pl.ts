@@ -687,7 +687,7 @@ Zobacz także: man vennaros
     </message>
     <message>
         <source>inches</source>
-        <translation>cali</translation>
+        <translation>cal</translation>
     </message>
     <message>
         <source>mm</source>

@@ -108,6 +108,8 @@ std::set<QString> overlaps(QWidget& window)
         if (!widget->isVisibleTo(&window)
             || !(qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLabel*>(widget)))
             continue;
+        if (!widget->parentWidget()->rect().contains(ink(widget)))
+            found.insert(name(widget) + QStringLiteral(" runs out of ") + name(widget->parentWidget()));
         for (QObject* other : widget->parentWidget()->children()) {
             auto* sibling = qobject_cast<QWidget*>(other);
             if (sibling != nullptr && sibling != widget && sibling->isVisibleTo(&window)
