@@ -216,106 +216,130 @@
         <translation>unbekanntes Papier &apos;%1&apos; (A4, Letter, A3, Legal, ...)</translation>
     </message>
     <message>
-        <source>Usage: vennaros
-       vennaros --help | --version
-       vennaros --print-pdf FILE [--settings SETTINGS.txt] [--paper NAME] [--landscape]
-                [--size VALUE [--length]] [--split] [--ring] [--verniers] [--both-ways]
-                [--scale-check] [--half-degree] [--zero-at N]
-                (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])
-       vennaros (--svg FILE | --dxf FILE) [--settings SETTINGS.txt] [--size VALUE
-                [--length]] [--ring] [--verniers] [--both-ways] [--half-degree]
-                [--zero-at N] (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])
-
-</source>
-        <translation>Aufruf: vennaros
-        vennaros --help | --version
-        vennaros --print-pdf FILE [--settings SETTINGS.txt] [--paper NAME] [--landscape]
-                 [--size VALUE [--length]] [--split] [--ring] [--verniers] [--both-ways]
-                 [--scale-check] [--half-degree] [--zero-at N]
-                 (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])
-        vennaros (--svg FILE | --dxf FILE) [--settings SETTINGS.txt] [--size VALUE
-                 [--length]] [--ring] [--verniers] [--both-ways] [--half-degree]
-                 [--zero-at N] (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])
-
-</translation>
+        <source>print this text and exit</source>
+        <translation>diesen Text ausgeben und beenden</translation>
+    </message>
+    <message>
+        <source>print the name and version and exit</source>
+        <translation>Name und Version ausgeben und beenden</translation>
+    </message>
+    <message>
+        <source>print the page a print button would print to the PDF file FILE,
+without a window</source>
+        <translation>die Seite, die ein Druckknopf drucken würde, ohne Fenster in die
+PDF-Datei FILE drucken</translation>
+    </message>
+    <message>
+        <source>the whole strip or ring as an SVG drawing for a laser or vinyl
+cutter, at its true size in millimetres, never split</source>
+        <translation>den ganzen Streifen oder Ring als SVG-Zeichnung für einen Laser-
+oder Folienschneider, in wahrer Größe in Millimetern, nie geteilt</translation>
+    </message>
+    <message>
+        <source>the same as a DXF drawing</source>
+        <translation>dasselbe als DXF-Zeichnung</translation>
+    </message>
+    <message>
+        <source>a settings file saved with &quot;Save&quot;, restored over the defaults</source>
+        <translation>eine mit „Speichern“ gesicherte Einstellungsdatei, über die
+Standardwerte geladen</translation>
+    </message>
+    <message>
+        <source>the paper, for example A4, Letter, A3 or Legal (default: the
+built-in PDF printer&apos;s paper)</source>
+        <translation>das Papier, zum Beispiel A4, Letter, A3 oder Legal (Standard: das
+Papier des eingebauten PDF-Druckers)</translation>
+    </message>
+    <message>
+        <source>the paper turned to landscape</source>
+        <translation>das Papier im Querformat</translation>
+    </message>
+    <message>
+        <source>the altitude circle (&quot;Print Alt.&quot;)</source>
+        <translation>der Höhenkreis („Alt. drucken“)</translation>
+    </message>
+    <message>
+        <source>the azimuth or RA circle, as the settings say (&quot;Print Az.&quot; or
+&quot;Print RA&quot;)</source>
+        <translation>der Azimut- oder RA-Kreis, je nach Einstellungen („Az. drucken“
+oder „RA drucken“)</translation>
+    </message>
+    <message>
+        <source>the circle&apos;s size with its unit: 450mm, 3in, 3.5in or 3,5in; a
+diameter (dia.) unless --length</source>
+        <translation>die Größe des Kreises mit Einheit: 450mm, 3in, 3.5in oder 3,5in;
+ein Durchmesser (Dm.), außer mit --length</translation>
+    </message>
+    <message>
+        <source>the size is the strip&apos;s length (len.)</source>
+        <translation>die Größe ist die Länge des Streifens (Lg.)</translation>
+    </message>
+    <message>
+        <source>the RA circle instead of the azimuth circle</source>
+        <translation>der RA-Kreis statt des Azimutkreises</translation>
+    </message>
+    <message>
+        <source>azimuth numbers decreasing from left to right (&quot;Az L&gt;R +&quot; clear)</source>
+        <translation>Azimutzahlen fallend von links nach rechts („Az L&gt;R +“ nicht
+gesetzt)</translation>
+    </message>
+    <message>
+        <source>split a strip longer than the paper over pages, a ring larger
+than the printable area into sectors</source>
+        <translation>einen Streifen, der länger als das Papier ist, auf Seiten
+aufteilen, einen Ring, der größer als der bedruckbare Bereich ist,
+in Sektoren</translation>
+    </message>
+    <message>
+        <source>print the circle as a flat ring instead of a strip; its size is
+the ring&apos;s outer diameter, or with --length its circumference</source>
+        <translation>den Kreis als flachen Ring statt als Streifen drucken; seine Größe
+ist der Außendurchmesser des Rings, mit --length sein Umfang</translation>
+    </message>
+    <message>
+        <source>a vernier below each strip or ring (&quot;Print verniers&quot;)</source>
+        <translation>ein Nonius unter jedem Streifen oder Ring („Nonien drucken“)</translation>
+    </message>
+    <message>
+        <source>a second number row counting the other way (&quot;Numbers both ways&quot;)</source>
+        <translation>eine zweite Zahlenreihe in Gegenrichtung („Zahlen in beide
+Richtungen“)</translation>
+    </message>
+    <message>
+        <source>the scale check bars below the page (&quot;Print scale check&quot;)</source>
+        <translation>die Kontrollbalken unter der Seite („Maßstabskontrolle drucken“)</translation>
+    </message>
+    <message>
+        <source>a mark at every half degree (every 5 minutes on RA)</source>
+        <translation>ein Strich bei jedem halben Grad (bei RA alle 5 Minuten)</translation>
+    </message>
+    <message>
+        <source>altitude numbers signed as declination: 90 ... 0 ... -90</source>
+        <translation>Höhenzahlen mit Vorzeichen wie eine Deklination: 90 ... 0 ... -90</translation>
+    </message>
+    <message>
+        <source>the strip starts at the reading N degrees (RA: its hours)</source>
+        <translation>der Streifen beginnt beim Wert N Grad (RA: seine Stunden)</translation>
+    </message>
+    <message>
+        <source>These twelve override the settings file.</source>
+        <translation>Diese zwölf gehen der Einstellungsdatei vor.</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Aufruf:</translation>
+    </message>
+    <message>
+        <source>Without options it opens its window.</source>
+        <translation>Ohne Optionen öffnet es sein Fenster.</translation>
     </message>
     <message>
         <source>
-Without options it opens its window.
-
-  --help                   print this text and exit
-  --version                print the name and version and exit
-  --print-pdf FILE         print the page a print button would print to the PDF file FILE,
-                           without a window
-  --svg FILE               the whole strip or ring as an SVG drawing for a laser or vinyl
-                           cutter, at its true size in millimetres, never split
-  --dxf FILE               the same as a DXF drawing
-  --settings SETTINGS.txt  a settings file saved with &quot;Save&quot;, restored over the defaults
-  --paper NAME             the paper, for example A4, Letter, A3 or Legal (default: the
-                           built-in PDF printer&apos;s paper)
-  --landscape              the paper turned to landscape
-  --altitude               the altitude circle (&quot;Print Alt.&quot;)
-  --azimuth                the azimuth or RA circle, as the settings say (&quot;Print Az.&quot; or
-                           &quot;Print RA&quot;)
-  --size VALUE             the circle&apos;s size with its unit: 450mm, 3in, 3.5in or 3,5in; a
-                           diameter (dia.) unless --length
-  --length                 the size is the strip&apos;s length (len.)
-  --ra                     the RA circle instead of the azimuth circle
-  --decreasing             azimuth numbers decreasing from left to right (&quot;Az L&gt;R +&quot; clear)
-  --split                  split a strip longer than the paper over pages, a ring larger
-                           than the printable area into sectors
-  --ring                   print the circle as a flat ring instead of a strip; its size is
-                           the ring&apos;s outer diameter, or with --length its circumference
-  --verniers               a vernier below each strip or ring (&quot;Print verniers&quot;)
-  --both-ways              a second number row counting the other way (&quot;Numbers both ways&quot;)
-  --scale-check            the scale check bars below the page (&quot;Print scale check&quot;)
-  --half-degree            a mark at every half degree (every 5 minutes on RA)
-  --signed-dec             altitude numbers signed as declination: 90 ... 0 ... -90
-  --zero-at N              the strip starts at the reading N degrees (RA: its hours)
-                           These twelve override the settings file.
-
 Exit status: 0 when the file was written, 1 when the job refused or failed (the reason on
 standard error, no file written), 2 for a wrong command line.
 See also: man vennaros
 </source>
         <translation>
-Ohne Optionen öffnet es sein Fenster.
-
-  --help                   diesen Text ausgeben und beenden
-  --version                Name und Version ausgeben und beenden
-  --print-pdf FILE         die Seite, die ein Druckknopf drucken würde, ohne Fenster in die
-                           PDF-Datei FILE drucken
-  --svg FILE               den ganzen Streifen oder Ring als SVG-Zeichnung für einen Laser-
-                           oder Folienschneider, in wahrer Größe in Millimetern, nie geteilt
-  --dxf FILE               dasselbe als DXF-Zeichnung
-  --settings SETTINGS.txt  eine mit „Speichern“ gesicherte Einstellungsdatei, über die
-                           Standardwerte geladen
-  --paper NAME             das Papier, zum Beispiel A4, Letter, A3 oder Legal (Standard: das
-                           Papier des eingebauten PDF-Druckers)
-  --landscape              das Papier im Querformat
-  --altitude               der Höhenkreis („Alt. drucken“)
-  --azimuth                der Azimut- oder RA-Kreis, je nach Einstellungen („Az. drucken“
-                           oder „RA drucken“)
-  --size VALUE             die Größe des Kreises mit Einheit: 450mm, 3in, 3.5in oder 3,5in;
-                           ein Durchmesser (Dm.), außer mit --length
-  --length                 die Größe ist die Länge des Streifens (Lg.)
-  --ra                     der RA-Kreis statt des Azimutkreises
-  --decreasing             Azimutzahlen fallend von links nach rechts („Az L&gt;R +“ nicht
-                           gesetzt)
-  --split                  einen Streifen, der länger als das Papier ist, auf Seiten
-                           aufteilen, einen Ring, der größer als der bedruckbare Bereich ist,
-                           in Sektoren
-  --ring                   den Kreis als flachen Ring statt als Streifen drucken; seine Größe
-                           ist der Außendurchmesser des Rings, mit --length sein Umfang
-  --verniers               ein Nonius unter jedem Streifen oder Ring („Nonien drucken“)
-  --both-ways              eine zweite Zahlenreihe in Gegenrichtung („Zahlen in beide
-                           Richtungen“)
-  --scale-check            die Kontrollbalken unter der Seite („Maßstabskontrolle drucken“)
-  --half-degree            ein Strich bei jedem halben Grad (bei RA alle 5 Minuten)
-  --signed-dec             Höhenzahlen mit Vorzeichen wie eine Deklination: 90 ... 0 ... -90
-  --zero-at N              der Streifen beginnt beim Wert N Grad (RA: seine Stunden)
-                           Diese zwölf gehen der Einstellungsdatei vor.
-
 Rückgabewert: 0, wenn die Datei geschrieben wurde, 1, wenn der Auftrag abgelehnt wurde oder
 fehlschlug (der Grund auf der Standardfehlerausgabe, keine Datei geschrieben), 2 bei einer
 falschen Befehlszeile.

@@ -216,106 +216,130 @@
         <translation>papel desconocido &apos;%1&apos; (A4, Letter, A3, Legal, ...)</translation>
     </message>
     <message>
-        <source>Usage: vennaros
-       vennaros --help | --version
-       vennaros --print-pdf FILE [--settings SETTINGS.txt] [--paper NAME] [--landscape]
-                [--size VALUE [--length]] [--split] [--ring] [--verniers] [--both-ways]
-                [--scale-check] [--half-degree] [--zero-at N]
-                (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])
-       vennaros (--svg FILE | --dxf FILE) [--settings SETTINGS.txt] [--size VALUE
-                [--length]] [--ring] [--verniers] [--both-ways] [--half-degree]
-                [--zero-at N] (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])
-
-</source>
-        <translation>Uso: vennaros
-       vennaros --help | --version
-       vennaros --print-pdf FILE [--settings SETTINGS.txt] [--paper NAME] [--landscape]
-                [--size VALUE [--length]] [--split] [--ring] [--verniers] [--both-ways]
-                [--scale-check] [--half-degree] [--zero-at N]
-                (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])
-       vennaros (--svg FILE | --dxf FILE) [--settings SETTINGS.txt] [--size VALUE
-                [--length]] [--ring] [--verniers] [--both-ways] [--half-degree]
-                [--zero-at N] (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])
-
-</translation>
+        <source>print this text and exit</source>
+        <translation>mostrar este texto y salir</translation>
+    </message>
+    <message>
+        <source>print the name and version and exit</source>
+        <translation>mostrar el nombre y la versión y salir</translation>
+    </message>
+    <message>
+        <source>print the page a print button would print to the PDF file FILE,
+without a window</source>
+        <translation>imprimir en el archivo PDF FILE la página que imprimiría un botón
+de impresión, sin ventana</translation>
+    </message>
+    <message>
+        <source>the whole strip or ring as an SVG drawing for a laser or vinyl
+cutter, at its true size in millimetres, never split</source>
+        <translation>la tira o el anillo entero como dibujo SVG para una cortadora láser
+o de vinilo, a su tamaño real en milímetros, nunca dividido</translation>
+    </message>
+    <message>
+        <source>the same as a DXF drawing</source>
+        <translation>lo mismo como dibujo DXF</translation>
+    </message>
+    <message>
+        <source>a settings file saved with &quot;Save&quot;, restored over the defaults</source>
+        <translation>un archivo de ajustes guardado con «Guardar», cargado sobre los
+valores predeterminados</translation>
+    </message>
+    <message>
+        <source>the paper, for example A4, Letter, A3 or Legal (default: the
+built-in PDF printer&apos;s paper)</source>
+        <translation>el papel, por ejemplo A4, Letter, A3 o Legal (predeterminado: el
+papel de la impresora PDF integrada)</translation>
+    </message>
+    <message>
+        <source>the paper turned to landscape</source>
+        <translation>el papel en horizontal</translation>
+    </message>
+    <message>
+        <source>the altitude circle (&quot;Print Alt.&quot;)</source>
+        <translation>el círculo de altura («Impr. Alt.»)</translation>
+    </message>
+    <message>
+        <source>the azimuth or RA circle, as the settings say (&quot;Print Az.&quot; or
+&quot;Print RA&quot;)</source>
+        <translation>el círculo de acimut o RA, según los ajustes («Impr. Az.» o «Impr.
+RA»)</translation>
+    </message>
+    <message>
+        <source>the circle&apos;s size with its unit: 450mm, 3in, 3.5in or 3,5in; a
+diameter (dia.) unless --length</source>
+        <translation>el tamaño del círculo con su unidad: 450mm, 3in, 3.5in o 3,5in; un
+diámetro (diám.) salvo con --length</translation>
+    </message>
+    <message>
+        <source>the size is the strip&apos;s length (len.)</source>
+        <translation>el tamaño es la longitud de la tira (long.)</translation>
+    </message>
+    <message>
+        <source>the RA circle instead of the azimuth circle</source>
+        <translation>el círculo RA en vez del círculo de acimut</translation>
+    </message>
+    <message>
+        <source>azimuth numbers decreasing from left to right (&quot;Az L&gt;R +&quot; clear)</source>
+        <translation>números de acimut decrecientes de izquierda a derecha («Az I&gt;D +»
+desmarcado)</translation>
+    </message>
+    <message>
+        <source>split a strip longer than the paper over pages, a ring larger
+than the printable area into sectors</source>
+        <translation>dividir en páginas una tira más larga que el papel, y en sectores
+un anillo mayor que el área imprimible</translation>
+    </message>
+    <message>
+        <source>print the circle as a flat ring instead of a strip; its size is
+the ring&apos;s outer diameter, or with --length its circumference</source>
+        <translation>imprimir el círculo como anillo plano en vez de tira; su tamaño es
+el diámetro exterior del anillo, o con --length su circunferencia</translation>
+    </message>
+    <message>
+        <source>a vernier below each strip or ring (&quot;Print verniers&quot;)</source>
+        <translation>un nonio bajo cada tira o anillo («Imprimir nonios»)</translation>
+    </message>
+    <message>
+        <source>a second number row counting the other way (&quot;Numbers both ways&quot;)</source>
+        <translation>una segunda fila de números en sentido contrario («Números en ambos
+sentidos»)</translation>
+    </message>
+    <message>
+        <source>the scale check bars below the page (&quot;Print scale check&quot;)</source>
+        <translation>las barras de control de escala bajo la página («Control de
+escala»)</translation>
+    </message>
+    <message>
+        <source>a mark at every half degree (every 5 minutes on RA)</source>
+        <translation>una marca en cada medio grado (cada 5 minutos en RA)</translation>
+    </message>
+    <message>
+        <source>altitude numbers signed as declination: 90 ... 0 ... -90</source>
+        <translation>números de altura con signo como una declinación: 90 ... 0 ... -90</translation>
+    </message>
+    <message>
+        <source>the strip starts at the reading N degrees (RA: its hours)</source>
+        <translation>la tira empieza en la lectura N grados (RA: sus horas)</translation>
+    </message>
+    <message>
+        <source>These twelve override the settings file.</source>
+        <translation>Estas doce prevalecen sobre el archivo de ajustes.</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Uso:</translation>
+    </message>
+    <message>
+        <source>Without options it opens its window.</source>
+        <translation>Sin opciones abre su ventana.</translation>
     </message>
     <message>
         <source>
-Without options it opens its window.
-
-  --help                   print this text and exit
-  --version                print the name and version and exit
-  --print-pdf FILE         print the page a print button would print to the PDF file FILE,
-                           without a window
-  --svg FILE               the whole strip or ring as an SVG drawing for a laser or vinyl
-                           cutter, at its true size in millimetres, never split
-  --dxf FILE               the same as a DXF drawing
-  --settings SETTINGS.txt  a settings file saved with &quot;Save&quot;, restored over the defaults
-  --paper NAME             the paper, for example A4, Letter, A3 or Legal (default: the
-                           built-in PDF printer&apos;s paper)
-  --landscape              the paper turned to landscape
-  --altitude               the altitude circle (&quot;Print Alt.&quot;)
-  --azimuth                the azimuth or RA circle, as the settings say (&quot;Print Az.&quot; or
-                           &quot;Print RA&quot;)
-  --size VALUE             the circle&apos;s size with its unit: 450mm, 3in, 3.5in or 3,5in; a
-                           diameter (dia.) unless --length
-  --length                 the size is the strip&apos;s length (len.)
-  --ra                     the RA circle instead of the azimuth circle
-  --decreasing             azimuth numbers decreasing from left to right (&quot;Az L&gt;R +&quot; clear)
-  --split                  split a strip longer than the paper over pages, a ring larger
-                           than the printable area into sectors
-  --ring                   print the circle as a flat ring instead of a strip; its size is
-                           the ring&apos;s outer diameter, or with --length its circumference
-  --verniers               a vernier below each strip or ring (&quot;Print verniers&quot;)
-  --both-ways              a second number row counting the other way (&quot;Numbers both ways&quot;)
-  --scale-check            the scale check bars below the page (&quot;Print scale check&quot;)
-  --half-degree            a mark at every half degree (every 5 minutes on RA)
-  --signed-dec             altitude numbers signed as declination: 90 ... 0 ... -90
-  --zero-at N              the strip starts at the reading N degrees (RA: its hours)
-                           These twelve override the settings file.
-
 Exit status: 0 when the file was written, 1 when the job refused or failed (the reason on
 standard error, no file written), 2 for a wrong command line.
 See also: man vennaros
 </source>
         <translation>
-Sin opciones abre su ventana.
-
-  --help                   mostrar este texto y salir
-  --version                mostrar el nombre y la versión y salir
-  --print-pdf FILE         imprimir en el archivo PDF FILE la página que imprimiría un botón
-                           de impresión, sin ventana
-  --svg FILE               la tira o el anillo entero como dibujo SVG para una cortadora láser
-                           o de vinilo, a su tamaño real en milímetros, nunca dividido
-  --dxf FILE               lo mismo como dibujo DXF
-  --settings SETTINGS.txt  un archivo de ajustes guardado con «Guardar», cargado sobre los
-                           valores predeterminados
-  --paper NAME             el papel, por ejemplo A4, Letter, A3 o Legal (predeterminado: el
-                           papel de la impresora PDF integrada)
-  --landscape              el papel en horizontal
-  --altitude               el círculo de altura («Impr. Alt.»)
-  --azimuth                el círculo de acimut o RA, según los ajustes («Impr. Az.» o «Impr.
-                           RA»)
-  --size VALUE             el tamaño del círculo con su unidad: 450mm, 3in, 3.5in o 3,5in; un
-                           diámetro (diám.) salvo con --length
-  --length                 el tamaño es la longitud de la tira (long.)
-  --ra                     el círculo RA en vez del círculo de acimut
-  --decreasing             números de acimut decrecientes de izquierda a derecha («Az I&gt;D +»
-                           desmarcado)
-  --split                  dividir en páginas una tira más larga que el papel, y en sectores
-                           un anillo mayor que el área imprimible
-  --ring                   imprimir el círculo como anillo plano en vez de tira; su tamaño es
-                           el diámetro exterior del anillo, o con --length su circunferencia
-  --verniers               un nonio bajo cada tira o anillo («Imprimir nonios»)
-  --both-ways              una segunda fila de números en sentido contrario («Números en ambos
-                           sentidos»)
-  --scale-check            las barras de control de escala bajo la página («Control de
-                           escala»)
-  --half-degree            una marca en cada medio grado (cada 5 minutos en RA)
-  --signed-dec             números de altura con signo como una declinación: 90 ... 0 ... -90
-  --zero-at N              la tira empieza en la lectura N grados (RA: sus horas)
-                           Estas doce prevalecen sobre el archivo de ajustes.
-
 Estado de salida: 0 si se escribió el archivo, 1 si el trabajo se rechazó o falló (el motivo
 en la salida de error, ningún archivo escrito), 2 si la línea de órdenes es errónea.
 Véase también: man vennaros

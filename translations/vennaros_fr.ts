@@ -216,107 +216,131 @@
         <translation>papier inconnu &apos;%1&apos; (A4, Letter, A3, Legal, ...)</translation>
     </message>
     <message>
-        <source>Usage: vennaros
-       vennaros --help | --version
-       vennaros --print-pdf FILE [--settings SETTINGS.txt] [--paper NAME] [--landscape]
-                [--size VALUE [--length]] [--split] [--ring] [--verniers] [--both-ways]
-                [--scale-check] [--half-degree] [--zero-at N]
-                (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])
-       vennaros (--svg FILE | --dxf FILE) [--settings SETTINGS.txt] [--size VALUE
-                [--length]] [--ring] [--verniers] [--both-ways] [--half-degree]
-                [--zero-at N] (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])
-
-</source>
-        <translation>Usage : vennaros
-        vennaros --help | --version
-        vennaros --print-pdf FILE [--settings SETTINGS.txt] [--paper NAME] [--landscape]
-                 [--size VALUE [--length]] [--split] [--ring] [--verniers] [--both-ways]
-                 [--scale-check] [--half-degree] [--zero-at N]
-                 (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])
-        vennaros (--svg FILE | --dxf FILE) [--settings SETTINGS.txt] [--size VALUE
-                 [--length]] [--ring] [--verniers] [--both-ways] [--half-degree]
-                 [--zero-at N] (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])
-
-</translation>
+        <source>print this text and exit</source>
+        <translation>afficher ce texte et quitter</translation>
+    </message>
+    <message>
+        <source>print the name and version and exit</source>
+        <translation>afficher le nom et la version et quitter</translation>
+    </message>
+    <message>
+        <source>print the page a print button would print to the PDF file FILE,
+without a window</source>
+        <translation>imprimer dans le fichier PDF FILE la page qu’imprimerait un bouton
+d’impression, sans fenêtre</translation>
+    </message>
+    <message>
+        <source>the whole strip or ring as an SVG drawing for a laser or vinyl
+cutter, at its true size in millimetres, never split</source>
+        <translation>la bande ou l’anneau entier en dessin SVG pour une découpeuse laser
+ou vinyle, à sa vraie taille en millimètres, jamais divisé</translation>
+    </message>
+    <message>
+        <source>the same as a DXF drawing</source>
+        <translation>la même chose en dessin DXF</translation>
+    </message>
+    <message>
+        <source>a settings file saved with &quot;Save&quot;, restored over the defaults</source>
+        <translation>un fichier de réglages enregistré avec « Sauver », chargé par-
+dessus les valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>the paper, for example A4, Letter, A3 or Legal (default: the
+built-in PDF printer&apos;s paper)</source>
+        <translation>le papier, par exemple A4, Letter, A3 ou Legal (par défaut : le
+papier de l’imprimante PDF intégrée)</translation>
+    </message>
+    <message>
+        <source>the paper turned to landscape</source>
+        <translation>le papier tourné en paysage</translation>
+    </message>
+    <message>
+        <source>the altitude circle (&quot;Print Alt.&quot;)</source>
+        <translation>le cercle de hauteur (« Impr. Alt. »)</translation>
+    </message>
+    <message>
+        <source>the azimuth or RA circle, as the settings say (&quot;Print Az.&quot; or
+&quot;Print RA&quot;)</source>
+        <translation>le cercle d’azimut ou RA, selon les réglages (« Impr. Az. » ou «
+Impr. RA »)</translation>
+    </message>
+    <message>
+        <source>the circle&apos;s size with its unit: 450mm, 3in, 3.5in or 3,5in; a
+diameter (dia.) unless --length</source>
+        <translation>la taille du cercle avec son unité : 450mm, 3in, 3.5in ou 3,5in ;
+un diamètre (diam.) sauf avec --length</translation>
+    </message>
+    <message>
+        <source>the size is the strip&apos;s length (len.)</source>
+        <translation>la taille est la longueur de la bande (long.)</translation>
+    </message>
+    <message>
+        <source>the RA circle instead of the azimuth circle</source>
+        <translation>le cercle RA au lieu du cercle d’azimut</translation>
+    </message>
+    <message>
+        <source>azimuth numbers decreasing from left to right (&quot;Az L&gt;R +&quot; clear)</source>
+        <translation>chiffres d’azimut décroissants de gauche à droite (« Az G&gt;D + »
+décoché)</translation>
+    </message>
+    <message>
+        <source>split a strip longer than the paper over pages, a ring larger
+than the printable area into sectors</source>
+        <translation>diviser sur plusieurs pages une bande plus longue que le papier, en
+secteurs un anneau plus grand que la zone imprimable</translation>
+    </message>
+    <message>
+        <source>print the circle as a flat ring instead of a strip; its size is
+the ring&apos;s outer diameter, or with --length its circumference</source>
+        <translation>imprimer le cercle en anneau plat au lieu d’une bande ; sa taille
+est le diamètre extérieur de l’anneau, ou avec --length sa
+circonférence</translation>
+    </message>
+    <message>
+        <source>a vernier below each strip or ring (&quot;Print verniers&quot;)</source>
+        <translation>un vernier sous chaque bande ou anneau (« Imprimer des verniers »)</translation>
+    </message>
+    <message>
+        <source>a second number row counting the other way (&quot;Numbers both ways&quot;)</source>
+        <translation>une seconde rangée de chiffres dans l’autre sens (« Chiffres dans
+les deux sens »)</translation>
+    </message>
+    <message>
+        <source>the scale check bars below the page (&quot;Print scale check&quot;)</source>
+        <translation>les barres de contrôle d’échelle sous la page (« Contrôle d’échelle
+»)</translation>
+    </message>
+    <message>
+        <source>a mark at every half degree (every 5 minutes on RA)</source>
+        <translation>un trait à chaque demi-degré (toutes les 5 minutes en RA)</translation>
+    </message>
+    <message>
+        <source>altitude numbers signed as declination: 90 ... 0 ... -90</source>
+        <translation>chiffres de hauteur signés comme une déclinaison : 90 ... 0 ... -90</translation>
+    </message>
+    <message>
+        <source>the strip starts at the reading N degrees (RA: its hours)</source>
+        <translation>la bande commence à la lecture N degrés (RA : ses heures)</translation>
+    </message>
+    <message>
+        <source>These twelve override the settings file.</source>
+        <translation>Ces douze l’emportent sur le fichier de réglages.</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Usage :</translation>
+    </message>
+    <message>
+        <source>Without options it opens its window.</source>
+        <translation>Sans option, il ouvre sa fenêtre.</translation>
     </message>
     <message>
         <source>
-Without options it opens its window.
-
-  --help                   print this text and exit
-  --version                print the name and version and exit
-  --print-pdf FILE         print the page a print button would print to the PDF file FILE,
-                           without a window
-  --svg FILE               the whole strip or ring as an SVG drawing for a laser or vinyl
-                           cutter, at its true size in millimetres, never split
-  --dxf FILE               the same as a DXF drawing
-  --settings SETTINGS.txt  a settings file saved with &quot;Save&quot;, restored over the defaults
-  --paper NAME             the paper, for example A4, Letter, A3 or Legal (default: the
-                           built-in PDF printer&apos;s paper)
-  --landscape              the paper turned to landscape
-  --altitude               the altitude circle (&quot;Print Alt.&quot;)
-  --azimuth                the azimuth or RA circle, as the settings say (&quot;Print Az.&quot; or
-                           &quot;Print RA&quot;)
-  --size VALUE             the circle&apos;s size with its unit: 450mm, 3in, 3.5in or 3,5in; a
-                           diameter (dia.) unless --length
-  --length                 the size is the strip&apos;s length (len.)
-  --ra                     the RA circle instead of the azimuth circle
-  --decreasing             azimuth numbers decreasing from left to right (&quot;Az L&gt;R +&quot; clear)
-  --split                  split a strip longer than the paper over pages, a ring larger
-                           than the printable area into sectors
-  --ring                   print the circle as a flat ring instead of a strip; its size is
-                           the ring&apos;s outer diameter, or with --length its circumference
-  --verniers               a vernier below each strip or ring (&quot;Print verniers&quot;)
-  --both-ways              a second number row counting the other way (&quot;Numbers both ways&quot;)
-  --scale-check            the scale check bars below the page (&quot;Print scale check&quot;)
-  --half-degree            a mark at every half degree (every 5 minutes on RA)
-  --signed-dec             altitude numbers signed as declination: 90 ... 0 ... -90
-  --zero-at N              the strip starts at the reading N degrees (RA: its hours)
-                           These twelve override the settings file.
-
 Exit status: 0 when the file was written, 1 when the job refused or failed (the reason on
 standard error, no file written), 2 for a wrong command line.
 See also: man vennaros
 </source>
         <translation>
-Sans option, il ouvre sa fenêtre.
-
-  --help                   afficher ce texte et quitter
-  --version                afficher le nom et la version et quitter
-  --print-pdf FILE         imprimer dans le fichier PDF FILE la page qu’imprimerait un bouton
-                           d’impression, sans fenêtre
-  --svg FILE               la bande ou l’anneau entier en dessin SVG pour une découpeuse laser
-                           ou vinyle, à sa vraie taille en millimètres, jamais divisé
-  --dxf FILE               la même chose en dessin DXF
-  --settings SETTINGS.txt  un fichier de réglages enregistré avec « Sauver », chargé par-
-                           dessus les valeurs par défaut
-  --paper NAME             le papier, par exemple A4, Letter, A3 ou Legal (par défaut : le
-                           papier de l’imprimante PDF intégrée)
-  --landscape              le papier tourné en paysage
-  --altitude               le cercle de hauteur (« Impr. Alt. »)
-  --azimuth                le cercle d’azimut ou RA, selon les réglages (« Impr. Az. » ou «
-                           Impr. RA »)
-  --size VALUE             la taille du cercle avec son unité : 450mm, 3in, 3.5in ou 3,5in ;
-                           un diamètre (diam.) sauf avec --length
-  --length                 la taille est la longueur de la bande (long.)
-  --ra                     le cercle RA au lieu du cercle d’azimut
-  --decreasing             chiffres d’azimut décroissants de gauche à droite (« Az G&gt;D + »
-                           décoché)
-  --split                  diviser sur plusieurs pages une bande plus longue que le papier, en
-                           secteurs un anneau plus grand que la zone imprimable
-  --ring                   imprimer le cercle en anneau plat au lieu d’une bande ; sa taille
-                           est le diamètre extérieur de l’anneau, ou avec --length sa
-                           circonférence
-  --verniers               un vernier sous chaque bande ou anneau (« Imprimer des verniers »)
-  --both-ways              une seconde rangée de chiffres dans l’autre sens (« Chiffres dans
-                           les deux sens »)
-  --scale-check            les barres de contrôle d’échelle sous la page (« Contrôle d’échelle
-                           »)
-  --half-degree            un trait à chaque demi-degré (toutes les 5 minutes en RA)
-  --signed-dec             chiffres de hauteur signés comme une déclinaison : 90 ... 0 ... -90
-  --zero-at N              la bande commence à la lecture N degrés (RA : ses heures)
-                           Ces douze l’emportent sur le fichier de réglages.
-
 Code de sortie : 0 si le fichier a été écrit, 1 si la tâche a été refusée ou a échoué (la
 raison sur la sortie d’erreur, aucun fichier écrit), 2 pour une ligne de commande erronée.
 Voir aussi : man vennaros

@@ -216,108 +216,132 @@
         <translation>carta sconosciuta &apos;%1&apos; (A4, Letter, A3, Legal, ...)</translation>
     </message>
     <message>
-        <source>Usage: vennaros
-       vennaros --help | --version
-       vennaros --print-pdf FILE [--settings SETTINGS.txt] [--paper NAME] [--landscape]
-                [--size VALUE [--length]] [--split] [--ring] [--verniers] [--both-ways]
-                [--scale-check] [--half-degree] [--zero-at N]
-                (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])
-       vennaros (--svg FILE | --dxf FILE) [--settings SETTINGS.txt] [--size VALUE
-                [--length]] [--ring] [--verniers] [--both-ways] [--half-degree]
-                [--zero-at N] (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])
-
-</source>
-        <translation>Uso: vennaros
-       vennaros --help | --version
-       vennaros --print-pdf FILE [--settings SETTINGS.txt] [--paper NAME] [--landscape]
-                [--size VALUE [--length]] [--split] [--ring] [--verniers] [--both-ways]
-                [--scale-check] [--half-degree] [--zero-at N]
-                (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])
-       vennaros (--svg FILE | --dxf FILE) [--settings SETTINGS.txt] [--size VALUE
-                [--length]] [--ring] [--verniers] [--both-ways] [--half-degree]
-                [--zero-at N] (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])
-
-</translation>
+        <source>print this text and exit</source>
+        <translation>mostra questo testo ed esce</translation>
+    </message>
+    <message>
+        <source>print the name and version and exit</source>
+        <translation>mostra nome e versione ed esce</translation>
+    </message>
+    <message>
+        <source>print the page a print button would print to the PDF file FILE,
+without a window</source>
+        <translation>stampa nel file PDF FILE la pagina che stamperebbe un pulsante di
+stampa, senza finestra</translation>
+    </message>
+    <message>
+        <source>the whole strip or ring as an SVG drawing for a laser or vinyl
+cutter, at its true size in millimetres, never split</source>
+        <translation>l’intera striscia o anello come disegno SVG per un plotter da
+taglio laser o vinile, alla dimensione reale in millimetri, mai
+diviso</translation>
+    </message>
+    <message>
+        <source>the same as a DXF drawing</source>
+        <translation>lo stesso come disegno DXF</translation>
+    </message>
+    <message>
+        <source>a settings file saved with &quot;Save&quot;, restored over the defaults</source>
+        <translation>un file di impostazioni salvato con «Salva», caricato sopra i
+valori predefiniti</translation>
+    </message>
+    <message>
+        <source>the paper, for example A4, Letter, A3 or Legal (default: the
+built-in PDF printer&apos;s paper)</source>
+        <translation>la carta, per esempio A4, Letter, A3 o Legal (predefinita: la carta
+della stampante PDF integrata)</translation>
+    </message>
+    <message>
+        <source>the paper turned to landscape</source>
+        <translation>la carta girata in orizzontale</translation>
+    </message>
+    <message>
+        <source>the altitude circle (&quot;Print Alt.&quot;)</source>
+        <translation>il cerchio di altezza («Stampa Alt.»)</translation>
+    </message>
+    <message>
+        <source>the azimuth or RA circle, as the settings say (&quot;Print Az.&quot; or
+&quot;Print RA&quot;)</source>
+        <translation>il cerchio di azimut o RA, secondo le impostazioni («Stampa Az.» o
+«Stampa RA»)</translation>
+    </message>
+    <message>
+        <source>the circle&apos;s size with its unit: 450mm, 3in, 3.5in or 3,5in; a
+diameter (dia.) unless --length</source>
+        <translation>la dimensione del cerchio con la sua unità: 450mm, 3in, 3.5in o
+3,5in; un diametro (diam.) salvo con --length</translation>
+    </message>
+    <message>
+        <source>the size is the strip&apos;s length (len.)</source>
+        <translation>la dimensione è la lunghezza della striscia (lung.)</translation>
+    </message>
+    <message>
+        <source>the RA circle instead of the azimuth circle</source>
+        <translation>il cerchio RA invece del cerchio di azimut</translation>
+    </message>
+    <message>
+        <source>azimuth numbers decreasing from left to right (&quot;Az L&gt;R +&quot; clear)</source>
+        <translation>numeri di azimut decrescenti da sinistra a destra («Az S&gt;D +» non
+spuntato)</translation>
+    </message>
+    <message>
+        <source>split a strip longer than the paper over pages, a ring larger
+than the printable area into sectors</source>
+        <translation>divide su più pagine una striscia più lunga del foglio, in settori
+un anello più grande dell’area stampabile</translation>
+    </message>
+    <message>
+        <source>print the circle as a flat ring instead of a strip; its size is
+the ring&apos;s outer diameter, or with --length its circumference</source>
+        <translation>stampa il cerchio come anello piatto invece che come striscia; la
+dimensione è il diametro esterno dell’anello, o con --length la sua
+circonferenza</translation>
+    </message>
+    <message>
+        <source>a vernier below each strip or ring (&quot;Print verniers&quot;)</source>
+        <translation>un nonio sotto ogni striscia o anello («Stampa noni»)</translation>
+    </message>
+    <message>
+        <source>a second number row counting the other way (&quot;Numbers both ways&quot;)</source>
+        <translation>una seconda fila di numeri nel senso opposto («Numeri nei due
+sensi»)</translation>
+    </message>
+    <message>
+        <source>the scale check bars below the page (&quot;Print scale check&quot;)</source>
+        <translation>le barre di controllo della scala sotto la pagina («Controllo della
+scala»)</translation>
+    </message>
+    <message>
+        <source>a mark at every half degree (every 5 minutes on RA)</source>
+        <translation>una tacca a ogni mezzo grado (ogni 5 minuti in RA)</translation>
+    </message>
+    <message>
+        <source>altitude numbers signed as declination: 90 ... 0 ... -90</source>
+        <translation>numeri di altezza con segno come una declinazione: 90 ... 0 ... -90</translation>
+    </message>
+    <message>
+        <source>the strip starts at the reading N degrees (RA: its hours)</source>
+        <translation>la striscia inizia alla lettura N gradi (RA: le sue ore)</translation>
+    </message>
+    <message>
+        <source>These twelve override the settings file.</source>
+        <translation>Queste dodici prevalgono sul file di impostazioni.</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Uso:</translation>
+    </message>
+    <message>
+        <source>Without options it opens its window.</source>
+        <translation>Senza opzioni apre la sua finestra.</translation>
     </message>
     <message>
         <source>
-Without options it opens its window.
-
-  --help                   print this text and exit
-  --version                print the name and version and exit
-  --print-pdf FILE         print the page a print button would print to the PDF file FILE,
-                           without a window
-  --svg FILE               the whole strip or ring as an SVG drawing for a laser or vinyl
-                           cutter, at its true size in millimetres, never split
-  --dxf FILE               the same as a DXF drawing
-  --settings SETTINGS.txt  a settings file saved with &quot;Save&quot;, restored over the defaults
-  --paper NAME             the paper, for example A4, Letter, A3 or Legal (default: the
-                           built-in PDF printer&apos;s paper)
-  --landscape              the paper turned to landscape
-  --altitude               the altitude circle (&quot;Print Alt.&quot;)
-  --azimuth                the azimuth or RA circle, as the settings say (&quot;Print Az.&quot; or
-                           &quot;Print RA&quot;)
-  --size VALUE             the circle&apos;s size with its unit: 450mm, 3in, 3.5in or 3,5in; a
-                           diameter (dia.) unless --length
-  --length                 the size is the strip&apos;s length (len.)
-  --ra                     the RA circle instead of the azimuth circle
-  --decreasing             azimuth numbers decreasing from left to right (&quot;Az L&gt;R +&quot; clear)
-  --split                  split a strip longer than the paper over pages, a ring larger
-                           than the printable area into sectors
-  --ring                   print the circle as a flat ring instead of a strip; its size is
-                           the ring&apos;s outer diameter, or with --length its circumference
-  --verniers               a vernier below each strip or ring (&quot;Print verniers&quot;)
-  --both-ways              a second number row counting the other way (&quot;Numbers both ways&quot;)
-  --scale-check            the scale check bars below the page (&quot;Print scale check&quot;)
-  --half-degree            a mark at every half degree (every 5 minutes on RA)
-  --signed-dec             altitude numbers signed as declination: 90 ... 0 ... -90
-  --zero-at N              the strip starts at the reading N degrees (RA: its hours)
-                           These twelve override the settings file.
-
 Exit status: 0 when the file was written, 1 when the job refused or failed (the reason on
 standard error, no file written), 2 for a wrong command line.
 See also: man vennaros
 </source>
         <translation>
-Senza opzioni apre la sua finestra.
-
-  --help                   mostra questo testo ed esce
-  --version                mostra nome e versione ed esce
-  --print-pdf FILE         stampa nel file PDF FILE la pagina che stamperebbe un pulsante di
-                           stampa, senza finestra
-  --svg FILE               l’intera striscia o anello come disegno SVG per un plotter da
-                           taglio laser o vinile, alla dimensione reale in millimetri, mai
-                           diviso
-  --dxf FILE               lo stesso come disegno DXF
-  --settings SETTINGS.txt  un file di impostazioni salvato con «Salva», caricato sopra i
-                           valori predefiniti
-  --paper NAME             la carta, per esempio A4, Letter, A3 o Legal (predefinita: la carta
-                           della stampante PDF integrata)
-  --landscape              la carta girata in orizzontale
-  --altitude               il cerchio di altezza («Stampa Alt.»)
-  --azimuth                il cerchio di azimut o RA, secondo le impostazioni («Stampa Az.» o
-                           «Stampa RA»)
-  --size VALUE             la dimensione del cerchio con la sua unità: 450mm, 3in, 3.5in o
-                           3,5in; un diametro (diam.) salvo con --length
-  --length                 la dimensione è la lunghezza della striscia (lung.)
-  --ra                     il cerchio RA invece del cerchio di azimut
-  --decreasing             numeri di azimut decrescenti da sinistra a destra («Az S&gt;D +» non
-                           spuntato)
-  --split                  divide su più pagine una striscia più lunga del foglio, in settori
-                           un anello più grande dell’area stampabile
-  --ring                   stampa il cerchio come anello piatto invece che come striscia; la
-                           dimensione è il diametro esterno dell’anello, o con --length la sua
-                           circonferenza
-  --verniers               un nonio sotto ogni striscia o anello («Stampa noni»)
-  --both-ways              una seconda fila di numeri nel senso opposto («Numeri nei due
-                           sensi»)
-  --scale-check            le barre di controllo della scala sotto la pagina («Controllo della
-                           scala»)
-  --half-degree            una tacca a ogni mezzo grado (ogni 5 minuti in RA)
-  --signed-dec             numeri di altezza con segno come una declinazione: 90 ... 0 ... -90
-  --zero-at N              la striscia inizia alla lettura N gradi (RA: le sue ore)
-                           Queste dodici prevalgono sul file di impostazioni.
-
 Stato di uscita: 0 se il file è stato scritto, 1 se il lavoro è stato rifiutato o è fallito
 (il motivo sullo standard error, nessun file scritto), 2 per una riga di comando errata.
 Vedere anche: man vennaros

@@ -216,105 +216,129 @@
         <translation>onbekend papier &apos;%1&apos; (A4, Letter, A3, Legal, ...)</translation>
     </message>
     <message>
-        <source>Usage: vennaros
-       vennaros --help | --version
-       vennaros --print-pdf FILE [--settings SETTINGS.txt] [--paper NAME] [--landscape]
-                [--size VALUE [--length]] [--split] [--ring] [--verniers] [--both-ways]
-                [--scale-check] [--half-degree] [--zero-at N]
-                (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])
-       vennaros (--svg FILE | --dxf FILE) [--settings SETTINGS.txt] [--size VALUE
-                [--length]] [--ring] [--verniers] [--both-ways] [--half-degree]
-                [--zero-at N] (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])
-
-</source>
-        <translation>Gebruik: vennaros
-         vennaros --help | --version
-         vennaros --print-pdf FILE [--settings SETTINGS.txt] [--paper NAME] [--landscape]
-                  [--size VALUE [--length]] [--split] [--ring] [--verniers] [--both-ways]
-                  [--scale-check] [--half-degree] [--zero-at N]
-                  (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])
-         vennaros (--svg FILE | --dxf FILE) [--settings SETTINGS.txt] [--size VALUE
-                  [--length]] [--ring] [--verniers] [--both-ways] [--half-degree]
-                  [--zero-at N] (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])
-
-</translation>
+        <source>print this text and exit</source>
+        <translation>deze tekst tonen en stoppen</translation>
+    </message>
+    <message>
+        <source>print the name and version and exit</source>
+        <translation>naam en versie tonen en stoppen</translation>
+    </message>
+    <message>
+        <source>print the page a print button would print to the PDF file FILE,
+without a window</source>
+        <translation>de pagina die een afdrukknop zou afdrukken zonder venster in het
+PDF-bestand FILE afdrukken</translation>
+    </message>
+    <message>
+        <source>the whole strip or ring as an SVG drawing for a laser or vinyl
+cutter, at its true size in millimetres, never split</source>
+        <translation>de hele strook of ring als SVG-tekening voor een laser- of
+vinylsnijder, op ware grootte in millimeters, nooit gedeeld</translation>
+    </message>
+    <message>
+        <source>the same as a DXF drawing</source>
+        <translation>hetzelfde als DXF-tekening</translation>
+    </message>
+    <message>
+        <source>a settings file saved with &quot;Save&quot;, restored over the defaults</source>
+        <translation>een met &quot;Opslaan&quot; bewaard instellingenbestand, geladen over de
+standaardwaarden</translation>
+    </message>
+    <message>
+        <source>the paper, for example A4, Letter, A3 or Legal (default: the
+built-in PDF printer&apos;s paper)</source>
+        <translation>het papier, bijvoorbeeld A4, Letter, A3 of Legal (standaard: het
+papier van de ingebouwde PDF-printer)</translation>
+    </message>
+    <message>
+        <source>the paper turned to landscape</source>
+        <translation>het papier liggend</translation>
+    </message>
+    <message>
+        <source>the altitude circle (&quot;Print Alt.&quot;)</source>
+        <translation>de hoogtecirkel (&quot;Druk Alt.&quot;)</translation>
+    </message>
+    <message>
+        <source>the azimuth or RA circle, as the settings say (&quot;Print Az.&quot; or
+&quot;Print RA&quot;)</source>
+        <translation>de azimut- of RA-cirkel, zoals de instellingen zeggen (&quot;Druk Az.&quot;
+of &quot;Druk RA&quot;)</translation>
+    </message>
+    <message>
+        <source>the circle&apos;s size with its unit: 450mm, 3in, 3.5in or 3,5in; a
+diameter (dia.) unless --length</source>
+        <translation>de maat van de cirkel met eenheid: 450mm, 3in, 3.5in of 3,5in; een
+diameter (diam.) tenzij --length</translation>
+    </message>
+    <message>
+        <source>the size is the strip&apos;s length (len.)</source>
+        <translation>de maat is de lengte van de strook (lengte)</translation>
+    </message>
+    <message>
+        <source>the RA circle instead of the azimuth circle</source>
+        <translation>de RA-cirkel in plaats van de azimutcirkel</translation>
+    </message>
+    <message>
+        <source>azimuth numbers decreasing from left to right (&quot;Az L&gt;R +&quot; clear)</source>
+        <translation>azimutgetallen dalend van links naar rechts (&quot;Az L&gt;R +&quot; uit)</translation>
+    </message>
+    <message>
+        <source>split a strip longer than the paper over pages, a ring larger
+than the printable area into sectors</source>
+        <translation>een strook langer dan het papier over pagina&apos;s verdelen, een ring
+groter dan het afdrukbare gebied in sectoren</translation>
+    </message>
+    <message>
+        <source>print the circle as a flat ring instead of a strip; its size is
+the ring&apos;s outer diameter, or with --length its circumference</source>
+        <translation>de cirkel als platte ring afdrukken in plaats van als strook; de
+maat is de buitendiameter van de ring, of met --length de omtrek</translation>
+    </message>
+    <message>
+        <source>a vernier below each strip or ring (&quot;Print verniers&quot;)</source>
+        <translation>een nonius onder elke strook of ring (&quot;Noniussen afdrukken&quot;)</translation>
+    </message>
+    <message>
+        <source>a second number row counting the other way (&quot;Numbers both ways&quot;)</source>
+        <translation>een tweede getallenrij die de andere kant op telt (&quot;Getallen in
+beide richtingen&quot;)</translation>
+    </message>
+    <message>
+        <source>the scale check bars below the page (&quot;Print scale check&quot;)</source>
+        <translation>de schaalcontrolebalken onder de pagina (&quot;Schaalcontrole
+afdrukken&quot;)</translation>
+    </message>
+    <message>
+        <source>a mark at every half degree (every 5 minutes on RA)</source>
+        <translation>een streep bij elke halve graad (bij RA elke 5 minuten)</translation>
+    </message>
+    <message>
+        <source>altitude numbers signed as declination: 90 ... 0 ... -90</source>
+        <translation>hoogtegetallen met teken zoals een declinatie: 90 ... 0 ... -90</translation>
+    </message>
+    <message>
+        <source>the strip starts at the reading N degrees (RA: its hours)</source>
+        <translation>de strook begint bij de aflezing N graden (RA: de uren)</translation>
+    </message>
+    <message>
+        <source>These twelve override the settings file.</source>
+        <translation>Deze twaalf gaan voor het instellingenbestand.</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Gebruik:</translation>
+    </message>
+    <message>
+        <source>Without options it opens its window.</source>
+        <translation>Zonder opties opent het zijn venster.</translation>
     </message>
     <message>
         <source>
-Without options it opens its window.
-
-  --help                   print this text and exit
-  --version                print the name and version and exit
-  --print-pdf FILE         print the page a print button would print to the PDF file FILE,
-                           without a window
-  --svg FILE               the whole strip or ring as an SVG drawing for a laser or vinyl
-                           cutter, at its true size in millimetres, never split
-  --dxf FILE               the same as a DXF drawing
-  --settings SETTINGS.txt  a settings file saved with &quot;Save&quot;, restored over the defaults
-  --paper NAME             the paper, for example A4, Letter, A3 or Legal (default: the
-                           built-in PDF printer&apos;s paper)
-  --landscape              the paper turned to landscape
-  --altitude               the altitude circle (&quot;Print Alt.&quot;)
-  --azimuth                the azimuth or RA circle, as the settings say (&quot;Print Az.&quot; or
-                           &quot;Print RA&quot;)
-  --size VALUE             the circle&apos;s size with its unit: 450mm, 3in, 3.5in or 3,5in; a
-                           diameter (dia.) unless --length
-  --length                 the size is the strip&apos;s length (len.)
-  --ra                     the RA circle instead of the azimuth circle
-  --decreasing             azimuth numbers decreasing from left to right (&quot;Az L&gt;R +&quot; clear)
-  --split                  split a strip longer than the paper over pages, a ring larger
-                           than the printable area into sectors
-  --ring                   print the circle as a flat ring instead of a strip; its size is
-                           the ring&apos;s outer diameter, or with --length its circumference
-  --verniers               a vernier below each strip or ring (&quot;Print verniers&quot;)
-  --both-ways              a second number row counting the other way (&quot;Numbers both ways&quot;)
-  --scale-check            the scale check bars below the page (&quot;Print scale check&quot;)
-  --half-degree            a mark at every half degree (every 5 minutes on RA)
-  --signed-dec             altitude numbers signed as declination: 90 ... 0 ... -90
-  --zero-at N              the strip starts at the reading N degrees (RA: its hours)
-                           These twelve override the settings file.
-
 Exit status: 0 when the file was written, 1 when the job refused or failed (the reason on
 standard error, no file written), 2 for a wrong command line.
 See also: man vennaros
 </source>
         <translation>
-Zonder opties opent het zijn venster.
-
-  --help                   deze tekst tonen en stoppen
-  --version                naam en versie tonen en stoppen
-  --print-pdf FILE         de pagina die een afdrukknop zou afdrukken zonder venster in het
-                           PDF-bestand FILE afdrukken
-  --svg FILE               de hele strook of ring als SVG-tekening voor een laser- of
-                           vinylsnijder, op ware grootte in millimeters, nooit gedeeld
-  --dxf FILE               hetzelfde als DXF-tekening
-  --settings SETTINGS.txt  een met &quot;Opslaan&quot; bewaard instellingenbestand, geladen over de
-                           standaardwaarden
-  --paper NAME             het papier, bijvoorbeeld A4, Letter, A3 of Legal (standaard: het
-                           papier van de ingebouwde PDF-printer)
-  --landscape              het papier liggend
-  --altitude               de hoogtecirkel (&quot;Druk Alt.&quot;)
-  --azimuth                de azimut- of RA-cirkel, zoals de instellingen zeggen (&quot;Druk Az.&quot;
-                           of &quot;Druk RA&quot;)
-  --size VALUE             de maat van de cirkel met eenheid: 450mm, 3in, 3.5in of 3,5in; een
-                           diameter (diam.) tenzij --length
-  --length                 de maat is de lengte van de strook (lengte)
-  --ra                     de RA-cirkel in plaats van de azimutcirkel
-  --decreasing             azimutgetallen dalend van links naar rechts (&quot;Az L&gt;R +&quot; uit)
-  --split                  een strook langer dan het papier over pagina&apos;s verdelen, een ring
-                           groter dan het afdrukbare gebied in sectoren
-  --ring                   de cirkel als platte ring afdrukken in plaats van als strook; de
-                           maat is de buitendiameter van de ring, of met --length de omtrek
-  --verniers               een nonius onder elke strook of ring (&quot;Noniussen afdrukken&quot;)
-  --both-ways              een tweede getallenrij die de andere kant op telt (&quot;Getallen in
-                           beide richtingen&quot;)
-  --scale-check            de schaalcontrolebalken onder de pagina (&quot;Schaalcontrole
-                           afdrukken&quot;)
-  --half-degree            een streep bij elke halve graad (bij RA elke 5 minuten)
-  --signed-dec             hoogtegetallen met teken zoals een declinatie: 90 ... 0 ... -90
-  --zero-at N              de strook begint bij de aflezing N graden (RA: de uren)
-                           Deze twaalf gaan voor het instellingenbestand.
-
 Afsluitstatus: 0 als het bestand geschreven is, 1 als de opdracht geweigerd werd of mislukte
 (de reden op standaardfout, geen bestand geschreven), 2 bij een verkeerde opdrachtregel.
 Zie ook: man vennaros

@@ -216,106 +216,130 @@
         <translation>nieznany papier &apos;%1&apos; (A4, Letter, A3, Legal, ...)</translation>
     </message>
     <message>
-        <source>Usage: vennaros
-       vennaros --help | --version
-       vennaros --print-pdf FILE [--settings SETTINGS.txt] [--paper NAME] [--landscape]
-                [--size VALUE [--length]] [--split] [--ring] [--verniers] [--both-ways]
-                [--scale-check] [--half-degree] [--zero-at N]
-                (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])
-       vennaros (--svg FILE | --dxf FILE) [--settings SETTINGS.txt] [--size VALUE
-                [--length]] [--ring] [--verniers] [--both-ways] [--half-degree]
-                [--zero-at N] (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])
-
-</source>
-        <translation>Użycie: vennaros
-        vennaros --help | --version
-        vennaros --print-pdf FILE [--settings SETTINGS.txt] [--paper NAME] [--landscape]
-                 [--size VALUE [--length]] [--split] [--ring] [--verniers] [--both-ways]
-                 [--scale-check] [--half-degree] [--zero-at N]
-                 (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])
-        vennaros (--svg FILE | --dxf FILE) [--settings SETTINGS.txt] [--size VALUE
-                 [--length]] [--ring] [--verniers] [--both-ways] [--half-degree]
-                 [--zero-at N] (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])
-
-</translation>
+        <source>print this text and exit</source>
+        <translation>wypisz ten tekst i zakończ</translation>
+    </message>
+    <message>
+        <source>print the name and version and exit</source>
+        <translation>wypisz nazwę i wersję i zakończ</translation>
+    </message>
+    <message>
+        <source>print the page a print button would print to the PDF file FILE,
+without a window</source>
+        <translation>wydrukuj do pliku PDF FILE stronę, którą wydrukowałby przycisk
+drukowania, bez okna</translation>
+    </message>
+    <message>
+        <source>the whole strip or ring as an SVG drawing for a laser or vinyl
+cutter, at its true size in millimetres, never split</source>
+        <translation>cały pasek lub pierścień jako rysunek SVG dla plotera laserowego
+lub tnącego folię, w rzeczywistym rozmiarze w milimetrach, nigdy
+dzielony</translation>
+    </message>
+    <message>
+        <source>the same as a DXF drawing</source>
+        <translation>to samo jako rysunek DXF</translation>
+    </message>
+    <message>
+        <source>a settings file saved with &quot;Save&quot;, restored over the defaults</source>
+        <translation>plik ustawień zapisany przyciskiem „Zapisz”, wczytany na wartości
+domyślne</translation>
+    </message>
+    <message>
+        <source>the paper, for example A4, Letter, A3 or Legal (default: the
+built-in PDF printer&apos;s paper)</source>
+        <translation>papier, na przykład A4, Letter, A3 lub Legal (domyślnie: papier
+wbudowanej drukarki PDF)</translation>
+    </message>
+    <message>
+        <source>the paper turned to landscape</source>
+        <translation>papier obrócony poziomo</translation>
+    </message>
+    <message>
+        <source>the altitude circle (&quot;Print Alt.&quot;)</source>
+        <translation>koło wysokości („Drukuj Alt.”)</translation>
+    </message>
+    <message>
+        <source>the azimuth or RA circle, as the settings say (&quot;Print Az.&quot; or
+&quot;Print RA&quot;)</source>
+        <translation>koło azymutu lub RA, zgodnie z ustawieniami („Drukuj Az.” lub
+„Drukuj RA”)</translation>
+    </message>
+    <message>
+        <source>the circle&apos;s size with its unit: 450mm, 3in, 3.5in or 3,5in; a
+diameter (dia.) unless --length</source>
+        <translation>rozmiar koła z jednostką: 450mm, 3in, 3.5in lub 3,5in; średnica
+(śr.), chyba że --length</translation>
+    </message>
+    <message>
+        <source>the size is the strip&apos;s length (len.)</source>
+        <translation>rozmiar to długość paska (dł.)</translation>
+    </message>
+    <message>
+        <source>the RA circle instead of the azimuth circle</source>
+        <translation>koło RA zamiast koła azymutu</translation>
+    </message>
+    <message>
+        <source>azimuth numbers decreasing from left to right (&quot;Az L&gt;R +&quot; clear)</source>
+        <translation>liczby azymutu malejące od lewej do prawej („Az L&gt;P +”
+niezaznaczone)</translation>
+    </message>
+    <message>
+        <source>split a strip longer than the paper over pages, a ring larger
+than the printable area into sectors</source>
+        <translation>podziel na strony pasek dłuższy niż papier, a na sektory pierścień
+większy niż obszar zadruku</translation>
+    </message>
+    <message>
+        <source>print the circle as a flat ring instead of a strip; its size is
+the ring&apos;s outer diameter, or with --length its circumference</source>
+        <translation>drukuj koło jako płaski pierścień zamiast paska; rozmiar to
+zewnętrzna średnica pierścienia, a z --length jego obwód</translation>
+    </message>
+    <message>
+        <source>a vernier below each strip or ring (&quot;Print verniers&quot;)</source>
+        <translation>noniusz pod każdym paskiem lub pierścieniem („Drukuj noniusze”)</translation>
+    </message>
+    <message>
+        <source>a second number row counting the other way (&quot;Numbers both ways&quot;)</source>
+        <translation>drugi rząd liczb liczony w przeciwną stronę („Liczby w obu
+kierunkach”)</translation>
+    </message>
+    <message>
+        <source>the scale check bars below the page (&quot;Print scale check&quot;)</source>
+        <translation>paski kontroli skali pod stroną („Kontrola skali”)</translation>
+    </message>
+    <message>
+        <source>a mark at every half degree (every 5 minutes on RA)</source>
+        <translation>kreska co pół stopnia (co 5 minut na RA)</translation>
+    </message>
+    <message>
+        <source>altitude numbers signed as declination: 90 ... 0 ... -90</source>
+        <translation>liczby wysokości ze znakiem jak deklinacja: 90 ... 0 ... -90</translation>
+    </message>
+    <message>
+        <source>the strip starts at the reading N degrees (RA: its hours)</source>
+        <translation>pasek zaczyna się od odczytu N stopni (RA: jego godziny)</translation>
+    </message>
+    <message>
+        <source>These twelve override the settings file.</source>
+        <translation>Tych dwanaście ma pierwszeństwo przed plikiem ustawień.</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Użycie:</translation>
+    </message>
+    <message>
+        <source>Without options it opens its window.</source>
+        <translation>Bez opcji otwiera swoje okno.</translation>
     </message>
     <message>
         <source>
-Without options it opens its window.
-
-  --help                   print this text and exit
-  --version                print the name and version and exit
-  --print-pdf FILE         print the page a print button would print to the PDF file FILE,
-                           without a window
-  --svg FILE               the whole strip or ring as an SVG drawing for a laser or vinyl
-                           cutter, at its true size in millimetres, never split
-  --dxf FILE               the same as a DXF drawing
-  --settings SETTINGS.txt  a settings file saved with &quot;Save&quot;, restored over the defaults
-  --paper NAME             the paper, for example A4, Letter, A3 or Legal (default: the
-                           built-in PDF printer&apos;s paper)
-  --landscape              the paper turned to landscape
-  --altitude               the altitude circle (&quot;Print Alt.&quot;)
-  --azimuth                the azimuth or RA circle, as the settings say (&quot;Print Az.&quot; or
-                           &quot;Print RA&quot;)
-  --size VALUE             the circle&apos;s size with its unit: 450mm, 3in, 3.5in or 3,5in; a
-                           diameter (dia.) unless --length
-  --length                 the size is the strip&apos;s length (len.)
-  --ra                     the RA circle instead of the azimuth circle
-  --decreasing             azimuth numbers decreasing from left to right (&quot;Az L&gt;R +&quot; clear)
-  --split                  split a strip longer than the paper over pages, a ring larger
-                           than the printable area into sectors
-  --ring                   print the circle as a flat ring instead of a strip; its size is
-                           the ring&apos;s outer diameter, or with --length its circumference
-  --verniers               a vernier below each strip or ring (&quot;Print verniers&quot;)
-  --both-ways              a second number row counting the other way (&quot;Numbers both ways&quot;)
-  --scale-check            the scale check bars below the page (&quot;Print scale check&quot;)
-  --half-degree            a mark at every half degree (every 5 minutes on RA)
-  --signed-dec             altitude numbers signed as declination: 90 ... 0 ... -90
-  --zero-at N              the strip starts at the reading N degrees (RA: its hours)
-                           These twelve override the settings file.
-
 Exit status: 0 when the file was written, 1 when the job refused or failed (the reason on
 standard error, no file written), 2 for a wrong command line.
 See also: man vennaros
 </source>
         <translation>
-Bez opcji otwiera swoje okno.
-
-  --help                   wypisz ten tekst i zakończ
-  --version                wypisz nazwę i wersję i zakończ
-  --print-pdf FILE         wydrukuj do pliku PDF FILE stronę, którą wydrukowałby przycisk
-                           drukowania, bez okna
-  --svg FILE               cały pasek lub pierścień jako rysunek SVG dla plotera laserowego
-                           lub tnącego folię, w rzeczywistym rozmiarze w milimetrach, nigdy
-                           dzielony
-  --dxf FILE               to samo jako rysunek DXF
-  --settings SETTINGS.txt  plik ustawień zapisany przyciskiem „Zapisz”, wczytany na wartości
-                           domyślne
-  --paper NAME             papier, na przykład A4, Letter, A3 lub Legal (domyślnie: papier
-                           wbudowanej drukarki PDF)
-  --landscape              papier obrócony poziomo
-  --altitude               koło wysokości („Drukuj Alt.”)
-  --azimuth                koło azymutu lub RA, zgodnie z ustawieniami („Drukuj Az.” lub
-                           „Drukuj RA”)
-  --size VALUE             rozmiar koła z jednostką: 450mm, 3in, 3.5in lub 3,5in; średnica
-                           (śr.), chyba że --length
-  --length                 rozmiar to długość paska (dł.)
-  --ra                     koło RA zamiast koła azymutu
-  --decreasing             liczby azymutu malejące od lewej do prawej („Az L&gt;P +”
-                           niezaznaczone)
-  --split                  podziel na strony pasek dłuższy niż papier, a na sektory pierścień
-                           większy niż obszar zadruku
-  --ring                   drukuj koło jako płaski pierścień zamiast paska; rozmiar to
-                           zewnętrzna średnica pierścienia, a z --length jego obwód
-  --verniers               noniusz pod każdym paskiem lub pierścieniem („Drukuj noniusze”)
-  --both-ways              drugi rząd liczb liczony w przeciwną stronę („Liczby w obu
-                           kierunkach”)
-  --scale-check            paski kontroli skali pod stroną („Kontrola skali”)
-  --half-degree            kreska co pół stopnia (co 5 minut na RA)
-  --signed-dec             liczby wysokości ze znakiem jak deklinacja: 90 ... 0 ... -90
-  --zero-at N              pasek zaczyna się od odczytu N stopni (RA: jego godziny)
-                           Tych dwanaście ma pierwszeństwo przed plikiem ustawień.
-
 Kod wyjścia: 0, gdy plik zapisano, 1, gdy zadanie odrzucono lub się nie powiodło (przyczyna na
 standardowym wyjściu błędów, żaden plik nie zapisany), 2 przy błędnym wierszu poleceń.
 Zobacz także: man vennaros

@@ -128,56 +128,115 @@ CommandLine CommandLine::parse(const QStringList& arguments)
     return line;
 }
 
+namespace {
+
+// One entry a line of --help: a new option is one new text to translate.
+struct HelpEntry {
+    const char* option;
+    const char* text; ///< its lines after the first indented under the first
+};
+
+constexpr HelpEntry kHelpEntries[] = {
+    { "--help", QT_TRANSLATE_NOOP("CommandLine", "print this text and exit") },
+    { "--version", QT_TRANSLATE_NOOP("CommandLine", "print the name and version and exit") },
+    { "--print-pdf FILE",
+        QT_TRANSLATE_NOOP("CommandLine",
+            "print the page a print button would print to the PDF file FILE,\nwithout a window") },
+    { "--svg FILE",
+        QT_TRANSLATE_NOOP("CommandLine",
+            "the whole strip or ring as an SVG drawing for a laser or vinyl\ncutter, at its true size in "
+            "millimetres, never split") },
+    { "--dxf FILE", QT_TRANSLATE_NOOP("CommandLine", "the same as a DXF drawing") },
+    { "--settings SETTINGS.txt",
+        QT_TRANSLATE_NOOP("CommandLine", "a settings file saved with \"Save\", restored over the defaults") },
+    { "--paper NAME",
+        QT_TRANSLATE_NOOP("CommandLine",
+            "the paper, for example A4, Letter, A3 or Legal (default: the\nbuilt-in PDF printer's paper)") },
+    { "--landscape", QT_TRANSLATE_NOOP("CommandLine", "the paper turned to landscape") },
+    { "--altitude", QT_TRANSLATE_NOOP("CommandLine", "the altitude circle (\"Print Alt.\")") },
+    { "--azimuth",
+        QT_TRANSLATE_NOOP("CommandLine",
+            "the azimuth or RA circle, as the settings say (\"Print Az.\" or\n\"Print RA\")") },
+    { "--size VALUE",
+        QT_TRANSLATE_NOOP("CommandLine",
+            "the circle's size with its unit: 450mm, 3in, 3.5in or 3,5in; a\ndiameter (dia.) unless "
+            "--length") },
+    { "--length", QT_TRANSLATE_NOOP("CommandLine", "the size is the strip's length (len.)") },
+    { "--ra", QT_TRANSLATE_NOOP("CommandLine", "the RA circle instead of the azimuth circle") },
+    { "--decreasing",
+        QT_TRANSLATE_NOOP(
+            "CommandLine", "azimuth numbers decreasing from left to right (\"Az L>R +\" clear)") },
+    { "--split",
+        QT_TRANSLATE_NOOP("CommandLine",
+            "split a strip longer than the paper over pages, a ring larger\nthan the printable area into "
+            "sectors") },
+    { "--ring",
+        QT_TRANSLATE_NOOP("CommandLine",
+            "print the circle as a flat ring instead of a strip; its size is\nthe ring's outer diameter, or "
+            "with "
+            "--length its circumference") },
+    { "--verniers",
+        QT_TRANSLATE_NOOP("CommandLine", "a vernier below each strip or ring (\"Print verniers\")") },
+    { "--both-ways",
+        QT_TRANSLATE_NOOP(
+            "CommandLine", "a second number row counting the other way (\"Numbers both ways\")") },
+    { "--scale-check",
+        QT_TRANSLATE_NOOP("CommandLine", "the scale check bars below the page (\"Print scale check\")") },
+    { "--half-degree",
+        QT_TRANSLATE_NOOP("CommandLine", "a mark at every half degree (every 5 minutes on RA)") },
+    { "--signed-dec",
+        QT_TRANSLATE_NOOP("CommandLine", "altitude numbers signed as declination: 90 ... 0 ... -90") },
+    { "--zero-at N",
+        QT_TRANSLATE_NOOP("CommandLine", "the strip starts at the reading N degrees (RA: its hours)") },
+    { "", QT_TRANSLATE_NOOP("CommandLine", "These twelve override the settings file.") },
+};
+
+constexpr qsizetype kHelpOptionWidth = 25; // the texts start in column 27
+
+} // namespace
+
 QString CommandLine::helpText()
 {
-    return QCoreApplication::translate("CommandLine",
-               "Usage: vennaros\n"
-               "       vennaros --help | --version\n"
-               "       vennaros --print-pdf FILE [--settings SETTINGS.txt] [--paper NAME] [--landscape]\n"
-               "                [--size VALUE [--length]] [--split] [--ring] [--verniers] [--both-ways]\n"
-               "                [--scale-check] [--half-degree] [--zero-at N]\n"
-               "                (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])\n"
-               "       vennaros (--svg FILE | --dxf FILE) [--settings SETTINGS.txt] [--size VALUE\n"
-               "                [--length]] [--ring] [--verniers] [--both-ways] [--half-degree]\n"
-               "                [--zero-at N] (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])\n"
-               "\n")
-        + programinfo::purpose()
+    // The synopsis is the command line's own language; only its heading is translated, and the
+    // lines under it follow the heading's width.
+    const QString usage = QCoreApplication::translate("CommandLine", "Usage:");
+    QString synopsis = QStringLiteral(
+        "vennaros\n"
+        "       vennaros --help | --version\n"
+        "       vennaros --print-pdf FILE [--settings SETTINGS.txt] [--paper NAME] [--landscape]\n"
+        "                [--size VALUE [--length]] [--split] [--ring] [--verniers] [--both-ways]\n"
+        "                [--scale-check] [--half-degree] [--zero-at N]\n"
+        "                (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])\n"
+        "       vennaros (--svg FILE | --dxf FILE) [--settings SETTINGS.txt] [--size VALUE\n"
+        "                [--length]] [--ring] [--verniers] [--both-ways] [--half-degree]\n"
+        "                [--zero-at N] (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])\n");
+    const qsizetype shift = usage.size() - qsizetype(6);
+    QStringList lines = synopsis.split(QLatin1Char('\n'));
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        if (lines[i].isEmpty())
+            continue;
+        if (shift > 0)
+            lines[i].prepend(QString(shift, QLatin1Char(' ')));
+        else if (lines[i].startsWith(QString(-shift, QLatin1Char(' '))))
+            lines[i].remove(0, -shift);
+    }
+    synopsis = lines.join(QLatin1Char('\n'));
+    QString text = usage + QLatin1Char(' ') + synopsis + QLatin1Char('\n') + programinfo::purpose()
+        + QLatin1Char('\n')
+        + QCoreApplication::translate("CommandLine", "Without options it opens its window.")
+        + QStringLiteral("\n\n");
+    const QString indent(kHelpOptionWidth + 2, QLatin1Char(' '));
+    for (const HelpEntry& entry : kHelpEntries) {
+        const QStringList textLines
+            = QCoreApplication::translate("CommandLine", entry.text).split(QLatin1Char('\n'));
+        text += entry.option[0] == '\0'
+            ? indent
+            : QStringLiteral("  ") + QString::fromLatin1(entry.option).leftJustified(kHelpOptionWidth);
+        text += textLines.join(QLatin1Char('\n') + indent) + QLatin1Char('\n');
+    }
+    return text
         + QCoreApplication::translate("CommandLine",
-            "\n"
-            "Without options it opens its window.\n"
-            "\n"
-            "  --help                   print this text and exit\n"
-            "  --version                print the name and version and exit\n"
-            "  --print-pdf FILE         print the page a print button would print to the PDF file FILE,\n"
-            "                           without a window\n"
-            "  --svg FILE               the whole strip or ring as an SVG drawing for a laser or vinyl\n"
-            "                           cutter, at its true size in millimetres, never split\n"
-            "  --dxf FILE               the same as a DXF drawing\n"
-            "  --settings SETTINGS.txt  a settings file saved with \"Save\", restored over the defaults\n"
-            "  --paper NAME             the paper, for example A4, Letter, A3 or Legal (default: the\n"
-            "                           built-in PDF printer's paper)\n"
-            "  --landscape              the paper turned to landscape\n"
-            "  --altitude               the altitude circle (\"Print Alt.\")\n"
-            "  --azimuth                the azimuth or RA circle, as the settings say (\"Print Az.\" or\n"
-            "                           \"Print RA\")\n"
-            "  --size VALUE             the circle's size with its unit: 450mm, 3in, 3.5in or 3,5in; a\n"
-            "                           diameter (dia.) unless --length\n"
-            "  --length                 the size is the strip's length (len.)\n"
-            "  --ra                     the RA circle instead of the azimuth circle\n"
-            "  --decreasing             azimuth numbers decreasing from left to right (\"Az L>R +\" clear)\n"
-            "  --split                  split a strip longer than the paper over pages, a ring larger\n"
-            "                           than the printable area into sectors\n"
-            "  --ring                   print the circle as a flat ring instead of a strip; its size is\n"
-            "                           the ring's outer diameter, or with --length its circumference\n"
-            "  --verniers               a vernier below each strip or ring (\"Print verniers\")\n"
-            "  --both-ways              a second number row counting the other way (\"Numbers both ways\")\n"
-            "  --scale-check            the scale check bars below the page (\"Print scale check\")\n"
-            "  --half-degree            a mark at every half degree (every 5 minutes on RA)\n"
-            "  --signed-dec             altitude numbers signed as declination: 90 ... 0 ... -90\n"
-            "  --zero-at N              the strip starts at the reading N degrees (RA: its hours)\n"
-            "                           These twelve override the settings file.\n"
-            "\n"
-            "Exit status: 0 when the file was written, 1 when the job refused or failed (the reason on\n"
+            "\nExit status: 0 when the file was written, 1 when the job refused or failed (the reason on\n"
             "standard error, no file written), 2 for a wrong command line.\n"
             "See also: man vennaros\n");
 }
