@@ -71,11 +71,11 @@
     <name>CaptionLine</name>
     <message>
         <source>%1 ring diameter = %2 %3</source>
-        <translation>%1 Ringdurchmesser = %2 %3</translation>
+        <translation>%1, Ringdurchmesser = %2 %3</translation>
     </message>
     <message>
         <source>%1 Circle length = %2 %3</source>
-        <translation>%1 Kreislänge = %2 %3</translation>
+        <translation>%1, Länge = %2 %3</translation>
     </message>
     <message>
         <source>, Smallest mark = %1°, Line (small, 5°, 10°) Widths  = %2</source>

@@ -264,7 +264,7 @@ TEST(German, TheProgramRefusesAndPrintsItsSheetsInGerman)
     const QString all = texts.join(QLatin1Char('\n'));
     EXPECT_TRUE(texts.contains(QStringLiteral("Blatt 1 von %1   Azimutkreis 450 mm Dm.").arg(sheets.size())))
         << all.toStdString();
-    EXPECT_TRUE(all.contains(QStringLiteral("Azimutkreis Kreislänge = 1413 mm, Feinste Teilung = 1°")))
+    EXPECT_TRUE(all.contains(QStringLiteral("Azimutkreis, Länge = 1413 mm, Feinste Teilung = 1°")))
         << all.toStdString();
     EXPECT_FALSE(all.contains(QStringLiteral("Circle length"))) << all.toStdString();
 }
