@@ -1,8 +1,8 @@
 #include "print/altitude/AltitudePrintJob.h"
 
-#include <QCoreApplication>
-
 #include "print/altitude/AltitudeScale.h"
+
+#include <QCoreApplication>
 
 AltitudePrintJob::AltitudePrintJob(SettingsModel& model, JobHost& host)
     : PrintJob(model, model.status(), host, { SizeText::Altitude, false })

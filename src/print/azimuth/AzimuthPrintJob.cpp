@@ -1,8 +1,8 @@
 #include "print/azimuth/AzimuthPrintJob.h"
 
-#include <QCoreApplication>
-
 #include "print/azimuth/AzimuthScale.h"
+
+#include <QCoreApplication>
 
 AzimuthPrintJob::AzimuthPrintJob(SettingsModel& model, JobHost& host)
     : PrintJob(model, model.status(), host, { SizeText::Azimuth, true })

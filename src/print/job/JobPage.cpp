@@ -1,12 +1,11 @@
 #include "print/job/JobPage.h"
 
-#include <QCoreApplication>
-
 #include "common/Numeric.h"
 #include "print/job/CaptionLine.h"
 #include "print/job/MarkOptions.h"
 #include "print/job/ScaleDrawing.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <numbers>

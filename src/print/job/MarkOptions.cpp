@@ -1,9 +1,8 @@
 #include "print/job/MarkOptions.h"
 
-#include <QCoreApplication>
-
 #include "common/Numeric.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace markoptions {

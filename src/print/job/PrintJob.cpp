@@ -1,7 +1,5 @@
 #include "print/job/PrintJob.h"
 
-#include <QCoreApplication>
-
 #include "common/Numeric.h"
 #include "common/PrinterError.h"
 #include "common/RuntimeError.h"
@@ -13,6 +11,7 @@
 #include "print/sheets/StripFit.h"
 #include "settings/StatusLine.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <exception>
 #include <memory>
