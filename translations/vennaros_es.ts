@@ -1115,7 +1115,7 @@ Véase también: man vennaros
     </message>
     <message>
         <source>Smallest &amp;Mark Degree</source>
-        <translation>&amp;Marca mínima en grados</translation>
+        <translation>Marca mínima en grados</translation>
     </message>
     <message>
         <source>Circle styles</source>
@@ -1135,7 +1135,7 @@ Véase también: man vennaros
     </message>
     <message>
         <source>Print &amp;Alt.</source>
-        <translation>Impr. Al&amp;t.</translation>
+        <translation>Imp&amp;r. Alt.</translation>
     </message>
     <message>
         <source>dia.</source>
@@ -1191,7 +1191,7 @@ Véase también: man vennaros
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>Volve&amp;r</translation>
+        <translation>Volver</translation>
     </message>
     <message>
         <source>Reset to last exit settings from registry</source>
@@ -1207,7 +1207,7 @@ Véase también: man vennaros
     </message>
     <message>
         <source>Rest&amp;ore</source>
-        <translation>Cargar</translation>
+        <translation>Car&amp;gar</translation>
     </message>
     <message>
         <source>Paper and orientation are kept for each printer.</source>
@@ -1291,7 +1291,7 @@ Véase también: man vennaros
     </message>
     <message>
         <source>Pre&amp;view Alt.</source>
-        <translation>Vista Alt.</translation>
+        <translation>Vis&amp;ta Alt.</translation>
     </message>
     <message>
         <source>Show the sheets Print Alt. would print, without printing</source>
@@ -1303,7 +1303,7 @@ Véase también: man vennaros
     </message>
     <message>
         <source>Half-&amp;degree marks</source>
-        <translation>Marcas de medio &amp;grado</translation>
+        <translation>&amp;Marcas de medio grado</translation>
     </message>
     <message>
         <source>A mark at every half degree (every 5 minutes on RA), with 1° marks only</source>

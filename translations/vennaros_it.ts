@@ -1117,7 +1117,7 @@ Vedere anche: man vennaros
     </message>
     <message>
         <source>Smallest &amp;Mark Degree</source>
-        <translation>&amp;Tacca minima in gradi</translation>
+        <translation>Tacca minima in gradi</translation>
     </message>
     <message>
         <source>Circle styles</source>
@@ -1125,7 +1125,7 @@ Vedere anche: man vennaros
     </message>
     <message>
         <source>&amp;Black on White background</source>
-        <translation>&amp;Nero su fondo bianco</translation>
+        <translation>Nero s&amp;u fondo bianco</translation>
     </message>
     <message>
         <source>&amp;White on Black background</source>
@@ -1169,7 +1169,7 @@ Vedere anche: man vennaros
     </message>
     <message>
         <source>Az &amp;L&gt;R +</source>
-        <translation>Az S&gt;&amp;D +</translation>
+        <translation>Az S&gt;D +</translation>
     </message>
     <message>
         <source>Az circle left to right numbers increase</source>
@@ -1225,11 +1225,11 @@ Vedere anche: man vennaros
     </message>
     <message>
         <source>Previ&amp;ew RA</source>
-        <translation>Antepr. RA</translation>
+        <translation>An&amp;tepr. RA</translation>
     </message>
     <message>
         <source>Previ&amp;ew Az.</source>
-        <translation>Antepr. Az.</translation>
+        <translation>An&amp;tepr. Az.</translation>
     </message>
     <message>
         <source>Page</source>
@@ -1261,7 +1261,7 @@ Vedere anche: man vennaros
     </message>
     <message>
         <source>&amp;Numbers both ways</source>
-        <translation>N&amp;umeri nei due sensi</translation>
+        <translation>Numeri nei &amp;due sensi</translation>
     </message>
     <message>
         <source>A second number row on azimuth and RA strips, counting the other way</source>
@@ -1293,7 +1293,7 @@ Vedere anche: man vennaros
     </message>
     <message>
         <source>Pre&amp;view Alt.</source>
-        <translation>Antepr. Alt.</translation>
+        <translation>A&amp;ntepr. Alt.</translation>
     </message>
     <message>
         <source>Show the sheets Print Alt. would print, without printing</source>

@@ -1190,7 +1190,7 @@ Zie ook: man vennaros
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>Hers&amp;tel</translation>
+        <translation>Herstel</translation>
     </message>
     <message>
         <source>Reset to last exit settings from registry</source>
@@ -1290,7 +1290,7 @@ Zie ook: man vennaros
     </message>
     <message>
         <source>Pre&amp;view Alt.</source>
-        <translation>Voorbeeld Alt.</translation>
+        <translation>Voorbeeld Al&amp;t.</translation>
     </message>
     <message>
         <source>Show the sheets Print Alt. would print, without printing</source>
