@@ -11,6 +11,7 @@ packages=(
     clang libclang-rt-14-dev clang-format
     xvfb xauth xdotool imagemagick poppler-utils python3 python3-pdfminer
     libdxflib-dev librsvg2-bin python3-ezdxf
+    qt6-l10n-tools qt6-translations-l10n
     cups printer-driver-cups-pdf
     libcups2-dev libxcb1-dev
     lintian appstream desktop-file-utils x11-utils file man-db

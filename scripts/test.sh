@@ -4,6 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 bash scripts/check-format.sh
+bash scripts/check-translations.sh
 cmake --preset default >/dev/null
 cmake --build --preset default
 ctest --preset default

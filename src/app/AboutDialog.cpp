@@ -13,14 +13,14 @@ AboutDialog::AboutDialog(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutDialog"));
-    setWindowTitle(QStringLiteral("About %1").arg(programinfo::name()));
+    setWindowTitle(tr("About %1").arg(programinfo::name()));
     auto* layout = new QVBoxLayout(this);
 
     const QIcon icon = QApplication::windowIcon();
     if (!icon.isNull()) {
         auto* picture = new QLabel(this);
         picture->setPixmap(icon.pixmap(64, 64));
-        picture->setAccessibleName(QStringLiteral("Program icon"));
+        picture->setAccessibleName(tr("Program icon"));
         layout->addWidget(picture, 0, Qt::AlignHCenter);
     }
     const auto addLine = [this, layout](const char* name, const QString& text) {
@@ -36,12 +36,11 @@ AboutDialog::AboutDialog(QWidget* parent)
     bigger.setPointSizeF(bigger.pointSizeF() * 1.5);
     bigger.setBold(true);
     title->setFont(bigger);
-    addLine("ProgramVersion", QStringLiteral("Version %1").arg(programinfo::version()));
+    addLine("ProgramVersion", tr("Version %1").arg(programinfo::version()));
     addLine("ProgramPurpose", programinfo::purpose());
     const auto link = [](const QString& url) { return QStringLiteral("<a href=\"%1\">%1</a>").arg(url); };
-    QLabel* home = addLine("ProgramHome", QStringLiteral("Home: ") + link(programinfo::homePage()));
-    QLabel* bugs
-        = addLine("ProgramBugs", QStringLiteral("Report a fault: ") + link(programinfo::bugReports()));
+    QLabel* home = addLine("ProgramHome", tr("Home: ") + link(programinfo::homePage()));
+    QLabel* bugs = addLine("ProgramBugs", tr("Report a fault: ") + link(programinfo::bugReports()));
     for (QLabel* label : { home, bugs }) {
         label->setTextFormat(Qt::RichText);
         label->setTextInteractionFlags(
@@ -49,11 +48,15 @@ AboutDialog::AboutDialog(QWidget* parent)
         label->setOpenExternalLinks(true);
     }
     addLine("ProgramLicence", programinfo::licence());
+    // Said only where the window speaks another language than the guide.
+    const char* const englishDocs = QT_TR_NOOP("The user guide and the manual page are in English.");
+    if (tr(englishDocs) != QLatin1String(englishDocs))
+        addLine("DocumentationLanguage", tr(englishDocs));
 
     auto* text = new QPlainTextEdit(programinfo::licenceText(), this);
     text->setObjectName(QStringLiteral("LicenceText"));
     text->setReadOnly(true);
-    text->setAccessibleName(QStringLiteral("Licence"));
+    text->setAccessibleName(tr("Licence"));
     // The licence keeps its own line breaks.
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
     text->setMinimumSize(text->fontMetrics().horizontalAdvance(QString(82, QLatin1Char('n'))), 200);

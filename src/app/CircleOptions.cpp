@@ -3,6 +3,7 @@
 #include "settings/SettingsModel.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -64,9 +65,9 @@ CircleOptions CircleOptions::read(const QCommandLineParser& parser, bool azimuth
     if (parser.isSet(kSize)) {
         const std::optional<CircleOptions> size = parseSize(parser.value(kSize));
         if (!size) {
-            error
-                = QStringLiteral("--size needs a number and its unit, for example 450mm or 3.5in, not '%1'.")
-                      .arg(parser.value(kSize));
+            error = QCoreApplication::translate(
+                "CommandLine", "--size needs a number and its unit, for example 450mm or 3.5in, not '%1'.")
+                        .arg(parser.value(kSize));
             return circle;
         }
         circle = *size;
@@ -85,9 +86,9 @@ CircleOptions CircleOptions::read(const QCommandLineParser& parser, bool azimuth
     if (parser.isSet(kZeroAt))
         circle.zeroAt = parser.value(kZeroAt); // the job refuses what the box would
     if (!azimuth && (circle.ra || circle.decreasing))
-        error = QStringLiteral("--ra and --decreasing go with --azimuth.");
+        error = QCoreApplication::translate("CommandLine", "--ra and --decreasing go with --azimuth.");
     if (azimuth && circle.signedDec)
-        error = QStringLiteral("--signed-dec goes with --altitude.");
+        error = QCoreApplication::translate("CommandLine", "--signed-dec goes with --altitude.");
     return circle;
 }
 

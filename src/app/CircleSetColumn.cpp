@@ -5,6 +5,7 @@
 #include "app/ValueLabel.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QSlider>
 
@@ -19,14 +20,18 @@ struct SliderFrameDesign {
 };
 
 const SliderFrameDesign kFrames[] = {
-    { Slider::SmallMark, "SmallMark", "Smallest Mark Width", 840, true },
-    { Slider::FiveMark, "FiveMark", "5\u00b0 Mark Width", 1560, true },
-    { Slider::TenMark, "TenMark", "10\u00b0 Mark Width", 2280, true },
-    { Slider::CircleWidth, "CircleWidth", "Circle Height", 3000, false },
-    { Slider::Font, "Font", "Text Font Size", 3720, false },
+    { Slider::SmallMark, "SmallMark", QT_TRANSLATE_NOOP("CircleSetColumn", "Smallest Mark Width"), 840,
+        true },
+    { Slider::FiveMark, "FiveMark", QT_TRANSLATE_NOOP("CircleSetColumn", "5° Mark Width"), 1560, true },
+    { Slider::TenMark, "TenMark", QT_TRANSLATE_NOOP("CircleSetColumn", "10° Mark Width"), 2280, true },
+    { Slider::CircleWidth, "CircleWidth", QT_TRANSLATE_NOOP("CircleSetColumn", "Circle Height"), 3000,
+        false },
+    { Slider::Font, "Font", QT_TRANSLATE_NOOP("CircleSetColumn", "Text Font Size"), 3720, false },
 };
 
-const char* const kSetCaptions[] = { "&1st Circle to Print", "&2nd Circle to Print", "&3rd Circle to Print" };
+const char* const kSetCaptions[] = { QT_TRANSLATE_NOOP("CircleSetColumn", "&1st Circle to Print"),
+    QT_TRANSLATE_NOOP("CircleSetColumn", "&2nd Circle to Print"),
+    QT_TRANSLATE_NOOP("CircleSetColumn", "&3rd Circle to Print") };
 
 } // namespace
 
@@ -40,21 +45,21 @@ CircleSetColumn::CircleSetColumn(
     setObjectName(QStringLiteral("CircleSet%1").arg(set));
     layout.place(this, origin, 0, 2400, 4440);
 
-    auto* setCheck = new QCheckBox(QString::fromUtf8(kSetCaptions[set - 1]), this);
+    auto* setCheck = new QCheckBox(tr(kSetCaptions[set - 1]), this);
     setCheck->setObjectName(QStringLiteral("SetCheck%1").arg(set));
     setCheck->setFont(layout.arial(9.75, true, false, true));
     layout.place(setCheck, lefts.setCheck - origin, 120, 2055, 312);
     binding::bindSetCheck(setCheck, model, set);
 
-    auto* checkTop = new QCheckBox(QStringLiteral("Scale on Top"), this);
+    auto* checkTop = new QCheckBox(tr("Scale on Top"), this);
     checkTop->setObjectName(QStringLiteral("CheckTop%1").arg(set));
     checkTop->setFont(layout.arial(8.25));
-    checkTop->setAccessibleName(QStringLiteral("Scale on Top %1").arg(set));
+    checkTop->setAccessibleName(tr("Scale on Top %1").arg(set));
     layout.place(checkTop, lefts.checkTop - origin, 480, 1875, 255);
     binding::bindCheckTop(checkTop, model, set);
 
     for (const auto& design : kFrames) {
-        const QString caption = QString::fromUtf8(design.caption);
+        const QString caption = tr(design.caption);
         auto* frame = new QGroupBox(caption, this);
         frame->setFont(layout.arial(design.boldCaption ? 7.5 : 8.25, design.boldCaption));
         layout.place(frame, lefts.frames - origin, design.top, 2115, 615);

@@ -8,6 +8,7 @@
 #include "print/azimuth/AzimuthPrintJob.h"
 #include "settings/SettingsFileFormat.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTextStream>
 #include <exception>
@@ -29,16 +30,20 @@ bool restoreSettings(SettingsModel& model, const QString& path, QTextStream& err
     const FileTarget target = FileTarget::of(path);
     QFile file(path);
     if (target.isSpecial() || !file.open(QIODevice::ReadOnly)) {
-        errors << "vennaros: cannot read the settings file '" << path << "': "
-               << (target.isSpecial() ? QStringLiteral("it is ") + target.description() : file.errorString())
-               << '\n';
+        errors
+            << QCoreApplication::translate("PdfCommand", "vennaros: cannot read the settings file '%1': %2")
+                   .arg(path,
+                       target.isSpecial()
+                           ? QCoreApplication::translate("PdfCommand", "it is %1").arg(target.description())
+                           : file.errorString())
+            << '\n';
         return false;
     }
     int failingLine = 0;
     const int count = SettingsFileFormat::restore(model, file, &failingLine);
     if (failingLine > 0 || count < SettingsFileFormat::kLineCount)
-        errors << "vennaros: " << SettingsFileFormat::stopMessage(path, count, failingLine)
-               << " The others keep their defaults.\n";
+        errors << "vennaros: " << SettingsFileFormat::stopMessage(path, count, failingLine) << ' '
+               << QCoreApplication::translate("PdfCommand", "The others keep their defaults.") << '\n';
     return true;
 }
 
@@ -73,13 +78,19 @@ int run(const CommandLine& line, QTextStream& errors)
     if (!line.paper.isEmpty()) {
         paper = paperNamed(line.paper);
         if (!paper) {
-            errors << "vennaros: unknown paper '" << line.paper << "' (A4, Letter, A3, Legal, ...)\n";
+            errors << "vennaros: "
+                   << QCoreApplication::translate(
+                          "CommandLine", "unknown paper '%1' (A4, Letter, A3, Legal, ...)")
+                          .arg(line.paper)
+                   << '\n';
             return 1;
         }
     }
 
     if (!line.settingsFile.isEmpty() && sameFile(line.pdfFile, line.settingsFile)) {
-        errors << "vennaros: cannot write '" << line.pdfFile << "': it is the settings file\n";
+        errors << QCoreApplication::translate("PdfCommand", "vennaros: cannot write '%1': %2")
+                      .arg(line.pdfFile, QCoreApplication::translate("PdfCommand", "it is the settings file"))
+               << '\n';
         return 1;
     }
 
@@ -113,11 +124,15 @@ int run(const CommandLine& line, QTextStream& errors)
             return 0;
         const QString status = model.status().text();
         if (status.isEmpty())
-            errors << "Nothing was printed: the size is empty or no circle set is enabled.\n";
+            errors << QCoreApplication::translate(
+                "PdfCommand", "Nothing was printed: the size is empty or no circle set is enabled.")
+                   << '\n';
         else
             errors << status << '\n';
         if (!writeError.isEmpty())
-            errors << "vennaros: cannot write '" << line.pdfFile << "': " << writeError << '\n';
+            errors << QCoreApplication::translate("PdfCommand", "vennaros: cannot write '%1': %2")
+                          .arg(line.pdfFile, writeError)
+                   << '\n';
     } catch (const std::exception& error) {
         errors << "vennaros: " << error.what() << '\n';
     }

@@ -5,6 +5,7 @@
 #include "print/page/PrintSurface.h"
 #include "print/render/PageRenderer.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QImage>
@@ -26,8 +27,9 @@ constexpr qint64 kPictureBudgetBytes = 48LL * 1024 * 1024;
 
 QString orientationName(PageOrientation orientation)
 {
-    return orientation == PageOrientation::Landscape ? QStringLiteral("landscape")
-                                                     : QStringLiteral("portrait");
+    return orientation == PageOrientation::Landscape
+        ? QCoreApplication::translate("PreviewWindow", "landscape")
+        : QCoreApplication::translate("PreviewWindow", "portrait");
 }
 
 QString millimetres(double twips)
@@ -42,7 +44,7 @@ PreviewWindow::PreviewWindow(QWidget* parent)
     , m_dpi(kStartDpi)
 {
     setObjectName(QStringLiteral("PreviewWindow"));
-    setWindowTitle(QStringLiteral("Print Preview"));
+    setWindowTitle(tr("Print Preview"));
     auto* layout = new QVBoxLayout(this);
 
     m_summary = new QLabel(this);
@@ -51,7 +53,7 @@ PreviewWindow::PreviewWindow(QWidget* parent)
 
     m_scroll = new QScrollArea(this);
     m_scroll->setObjectName(QStringLiteral("PreviewSheets"));
-    m_scroll->setAccessibleName(QStringLiteral("Sheets"));
+    m_scroll->setAccessibleName(tr("Sheets"));
     m_scroll->setAlignment(Qt::AlignHCenter);
     m_scroll->setBackgroundRole(QPalette::Dark);
     m_pages = new QWidget(m_scroll);
@@ -61,10 +63,10 @@ PreviewWindow::PreviewWindow(QWidget* parent)
     layout->addWidget(m_scroll, 1);
 
     auto* row = new QHBoxLayout;
-    auto* zoomOut = new QPushButton(QStringLiteral("Zoom &out"), this);
+    auto* zoomOut = new QPushButton(tr("Zoom &out"), this);
     zoomOut->setShortcut(QKeySequence::ZoomOut);
     connect(zoomOut, &QPushButton::clicked, this, [this] { zoom(-1); });
-    auto* zoomIn = new QPushButton(QStringLiteral("Zoom &in"), this);
+    auto* zoomIn = new QPushButton(tr("Zoom &in"), this);
     zoomIn->setShortcut(QKeySequence::ZoomIn);
     connect(zoomIn, &QPushButton::clicked, this, [this] { zoom(1); });
     row->addWidget(zoomOut);
@@ -81,9 +83,8 @@ void PreviewWindow::showSheets(const std::vector<Page>& sheets, const PaperForma
 {
     m_sheets = sheets;
     m_paper = paper;
-    const QString count
-        = sheets.size() == 1 ? QStringLiteral("1 sheet") : QStringLiteral("%1 sheets").arg(sheets.size());
-    m_summary->setText(QStringLiteral("%1 on %2 %3, %4 \u00d7 %5 mm")
+    const QString count = sheets.size() == 1 ? tr("1 sheet") : tr("%n sheets", nullptr, int(sheets.size()));
+    m_summary->setText(tr("%1 on %2 %3, %4 × %5 mm")
                            .arg(count, m_paper.size.name(), orientationName(m_paper.orientation),
                                millimetres(m_paper.width), millimetres(m_paper.height)));
     render();
@@ -134,14 +135,18 @@ void PreviewWindow::render()
     }
     m_views.clear();
     m_drawnOrder.clear();
+    // What stands between the circle and its length in a caption line, in the language it was printed.
+    const QString captionMark = QCoreApplication::translate("CaptionLine", "%1 Circle length = %2 %3")
+                                    .section(QStringLiteral("%1"), 1)
+                                    .section(QStringLiteral("%2"), 0, 0);
     for (std::size_t i = 0; i < m_sheets.size(); ++i) {
         auto* sheet = new PreviewSheet([this, i](QSize) { return sheetImage(i, m_dpi); }, m_pages);
         sheet->setObjectName(QStringLiteral("PreviewSheet%1").arg(i + 1));
         sheet->setSheetSize(sheetSize(m_dpi));
-        sheet->setAccessibleName(QStringLiteral("Sheet %1 of %2").arg(i + 1).arg(m_sheets.size()));
+        sheet->setAccessibleName(tr("Sheet %1 of %2").arg(i + 1).arg(m_sheets.size()));
         QStringList texts;
         for (const PageOp& op : m_sheets[i].ops)
-            if (op.kind == PageOp::Kind::Text && op.text.contains(QStringLiteral(" Circle length = ")))
+            if (op.kind == PageOp::Kind::Text && op.text.contains(captionMark))
                 texts << op.text;
         // What a screen reader can tell of a sheet: its captions.
         sheet->setAccessibleDescription(texts.join(QLatin1Char('\n')));

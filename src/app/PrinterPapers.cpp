@@ -4,6 +4,7 @@
 #include "common/Numeric.h"
 #include "settings/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QSizeF>
 
@@ -29,6 +30,15 @@ QString PaperChoice::text() const
             + numeric::generalForm(mm.height(), QLocale::c()) + QStringLiteral(" mm");
     }
     return name + kSeparator + (orientation == PageOrientation::Landscape ? kLandscape : kPortrait);
+}
+
+QString PaperChoice::shownText() const
+{
+    const QString stored = text();
+    const QString name = stored.left(stored.lastIndexOf(kSeparator));
+    return orientation == PageOrientation::Landscape
+        ? QCoreApplication::translate("PrinterPapers", "%1, landscape").arg(name)
+        : QCoreApplication::translate("PrinterPapers", "%1, portrait").arg(name);
 }
 
 std::optional<PaperChoice> PaperChoice::parse(const QString& text)
@@ -76,7 +86,7 @@ std::optional<PaperChoice> PrinterPapers::paper(const QString& deviceName)
 bool PrinterPapers::keep(const QString& deviceName, const PaperChoice& paper, QString& reason)
 {
     if (deviceName.isEmpty()) {
-        reason = QStringLiteral("the printer has no name");
+        reason = QCoreApplication::translate("PrinterPapers", "the printer has no name");
         return false;
     }
     m_store.writeIn(kGroup, deviceName, paper.text());

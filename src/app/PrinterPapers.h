@@ -16,6 +16,8 @@ struct PaperChoice {
     /// "A4, portrait", "Letter, landscape"; a size without a name by its millimetres
     /// ("100 x 150 mm, portrait").
     QString text() const;
+    /// The same in the user's language, for the window.
+    QString shownText() const;
     /// The text back; nothing for a text that names no paper and orientation.
     static std::optional<PaperChoice> parse(const QString& text);
 };

@@ -2,9 +2,11 @@
 
 #include "common/Numeric.h"
 #include "common/RuntimeError.h"
+#include "print/printers/PdfFilePrinter.h"
 #include "settings/StatusLine.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -24,14 +26,20 @@ QString describe(const std::exception& error)
 
 /// The two bars of the calibration page, in the order of the dialog's rows.
 struct BarRow {
-    const char* along; ///< with the mnemonic of its box
+    const char* label; ///< with the mnemonic of its box
     const char* textName;
 };
-constexpr BarRow kBars[] = { { "&width", "MeasuredWidthText" }, { "&length", "MeasuredLengthText" } };
+constexpr BarRow kBars[] = {
+    { QT_TRANSLATE_NOOP("PrinterScaleDialog", "Bar along the paper's &width (%1 mm), measured in mm:"),
+        "MeasuredWidthText" },
+    { QT_TRANSLATE_NOOP("PrinterScaleDialog", "Bar along the paper's &length (%1 mm), measured in mm:"),
+        "MeasuredLengthText" },
+};
 
 QString factorsText(const ScaleFactors& factors)
 {
-    return QStringLiteral("Factors kept for this printer: %1 along the paper's width, %2 along its length.")
+    return QCoreApplication::translate("PrinterScaleDialog",
+        "Factors kept for this printer: %1 along the paper's width, %2 along its length.")
         .arg(numeric::generalForm(factors.alongWidth), numeric::generalForm(factors.alongLength));
 }
 
@@ -46,15 +54,14 @@ PrinterScaleDialog::PrinterScaleDialog(PrinterScaleHost& host, QWidget* parent)
     m_printer = new QLabel(this);
     m_printer->setObjectName(QStringLiteral("PrinterLabel"));
     layout->addWidget(m_printer);
-    auto* steps
-        = new QLabel(QStringLiteral("1. Print the calibration page (with any scaling or \"fit to page\" "
-                                    "option of the printer off).\n2. Measure each bar from its first to its "
-                                    "last mark.\n3. Type the two lengths and press OK: every page on this "
-                                    "printer is then corrected."),
-            this);
+    auto* steps = new QLabel(tr("1. Print the calibration page (with any scaling or \"fit to page\" "
+                                "option of the printer off).\n2. Measure each bar from its first to its "
+                                "last mark.\n3. Type the two lengths and press OK: every page on this "
+                                "printer is then corrected."),
+        this);
     steps->setWordWrap(true);
     layout->addWidget(steps);
-    auto* print = new QPushButton(QStringLiteral("Print calibration page..."), this);
+    auto* print = new QPushButton(tr("Print calibration page..."), this);
     print->setObjectName(QStringLiteral("PrintCalibrationButton"));
     print->setAutoDefault(false);
     layout->addWidget(print, 0, Qt::AlignLeft);
@@ -83,7 +90,7 @@ PrinterScaleDialog::PrinterScaleDialog(PrinterScaleHost& host, QWidget* parent)
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Reset, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OkButton"));
     buttons->button(QDialogButtonBox::Reset)->setObjectName(QStringLiteral("ResetButton"));
-    buttons->button(QDialogButtonBox::Reset)->setToolTip(QStringLiteral("Back to 1 and 1 for this printer"));
+    buttons->button(QDialogButtonBox::Reset)->setToolTip(tr("Back to 1 and 1 for this printer"));
     connect(buttons, &QDialogButtonBox::accepted, this, &PrinterScaleDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &PrinterScaleDialog::reject);
     connect(buttons->button(QDialogButtonBox::Reset), &QPushButton::clicked, this,
@@ -95,22 +102,24 @@ PrinterScaleDialog::PrinterScaleDialog(PrinterScaleHost& host, QWidget* parent)
 void PrinterScaleDialog::refresh()
 {
     try {
-        const QString name = m_host.printerName();
-        setWindowTitle(QStringLiteral("Printer scale - ") + name);
-        m_printer->setText(QStringLiteral("Printer: ") + name);
+        QString name = m_host.printerName();
+        // The built-in PDF printer by the name Qt's print dialog gives it in the user's language.
+        const char* const qtDialog = "QPrintDialog";
+        if (name == QLatin1String(PdfFilePrinter::kDeviceName))
+            name = QCoreApplication::translate(qtDialog, PdfFilePrinter::kDeviceName);
+        setWindowTitle(tr("Printer scale - ") + name);
+        m_printer->setText(tr("Printer: ") + name);
         m_bars = m_host.bars();
         for (std::size_t bar = 0; bar < m_measured.size(); ++bar)
-            m_measured[bar].label->setText(
-                QStringLiteral("Bar along the paper's %1 (%2 mm), measured in mm:")
-                    .arg(QLatin1String(kBars[bar].along), QString::number(nominalMm(bar))));
+            m_measured[bar].label->setText(tr(kBars[bar].label).arg(QString::number(nominalMm(bar))));
         if (const std::optional<QString> unusable = m_host.unusableFactors())
-            m_factors->setText(QStringLiteral("The value kept for this printer is unusable (%1): it prints "
-                                              "with 1 along both axes until new lengths are kept.")
+            m_factors->setText(tr("The value kept for this printer is unusable (%1): it prints "
+                                  "with 1 along both axes until new lengths are kept.")
                                    .arg(*unusable));
         else
             m_factors->setText(factorsText(m_host.factors()));
     } catch (const std::exception& error) {
-        showMessage(QStringLiteral("The printer can't be read: ") + describe(error), true);
+        showMessage(tr("The printer can't be read: ") + describe(error), true);
     }
 }
 
@@ -127,9 +136,9 @@ void PrinterScaleDialog::printCalibration()
         if (!m_host.printCalibrationPage())
             return;
         refresh();
-        showMessage(QStringLiteral("The calibration page was printed: measure its two bars."), false);
+        showMessage(tr("The calibration page was printed: measure its two bars."), false);
     } catch (const std::exception& error) {
-        showMessage(QStringLiteral("The calibration page could not be printed: ") + describe(error), true);
+        showMessage(tr("The calibration page could not be printed: ") + describe(error), true);
     }
 }
 
@@ -142,7 +151,7 @@ void PrinterScaleDialog::accept()
 {
     for (const MeasuredBar& measured : m_measured) {
         if (measured.text->text().trimmed().isEmpty()) {
-            showMessage(QStringLiteral("Type the lengths of both bars as measured."), true);
+            showMessage(tr("Type the lengths of both bars as measured."), true);
             return;
         }
     }
@@ -162,13 +171,12 @@ void PrinterScaleDialog::accept()
     QString reason;
     try {
         if (!m_host.keepFactors(factors, reason)) {
-            showMessage(QStringLiteral("The factors could not be kept: ") + reason, true);
+            showMessage(tr("The factors could not be kept: ") + reason, true);
             return;
         }
-        m_outcome = QStringLiteral("Printer scale of %1: %2")
-                        .arg(m_host.printerName(), PrinterScales::text(factors));
+        m_outcome = tr("Printer scale of %1: %2").arg(m_host.printerName(), PrinterScales::text(factors));
     } catch (const std::exception& error) {
-        showMessage(QStringLiteral("The factors could not be kept: ") + describe(error), true);
+        showMessage(tr("The factors could not be kept: ") + describe(error), true);
         return;
     }
     QDialog::accept();
@@ -179,16 +187,16 @@ void PrinterScaleDialog::resetFactors()
     QString reason;
     try {
         if (!m_host.keepFactors(ScaleFactors(), reason)) {
-            showMessage(QStringLiteral("The factors could not be kept: ") + reason, true);
+            showMessage(tr("The factors could not be kept: ") + reason, true);
             return;
         }
-        m_outcome = QStringLiteral("Printer scale of %1: 1 1").arg(m_host.printerName());
+        m_outcome = tr("Printer scale of %1: 1 1").arg(m_host.printerName());
     } catch (const std::exception& error) {
-        showMessage(QStringLiteral("The factors could not be kept: ") + describe(error), true);
+        showMessage(tr("The factors could not be kept: ") + describe(error), true);
         return;
     }
     for (const MeasuredBar& measured : m_measured)
         measured.text->clear();
     refresh();
-    showMessage(QStringLiteral("This printer is back to 1 and 1."), false);
+    showMessage(tr("This printer is back to 1 and 1."), false);
 }

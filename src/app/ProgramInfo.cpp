@@ -1,5 +1,6 @@
 #include "app/ProgramInfo.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 // The licence text is a resource of this static library: it must be registered by hand.
@@ -26,7 +27,8 @@ QString version()
 
 QString purpose()
 {
-    return QStringLiteral("Prints graduated setting circles for telescope mounts at their exact size.");
+    return QCoreApplication::translate(
+        "programinfo", "Prints graduated setting circles for telescope mounts at their exact size.");
 }
 
 QString homePage()

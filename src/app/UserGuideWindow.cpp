@@ -17,7 +17,7 @@ UserGuideWindow::UserGuideWindow(const QString& path, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("UserGuideWindow"));
-    setWindowTitle(QStringLiteral("%1 User Guide").arg(programinfo::name()));
+    setWindowTitle(tr("%1 User Guide").arg(programinfo::name()));
     auto* layout = new QVBoxLayout(this);
 
     m_text = new QTextBrowser(this);
@@ -30,7 +30,7 @@ UserGuideWindow::UserGuideWindow(const QString& path, QWidget* parent)
         m_text->setMarkdown(QString::fromUtf8(file.readAll()));
         m_loaded = true;
     } else {
-        m_text->setPlainText(QStringLiteral("The user guide could not be read: %1").arg(path));
+        m_text->setPlainText(tr("The user guide could not be read: %1").arg(path));
     }
     layout->addWidget(m_text);
 

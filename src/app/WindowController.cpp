@@ -41,9 +41,9 @@ WindowController::WindowController(frmMain& window, Services services)
         &window, &frmMain::previewAltitudeRequested, this, &WindowController::runPreview<AltitudePrintJob>);
     connect(&window, &frmMain::previewAzimuthRequested, this, &WindowController::runPreview<AzimuthPrintJob>);
     connect(&window, &frmMain::exportAltitudeRequested, this,
-        [this] { runExport<AltitudePrintJob>(QStringLiteral("Export Altitude")); });
+        [this] { runExport<AltitudePrintJob>(tr("Export Altitude")); });
     connect(&window, &frmMain::exportAzimuthRequested, this,
-        [this] { runExport<AzimuthPrintJob>(QStringLiteral("Export Azimuth/RA")); });
+        [this] { runExport<AzimuthPrintJob>(tr("Export Azimuth/RA")); });
     connect(&window, &frmMain::printerScaleRequested, this, &WindowController::openPrinterScale);
     connect(&window, &frmMain::pageSetupRequested, this, &WindowController::openPageSetup);
     connect(&window, &frmMain::aboutRequested, this, &WindowController::showAbout);
@@ -102,7 +102,7 @@ void WindowController::keepPaper()
         if (!m_printerPapers.keep(
                 printer.deviceName(), PaperChoice { paper.size, paper.orientation }, reason))
             m_window.model().status().show(
-                StatusLine::kErrorColor, QStringLiteral("The paper could not be kept: ") + reason);
+                StatusLine::kErrorColor, tr("The paper could not be kept: ") + reason);
     } catch (const std::exception&) {
         // Nothing to keep; the paper line says so.
     }
@@ -115,10 +115,9 @@ void WindowController::showPaper()
     try {
         printer = &m_printers.current();
         const PaperFormat paper = printer->paper();
-        m_window.showPaper(PaperChoice { paper.size, paper.orientation }.text());
+        m_window.showPaper(PaperChoice { paper.size, paper.orientation }.shownText());
     } catch (const std::exception&) {
-        m_window.showPaper(
-            printer != nullptr ? QStringLiteral("paper unknown") : QStringLiteral("no printer"));
+        m_window.showPaper(printer != nullptr ? tr("paper unknown") : tr("no printer"));
     }
 }
 
@@ -130,7 +129,7 @@ void WindowController::openPageSetup()
         m_printers.current();
     } catch (const RuntimeError& error) {
         m_window.model().status().show(
-            StatusLine::kErrorColor, QStringLiteral("Cannot select a printer: ") + error.description());
+            StatusLine::kErrorColor, tr("Cannot select a printer: ") + error.description());
         return;
     }
     restorePaper();
@@ -158,7 +157,7 @@ void WindowController::reportUnusablePrinterScale()
     // From the store alone: the window starts without asking the print system.
     if (const auto unusable = m_printerScales.firstUnusable())
         status.show(StatusLine::kErrorColor,
-            QStringLiteral("Printer scale for '%1' ignored: %2; it prints unscaled.")
+            tr("Printer scale for '%1' ignored: %2; it prints unscaled.")
                 .arg(unusable->first, unusable->second));
 }
 
@@ -233,8 +232,7 @@ void WindowController::openPrinterScale()
     try {
         m_printers.current();
     } catch (const RuntimeError& error) {
-        status.show(
-            StatusLine::kErrorColor, QStringLiteral("Cannot select a printer: ") + error.description());
+        status.show(StatusLine::kErrorColor, tr("Cannot select a printer: ") + error.description());
         return;
     }
     restorePaper();
@@ -311,7 +309,7 @@ void WindowController::showUserGuide()
         const QString path = userguide::locate();
         if (path.isEmpty()) {
             m_window.model().status().show(StatusLine::kErrorColor,
-                QStringLiteral("The user guide is not installed; \"man vennaros\" describes the program."));
+                tr("The user guide is not installed; \"man vennaros\" describes the program."));
             return;
         }
         m_guide = new UserGuideWindow(path, &m_window);

@@ -30,7 +30,7 @@ frmMain::frmMain(SettingsModel& model, QWidget* parent)
           DesignLayout::desktopFontScale())
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Print Vennaros"));
+    setWindowTitle(tr("Print Vennaros"));
     setFont(m_layout.arial(8.25));
     m_design = new QWidget;
     m_design->setObjectName(QStringLiteral("DesignArea"));
@@ -41,7 +41,7 @@ frmMain::frmMain(SettingsModel& model, QWidget* parent)
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setAlignment(Qt::AlignCenter);
     scroll->setFocusPolicy(Qt::NoFocus); // no Tab stop of its own between the menu and the controls
-    scroll->setAccessibleName(QStringLiteral("Settings"));
+    scroll->setAccessibleName(tr("Settings"));
     scroll->setWidget(m_design);
     setCentralWidget(scroll);
     setMenuBar(new MainMenuBar(*this));
@@ -123,52 +123,48 @@ void frmMain::buildLeftColumn()
     const QFont frameFont = m_layout.arial(7.5, true);
     const QFont small = m_layout.arial(8.25);
     const QFont sizeFont = m_layout.arial(10.5, true);
-    const QString diameterTip = QStringLiteral("Size is diameter");
-    const QString lengthTip = QStringLiteral("Size is length");
-    const QString mmTip = QStringLiteral("size is mm");
-    const QString inchTip = QStringLiteral("Size in inches");
+    const QString diameterTip = tr("Size is diameter");
+    const QString lengthTip = tr("Size is length");
+    const QString mmTip = tr("size is mm");
+    const QString inchTip = tr("Size in inches");
 
-    QWidget* degrees
-        = addFrame(m_design, QStringLiteral("Smallest &Mark Degree"), frameFont, 120, 120, 2772, 612);
+    QWidget* degrees = addFrame(m_design, tr("Smallest &Mark Degree"), frameFont, 120, 120, 2772, 612);
     binding::pairOptions(addOption(degrees, Option::OneDeg, "OneDegOption", QStringLiteral("1\u00b0"),
                              m_layout.arial(9, true), 720, 240),
         addOption(degrees, Option::FiveDeg, "FiveDegOption", QStringLiteral("5\u00b0"),
             m_layout.arial(9, true), 1620, 240));
 
-    QWidget* styles = addFrame(m_design, QStringLiteral("Circle styles"), small, 120, 840, 2775, 975);
-    addCheck(styles, Check::BW, "BWCheck", QStringLiteral("&Black on White background"), 180, 240);
-    addCheck(styles, Check::WB, "WBCheck", QStringLiteral("&White on Black background"), 180, 600);
+    QWidget* styles = addFrame(m_design, tr("Circle styles"), small, 120, 840, 2775, 975);
+    addCheck(styles, Check::BW, "BWCheck", tr("&Black on White background"), 180, 240);
+    addCheck(styles, Check::WB, "WBCheck", tr("&White on Black background"), 180, 600);
 
-    const QString altCaption = QStringLiteral("Altitude / DECL Circle Size");
+    const QString altCaption = tr("Altitude / DECL Circle Size");
     QWidget* alt = addFrame(m_design, altCaption, frameFont, 120, 1980, 2772, 1155);
     m_declText = addSizeText(alt, SizeText::Altitude, "DECLtext", altCaption, 240);
-    auto* printAlt
-        = addButton(alt, "PrintButton", QStringLiteral("Print &Alt."), sizeFont, 120, 660, 1215, 375);
+    auto* printAlt = addButton(alt, "PrintButton", tr("Print &Alt."), sizeFont, 120, 660, 1215, 375);
     connect(printAlt, &QPushButton::clicked, this, &frmMain::printAltitudeRequested);
     binding::pairOptions(
-        addOption(alt, Option::AltDia, "AltDiaOption", QStringLiteral("dia."), small, 1500, 300, diameterTip),
-        addOption(alt, Option::AltLen, "AltLenOption", QStringLiteral("len."), small, 2160, 300, lengthTip));
+        addOption(alt, Option::AltDia, "AltDiaOption", tr("dia."), small, 1500, 300, diameterTip),
+        addOption(alt, Option::AltLen, "AltLenOption", tr("len."), small, 2160, 300, lengthTip));
     QWidget* altUnits = addFrame(alt, QString(), small, 1380, 540, 1335, 495);
-    binding::pairOptions(
-        addOption(altUnits, Option::Altmm, "AltmmOption", QStringLiteral("mm"), small, 120, 180, mmTip),
-        addOption(altUnits, Option::Altin, "AltinOption", QStringLiteral("in."), small, 780, 180, inchTip));
+    binding::pairOptions(addOption(altUnits, Option::Altmm, "AltmmOption", tr("mm"), small, 120, 180, mmTip),
+        addOption(altUnits, Option::Altin, "AltinOption", tr("in."), small, 780, 180, inchTip));
 
-    const QString azCaption = QStringLiteral("Azimuth / RA Circle Size");
+    const QString azCaption = tr("Azimuth / RA Circle Size");
     QWidget* az = addFrame(m_design, azCaption, frameFont, 120, 3240, 2772, 1515);
     QWidget* azMode = addFrame(az, QString(), small, 120, 180, 1455, 375);
     binding::pairOptions(
-        addOption(azMode, Option::Ra, "RaOption", QStringLiteral("RA"), m_layout.arial(8.25, true), 60, 60),
-        addOption(azMode, Option::Az, "AzOption", QStringLiteral("Az"), m_layout.arial(8.25, true), 780, 60));
-    addCheck(az, Check::AzCT, "AzCTCheck", QStringLiteral("Az &L>R +"), 1620, 240,
-        QStringLiteral("Az circle left to right numbers increase"));
+        addOption(azMode, Option::Ra, "RaOption", tr("RA"), m_layout.arial(8.25, true), 60, 60),
+        addOption(azMode, Option::Az, "AzOption", tr("Az"), m_layout.arial(8.25, true), 780, 60));
+    addCheck(az, Check::AzCT, "AzCTCheck", tr("Az &L>R +"), 1620, 240,
+        tr("Az circle left to right numbers increase"));
     m_azText = addSizeText(az, SizeText::Azimuth, "AzText", azCaption, 540);
     binding::pairOptions(
-        addOption(az, Option::AzDia, "AzDiaOption", QStringLiteral("dia."), small, 1500, 600, diameterTip),
-        addOption(az, Option::AzLen, "AzLenOption", QStringLiteral("len."), small, 2160, 600, lengthTip));
+        addOption(az, Option::AzDia, "AzDiaOption", tr("dia."), small, 1500, 600, diameterTip),
+        addOption(az, Option::AzLen, "AzLenOption", tr("len."), small, 2160, 600, lengthTip));
     QWidget* azUnits = addFrame(az, QString(), small, 1380, 840, 1335, 495);
-    binding::pairOptions(
-        addOption(azUnits, Option::Azmm, "AzmmOption", QStringLiteral("mm"), small, 120, 180, mmTip),
-        addOption(azUnits, Option::Azin, "AzinOption", QStringLiteral("in."), small, 780, 180, inchTip));
+    binding::pairOptions(addOption(azUnits, Option::Azmm, "AzmmOption", tr("mm"), small, 120, 180, mmTip),
+        addOption(azUnits, Option::Azin, "AzinOption", tr("in."), small, 780, 180, inchTip));
     auto* printAz = addButton(
         az, "PrintAzButton", azimuthCaption(m_model.azimuthButtonCaption()), sizeFont, 120, 960, 1215, 372);
     connect(printAz, &QPushButton::clicked, this, &frmMain::printAzimuthRequested);
@@ -181,27 +177,26 @@ void frmMain::buildLeftColumn()
 void frmMain::buildBottomRow()
 {
     const QFont commandFont = m_layout.arial(9.75);
-    auto* quit = addButton(m_design, "QuitButton", QStringLiteral("Q&uit"), m_layout.arial(10.5, true), 360,
-        4920, 855, 375, QStringLiteral("Quit without saving settings"));
+    auto* quit = addButton(m_design, "QuitButton", tr("Q&uit"), m_layout.arial(10.5, true), 360, 4920, 855,
+        375, tr("Quit without saving settings"));
     connect(quit, &QPushButton::clicked, this, &QWidget::close);
-    auto* exitButton = addButton(m_design, "ExitButton", QStringLiteral("E&xit"), m_layout.arial(11.25, true),
-        1620, 4920, 855, 375, QStringLiteral("Exit and save settings"));
+    auto* exitButton = addButton(m_design, "ExitButton", tr("E&xit"), m_layout.arial(11.25, true), 1620, 4920,
+        855, 375, tr("Exit and save settings"));
     connect(exitButton, &QPushButton::clicked, this, &frmMain::exitRequested);
-    auto* reset = addButton(m_design, "ResetButton", QStringLiteral("&Reset"), commandFont, 3240, 4920, 795,
-        255, QStringLiteral("Reset to last exit settings from registry"));
+    auto* reset = addButton(m_design, "ResetButton", tr("&Reset"), commandFont, 3240, 4920, 795, 255,
+        tr("Reset to last exit settings from registry"));
     connect(reset, &QPushButton::clicked, this, &frmMain::resetRequested);
-    auto* save = addButton(m_design, "SaveButton", QStringLiteral("&Save"), commandFont, 4200, 4920, 855, 315,
-        QStringLiteral("Save current settings to file"));
+    auto* save = addButton(m_design, "SaveButton", tr("&Save"), commandFont, 4200, 4920, 855, 315,
+        tr("Save current settings to file"));
     connect(save, &QPushButton::clicked, this, &frmMain::saveRequested);
-    auto* restore
-        = addButton(m_design, "RestoreButton", QStringLiteral("Rest&ore"), commandFont, 4200, 5280, 855, 315);
+    auto* restore = addButton(m_design, "RestoreButton", tr("Rest&ore"), commandFont, 4200, 5280, 855, 315);
     connect(restore, &QPushButton::clicked, this, &frmMain::restoreRequested);
 
     m_status = new StatusLabel(m_model.status(), m_design);
     m_status->setFont(m_layout.arial(9, true));
     m_layout.place(m_status, 3180, 4500, 6555, 255);
 
-    auto* note = new QLabel(QStringLiteral("Paper and orientation are kept for each printer."), m_design);
+    auto* note = new QLabel(tr("Paper and orientation are kept for each printer."), m_design);
     note->setObjectName(QStringLiteral("Label1"));
     note->setFont(m_layout.arial(9, true, true));
     m_layout.place(note, 5160, 4920, 4695, 255);
@@ -239,12 +234,8 @@ bool frmMain::offersPrinterScale() const
 
 QString frmMain::azimuthCaption(const QString& caption)
 {
-    // "Prin&t Az." and "Prin&t RA": one key for the button whichever circle it prints.
-    QString marked = caption;
-    const qsizetype key = marked.indexOf(QLatin1Char('t'));
-    if (key >= 0)
-        marked.insert(key, QLatin1Char('&'));
-    return marked;
+    // One key for the button whichever circle it prints.
+    return caption.contains(QLatin1String("RA")) ? tr("Prin&t RA") : tr("Prin&t Az.");
 }
 
 void frmMain::pressOnEnter(QLineEdit* sizeText, QPushButton* printButton)
@@ -254,9 +245,7 @@ void frmMain::pressOnEnter(QLineEdit* sizeText, QPushButton* printButton)
 
 QString frmMain::azimuthPreviewCaption(const QString& caption)
 {
-    QString preview = caption;
-    preview.replace(QStringLiteral("Print"), QStringLiteral("Previ&ew"));
-    return preview;
+    return caption.contains(QLatin1String("RA")) ? tr("Previ&ew RA") : tr("Previ&ew Az.");
 }
 
 namespace {
@@ -283,29 +272,23 @@ void frmMain::buildPageRow()
 {
     // The page options and what they lead to: the printer's correction, and how the sheets will
     // look before anything is printed.
-    QWidget* page
-        = addFrame(m_design, QStringLiteral("Page"), m_layout.arial(7.5, true), 120, 5685, 9630, 1665);
+    QWidget* page = addFrame(m_design, tr("Page"), m_layout.arial(7.5, true), 120, 5685, 9630, 1665);
     page->setObjectName(QStringLiteral("PageGroup"));
-    addCheck(page, Check::ScaleCheck, "ScaleCheck", QStringLiteral("Print scale chec&k"), kPageColumns[0],
-        kPageChecksTop,
-        QStringLiteral("A 100 mm and a 50 mm bar below the caption, to measure the printout with"));
-    addCheck(page, Check::SplitLong, "SplitLongCheck", QStringLiteral("Split lon&g strips over pages"),
-        kPageColumns[1], kPageChecksTop,
-        QStringLiteral("Print a strip longer than the paper in overlapping segments"));
-    addCheck(page, Check::Verniers, "VernierCheck", QStringLiteral("Pr&int verniers"), kPageColumns[2],
-        kPageChecksTop, QStringLiteral("A vernier below each strip, to read a tenth of its smallest mark"));
-    addCheck(page, Check::BothWays, "BothWaysCheck", QStringLiteral("&Numbers both ways"), kPageColumns[3],
-        kPageChecksTop,
-        QStringLiteral("A second number row on azimuth and RA strips, counting the other way"));
-    addCheck(page, Check::Rings, "RingsCheck", QStringLiteral("Print rings instead of strips"),
-        kPageColumns[0], kPageSecondChecksTop,
-        QStringLiteral(
-            "Each circle as a flat ring of the size's outer diameter, for a ground board or a disc"));
+    addCheck(page, Check::ScaleCheck, "ScaleCheck", tr("Print scale chec&k"), kPageColumns[0], kPageChecksTop,
+        tr("A 100 mm and a 50 mm bar below the caption, to measure the printout with"));
+    addCheck(page, Check::SplitLong, "SplitLongCheck", tr("Split lon&g strips over pages"), kPageColumns[1],
+        kPageChecksTop, tr("Print a strip longer than the paper in overlapping segments"));
+    addCheck(page, Check::Verniers, "VernierCheck", tr("Pr&int verniers"), kPageColumns[2], kPageChecksTop,
+        tr("A vernier below each strip, to read a tenth of its smallest mark"));
+    addCheck(page, Check::BothWays, "BothWaysCheck", tr("&Numbers both ways"), kPageColumns[3],
+        kPageChecksTop, tr("A second number row on azimuth and RA strips, counting the other way"));
+    addCheck(page, Check::Rings, "RingsCheck", tr("Print rings instead of strips"), kPageColumns[0],
+        kPageSecondChecksTop,
+        tr("Each circle as a flat ring of the size's outer diameter, for a ground board or a disc"));
     buildMarksRow(page);
-    addCheck(page, Check::ClosingTab, "ClosingTabCheck", QStringLiteral("Closing tab"), kPageColumns[0],
+    addCheck(page, Check::ClosingTab, "ClosingTabCheck", tr("Closing tab"), kPageColumns[0],
         kPageThirdChecksTop,
-        QStringLiteral("The strip's first long division again after its end, to join the wrapped strip "
-                       "mark over mark"));
+        tr("The strip's first long division again after its end, to join the wrapped strip mark over mark"));
 
     const QFont font = m_layout.arial(9.75);
     const auto pageButton
@@ -313,17 +296,17 @@ void frmMain::buildPageRow()
               return addButton(page, name, caption, font, kPageColumns[column], kPageButtonsTop,
                   kPageButtonWidth, kPageButtonHeight, toolTip);
           };
-    auto* scale = pageButton("PrinterScaleButton", QStringLiteral("Printer s&cale..."), 0,
-        QStringLiteral("Measure and correct the current printer's scale"));
+    auto* scale = pageButton("PrinterScaleButton", tr("Printer s&cale..."), 0,
+        tr("Measure and correct the current printer's scale"));
     connect(scale, &QPushButton::clicked, this, &frmMain::printerScaleRequested);
-    auto* setup = pageButton("PageSetupButton", QStringLiteral("Page Setup..."), 1,
-        QStringLiteral("Choose the current printer's paper and orientation, without printing"));
+    auto* setup = pageButton("PageSetupButton", tr("Page Setup..."), 1,
+        tr("Choose the current printer's paper and orientation, without printing"));
     connect(setup, &QPushButton::clicked, this, &frmMain::pageSetupRequested);
-    auto* previewAlt = pageButton("PreviewButton", QStringLiteral("Pre&view Alt."), 2,
-        QStringLiteral("Show the sheets Print Alt. would print, without printing"));
+    auto* previewAlt = pageButton("PreviewButton", tr("Pre&view Alt."), 2,
+        tr("Show the sheets Print Alt. would print, without printing"));
     connect(previewAlt, &QPushButton::clicked, this, &frmMain::previewAltitudeRequested);
     auto* previewAz = pageButton("PreviewAzButton", azimuthPreviewCaption(m_model.azimuthButtonCaption()), 3,
-        QStringLiteral("Show the sheets Print Az. or Print RA would print, without printing"));
+        tr("Show the sheets Print Az. or Print RA would print, without printing"));
     connect(previewAz, &QPushButton::clicked, this, &frmMain::previewAzimuthRequested);
     connect(&m_model, &SettingsModel::azimuthButtonCaptionChanged, previewAz,
         [previewAz](const QString& caption) { previewAz->setText(azimuthPreviewCaption(caption)); });
@@ -340,22 +323,21 @@ void frmMain::buildPageRow()
 
 void frmMain::buildMarksRow(QWidget* page)
 {
-    QCheckBox* half = addCheck(page, Check::HalfDeg, "HalfDegCheck", QStringLiteral("Half-&degree marks"),
-        kHalfDegLeft, kPageSecondChecksTop,
-        QStringLiteral("A mark at every half degree (every 5 minutes on RA), with 1\u00b0 marks only"));
+    QCheckBox* half = addCheck(page, Check::HalfDeg, "HalfDegCheck", tr("Half-&degree marks"), kHalfDegLeft,
+        kPageSecondChecksTop,
+        tr("A mark at every half degree (every 5 minutes on RA), with 1\u00b0 marks only"));
     // Half marks halve the degree: with 5-degree marks there is nothing to halve.
     const auto enableHalf = [half](double smallestMark) { half->setEnabled(smallestMark == 1.0); };
     enableHalf(m_model.smallestMark());
     connect(&m_model, &SettingsModel::smallestMarkChanged, half, enableHalf);
-    addCheck(page, Check::SignedDec, "SignedDecCheck", QStringLiteral("Signed declination"), kPageColumns[2],
-        kPageSecondChecksTop,
-        QStringLiteral("Altitude numbers +90 ... 0 ... -90, as a declination circle reads"));
+    addCheck(page, Check::SignedDec, "SignedDecCheck", tr("Signed declination"), kPageColumns[2],
+        kPageSecondChecksTop, tr("Altitude numbers +90 ... 0 ... -90, as a declination circle reads"));
 
     m_zeroAt = new QLineEdit(page);
     m_zeroAt->setObjectName(QStringLiteral("ZeroAtText"));
     m_zeroAt->setFont(m_layout.arial(8.25));
-    m_zeroAt->setAccessibleName(QStringLiteral("Zero at, degrees"));
-    m_zeroAt->setToolTip(QStringLiteral("The reading, in degrees, the strips start at (RA: its hours)"));
+    m_zeroAt->setAccessibleName(tr("Zero at, degrees"));
+    m_zeroAt->setToolTip(tr("The reading, in degrees, the strips start at (RA: its hours)"));
     // On the check boxes' line, top to top, so that it reads as one more of them.
     m_layout.place(
         m_zeroAt, kPageColumns[3] + kZeroAtLabelWidth, kPageSecondChecksTop, kZeroAtWidth, kZeroAtHeight);
@@ -365,7 +347,7 @@ void frmMain::buildMarksRow(QWidget* page)
 void frmMain::labelZeroAt(QWidget* page)
 {
     // Labels after every control of the group, so that Tab goes from the boxes to the buttons.
-    auto* label = new QLabel(QStringLiteral("&Zero at"), page);
+    auto* label = new QLabel(tr("&Zero at"), page);
     label->setObjectName(QStringLiteral("ZeroAtLabel"));
     label->setFont(m_layout.arial(8.25));
     m_layout.place(label, kPageColumns[3], kPageSecondChecksTop, kZeroAtLabelWidth, 255);
@@ -378,7 +360,7 @@ void frmMain::labelZeroAt(QWidget* page)
 
 void frmMain::showVersion()
 {
-    m_version->setText(kVersionText);
+    m_version->setText(tr("Version %1").arg(kVersionText.section(QLatin1Char(' '), 1)));
 }
 
 void frmMain::showPaper(const QString& paper)
@@ -386,7 +368,7 @@ void frmMain::showPaper(const QString& paper)
     m_paper->setText(paper);
     m_paper->setToolTip(paper);
     // A label with a name of its own is read by that name alone.
-    m_paper->setAccessibleName(QStringLiteral("Paper: ") + paper);
+    m_paper->setAccessibleName(tr("Paper: ") + paper);
 }
 
 void frmMain::refreshValueLabels()

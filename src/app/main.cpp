@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/PdfCommand.h"
 #include "app/QtSettingsFilePrompts.h"
+#include "app/Translations.h"
 #include "app/WindowController.h"
 #include "app/frmMain.h"
 #include "common/FileSizeSignal.h"
@@ -89,10 +90,11 @@ int runWindow(int argc, char* argv[])
     s_qtHandler = qInstallMessageHandler(refuseWithoutDisplay);
     QApplication app(argc, argv);
     qInstallMessageHandler(s_qtHandler);
+    translations::install();
 
     QApplication::setApplicationName(QStringLiteral("Vennaros"));
     QApplication::setOrganizationName(QStringLiteral("Vennaros"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Print Vennaros"));
+    QApplication::setApplicationDisplayName(QCoreApplication::translate("frmMain", "Print Vennaros"));
     QApplication::setDesktopFileName(QStringLiteral("org.vennaros.Vennaros"));
     QIcon icon;
     for (const int size : { 48, 64, 128 })
@@ -120,12 +122,21 @@ int main(int argc, char* argv[])
     const CommandLine line = CommandLine::parse(withoutQtOptions(argc, argv));
     switch (line.action) {
     case CommandLine::Action::Help:
-        return printOut(CommandLine::helpText());
+    case CommandLine::Action::Error: {
+        // Parsed again once the translators are in, so that the texts come in the user's language.
+        QCoreApplication app(argc, argv);
+        translations::install();
+        if (line.action == CommandLine::Action::Help)
+            return printOut(CommandLine::helpText());
+        const QString error = CommandLine::parse(withoutQtOptions(argc, argv)).error;
+        std::fputs(
+            qPrintable(
+                QCoreApplication::translate("main", "vennaros: %1\nTry 'vennaros --help'.\n").arg(error)),
+            stderr);
+        return CommandLine::kUsageError;
+    }
     case CommandLine::Action::Version:
         return printOut(CommandLine::versionText());
-    case CommandLine::Action::Error:
-        std::fprintf(stderr, "vennaros: %s\nTry 'vennaros --help'.\n", line.error.toLocal8Bit().constData());
-        return CommandLine::kUsageError;
     case CommandLine::Action::PrintPdf:
     case CommandLine::Action::Export: {
         if (const char* name = undecodableArgument(argc, argv)) {
@@ -137,6 +148,7 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
         QGuiApplication::setApplicationName(QStringLiteral("Vennaros"));
+        translations::install();
         QTextStream errors(stderr);
         return pdfcommand::run(line, errors);
     }

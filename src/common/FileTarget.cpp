@@ -1,5 +1,6 @@
 #include "common/FileTarget.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
 #include <sys/stat.h>
@@ -19,21 +20,21 @@ KindFacts factsOf(FileTarget::Kind kind)
 {
     switch (kind) {
     case FileTarget::Kind::Missing:
-        return { "missing", 0 };
+        return { QT_TRANSLATE_NOOP("FileTarget", "missing"), 0 };
     case FileTarget::Kind::Regular:
-        return { "a file", 0 };
+        return { QT_TRANSLATE_NOOP("FileTarget", "a file"), 0 };
     case FileTarget::Kind::Folder:
-        return { "a folder", EISDIR };
+        return { QT_TRANSLATE_NOOP("FileTarget", "a folder"), EISDIR };
     case FileTarget::Kind::NamedPipe:
-        return { "a named pipe", EOPNOTSUPP };
+        return { QT_TRANSLATE_NOOP("FileTarget", "a named pipe"), EOPNOTSUPP };
     case FileTarget::Kind::Socket:
-        return { "a socket", EOPNOTSUPP };
+        return { QT_TRANSLATE_NOOP("FileTarget", "a socket"), EOPNOTSUPP };
     case FileTarget::Kind::Device:
-        return { "a device", EOPNOTSUPP };
+        return { QT_TRANSLATE_NOOP("FileTarget", "a device"), EOPNOTSUPP };
     case FileTarget::Kind::Unreachable:
         break;
     }
-    return { "out of reach", 0 };
+    return { QT_TRANSLATE_NOOP("FileTarget", "out of reach"), 0 };
 }
 
 FileTarget::Kind kindOf(mode_t mode)
@@ -87,9 +88,9 @@ int FileTarget::refusalError() const
 QString FileTarget::description() const
 {
     if (m_kind == Kind::Unreachable)
-        return QStringLiteral("out of reach (") + qt_error_string(m_error) + QLatin1Char(')');
+        return QCoreApplication::translate("FileTarget", "out of reach (%1)").arg(qt_error_string(m_error));
     if (m_kind == Kind::Missing && m_link)
-        return QStringLiteral("a link to nothing");
-    const QString what = QString::fromLatin1(factsOf(m_kind).words);
-    return m_link ? QStringLiteral("a link to ") + what : what;
+        return QCoreApplication::translate("FileTarget", "a link to nothing");
+    const QString what = QCoreApplication::translate("FileTarget", factsOf(m_kind).words);
+    return m_link ? QCoreApplication::translate("FileTarget", "a link to %1").arg(what) : what;
 }

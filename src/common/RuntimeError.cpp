@@ -1,5 +1,7 @@
 #include "common/RuntimeError.h"
 
+#include <QCoreApplication>
+
 RuntimeError::RuntimeError(int number, const QString& description, const QString& source)
     : std::runtime_error(QStringLiteral("Error %1: %2").arg(number).arg(description).toStdString())
     , m_number(number)
@@ -9,15 +11,15 @@ RuntimeError::RuntimeError(int number, const QString& description, const QString
 
 RuntimeError RuntimeError::overflow()
 {
-    return RuntimeError(6, QStringLiteral("Overflow"));
+    return RuntimeError(6, QCoreApplication::translate("RuntimeError", "Overflow"));
 }
 
 RuntimeError RuntimeError::typeMismatch()
 {
-    return RuntimeError(13, QStringLiteral("Type mismatch"));
+    return RuntimeError(13, QCoreApplication::translate("RuntimeError", "Type mismatch"));
 }
 
 RuntimeError RuntimeError::invalidPropertyValue()
 {
-    return RuntimeError(380, QStringLiteral("Invalid property value"));
+    return RuntimeError(380, QCoreApplication::translate("RuntimeError", "Invalid property value"));
 }

@@ -3,6 +3,7 @@
 #include "common/Numeric.h"
 #include "settings/SettingField.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -89,16 +90,14 @@ LastExitSettings::LastExitSettings(SettingsModel& model, SettingsStore& store)
     , m_store(store)
 { }
 
-const QString& LastExitSettings::resetMessage()
+QString LastExitSettings::resetMessage()
 {
-    static const QString text = QStringLiteral("Settings reset to last exit values");
-    return text;
+    return QCoreApplication::translate("LastExitSettings", "Settings reset to last exit values");
 }
 
-const QString& LastExitSettings::savedMessage()
+QString LastExitSettings::savedMessage()
 {
-    static const QString text = QStringLiteral("Settings saved");
-    return text;
+    return QCoreApplication::translate("LastExitSettings", "Settings saved");
 }
 
 WindowPosition LastExitSettings::start()
@@ -139,8 +138,8 @@ void LastExitSettings::resetFromStore(bool usable, const QString& problem)
     if (usable)
         m_model.status().show(StatusLine::kStatusColor, resetMessage());
     else
-        m_model.status().show(
-            StatusLine::kErrorColor, QStringLiteral("Settings reset to defaults: ") + problem);
+        m_model.status().show(StatusLine::kErrorColor,
+            QCoreApplication::translate("LastExitSettings", "Settings reset to defaults: ") + problem);
 }
 
 bool LastExitSettings::exit(const WindowPosition& position)
@@ -155,8 +154,8 @@ bool LastExitSettings::exit(const WindowPosition& position)
 
     QString reason;
     if (!m_store.flush(reason)) {
-        m_model.status().show(
-            StatusLine::kErrorColor, QStringLiteral("Settings could not be saved: ") + reason);
+        m_model.status().show(StatusLine::kErrorColor,
+            QCoreApplication::translate("LastExitSettings", "Settings could not be saved: ") + reason);
         return false;
     }
     m_model.status().show(StatusLine::kStatusColor, savedMessage());

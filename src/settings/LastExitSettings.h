@@ -31,8 +31,8 @@ public:
     /// open so the user sees that nothing was kept.
     bool exit(const WindowPosition& position);
 
-    static const QString& resetMessage();
-    static const QString& savedMessage();
+    static QString resetMessage();
+    static QString savedMessage();
 
 private:
     void resetFromStore(bool usable, const QString& problem);

@@ -2,6 +2,7 @@
 
 #include "common/Numeric.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <cmath>
 
@@ -33,7 +34,8 @@ std::optional<QString> PrinterScales::unusable(const QString& deviceName)
             : std::nullopt;
     if (parse(*text))
         return std::nullopt;
-    return QStringLiteral("\"%1\" is not two factors from 0.9 to 1.1").arg(*text);
+    return QCoreApplication::translate("PrinterScales", "\"%1\" is not two factors from 0.9 to 1.1")
+        .arg(*text);
 }
 
 std::optional<std::pair<QString, QString>> PrinterScales::firstUnusable()
@@ -83,17 +85,18 @@ std::optional<double> PrinterScales::measuredFactor(
 {
     const std::optional<double> length = numeric::parseNumber(measured);
     if (!length || *length <= 0) {
-        message = QStringLiteral("\"%1\" is not a length: type the length measured in millimetres.")
+        message = QCoreApplication::translate(
+            "PrinterScales", "\"%1\" is not a length: type the length measured in millimetres.")
                       .arg(measured.trimmed());
         return std::nullopt;
     }
     const double factor = std::round(nominalMm / *length * 1e4) / 1e4;
     if (!ScaleFactors::inRange(factor)) {
-        message
-            = QStringLiteral("%1 mm for the %2 mm bar gives a factor of %3; only factors from 0.9 to "
-                             "1.1 can be corrected. Measure the bar again from its first to its last mark.")
-                  .arg(numeric::generalForm(*length), numeric::generalForm(nominalMm),
-                      numeric::generalForm(factor));
+        message = QCoreApplication::translate("PrinterScales",
+            "%1 mm for the %2 mm bar gives a factor of %3; only factors from 0.9 to "
+            "1.1 can be corrected. Measure the bar again from its first to its last mark.")
+                      .arg(numeric::generalForm(*length), numeric::generalForm(nominalMm),
+                          numeric::generalForm(factor));
         return std::nullopt;
     }
     message.clear();

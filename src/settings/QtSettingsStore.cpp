@@ -2,6 +2,7 @@
 
 #include "common/FileTarget.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -54,21 +55,23 @@ std::optional<QString> QtSettingsStore::problem(Use use) const
 {
     // The reason first and the path last: a long path is what the status line may cut.
     const auto because = [this](const QString& why) {
-        return QStringLiteral("the settings store ") + why + QStringLiteral(" (") + quotedPath()
-            + QLatin1Char(')');
+        return QCoreApplication::translate(
+            "QtSettingsStore", "the settings store %1 (%2)", "%1: what is wrong with it, %2: its path")
+            .arg(why, quotedPath());
     };
     const FileTarget target = FileTarget::of(m_path);
     if (!target.isRegularOrAbsent())
-        return because(QStringLiteral("is ") + target.description());
+        return because(QCoreApplication::translate("QtSettingsStore", "is %1").arg(target.description()));
     if (target.kind() == FileTarget::Kind::Missing)
         return std::nullopt; // a first run: Exit makes the file
     if (target.size() > kMaxFileBytes)
-        return because(QStringLiteral("is larger than 1 MiB"));
+        return because(QCoreApplication::translate("QtSettingsStore", "is larger than 1 MiB"));
     // Exit merges with what the file holds: one it cannot read is not replaced either.
     if (const int error = readError(m_path))
-        return because(QStringLiteral("cannot be read: ") + qt_error_string(error));
+        return because(
+            QCoreApplication::translate("QtSettingsStore", "cannot be read: %1").arg(qt_error_string(error)));
     if (use == Use::Replace && target.isReadOnly())
-        return because(QStringLiteral("is read-only"));
+        return because(QCoreApplication::translate("QtSettingsStore", "is read-only"));
     return std::nullopt;
 }
 
@@ -141,7 +144,7 @@ bool QtSettingsStore::flush(QString& reason)
     // A FormatError only means the old file held lines QSettings could not parse; it has been
     // rewritten with what could be read plus our keys. Only a failed write counts.
     if (settings.status() == QSettings::AccessError || !settings.isWritable()) {
-        reason = QStringLiteral("cannot write ") + quotedPath();
+        reason = QCoreApplication::translate("QtSettingsStore", "cannot write %1").arg(quotedPath());
         return false;
     }
     reason.clear();

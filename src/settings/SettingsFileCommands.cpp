@@ -3,6 +3,7 @@
 #include "common/FileTarget.h"
 #include "settings/SettingsFileFormat.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 #include <cerrno>
@@ -65,14 +66,16 @@ SettingsFileCommands::SettingsFileCommands(SettingsModel& model, SettingsFilePro
 
 FileDialogSetup SettingsFileCommands::saveDialogSetup()
 {
-    return dialogSetup(FileDialogSetup::Style::Save, QStringLiteral("Saved settings files (*.txt)|*.txt"),
-        QStringLiteral("Create new or overwrite settings file"));
+    return dialogSetup(FileDialogSetup::Style::Save,
+        QCoreApplication::translate("SettingsFileCommands", "Saved settings files (*.txt)|*.txt"),
+        QCoreApplication::translate("SettingsFileCommands", "Create new or overwrite settings file"));
 }
 
 FileDialogSetup SettingsFileCommands::restoreDialogSetup()
 {
-    return dialogSetup(FileDialogSetup::Style::Open, QStringLiteral("Restore settings files (*.txt)|*.txt"),
-        QStringLiteral("Restore settings from file"));
+    return dialogSetup(FileDialogSetup::Style::Open,
+        QCoreApplication::translate("SettingsFileCommands", "Restore settings files (*.txt)|*.txt"),
+        QCoreApplication::translate("SettingsFileCommands", "Restore settings from file"));
 }
 
 std::optional<QString> SettingsFileCommands::choosePath(const FileDialogSetup& setup)
@@ -91,8 +94,9 @@ void SettingsFileCommands::showFileError(
     QString description;
     describeError(systemError, number, description);
     m_prompts.showError(title,
-        heading + kCrLf + path + kCrLf + kCrLf + QStringLiteral("Error ") + QString::number(number)
-            + QStringLiteral(", ") + description);
+        heading + kCrLf + path + kCrLf + kCrLf
+            + QCoreApplication::translate("SettingsFileCommands", "Error %1, %2")
+                  .arg(QString::number(number), description));
 }
 
 bool SettingsFileCommands::writeFile(
@@ -132,7 +136,8 @@ void SettingsFileCommands::save()
     if (FileTarget::of(*path).kind() == FileTarget::Kind::Regular && existing.open(QIODevice::ReadOnly)) {
         existing.close();
         if (!m_prompts.confirmOverwrite(
-                QStringLiteral("Confirm Overwrite"), *path + kCrLf + QStringLiteral("Will be overwritten!")))
+                QCoreApplication::translate("SettingsFileCommands", "Confirm Overwrite"),
+                *path + kCrLf + QCoreApplication::translate("SettingsFileCommands", "Will be overwritten!")))
             return;
     }
 
@@ -140,12 +145,13 @@ void SettingsFileCommands::save()
     QString description;
     if (!writeFile(m_model, *path, number, description)) {
         // "writting" is the fixed text of this box: keep it as it is.
-        showFileError(QStringLiteral("Write settings file error"),
-            QStringLiteral("Error writting to setting file"), *path, number);
+        showFileError(QCoreApplication::translate("SettingsFileCommands", "Write settings file error"),
+            QCoreApplication::translate("SettingsFileCommands", "Error writting to setting file"), *path,
+            number);
         return;
     }
-    m_model.status().show(
-        StatusLine::kStatusColor, QStringLiteral("Settings saved to '") + *path + QLatin1Char('\''));
+    m_model.status().show(StatusLine::kStatusColor,
+        QCoreApplication::translate("SettingsFileCommands", "Settings saved to '%1'").arg(*path));
 }
 
 void SettingsFileCommands::restore()
@@ -162,8 +168,9 @@ void SettingsFileCommands::restore()
             refusal = errno != 0 ? errno : EIO;
     }
     if (refusal != 0) {
-        showFileError(QStringLiteral("Read settings file error"),
-            QStringLiteral("Error reading setting file"), *path, refusal);
+        showFileError(QCoreApplication::translate("SettingsFileCommands", "Read settings file error"),
+            QCoreApplication::translate("SettingsFileCommands", "Error reading setting file"), *path,
+            refusal);
         return;
     }
     int failingLine = 0;
@@ -176,5 +183,6 @@ void SettingsFileCommands::restore()
         return;
     }
     m_model.status().show(StatusLine::kStatusColor,
-        QString::number(count) + QStringLiteral(" settings restored from '") + *path + QLatin1Char('\''));
+        QCoreApplication::translate("SettingsFileCommands", "%1 settings restored from '%2'")
+            .arg(QString::number(count), *path));
 }

@@ -2,6 +2,7 @@
 
 #include "settings/SettingField.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <vector>
 
@@ -126,10 +127,11 @@ QString SettingsFileFormat::stopMessage(const QString& path, int count, int fail
 {
     const int applied = failingLine > 0 ? failingLine - 1 : count;
     const QString reason = failingLine > 0
-        ? QStringLiteral("line %1 (\"%2\") could not be applied")
+        ? QCoreApplication::translate("SettingsFileCommands", "line %1 (\"%2\") could not be applied")
               .arg(QString::number(failingLine), label(failingLine))
-        : QStringLiteral("the file ends after line %1").arg(QString::number(count));
-    return QStringLiteral("%1 of %2 settings restored from '%3': %4.")
+        : QCoreApplication::translate("SettingsFileCommands", "the file ends after line %1")
+              .arg(QString::number(count));
+    return QCoreApplication::translate("SettingsFileCommands", "%1 of %2 settings restored from '%3': %4.")
         .arg(QString::number(applied), QString::number(kLineCount), path, reason);
 }
 

@@ -2,12 +2,14 @@
 
 #include "common/RuntimeError.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
 const QString kPrintAzCaption = QStringLiteral("Print Az.");
 const QString kPrintRaCaption = QStringLiteral("Print RA");
-const QString kBothStylesRefused = QStringLiteral("Cannot uncheck both circle styles.");
+const char* const kBothStylesRefused
+    = QT_TRANSLATE_NOOP("SettingsModel", "Cannot uncheck both circle styles.");
 } // namespace
 
 SettingsModel::SettingsModel(QObject* parent)
@@ -142,7 +144,7 @@ void SettingsModel::styleGuard(Check clicked)
     if (m_checks[index(Check::BW)] == kUnchecked && m_checks[index(Check::WB)] == kUnchecked) {
         setCheck(clicked, kChecked); // runs the guard again, which clears the status text
         m_status.setColor(StatusLine::kErrorColor);
-        m_status.setText(kBothStylesRefused);
+        m_status.setText(QCoreApplication::translate("SettingsModel", kBothStylesRefused));
     } else {
         m_status.setText(QString());
     }

@@ -2,6 +2,8 @@
 
 #include "print/altitude/AltitudeScale.h"
 
+#include <QCoreApplication>
+
 AltitudePrintJob::AltitudePrintJob(SettingsModel& model, JobHost& host)
     : PrintJob(model, model.status(), host, { SizeText::Altitude, false })
 { }
@@ -9,13 +11,13 @@ AltitudePrintJob::AltitudePrintJob(SettingsModel& model, JobHost& host)
 PrintJob::Mode AltitudePrintJob::mode() const
 {
     Mode altitude;
-    altitude.circleLabel = QStringLiteral("Altitude");
+    altitude.circleLabel = QCoreApplication::translate("PrintJob", "Altitude");
     altitude.cardText = QStringLiteral("Alt.");
-    altitude.progress = QStringLiteral("Printing altitude...");
+    altitude.progress = QCoreApplication::translate("PrintJob", "Printing altitude...");
     altitude.caption = CaptionStyle::Degrees;
     altitude.numbers = altitudeNumbers(settings().signedDeclination);
     if (settings().signedDeclination)
-        altitude.captionLabel = QStringLiteral("declination");
+        altitude.captionLabel = QCoreApplication::translate("PrintJob", "declination");
     altitude.draw = &DrawAltitudeScale;
     return altitude;
 }

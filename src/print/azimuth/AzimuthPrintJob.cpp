@@ -2,6 +2,8 @@
 
 #include "print/azimuth/AzimuthScale.h"
 
+#include <QCoreApplication>
+
 AzimuthPrintJob::AzimuthPrintJob(SettingsModel& model, JobHost& host)
     : PrintJob(model, model.status(), host, { SizeText::Azimuth, true })
 { }
@@ -11,20 +13,21 @@ PrintJob::Mode AzimuthPrintJob::mode() const
     // Decided once: labels, numbers and drawing always agree, even if neither option is selected.
     Mode job;
     if (settings().azimuthDegrees) {
-        job.circleLabel = QStringLiteral("Azimuth");
-        job.progress = QStringLiteral("Printing azimuth...");
+        job.circleLabel = QCoreApplication::translate("PrintJob", "Azimuth");
+        job.progress = QCoreApplication::translate("PrintJob", "Printing azimuth...");
+        job.cardText = QStringLiteral("Az");
         job.caption = CaptionStyle::Degrees;
         job.numbers = azimuthNumbers(settings().azimuthIncreasing);
         job.otherWay = azimuthNumbers(!settings().azimuthIncreasing);
         job.draw = &DrawAzimuthScale;
     } else {
-        job.circleLabel = QStringLiteral("RA");
-        job.progress = QStringLiteral("Printing RA");
+        job.circleLabel = QCoreApplication::translate("PrintJob", "RA");
+        job.progress = QCoreApplication::translate("PrintJob", "Printing RA");
+        job.cardText = QStringLiteral("RA");
         job.caption = CaptionStyle::Hours;
         job.numbers = raNumbers();
         job.otherWay = hourAngleNumbers();
         job.draw = &DrawRaScale;
     }
-    job.cardText = job.circleLabel.left(2);
     return job;
 }

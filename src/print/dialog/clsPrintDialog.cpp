@@ -2,6 +2,7 @@
 
 #include "common/RuntimeError.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -89,7 +90,8 @@ void clsPrintDialog::applyChoice(const PrintDialogAnswer& answer)
         // that was chosen and then removed: the page would come out elsewhere without a word.
         if (!matched && m_printers.wasRemoved(answer.deviceName))
             throw RuntimeError(kPrinterRemovedNumber,
-                QStringLiteral("The printer \"%1\" is no longer installed").arg(answer.deviceName));
+                QCoreApplication::translate("PrintJob", "The printer \"%1\" is no longer installed")
+                    .arg(answer.deviceName));
     }
 
     Printer& current = m_printers.current();

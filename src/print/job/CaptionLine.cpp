@@ -2,35 +2,40 @@
 
 #include "common/Numeric.h"
 
+#include <QCoreApplication>
+
 QString CaptionLine::text(const StripInputs& set) const
 {
     const QString dash = QStringLiteral("-");
-    const QString degree = QStringLiteral("\u00B0");
-    QString line = ringDiameter
-        ? circleLabel + QStringLiteral(" ring diameter = ") + numeric::generalForm(*ringDiameter)
-        : circleLabel + QStringLiteral(" Circle length = ") + numeric::generalForm(length);
-    line += QLatin1Char(' ') + units;
-    if (!hours) {
-        line += QStringLiteral(", Smallest mark = ") + numeric::generalForm(set.smallestMark) + degree
-            + QStringLiteral(", Line (small, 5") + degree + QStringLiteral(", 10") + degree
-            + QStringLiteral(") Widths  = ");
-    } else {
-        line += QStringLiteral(", Line (10min, 30min, 1hr) Widths  = ");
-    }
-    line += QString::number(set.smallMark) + dash + QString::number(set.fiveMark) + dash
-        + QString::number(set.tenMark) + QStringLiteral(", Heights = ") + QString::number(set.heightSmall)
-        + dash + QString::number(set.heightFive) + dash + QString::number(set.heightTen)
-        + QStringLiteral(", Font size = ") + QString::number(set.fontSize);
+    QString line = ringDiameter ? QCoreApplication::translate("CaptionLine", "%1 ring diameter = %2 %3")
+                                      .arg(circleLabel, numeric::generalForm(*ringDiameter), units)
+                                : QCoreApplication::translate("CaptionLine", "%1 Circle length = %2 %3")
+                                      .arg(circleLabel, numeric::generalForm(length), units);
+    const QString widths = QString::number(set.smallMark) + dash + QString::number(set.fiveMark) + dash
+        + QString::number(set.tenMark);
+    if (!hours)
+        line += QCoreApplication::translate(
+            "CaptionLine", ", Smallest mark = %1°, Line (small, 5°, 10°) Widths  = %2")
+                    .arg(numeric::generalForm(set.smallestMark), widths);
+    else
+        line += QCoreApplication::translate("CaptionLine", ", Line (10min, 30min, 1hr) Widths  = %1")
+                    .arg(widths);
+    line += QCoreApplication::translate("CaptionLine", ", Heights = %1, Font size = %2")
+                .arg(QString::number(set.heightSmall) + dash + QString::number(set.heightFive) + dash
+                        + QString::number(set.heightTen),
+                    QString::number(set.fontSize));
     if (halfMarks)
-        line += hours ? QStringLiteral(", 5min marks") : QStringLiteral(", half-degree marks");
+        line += hours ? QCoreApplication::translate("CaptionLine", ", 5min marks")
+                      : QCoreApplication::translate("CaptionLine", ", half-degree marks");
     if (zeroAt)
-        line += QStringLiteral(", zero at ") + *zeroAt;
+        line += QCoreApplication::translate("CaptionLine", ", zero at %1").arg(*zeroAt);
     if (vernier)
-        line += QStringLiteral(", vernier ") + *vernier;
+        line += QCoreApplication::translate("CaptionLine", ", vernier %1").arg(*vernier);
     if (!set.otherWay.empty())
-        line += QStringLiteral(", numbers both ways");
+        line += QCoreApplication::translate("CaptionLine", ", numbers both ways");
     if (printerScale)
-        line += QStringLiteral(", Printer scale = ") + numeric::generalForm(*printerScale);
+        line += QCoreApplication::translate("CaptionLine", ", Printer scale = %1")
+                    .arg(numeric::generalForm(*printerScale));
     return line;
 }
 

@@ -5,6 +5,7 @@
 #include "print/job/MarkOptions.h"
 #include "print/job/ScaleDrawing.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -219,7 +220,8 @@ Vernier JobPage::vernier(const StripInputs& strip) const
                                               : strip.lengthTw * strip.smallestMark / 360 / halves;
     v.division = 9 * smallSpacing / Vernier::kDivisions;
     if (hours(m_mode))
-        v.reading = halves == 2 ? QStringLiteral("30 s") : QStringLiteral("1 min");
+        v.reading = halves == 2 ? QCoreApplication::translate("PrintJob", "30 s")
+                                : QCoreApplication::translate("PrintJob", "1 min");
     else
         v.reading = numeric::generalForm(strip.smallestMark / halves / Vernier::kDivisions)
             + QStringLiteral("\u00B0");

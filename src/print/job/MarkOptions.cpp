@@ -2,6 +2,7 @@
 
 #include "common/Numeric.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace markoptions {
@@ -34,9 +35,10 @@ std::optional<QString> halfMarkRefusal(double printedMm, const StripSize& size, 
     double tenths = std::ceil(kClosestHalfMarksMm * halves / factor / perEntry * 10 - kNoise);
     while (!fits(tenths / 10 * perEntry))
         tenths += 1;
-    return QStringLiteral("Half-degree marks need %1 of at least %2 %3.")
-        .arg(size.diameter ? QStringLiteral("a diameter") : QStringLiteral("a length"),
-            numeric::generalForm(tenths / 10), size.units);
+    return (size.diameter
+            ? QCoreApplication::translate("PrintJob", "Half-degree marks need a diameter of at least %1 %2.")
+            : QCoreApplication::translate("PrintJob", "Half-degree marks need a length of at least %1 %2."))
+        .arg(numeric::generalForm(tenths / 10), size.units);
 }
 
 double zeroStep(bool hours, double smallestMark)
@@ -51,7 +53,7 @@ std::optional<QString> zeroAtRefusal(std::optional<double> zero, double step)
         if (std::abs(steps - std::round(steps)) < kNoise)
             return std::nullopt;
     }
-    return QStringLiteral("Zero at must be 0 to %1 degrees in steps of %2.")
+    return QCoreApplication::translate("PrintJob", "Zero at must be 0 to %1 degrees in steps of %2.")
         .arg(numeric::generalForm(kFullCircle - step), numeric::generalForm(step));
 }
 

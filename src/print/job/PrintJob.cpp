@@ -11,6 +11,7 @@
 #include "print/sheets/StripFit.h"
 #include "settings/StatusLine.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <exception>
 #include <memory>
@@ -25,9 +26,9 @@ constexpr qint16 kMinLengthMm = 200;
 constexpr qint16 kMinDiameterInches = 2;
 constexpr qint16 kMinLengthInches = 7;
 
-const QString kNotNumeric = QStringLiteral("Must be numeric.");
-const QString kPrintError = QStringLiteral("Print function error.");
-const QString kCannotSelectPrinter = QStringLiteral("Cannot select a printer: ");
+const char* const kNotNumeric = QT_TRANSLATE_NOOP("PrintJob", "Must be numeric.");
+const char* const kPrintError = QT_TRANSLATE_NOOP("PrintJob", "Print function error.");
+const char* const kCannotSelectPrinter = QT_TRANSLATE_NOOP("PrintJob", "Cannot select a printer: ");
 
 QString describe(const std::exception& error)
 {
@@ -56,7 +57,7 @@ PagePosition PrintJob::run()
             return {};
     } catch (const std::exception& error) {
         // No printer at all, or the print system is down: nothing to print on.
-        showError(kCannotSelectPrinter + describe(error));
+        showError(QCoreApplication::translate("PrintJob", kCannotSelectPrinter) + describe(error));
         return {};
     }
 
@@ -80,8 +81,8 @@ PagePosition PrintJob::run()
             } catch (const std::exception&) {
                 // Without the sheets the minimum alone is the message.
             }
-            showError(noFit.value_or(job.circleLabel + QStringLiteral(" size must be at least ")
-                + QString::number(size.minSize) + QLatin1Char(' ') + size.units));
+            showError(noFit.value_or(QCoreApplication::translate("PrintJob", "%1 size must be at least %2 %3")
+                                         .arg(job.circleLabel, QString::number(size.minSize), size.units)));
             focusEntry();
             return {};
         }
@@ -114,10 +115,10 @@ PagePosition PrintJob::run()
     } catch (const std::exception& error) {
         // A printer that fails before anything is drawn is a print failure, not a bad entry.
         if (isPrinterError(error)) {
-            showError(kPrintError);
+            showError(QCoreApplication::translate("PrintJob", kPrintError));
             return {};
         }
-        showError(kNotNumeric);
+        showError(QCoreApplication::translate("PrintJob", kNotNumeric));
         focusEntry();
         return {};
     }
@@ -134,8 +135,9 @@ PagePosition PrintJob::run()
         // A file name the user can mend is named; other failures keep the one message.
         const auto* named = dynamic_cast<const RuntimeError*>(&error);
         showError(named != nullptr && named->number() == kBadFileNameError
-                ? QStringLiteral("Print function error: ") + named->description() + QLatin1Char('.')
-                : kPrintError);
+                ? QCoreApplication::translate("PrintJob", "Print function error: %1.")
+                      .arg(named->description())
+                : QCoreApplication::translate("PrintJob", kPrintError));
         return {};
     }
     m_status.setText(QString());
@@ -152,17 +154,19 @@ SheetRequest PrintJob::sheetRequest(const Mode& mode, const SheetFormat& format,
     request.scaleCheck = m_settings.scaleCheck;
     request.rings = m_settings.rings;
     request.closingTab = m_settings.closingTab;
-    request.circle = mode.circleLabel + QLatin1Char(' ') + numeric::generalForm(size.entry) + QLatin1Char(' ')
-        + size.units + (size.diameter ? QStringLiteral(" dia.") : QStringLiteral(" len."));
+    request.circle = (size.diameter ? QCoreApplication::translate("PrintJob", "%1 %2 %3 dia.")
+                                    : QCoreApplication::translate("PrintJob", "%1 %2 %3 len."))
+                         .arg(mode.circleLabel, numeric::generalForm(size.entry), size.units);
     return request;
 }
 
 std::optional<QString> PrintJob::widthRefusal(
     const Mode& mode, const StripSize& size, const SheetFormat& format, double lengthTw) const
 {
-    const auto maximum = [&](double length, const QString& what) {
-        return mode.circleLabel + QStringLiteral(" max. length is ") + numeric::fixedOneDecimal(length)
-            + QLatin1Char(' ') + size.units + what;
+    // what: the message with the circle, the length and its unit for %1, %2 and %3.
+    const auto maximum = [&](double length, const char* what) {
+        return QCoreApplication::translate("PrintJob", what)
+            .arg(mode.circleLabel, numeric::fixedOneDecimal(length), size.units);
     };
     const auto unrounded
         = [&](double twips) { return twips / kTwipsPerMm / (size.inches ? kMmPerInch : 1.0); };
@@ -181,7 +185,7 @@ std::optional<QString> PrintJob::widthRefusal(
             return std::nullopt;
         return noSizeFits(mode, size, format)
             .value_or(maximum(sizelimits::longestStated(splitMaximum, size.inches, fitsSplit),
-                QStringLiteral(" for split strips.")));
+                QT_TRANSLATE_NOOP("PrintJob", "%1 max. length is %2 %3 for split strips.")));
     }
     if (stripfit::fitsPageWidth(lengthTw * printed, format) && fitsPrintable(lengthTw))
         return std::nullopt;
@@ -189,12 +193,12 @@ std::optional<QString> PrintJob::widthRefusal(
         return noFit;
     if (!stripfit::fitsPageWidth(lengthTw * printed, format))
         return maximum(unrounded(stripfit::maximumForPageWidth(format) / printed),
-            QStringLiteral(" for current page width."));
+            QT_TRANSLATE_NOOP("PrintJob", "%1 max. length is %2 %3 for current page width."));
     // Shorter than the paper but past the printable area: its last degrees would be lost. The length
     // stated is rounded down: it must print when typed.
     return maximum(sizelimits::longestStated(stripfit::maximumForPrintableWidth(kStripLeft, format) / printed,
                        size.inches, fitsPrintable),
-        QStringLiteral(" for the printable width."));
+        QT_TRANSLATE_NOOP("PrintJob", "%1 max. length is %2 %3 for the printable width."));
 }
 
 std::optional<QString> PrintJob::ringRefusal(
@@ -209,9 +213,10 @@ std::optional<QString> PrintJob::ringRefusal(
     // Rounded down to a tenth, so the diameter stated prints when typed.
     const double unit = kTwipsPerMm * (size.inches ? kMmPerInch : 1.0);
     const double stated = std::floor(largest / unit * 10) / 10;
-    return mode.circleLabel + QStringLiteral(" max. ring diameter is ") + numeric::fixedOneDecimal(stated)
-        + QLatin1Char(' ') + size.units
-        + (split ? QStringLiteral(" for split rings.") : QStringLiteral(" for the printable area."));
+    return (split ? QCoreApplication::translate("PrintJob", "%1 max. ring diameter is %2 %3 for split rings.")
+                  : QCoreApplication::translate(
+                      "PrintJob", "%1 max. ring diameter is %2 %3 for the printable area."))
+        .arg(mode.circleLabel, numeric::fixedOneDecimal(stated), size.units);
 }
 
 std::optional<QString> PrintJob::noSizeFits(
@@ -265,11 +270,11 @@ StripSize PrintJob::readSize() const
     const bool diameter = !m_settings.length;
     size.diameter = diameter;
     if (size.inches) {
-        size.units = QStringLiteral("inches");
+        size.units = QCoreApplication::translate("PrintJob", "inches");
         size.sizeMm = size.entry * kMmPerInch;
         size.minSize = diameter ? kMinDiameterInches : kMinLengthInches;
     } else {
-        size.units = QStringLiteral("mm");
+        size.units = QCoreApplication::translate("PrintJob", "mm");
         size.sizeMm = size.entry;
         size.minSize = diameter ? kMinDiameterMm : kMinLengthMm;
     }

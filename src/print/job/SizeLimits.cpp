@@ -2,6 +2,7 @@
 
 #include "print/page/PageUnits.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -22,17 +23,36 @@ double longestStated(double maximumTw, bool inches, const std::function<bool(dou
 QString noSizeFits(const QString& circleLabel, qint16 minSize, const QString& units, bool diameter,
     const SheetFormat& format, bool split)
 {
-    const QString strip = circleLabel == QLatin1String("RA") ? circleLabel : circleLabel.toLower();
-    QStringList ways;
-    if (format.paper.orientation == PageOrientation::Portrait)
-        ways << QStringLiteral("turn the paper to landscape");
-    if (!split)
-        ways << QStringLiteral("split it");
-    if (ways.isEmpty())
-        ways << QStringLiteral("choose a larger paper");
-    return QStringLiteral("An %1 strip needs %2at least %3 %4: %5.")
-        .arg(strip, diameter ? QStringLiteral("a diameter of ") : QString(), QString::number(minSize), units,
-            ways.join(QStringLiteral(" or ")));
+    const bool portrait = format.paper.orientation == PageOrientation::Portrait;
+    const char* way = nullptr; // %1 the circle, %2 the size, %3 its unit
+    if (portrait && !split)
+        way = diameter ? QT_TRANSLATE_NOOP("PrintJob",
+                  "An %1 strip needs a diameter of at least %2 %3: turn the paper to landscape or split it.")
+                       : QT_TRANSLATE_NOOP("PrintJob",
+                           "An %1 strip needs at least %2 %3: turn the paper to landscape or split it.");
+    else if (portrait)
+        way = diameter
+            ? QT_TRANSLATE_NOOP(
+                "PrintJob", "An %1 strip needs a diameter of at least %2 %3: turn the paper to landscape.")
+            : QT_TRANSLATE_NOOP("PrintJob", "An %1 strip needs at least %2 %3: turn the paper to landscape.");
+    else if (!split)
+        way = diameter
+            ? QT_TRANSLATE_NOOP("PrintJob", "An %1 strip needs a diameter of at least %2 %3: split it.")
+            : QT_TRANSLATE_NOOP("PrintJob", "An %1 strip needs at least %2 %3: split it.");
+    else
+        way = diameter
+            ? QT_TRANSLATE_NOOP(
+                "PrintJob", "An %1 strip needs a diameter of at least %2 %3: choose a larger paper.")
+            : QT_TRANSLATE_NOOP("PrintJob", "An %1 strip needs at least %2 %3: choose a larger paper.");
+    // The circle as the sentence names it: "An altitude strip", "An RA strip".
+    QString strip = circleLabel;
+    if (circleLabel == QCoreApplication::translate("PrintJob", "Altitude"))
+        strip = QCoreApplication::translate("PrintJob", "altitude", "in: An altitude strip needs...");
+    else if (circleLabel == QCoreApplication::translate("PrintJob", "Azimuth"))
+        strip = QCoreApplication::translate("PrintJob", "azimuth", "in: An azimuth strip needs...");
+    else
+        strip = QCoreApplication::translate("PrintJob", "RA", "in: An RA strip needs...");
+    return QCoreApplication::translate("PrintJob", way).arg(strip, QString::number(minSize), units);
 }
 
 } // namespace sizelimits

@@ -3,6 +3,7 @@
 #include "common/FileTarget.h"
 #include "common/PrinterError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -56,31 +57,34 @@ const QString kTemporaryName = QStringLiteral(".vennaros-XXXXXX");
 QString FileReplacement::target(const QString& path)
 {
     if (path.isEmpty())
-        throw printerError(QStringLiteral("no file name"));
+        throw printerError(QCoreApplication::translate("FileReplacement", "no file name"));
     // A name the file system would get otherwise would write, or replace, another file.
     if (QFile::decodeName(QFile::encodeName(path)) != path)
-        throw fileNameError(QStringLiteral("the file name has characters the file system cannot keep"));
+        throw fileNameError(QCoreApplication::translate(
+            "FileReplacement", "the file name has characters the file system cannot keep"));
     const QString file = QFileInfo(path).absoluteFilePath();
     if (const qsizetype bytes = QFile::encodeName(QFileInfo(file).fileName()).size(); bytes > NAME_MAX)
-        throw fileNameError(QStringLiteral("the file name is %1 bytes long; the file system takes at most %2")
+        throw fileNameError(QCoreApplication::translate(
+            "FileReplacement", "the file name is %1 bytes long; the file system takes at most %2")
                                 .arg(QString::number(bytes), QString::number(NAME_MAX)));
     const FileTarget what = FileTarget::of(file);
     if (!what.isRegularOrAbsent())
-        throw printerError(QStringLiteral("it is ") + what.description());
+        throw printerError(
+            QCoreApplication::translate("FileReplacement", "it is %1").arg(what.description()));
     // Refused as Save refuses it: a file nobody may write stays, for root too.
     if (what.isReadOnly())
-        throw printerError(QStringLiteral("it is read-only"));
+        throw printerError(QCoreApplication::translate("FileReplacement", "it is read-only"));
     if (what.kind() == FileTarget::Kind::Regular && ::access(QFile::encodeName(file).constData(), W_OK) != 0)
         throw systemError(errno);
     if (what.kind() == FileTarget::Kind::Missing
         && FileTarget::of(QFileInfo(file).absolutePath()).kind() != FileTarget::Kind::Folder)
-        throw printerError(QStringLiteral("its folder does not exist"));
+        throw printerError(QCoreApplication::translate("FileReplacement", "its folder does not exist"));
     if (!what.isLink())
         return file;
     // A link is kept and what it leads to is replaced.
     const QString resolved = QFileInfo(file).canonicalFilePath();
     if (resolved.isEmpty()) // gone since it was looked at
-        throw printerError(QStringLiteral("it is a link to nothing"));
+        throw printerError(QCoreApplication::translate("FileReplacement", "it is a link to nothing"));
     return resolved;
 }
 

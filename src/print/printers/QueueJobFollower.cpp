@@ -47,19 +47,19 @@ std::optional<QString> QueueJobFollower::problem(const QString& printer, const Q
     const QString named = QStringLiteral("\"%1\"").arg(printer);
     switch (status.state) {
     case State::Stopped:
-        return QStringLiteral("The printer %1 stopped the page%2.").arg(named, because(status));
+        return tr("The printer %1 stopped the page%2.").arg(named, because(status));
     case State::Aborted:
-        return QStringLiteral("The printer %1 could not print the page%2.").arg(named, because(status));
+        return tr("The printer %1 could not print the page%2.").arg(named, because(status));
     case State::Cancelled:
-        return QStringLiteral("The page was cancelled on the printer %1.").arg(named);
+        return tr("The page was cancelled on the printer %1.").arg(named);
     case State::Held:
-        return QStringLiteral("The printer %1 holds the page%2.").arg(named, because(status));
+        return tr("The printer %1 holds the page%2.").arg(named, because(status));
     case State::Pending:
         if (!status.queueStopped)
             return std::nullopt;
         if (status.queueReasons.contains(QStringLiteral("paused")))
-            return QStringLiteral("The printer %1 is paused: the page waits in its queue.").arg(named);
-        return QStringLiteral("The printer %1 has stopped: the page waits in its queue.").arg(named);
+            return tr("The printer %1 is paused: the page waits in its queue.").arg(named);
+        return tr("The printer %1 has stopped: the page waits in its queue.").arg(named);
     case State::Unknown:
     case State::Processing:
     case State::Completed:
@@ -81,7 +81,7 @@ std::optional<QString> QueueJobFollower::waiting(const QString& printer, const Q
     if (!reasons.isEmpty())
         why += (why.isEmpty() ? QString() : QStringLiteral(" ")) + QLatin1Char('(')
             + reasons.join(QStringLiteral(", ")) + QLatin1Char(')');
-    return QStringLiteral("The printer \"%1\" has not printed the page yet: %2").arg(printer, why);
+    return tr("The printer \"%1\" has not printed the page yet: %2").arg(printer, why);
 }
 
 void QueueJobFollower::check()
@@ -100,7 +100,7 @@ void QueueJobFollower::check()
     if (status.state == QueueJobStatus::State::Completed) {
         const bool saidToWait = !m_delay.isEmpty();
         if (saidToWait)
-            Q_EMIT printed(QStringLiteral("The printer \"%1\" has printed the page.").arg(job.queue));
+            Q_EMIT printed(tr("The printer \"%1\" has printed the page.").arg(job.queue));
         stop();
         return;
     }

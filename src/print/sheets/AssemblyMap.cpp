@@ -5,6 +5,7 @@
 #include "print/sheets/MeasuringBar.h"
 #include "print/sheets/StripSplitter.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -215,13 +216,13 @@ namespace assemblymap {
 
 QString instruction()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate("SheetAids",
         "Cut each piece on its cut line; lay its end over the next piece, A on A, marks on marks");
 }
 
 QString sheetLabel(std::size_t sheet)
 {
-    return QStringLiteral("Sheet ") + QString::number(sheet);
+    return QCoreApplication::translate("SheetAids", "Sheet %1").arg(sheet);
 }
 
 PieceNote wholeNote(const StripGeometry& strip, bool tab)

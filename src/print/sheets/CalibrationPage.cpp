@@ -3,6 +3,7 @@
 #include "print/page/PageUnits.h"
 #include "print/sheets/MeasuringBar.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -19,9 +20,11 @@ int wholeCentimetres(double printable)
         * 10;
 }
 
-QString barLabel(const QString& axis, int millimetres)
+QString barLabel(bool alongLength, int millimetres)
 {
-    return QStringLiteral("Along the paper's %1: %2 mm").arg(axis).arg(millimetres);
+    return (alongLength ? QCoreApplication::translate("CalibrationPage", "Along the paper's length: %1 mm")
+                        : QCoreApplication::translate("CalibrationPage", "Along the paper's width: %1 mm"))
+        .arg(millimetres);
 }
 
 } // namespace
@@ -40,8 +43,6 @@ Page calibrationPage(const PaperFormat& paper, const QString& printerName)
     const bool landscape = paper.orientation == PageOrientation::Landscape;
     const int acrossMm = landscape ? bars.alongLengthMm : bars.alongWidthMm;
     const int downMm = landscape ? bars.alongWidthMm : bars.alongLengthMm;
-    const QString acrossAxis = landscape ? QStringLiteral("length") : QStringLiteral("width");
-    const QString downAxis = landscape ? QStringLiteral("width") : QStringLiteral("length");
 
     Page page;
     MeasuringBar across;
@@ -57,12 +58,20 @@ Page calibrationPage(const PaperFormat& paper, const QString& printerName)
     down.appendTo(page.ops);
 
     double y = kCorner + kLineStep;
-    for (const QString& line : { barLabel(acrossAxis, acrossMm) + QStringLiteral(" (the bar across the top)"),
-             barLabel(downAxis, downMm) + QStringLiteral(" (the bar down the left side)"), QString(),
-             QStringLiteral("Printer scale calibration for ") + printerName,
-             QStringLiteral("Measure each bar from its first to its last mark, in millimetres, and type"),
-             QStringLiteral("the two lengths into the Printer scale dialog. Print this page with any"),
-             QStringLiteral("scaling or \"fit to page\" option of the printer switched off.") }) {
+    // The instructions' three lines are broken where the page is wide enough for them.
+    for (const QString& line : { QCoreApplication::translate("CalibrationPage", "%1 (the bar across the top)")
+                                     .arg(barLabel(landscape, acrossMm)),
+             QCoreApplication::translate("CalibrationPage", "%1 (the bar down the left side)")
+                 .arg(barLabel(!landscape, downMm)),
+             QString(),
+             QCoreApplication::translate("CalibrationPage", "Printer scale calibration for %1")
+                 .arg(printerName),
+             QCoreApplication::translate("CalibrationPage",
+                 "Measure each bar from its first to its last mark, in millimetres, and type"),
+             QCoreApplication::translate("CalibrationPage",
+                 "the two lengths into the Printer scale dialog. Print this page with any"),
+             QCoreApplication::translate(
+                 "CalibrationPage", "scaling or \"fit to page\" option of the printer switched off.") }) {
         if (!line.isEmpty())
             page.ops.push_back(pageText(kTextLeft, y, line));
         y += kLineStep;

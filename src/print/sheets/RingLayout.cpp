@@ -7,6 +7,7 @@
 #include "print/sheets/RingBend.h"
 #include "print/sheets/StripSplitter.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -155,13 +156,15 @@ RingMaker::RingMaker(const SheetFormat& format, const InkExtents& ink, bool inch
 
 QString RingMaker::radiusLabel(double radiusTw, bool inches)
 {
-    return QStringLiteral("R = ") + length(radiusTw, inches);
+    return QCoreApplication::translate("RingLayout", "R = %1", "the ring's outer radius")
+        .arg(length(radiusTw, inches));
 }
 
 QString RingMaker::chordLabel(const StripGeometry& strip, int first, int last, double chordTw, bool inches)
 {
-    return QStringLiteral("chord ") + StripSplitter::rangeLabel(strip, { first, last })
-        + QStringLiteral(" = ") + length(chordTw, inches);
+    return QCoreApplication::translate(
+        "RingLayout", "chord %1 = %2", "the straight distance between two marks of a ring sector")
+        .arg(StripSplitter::rangeLabel(strip, { first, last }), length(chordTw, inches));
 }
 
 std::vector<SheetRow> RingMaker::rows(

@@ -3,6 +3,8 @@
 #include "print/page/PageUnits.h"
 #include "print/sheets/MeasuringBar.h"
 
+#include <QCoreApplication>
+
 namespace sheetaids {
 
 namespace {
@@ -24,7 +26,8 @@ void addTo(std::vector<Page>& sheets, const QString& circle, bool inches)
     const QString total = QString::number(sheets.size());
     for (std::size_t i = 0; i < sheets.size(); ++i) {
         std::vector<PageOp>& ops = sheets[i].ops;
-        QString line = QStringLiteral("Sheet ") + QString::number(i + 1) + QStringLiteral(" of ") + total;
+        QString line
+            = QCoreApplication::translate("SheetAids", "Sheet %1 of %2").arg(QString::number(i + 1), total);
         if (!circle.isEmpty())
             line += QStringLiteral("   ") + circle;
         ops.push_back(pageText(kStripLeft, 0, line, kLabelPoints));

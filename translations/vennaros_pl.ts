@@ -1,0 +1,1382 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About %1</source>
+        <translation>O programie %1</translation>
+    </message>
+    <message>
+        <source>Program icon</source>
+        <translation>Ikona programu</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Wersja %1</translation>
+    </message>
+    <message>
+        <source>Home: </source>
+        <translation>Strona: </translation>
+    </message>
+    <message>
+        <source>Report a fault: </source>
+        <translation>Zgłoś błąd: </translation>
+    </message>
+    <message>
+        <source>The user guide and the manual page are in English.</source>
+        <translation>Instrukcja obsługi i strona podręcznika są po angielsku.</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Licencja</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrationPage</name>
+    <message>
+        <source>Along the paper&apos;s length: %1 mm</source>
+        <translation>Wzdłuż długości papieru: %1 mm</translation>
+    </message>
+    <message>
+        <source>Along the paper&apos;s width: %1 mm</source>
+        <translation>Wzdłuż szerokości papieru: %1 mm</translation>
+    </message>
+    <message>
+        <source>%1 (the bar across the top)</source>
+        <translation>%1 (pasek w poprzek u góry)</translation>
+    </message>
+    <message>
+        <source>%1 (the bar down the left side)</source>
+        <translation>%1 (pasek wzdłuż lewego brzegu)</translation>
+    </message>
+    <message>
+        <source>Printer scale calibration for %1</source>
+        <translation>Kalibracja skali drukarki %1</translation>
+    </message>
+    <message>
+        <source>Measure each bar from its first to its last mark, in millimetres, and type</source>
+        <translation>Zmierz każdy pasek od pierwszej do ostatniej kreski, w milimetrach, i wpisz</translation>
+    </message>
+    <message>
+        <source>the two lengths into the Printer scale dialog. Print this page with any</source>
+        <translation>obie długości w oknie Skala drukarki. Drukuj tę stronę z wyłączonym</translation>
+    </message>
+    <message>
+        <source>scaling or &quot;fit to page&quot; option of the printer switched off.</source>
+        <translation>skalowaniem i opcją „dopasuj do strony” drukarki.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionLine</name>
+    <message>
+        <source>%1 ring diameter = %2 %3</source>
+        <translation>%1, średnica pierścienia = %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 Circle length = %2 %3</source>
+        <translation>%1, długość koła = %2 %3</translation>
+    </message>
+    <message>
+        <source>, Smallest mark = %1°, Line (small, 5°, 10°) Widths  = %2</source>
+        <translation>, Najmniejsza działka = %1°, Grubości kresek (małe, 5°, 10°) = %2</translation>
+    </message>
+    <message>
+        <source>, Line (10min, 30min, 1hr) Widths  = %1</source>
+        <translation>, Grubości kresek (10 min, 30 min, 1 h) = %1</translation>
+    </message>
+    <message>
+        <source>, Heights = %1, Font size = %2</source>
+        <translation>, Wysokości = %1, Rozmiar czcionki = %2</translation>
+    </message>
+    <message>
+        <source>, 5min marks</source>
+        <translation>, kreski co 5 min</translation>
+    </message>
+    <message>
+        <source>, half-degree marks</source>
+        <translation>, kreski co pół stopnia</translation>
+    </message>
+    <message>
+        <source>, zero at %1</source>
+        <translation>, zero przy %1</translation>
+    </message>
+    <message>
+        <source>, vernier %1</source>
+        <translation>, noniusz %1</translation>
+    </message>
+    <message>
+        <source>, numbers both ways</source>
+        <translation>, liczby w obu kierunkach</translation>
+    </message>
+    <message>
+        <source>, Printer scale = %1</source>
+        <translation>, Skala drukarki = %1</translation>
+    </message>
+</context>
+<context>
+    <name>CircleSetColumn</name>
+    <message>
+        <source>Smallest Mark Width</source>
+        <translation>Grubość najm. kreski</translation>
+    </message>
+    <message>
+        <source>5° Mark Width</source>
+        <translation>Grubość kreski 5°</translation>
+    </message>
+    <message>
+        <source>10° Mark Width</source>
+        <translation>Grubość kreski 10°</translation>
+    </message>
+    <message>
+        <source>Circle Height</source>
+        <translation>Wysokość koła</translation>
+    </message>
+    <message>
+        <source>Text Font Size</source>
+        <translation>Rozmiar tekstu</translation>
+    </message>
+    <message>
+        <source>&amp;1st Circle to Print</source>
+        <translation>&amp;1. koło do druku</translation>
+    </message>
+    <message>
+        <source>&amp;2nd Circle to Print</source>
+        <translation>&amp;2. koło do druku</translation>
+    </message>
+    <message>
+        <source>&amp;3rd Circle to Print</source>
+        <translation>&amp;3. koło do druku</translation>
+    </message>
+    <message>
+        <source>Scale on Top</source>
+        <translation>Skala u góry</translation>
+    </message>
+    <message>
+        <source>Scale on Top %1</source>
+        <translation>Skala u góry %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--size needs a number and its unit, for example 450mm or 3.5in, not &apos;%1&apos;.</source>
+        <translation>--size wymaga liczby z jednostką, na przykład 450mm lub 3.5in, a nie &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>--ra and --decreasing go with --azimuth.</source>
+        <translation>--ra i --decreasing idą z --azimuth.</translation>
+    </message>
+    <message>
+        <source>--signed-dec goes with --altitude.</source>
+        <translation>--signed-dec idzie z --altitude.</translation>
+    </message>
+    <message>
+        <source>--%1 is given %2 times; give it once.</source>
+        <translation>--%1 podano %2 razy; podaj raz.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Nieoczekiwany argument &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>--print-pdf, --svg and --dxf: give one of them.</source>
+        <translation>--print-pdf, --svg i --dxf: podaj tylko jedno.</translation>
+    </message>
+    <message>
+        <source>--settings, --paper, --landscape, --altitude, --azimuth and the circle&apos;s options go with --print-pdf FILE, --svg FILE or --dxf FILE.</source>
+        <translation>--settings, --paper, --landscape, --altitude, --azimuth i opcje koła idą z --print-pdf FILE, --svg FILE lub --dxf FILE.</translation>
+    </message>
+    <message>
+        <source>--paper and --landscape go with --print-pdf: a drawing has no paper.</source>
+        <translation>--paper i --landscape idą z --print-pdf: rysunek nie ma papieru.</translation>
+    </message>
+    <message>
+        <source>--%1 needs one of --altitude and --azimuth.</source>
+        <translation>--%1 wymaga --altitude albo --azimuth.</translation>
+    </message>
+    <message>
+        <source>--print-pdf needs the name of the PDF file to write.</source>
+        <translation>--print-pdf wymaga nazwy pliku PDF do zapisania.</translation>
+    </message>
+    <message>
+        <source>--%1 needs the name of the drawing file to write.</source>
+        <translation>--%1 wymaga nazwy pliku rysunku do zapisania.</translation>
+    </message>
+    <message>
+        <source>--settings needs the name of a settings file.</source>
+        <translation>--settings wymaga nazwy pliku ustawień.</translation>
+    </message>
+    <message>
+        <source>--paper needs the name of a paper size, for example A4.</source>
+        <translation>--paper wymaga nazwy formatu papieru, na przykład A4.</translation>
+    </message>
+    <message>
+        <source>unknown paper &apos;%1&apos; (A4, Letter, A3, Legal, ...)</source>
+        <translation>nieznany papier &apos;%1&apos; (A4, Letter, A3, Legal, ...)</translation>
+    </message>
+    <message>
+        <source>print this text and exit</source>
+        <translation>wypisz ten tekst i zakończ</translation>
+    </message>
+    <message>
+        <source>print the name and version and exit</source>
+        <translation>wypisz nazwę i wersję i zakończ</translation>
+    </message>
+    <message>
+        <source>print the page a print button would print to the PDF file FILE,
+without a window</source>
+        <translation>wydrukuj do pliku PDF FILE stronę, którą wydrukowałby przycisk
+drukowania, bez okna</translation>
+    </message>
+    <message>
+        <source>the whole strip or ring as an SVG drawing for a laser or vinyl
+cutter, at its true size in millimetres, never split</source>
+        <translation>cały pasek lub pierścień jako rysunek SVG dla plotera laserowego
+lub tnącego folię, w rzeczywistym rozmiarze w milimetrach, nigdy
+dzielony</translation>
+    </message>
+    <message>
+        <source>the same as a DXF drawing</source>
+        <translation>to samo jako rysunek DXF</translation>
+    </message>
+    <message>
+        <source>a settings file saved with &quot;Save&quot;, restored over the defaults</source>
+        <translation>plik ustawień zapisany przyciskiem „Zapisz”, wczytany na wartości
+domyślne</translation>
+    </message>
+    <message>
+        <source>the paper, for example A4, Letter, A3 or Legal (default: the
+built-in PDF printer&apos;s paper)</source>
+        <translation>papier, na przykład A4, Letter, A3 lub Legal (domyślnie: papier
+wbudowanej drukarki PDF)</translation>
+    </message>
+    <message>
+        <source>the paper turned to landscape</source>
+        <translation>papier obrócony poziomo</translation>
+    </message>
+    <message>
+        <source>the altitude circle (&quot;Print Alt.&quot;)</source>
+        <translation>koło wysokości („Drukuj Alt.”)</translation>
+    </message>
+    <message>
+        <source>the azimuth or RA circle, as the settings say (&quot;Print Az.&quot; or
+&quot;Print RA&quot;)</source>
+        <translation>koło azymutu lub RA, zgodnie z ustawieniami („Drukuj Az.” lub
+„Drukuj RA”)</translation>
+    </message>
+    <message>
+        <source>the circle&apos;s size with its unit: 450mm, 3in, 3.5in or 3,5in; a
+diameter (dia.) unless --length</source>
+        <translation>rozmiar koła z jednostką: 450mm, 3in, 3.5in lub 3,5in; średnica
+(śr.), chyba że --length</translation>
+    </message>
+    <message>
+        <source>the size is the strip&apos;s length (len.)</source>
+        <translation>rozmiar to długość paska (dł.)</translation>
+    </message>
+    <message>
+        <source>the RA circle instead of the azimuth circle</source>
+        <translation>koło RA zamiast koła azymutu</translation>
+    </message>
+    <message>
+        <source>azimuth numbers decreasing from left to right (&quot;Az L&gt;R +&quot; clear)</source>
+        <translation>liczby azymutu malejące od lewej do prawej („Az L&gt;P +”
+niezaznaczone)</translation>
+    </message>
+    <message>
+        <source>split a strip longer than the paper over pages, a ring larger
+than the printable area into sectors</source>
+        <translation>podziel na strony pasek dłuższy niż papier, a na sektory pierścień
+większy niż obszar zadruku</translation>
+    </message>
+    <message>
+        <source>print the circle as a flat ring instead of a strip; its size is
+the ring&apos;s outer diameter, or with --length its circumference</source>
+        <translation>drukuj koło jako płaski pierścień zamiast paska; rozmiar to
+zewnętrzna średnica pierścienia, a z --length jego obwód</translation>
+    </message>
+    <message>
+        <source>a vernier below each strip or ring (&quot;Print verniers&quot;)</source>
+        <translation>noniusz pod każdym paskiem lub pierścieniem („Drukuj noniusze”)</translation>
+    </message>
+    <message>
+        <source>a second number row counting the other way (&quot;Numbers both ways&quot;)</source>
+        <translation>drugi rząd liczb liczony w przeciwną stronę („Liczby w obu
+kierunkach”)</translation>
+    </message>
+    <message>
+        <source>the scale check bars below the page (&quot;Print scale check&quot;)</source>
+        <translation>paski kontroli skali pod stroną („Kontrola skali”)</translation>
+    </message>
+    <message>
+        <source>a mark at every half degree (every 5 minutes on RA)</source>
+        <translation>kreska co pół stopnia (co 5 minut na RA)</translation>
+    </message>
+    <message>
+        <source>altitude numbers signed as declination: 90 ... 0 ... -90</source>
+        <translation>liczby wysokości ze znakiem jak deklinacja: 90 ... 0 ... -90</translation>
+    </message>
+    <message>
+        <source>the strip starts at the reading N degrees (RA: its hours)</source>
+        <translation>pasek zaczyna się od odczytu N stopni (RA: jego godziny)</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Użycie:</translation>
+    </message>
+    <message>
+        <source>Without options it opens its window.</source>
+        <translation>Bez opcji otwiera swoje okno.</translation>
+    </message>
+    <message>
+        <source>
+Exit status: 0 when the file was written, 1 when the job refused or failed (the reason on
+standard error, no file written), 2 for a wrong command line.
+See also: man vennaros
+</source>
+        <translation>
+Kod wyjścia: 0, gdy plik zapisano, 1, gdy zadanie odrzucono lub się nie powiodło (przyczyna na
+standardowym wyjściu błędów, żaden plik nie zapisany), 2 przy błędnym wierszu poleceń.
+Zobacz także: man vennaros
+</translation>
+    </message>
+    <message>
+        <source>the strip&apos;s first long division again after its end, to close
+the wrapped strip mark over mark (&quot;Closing tab&quot;)</source>
+        <translation>pierwsza długa działka paska jeszcze raz za jego końcem, aby
+zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</translation>
+    </message>
+    <message>
+        <source>These thirteen override the settings file.</source>
+        <translation>Tych trzynaście ma pierwszeństwo przed plikiem ustawień.</translation>
+    </message>
+</context>
+<context>
+    <name>DrawingExport</name>
+    <message>
+        <source>Export &amp;RA...</source>
+        <translation>Eksportuj &amp;RA...</translation>
+    </message>
+    <message>
+        <source>Export A&amp;zimuth...</source>
+        <translation>Eksportuj &amp;azymut...</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)|*.svg|DXF drawing (*.dxf)|*.dxf</source>
+        <translation>Rysunek SVG (*.svg)|*.svg|Rysunek DXF (*.dxf)|*.dxf</translation>
+    </message>
+    <message>
+        <source>Written: </source>
+        <translation>Zapisano: </translation>
+    </message>
+    <message>
+        <source>Cannot write &apos;%1&apos;: %2.</source>
+        <translation>Nie można zapisać &apos;%1&apos;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FileReplacement</name>
+    <message>
+        <source>no file name</source>
+        <translation>brak nazwy pliku</translation>
+    </message>
+    <message>
+        <source>the file name has characters the file system cannot keep</source>
+        <translation>nazwa pliku ma znaki, których system plików nie zachowa</translation>
+    </message>
+    <message>
+        <source>the file name is %1 bytes long; the file system takes at most %2</source>
+        <translation>nazwa pliku ma %1 bajtów; system plików przyjmuje najwyżej %2</translation>
+    </message>
+    <message>
+        <source>it is %1</source>
+        <translation>to jest %1</translation>
+    </message>
+    <message>
+        <source>it is read-only</source>
+        <translation>jest tylko do odczytu</translation>
+    </message>
+    <message>
+        <source>its folder does not exist</source>
+        <translation>jego folder nie istnieje</translation>
+    </message>
+    <message>
+        <source>it is a link to nothing</source>
+        <translation>to dowiązanie do niczego</translation>
+    </message>
+</context>
+<context>
+    <name>FileTarget</name>
+    <message>
+        <source>missing</source>
+        <translation>brak</translation>
+    </message>
+    <message>
+        <source>a file</source>
+        <translation>plik</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>folder</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>potok nazwany</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>gniazdo</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>urządzenie</translation>
+    </message>
+    <message>
+        <source>out of reach</source>
+        <translation>niedostępny</translation>
+    </message>
+    <message>
+        <source>out of reach (%1)</source>
+        <translation>niedostępny (%1)</translation>
+    </message>
+    <message>
+        <source>a link to nothing</source>
+        <translation>dowiązanie do niczego</translation>
+    </message>
+    <message>
+        <source>a link to %1</source>
+        <translation>dowiązanie do: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LastExitSettings</name>
+    <message>
+        <source>Settings reset to last exit values</source>
+        <translation>Przywrócono ustawienia z ostatniego zakończenia</translation>
+    </message>
+    <message>
+        <source>Settings saved</source>
+        <translation>Ustawienia zapisane</translation>
+    </message>
+    <message>
+        <source>Settings reset to defaults: </source>
+        <translation>Przywrócono ustawienia domyślne: </translation>
+    </message>
+    <message>
+        <source>Settings could not be saved: </source>
+        <translation>Nie udało się zapisać ustawień: </translation>
+    </message>
+</context>
+<context>
+    <name>MainMenuBar</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>&amp;Save Settings...</source>
+        <translation>&amp;Zapisz ustawienia...</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Settings...</source>
+        <translation>&amp;Wczytaj ustawienia...</translation>
+    </message>
+    <message>
+        <source>Rese&amp;t</source>
+        <translation>&amp;Przywróć</translation>
+    </message>
+    <message>
+        <source>Page Set&amp;up...</source>
+        <translation>Ustawienia &amp;strony...</translation>
+    </message>
+    <message>
+        <source>Export A&amp;ltitude...</source>
+        <translation>&amp;Eksportuj wysokość...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Za&amp;kończ</translation>
+    </message>
+    <message>
+        <source>&amp;Quit without saving</source>
+        <translation>Wyjdź &amp;bez zapisywania</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drukuj</translation>
+    </message>
+    <message>
+        <source>Print &amp;Altitude...</source>
+        <translation>Drukuj &amp;wysokość...</translation>
+    </message>
+    <message>
+        <source>Print A&amp;zimuth/RA...</source>
+        <translation>Drukuj a&amp;zymut/RA...</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view Altitude</source>
+        <translation>&amp;Podgląd wysokości</translation>
+    </message>
+    <message>
+        <source>Previ&amp;ew Azimuth/RA</source>
+        <translation>Po&amp;dgląd azymutu/RA</translation>
+    </message>
+    <message>
+        <source>Printer &amp;scale...</source>
+        <translation>&amp;Skala drukarki...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Pomo&amp;c</translation>
+    </message>
+    <message>
+        <source>&amp;User Guide</source>
+        <translation>&amp;Instrukcja obsługi</translation>
+    </message>
+    <message>
+        <source>&amp;About Vennaros</source>
+        <translation>&amp;O programie Vennaros</translation>
+    </message>
+</context>
+<context>
+    <name>PdfCommand</name>
+    <message>
+        <source>vennaros: cannot read the settings file &apos;%1&apos;: %2</source>
+        <translation>vennaros: nie można odczytać pliku ustawień &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>it is %1</source>
+        <translation>to jest %1</translation>
+    </message>
+    <message>
+        <source>The others keep their defaults.</source>
+        <translation>Pozostałe mają wartości domyślne.</translation>
+    </message>
+    <message>
+        <source>vennaros: cannot write &apos;%1&apos;: %2</source>
+        <translation>vennaros: nie można zapisać &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>it is the settings file</source>
+        <translation>to jest plik ustawień</translation>
+    </message>
+    <message>
+        <source>Nothing was printed: the size is empty or no circle set is enabled.</source>
+        <translation>Nic nie wydrukowano: rozmiar jest pusty albo żaden zestaw koła nie jest zaznaczony.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewWindow</name>
+    <message>
+        <source>landscape</source>
+        <translation>poziomo</translation>
+    </message>
+    <message>
+        <source>portrait</source>
+        <translation>pionowo</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Podgląd wydruku</translation>
+    </message>
+    <message>
+        <source>Sheets</source>
+        <translation>Arkusze</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>P&amp;omniejsz</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>Pow&amp;iększ</translation>
+    </message>
+    <message>
+        <source>1 sheet</source>
+        <translation>1 arkusz</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sheets</source>
+        <translation>
+            <numerusform>%n arkusz</numerusform>
+            <numerusform>%n arkusze</numerusform>
+            <numerusform>%n arkuszy</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 on %2 %3, %4 × %5 mm</source>
+        <translation>%1 na %2 %3, %4 × %5 mm</translation>
+    </message>
+    <message>
+        <source>Sheet %1 of %2</source>
+        <translation>Arkusz %1 z %2</translation>
+    </message>
+</context>
+<context>
+    <name>PrintJob</name>
+    <message>
+        <source>Altitude</source>
+        <translation>Koło wysokości</translation>
+    </message>
+    <message>
+        <source>Printing altitude...</source>
+        <translation>Drukowanie koła wysokości...</translation>
+    </message>
+    <message>
+        <source>declination</source>
+        <translation>Koło deklinacji</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Koło azymutu</translation>
+    </message>
+    <message>
+        <source>Printing azimuth...</source>
+        <translation>Drukowanie koła azymutu...</translation>
+    </message>
+    <message>
+        <source>RA</source>
+        <translation>RA</translation>
+    </message>
+    <message>
+        <source>Printing RA</source>
+        <translation>Drukowanie koła RA</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is no longer installed</source>
+        <translation>Drukarka „%1” nie jest już zainstalowana</translation>
+    </message>
+    <message>
+        <source>30 s</source>
+        <translation>30 s</translation>
+    </message>
+    <message>
+        <source>1 min</source>
+        <translation>1 min</translation>
+    </message>
+    <message>
+        <source>Half-degree marks need a diameter of at least %1 %2.</source>
+        <translation>Kreski co pół stopnia wymagają średnicy co najmniej %1 %2.</translation>
+    </message>
+    <message>
+        <source>Half-degree marks need a length of at least %1 %2.</source>
+        <translation>Kreski co pół stopnia wymagają długości co najmniej %1 %2.</translation>
+    </message>
+    <message>
+        <source>Zero at must be 0 to %1 degrees in steps of %2.</source>
+        <translation>Zero przy musi wynosić od 0 do %1 stopni co %2.</translation>
+    </message>
+    <message>
+        <source>Must be numeric.</source>
+        <translation>Musi być liczbą.</translation>
+    </message>
+    <message>
+        <source>Print function error.</source>
+        <translation>Błąd drukowania.</translation>
+    </message>
+    <message>
+        <source>Cannot select a printer: </source>
+        <translation>Nie można wybrać drukarki: </translation>
+    </message>
+    <message>
+        <source>%1 size must be at least %2 %3</source>
+        <translation>%1: rozmiar musi wynosić co najmniej %2 %3</translation>
+    </message>
+    <message>
+        <source>Print function error: %1.</source>
+        <translation>Błąd drukowania: %1.</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 dia.</source>
+        <translation>%1 %2 %3 śr.</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 len.</source>
+        <translation>%1 %2 %3 dł.</translation>
+    </message>
+    <message>
+        <source>%1 max. length is %2 %3 for split strips.</source>
+        <translation>%1: maks. długość %2 %3 dla dzielonych pasków.</translation>
+    </message>
+    <message>
+        <source>%1 max. length is %2 %3 for current page width.</source>
+        <translation>%1: maks. długość %2 %3 dla obecnej szerokości strony.</translation>
+    </message>
+    <message>
+        <source>%1 max. length is %2 %3 for the printable width.</source>
+        <translation>%1: maks. długość %2 %3 dla szerokości zadruku.</translation>
+    </message>
+    <message>
+        <source>%1 max. ring diameter is %2 %3 for split rings.</source>
+        <translation>%1: maks. średnica pierścienia %2 %3 dla dzielonych pierścieni.</translation>
+    </message>
+    <message>
+        <source>%1 max. ring diameter is %2 %3 for the printable area.</source>
+        <translation>%1: maks. średnica pierścienia %2 %3 dla obszaru zadruku.</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>cal</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>An %1 strip needs a diameter of at least %2 %3: turn the paper to landscape or split it.</source>
+        <translation>Pasek %1 wymaga średnicy co najmniej %2 %3: obróć papier poziomo albo podziel pasek.</translation>
+    </message>
+    <message>
+        <source>An %1 strip needs at least %2 %3: turn the paper to landscape or split it.</source>
+        <translation>Pasek %1 wymaga co najmniej %2 %3: obróć papier poziomo albo podziel pasek.</translation>
+    </message>
+    <message>
+        <source>An %1 strip needs a diameter of at least %2 %3: turn the paper to landscape.</source>
+        <translation>Pasek %1 wymaga średnicy co najmniej %2 %3: obróć papier poziomo.</translation>
+    </message>
+    <message>
+        <source>An %1 strip needs at least %2 %3: turn the paper to landscape.</source>
+        <translation>Pasek %1 wymaga co najmniej %2 %3: obróć papier poziomo.</translation>
+    </message>
+    <message>
+        <source>An %1 strip needs a diameter of at least %2 %3: split it.</source>
+        <translation>Pasek %1 wymaga średnicy co najmniej %2 %3: podziel pasek.</translation>
+    </message>
+    <message>
+        <source>An %1 strip needs at least %2 %3: split it.</source>
+        <translation>Pasek %1 wymaga co najmniej %2 %3: podziel pasek.</translation>
+    </message>
+    <message>
+        <source>An %1 strip needs a diameter of at least %2 %3: choose a larger paper.</source>
+        <translation>Pasek %1 wymaga średnicy co najmniej %2 %3: wybierz większy papier.</translation>
+    </message>
+    <message>
+        <source>An %1 strip needs at least %2 %3: choose a larger paper.</source>
+        <translation>Pasek %1 wymaga co najmniej %2 %3: wybierz większy papier.</translation>
+    </message>
+    <message>
+        <source>altitude</source>
+        <comment>in: An altitude strip needs...</comment>
+        <translation>wysokości</translation>
+    </message>
+    <message>
+        <source>azimuth</source>
+        <comment>in: An azimuth strip needs...</comment>
+        <translation>azymutu</translation>
+    </message>
+    <message>
+        <source>RA</source>
+        <comment>in: An RA strip needs...</comment>
+        <translation>RA</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterPapers</name>
+    <message>
+        <source>%1, landscape</source>
+        <translation>%1, poziomo</translation>
+    </message>
+    <message>
+        <source>%1, portrait</source>
+        <translation>%1, pionowo</translation>
+    </message>
+    <message>
+        <source>the printer has no name</source>
+        <translation>drukarka nie ma nazwy</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterScaleDialog</name>
+    <message>
+        <source>Bar along the paper&apos;s &amp;width (%1 mm), measured in mm:</source>
+        <translation>Pasek wzdłuż &amp;szerokości papieru (%1 mm), zmierzony w mm:</translation>
+    </message>
+    <message>
+        <source>Bar along the paper&apos;s &amp;length (%1 mm), measured in mm:</source>
+        <translation>Pasek wzdłuż &amp;długości papieru (%1 mm), zmierzony w mm:</translation>
+    </message>
+    <message>
+        <source>Factors kept for this printer: %1 along the paper&apos;s width, %2 along its length.</source>
+        <translation>Zapisane współczynniki tej drukarki: %1 wzdłuż szerokości papieru, %2 wzdłuż długości.</translation>
+    </message>
+    <message>
+        <source>1. Print the calibration page (with any scaling or &quot;fit to page&quot; option of the printer off).
+2. Measure each bar from its first to its last mark.
+3. Type the two lengths and press OK: every page on this printer is then corrected.</source>
+        <translation>1. Wydrukuj stronę kalibracyjną (z wyłączonym skalowaniem i opcją „dopasuj do strony” drukarki).
+2. Zmierz każdy pasek od pierwszej do ostatniej kreski.
+3. Wpisz obie długości i naciśnij OK: odtąd każda strona na tej drukarce jest korygowana.</translation>
+    </message>
+    <message>
+        <source>Print calibration page...</source>
+        <translation>Drukuj stronę kalibracyjną...</translation>
+    </message>
+    <message>
+        <source>Back to 1 and 1 for this printer</source>
+        <translation>Powrót do 1 i 1 dla tej drukarki</translation>
+    </message>
+    <message>
+        <source>Printer scale - </source>
+        <translation>Skala drukarki - </translation>
+    </message>
+    <message>
+        <source>Printer: </source>
+        <translation>Drukarka: </translation>
+    </message>
+    <message>
+        <source>The value kept for this printer is unusable (%1): it prints with 1 along both axes until new lengths are kept.</source>
+        <translation>Zapisana wartość tej drukarki jest nieużyteczna (%1): drukuje z 1 w obu osiach, dopóki nie zapisze się nowych długości.</translation>
+    </message>
+    <message>
+        <source>The printer can&apos;t be read: </source>
+        <translation>Nie można odczytać drukarki: </translation>
+    </message>
+    <message>
+        <source>The calibration page was printed: measure its two bars.</source>
+        <translation>Strona kalibracyjna wydrukowana: zmierz jej dwa paski.</translation>
+    </message>
+    <message>
+        <source>The calibration page could not be printed: </source>
+        <translation>Nie udało się wydrukować strony kalibracyjnej: </translation>
+    </message>
+    <message>
+        <source>Type the lengths of both bars as measured.</source>
+        <translation>Wpisz zmierzone długości obu pasków.</translation>
+    </message>
+    <message>
+        <source>The factors could not be kept: </source>
+        <translation>Nie udało się zapisać współczynników: </translation>
+    </message>
+    <message>
+        <source>Printer scale of %1: %2</source>
+        <translation>Skala drukarki %1: %2</translation>
+    </message>
+    <message>
+        <source>Printer scale of %1: 1 1</source>
+        <translation>Skala drukarki %1: 1 1</translation>
+    </message>
+    <message>
+        <source>This printer is back to 1 and 1.</source>
+        <translation>Ta drukarka wróciła do 1 i 1.</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterScales</name>
+    <message>
+        <source>&quot;%1&quot; is not two factors from 0.9 to 1.1</source>
+        <translation>„%1” to nie dwa współczynniki od 0.9 do 1.1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a length: type the length measured in millimetres.</source>
+        <translation>„%1” to nie długość: wpisz długość zmierzoną w milimetrach.</translation>
+    </message>
+    <message>
+        <source>%1 mm for the %2 mm bar gives a factor of %3; only factors from 0.9 to 1.1 can be corrected. Measure the bar again from its first to its last mark.</source>
+        <translation>%1 mm dla paska %2 mm daje współczynnik %3; korygować można tylko współczynniki od 0,9 do 1,1. Zmierz pasek ponownie od pierwszej do ostatniej kreski.</translation>
+    </message>
+</context>
+<context>
+    <name>QtSettingsStore</name>
+    <message>
+        <source>the settings store %1 (%2)</source>
+        <comment>%1: what is wrong with it, %2: its path</comment>
+        <translation>magazyn ustawień %1 (%2)</translation>
+    </message>
+    <message>
+        <source>is %1</source>
+        <translation>to %1</translation>
+    </message>
+    <message>
+        <source>is larger than 1 MiB</source>
+        <translation>jest większy niż 1 MiB</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>nie daje się odczytać: %1</translation>
+    </message>
+    <message>
+        <source>is read-only</source>
+        <translation>jest tylko do odczytu</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>nie można zapisać %1</translation>
+    </message>
+</context>
+<context>
+    <name>QueueJobFollower</name>
+    <message>
+        <source>The printer %1 stopped the page%2.</source>
+        <translation>Drukarka %1 zatrzymała stronę%2.</translation>
+    </message>
+    <message>
+        <source>The printer %1 could not print the page%2.</source>
+        <translation>Drukarka %1 nie mogła wydrukować strony%2.</translation>
+    </message>
+    <message>
+        <source>The page was cancelled on the printer %1.</source>
+        <translation>Strona została anulowana na drukarce %1.</translation>
+    </message>
+    <message>
+        <source>The printer %1 holds the page%2.</source>
+        <translation>Drukarka %1 wstrzymuje stronę%2.</translation>
+    </message>
+    <message>
+        <source>The printer %1 is paused: the page waits in its queue.</source>
+        <translation>Drukarka %1 jest wstrzymana: strona czeka w jej kolejce.</translation>
+    </message>
+    <message>
+        <source>The printer %1 has stopped: the page waits in its queue.</source>
+        <translation>Drukarka %1 jest zatrzymana: strona czeka w jej kolejce.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; has not printed the page yet: %2</source>
+        <translation>Drukarka „%1” jeszcze nie wydrukowała strony: %2</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; has printed the page.</source>
+        <translation>Drukarka „%1” wydrukowała stronę.</translation>
+    </message>
+</context>
+<context>
+    <name>RingLayout</name>
+    <message>
+        <source>R = %1</source>
+        <comment>the ring&apos;s outer radius</comment>
+        <translation>R = %1</translation>
+    </message>
+    <message>
+        <source>chord %1 = %2</source>
+        <comment>the straight distance between two marks of a ring sector</comment>
+        <translation>cięciwa %1 = %2</translation>
+    </message>
+</context>
+<context>
+    <name>RuntimeError</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Przepełnienie</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Niezgodność typów</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Nieprawidłowa wartość właściwości</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFileCommands</name>
+    <message>
+        <source>Saved settings files (*.txt)|*.txt</source>
+        <translation>Zapisane pliki ustawień (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>Create new or overwrite settings file</source>
+        <translation>Utwórz lub nadpisz plik ustawień</translation>
+    </message>
+    <message>
+        <source>Restore settings files (*.txt)|*.txt</source>
+        <translation>Pliki ustawień do wczytania (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>Restore settings from file</source>
+        <translation>Wczytaj ustawienia z pliku</translation>
+    </message>
+    <message>
+        <source>Error %1, %2</source>
+        <translation>Błąd %1, %2</translation>
+    </message>
+    <message>
+        <source>Confirm Overwrite</source>
+        <translation>Potwierdź nadpisanie</translation>
+    </message>
+    <message>
+        <source>Will be overwritten!</source>
+        <translation>Zostanie nadpisany!</translation>
+    </message>
+    <message>
+        <source>Write settings file error</source>
+        <translation>Błąd zapisu pliku ustawień</translation>
+    </message>
+    <message>
+        <source>Error writting to setting file</source>
+        <translation>Błąd podczas zapisu do pliku ustawień</translation>
+    </message>
+    <message>
+        <source>Settings saved to &apos;%1&apos;</source>
+        <translation>Ustawienia zapisane w &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Read settings file error</source>
+        <translation>Błąd odczytu pliku ustawień</translation>
+    </message>
+    <message>
+        <source>Error reading setting file</source>
+        <translation>Błąd podczas odczytu pliku ustawień</translation>
+    </message>
+    <message>
+        <source>%1 settings restored from &apos;%2&apos;</source>
+        <translation>Wczytano %1 ustawień z &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>line %1 (&quot;%2&quot;) could not be applied</source>
+        <translation>wiersza %1 („%2”) nie dało się zastosować</translation>
+    </message>
+    <message>
+        <source>the file ends after line %1</source>
+        <translation>plik kończy się po wierszu %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 settings restored from &apos;%3&apos;: %4.</source>
+        <translation>Wczytano %1 z %2 ustawień z &apos;%3&apos;: %4.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsModel</name>
+    <message>
+        <source>Cannot uncheck both circle styles.</source>
+        <translation>Nie można odznaczyć obu stylów koła.</translation>
+    </message>
+</context>
+<context>
+    <name>SheetAids</name>
+    <message>
+        <source>Sheet %1 of %2</source>
+        <translation>Arkusz %1 z %2</translation>
+    </message>
+    <message>
+        <source>Cut each piece on its cut line; lay its end over the next piece, A on A, marks on marks</source>
+        <translation>Przytnij każdy kawałek na jego linii cięcia; połóż jego koniec na następnym kawałku, A na A, kreski na kreskach</translation>
+    </message>
+    <message>
+        <source>Sheet %1</source>
+        <translation>Arkusz %1</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuideWindow</name>
+    <message>
+        <source>%1 User Guide</source>
+        <translation>Instrukcja obsługi %1</translation>
+    </message>
+    <message>
+        <source>The user guide could not be read: %1</source>
+        <translation>Nie można odczytać instrukcji obsługi: %1</translation>
+    </message>
+</context>
+<context>
+    <name>WindowController</name>
+    <message>
+        <source>Export Altitude</source>
+        <translation>Eksportuj koło wysokości</translation>
+    </message>
+    <message>
+        <source>Export Azimuth/RA</source>
+        <translation>Eksportuj koło azymutu/RA</translation>
+    </message>
+    <message>
+        <source>The paper could not be kept: </source>
+        <translation>Nie udało się zapisać papieru: </translation>
+    </message>
+    <message>
+        <source>paper unknown</source>
+        <translation>papier nieznany</translation>
+    </message>
+    <message>
+        <source>no printer</source>
+        <translation>brak drukarki</translation>
+    </message>
+    <message>
+        <source>Cannot select a printer: </source>
+        <translation>Nie można wybrać drukarki: </translation>
+    </message>
+    <message>
+        <source>Printer scale for &apos;%1&apos; ignored: %2; it prints unscaled.</source>
+        <translation>Pominięto skalę drukarki &apos;%1&apos;: %2; drukuje bez korekty.</translation>
+    </message>
+    <message>
+        <source>The user guide is not installed; &quot;man vennaros&quot; describes the program.</source>
+        <translation>Instrukcja obsługi nie jest zainstalowana; „man vennaros” opisuje program.</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Print Vennaros</source>
+        <translation>Vennaros – drukowanie</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Size is diameter</source>
+        <translation>Rozmiar to średnica</translation>
+    </message>
+    <message>
+        <source>Size is length</source>
+        <translation>Rozmiar to długość</translation>
+    </message>
+    <message>
+        <source>size is mm</source>
+        <translation>rozmiar w mm</translation>
+    </message>
+    <message>
+        <source>Size in inches</source>
+        <translation>Rozmiar w calach</translation>
+    </message>
+    <message>
+        <source>Smallest &amp;Mark Degree</source>
+        <translation>Naj&amp;mniejsza działka (°)</translation>
+    </message>
+    <message>
+        <source>Circle styles</source>
+        <translation>Style koła</translation>
+    </message>
+    <message>
+        <source>&amp;Black on White background</source>
+        <translation>Czarne na białym &amp;tle</translation>
+    </message>
+    <message>
+        <source>&amp;White on Black background</source>
+        <translation>&amp;Białe na czarnym tle</translation>
+    </message>
+    <message>
+        <source>Altitude / DECL Circle Size</source>
+        <translation>Rozmiar koła wysokości / DEK</translation>
+    </message>
+    <message>
+        <source>Print &amp;Alt.</source>
+        <translation>Dr&amp;ukuj Alt.</translation>
+    </message>
+    <message>
+        <source>dia.</source>
+        <translation>śr.</translation>
+    </message>
+    <message>
+        <source>len.</source>
+        <translation>dł.</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>in.</source>
+        <translation>cal</translation>
+    </message>
+    <message>
+        <source>Azimuth / RA Circle Size</source>
+        <translation>Rozmiar koła azymutu / RA</translation>
+    </message>
+    <message>
+        <source>RA</source>
+        <translation>RA</translation>
+    </message>
+    <message>
+        <source>Az</source>
+        <translation>Az</translation>
+    </message>
+    <message>
+        <source>Az &amp;L&gt;R +</source>
+        <translation>Az &amp;L&gt;P +</translation>
+    </message>
+    <message>
+        <source>Az circle left to right numbers increase</source>
+        <translation>Koło azymutu: liczby rosną od lewej do prawej</translation>
+    </message>
+    <message>
+        <source>Q&amp;uit</source>
+        <translation>&amp;Wyjdź</translation>
+    </message>
+    <message>
+        <source>Quit without saving settings</source>
+        <translation>Wyjdź bez zapisywania ustawień</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Koniec</translation>
+    </message>
+    <message>
+        <source>Exit and save settings</source>
+        <translation>Zakończ i zapisz ustawienia</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>Co&amp;fnij</translation>
+    </message>
+    <message>
+        <source>Reset to last exit settings from registry</source>
+        <translation>Przywróć ustawienia zapisane przy ostatnim zakończeniu</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Zapisz</translation>
+    </message>
+    <message>
+        <source>Save current settings to file</source>
+        <translation>Zapisz bieżące ustawienia w pliku</translation>
+    </message>
+    <message>
+        <source>Rest&amp;ore</source>
+        <translation>Wcz&amp;ytaj</translation>
+    </message>
+    <message>
+        <source>Paper and orientation are kept for each printer.</source>
+        <translation>Papier i orientacja są pamiętane dla każdej drukarki.</translation>
+    </message>
+    <message>
+        <source>Prin&amp;t RA</source>
+        <translation>Druku&amp;j RA</translation>
+    </message>
+    <message>
+        <source>Prin&amp;t Az.</source>
+        <translation>Druku&amp;j Az.</translation>
+    </message>
+    <message>
+        <source>Previ&amp;ew RA</source>
+        <translation>Podgląd R&amp;A</translation>
+    </message>
+    <message>
+        <source>Previ&amp;ew Az.</source>
+        <translation>Podgląd &amp;Az.</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Strona</translation>
+    </message>
+    <message>
+        <source>Print scale chec&amp;k</source>
+        <translation>Kontrola skal&amp;i</translation>
+    </message>
+    <message>
+        <source>A 100 mm and a 50 mm bar below the caption, to measure the printout with</source>
+        <translation>Pasek 100 mm i pasek 50 mm pod podpisem, do zmierzenia wydruku</translation>
+    </message>
+    <message>
+        <source>Split lon&amp;g strips over pages</source>
+        <translation>Dziel dłu&amp;gie paski</translation>
+    </message>
+    <message>
+        <source>Print a strip longer than the paper in overlapping segments</source>
+        <translation>Drukuj pasek dłuższy niż papier w zachodzących na siebie odcinkach</translation>
+    </message>
+    <message>
+        <source>Pr&amp;int verniers</source>
+        <translation>Drukuj &amp;noniusze</translation>
+    </message>
+    <message>
+        <source>A vernier below each strip, to read a tenth of its smallest mark</source>
+        <translation>Noniusz pod każdym paskiem, do odczytu dziesiątej części najmniejszej działki</translation>
+    </message>
+    <message>
+        <source>&amp;Numbers both ways</source>
+        <translation>Liczby w obu kierunkac&amp;h</translation>
+    </message>
+    <message>
+        <source>A second number row on azimuth and RA strips, counting the other way</source>
+        <translation>Drugi rząd liczb na paskach azymutu i RA, liczony w przeciwną stronę</translation>
+    </message>
+    <message>
+        <source>Print rings instead of strips</source>
+        <translation>Pierścienie zamiast pasków</translation>
+    </message>
+    <message>
+        <source>Each circle as a flat ring of the size&apos;s outer diameter, for a ground board or a disc</source>
+        <translation>Każde koło jako płaski pierścień o średnicy zewnętrznej równej rozmiarowi, na podstawę lub tarczę</translation>
+    </message>
+    <message>
+        <source>Printer s&amp;cale...</source>
+        <translation>&amp;Skala drukarki...</translation>
+    </message>
+    <message>
+        <source>Measure and correct the current printer&apos;s scale</source>
+        <translation>Zmierz i skoryguj skalę bieżącej drukarki</translation>
+    </message>
+    <message>
+        <source>Page Setup...</source>
+        <translation>Strona...</translation>
+    </message>
+    <message>
+        <source>Choose the current printer&apos;s paper and orientation, without printing</source>
+        <translation>Wybierz papier i orientację bieżącej drukarki, bez drukowania</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view Alt.</source>
+        <translation>P&amp;odgląd Alt.</translation>
+    </message>
+    <message>
+        <source>Show the sheets Print Alt. would print, without printing</source>
+        <translation>Pokaż arkusze, które wydrukowałby przycisk „Drukuj Alt.”, bez drukowania</translation>
+    </message>
+    <message>
+        <source>Show the sheets Print Az. or Print RA would print, without printing</source>
+        <translation>Pokaż arkusze, które wydrukowałby przycisk „Drukuj Az.” lub „Drukuj RA”, bez drukowania</translation>
+    </message>
+    <message>
+        <source>Half-&amp;degree marks</source>
+        <translation>K&amp;reski co pół stopnia</translation>
+    </message>
+    <message>
+        <source>A mark at every half degree (every 5 minutes on RA), with 1° marks only</source>
+        <translation>Kreska co pół stopnia (co 5 minut na RA), tylko przy działce 1°</translation>
+    </message>
+    <message>
+        <source>Signed declination</source>
+        <translation>Dekl. ze znakiem</translation>
+    </message>
+    <message>
+        <source>Altitude numbers +90 ... 0 ... -90, as a declination circle reads</source>
+        <translation>Liczby wysokości +90 ... 0 ... -90, jak na kole deklinacji</translation>
+    </message>
+    <message>
+        <source>Zero at, degrees</source>
+        <translation>Zero przy, stopnie</translation>
+    </message>
+    <message>
+        <source>The reading, in degrees, the strips start at (RA: its hours)</source>
+        <translation>Odczyt w stopniach, od którego zaczynają się paski (RA: jego godziny)</translation>
+    </message>
+    <message>
+        <source>&amp;Zero at</source>
+        <translation>Z&amp;ero przy</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Wersja %1</translation>
+    </message>
+    <message>
+        <source>Paper: </source>
+        <translation>Papier: </translation>
+    </message>
+    <message>
+        <source>Closing tab</source>
+        <translation>Zakładka do klejenia</translation>
+    </message>
+    <message>
+        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
+        <translation>Pierwsza długa działka paska jeszcze raz za jego końcem, aby zamknąć owinięty pasek kreska na kresce</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>vennaros: %1
+Try &apos;vennaros --help&apos;.
+</source>
+        <translation>vennaros: %1
+Zobacz &apos;vennaros --help&apos;.
+</translation>
+    </message>
+</context>
+<context>
+    <name>programinfo</name>
+    <message>
+        <source>Prints graduated setting circles for telescope mounts at their exact size.</source>
+        <translation>Drukuje koła podziałowe do montaży teleskopów w ich dokładnym rozmiarze.</translation>
+    </message>
+</context>
+</TS>
