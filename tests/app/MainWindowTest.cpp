@@ -1,3 +1,4 @@
+#include "Mnemonics.h"
 #include "app/ReadableColour.h"
 #include "app/StatusLabel.h"
 #include "app/frmMain.h"
@@ -171,20 +172,8 @@ TEST_F(MainWindow, ThePageRowHoldsItsOptionsAndButtonsBelowTheDesignLayoutInTabO
 TEST_F(MainWindow, NoTwoMnemonicsOfTheWindowShareAKey)
 {
     std::map<QChar, QString> keys;
-    const auto take = [&keys](const QString& text) {
-        const qsizetype mark = text.indexOf(QLatin1Char('&'));
-        if (mark < 0 || mark + 1 >= text.size())
-            return;
-        const QChar key = text.at(mark + 1).toLower();
-        EXPECT_FALSE(keys.count(key)) << text.toStdString() << " and " << keys[key].toStdString();
-        keys[key] = text;
-    };
-    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
-        take(button->text());
-    for (const QGroupBox* box : window.findChildren<QGroupBox*>())
-        take(box->title());
-    for (const QAction* menu : window.menuBar()->actions())
-        take(menu->text());
+    const QStringList clashes = mnemonicClashes(window, keys);
+    EXPECT_TRUE(clashes.isEmpty()) << clashes.join(QStringLiteral("\n")).toStdString();
     EXPECT_GE(keys.size(), 20u);
 }
 

@@ -1,3 +1,4 @@
+#include "Mnemonics.h"
 #include "app/AboutDialog.h"
 #include "app/Translations.h"
 #include "app/frmMain.h"
@@ -171,23 +172,8 @@ TEST_P(WindowLanguage, SpeaksItWithoutCuttingATextOrSharingAKey)
     EXPECT_TRUE(cut.isEmpty()) << cut.join(QStringLiteral("\n")).toStdString();
 
     std::map<QChar, QString> keys;
-    const auto take = [&keys](const QString& text) {
-        const qsizetype mark = text.indexOf(QLatin1Char('&'));
-        if (mark < 0 || mark + 1 >= text.size())
-            return;
-        const QChar key = text.at(mark + 1).toLower();
-        EXPECT_FALSE(keys.count(key)) << text.toStdString() << " and " << keys[key].toStdString();
-        keys[key] = text;
-    };
-    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
-        take(button->text());
-    for (const QLabel* label : window.findChildren<QLabel*>())
-        if (label->buddy() != nullptr)
-            take(label->text());
-    for (const QGroupBox* box : window.findChildren<QGroupBox*>())
-        take(box->title());
-    for (const QAction* menu : window.menuBar()->actions())
-        take(menu->text());
+    const QStringList clashes = mnemonicClashes(window, keys);
+    EXPECT_TRUE(clashes.isEmpty()) << clashes.join(QStringLiteral("\n")).toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, WindowLanguage,
