@@ -2,7 +2,7 @@
 // strip and a 600 mm azimuth ring in sectors, each with 1-degree marks in three circle sets and both
 // styles; the same strip whole as an SVG and a DXF drawing, its texts as outlines.
 #include "WorstPage.h"
-#include "app/ExportFileJobHost.h"
+#include "app/output/ExportFileJobHost.h"
 #include "print/altitude/AltitudePrintJob.h"
 #include "print/azimuth/AzimuthPrintJob.h"
 #include "print/printers/PdfFilePrinter.h"

@@ -9,8 +9,8 @@
 // "private" starts a print scheduler of its own (needs root and cups) with a default queue.
 #include "BarePdfPage.h"
 #include "WorstPage.h"
-#include "app/WindowController.h"
-#include "app/frmMain.h"
+#include "app/window/WindowController.h"
+#include "app/window/frmMain.h"
 #include "print/altitude/AltitudePrintJob.h"
 #include "print/dialog/PrintDialogBackend.h"
 #include "print/page/RecordingSurface.h"

@@ -2,7 +2,7 @@
 // printer writes and the next dialog all follow it. No print server: the PDF printer is the only
 // printer, as on a machine without queues.
 #include "WindowUnderTest.h"
-#include "app/PageSetupBackend.h"
+#include "app/printer/PageSetupBackend.h"
 #include "print/printers/PdfFilePrinter.h"
 #include "settings/StatusLine.h"
 #include "support/PdfReadback.h"

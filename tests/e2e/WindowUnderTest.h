@@ -3,8 +3,8 @@
 // answer the real one).
 #pragma once
 
-#include "app/WindowController.h"
-#include "app/frmMain.h"
+#include "app/window/WindowController.h"
+#include "app/window/frmMain.h"
 #include "print/printers/QtPrinterSystem.h"
 #include "settings/QtSettingsStore.h"
 #include "support/NoFilePrompts.h"

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/cli/CircleOptions.h"
+#include "app/output/ExportFileJobHost.h"
+
+#include <QString>
+#include <QStringList>
+
+/// The program's command line: what to do and the options of the PDF command.
+struct CommandLine {
+    enum class Action { Window, Help, Version, PrintPdf, Export, Error };
+    /// Exit status of a command line that can't be understood.
+    static constexpr int kUsageError = 2;
+
+    Action action = Action::Window;
+    QString error; ///< what is wrong, for Action::Error
+    QString pdfFile; ///< for PrintPdf, and the drawing's file for Export
+    DrawingFormat drawing = DrawingFormat::Svg; ///< for Export
+    QString settingsFile; ///< empty: the default settings
+    QString paper; ///< empty: the built-in PDF printer's paper
+    bool landscape = false;
+    bool azimuth = false; ///< otherwise the altitude circle
+    CircleOptions circle; ///< over the settings file's
+
+    /// arguments as the program got them, its own name first.
+    static CommandLine parse(const QStringList& arguments);
+    static QString helpText();
+    static QString versionText();
+};

@@ -1,0 +1,142 @@
+#include "app/cli/PdfCommand.h"
+
+#include "app/cli/CommandLine.h"
+#include "app/output/ExportFileJobHost.h"
+#include "app/output/PdfFileJobHost.h"
+#include "common/FileTarget.h"
+#include "print/altitude/AltitudePrintJob.h"
+#include "print/azimuth/AzimuthPrintJob.h"
+#include "settings/SettingsFileFormat.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTextStream>
+#include <exception>
+#include <sys/stat.h>
+
+namespace pdfcommand {
+
+namespace {
+
+QString simplified(QString name)
+{
+    return name.remove(QLatin1Char(' ')).toLower();
+}
+
+/// Restores the file's lines over the settings; false with the reason when it can't be read.
+bool restoreSettings(SettingsModel& model, const QString& path, QTextStream& errors)
+{
+    // Looked at first: opening a pipe would wait for a writer.
+    const FileTarget target = FileTarget::of(path);
+    QFile file(path);
+    if (target.isSpecial() || !file.open(QIODevice::ReadOnly)) {
+        errors
+            << QCoreApplication::translate("PdfCommand", "vennaros: cannot read the settings file '%1': %2")
+                   .arg(path,
+                       target.isSpecial()
+                           ? QCoreApplication::translate("PdfCommand", "it is %1").arg(target.description())
+                           : file.errorString())
+            << '\n';
+        return false;
+    }
+    int failingLine = 0;
+    const int count = SettingsFileFormat::restore(model, file, &failingLine);
+    if (failingLine > 0 || count < SettingsFileFormat::kLineCount)
+        errors << "vennaros: " << SettingsFileFormat::stopMessage(path, count, failingLine) << ' '
+               << QCoreApplication::translate("PdfCommand", "The others keep their defaults.") << '\n';
+    return true;
+}
+
+// Both names lead to one file (through links and other spellings too).
+bool sameFile(const QString& first, const QString& second)
+{
+    struct stat a { };
+    struct stat b { };
+    return ::stat(QFile::encodeName(first).constData(), &a) == 0
+        && ::stat(QFile::encodeName(second).constData(), &b) == 0 && a.st_dev == b.st_dev
+        && a.st_ino == b.st_ino;
+}
+
+} // namespace
+
+std::optional<QPageSize> paperNamed(const QString& name)
+{
+    const QString wanted = simplified(name);
+    for (int id = 0; id <= QPageSize::LastPageSize; ++id) {
+        const auto size = static_cast<QPageSize::PageSizeId>(id);
+        if (size == QPageSize::Custom)
+            continue;
+        if (simplified(QPageSize::key(size)) == wanted || simplified(QPageSize::name(size)) == wanted)
+            return QPageSize(size);
+    }
+    return std::nullopt;
+}
+
+int run(const CommandLine& line, QTextStream& errors)
+{
+    std::optional<QPageSize> paper;
+    if (!line.paper.isEmpty()) {
+        paper = paperNamed(line.paper);
+        if (!paper) {
+            errors << "vennaros: "
+                   << QCoreApplication::translate(
+                          "CommandLine", "unknown paper '%1' (A4, Letter, A3, Legal, ...)")
+                          .arg(line.paper)
+                   << '\n';
+            return 1;
+        }
+    }
+
+    if (!line.settingsFile.isEmpty() && sameFile(line.pdfFile, line.settingsFile)) {
+        errors << QCoreApplication::translate("PdfCommand", "vennaros: cannot write '%1': %2")
+                      .arg(line.pdfFile, QCoreApplication::translate("PdfCommand", "it is the settings file"))
+               << '\n';
+        return 1;
+    }
+
+    SettingsModel model;
+    if (!line.settingsFile.isEmpty() && !restoreSettings(model, line.settingsFile, errors))
+        return 1;
+    line.circle.applyTo(model, line.azimuth);
+
+    const auto runJob = [&](JobHost& host) {
+        if (line.azimuth)
+            AzimuthPrintJob(model, host).run();
+        else
+            AltitudePrintJob(model, host).run();
+    };
+    try {
+        bool written = false;
+        QString writeError;
+        if (line.action == CommandLine::Action::Export) {
+            ExportFileJobHost host(line.pdfFile, line.drawing);
+            runJob(host);
+            written = host.written();
+            writeError = host.writeError();
+        } else {
+            PdfFileJobHost host(
+                line.pdfFile, line.landscape ? PageOrientation::Landscape : PageOrientation::Portrait, paper);
+            runJob(host);
+            written = host.written();
+            writeError = host.writeError();
+        }
+        if (written)
+            return 0;
+        const QString status = model.status().text();
+        if (status.isEmpty())
+            errors << QCoreApplication::translate(
+                "PdfCommand", "Nothing was printed: the size is empty or no circle set is enabled.")
+                   << '\n';
+        else
+            errors << status << '\n';
+        if (!writeError.isEmpty())
+            errors << QCoreApplication::translate("PdfCommand", "vennaros: cannot write '%1': %2")
+                          .arg(line.pdfFile, writeError)
+                   << '\n';
+    } catch (const std::exception& error) {
+        errors << "vennaros: " << error.what() << '\n';
+    }
+    return 1;
+}
+
+} // namespace pdfcommand

@@ -1,0 +1,67 @@
+#include "app/output/ExportFileJobHost.h"
+
+#include "common/RuntimeError.h"
+#include "print/page/RecordingSurface.h"
+#include "print/printers/FileReplacement.h"
+#include "print/render/DxfDocument.h"
+#include "print/render/PageOutlines.h"
+#include "print/render/SvgDocument.h"
+#include "print/sheets/SheetLayout.h"
+
+#include <limits>
+
+ExportFileJobHost::ExportFileJobHost(const QString& path, DrawingFormat format, JobHost* window)
+    : m_path(path)
+    , m_format(format)
+    , m_window(window)
+{ }
+
+DrawingFormat ExportFileJobHost::formatOf(const QString& path)
+{
+    return path.endsWith(QStringLiteral(".dxf"), Qt::CaseInsensitive) ? DrawingFormat::Dxf
+                                                                      : DrawingFormat::Svg;
+}
+
+QByteArray ExportFileJobHost::drawing(const Page& page, DrawingFormat format)
+{
+    const PageOutlines outlines = PageOutlines::of(page);
+    return format == DrawingFormat::Dxf ? dxfDocument(outlines) : svgDocument(outlines);
+}
+
+SheetFormat ExportFileJobHost::sheetFormat()
+{
+    // Every size check passes on it but the job's own minimum; a caption never wraps before its end.
+    SheetFormat format;
+    format.paper.width = std::numeric_limits<qint32>::max() / 4;
+    format.paper.height = format.paper.width;
+    format.paper.margins = QMarginsF();
+    return format;
+}
+
+std::unique_ptr<PrintSurface> ExportFileJobHost::openSurface(const SheetRequest& request)
+{
+    auto metrics = std::make_shared<FontTextMetrics>();
+    return std::make_unique<RecordingSurface>(
+        request.format.paper.width, metrics, [this, metrics, rings = request.rings](const Page& page) {
+            try {
+                const QByteArray bytes = drawing(rings ? wholeRings(page, *metrics) : page, m_format);
+                FileReplacement::write(FileReplacement::target(m_path), bytes);
+            } catch (const RuntimeError& error) {
+                m_writeError = error.description();
+                throw;
+            }
+            m_written = true;
+        });
+}
+
+void ExportFileJobHost::processPendingEvents()
+{
+    if (m_window != nullptr)
+        m_window->processPendingEvents();
+}
+
+void ExportFileJobHost::focusSizeText(SizeText which)
+{
+    if (m_window != nullptr)
+        m_window->focusSizeText(which);
+}

@@ -1,0 +1,182 @@
+#include "app/preview/PreviewWindow.h"
+
+#include "app/preview/PreviewSheet.h"
+#include "print/page/PageUnits.h"
+#include "print/page/PrintSurface.h"
+#include "print/render/PageRenderer.h"
+
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace {
+
+constexpr double kStartDpi = 72.0;
+constexpr double kMinDpi = 24.0;
+constexpr double kMaxDpi = 300.0;
+constexpr double kZoomStep = 1.25;
+// The pictures of sheets out of view are let go beyond this: a few screens' worth.
+constexpr qint64 kPictureBudgetBytes = 48LL * 1024 * 1024;
+
+QString orientationName(PageOrientation orientation)
+{
+    return orientation == PageOrientation::Landscape
+        ? QCoreApplication::translate("PreviewWindow", "landscape")
+        : QCoreApplication::translate("PreviewWindow", "portrait");
+}
+
+QString millimetres(double twips)
+{
+    return QString::number(std::round(twips / kTwipsPerInch * kMmPerInch));
+}
+
+} // namespace
+
+PreviewWindow::PreviewWindow(QWidget* parent)
+    : QDialog(parent)
+    , m_dpi(kStartDpi)
+{
+    setObjectName(QStringLiteral("PreviewWindow"));
+    setWindowTitle(tr("Print Preview"));
+    auto* layout = new QVBoxLayout(this);
+
+    m_summary = new QLabel(this);
+    m_summary->setObjectName(QStringLiteral("PreviewSummary"));
+    layout->addWidget(m_summary);
+
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("PreviewSheets"));
+    m_scroll->setAccessibleName(tr("Sheets"));
+    m_scroll->setAlignment(Qt::AlignHCenter);
+    m_scroll->setBackgroundRole(QPalette::Dark);
+    m_pages = new QWidget(m_scroll);
+    m_pagesLayout = new QVBoxLayout(m_pages);
+    m_scroll->setWidget(m_pages);
+    m_scroll->setWidgetResizable(true);
+    layout->addWidget(m_scroll, 1);
+
+    auto* row = new QHBoxLayout;
+    auto* zoomOut = new QPushButton(tr("Zoom &out"), this);
+    zoomOut->setShortcut(QKeySequence::ZoomOut);
+    connect(zoomOut, &QPushButton::clicked, this, [this] { zoom(-1); });
+    auto* zoomIn = new QPushButton(tr("Zoom &in"), this);
+    zoomIn->setShortcut(QKeySequence::ZoomIn);
+    connect(zoomIn, &QPushButton::clicked, this, [this] { zoom(1); });
+    row->addWidget(zoomOut);
+    row->addWidget(zoomIn);
+    row->addStretch(1);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+    row->addWidget(buttons);
+    layout->addLayout(row);
+    resize(900, 640);
+}
+
+void PreviewWindow::showSheets(const std::vector<Page>& sheets, const PaperFormat& paper)
+{
+    m_sheets = sheets;
+    m_paper = paper;
+    const QString count = sheets.size() == 1 ? tr("1 sheet") : tr("%n sheets", nullptr, int(sheets.size()));
+    m_summary->setText(tr("%1 on %2 %3, %4 × %5 mm")
+                           .arg(count, m_paper.size.name(), orientationName(m_paper.orientation),
+                               millimetres(m_paper.width), millimetres(m_paper.height)));
+    render();
+}
+
+QImage PreviewWindow::sheetImage(std::size_t index, double dpi) const
+{
+    const double scale = dpi / kTwipsPerInch;
+    QImage paper(qMax(1, qRound(m_paper.width * scale)), qMax(1, qRound(m_paper.height * scale)),
+        QImage::Format_RGB32);
+    paper.fill(Qt::white);
+    // The page is drawn from the printable area's top-left and, as on paper, ends at its edges: it
+    // is drawn straight into that part of the paper's picture, which clips it there.
+    const QRect printable
+        = QRect(qRound(m_paper.margins.left() * scale), qRound(m_paper.margins.top() * scale),
+            qRound(m_paper.printableWidth() * scale), qRound(m_paper.printableHeight() * scale))
+              .intersected(paper.rect());
+    if (!printable.isEmpty()) {
+        QImage area(paper.bits() + printable.top() * paper.bytesPerLine() + printable.left() * 4,
+            printable.width(), printable.height(), paper.bytesPerLine(), QImage::Format_RGB32);
+        QPainter painter(&area);
+        PageRenderer renderer(painter, qRound(dpi));
+        // Marks a fraction of a screen dot wide would vanish drawn aliased: antialiased at the
+        // screen's own resolution they show as grey, at a tenth of the cost of drawing finer.
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        renderer.draw(m_sheets.at(index));
+    }
+    QPainter painter(&paper);
+    painter.setPen(QPen(QColor(190, 190, 190), 1, Qt::DashLine));
+    painter.drawRect(QRectF(printable));
+    painter.end();
+    return paper.size() == sheetSize(dpi)
+        ? paper
+        : paper.scaled(sheetSize(dpi), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QSize PreviewWindow::sheetSize(double dpi) const
+{
+    return QSize(qMax(1, qRound(m_paper.width * dpi / kTwipsPerInch)),
+        qMax(1, qRound(m_paper.height * dpi / kTwipsPerInch)));
+}
+
+void PreviewWindow::render()
+{
+    while (QLayoutItem* item = m_pagesLayout->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    m_views.clear();
+    m_drawnOrder.clear();
+    // What stands between the circle and its length in a caption line, in the language it was printed.
+    const QString captionMark = QCoreApplication::translate("CaptionLine", "%1 Circle length = %2 %3")
+                                    .section(QStringLiteral("%1"), 1)
+                                    .section(QStringLiteral("%2"), 0, 0);
+    for (std::size_t i = 0; i < m_sheets.size(); ++i) {
+        auto* sheet = new PreviewSheet([this, i](QSize) { return sheetImage(i, m_dpi); }, m_pages);
+        sheet->setObjectName(QStringLiteral("PreviewSheet%1").arg(i + 1));
+        sheet->setSheetSize(sheetSize(m_dpi));
+        sheet->setAccessibleName(tr("Sheet %1 of %2").arg(i + 1).arg(m_sheets.size()));
+        QStringList texts;
+        for (const PageOp& op : m_sheets[i].ops)
+            if (op.kind == PageOp::Kind::Text && op.text.contains(captionMark))
+                texts << op.text;
+        // What a screen reader can tell of a sheet: its captions.
+        sheet->setAccessibleDescription(texts.join(QLatin1Char('\n')));
+        connect(sheet, &PreviewSheet::drawn, this, &PreviewWindow::keepWithinMemory);
+        m_pagesLayout->addWidget(sheet, 0, Qt::AlignHCenter);
+        m_views.push_back(sheet);
+    }
+    m_pagesLayout->addStretch(1);
+}
+
+void PreviewWindow::keepWithinMemory(PreviewSheet* drawn)
+{
+    std::erase(m_drawnOrder, drawn);
+    m_drawnOrder.push_back(drawn);
+    qint64 bytes = 0;
+    for (const PreviewSheet* sheet : m_drawnOrder)
+        bytes += sheet->pictureBytes();
+    while (bytes > kPictureBudgetBytes && m_drawnOrder.size() > 1) {
+        PreviewSheet* oldest = m_drawnOrder.front();
+        bytes -= oldest->pictureBytes();
+        oldest->release();
+        m_drawnOrder.erase(m_drawnOrder.begin());
+    }
+}
+
+void PreviewWindow::zoom(int steps)
+{
+    m_dpi = qBound(kMinDpi, m_dpi * std::pow(kZoomStep, steps), kMaxDpi);
+    // Only the sheets in view are drawn again, when they are painted.
+    m_drawnOrder.clear();
+    for (PreviewSheet* sheet : m_views)
+        sheet->setSheetSize(sheetSize(m_dpi));
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "app/output/ExportFileJobHost.h"
+
+#include <QString>
+#include <optional>
+
+class SettingsFilePrompts;
+class SettingsModel;
+
+/// File > "Export Altitude..." and "Export Azimuth..." ("Export RA..."): the job's page as an SVG or
+/// DXF drawing in a file the user names; the status line says what was written or why not.
+class DrawingExport {
+public:
+    DrawingExport(SettingsModel& model, SettingsFilePrompts& prompts);
+
+    /// The menu entry's text for the azimuth circle, after the azimuth print button's caption.
+    static QString azimuthEntry(const QString& azimuthButtonCaption);
+
+    /// window: the job's host for the window's events and focus.
+    template <typename Job> void run(JobHost& window, const QString& title)
+    {
+        const std::optional<QString> path = choosePath(title);
+        if (!path)
+            return;
+        ExportFileJobHost host(*path, ExportFileJobHost::formatOf(*path), &window);
+        Job(m_model, host).run();
+        report(*path, host);
+    }
+
+private:
+    std::optional<QString> choosePath(const QString& title);
+    void report(const QString& path, const ExportFileJobHost& host);
+
+    SettingsModel& m_model;
+    SettingsFilePrompts& m_prompts;
+};

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "app/window/DrawingExport.h"
+#include "app/printer/PrinterPapers.h"
+#include "print/dialog/PrinterSelection.h"
+#include "print/job/JobHost.h"
+#include "print/printers/QueueJobFollower.h"
+#include "settings/LastExitSettings.h"
+#include "settings/PrinterScales.h"
+#include "settings/SettingsFileCommands.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <memory>
+
+class AboutDialog;
+class PreviewWindow;
+class UserGuideWindow;
+class frmMain;
+class PageSetupBackend;
+class PrintDialogBackend;
+class PrinterSystem;
+class SettingsFilePrompts;
+class SettingsStore;
+
+/// Connects the window's buttons to the print jobs and the settings commands, and offers the jobs
+/// what the window holds for them: the printer selection, the current printer's page and the
+/// focus.
+class WindowController : public QObject, public JobHost {
+    Q_OBJECT
+public:
+    struct Services {
+        SettingsStore& store;
+        PrinterSystem& printers;
+        PrintDialogBackend& dialog;
+        SettingsFilePrompts& prompts;
+    };
+
+    /// The job sent to a print queue last, while it is being followed.
+    const QueueJobFollower& queueJob() const { return m_queueJob; }
+
+    WindowController(frmMain& window, Services services);
+    ~WindowController() override;
+
+    /// The window's load: version, position, the last-exit settings, value labels and mirrors.
+    void start();
+
+    void selectPrinter() override;
+    bool printCancelled() const override;
+    SheetFormat sheetFormat() override;
+    std::unique_ptr<PrintSurface> openSurface(const SheetRequest& request) override;
+    void processPendingEvents() override;
+    void focusSizeText(SizeText which) override;
+
+    /// "Page Setup..." shows this dialog instead of the desktop's.
+    void setPageSetupBackend(PageSetupBackend& backend) { m_pageSetup = &backend; }
+
+    /// Help > About, beside the window.
+    void showAbout();
+    /// Help > User Guide, beside the window; the status line says so when it isn't installed.
+    void showUserGuide();
+
+private:
+    /// Closes the window once the last-exit settings are written; when they can't be, the window
+    /// stays open and the status line says why.
+    void exit();
+    /// "Printer scale...": the dialog for the current printer; what it kept shows in the status line.
+    void openPrinterScale();
+    /// A printer-scale value kept that can't be used, said once at start.
+    void reportUnusablePrinterScale();
+
+    /// "Page Setup...": the current printer's paper and orientation, set without printing.
+    void openPageSetup();
+    /// The current printer takes the paper kept for it, the first time it is current.
+    void restorePaper();
+    /// The current printer's paper and orientation go to the store and to the window's paper line.
+    void keepPaper();
+    /// The paper line names the current printer's paper, or that there is none.
+    void showPaper();
+
+    /// Runs a print job unless one is already running: a job lets the window handle its pending
+    /// events once, and a second click then must not start a job inside the first.
+    template <typename Job> void runJob();
+    /// A print job whose sheets go to the preview window instead of the printer: the same checks
+    /// and refusals, no print dialog.
+    template <typename Job> void runPreview();
+    /// A print job whose page goes to a drawing file instead of the printer.
+    template <typename Job> void runExport(const QString& title);
+
+    frmMain& m_window;
+    PrinterSystem& m_printers;
+    bool m_jobRunning = false;
+    PrinterSelection m_selection;
+    LastExitSettings m_lastExit;
+    SettingsFileCommands m_fileCommands;
+    DrawingExport m_export;
+    PrinterScales m_printerScales;
+    PrinterPapers m_printerPapers;
+    QStringList m_papersRestored; // printers that have had their kept paper
+    std::unique_ptr<PageSetupBackend> m_ownPageSetup;
+    PageSetupBackend* m_pageSetup = nullptr;
+    QPointer<AboutDialog> m_about;
+    QPointer<UserGuideWindow> m_guide;
+    QPointer<PreviewWindow> m_preview;
+    /// The last job handed to a print queue, until the queue has it printed or failed it.
+    QueueJobFollower m_queueJob;
+};
