@@ -1,7 +1,7 @@
+#include "app/Translations.h"
 #include "app/cli/CommandLine.h"
 #include "app/cli/PdfCommand.h"
 #include "app/window/QtSettingsFilePrompts.h"
-#include "app/Translations.h"
 #include "app/window/WindowController.h"
 #include "app/window/frmMain.h"
 #include "common/FileSizeSignal.h"

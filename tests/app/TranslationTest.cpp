@@ -1,6 +1,6 @@
-#include "app/window/Mnemonics.h"
-#include "app/help/AboutDialog.h"
 #include "app/Translations.h"
+#include "app/help/AboutDialog.h"
+#include "app/window/Mnemonics.h"
 #include "app/window/frmMain.h"
 #include "settings/SettingsFileFormat.h"
 #include "support/PdfReadback.h"

@@ -1,7 +1,7 @@
 #include "app/cli/CommandLine.h"
 
-#include "app/cli/PdfCommand.h"
 #include "app/ProgramInfo.h"
+#include "app/cli/PdfCommand.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/window/DrawingExport.h"
 #include "app/printer/PrinterPapers.h"
+#include "app/window/DrawingExport.h"
 #include "print/dialog/PrinterSelection.h"
 #include "print/job/JobHost.h"
 #include "print/printers/QueueJobFollower.h"

@@ -1,7 +1,7 @@
 // The printer-scale dialog over the machine's current printer and a real settings store file.
 #include "app/printer/PrinterScaleDialog.h"
-#include "app/printer/CurrentPrinterScale.h"
 #include "app/preview/PreviewWindow.h"
+#include "app/printer/CurrentPrinterScale.h"
 #include "app/window/WindowController.h"
 #include "app/window/frmMain.h"
 #include "print/dialog/PrinterSelection.h"

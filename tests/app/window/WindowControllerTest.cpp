@@ -1,13 +1,13 @@
 // The whole window as a user drives it, with a real settings file in a temporary folder, scripted
 // printers and dialogs, and pages recorded instead of printed.
 #include "app/window/WindowController.h"
+#include "app/ProgramInfo.h"
 #include "app/help/AboutDialog.h"
+#include "app/help/UserGuide.h"
+#include "app/help/UserGuideWindow.h"
 #include "app/preview/PreviewSheet.h"
 #include "app/preview/PreviewWindow.h"
 #include "app/printer/PrinterPapers.h"
-#include "app/ProgramInfo.h"
-#include "app/help/UserGuide.h"
-#include "app/help/UserGuideWindow.h"
 #include "app/window/frmMain.h"
 #include "settings/PrinterScales.h"
 #include "settings/QtSettingsStore.h"
