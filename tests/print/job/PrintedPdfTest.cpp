@@ -75,7 +75,6 @@ struct PdfCase {
     Job job;
     std::function<void(SettingsModel&)> settings;
     bool landscape;
-    int pages; ///< 0: not counted
     std::vector<Lines> lines;
     std::vector<Place> places;
     std::vector<Says> says;
@@ -116,6 +115,16 @@ std::vector<pdfreadback::Segment> linesOf(const pdfreadback::PdfPage& page, cons
     return found;
 }
 
+/// An altitude page of this diameter in millimetres, with this box checked.
+std::function<void(SettingsModel&)> altitudeMm(const QString& size, Check check)
+{
+    return [size, check](SettingsModel& m) {
+        m.setText(SizeText::Altitude, size);
+        m.setOption(Option::Altmm, true);
+        m.setCheck(check, SettingsModel::kChecked);
+    };
+}
+
 /// A 60 mm azimuth or RA page, black on white in the bottom layout.
 std::function<void(SettingsModel&)> sixtyMmAtTheBottom(Option kind)
 {
@@ -137,9 +146,7 @@ TEST_P(PrintedPdf, ReadsBackAtItsPlaces)
     Readback r;
     r.page = printed(c, dir.filePath(QStringLiteral("page.pdf")));
     const pdfreadback::PdfPage& page = r.page;
-    if (c.pages > 0) {
-        EXPECT_EQ(page.pageCount, c.pages);
-    }
+    EXPECT_EQ(page.pageCount, 1);
     if (c.boxes > 0) {
         ASSERT_EQ(page.boxes.size(), c.boxes);
     }
@@ -158,68 +165,32 @@ TEST_P(PrintedPdf, ReadsBackAtItsPlaces)
 }
 
 const PdfCase kCases[] = {
-    // Set 1: widths 2-3-3, CircleWidth 100, 10 pt, scale on top; landscape.
-    { "Altitude", Job::Altitude,
-        [](SettingsModel& m) {
-            m.setText(SizeText::Altitude, QStringLiteral("80"));
-            m.setOption(Option::Altmm, true);
-            m.setCheck(Check::WB, SettingsModel::kChecked);
-        },
-        true, 1, { { 0, 250, 1000, 37 } }, // the ten-degree marks of the black-on-white strip
-        {
-            { markX1, 0, 100 },
-            { markX1, -1, 100 + 14243.04 },
-            { markY1, 0, 750 },
-            { markPen, 0, 3 * kTwipsPerDot, 0.05 },
-            { boxLeft, 0, 100 },
-            { boxTop, 0, 1750 },
-            { boxRight, 0, 14343.04 },
-            { boxBottom, 0, 2350 },
-            { boxFill, 0, 0 },
-            { boxLeft, 2, 2000 },
-            { boxFill, 2, 0xFFFFFF },
-            // Numbers with the real font: their left edges are the blank before the digits.
-            { textLeft, 1, 64 },
-            { textTop, 1, 1000 },
-            { textLeft, 19, 7060 },
-            { textLeft, 37, 14207 },
-            { textColour, 38, 0xFFFFFF }, // the white-on-black strip's numbers
-            { textTop, 38, 2000 },
-            { textLeft, -1, 2700 }, // the caption, clear of the second card
-            { textTop, -1, 3000 },
-        },
+    // Set 1: widths 2-3-3, CircleWidth 100, 10 pt, scale on top; landscape. The ten-degree marks of the
+    // black-on-white strip; the numbers' left edges are the blank before the digits (the real font);
+    // the white-on-black strip's numbers from text 38; the caption clear of the second card.
+    { "Altitude", Job::Altitude, altitudeMm(QStringLiteral("80"), Check::WB), true, { { 0, 250, 1000, 37 } },
+        { { markX1, 0, 100 }, { markX1, -1, 100 + 14243.04 }, { markY1, 0, 750 },
+            { markPen, 0, 3 * kTwipsPerDot, 0.05 }, { boxLeft, 0, 100 }, { boxTop, 0, 1750 },
+            { boxRight, 0, 14343.04 }, { boxBottom, 0, 2350 }, { boxFill, 0, 0 }, { boxLeft, 2, 2000 },
+            { boxFill, 2, 0xFFFFFF }, { textLeft, 1, 64 }, { textTop, 1, 1000 }, { textLeft, 19, 7060 },
+            { textLeft, 37, 14207 }, { textColour, 38, 0xFFFFFF }, { textTop, 38, 2000 },
+            { textLeft, -1, 2700 }, { textTop, -1, 3000 } },
         { { 1, QStringLiteral(" 0 ") }, { 19, QStringLiteral(" 90 ") }, { 37, QStringLiteral(" 9 ") },
             { -1, QStringLiteral("Altitude Circle length = 251.2 mm, Smallest mark = 1\u00B0"), false } },
         3 },
     // Numbers at the row top, marks ending on row top + text height (223) + 250.
-    { "Azimuth", Job::Azimuth, sixtyMmAtTheBottom(Option::Az), false, 0, { { 0, 250, 1500, 37 } },
-        {
-            { markY2, 0, 750 + 223 + 250 },
-            { markX1, -1, 100 + kSixtyMm },
-            { textLeft, 2, 236 },
-            { textTop, 2, 750 },
-            { textLeft, 37, 10646 },
-            { textLeft, 38, 1120 },
-            { textTop, 38, 1500 },
-        },
+    { "Azimuth", Job::Azimuth, sixtyMmAtTheBottom(Option::Az), false, { { 0, 250, 1500, 37 } },
+        { { markY2, 0, 750 + 223 + 250 }, { markX1, -1, 100 + kSixtyMm }, { textLeft, 2, 236 },
+            { textTop, 2, 750 }, { textLeft, 37, 10646 }, { textLeft, 38, 1120 }, { textTop, 38, 1500 } },
         { { 2, QStringLiteral(" 10 ") }, { 37, QStringLiteral(" 0 ") }, { 38, QStringLiteral("Az") } } },
-    { "Ra", Job::Azimuth, sixtyMmAtTheBottom(Option::Ra), false, 0, { { 0, 250, 1500, 25 } },
-        {
-            { markStep, 1, 445.095 },
-            { markX1, -1, 100 + kSixtyMm },
-            { textLeft, 25, 10631 },
-            { textTop, 27, 1750 },
-        },
+    { "Ra", Job::Azimuth, sixtyMmAtTheBottom(Option::Ra), false, { { 0, 250, 1500, 25 } },
+        { { markStep, 1, 445.095 }, { markX1, -1, 100 + kSixtyMm }, { textLeft, 25, 10631 },
+            { textTop, 27, 1750 } },
         { { 25, QStringLiteral(" 0 ") }, { 26, QStringLiteral("RA") },
             { 27, QStringLiteral("RA Circle length = 188.4 mm, Line (10min"), false } } },
     // The scale check's bars at their nominal lengths: 100 mm across, 50 mm down.
-    { "ScaleCheck", Job::Altitude,
-        [](SettingsModel& m) {
-            m.setText(SizeText::Altitude, QStringLiteral("60"));
-            m.setOption(Option::Altmm, true);
-            m.setCheck(Check::ScaleCheck, SettingsModel::kChecked);
-        },
-        false, 0, { { 5670, 0, 1e9, 1 }, { 0, 2835, 1e9, 1 } }, {}, {} },
+    { "ScaleCheck", Job::Altitude, altitudeMm(QStringLiteral("60"), Check::ScaleCheck), false,
+        { { 5670, 0, 1e9, 1 }, { 0, 2835, 1e9, 1 } }, {}, {} },
 };
 
 INSTANTIATE_TEST_SUITE_P(Jobs, PrintedPdf, ::testing::ValuesIn(kCases),
