@@ -809,7 +809,7 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
         <source>1. Print the calibration page (with any scaling or &quot;fit to page&quot; option of the printer off).
 2. Measure each bar from its first to its last mark.
 3. Type the two lengths and press OK: every page on this printer is then corrected.</source>
-        <translation>1. Imprima la página de calibración (con todo escalado u opción «ajustar a la página» de la impresora desactivado).
+        <translation>1. Imprima la página de calibración (con el escalado y la opción «ajustar a la página» de la impresora desactivados).
 2. Mida cada barra desde su primera hasta su última marca.
 3. Escriba las dos longitudes y pulse Aceptar: desde entonces se corrige cada página de esta impresora.</translation>
     </message>

@@ -277,7 +277,7 @@ diameter (dia.) unless --length</source>
     </message>
     <message>
         <source>azimuth numbers decreasing from left to right (&quot;Az L&gt;R +&quot; clear)</source>
-        <translation>numeri di azimut decrescenti da sinistra a destra («Az S&gt;D +» non
+        <translation>numeri di azimut decrescenti da sinistra a destra («Az sx&gt;dx +» non
 spuntato)</translation>
     </message>
     <message>
@@ -811,7 +811,7 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
         <source>1. Print the calibration page (with any scaling or &quot;fit to page&quot; option of the printer off).
 2. Measure each bar from its first to its last mark.
 3. Type the two lengths and press OK: every page on this printer is then corrected.</source>
-        <translation>1. Stampate la pagina di calibrazione (con ogni ridimensionamento o opzione «adatta alla pagina» della stampante disattivati).
+        <translation>1. Stampate la pagina di calibrazione (con il ridimensionamento e l’opzione «adatta alla pagina» della stampante disattivati).
 2. Misurate ogni barra dalla prima all’ultima tacca.
 3. Scrivete le due lunghezze e premete OK: da allora ogni pagina su questa stampante viene corretta.</translation>
     </message>
