@@ -611,7 +611,7 @@ See also: man vennaros
     </message>
     <message>
         <source>%1 on %2 %3, %4 × %5 mm</source>
-        <translation>%1 на %2 %3, %4 × %5 мм</translation>
+        <translation>%1 %2, %3, %4 × %5 мм</translation>
     </message>
     <message>
         <source>Sheet %1 of %2</source>
@@ -702,23 +702,23 @@ See also: man vennaros
     </message>
     <message>
         <source>%1 max. length is %2 %3 for split strips.</source>
-        <translation>%1: наибольшая длина %2 %3 для разделённых лент.</translation>
+        <translation>%1: макс. длина %2 %3 для разделённых лент.</translation>
     </message>
     <message>
         <source>%1 max. length is %2 %3 for current page width.</source>
-        <translation>%1: наибольшая длина %2 %3 для текущей ширины страницы.</translation>
+        <translation>%1: макс. длина %2 %3 для текущей ширины страницы.</translation>
     </message>
     <message>
         <source>%1 max. length is %2 %3 for the printable width.</source>
-        <translation>%1: наибольшая длина %2 %3 для ширины области печати.</translation>
+        <translation>%1: макс. длина %2 %3 для ширины области печати.</translation>
     </message>
     <message>
         <source>%1 max. ring diameter is %2 %3 for split rings.</source>
-        <translation>%1: наибольший диаметр кольца %2 %3 для разделённых колец.</translation>
+        <translation>%1: макс. диаметр кольца %2 %3 для разделённых колец.</translation>
     </message>
     <message>
         <source>%1 max. ring diameter is %2 %3 for the printable area.</source>
-        <translation>%1: наибольший диаметр кольца %2 %3 для области печати.</translation>
+        <translation>%1: макс. диаметр кольца %2 %3 для области печати.</translation>
     </message>
     <message>
         <source>inches</source>
