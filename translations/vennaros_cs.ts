@@ -906,7 +906,7 @@ Viz také: man vennaros
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation>nelze zapsat %1</translation>
+        <translation>nemůže zapsat %1</translation>
     </message>
 </context>
 <context>

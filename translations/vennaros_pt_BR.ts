@@ -904,7 +904,7 @@ Veja também: man vennaros
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation>não foi possível gravar %1</translation>
+        <translation>não consegue gravar %1</translation>
     </message>
 </context>
 <context>

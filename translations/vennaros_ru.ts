@@ -906,7 +906,7 @@ See also: man vennaros
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation>не удаётся записать %1</translation>
+        <translation>не может записать %1</translation>
     </message>
 </context>
 <context>
