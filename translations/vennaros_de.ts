@@ -375,6 +375,14 @@ um den umgelegten Streifen Strich auf Strich zu schließen („Klebelasche“)</
         <source>Cannot write &apos;%1&apos;: %2.</source>
         <translation>&apos;%1&apos; kann nicht geschrieben werden: %2.</translation>
     </message>
+    <message>
+        <source>it is the program&apos;s settings store</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a settings file saved or restored since the start</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FileReplacement</name>
@@ -467,6 +475,10 @@ um den umgelegten Streifen Strich auf Strich zu schließen („Klebelasche“)</
     <message>
         <source>Settings could not be saved: </source>
         <translation>Einstellungen konnten nicht gespeichert werden: </translation>
+    </message>
+    <message>
+        <source>Settings reset to what could be read: </source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -902,6 +914,14 @@ um den umgelegten Streifen Strich auf Strich zu schließen („Klebelasche“)</
     <message>
         <source>cannot write %1</source>
         <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the settings store can be read only in part and no copy of it could be made (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the settings store can be read only in part; the whole file is kept as %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

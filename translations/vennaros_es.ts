@@ -374,6 +374,14 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
         <source>Cannot write &apos;%1&apos;: %2.</source>
         <translation>No se puede escribir &apos;%1&apos;: %2.</translation>
     </message>
+    <message>
+        <source>it is the program&apos;s settings store</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a settings file saved or restored since the start</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FileReplacement</name>
@@ -466,6 +474,10 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
     <message>
         <source>Settings could not be saved: </source>
         <translation>No se pudieron guardar los ajustes: </translation>
+    </message>
+    <message>
+        <source>Settings reset to what could be read: </source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -901,6 +913,14 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
     <message>
         <source>cannot write %1</source>
         <translation>no se puede escribir %1</translation>
+    </message>
+    <message>
+        <source>the settings store can be read only in part and no copy of it could be made (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the settings store can be read only in part; the whole file is kept as %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -376,6 +376,14 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
         <source>Cannot write &apos;%1&apos;: %2.</source>
         <translation>Impossibile scrivere &apos;%1&apos;: %2.</translation>
     </message>
+    <message>
+        <source>it is the program&apos;s settings store</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a settings file saved or restored since the start</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FileReplacement</name>
@@ -468,6 +476,10 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
     <message>
         <source>Settings could not be saved: </source>
         <translation>Impossibile salvare le impostazioni: </translation>
+    </message>
+    <message>
+        <source>Settings reset to what could be read: </source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -903,6 +915,14 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
     <message>
         <source>cannot write %1</source>
         <translation>impossibile scrivere %1</translation>
+    </message>
+    <message>
+        <source>the settings store can be read only in part and no copy of it could be made (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the settings store can be read only in part; the whole file is kept as %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

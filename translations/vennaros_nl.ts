@@ -373,6 +373,14 @@ de omgelegde strook streep op streep te sluiten (&quot;Lijmlip&quot;)</translati
         <source>Cannot write &apos;%1&apos;: %2.</source>
         <translation>Kan &apos;%1&apos; niet schrijven: %2.</translation>
     </message>
+    <message>
+        <source>it is the program&apos;s settings store</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a settings file saved or restored since the start</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FileReplacement</name>
@@ -465,6 +473,10 @@ de omgelegde strook streep op streep te sluiten (&quot;Lijmlip&quot;)</translati
     <message>
         <source>Settings could not be saved: </source>
         <translation>De instellingen konden niet opgeslagen worden: </translation>
+    </message>
+    <message>
+        <source>Settings reset to what could be read: </source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -900,6 +912,14 @@ de omgelegde strook streep op streep te sluiten (&quot;Lijmlip&quot;)</translati
     <message>
         <source>cannot write %1</source>
         <translation>kan %1 niet schrijven</translation>
+    </message>
+    <message>
+        <source>the settings store can be read only in part and no copy of it could be made (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the settings store can be read only in part; the whole file is kept as %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -374,6 +374,14 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
         <source>Cannot write &apos;%1&apos;: %2.</source>
         <translation>Nie można zapisać &apos;%1&apos;: %2.</translation>
     </message>
+    <message>
+        <source>it is the program&apos;s settings store</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a settings file saved or restored since the start</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FileReplacement</name>
@@ -466,6 +474,10 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
     <message>
         <source>Settings could not be saved: </source>
         <translation>Nie udało się zapisać ustawień: </translation>
+    </message>
+    <message>
+        <source>Settings reset to what could be read: </source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -902,6 +914,14 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
     <message>
         <source>cannot write %1</source>
         <translation>nie można zapisać %1</translation>
+    </message>
+    <message>
+        <source>the settings store can be read only in part and no copy of it could be made (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the settings store can be read only in part; the whole file is kept as %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
