@@ -17,6 +17,8 @@ endforeach()
 # vennaros_add_translations(TARGET): the .qm files as resources of TARGET (called where TARGET is
 # made: the rules for the .qm files must be in the same directory as the resource that needs them).
 function(vennaros_add_translations target)
+    # lrelease does not make the folder it writes into, and only Ninja makes output folders itself.
+    file(MAKE_DIRECTORY "${PROJECT_BINARY_DIR}/translations")
     set(qm_files "")
     foreach(lang IN LISTS VENNAROS_LANGUAGES)
         set(ts "${PROJECT_SOURCE_DIR}/translations/vennaros_${lang}.ts")

@@ -121,6 +121,17 @@ EOT
 chmod +x "$scratch/start.sh"
 check "the packaged program shows its window with the 48, 64 and 128 px icons" xvfb-run -a "$scratch/start.sh"
 
+# The build most people type, with CMake's default generator (Unix Makefiles) and no compiler cache:
+# only the program, so that it stays cheap.
+plain_build() {
+    local dir="$scratch/plain"
+    env -u CMAKE_CXX_COMPILER_LAUNCHER cmake -S . -B "$dir" -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF &&
+        env -u CMAKE_CXX_COMPILER_LAUNCHER cmake --build "$dir" -j2 &&
+        (cd "$dir" && cpack -G DEB) &&
+        ls "$dir"/vennaros_*_amd64.deb
+}
+check "a plain build with the Makefiles generator makes the program and its package" plain_build
+
 grep -E "^(E|W):" "$scratch/lintian" | sed 's/^/lintian: /' || true
 echo "package: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="cs">
 <context>
     <name>AboutDialog</name>
@@ -35,11 +34,11 @@
 <context>
     <name>CalibrationPage</name>
     <message>
-        <source>Along the paper&apos;s length: %1 mm</source>
+        <source>Along the paper's length: %1 mm</source>
         <translation>Po délce papíru: %1 mm</translation>
     </message>
     <message>
-        <source>Along the paper&apos;s width: %1 mm</source>
+        <source>Along the paper's width: %1 mm</source>
         <translation>Po šířce papíru: %1 mm</translation>
     </message>
     <message>
@@ -63,7 +62,7 @@
         <translation>obě délky do okna Měřítko tiskárny. Tiskněte tuto stránku s vypnutým</translation>
     </message>
     <message>
-        <source>scaling or &quot;fit to page&quot; option of the printer switched off.</source>
+        <source>scaling or "fit to page" option of the printer switched off.</source>
         <translation>měřítkem i volbou „přizpůsobit stránce“ tiskárny.</translation>
     </message>
 </context>
@@ -160,8 +159,8 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>--size needs a number and its unit, for example 450mm or 3.5in, not &apos;%1&apos;.</source>
-        <translation>--size potřebuje číslo s jednotkou, například 450mm nebo 3.5in, ne &apos;%1&apos;.</translation>
+        <source>--size needs a number and its unit, for example 450mm or 3.5in, not '%1'.</source>
+        <translation>--size potřebuje číslo s jednotkou, například 450mm nebo 3.5in, ne '%1'.</translation>
     </message>
     <message>
         <source>--ra and --decreasing go with --azimuth.</source>
@@ -180,15 +179,15 @@
         </translation>
     </message>
     <message>
-        <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Neočekávaný argument &apos;%1&apos;.</translation>
+        <source>Unexpected argument '%1'.</source>
+        <translation>Neočekávaný argument '%1'.</translation>
     </message>
     <message>
         <source>--print-pdf, --svg and --dxf: give one of them.</source>
         <translation>--print-pdf, --svg a --dxf: zadejte jen jeden z nich.</translation>
     </message>
     <message>
-        <source>--settings, --paper, --landscape, --altitude, --azimuth and the circle&apos;s options go with --print-pdf FILE, --svg FILE or --dxf FILE.</source>
+        <source>--settings, --paper, --landscape, --altitude, --azimuth and the circle's options go with --print-pdf FILE, --svg FILE or --dxf FILE.</source>
         <translation>--settings, --paper, --landscape, --altitude, --azimuth a volby kruhu patří k --print-pdf FILE, --svg FILE nebo --dxf FILE.</translation>
     </message>
     <message>
@@ -216,8 +215,8 @@
         <translation>--paper potřebuje název formátu papíru, například A4.</translation>
     </message>
     <message>
-        <source>unknown paper &apos;%1&apos; (A4, Letter, A3, Legal, ...)</source>
-        <translation>neznámý papír &apos;%1&apos; (A4, Letter, A3, Legal, ...)</translation>
+        <source>unknown paper '%1' (A4, Letter, A3, Legal, ...)</source>
+        <translation>neznámý papír '%1' (A4, Letter, A3, Legal, ...)</translation>
     </message>
     <message>
         <source>print this text and exit</source>
@@ -244,13 +243,13 @@ cutter, at its true size in millimetres, never split</source>
         <translation>totéž jako výkres DXF</translation>
     </message>
     <message>
-        <source>a settings file saved with &quot;Save&quot;, restored over the defaults</source>
+        <source>a settings file saved with "Save", restored over the defaults</source>
         <translation>soubor nastavení uložený tlačítkem „Uložit“, načtený přes
 výchozí hodnoty</translation>
     </message>
     <message>
         <source>the paper, for example A4, Letter, A3 or Legal (default: the
-built-in PDF printer&apos;s paper)</source>
+built-in PDF printer's paper)</source>
         <translation>papír, například A4, Letter, A3 nebo Legal (výchozí: papír
 vestavěné tiskárny PDF)</translation>
     </message>
@@ -259,23 +258,23 @@ vestavěné tiskárny PDF)</translation>
         <translation>papír otočený na šířku</translation>
     </message>
     <message>
-        <source>the altitude circle (&quot;Print Alt.&quot;)</source>
+        <source>the altitude circle ("Print Alt.")</source>
         <translation>výškový kruh („Tisk výš.“)</translation>
     </message>
     <message>
-        <source>the azimuth or RA circle, as the settings say (&quot;Print Az.&quot; or
-&quot;Print RA&quot;)</source>
+        <source>the azimuth or RA circle, as the settings say ("Print Az." or
+"Print RA")</source>
         <translation>azimutální kruh nebo kruh RA, podle nastavení („Tisk az.“ nebo
 „Tisk RA“)</translation>
     </message>
     <message>
-        <source>the circle&apos;s size with its unit: 450mm, 3in, 3.5in or 3,5in; a
+        <source>the circle's size with its unit: 450mm, 3in, 3.5in or 3,5in; a
 diameter (dia.) unless --length</source>
         <translation>velikost kruhu s jednotkou: 450mm, 3in, 3.5in nebo 3,5in; průměr
 (Ø), pokud není --length</translation>
     </message>
     <message>
-        <source>the size is the strip&apos;s length (len.)</source>
+        <source>the size is the strip's length (len.)</source>
         <translation>velikost je délka pásku (dél.)</translation>
     </message>
     <message>
@@ -283,7 +282,7 @@ diameter (dia.) unless --length</source>
         <translation>kruh RA místo azimutálního kruhu</translation>
     </message>
     <message>
-        <source>azimuth numbers decreasing from left to right (&quot;Az L&gt;R +&quot; clear)</source>
+        <source>azimuth numbers decreasing from left to right ("Az L&gt;R +" clear)</source>
         <translation>čísla azimutu klesají zleva doprava („Az L&gt;P +“ nezaškrtnuto)</translation>
     </message>
     <message>
@@ -294,20 +293,20 @@ než oblast tisku na výseče</translation>
     </message>
     <message>
         <source>print the circle as a flat ring instead of a strip; its size is
-the ring&apos;s outer diameter, or with --length its circumference</source>
+the ring's outer diameter, or with --length its circumference</source>
         <translation>tisknout kruh jako plochý prstenec místo pásku; velikost je
 vnější průměr prstence, s --length jeho obvod</translation>
     </message>
     <message>
-        <source>a vernier below each strip or ring (&quot;Print verniers&quot;)</source>
+        <source>a vernier below each strip or ring ("Print verniers")</source>
         <translation>vernier pod každým páskem nebo prstencem („Verniery“)</translation>
     </message>
     <message>
-        <source>a second number row counting the other way (&quot;Numbers both ways&quot;)</source>
+        <source>a second number row counting the other way ("Numbers both ways")</source>
         <translation>druhá řada čísel počítaná opačným směrem („Čísla oběma směry“)</translation>
     </message>
     <message>
-        <source>the scale check bars below the page (&quot;Print scale check&quot;)</source>
+        <source>the scale check bars below the page ("Print scale check")</source>
         <translation>kontrolní pruhy měřítka pod stránkou („Kontrola měřítka“)</translation>
     </message>
     <message>
@@ -323,8 +322,8 @@ vnější průměr prstence, s --length jeho obvod</translation>
         <translation>pásek začíná odečtem N stupňů (RA: v hodinách)</translation>
     </message>
     <message>
-        <source>the strip&apos;s first long division again after its end, to close
-the wrapped strip mark over mark (&quot;Closing tab&quot;)</source>
+        <source>the strip's first long division again after its end, to close
+the wrapped strip mark over mark ("Closing tab")</source>
         <translation>první dlouhý dílek pásku ještě jednou za jeho koncem, aby se
 ovinutý pásek spojil značka na značku („Lepicí chlopeň“)</translation>
     </message>
@@ -372,15 +371,23 @@ Viz také: man vennaros
         <translation>Zapsáno: </translation>
     </message>
     <message>
-        <source>Cannot write &apos;%1&apos;: %2.</source>
-        <translation>Nelze zapsat &apos;%1&apos;: %2.</translation>
+        <source>Cannot write '%1': %2.</source>
+        <translation>Nelze zapsat '%1': %2.</translation>
+    </message>
+    <message>
+        <source>it is the program's settings store</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>it is a settings file saved or restored since the start</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>FileCommand</name>
     <message>
-        <source>vennaros: cannot read the settings file &apos;%1&apos;: %2</source>
-        <translation>vennaros: soubor nastavení &apos;%1&apos; nelze přečíst: %2</translation>
+        <source>vennaros: cannot read the settings file '%1': %2</source>
+        <translation>vennaros: soubor nastavení '%1' nelze přečíst: %2</translation>
     </message>
     <message>
         <source>it is %1</source>
@@ -391,8 +398,8 @@ Viz také: man vennaros
         <translation>Ostatní si ponechají výchozí hodnoty.</translation>
     </message>
     <message>
-        <source>vennaros: cannot write &apos;%1&apos;: %2</source>
-        <translation>vennaros: &apos;%1&apos; nelze zapsat: %2</translation>
+        <source>vennaros: cannot write '%1': %2</source>
+        <translation>vennaros: '%1' nelze zapsat: %2</translation>
     </message>
     <message>
         <source>it is the settings file</source>
@@ -498,6 +505,10 @@ Viz také: man vennaros
     <message>
         <source>Settings could not be saved: </source>
         <translation>Nastavení se nepodařilo uložit: </translation>
+    </message>
+    <message>
+        <source>Settings reset to what could be read: </source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -614,7 +625,7 @@ Viz také: man vennaros
         <translation>Prstence místo pásků</translation>
     </message>
     <message>
-        <source>Each circle as a flat ring of the size&apos;s outer diameter, for a ground board or a disc</source>
+        <source>Each circle as a flat ring of the size's outer diameter, for a ground board or a disc</source>
         <translation>Každý kruh jako plochý prstenec s velikostí jako vnějším průměrem, na základovou desku nebo kotouč</translation>
     </message>
     <message>
@@ -646,7 +657,7 @@ Viz také: man vennaros
         <translation>Lepicí chlopeň</translation>
     </message>
     <message>
-        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
+        <source>The strip's first long division again after its end, to join the wrapped strip mark over mark</source>
         <translation>První dlouhý dílek pásku ještě jednou za jeho koncem, aby se ovinutý pásek spojil značka na značku</translation>
     </message>
     <message>
@@ -654,7 +665,7 @@ Viz také: man vennaros
         <translation>&amp;Měřítko...</translation>
     </message>
     <message>
-        <source>Measure and correct the current printer&apos;s scale</source>
+        <source>Measure and correct the current printer's scale</source>
         <translation>Změřit a opravit měřítko současné tiskárny</translation>
     </message>
     <message>
@@ -662,7 +673,7 @@ Viz také: man vennaros
         <translation>Stránka...</translation>
     </message>
     <message>
-        <source>Choose the current printer&apos;s paper and orientation, without printing</source>
+        <source>Choose the current printer's paper and orientation, without printing</source>
         <translation>Zvolit papír a orientaci současné tiskárny, bez tisku</translation>
     </message>
     <message>
@@ -772,7 +783,7 @@ Viz také: man vennaros
         <translation>Tisk kruhu RA</translation>
     </message>
     <message>
-        <source>The printer &quot;%1&quot; is no longer installed</source>
+        <source>The printer "%1" is no longer installed</source>
         <translation>Tiskárna „%1“ už není nainstalována</translation>
     </message>
     <message>
@@ -917,19 +928,19 @@ Viz také: man vennaros
 <context>
     <name>PrinterScaleDialog</name>
     <message>
-        <source>Bar along the paper&apos;s &amp;width (%1 mm), measured in mm:</source>
+        <source>Bar along the paper's &amp;width (%1 mm), measured in mm:</source>
         <translation>Pruh po &amp;šířce papíru (%1 mm), změřeno v mm:</translation>
     </message>
     <message>
-        <source>Bar along the paper&apos;s &amp;length (%1 mm), measured in mm:</source>
+        <source>Bar along the paper's &amp;length (%1 mm), measured in mm:</source>
         <translation>Pruh po &amp;délce papíru (%1 mm), změřeno v mm:</translation>
     </message>
     <message>
-        <source>Factors kept for this printer: %1 along the paper&apos;s width, %2 along its length.</source>
+        <source>Factors kept for this printer: %1 along the paper's width, %2 along its length.</source>
         <translation>Uložené koeficienty této tiskárny: %1 po šířce papíru, %2 po jeho délce.</translation>
     </message>
     <message>
-        <source>1. Print the calibration page (with any scaling or &quot;fit to page&quot; option of the printer off).
+        <source>1. Print the calibration page (with any scaling or "fit to page" option of the printer off).
 2. Measure each bar from its first to its last mark.
 3. Type the two lengths and press OK: every page on this printer is then corrected.</source>
         <translation>1. Vytiskněte kalibrační stránku (s vypnutým měřítkem i volbou „přizpůsobit stránce“ tiskárny).
@@ -957,7 +968,7 @@ Viz také: man vennaros
         <translation>Uložená hodnota této tiskárny je nepoužitelná (%1): tiskne s 1 v obou osách, dokud se neuloží nové délky.</translation>
     </message>
     <message>
-        <source>The printer can&apos;t be read: </source>
+        <source>The printer can't be read: </source>
         <translation>Tiskárnu nelze přečíst: </translation>
     </message>
     <message>
@@ -992,11 +1003,11 @@ Viz také: man vennaros
 <context>
     <name>PrinterScales</name>
     <message>
-        <source>&quot;%1&quot; is not two factors from 0.9 to 1.1</source>
+        <source>"%1" is not two factors from 0.9 to 1.1</source>
         <translation>„%1“ nejsou dva koeficienty od 0.9 do 1.1</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a length: type the length measured in millimetres.</source>
+        <source>"%1" is not a length: type the length measured in millimetres.</source>
         <translation>„%1“ není délka: zadejte délku naměřenou v milimetrech.</translation>
     </message>
     <message>
@@ -1031,6 +1042,14 @@ Viz také: man vennaros
         <source>cannot write %1</source>
         <translation>nemůže zapsat %1</translation>
     </message>
+    <message>
+        <source>the settings store can be read only in part and no copy of it could be made (%1)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the settings store can be read only in part; the whole file is kept as %1</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>QueueJobFollower</name>
@@ -1059,11 +1078,11 @@ Viz také: man vennaros
         <translation>Tiskárna %1 je zastavena: stránka čeká v její frontě.</translation>
     </message>
     <message>
-        <source>The printer &quot;%1&quot; has not printed the page yet: %2</source>
+        <source>The printer "%1" has not printed the page yet: %2</source>
         <translation>Tiskárna „%1“ stránku ještě nevytiskla: %2</translation>
     </message>
     <message>
-        <source>The printer &quot;%1&quot; has printed the page.</source>
+        <source>The printer "%1" has printed the page.</source>
         <translation>Tiskárna „%1“ stránku vytiskla.</translation>
     </message>
 </context>
@@ -1071,7 +1090,7 @@ Viz také: man vennaros
     <name>RingLayout</name>
     <message>
         <source>R = %1</source>
-        <comment>the ring&apos;s outer radius</comment>
+        <comment>the ring's outer radius</comment>
         <translation>R = %1</translation>
     </message>
     <message>
@@ -1134,8 +1153,8 @@ Viz také: man vennaros
         <translation>Chyba při zápisu do souboru nastavení</translation>
     </message>
     <message>
-        <source>Settings saved to &apos;%1&apos;</source>
-        <translation>Nastavení uložena do &apos;%1&apos;</translation>
+        <source>Settings saved to '%1'</source>
+        <translation>Nastavení uložena do '%1'</translation>
     </message>
     <message>
         <source>Read settings file error</source>
@@ -1146,19 +1165,19 @@ Viz také: man vennaros
         <translation>Chyba při čtení souboru nastavení</translation>
     </message>
     <message>
-        <source>1 setting restored from &apos;%1&apos;</source>
-        <translation>Načteno 1 nastavení z &apos;%1&apos;</translation>
+        <source>1 setting restored from '%1'</source>
+        <translation>Načteno 1 nastavení z '%1'</translation>
     </message>
     <message numerus="yes">
-        <source>%n settings restored from &apos;%1&apos;</source>
+        <source>%n settings restored from '%1'</source>
         <translation>
-            <numerusform>Načteno %n nastavení z &apos;%1&apos;</numerusform>
-            <numerusform>Načteno %n nastavení z &apos;%1&apos;</numerusform>
-            <numerusform>Načteno %n nastavení z &apos;%1&apos;</numerusform>
+            <numerusform>Načteno %n nastavení z '%1'</numerusform>
+            <numerusform>Načteno %n nastavení z '%1'</numerusform>
+            <numerusform>Načteno %n nastavení z '%1'</numerusform>
         </translation>
     </message>
     <message>
-        <source>line %1 (&quot;%2&quot;) could not be applied</source>
+        <source>line %1 ("%2") could not be applied</source>
         <translation>řádek %1 („%2“) nešlo použít</translation>
     </message>
     <message>
@@ -1166,11 +1185,11 @@ Viz také: man vennaros
         <translation>soubor končí po řádku %1</translation>
     </message>
     <message numerus="yes">
-        <source>%n of %1 settings restored from &apos;%2&apos;: %3.</source>
+        <source>%n of %1 settings restored from '%2': %3.</source>
         <translation>
-            <numerusform>Načteno %n z %1 nastavení z &apos;%2&apos;: %3.</numerusform>
-            <numerusform>Načteno %n z %1 nastavení z &apos;%2&apos;: %3.</numerusform>
-            <numerusform>Načteno %n z %1 nastavení z &apos;%2&apos;: %3.</numerusform>
+            <numerusform>Načteno %n z %1 nastavení z '%2': %3.</numerusform>
+            <numerusform>Načteno %n z %1 nastavení z '%2': %3.</numerusform>
+            <numerusform>Načteno %n z %1 nastavení z '%2': %3.</numerusform>
         </translation>
     </message>
 </context>
@@ -1234,11 +1253,11 @@ Viz také: man vennaros
         <translation>Nelze vybrat tiskárnu: </translation>
     </message>
     <message>
-        <source>Printer scale for &apos;%1&apos; ignored: %2; it prints unscaled.</source>
-        <translation>Měřítko tiskárny &apos;%1&apos; ignorováno: %2; tiskne bez korekce.</translation>
+        <source>Printer scale for '%1' ignored: %2; it prints unscaled.</source>
+        <translation>Měřítko tiskárny '%1' ignorováno: %2; tiskne bez korekce.</translation>
     </message>
     <message>
-        <source>The user guide is not installed; &quot;man vennaros&quot; describes the program.</source>
+        <source>The user guide is not installed; "man vennaros" describes the program.</source>
         <translation>Uživatelská příručka není nainstalována; program popisuje „man vennaros“.</translation>
     </message>
 </context>
@@ -1385,10 +1404,10 @@ Viz také: man vennaros
     <name>main</name>
     <message>
         <source>vennaros: %1
-Try &apos;vennaros --help&apos;.
+Try 'vennaros --help'.
 </source>
         <translation>vennaros: %1
-Zkuste &apos;vennaros --help&apos;.
+Zkuste 'vennaros --help'.
 </translation>
     </message>
 </context>

@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="pt_BR">
 <context>
     <name>AboutDialog</name>
@@ -35,11 +34,11 @@
 <context>
     <name>CalibrationPage</name>
     <message>
-        <source>Along the paper&apos;s length: %1 mm</source>
+        <source>Along the paper's length: %1 mm</source>
         <translation>Ao longo do comprimento do papel: %1 mm</translation>
     </message>
     <message>
-        <source>Along the paper&apos;s width: %1 mm</source>
+        <source>Along the paper's width: %1 mm</source>
         <translation>Ao longo da largura do papel: %1 mm</translation>
     </message>
     <message>
@@ -63,8 +62,8 @@
         <translation>os dois comprimentos na janela Escala da impressora. Imprima esta página</translation>
     </message>
     <message>
-        <source>scaling or &quot;fit to page&quot; option of the printer switched off.</source>
-        <translation>com a opção de escala ou &quot;ajustar à página&quot; da impressora desligada.</translation>
+        <source>scaling or "fit to page" option of the printer switched off.</source>
+        <translation>com a opção de escala ou "ajustar à página" da impressora desligada.</translation>
     </message>
 </context>
 <context>
@@ -160,8 +159,8 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>--size needs a number and its unit, for example 450mm or 3.5in, not &apos;%1&apos;.</source>
-        <translation>--size precisa de um número e sua unidade, por exemplo 450mm ou 3.5in, não &apos;%1&apos;.</translation>
+        <source>--size needs a number and its unit, for example 450mm or 3.5in, not '%1'.</source>
+        <translation>--size precisa de um número e sua unidade, por exemplo 450mm ou 3.5in, não '%1'.</translation>
     </message>
     <message>
         <source>--ra and --decreasing go with --azimuth.</source>
@@ -179,15 +178,15 @@
         </translation>
     </message>
     <message>
-        <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argumento inesperado &apos;%1&apos;.</translation>
+        <source>Unexpected argument '%1'.</source>
+        <translation>Argumento inesperado '%1'.</translation>
     </message>
     <message>
         <source>--print-pdf, --svg and --dxf: give one of them.</source>
         <translation>--print-pdf, --svg e --dxf: dê só um deles.</translation>
     </message>
     <message>
-        <source>--settings, --paper, --landscape, --altitude, --azimuth and the circle&apos;s options go with --print-pdf FILE, --svg FILE or --dxf FILE.</source>
+        <source>--settings, --paper, --landscape, --altitude, --azimuth and the circle's options go with --print-pdf FILE, --svg FILE or --dxf FILE.</source>
         <translation>--settings, --paper, --landscape, --altitude, --azimuth e as opções do círculo vão com --print-pdf FILE, --svg FILE ou --dxf FILE.</translation>
     </message>
     <message>
@@ -215,8 +214,8 @@
         <translation>--paper precisa do nome de um tamanho de papel, por exemplo A4.</translation>
     </message>
     <message>
-        <source>unknown paper &apos;%1&apos; (A4, Letter, A3, Legal, ...)</source>
-        <translation>papel desconhecido &apos;%1&apos; (A4, Letter, A3, Legal, ...)</translation>
+        <source>unknown paper '%1' (A4, Letter, A3, Legal, ...)</source>
+        <translation>papel desconhecido '%1' (A4, Letter, A3, Legal, ...)</translation>
     </message>
     <message>
         <source>print this text and exit</source>
@@ -243,13 +242,13 @@ laser ou de vinil, em tamanho real em milímetros, nunca dividido</translation>
         <translation>o mesmo como desenho DXF</translation>
     </message>
     <message>
-        <source>a settings file saved with &quot;Save&quot;, restored over the defaults</source>
-        <translation>um arquivo de configurações salvo com &quot;Salvar&quot;, carregado sobre
+        <source>a settings file saved with "Save", restored over the defaults</source>
+        <translation>um arquivo de configurações salvo com "Salvar", carregado sobre
 os valores padrão</translation>
     </message>
     <message>
         <source>the paper, for example A4, Letter, A3 or Legal (default: the
-built-in PDF printer&apos;s paper)</source>
+built-in PDF printer's paper)</source>
         <translation>o papel, por exemplo A4, Letter, A3 ou Legal (padrão: o papel da
 impressora PDF embutida)</translation>
     </message>
@@ -258,23 +257,23 @@ impressora PDF embutida)</translation>
         <translation>o papel na horizontal</translation>
     </message>
     <message>
-        <source>the altitude circle (&quot;Print Alt.&quot;)</source>
-        <translation>o círculo de altura (&quot;Impr. Alt.&quot;)</translation>
+        <source>the altitude circle ("Print Alt.")</source>
+        <translation>o círculo de altura ("Impr. Alt.")</translation>
     </message>
     <message>
-        <source>the azimuth or RA circle, as the settings say (&quot;Print Az.&quot; or
-&quot;Print RA&quot;)</source>
+        <source>the azimuth or RA circle, as the settings say ("Print Az." or
+"Print RA")</source>
         <translation>o círculo de azimute ou de AR, conforme as configurações
-(&quot;Impr. Az.&quot; ou &quot;Impr. AR&quot;)</translation>
+("Impr. Az." ou "Impr. AR")</translation>
     </message>
     <message>
-        <source>the circle&apos;s size with its unit: 450mm, 3in, 3.5in or 3,5in; a
+        <source>the circle's size with its unit: 450mm, 3in, 3.5in or 3,5in; a
 diameter (dia.) unless --length</source>
         <translation>o tamanho do círculo com sua unidade: 450mm, 3in, 3.5in ou 3,5in;
 um diâmetro (Ø), salvo com --length</translation>
     </message>
     <message>
-        <source>the size is the strip&apos;s length (len.)</source>
+        <source>the size is the strip's length (len.)</source>
         <translation>o tamanho é o comprimento da tira (C)</translation>
     </message>
     <message>
@@ -282,9 +281,9 @@ um diâmetro (Ø), salvo com --length</translation>
         <translation>o círculo de AR em vez do círculo de azimute</translation>
     </message>
     <message>
-        <source>azimuth numbers decreasing from left to right (&quot;Az L&gt;R +&quot; clear)</source>
+        <source>azimuth numbers decreasing from left to right ("Az L&gt;R +" clear)</source>
         <translation>números de azimute decrescentes da esquerda para a direita
-(&quot;Az E&gt;D +&quot; desmarcado)</translation>
+("Az E&gt;D +" desmarcado)</translation>
     </message>
     <message>
         <source>split a strip longer than the paper over pages, a ring larger
@@ -294,21 +293,21 @@ um anel maior que a área imprimível</translation>
     </message>
     <message>
         <source>print the circle as a flat ring instead of a strip; its size is
-the ring&apos;s outer diameter, or with --length its circumference</source>
+the ring's outer diameter, or with --length its circumference</source>
         <translation>imprimir o círculo como anel plano em vez de tira; seu tamanho é o
 diâmetro externo do anel, ou com --length a circunferência</translation>
     </message>
     <message>
-        <source>a vernier below each strip or ring (&quot;Print verniers&quot;)</source>
-        <translation>um nônio abaixo de cada tira ou anel (&quot;Nônios&quot;)</translation>
+        <source>a vernier below each strip or ring ("Print verniers")</source>
+        <translation>um nônio abaixo de cada tira ou anel ("Nônios")</translation>
     </message>
     <message>
-        <source>a second number row counting the other way (&quot;Numbers both ways&quot;)</source>
-        <translation>uma segunda fila de números no sentido contrário (&quot;Números nos dois sentidos&quot;)</translation>
+        <source>a second number row counting the other way ("Numbers both ways")</source>
+        <translation>uma segunda fila de números no sentido contrário ("Números nos dois sentidos")</translation>
     </message>
     <message>
-        <source>the scale check bars below the page (&quot;Print scale check&quot;)</source>
-        <translation>as barras de controle de escala abaixo da página (&quot;Controle de escala&quot;)</translation>
+        <source>the scale check bars below the page ("Print scale check")</source>
+        <translation>as barras de controle de escala abaixo da página ("Controle de escala")</translation>
     </message>
     <message>
         <source>a mark at every half degree (every 5 minutes on RA)</source>
@@ -323,10 +322,10 @@ diâmetro externo do anel, ou com --length a circunferência</translation>
         <translation>a tira começa na leitura N graus (AR: suas horas)</translation>
     </message>
     <message>
-        <source>the strip&apos;s first long division again after its end, to close
-the wrapped strip mark over mark (&quot;Closing tab&quot;)</source>
+        <source>the strip's first long division again after its end, to close
+the wrapped strip mark over mark ("Closing tab")</source>
         <translation>a primeira divisão longa da tira de novo após o fim, para fechar a
-tira enrolada traço sobre traço (&quot;Aba de colagem&quot;)</translation>
+tira enrolada traço sobre traço ("Aba de colagem")</translation>
     </message>
     <message>
         <source>These thirteen override the settings file.</source>
@@ -372,15 +371,23 @@ Veja também: man vennaros
         <translation>Gravado: </translation>
     </message>
     <message>
-        <source>Cannot write &apos;%1&apos;: %2.</source>
-        <translation>Não foi possível gravar &apos;%1&apos;: %2.</translation>
+        <source>Cannot write '%1': %2.</source>
+        <translation>Não foi possível gravar '%1': %2.</translation>
+    </message>
+    <message>
+        <source>it is the program's settings store</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>it is a settings file saved or restored since the start</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>FileCommand</name>
     <message>
-        <source>vennaros: cannot read the settings file &apos;%1&apos;: %2</source>
-        <translation>vennaros: não foi possível ler o arquivo de configurações &apos;%1&apos;: %2</translation>
+        <source>vennaros: cannot read the settings file '%1': %2</source>
+        <translation>vennaros: não foi possível ler o arquivo de configurações '%1': %2</translation>
     </message>
     <message>
         <source>it is %1</source>
@@ -391,8 +398,8 @@ Veja também: man vennaros
         <translation>As demais mantêm os valores padrão.</translation>
     </message>
     <message>
-        <source>vennaros: cannot write &apos;%1&apos;: %2</source>
-        <translation>vennaros: não foi possível gravar &apos;%1&apos;: %2</translation>
+        <source>vennaros: cannot write '%1': %2</source>
+        <translation>vennaros: não foi possível gravar '%1': %2</translation>
     </message>
     <message>
         <source>it is the settings file</source>
@@ -497,6 +504,10 @@ Veja também: man vennaros
     <message>
         <source>Settings could not be saved: </source>
         <translation>Não foi possível salvar as configurações: </translation>
+    </message>
+    <message>
+        <source>Settings reset to what could be read: </source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -613,7 +624,7 @@ Veja também: man vennaros
         <translation>Anéis em vez de tiras</translation>
     </message>
     <message>
-        <source>Each circle as a flat ring of the size&apos;s outer diameter, for a ground board or a disc</source>
+        <source>Each circle as a flat ring of the size's outer diameter, for a ground board or a disc</source>
         <translation>Cada círculo como anel plano cujo diâmetro externo é o tamanho, para uma base ou um disco</translation>
     </message>
     <message>
@@ -645,7 +656,7 @@ Veja também: man vennaros
         <translation>Aba de colagem</translation>
     </message>
     <message>
-        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
+        <source>The strip's first long division again after its end, to join the wrapped strip mark over mark</source>
         <translation>A primeira divisão longa da tira de novo após o fim, para fechar a tira enrolada traço sobre traço</translation>
     </message>
     <message>
@@ -653,7 +664,7 @@ Veja também: man vennaros
         <translation>&amp;Escala...</translation>
     </message>
     <message>
-        <source>Measure and correct the current printer&apos;s scale</source>
+        <source>Measure and correct the current printer's scale</source>
         <translation>Medir e corrigir a escala da impressora atual</translation>
     </message>
     <message>
@@ -661,7 +672,7 @@ Veja também: man vennaros
         <translation>Página...</translation>
     </message>
     <message>
-        <source>Choose the current printer&apos;s paper and orientation, without printing</source>
+        <source>Choose the current printer's paper and orientation, without printing</source>
         <translation>Escolher o papel e a orientação da impressora atual, sem imprimir</translation>
     </message>
     <message>
@@ -670,11 +681,11 @@ Veja também: man vennaros
     </message>
     <message>
         <source>Show the sheets Print Alt. would print, without printing</source>
-        <translation>Mostrar as folhas que &quot;Impr. Alt.&quot; imprimiria, sem imprimir</translation>
+        <translation>Mostrar as folhas que "Impr. Alt." imprimiria, sem imprimir</translation>
     </message>
     <message>
         <source>Show the sheets Print Az. or Print RA would print, without printing</source>
-        <translation>Mostrar as folhas que &quot;Impr. Az.&quot; ou &quot;Impr. AR&quot; imprimiria, sem imprimir</translation>
+        <translation>Mostrar as folhas que "Impr. Az." ou "Impr. AR" imprimiria, sem imprimir</translation>
     </message>
     <message>
         <source>&amp;Zero at</source>
@@ -770,8 +781,8 @@ Veja também: man vennaros
         <translation>Imprimindo o círculo de AR</translation>
     </message>
     <message>
-        <source>The printer &quot;%1&quot; is no longer installed</source>
-        <translation>A impressora &quot;%1&quot; não está mais instalada</translation>
+        <source>The printer "%1" is no longer installed</source>
+        <translation>A impressora "%1" não está mais instalada</translation>
     </message>
     <message>
         <source>30 s</source>
@@ -915,22 +926,22 @@ Veja também: man vennaros
 <context>
     <name>PrinterScaleDialog</name>
     <message>
-        <source>Bar along the paper&apos;s &amp;width (%1 mm), measured in mm:</source>
+        <source>Bar along the paper's &amp;width (%1 mm), measured in mm:</source>
         <translation>Barra ao longo da &amp;largura do papel (%1 mm), medida em mm:</translation>
     </message>
     <message>
-        <source>Bar along the paper&apos;s &amp;length (%1 mm), measured in mm:</source>
+        <source>Bar along the paper's &amp;length (%1 mm), measured in mm:</source>
         <translation>Barra ao longo do &amp;comprimento do papel (%1 mm), medida em mm:</translation>
     </message>
     <message>
-        <source>Factors kept for this printer: %1 along the paper&apos;s width, %2 along its length.</source>
+        <source>Factors kept for this printer: %1 along the paper's width, %2 along its length.</source>
         <translation>Fatores guardados para esta impressora: %1 ao longo da largura do papel, %2 ao longo do comprimento.</translation>
     </message>
     <message>
-        <source>1. Print the calibration page (with any scaling or &quot;fit to page&quot; option of the printer off).
+        <source>1. Print the calibration page (with any scaling or "fit to page" option of the printer off).
 2. Measure each bar from its first to its last mark.
 3. Type the two lengths and press OK: every page on this printer is then corrected.</source>
-        <translation>1. Imprima a página de calibração (com a opção de escala ou &quot;ajustar à página&quot; da impressora desligada).
+        <translation>1. Imprima a página de calibração (com a opção de escala ou "ajustar à página" da impressora desligada).
 2. Meça cada barra do primeiro ao último traço.
 3. Digite os dois comprimentos e pressione OK: a partir daí cada página desta impressora é corrigida.</translation>
     </message>
@@ -955,7 +966,7 @@ Veja também: man vennaros
         <translation>O valor guardado para esta impressora é inutilizável (%1): ela imprime com 1 nos dois eixos até que novos comprimentos sejam guardados.</translation>
     </message>
     <message>
-        <source>The printer can&apos;t be read: </source>
+        <source>The printer can't be read: </source>
         <translation>Não foi possível ler a impressora: </translation>
     </message>
     <message>
@@ -990,12 +1001,12 @@ Veja também: man vennaros
 <context>
     <name>PrinterScales</name>
     <message>
-        <source>&quot;%1&quot; is not two factors from 0.9 to 1.1</source>
-        <translation>&quot;%1&quot; não são dois fatores de 0.9 a 1.1</translation>
+        <source>"%1" is not two factors from 0.9 to 1.1</source>
+        <translation>"%1" não são dois fatores de 0.9 a 1.1</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a length: type the length measured in millimetres.</source>
-        <translation>&quot;%1&quot; não é um comprimento: digite o comprimento medido em milímetros.</translation>
+        <source>"%1" is not a length: type the length measured in millimetres.</source>
+        <translation>"%1" não é um comprimento: digite o comprimento medido em milímetros.</translation>
     </message>
     <message>
         <source>%1 mm for the %2 mm bar gives a factor of %3; only factors from 0.9 to 1.1 can be corrected. Measure the bar again from its first to its last mark.</source>
@@ -1029,6 +1040,14 @@ Veja também: man vennaros
         <source>cannot write %1</source>
         <translation>não consegue gravar %1</translation>
     </message>
+    <message>
+        <source>the settings store can be read only in part and no copy of it could be made (%1)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the settings store can be read only in part; the whole file is kept as %1</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>QueueJobFollower</name>
@@ -1057,19 +1076,19 @@ Veja também: man vennaros
         <translation>A impressora %1 está parada: a página espera na fila.</translation>
     </message>
     <message>
-        <source>The printer &quot;%1&quot; has not printed the page yet: %2</source>
-        <translation>A impressora &quot;%1&quot; ainda não imprimiu a página: %2</translation>
+        <source>The printer "%1" has not printed the page yet: %2</source>
+        <translation>A impressora "%1" ainda não imprimiu a página: %2</translation>
     </message>
     <message>
-        <source>The printer &quot;%1&quot; has printed the page.</source>
-        <translation>A impressora &quot;%1&quot; imprimiu a página.</translation>
+        <source>The printer "%1" has printed the page.</source>
+        <translation>A impressora "%1" imprimiu a página.</translation>
     </message>
 </context>
 <context>
     <name>RingLayout</name>
     <message>
         <source>R = %1</source>
-        <comment>the ring&apos;s outer radius</comment>
+        <comment>the ring's outer radius</comment>
         <translation>R = %1</translation>
     </message>
     <message>
@@ -1132,8 +1151,8 @@ Veja também: man vennaros
         <translation>Erro ao gravar no arquivo de configurações</translation>
     </message>
     <message>
-        <source>Settings saved to &apos;%1&apos;</source>
-        <translation>Configurações salvas em &apos;%1&apos;</translation>
+        <source>Settings saved to '%1'</source>
+        <translation>Configurações salvas em '%1'</translation>
     </message>
     <message>
         <source>Read settings file error</source>
@@ -1144,29 +1163,29 @@ Veja também: man vennaros
         <translation>Erro ao ler o arquivo de configurações</translation>
     </message>
     <message>
-        <source>1 setting restored from &apos;%1&apos;</source>
-        <translation>1 configuração carregada de &apos;%1&apos;</translation>
+        <source>1 setting restored from '%1'</source>
+        <translation>1 configuração carregada de '%1'</translation>
     </message>
     <message numerus="yes">
-        <source>%n settings restored from &apos;%1&apos;</source>
+        <source>%n settings restored from '%1'</source>
         <translation>
-            <numerusform>%n configuração carregada de &apos;%1&apos;</numerusform>
-            <numerusform>%n configurações carregadas de &apos;%1&apos;</numerusform>
+            <numerusform>%n configuração carregada de '%1'</numerusform>
+            <numerusform>%n configurações carregadas de '%1'</numerusform>
         </translation>
     </message>
     <message>
-        <source>line %1 (&quot;%2&quot;) could not be applied</source>
-        <translation>a linha %1 (&quot;%2&quot;) não pôde ser aplicada</translation>
+        <source>line %1 ("%2") could not be applied</source>
+        <translation>a linha %1 ("%2") não pôde ser aplicada</translation>
     </message>
     <message>
         <source>the file ends after line %1</source>
         <translation>o arquivo termina após a linha %1</translation>
     </message>
     <message numerus="yes">
-        <source>%n of %1 settings restored from &apos;%2&apos;: %3.</source>
+        <source>%n of %1 settings restored from '%2': %3.</source>
         <translation>
-            <numerusform>%n de %1 configurações carregada de &apos;%2&apos;: %3.</numerusform>
-            <numerusform>%n de %1 configurações carregadas de &apos;%2&apos;: %3.</numerusform>
+            <numerusform>%n de %1 configurações carregada de '%2': %3.</numerusform>
+            <numerusform>%n de %1 configurações carregadas de '%2': %3.</numerusform>
         </translation>
     </message>
 </context>
@@ -1230,12 +1249,12 @@ Veja também: man vennaros
         <translation>Não foi possível escolher uma impressora: </translation>
     </message>
     <message>
-        <source>Printer scale for &apos;%1&apos; ignored: %2; it prints unscaled.</source>
-        <translation>Escala da impressora &apos;%1&apos; ignorada: %2; ela imprime sem correção.</translation>
+        <source>Printer scale for '%1' ignored: %2; it prints unscaled.</source>
+        <translation>Escala da impressora '%1' ignorada: %2; ela imprime sem correção.</translation>
     </message>
     <message>
-        <source>The user guide is not installed; &quot;man vennaros&quot; describes the program.</source>
-        <translation>O guia do usuário não está instalado; &quot;man vennaros&quot; descreve o programa.</translation>
+        <source>The user guide is not installed; "man vennaros" describes the program.</source>
+        <translation>O guia do usuário não está instalado; "man vennaros" descreve o programa.</translation>
     </message>
 </context>
 <context>
@@ -1381,10 +1400,10 @@ Veja também: man vennaros
     <name>main</name>
     <message>
         <source>vennaros: %1
-Try &apos;vennaros --help&apos;.
+Try 'vennaros --help'.
 </source>
         <translation>vennaros: %1
-Tente &apos;vennaros --help&apos;.
+Tente 'vennaros --help'.
 </translation>
     </message>
 </context>

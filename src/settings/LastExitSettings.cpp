@@ -135,7 +135,11 @@ void LastExitSettings::resetFromStore(bool usable, const QString& problem)
         if (!stored || !entry.field.apply(m_model, *stored))
             entry.field.apply(m_model, entry.field.valueText(defaults));
     }
-    if (usable)
+    if (usable && !problem.isEmpty())
+        m_model.status().show(StatusLine::kErrorColor,
+            QCoreApplication::translate("LastExitSettings", "Settings reset to what could be read: ")
+                + problem);
+    else if (usable)
         m_model.status().show(StatusLine::kStatusColor, resetMessage());
     else
         m_model.status().show(StatusLine::kErrorColor,

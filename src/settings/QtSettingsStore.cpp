@@ -3,9 +3,13 @@
 #include "common/FileTarget.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
+#include <QUrl>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -26,6 +30,64 @@ int readError(const QString& path)
     const int error = ::fstat(fd, &info) != 0 ? errno : (S_ISREG(info.st_mode) ? 0 : EOPNOTSUPP);
     ::close(fd);
     return error;
+}
+
+// True when QSettings understood only part of the file: it says so itself, or a quote left open
+// swallowed the lines after it, a group header among them (Exit would then drop that group).
+bool readInPart(QSettings& settings, const QString& path)
+{
+    // QSettings parses at the first read: its status says nothing before.
+    const QStringList keys = settings.allKeys();
+    if (settings.status() == QSettings::FormatError)
+        return true;
+    for (const QString& key : keys) {
+        const QVariant value = settings.value(key);
+        if (value.typeId() == QMetaType::QString && value.toString().contains(QLatin1Char('\n')))
+            return true; // nothing the program writes holds a line break
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QStringList groups = settings.childGroups();
+    // Only headers as the program writes them: letters and digits, spaces as %20.
+    static const QRegularExpression header(QStringLiteral("^\\[([A-Za-z0-9%]+)\\]$"));
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        const QRegularExpressionMatch match = header.match(QString::fromLatin1(line.trimmed()));
+        if (!match.hasMatch())
+            continue;
+        const QString group = QUrl::fromPercentEncoding(match.captured(1).toLatin1());
+        if (group.compare(QStringLiteral("General"), Qt::CaseInsensitive) != 0 && !groups.contains(group))
+            return true;
+    }
+    return false;
+}
+
+// A copy of the file beside it, named by the day; a copy of the same bytes made earlier is reused,
+// so each damaged file is kept once. Empty when no copy could be made.
+QString copyAside(const QString& path)
+{
+    QFile original(path);
+    if (!original.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = original.readAll();
+    const QString base = path + QStringLiteral(".unreadable-") + QDate::currentDate().toString(Qt::ISODate);
+    for (int attempt = 1; attempt <= 20; ++attempt) {
+        const QString name = attempt == 1 ? base : base + QLatin1Char('-') + QString::number(attempt);
+        QFile copy(name);
+        if (copy.exists()) {
+            if (copy.size() == bytes.size() && copy.open(QIODevice::ReadOnly) && copy.readAll() == bytes)
+                return name;
+            continue;
+        }
+        if (copy.open(QIODevice::WriteOnly | QIODevice::NewOnly) && copy.write(bytes) == bytes.size()
+            && copy.flush()) {
+            copy.close();
+            return name;
+        }
+        copy.remove();
+        return {};
+    }
+    return {};
 }
 } // namespace
 
@@ -84,7 +146,37 @@ bool QtSettingsStore::load(QString& reason)
     }
     reason.clear();
     m_settings = std::make_unique<QSettings>(m_path, QSettings::IniFormat);
+    bool kept = false;
+    if (const std::optional<QString> note = keepIfReadInPart(*m_settings, kept))
+        reason = *note;
     return true;
+}
+
+std::optional<QString> QtSettingsStore::keepIfReadInPart(QSettings& settings, bool& kept)
+{
+    kept = true;
+    // QSettings parses a file again only once it changed, and says FormatError only then: a file
+    // that has not changed keeps the verdict it had.
+    const QFileInfo info(m_path);
+    const Verdict now { info.size(), info.lastModified().toMSecsSinceEpoch(), false };
+    if (m_verdict && m_verdict->size == now.size && m_verdict->modified == now.modified) {
+        if (!m_verdict->readInPart)
+            return std::nullopt;
+    } else {
+        m_verdict = now;
+        m_verdict->readInPart = readInPart(settings, m_path);
+        if (!m_verdict->readInPart)
+            return std::nullopt;
+    }
+    const QString copy = copyAside(m_path);
+    kept = !copy.isEmpty();
+    if (!kept)
+        return QCoreApplication::translate("QtSettingsStore",
+            "the settings store can be read only in part and no copy of it could be made (%1)")
+            .arg(quotedPath());
+    return QCoreApplication::translate(
+        "QtSettingsStore", "the settings store can be read only in part; the whole file is kept as %1")
+        .arg(QLatin1Char('\'') + QDir::toNativeSeparators(copy) + QLatin1Char('\''));
 }
 
 std::optional<QString> QtSettingsStore::read(const QString& key) const
@@ -135,6 +227,12 @@ bool QtSettingsStore::flush(QString& reason)
         return false;
     }
     QSettings settings(m_path, QSettings::IniFormat);
+    // What QSettings could not read is dropped when it rewrites the file: never before a copy.
+    bool kept = false;
+    if (const std::optional<QString> note = keepIfReadInPart(settings, kept); note && !kept) {
+        reason = *note;
+        return false;
+    }
     for (const Pending& entry : pending) {
         settings.beginGroup(entry.group);
         settings.setValue(entry.key, entry.value);
@@ -142,7 +240,8 @@ bool QtSettingsStore::flush(QString& reason)
     }
     settings.sync();
     // A FormatError only means the old file held lines QSettings could not parse; it has been
-    // rewritten with what could be read plus our keys. Only a failed write counts.
+    // rewritten with what could be read plus our keys, the whole old file kept aside above. Only a
+    // failed write counts.
     if (settings.status() == QSettings::AccessError || !settings.isWritable()) {
         reason = QCoreApplication::translate("QtSettingsStore", "cannot write %1").arg(quotedPath());
         return false;

@@ -22,6 +22,8 @@ public:
     /// The user's own store: the one place the program opens it.
     static std::unique_ptr<QtSettingsStore> openUserStore();
 
+    /// True with a reason when the file could be read only in part: it is then copied aside
+    /// (Vennaros.ini.unreadable-<date>) before anything rewrites it, and the reason names the copy.
     bool load(QString& reason) override;
     std::optional<QString> read(const QString& key) const override;
     /// Kept until flush, which writes only to a file that is still fit for it.
@@ -31,7 +33,7 @@ public:
     void writeIn(const QString& group, const QString& key, const QString& value) override;
     bool flush(QString& reason) override;
 
-    QString fileName() const { return m_path; }
+    QString fileName() const override { return m_path; }
 
 private:
     enum class Use { Read, Replace };
@@ -39,6 +41,10 @@ private:
     /// it can.
     std::optional<QString> problem(Use use) const;
     QString quotedPath() const;
+    /// When QSettings read the file only in part: keeps a copy of it beside it (one per damaged
+    /// file) and returns what to tell the user, `kept` false when no copy could be made; nothing
+    /// when the file was read whole.
+    std::optional<QString> keepIfReadInPart(QSettings& settings, bool& kept);
 
     QString m_path;
     struct Pending {
@@ -49,4 +55,10 @@ private:
 
     std::unique_ptr<QSettings> m_settings; ///< only while the file was found fit to read
     std::vector<Pending> m_pending;
+    struct Verdict {
+        qint64 size = 0;
+        qint64 modified = 0; ///< ms since the epoch
+        bool readInPart = false;
+    };
+    std::optional<Verdict> m_verdict; ///< of the file as it was when last read
 };

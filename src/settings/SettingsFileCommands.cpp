@@ -150,6 +150,7 @@ void SettingsFileCommands::save()
             number);
         return;
     }
+    m_filesUsed << *path;
     m_model.status().show(StatusLine::kStatusColor,
         QCoreApplication::translate("SettingsFileCommands", "Settings saved to '%1'").arg(*path));
 }
@@ -173,6 +174,7 @@ void SettingsFileCommands::restore()
             refusal);
         return;
     }
+    m_filesUsed << *path;
     int failingLine = 0;
     const int count = SettingsFileFormat::restore(m_model, file, &failingLine);
     file.close();

@@ -14,6 +14,8 @@ public:
 
     void save();
     void restore();
+    /// The settings files saved or restored since the start.
+    const QStringList& filesUsed() const { return m_filesUsed; }
 
     static FileDialogSetup saveDialogSetup();
     static FileDialogSetup restoreDialogSetup();
@@ -34,4 +36,5 @@ private:
 
     SettingsModel& m_model;
     SettingsFilePrompts& m_prompts;
+    QStringList m_filesUsed;
 };

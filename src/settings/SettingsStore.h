@@ -11,7 +11,8 @@ public:
 
     /// Gets the stored values ready for reading, as the start and Reset do before they read. False
     /// when the store cannot be used, with the reason in words fit for the status line; every read
-    /// then finds nothing. A store that keeps its values in memory is always usable.
+    /// then finds nothing. True with a reason when only part of it could be read: what was read is
+    /// there, the rest takes the defaults. A store that keeps its values in memory is always usable.
     virtual bool load(QString& reason)
     {
         reason.clear();
@@ -36,4 +37,6 @@ public:
     /// Makes every write lasting. False when the store could not be written; `reason` then says why
     /// in words fit for the status line.
     virtual bool flush(QString& reason) = 0;
+    /// The file that holds the store; empty for a store that keeps its values elsewhere.
+    virtual QString fileName() const { return {}; }
 };

@@ -3,6 +3,7 @@
 #include "ModelFixtures.h"
 #include "settings/QtSettingsStore.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -450,6 +451,124 @@ INSTANTIATE_TEST_SUITE_P(LastExitSettings, UnusableStore,
             },
             "cannot be read: Permission denied", true }),
     [](const ::testing::TestParamInfo<UnusableStoreCase>& row) { return std::string(row.param.name); });
+
+/// A store that QSettings reads only in part, or whole; what the start says and whether a copy of
+/// the file is kept beside it before Exit rewrites it.
+struct PartlyReadStoreCase {
+    const char* name;
+    QByteArray ini;
+    int fontSize1; ///< what the part that was read still gives
+    bool readInPart;
+};
+
+void PrintTo(const PartlyReadStoreCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class PartlyReadStore : public ::testing::TestWithParam<PartlyReadStoreCase> {
+protected:
+    QString storePath() const { return m_dir.filePath(QStringLiteral("Vennaros.ini")); }
+    QStringList copies() const
+    {
+        return QDir(m_dir.path()).entryList({ QStringLiteral("Vennaros.ini.unreadable-*") }, QDir::Files);
+    }
+    QTemporaryDir m_dir;
+};
+
+TEST_P(PartlyReadStore, IsCopiedAsideOnceAndSaidInRedBeforeExitRewritesIt)
+{
+    const PartlyReadStoreCase& row = GetParam();
+    fixtures::writeFile(storePath(), row.ini);
+    const QString copy
+        = storePath() + QStringLiteral(".unreadable-") + QDate::currentDate().toString(Qt::ISODate);
+
+    QtSettingsStore store(storePath());
+    SettingsModel model;
+    LastExitSettings settings(model, store);
+    settings.start();
+    EXPECT_EQ(model.slider(Slider::Font, 1), row.fontSize1);
+    if (!row.readInPart) {
+        EXPECT_EQ(model.status().text(), LastExitSettings::resetMessage());
+        EXPECT_EQ(model.status().color(), StatusLine::kStatusColor);
+        EXPECT_TRUE(copies().isEmpty());
+        return;
+    }
+    const std::string said
+        = (QStringLiteral("Settings reset to what could be read: the settings store can be "
+                          "read only in part; the whole file is kept as '")
+            + copy + QStringLiteral("'"))
+              .toStdString();
+    EXPECT_EQ(model.status().text().toStdString(), said);
+    EXPECT_EQ(model.status().color(), StatusLine::kErrorColor);
+    EXPECT_EQ(fixtures::readFile(copy), row.ini);
+
+    settings.reset();
+    EXPECT_EQ(model.status().text().toStdString(), said) << "Reset names the same copy";
+    EXPECT_TRUE(settings.exit(WindowPosition {}));
+    EXPECT_EQ(copies(), QStringList { QFileInfo(copy).fileName() }) << "one copy, however often read";
+    EXPECT_EQ(fixtures::readFile(copy), row.ini) << "the copy keeps what Exit dropped";
+
+    // The next run of the same day over the same damage reuses the copy rather than adding one.
+    fixtures::writeFile(storePath(), row.ini);
+    QtSettingsStore next(storePath());
+    SettingsModel again;
+    LastExitSettings(again, next).start();
+    EXPECT_EQ(again.status().text().toStdString(), said);
+    EXPECT_EQ(copies().size(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(LastExitSettings, PartlyReadStore,
+    ::testing::Values(
+        // An open quote swallowed the printer groups after it: Exit wrote the store without them.
+        PartlyReadStoreCase { "OpenQuoteBeforeThePrinterGroups",
+            "[Defaults]\nFontSize%201=12\nZero%20At=\"10\nClosing%20Tab=1\n"
+            "[Printer%20Scale]\nPDF=\"1.01 0.99\"\n[Printer%20Paper]\nLaser=\"A4, landscape\"\n",
+            12, true },
+        PartlyReadStoreCase {
+            "OpenQuoteSwallowingKeys", "[Defaults]\nZero%20At=\"10\nFontSize%201=12\n", 10, true },
+        PartlyReadStoreCase { "ALineQSettingsCannotParse",
+            "[Defaults]\nFontSize%201=12\njunkline\n[Printer%20Scale]\nLaser=\"1 1\"\n", 12, true },
+        PartlyReadStoreCase {
+            "BinaryJunk", QByteArray("\x01\x02[\xff]=\n\x80\x81\x82\x00\x7f", 12), 10, true },
+        PartlyReadStoreCase { "QuotedValuesAGeneralGroupAndComments",
+            "[General]\nx=1\n; a comment\n[Defaults]\nFontSize%201=\"12\"\nZero%20At=\"1,5\"\n"
+            "[Printer%20Scale]\nPDF=\"1.01 0.99\"\n",
+            12, false }),
+    [](const ::testing::TestParamInfo<PartlyReadStoreCase>& row) { return std::string(row.param.name); });
+
+// In a child process as a user who cannot write the store's folder: no copy, so no rewrite.
+TEST_F(LastExitSettingsTest, AStoreReadInPartThatCannotBeCopiedIsNotRewritten)
+{
+    const QByteArray ini = "[Defaults]\nFontSize%201=12\nZero%20At=\"10\n[Printer%20Scale]\nPDF=\"1 1\"\n";
+    writeStore(ini);
+    QFile::setPermissions(
+        storePath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::WriteOther);
+    QFile::setPermissions(m_dir.path(),
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+    const auto inChild = [&] {
+        if (::geteuid() == 0) {
+            ASSERT_EQ(::setgroups(0, nullptr), 0);
+            ASSERT_EQ(::setgid(kNobody), 0);
+            ASSERT_EQ(::setuid(kNobody), 0);
+        }
+        QtSettingsStore store(storePath());
+        SettingsModel model;
+        LastExitSettings settings(model, store);
+        settings.start();
+        const QString why = QStringLiteral("the settings store can be read only in part and no copy of it "
+                                           "could be made ('")
+            + storePath() + QStringLiteral("')");
+        EXPECT_EQ(model.status().text().toStdString(),
+            (QStringLiteral("Settings reset to what could be read: ") + why).toStdString());
+        EXPECT_FALSE(settings.exit(WindowPosition {}));
+        EXPECT_EQ(model.status().text().toStdString(),
+            (QStringLiteral("Settings could not be saved: ") + why).toStdString());
+    };
+    EXPECT_EQ(childprocess::runInChild(inChild), "");
+    EXPECT_EQ(fixtures::readFile(storePath()), ini);
+    QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
 
 TEST(QtSettingsStore, TheUserStoreIsTheProgramsIniFileInTheConfigFolder)
 {

@@ -1,5 +1,6 @@
 #include "app/preview/PreviewSheet.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 PreviewSheet::PreviewSheet(Drawer drawer, QWidget* parent)
@@ -10,21 +11,25 @@ PreviewSheet::PreviewSheet(Drawer drawer, QWidget* parent)
 void PreviewSheet::setSheetSize(QSize size)
 {
     m_size = size;
-    m_picture = QPixmap();
+    m_picture = QImage();
     setFixedSize(size);
     update();
 }
 
 qint64 PreviewSheet::pictureBytes() const
 {
-    return m_picture.isNull() ? 0 : qint64(m_picture.width()) * m_picture.height() * m_picture.depth() / 8;
+    return m_picture.sizeInBytes();
 }
 
-void PreviewSheet::paintEvent(QPaintEvent* /*event*/)
+void PreviewSheet::paintEvent(QPaintEvent* event)
 {
-    if (m_picture.isNull() || m_picture.size() != m_size) {
-        m_picture = QPixmap::fromImage(m_drawer(m_size));
+    const QRect part = event->rect().intersected(rect());
+    if (part.isEmpty())
+        return;
+    if (m_picture.isNull() || !m_pictureRect.contains(part)) {
+        m_picture = m_drawer(m_size, part);
+        m_pictureRect = part;
         Q_EMIT drawn(this);
     }
-    QPainter(this).drawPixmap(0, 0, m_picture);
+    QPainter(this).drawImage(part.topLeft(), m_picture, part.translated(-m_pictureRect.topLeft()));
 }

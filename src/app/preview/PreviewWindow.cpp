@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -22,6 +23,8 @@ constexpr double kStartDpi = 72.0;
 constexpr double kMinDpi = 24.0;
 constexpr double kMaxDpi = 300.0;
 constexpr double kZoomStep = 1.25;
+constexpr int kDashLength = 4; // the printable area's border, in screen dots
+constexpr int kDashPeriod = 6;
 // The pictures of sheets out of view are let go beyond this: a few screens' worth.
 constexpr qint64 kPictureBudgetBytes = 48LL * 1024 * 1024;
 
@@ -63,14 +66,14 @@ PreviewWindow::PreviewWindow(QWidget* parent)
     layout->addWidget(m_scroll, 1);
 
     auto* row = new QHBoxLayout;
-    auto* zoomOut = new QPushButton(tr("Zoom &out"), this);
-    zoomOut->setShortcut(QKeySequence::ZoomOut);
-    connect(zoomOut, &QPushButton::clicked, this, [this] { zoom(-1); });
-    auto* zoomIn = new QPushButton(tr("Zoom &in"), this);
-    zoomIn->setShortcut(QKeySequence::ZoomIn);
-    connect(zoomIn, &QPushButton::clicked, this, [this] { zoom(1); });
-    row->addWidget(zoomOut);
-    row->addWidget(zoomIn);
+    m_zoomOut = new QPushButton(tr("Zoom &out"), this);
+    m_zoomOut->setShortcut(QKeySequence::ZoomOut);
+    connect(m_zoomOut, &QPushButton::clicked, this, [this] { zoom(-1); });
+    m_zoomIn = new QPushButton(tr("Zoom &in"), this);
+    m_zoomIn->setShortcut(QKeySequence::ZoomIn);
+    connect(m_zoomIn, &QPushButton::clicked, this, [this] { zoom(1); });
+    row->addWidget(m_zoomOut);
+    row->addWidget(m_zoomIn);
     row->addStretch(1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
@@ -92,33 +95,52 @@ void PreviewWindow::showSheets(const std::vector<Page>& sheets, const PaperForma
 
 QImage PreviewWindow::sheetImage(std::size_t index, double dpi) const
 {
+    return sheetPart(index, dpi, QRect(QPoint(0, 0), sheetSize(dpi)));
+}
+
+QImage PreviewWindow::sheetPart(std::size_t index, double dpi, const QRect& part) const
+{
     const double scale = dpi / kTwipsPerInch;
-    QImage paper(qMax(1, qRound(m_paper.width * scale)), qMax(1, qRound(m_paper.height * scale)),
-        QImage::Format_RGB32);
-    paper.fill(Qt::white);
-    // The page is drawn from the printable area's top-left and, as on paper, ends at its edges: it
-    // is drawn straight into that part of the paper's picture, which clips it there.
+    QImage picture(part.size(), QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    // The page is drawn from the printable area's top-left and, as on paper, ends at its edges.
     const QRect printable
         = QRect(qRound(m_paper.margins.left() * scale), qRound(m_paper.margins.top() * scale),
-            qRound(m_paper.printableWidth() * scale), qRound(m_paper.printableHeight() * scale))
-              .intersected(paper.rect());
-    if (!printable.isEmpty()) {
-        QImage area(paper.bits() + printable.top() * paper.bytesPerLine() + printable.left() * 4,
-            printable.width(), printable.height(), paper.bytesPerLine(), QImage::Format_RGB32);
-        QPainter painter(&area);
-        PageRenderer renderer(painter, qRound(dpi));
+            qRound(m_paper.printableWidth() * scale), qRound(m_paper.printableHeight() * scale));
+    QPainter painter(&picture);
+    const QRect drawn = printable.intersected(part).translated(-part.topLeft());
+    if (!drawn.isEmpty()) {
+        painter.save();
+        painter.setClipRect(drawn);
+        PageRenderer renderer(painter, qRound(dpi), QPointF(printable.topLeft() - part.topLeft()));
         // Marks a fraction of a screen dot wide would vanish drawn aliased: antialiased at the
         // screen's own resolution they show as grey, at a tenth of the cost of drawing finer.
         painter.setRenderHint(QPainter::Antialiasing, true);
         renderer.draw(m_sheets.at(index));
+        painter.restore();
     }
-    QPainter painter(&paper);
-    painter.setPen(QPen(QColor(190, 190, 190), 1, Qt::DashLine));
-    painter.drawRect(QRectF(printable));
-    painter.end();
-    return paper.size() == sheetSize(dpi)
-        ? paper
-        : paper.scaled(sheetSize(dpi), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    painter.resetTransform();
+    painter.setClipping(false);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(QColor(190, 190, 190), 1));
+    // The dashes counted from the border's corners, not from the part's: parts drawn one by one
+    // join into one border.
+    const QRect border = printable.intersected(QRect(QPoint(0, 0), sheetSize(dpi)));
+    const auto dashes = [&](QPoint from, QPoint step, int length) {
+        for (int t = 0; t < length; t += kDashPeriod) {
+            const QPoint a = from + step * t;
+            const QPoint b = from + step * std::min(t + kDashLength - 1, length - 1);
+            if (QRect(a, b).normalized().intersects(part))
+                painter.drawLine(a - part.topLeft(), b - part.topLeft());
+        }
+    };
+    if (!border.isEmpty()) {
+        dashes(border.topLeft(), QPoint(1, 0), border.width());
+        dashes(border.bottomLeft(), QPoint(1, 0), border.width());
+        dashes(border.topLeft(), QPoint(0, 1), border.height());
+        dashes(border.topRight(), QPoint(0, 1), border.height());
+    }
+    return picture;
 }
 
 QSize PreviewWindow::sheetSize(double dpi) const
@@ -140,7 +162,8 @@ void PreviewWindow::render()
                                     .section(QStringLiteral("%1"), 1)
                                     .section(QStringLiteral("%2"), 0, 0);
     for (std::size_t i = 0; i < m_sheets.size(); ++i) {
-        auto* sheet = new PreviewSheet([this, i](QSize) { return sheetImage(i, m_dpi); }, m_pages);
+        auto* sheet = new PreviewSheet(
+            [this, i](QSize, const QRect& part) { return sheetPart(i, m_dpi, part); }, m_pages);
         sheet->setObjectName(QStringLiteral("PreviewSheet%1").arg(i + 1));
         sheet->setSheetSize(sheetSize(m_dpi));
         sheet->setAccessibleName(tr("Sheet %1 of %2").arg(i + 1).arg(m_sheets.size()));
@@ -174,7 +197,13 @@ void PreviewWindow::keepWithinMemory(PreviewSheet* drawn)
 
 void PreviewWindow::zoom(int steps)
 {
-    m_dpi = qBound(kMinDpi, m_dpi * std::pow(kZoomStep, steps), kMaxDpi);
+    const double dpi = qBound(kMinDpi, m_dpi * std::pow(kZoomStep, steps), kMaxDpi);
+    // At either end a further step would only draw the same again.
+    if (dpi == m_dpi)
+        return;
+    m_dpi = dpi;
+    m_zoomIn->setEnabled(m_dpi < kMaxDpi);
+    m_zoomOut->setEnabled(m_dpi > kMinDpi);
     // Only the sheets in view are drawn again, when they are painted.
     m_drawnOrder.clear();
     for (PreviewSheet* sheet : m_views)

@@ -9,6 +9,7 @@
 
 class PreviewSheet;
 class QLabel;
+class QPushButton;
 class QScrollArea;
 class QVBoxLayout;
 
@@ -25,6 +26,8 @@ public:
     const std::vector<Page>& sheets() const { return m_sheets; }
     /// A sheet as drawn at dpi dots per inch: the whole paper, white, with the page on it.
     QImage sheetImage(std::size_t index, double dpi) const;
+    /// The part of that picture in `part`, its pixels as the whole picture's; nothing else is drawn.
+    QImage sheetPart(std::size_t index, double dpi, const QRect& part) const;
 
 private:
     void render();
@@ -37,6 +40,8 @@ private:
     PaperFormat m_paper;
     double m_dpi;
     QLabel* m_summary = nullptr;
+    QPushButton* m_zoomIn = nullptr;
+    QPushButton* m_zoomOut = nullptr;
     QScrollArea* m_scroll = nullptr;
     QWidget* m_pages = nullptr;
     QVBoxLayout* m_pagesLayout = nullptr;

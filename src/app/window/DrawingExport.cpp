@@ -5,11 +5,49 @@
 #include "settings/StatusLine.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <sys/stat.h>
 
-DrawingExport::DrawingExport(SettingsModel& model, SettingsFilePrompts& prompts)
+namespace {
+
+// Both names lead to one file: through links and other spellings when it exists, by the cleaned
+// absolute path when it does not yet (a store before the first Exit).
+bool sameFile(const QString& first, const QString& second)
+{
+    struct stat a { };
+    struct stat b { };
+    if (::stat(QFile::encodeName(first).constData(), &a) == 0
+        && ::stat(QFile::encodeName(second).constData(), &b) == 0)
+        return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+    return QFileInfo(first).absoluteFilePath() == QFileInfo(second).absoluteFilePath();
+}
+
+} // namespace
+
+DrawingExport::DrawingExport(
+    SettingsModel& model, SettingsFilePrompts& prompts, std::function<QStringList()> ownFiles)
     : m_model(model)
     , m_prompts(prompts)
+    , m_ownFiles(std::move(ownFiles))
 { }
+
+bool DrawingExport::refusedAsOwnFile(const QString& path)
+{
+    const QStringList own = m_ownFiles ? m_ownFiles() : QStringList();
+    for (qsizetype i = 0; i < own.size(); ++i) {
+        if (own[i].isEmpty() || !sameFile(path, own[i]))
+            continue;
+        const QString why = i == 0
+            ? QCoreApplication::translate("DrawingExport", "it is the program's settings store")
+            : QCoreApplication::translate(
+                "DrawingExport", "it is a settings file saved or restored since the start");
+        m_model.status().show(StatusLine::kErrorColor,
+            QCoreApplication::translate("DrawingExport", "Cannot write '%1': %2.").arg(path, why));
+        return true;
+    }
+    return false;
+}
 
 QString DrawingExport::azimuthEntry(const QString& azimuthButtonCaption)
 {

@@ -3,6 +3,8 @@
 #include "app/output/ExportFileJobHost.h"
 
 #include <QString>
+#include <QStringList>
+#include <functional>
 #include <optional>
 
 class SettingsFilePrompts;
@@ -12,7 +14,10 @@ class SettingsModel;
 /// DXF drawing in a file the user names; the status line says what was written or why not.
 class DrawingExport {
 public:
-    DrawingExport(SettingsModel& model, SettingsFilePrompts& prompts);
+    /// ownFiles: the settings store and the settings files of this run, never to be replaced by a
+    /// drawing; the first is the store.
+    DrawingExport(
+        SettingsModel& model, SettingsFilePrompts& prompts, std::function<QStringList()> ownFiles = {});
 
     /// The menu entry's text for the azimuth circle, after the azimuth print button's caption.
     static QString azimuthEntry(const QString& azimuthButtonCaption);
@@ -21,7 +26,7 @@ public:
     template <typename Job> void run(JobHost& window, const QString& title)
     {
         const std::optional<QString> path = choosePath(title);
-        if (!path)
+        if (!path || refusedAsOwnFile(*path))
             return;
         ExportFileJobHost host(*path, ExportFileJobHost::formatOf(*path), &window);
         Job(m_model, host).run();
@@ -31,7 +36,10 @@ public:
 private:
     std::optional<QString> choosePath(const QString& title);
     void report(const QString& path, const ExportFileJobHost& host);
+    /// True, with the reason in the status line, when the path is one of the program's own files.
+    bool refusedAsOwnFile(const QString& path);
 
     SettingsModel& m_model;
     SettingsFilePrompts& m_prompts;
+    std::function<QStringList()> m_ownFiles;
 };

@@ -25,7 +25,10 @@ WindowController::WindowController(frmMain& window, Services services)
     , m_selection(services.printers, services.dialog)
     , m_lastExit(window.model(), services.store)
     , m_fileCommands(window.model(), services.prompts)
-    , m_export(window.model(), services.prompts)
+    , m_export(window.model(), services.prompts,
+          [this, &store = services.store] {
+              return QStringList { store.fileName() } + m_fileCommands.filesUsed();
+          })
     , m_printerScales(services.store)
     , m_printerPapers(services.store)
     , m_ownPageSetup(std::make_unique<QtPageSetupBackend>(&window))

@@ -6,6 +6,7 @@
 #include "print/job/JobPage.h"
 #include "print/job/MarkOptions.h"
 #include "print/job/SizeLimits.h"
+#include "print/job/SplitTrial.h"
 #include "print/page/PageUnits.h"
 #include "print/sheets/RingLayout.h"
 #include "print/sheets/StripFit.h"
@@ -174,7 +175,12 @@ std::optional<QString> PrintJob::widthRefusal(
         return ringRefusal(mode, size, format, lengthTw);
     const StripGeometry strip = JobPage::geometry(mode, lengthTw);
     const double splitMaximum = stripfit::maximumForSplit(strip.left, strip.divisions, format);
-    const auto fitsSplit = [&](double twips) { return twips <= splitMaximum; };
+    // The bound says when segments of two long divisions cannot be: the trial, whether the job's
+    // own page really splits.
+    const SheetRequest request = sheetRequest(mode, format, size);
+    const auto fitsSplit = [&](double twips) {
+        return twips <= splitMaximum && splittrial::prints(m_settings, mode, size, request, twips);
+    };
     // A closing tab prints one more long division after the strip's end, on the same sheet.
     const double printed = m_settings.closingTab ? (strip.divisions + 1.0) / strip.divisions : 1.0;
     const auto fitsPrintable

@@ -14,10 +14,19 @@ double longestStated(double maximumTw, bool inches, const std::function<bool(dou
     // The job's own arithmetic from an entry to twips, so that the stated length is the one tried.
     const auto twips
         = [inches](double length) { return (inches ? length * kMmPerInch : length) * kTwipsPerMm; };
-    double tenths = std::floor(maximumTw / twips(1.0) * 10.0);
-    while (tenths > 0 && !fits(twips(tenths / 10.0)))
-        tenths -= 1.0;
-    return std::max(0.0, tenths) / 10.0;
+    const double top = std::floor(maximumTw / twips(1.0) * 10.0);
+    if (top <= 0)
+        return 0;
+    if (fits(twips(top / 10.0)))
+        return top / 10.0;
+    // Halving: a trial may lay out a whole page, and the longest fit can lie many tenths below.
+    double fitting = 0;
+    double failing = top;
+    while (failing - fitting > 1.0) {
+        const double middle = std::floor((fitting + failing) / 2);
+        (fits(twips(middle / 10.0)) ? fitting : failing) = middle;
+    }
+    return fitting / 10.0;
 }
 
 QString noSizeFits(const QString& circleLabel, qint16 minSize, const QString& units, bool diameter,

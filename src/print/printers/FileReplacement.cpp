@@ -4,13 +4,18 @@
 #include "common/PrinterError.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
+#include <iterator>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -51,6 +56,84 @@ RuntimeError systemError(int error)
 
 // Short whatever the file's name, so a name as long as the folder allows can still be written.
 const QString kTemporaryName = QStringLiteral(".vennaros-XXXXXX");
+const QString kTemporaryPattern = QStringLiteral(".vennaros-??????");
+constexpr qint64 kStaleSeconds = 24 * 60 * 60;
+
+// The temporary file between its creation and its rename, for a termination signal to remove:
+// only what a signal handler may touch.
+char g_temporary[PATH_MAX + 1];
+volatile sig_atomic_t g_temporaryLive = 0;
+constexpr int kEndingSignals[] = { SIGTERM, SIGINT, SIGHUP };
+struct sigaction g_previous[std::size(kEndingSignals)];
+bool g_installed[std::size(kEndingSignals)];
+
+// Ends the program as the signal would have without us, once the temporary file is gone: the
+// earlier handling is put back and the signal raised again, delivered when this handler returns.
+void removeTemporaryAndEnd(int signal)
+{
+    if (g_temporaryLive != 0)
+        ::unlink(g_temporary);
+    g_temporaryLive = 0;
+    for (size_t i = 0; i < std::size(kEndingSignals); ++i)
+        if (kEndingSignals[i] == signal)
+            ::sigaction(signal, &g_previous[i], nullptr);
+    ::raise(signal);
+}
+
+/// While alive, a termination signal removes the temporary file before the program ends. A signal
+/// the program ignores (SIGHUP under nohup) stays ignored.
+class TemporaryGuard {
+public:
+    explicit TemporaryGuard(const QByteArray& path)
+    {
+        if (path.size() > PATH_MAX)
+            return;
+        std::memcpy(g_temporary, path.constData(), static_cast<size_t>(path.size()) + 1);
+        struct sigaction action { };
+        action.sa_handler = removeTemporaryAndEnd;
+        sigemptyset(&action.sa_mask);
+        for (int signal : kEndingSignals)
+            sigaddset(&action.sa_mask, signal);
+        for (size_t i = 0; i < std::size(kEndingSignals); ++i) {
+            ::sigaction(kEndingSignals[i], nullptr, &g_previous[i]);
+            g_installed[i] = g_previous[i].sa_handler != SIG_IGN;
+            if (g_installed[i])
+                ::sigaction(kEndingSignals[i], &action, nullptr);
+        }
+        g_temporaryLive = 1;
+        m_armed = true;
+    }
+    ~TemporaryGuard()
+    {
+        if (!m_armed)
+            return;
+        g_temporaryLive = 0;
+        for (size_t i = 0; i < std::size(kEndingSignals); ++i)
+            if (g_installed[i])
+                ::sigaction(kEndingSignals[i], &g_previous[i], nullptr);
+    }
+    TemporaryGuard(const TemporaryGuard&) = delete;
+    TemporaryGuard& operator=(const TemporaryGuard&) = delete;
+
+private:
+    bool m_armed = false;
+};
+
+// Temporary files of ours that a kill -9 or a power cut left in the folder: a day old is long past
+// any write still running.
+void removeStaleTemporaries(const QDir& folder)
+{
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    const QStringList names = folder.entryList(
+        { kTemporaryPattern }, QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    for (const QString& name : names) {
+        const QByteArray path = QFile::encodeName(folder.filePath(name));
+        struct stat info { };
+        if (::lstat(path.constData(), &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid()
+            && now - info.st_mtime > kStaleSeconds)
+            ::unlink(path.constData());
+    }
+}
 
 } // namespace
 
@@ -92,10 +175,23 @@ void FileReplacement::write(const QString& path, const QByteArray& bytes)
 {
     const QString file = target(path);
     const QFileInfo info(file);
+    removeStaleTemporaries(info.absoluteDir());
     QByteArray temporary = QFile::encodeName(info.absoluteDir().filePath(kTemporaryName));
+    // Signals wait while the file is made and the guard set, so none falls between the two.
+    sigset_t ending;
+    sigset_t before;
+    sigemptyset(&ending);
+    for (int signal : kEndingSignals)
+        sigaddset(&ending, signal);
+    ::sigprocmask(SIG_BLOCK, &ending, &before);
     const int fd = ::mkstemp(temporary.data());
+    const int madeError = errno;
+    std::optional<TemporaryGuard> guard;
+    if (fd >= 0)
+        guard.emplace(temporary);
+    ::sigprocmask(SIG_SETMASK, &before, nullptr);
     if (fd < 0)
-        throw systemError(errno);
+        throw systemError(madeError);
 
     const FileTarget existing = FileTarget::of(file);
     const mode_t mode = existing.kind() == FileTarget::Kind::Regular ? existing.permissions()
@@ -105,8 +201,9 @@ void FileReplacement::write(const QString& path, const QByteArray& bytes)
         error = errno;
     if (error == 0 && ::rename(temporary.constData(), QFile::encodeName(file).constData()) != 0)
         error = errno;
-    if (error != 0) {
+    if (error != 0)
         ::unlink(temporary.constData());
+    guard.reset();
+    if (error != 0)
         throw systemError(error);
-    }
 }

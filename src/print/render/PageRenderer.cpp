@@ -34,11 +34,12 @@ QPen dotPen(const PageOp& op)
 
 } // namespace
 
-PageRenderer::PageRenderer(QPainter& painter, int deviceDpi)
+PageRenderer::PageRenderer(QPainter& painter, int deviceDpi, QPointF origin)
     : m_painter(painter)
 {
     const double scale = deviceDpi / static_cast<double>(kTwipsPerInch);
     m_painter.resetTransform();
+    m_painter.translate(origin);
     m_painter.scale(scale, scale);
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.setBackgroundMode(Qt::TransparentMode);

@@ -2,6 +2,8 @@
 
 #include "print/page/Page.h"
 
+#include <QPointF>
+
 class QPainter;
 
 /// Draws a recorded page on an active painter (a printer or a PDF writer), in twips from the
@@ -10,8 +12,9 @@ class QPainter;
 class PageRenderer {
 public:
     /// painter must be active on a device of deviceDpi dots per inch with its origin at the
-    /// printable area; the renderer scales it so that one unit is one twip.
-    PageRenderer(QPainter& painter, int deviceDpi);
+    /// printable area, or at `origin` device dots from it (a preview drawing only the part in
+    /// view); the renderer scales it so that one unit is one twip.
+    PageRenderer(QPainter& painter, int deviceDpi, QPointF origin = {});
 
     /// Draws the page with its scale correction.
     void draw(const Page& page);

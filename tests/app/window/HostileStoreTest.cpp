@@ -7,6 +7,7 @@
 #include "support/NoFilePrompts.h"
 #include "support/ScriptedPrinters.h"
 
+#include <QDate>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -81,4 +82,34 @@ TEST(HostileStore, TheSizeBoxesStopAtTheLengthTheFilesKeep)
     box->selectAll();
     QTest::keyClicks(box, QString(SettingsModel::kMaxSizeTextLength + 5, QLatin1Char('4')));
     EXPECT_EQ(run.model.text(SizeText::Azimuth).size(), SettingsModel::kMaxSizeTextLength);
+}
+
+// A quote left open by hand swallowed the printer groups after it: the window says so in red at
+// start, and Exit rewrites the store only after the whole file was kept aside.
+TEST(HostileStore, AStoreReadInPartIsKeptAsideBeforeExitRewritesIt)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("Vennaros.ini"));
+    const QByteArray edited
+        = "[Defaults]\nFontSize%201=12\nZero%20At=\"10\n"
+          "[Printer%20Scale]\nLaser=\"1.01 0.99\"\n[Printer%20Paper]\nLaser=\"A3, landscape\"\n";
+    {
+        QFile file(ini);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(edited);
+    }
+    const QString copy = ini + QStringLiteral(".unreadable-") + QDate::currentDate().toString(Qt::ISODate);
+    Session run(ini);
+    EXPECT_EQ(run.child<QLabel>("DECLlabel")->text().toStdString(),
+        (QStringLiteral("Settings reset to what could be read: the settings store can be read only in part; "
+                        "the whole file is kept as '")
+            + copy + QStringLiteral("'"))
+            .toStdString());
+    EXPECT_EQ(run.model.status().color(), StatusLine::kErrorColor);
+
+    QTest::mouseClick(run.child<QPushButton>("ExitButton"), Qt::LeftButton);
+    EXPECT_EQ(run.child<QLabel>("DECLlabel")->text(), QStringLiteral("Settings saved"));
+    QFile kept(copy);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), edited) << "the printers' calibration is still there to copy back";
 }

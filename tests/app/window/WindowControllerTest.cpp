@@ -19,15 +19,18 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPageSize>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -419,6 +422,17 @@ TEST_F(Program, PreviewShowsTheSheetsAndPrintsNothing)
     }
     EXPECT_NEAR(first, (360 + 100) * pixelsPerTwip, 1.5);
     EXPECT_NEAR(last, (360 + 100 + 188.4 * 56.7) * pixelsPerTwip, 1.5);
+    // What the preview draws of a part in view is that part of the whole sheet, border included.
+    for (const QRect part : { QRect(0, 0, 300, 200), QRect(37, 41, 500, 90), QRect(900, 600, 269, 227) }) {
+        SCOPED_TRACE(part.x());
+        const QImage drawn = preview->sheetPart(0, dpi, part);
+        const QImage whole = sheet.copy(part);
+        int differ = 0;
+        for (int y = 0; y < part.height(); ++y)
+            for (int x = 0; x < part.width(); ++x)
+                differ += drawn.pixel(x, y) != whole.pixel(x, y) ? 1 : 0;
+        EXPECT_EQ(differ, 0);
+    }
 
     // The azimuth preview follows the RA option like its print button.
     run.click("RaOption");
@@ -481,6 +495,73 @@ TEST_F(Program, APreviewOfManySheetsDrawsOnlyThoseInView)
     }
 }
 
+/// The process's resident memory, in bytes.
+qint64 residentBytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toLongLong() * ::sysconf(_SC_PAGESIZE) : 0;
+}
+
+// The largest split ring the job accepts on the largest paper: every zoom step draws only the part
+// in view, so memory stays put; at the last step the button is off and nothing is drawn again.
+TEST_F(Program, ThePreviewOfTheLargestRingOnA0StaysSmallAtEveryZoom)
+{
+    printers.at(0).setPaper(QPageSize(QPageSize::A0));
+    printers.at(0).setOrientation(PageOrientation::Landscape);
+    Session run(ini(), printers, dialog);
+    run.model.setOption(Option::Azmm, true);
+    run.model.setOption(Option::AzDia, true);
+    run.model.setCheck(Check::Rings, SettingsModel::kChecked);
+    run.model.setCheck(Check::SplitLong, SettingsModel::kChecked);
+    run.model.setText(SizeText::Azimuth, QStringLiteral("99999"));
+    run.click("PreviewAzButton");
+    static const QRegularExpression refusal(
+        QStringLiteral("^Azimuth max\\. ring diameter is (\\d+\\.\\d) mm for split rings\\.$"));
+    const QRegularExpressionMatch largest = refusal.match(run.status());
+    ASSERT_TRUE(largest.hasMatch()) << run.status().toStdString();
+    run.model.setText(SizeText::Azimuth, largest.captured(1));
+    run.click("PreviewAzButton");
+    auto* preview = run.window.findChild<PreviewWindow*>();
+    ASSERT_NE(preview, nullptr) << run.status().toStdString();
+    ASSERT_GE(preview->sheets().size(), 2u);
+    int drawings = 0;
+    for (PreviewSheet* sheet : preview->findChildren<PreviewSheet*>())
+        QObject::connect(sheet, &PreviewSheet::drawn, preview, [&drawings] { ++drawings; });
+    QApplication::processEvents();
+
+    QPushButton* zoomIn = nullptr;
+    for (QPushButton* button : preview->findChildren<QPushButton*>())
+        zoomIn = button->text() == QStringLiteral("Zoom &in") ? button : zoomIn;
+    ASSERT_NE(zoomIn, nullptr);
+    const qint64 before = residentBytes();
+    int steps = 0;
+    while (zoomIn->isEnabled() && steps < 20) {
+        QElapsedTimer clock;
+        clock.start();
+        zoomIn->click();
+        QApplication::processEvents();
+        ++steps;
+        EXPECT_LT(clock.elapsed(), 3000) << "step " << steps << ", even under sanitizers";
+        qint64 held = 0;
+        for (const PreviewSheet* sheet : preview->findChildren<PreviewSheet*>())
+            held += sheet->pictureBytes();
+        EXPECT_LT(held, 16LL * 1024 * 1024) << "step " << steps << ": only what is in view";
+        EXPECT_LT(residentBytes() - before, 150LL * 1024 * 1024)
+            << "step " << steps << " of " << preview->sheets().size() << " sheets";
+    }
+    EXPECT_EQ(steps, 7) << "from 72 to 300 dpi in steps of 1.25";
+    EXPECT_GE(drawings, steps) << "every step draws what is in view";
+    EXPECT_FALSE(zoomIn->isEnabled());
+    drawings = 0;
+    zoomIn->click();
+    QTest::keySequence(preview, QKeySequence::ZoomIn);
+    QApplication::processEvents();
+    EXPECT_EQ(drawings, 0) << "a step beyond the last is refused, not drawn again";
+}
+
 // File > Export: the drawing goes to the file the user names, in the format its name says, and no
 // printer is asked; the azimuth entry names the circle the azimuth button prints.
 TEST_F(Program, ExportWritesTheDrawingAndSaysWhereOrWhyNot)
@@ -514,4 +595,60 @@ TEST_F(Program, ExportWritesTheDrawingAndSaysWhereOrWhyNot)
     run.window.findChild<QAction*>(QStringLiteral("ExportAltitudeAction"))->trigger();
     EXPECT_EQ(run.status(), QStringLiteral("Cannot write '%1': it is a folder.").arg(dir.path()));
     EXPECT_TRUE(QFileInfo(dir.path()).isDir());
+}
+
+// File > Export after the file dialog's own "already exists" question: the program's own store and
+// the settings files of this run are refused by any name, anything else is written.
+TEST_F(Program, ExportRefusesTheStoreAndTheSettingsFilesOfThisRun)
+{
+    {
+        QFile store(ini());
+        ASSERT_TRUE(store.open(QIODevice::WriteOnly));
+        store.write("[Defaults]\nFontSize%201=12\n");
+    }
+    Session run(ini(), printers, dialog);
+    run.model.setText(SizeText::Altitude, QStringLiteral("300"));
+    run.model.setOption(Option::Altmm, true);
+    const QString saved = dir.filePath(QStringLiteral("saved.txt"));
+    run.prompts.path = saved;
+    run.click("SaveButton");
+    const QString restored = dir.filePath(QStringLiteral("restored.txt"));
+    ASSERT_TRUE(QFile::copy(saved, restored));
+    run.prompts.path = restored;
+    run.click("RestoreButton");
+    ASSERT_TRUE(QFile::link(ini(), dir.filePath(QStringLiteral("store-link.svg"))));
+
+    const QString store = QStringLiteral("it is the program's settings store");
+    const QString settingsFile = QStringLiteral("it is a settings file saved or restored since the start");
+    const struct {
+        QString path;
+        QString why; ///< empty: written
+    } rows[] = {
+        { ini(), store },
+        { dir.filePath(QStringLiteral("store-link.svg")), store },
+        { dir.path() + QStringLiteral("/./Vennaros.ini"), store },
+        { saved, settingsFile },
+        { restored, settingsFile },
+        { dir.filePath(QStringLiteral("drawing.svg")), {} },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.path.toStdString());
+        const QByteArray before = QFile::exists(row.path) ? [&] {
+            QFile file(row.path);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        }()
+                                                          : QByteArray();
+        run.prompts.path = row.path;
+        run.window.findChild<QAction*>(QStringLiteral("ExportAltitudeAction"))->trigger();
+        QFile after(row.path);
+        ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+        if (row.why.isEmpty()) {
+            EXPECT_EQ(run.status(), QStringLiteral("Written: ") + row.path);
+            continue;
+        }
+        EXPECT_EQ(run.status().toStdString(),
+            QStringLiteral("Cannot write '%1': %2.").arg(row.path, row.why).toStdString());
+        EXPECT_EQ(run.model.status().color(), StatusLine::kErrorColor);
+        EXPECT_EQ(after.readAll(), before);
+    }
 }

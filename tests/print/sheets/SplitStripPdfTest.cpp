@@ -4,6 +4,8 @@
 #include "print/printers/PdfFilePrinter.h"
 #include "support/PdfReadback.h"
 
+#include <QFileInfo>
+#include <QPageSize>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -251,3 +253,85 @@ TEST(SplitStripPdf, ATwoMetreRaStripInThreeSetsAndBothStylesKeepsEveryRowOnAPage
     for (auto t = last.rbegin(); t != caption; ++t)
         EXPECT_FALSE(t->text.contains(QStringLiteral("h-"))) << t->text.toStdString();
 }
+
+namespace {
+
+/// A split job on a paper with options that widen what a segment must hold beside its two long
+/// divisions: the numbers' overhang, a second row of them, a closing tab, verniers.
+struct SplitMaximumCase {
+    const char* name;
+    QPageSize::PageSizeId paper;
+    PageOrientation orientation;
+    bool inches;
+    bool ra;
+    int font;
+    bool bothWays;
+    const char* zeroAt;
+    bool closingTab;
+    bool verniers;
+};
+
+void PrintTo(const SplitMaximumCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class SplitMaximum : public ::testing::TestWithParam<SplitMaximumCase> {
+protected:
+    /// The job's status line after printing the strip at `size` to a PDF.
+    QString printAt(const QString& size)
+    {
+        const SplitMaximumCase& row = GetParam();
+        PdfFilePrinter printer;
+        printer.setOrientation(row.orientation);
+        printer.setPaper(QPageSize(row.paper));
+        printer.setOutputFileName(m_dir.filePath(QStringLiteral("split.pdf")));
+        SettingsModel model;
+        model.setText(SizeText::Azimuth, size);
+        model.setOption(row.inches ? Option::Azin : Option::Azmm, true);
+        model.setOption(Option::AzLen, true);
+        model.setOption(row.ra ? Option::Ra : Option::Az, true);
+        model.setSlider(Slider::Font, 1, row.font);
+        model.setCheck(Check::SplitLong, SettingsModel::kChecked);
+        model.setCheck(Check::BothWays, row.bothWays ? SettingsModel::kChecked : 0);
+        model.setText(SizeText::ZeroAt, QLatin1String(row.zeroAt));
+        model.setCheck(Check::ClosingTab, row.closingTab ? SettingsModel::kChecked : 0);
+        model.setCheck(Check::Verniers, row.verniers ? SettingsModel::kChecked : 0);
+        ScriptedJobHost host(model, 0);
+        host.usePrinter(&printer);
+        AzimuthPrintJob(model, host).run();
+        return model.status().text();
+    }
+
+    QTemporaryDir m_dir;
+};
+
+// Every stated maximum prints, and a tenth more is refused with the same statement.
+TEST_P(SplitMaximum, TheStatedLengthPrintsAndATenthMoreIsRefused)
+{
+    static const QRegularExpression statement(
+        QStringLiteral("^(Azimuth|RA) max\\. length is (\\d+\\.\\d) (mm|inches) for split strips\\.$"));
+    const QString refusal = printAt(QStringLiteral("99999"));
+    const QRegularExpressionMatch match = statement.match(refusal);
+    ASSERT_TRUE(match.hasMatch()) << refusal.toStdString();
+    const double stated = match.captured(2).toDouble();
+
+    EXPECT_EQ(printAt(match.captured(2)).toStdString(), "") << "the stated " << stated << " must print";
+    EXPECT_GT(QFileInfo(m_dir.filePath(QStringLiteral("split.pdf"))).size(), 0);
+    EXPECT_EQ(printAt(QString::number(stated + 0.1, 'f', 1)).toStdString(), refusal.toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(SplitStripPdf, SplitMaximum,
+    ::testing::Values(SplitMaximumCase { "A4Font14BothWaysZeroAt90Tab", QPageSize::A4,
+                          PageOrientation::Portrait, false, false, 14, true, "90", true, false },
+        SplitMaximumCase { "A4LandscapeEverything", QPageSize::A4, PageOrientation::Landscape, false, false,
+            14, true, "90", true, true },
+        SplitMaximumCase {
+            "A3Plain", QPageSize::A3, PageOrientation::Portrait, false, false, 10, false, "0", false, false },
+        SplitMaximumCase { "LetterLandscapeInchesVerniers", QPageSize::Letter, PageOrientation::Landscape,
+            true, false, 12, false, "0", false, true },
+        SplitMaximumCase { "A5RaBothWaysTab", QPageSize::A5, PageOrientation::Portrait, false, true, 14, true,
+            "0", true, false }),
+    [](const ::testing::TestParamInfo<SplitMaximumCase>& row) { return std::string(row.param.name); });
+
+} // namespace
