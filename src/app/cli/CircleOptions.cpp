@@ -1,5 +1,6 @@
 #include "app/cli/CircleOptions.h"
 
+#include "common/Numeric.h"
 #include "settings/SettingsModel.h"
 
 #include <QCommandLineParser>
@@ -47,7 +48,8 @@ std::optional<CircleOptions> CircleOptions::parseSize(const QString& text)
 {
     static const QRegularExpression pattern(
         QStringLiteral("^\\s*(\\d*[.,]?\\d+)\\s*(mm|in)\\s*$"), QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = pattern.match(text);
+    // Digits and decimal separator may be the locale's own (Arabic, Persian, Devanagari...).
+    const QRegularExpressionMatch match = pattern.match(numeric::latinDigits(text));
     if (!match.hasMatch())
         return std::nullopt;
     CircleOptions size;
