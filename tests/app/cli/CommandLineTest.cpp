@@ -402,6 +402,42 @@ TEST(PrintPdfLocale, ASettingsFileOfOneLanguageReadsInTheOther)
     }
 }
 
+namespace {
+
+class SizeInALocale : public ::testing::TestWithParam<std::pair<const char*, const char*>> { };
+
+} // namespace
+
+// --size takes "." and "," everywhere, and the locale's own decimal separator and digits.
+TEST_P(SizeInALocale, PrintsTheLengthTyped)
+{
+    const auto& [language, size] = GetParam();
+    QTemporaryDir dir;
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QLatin1String(language));
+    process.setProcessEnvironment(environment);
+    const QString output = dir.filePath(QStringLiteral("out.pdf"));
+    process.start(QStringLiteral(VENNAROS_BINARY),
+        { QStringLiteral("--print-pdf"), output, QStringLiteral("--size"), QString::fromUtf8(size),
+            QStringLiteral("--length"), QStringLiteral("--altitude"), QStringLiteral("--landscape") });
+    ASSERT_TRUE(process.waitForFinished(60000));
+    ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    double right = 0;
+    for (const auto& segment : pdfreadback::readPdfPage(output).segments)
+        right = std::max(right, segment.x1);
+    EXPECT_NEAR(right, 100 + 250.5 * 56.7, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, SizeInALocale,
+    ::testing::Values(std::pair { "ar_EG.UTF-8", "250.5mm" }, std::pair { "ar_EG.UTF-8", "250,5mm" },
+        std::pair { "ar_EG.UTF-8", "\u0662\u0665\u0660\u066B\u0665mm" },
+        std::pair { "fa_IR.UTF-8", "\u06F2\u06F5\u06F0\u066B\u06F5mm" },
+        std::pair { "de_DE.UTF-8", "250.5mm" }, std::pair { "C.UTF-8", "250,5mm" }),
+    [](const auto& row) {
+        return rowName(std::string(row.param.first).substr(0, 2)) + "_" + std::to_string(row.index);
+    });
+
 TEST(CommandLine, AWriteErrorOnStandardOutputExitsWithOne)
 {
     QProcess process;
@@ -423,12 +459,63 @@ TEST(CommandLine, AnswersWithoutADisplayAndNeverAborts)
     const Outcome wrong = vennaros({ QStringLiteral("--altitude") });
     EXPECT_EQ(wrong.exitCode, 2);
     EXPECT_TRUE(wrong.err.contains(QStringLiteral("go with --print-pdf FILE")));
-    const Outcome window = vennaros({});
-    EXPECT_FALSE(window.crashed);
-    EXPECT_EQ(window.exitCode, 1);
-    EXPECT_TRUE(window.err.contains(QStringLiteral("cannot open the window: there is no display")))
-        << window.err.toStdString();
 }
+
+namespace {
+
+struct WithoutDisplayRow {
+    const char* name;
+    QStringList arguments; ///< "OUT" stands for a PDF file to write
+    int exitCode;
+    const char* error; ///< all of standard error; empty: no message of the program's
+};
+
+class WithoutADisplay : public ::testing::TestWithParam<WithoutDisplayRow> { };
+
+} // namespace
+
+// Qt's own -platform never brings the file commands down, and the window's refusal is one line.
+TEST_P(WithoutADisplay, FileCommandsRunAndTheWindowSaysWhyNot)
+{
+    const WithoutDisplayRow& row = GetParam();
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QStringLiteral("out.pdf"));
+    QStringList arguments = row.arguments;
+    arguments.replaceInStrings(QStringLiteral("OUT"), output);
+    const Outcome run = vennaros(arguments);
+    ASSERT_FALSE(run.crashed);
+    EXPECT_EQ(run.exitCode, row.exitCode);
+    if (*row.error == '\0') {
+        EXPECT_FALSE(run.err.contains(QStringLiteral("vennaros"))) << run.err.toStdString();
+    } else {
+        EXPECT_EQ(run.err.toStdString(), row.error);
+    }
+    EXPECT_EQ(QFile::exists(output), row.exitCode == 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Platforms, WithoutADisplay,
+    ::testing::Values(
+        WithoutDisplayRow { "PrintPdfWithXcb",
+            { QStringLiteral("--print-pdf"), QStringLiteral("OUT"), QStringLiteral("--landscape"),
+                QStringLiteral("--azimuth"), QStringLiteral("--size"), QStringLiteral("60mm"),
+                QStringLiteral("-platform"), QStringLiteral("xcb") },
+            0, "" },
+        WithoutDisplayRow { "PrintPdfWithAnUnknownPlatform",
+            { QStringLiteral("-platform"), QStringLiteral("nosuch"), QStringLiteral("--print-pdf"),
+                QStringLiteral("OUT"), QStringLiteral("--altitude"), QStringLiteral("--size"),
+                QStringLiteral("2in") },
+            0, "" },
+        WithoutDisplayRow { "Window", {}, 1,
+            "vennaros: cannot open a display: DISPLAY and WAYLAND_DISPLAY are not set; --print-pdf, --svg "
+            "and --dxf need none.\n" },
+        WithoutDisplayRow { "WindowWithXcb", { QStringLiteral("-platform"), QStringLiteral("xcb") }, 1,
+            "vennaros: cannot open a display: DISPLAY and WAYLAND_DISPLAY are not set; --print-pdf, --svg "
+            "and --dxf need none.\n" },
+        WithoutDisplayRow { "WindowWithAnUnknownPlatform",
+            { QStringLiteral("-platform"), QStringLiteral("nosuch") }, 1,
+            "vennaros: cannot open a display: there is no platform plugin 'nosuch'; --print-pdf, --svg and "
+            "--dxf need none.\n" }),
+    [](const auto& row) { return std::string(row.param.name); });
 
 namespace {
 class PaperName : public ::testing::TestWithParam<std::pair<const char*, QPageSize::PageSizeId>> { };
