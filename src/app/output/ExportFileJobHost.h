@@ -2,11 +2,9 @@
 
 #include "print/job/JobHost.h"
 #include "print/page/Page.h"
+#include "print/render/DrawingFormat.h"
 
 #include <QString>
-
-/// The two drawing files a laser or vinyl cutter takes.
-enum class DrawingFormat { Svg, Dxf };
 
 /// The host of a print job whose page becomes a drawing file instead of sheets: the whole page at
 /// its true size, never split, no paper, margins or printer-scale factors, so no strip is too long

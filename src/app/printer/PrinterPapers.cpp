@@ -1,7 +1,7 @@
 #include "app/printer/PrinterPapers.h"
 
-#include "app/cli/PdfCommand.h"
 #include "common/Numeric.h"
+#include "print/page/PaperName.h"
 #include "settings/SettingsStore.h"
 
 #include <QCoreApplication>
@@ -85,7 +85,7 @@ std::optional<PaperChoice> PaperChoice::parse(const QString& text)
         return std::nullopt;
     PaperChoice choice;
     choice.orientation = parts->second;
-    if (const std::optional<QPageSize> named = pdfcommand::paperNamed(parts->first)) {
+    if (const std::optional<QPageSize> named = paperNamed(parts->first)) {
         choice.size = *named;
         return choice;
     }
