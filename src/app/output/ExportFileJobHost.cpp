@@ -35,6 +35,7 @@ SheetFormat ExportFileJobHost::sheetFormat()
     format.paper.width = std::numeric_limits<qint32>::max() / 4;
     format.paper.height = format.paper.width;
     format.paper.margins = QMarginsF();
+    format.drawing = true;
     return format;
 }
 
