@@ -95,6 +95,11 @@ QStringList withoutQtOptions(int argc, char* argv[])
     return arguments;
 }
 
+void printError(const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stderr);
+}
+
 // Text for standard output: a write that fails (a full disk, a closed pipe) is an error to exit 1 on.
 int printOut(const QString& text)
 {
@@ -106,13 +111,23 @@ int printOut(const QString& text)
 }
 
 // An argument whose bytes are not valid in the system's encoding comes to us with its bad bytes
-// replaced: a file under that name would be another file.
-const char* undecodableArgument(int argc, char* argv[])
+// replaced: a file under that name would be another file, and any other value another value.
+int undecodableArgument(int argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i)
         if (QFile::encodeName(QFile::decodeName(QByteArray(argv[i]))) != QByteArray(argv[i]))
-            return argv[i];
-    return nullptr;
+            return i;
+    return 0;
+}
+
+// The option whose value argument i is ("--zero-at" for "--zero-at X" and "--zero-at=X").
+QByteArray optionOf(int i, char* argv[])
+{
+    const QByteArray argument(argv[i]);
+    if (argument.startsWith('-') && argument.contains('='))
+        return argument.left(argument.indexOf('='));
+    const QByteArray before = i > 1 ? QByteArray(argv[i - 1]) : QByteArray();
+    return before.startsWith('-') && !before.contains('=') ? before : QByteArray();
 }
 
 int runWindow(int argc, char* argv[])
@@ -176,10 +191,26 @@ int main(int argc, char* argv[])
         return printOut(CommandLine::versionText());
     case CommandLine::Action::PrintPdf:
     case CommandLine::Action::Export: {
-        if (const char* name = undecodableArgument(argc, argv)) {
-            std::fprintf(stderr,
-                "vennaros: '%s' is not valid UTF-8; no file is read or written under another name.\n", name);
-            return 1;
+        if (const int bad = undecodableArgument(argc, argv)) {
+            QCoreApplication app(argc, argv);
+            translations::install();
+            QByteArray option = optionOf(bad, argv);
+            while (option.startsWith('-'))
+                option.remove(0, 1);
+            const bool file
+                = option == "print-pdf" || option == "svg" || option == "dxf" || option == "settings";
+            const QString name = QString::fromLocal8Bit(argv[bad]);
+            if (file) {
+                printError(QCoreApplication::translate("main",
+                    "vennaros: '%1' is not valid UTF-8; no file is read or written under another name.\n")
+                               .arg(name));
+                return 1;
+            }
+            printError(option.isEmpty()
+                    ? QCoreApplication::translate("main", "vennaros: '%1' is not valid UTF-8.\n").arg(name)
+                    : QCoreApplication::translate("main", "vennaros: the value of --%1 is not valid UTF-8.\n")
+                          .arg(QString::fromLatin1(option)));
+            return CommandLine::kUsageError;
         }
         // Never a window, so no display is needed.
         // Qt's own options are left out: a -platform would ask for the display again.
