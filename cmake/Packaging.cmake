@@ -100,7 +100,9 @@ heights and font sizes. One page prints on any CUPS printer or with the
 built-in PDF printer, at its exact size and never scaled to fit the paper; a
 printer may still be off by about one percent, so measure before cutting.]=])
 set(CPACK_DEBIAN_PACKAGE_SECTION "science")
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${VENNAROS_HOME_URL}")
+if(VENNAROS_HOME_URL)
+    set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${VENNAROS_HOME_URL}")
+endif()
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)

@@ -91,6 +91,14 @@ lintian_passes() {
     return "${PIPESTATUS[0]}"
 }
 check "lintian finds no error" lintian_passes
+# An address only when the build was given one.
+homepage_as_built() {
+    local built given
+    built=$(sed -n 's/^VENNAROS_HOME_URL:STRING=//p' build/CMakeCache.txt)
+    given=$(dpkg-deb -f "$deb" Homepage)
+    [ "$given" = "$built" ] || { echo "the package's Homepage is '$given', the build's '$built'"; return 1; }
+}
+check "the package's Homepage is the build's home page, or none" homepage_as_built
 check "desktop-file-validate accepts the desktop entry" \
     desktop-file-validate "$root/usr/share/applications/org.vennaros.Vennaros.desktop"
 check "appstreamcli validates the metainfo" \

@@ -225,12 +225,6 @@ without a window</source>
 de impresión, sin ventana</translation>
     </message>
     <message>
-        <source>the whole strip or ring as an SVG drawing for a laser or vinyl
-cutter, at its true size in millimetres, never split</source>
-        <translation>la tira o el anillo entero como dibujo SVG para una cortadora láser
-o de vinilo, a su tamaño real en milímetros, nunca dividido</translation>
-    </message>
-    <message>
         <source>the same as a DXF drawing</source>
         <translation>lo mismo como dibujo DXF</translation>
     </message>
@@ -353,6 +347,48 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
             <numerusform>--%1 se da %n veces; dela una sola vez.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--size: the number is too large.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--decreasing goes with the azimuth circle in degrees: RA hours always increase.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--print-pdf writes a file, not standard output: name the PDF file to write.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--settings reads a file, not standard input: name the settings file.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--%1 needs a file name: '%2' starts with '-' as an option does; write such a name as ./%2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--split goes with --print-pdf: a drawing is never split.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--scale-check goes with --print-pdf: a drawing has no scale check bars.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--closing-tab goes with --print-pdf: a drawing has no closing tab.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--both-ways goes with --azimuth: the altitude circle reads both ways already.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the whole strip or ring as an SVG drawing for a laser or vinyl
+cutter, at its true size in millimetres, never split;
+FILE - writes it to standard output</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>DrawingExport</name>
@@ -386,6 +422,13 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
     </message>
 </context>
 <context>
+    <name>ExportFileJobHost</name>
+    <message>
+        <source>standard output can't be written: %1</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>FileCommand</name>
     <message>
         <source>vennaros: cannot read the settings file '%1': %2</source>
@@ -410,6 +453,14 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
     <message>
         <source>Nothing was printed: the size is empty or no circle set is enabled.</source>
         <translation>No se imprimió nada: el tamaño está vacío o no hay ningún juego de círculo activado.</translation>
+    </message>
+    <message>
+        <source>--half-degree goes with the 1-degree graduation; the settings give marks every 5 degrees.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--decreasing goes with the azimuth circle in degrees; the settings ask for RA.</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -909,6 +960,14 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
         <comment>in: An RA strip needs...</comment>
         <translation>de AR</translation>
     </message>
+    <message>
+        <source>%1 max. length is %2 %3 for a drawing.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 max. ring diameter is %2 %3 for a drawing.</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>PrinterPapers</name>
@@ -923,6 +982,18 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
     <message>
         <source>the printer has no name</source>
         <translation>la impresora no tiene nombre</translation>
+    </message>
+    <message>
+        <source>%1 is larger than a page can be (%2 mm a side)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>its value cannot be read as a paper and its orientation, as "A4, portrait"</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>"%1" is not a paper and its orientation, as "A4, portrait"</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -1013,6 +1084,10 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
     <message>
         <source>%1 mm for the %2 mm bar gives a factor of %3; only factors from 0.9 to 1.1 can be corrected. Measure the bar again from its first to its last mark.</source>
         <translation>%1 mm para la barra de %2 mm da un factor de %3; solo se pueden corregir factores de 0,9 a 1,1. Vuelva a medir la barra desde su primera hasta su última marca.</translation>
+    </message>
+    <message>
+        <source>its factors cannot be read; they are kept as two numbers from 0.9 to 1.1 with a decimal point, the width's first: "1.01 0.99"</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -1258,6 +1333,10 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
         <source>The user guide is not installed; "man vennaros" describes the program.</source>
         <translation>La guía del usuario no está instalada; «man vennaros» describe el programa.</translation>
     </message>
+    <message>
+        <source>The paper kept for '%1' is not used: %2; it prints on the printer's own paper.</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -1407,6 +1486,38 @@ Try 'vennaros --help'.
         <translation>vennaros: %1
 Pruebe 'vennaros --help'.
 </translation>
+    </message>
+    <message>
+        <source>there is no platform plugin '%1'</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>DISPLAY and WAYLAND_DISPLAY are not set</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>'%1' can't be reached</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>vennaros: cannot open a display: %1; --print-pdf, --svg and --dxf need none.
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>vennaros: '%1' is not valid UTF-8; no file is read or written under another name.
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>vennaros: '%1' is not valid UTF-8.
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>vennaros: the value of --%1 is not valid UTF-8.
+</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>

@@ -225,13 +225,6 @@ without a window</source>
 stampa, senza finestra</translation>
     </message>
     <message>
-        <source>the whole strip or ring as an SVG drawing for a laser or vinyl
-cutter, at its true size in millimetres, never split</source>
-        <translation>l’intera striscia o anello come disegno SVG per un plotter da
-taglio laser o vinile, alla dimensione reale in millimetri, mai
-diviso</translation>
-    </message>
-    <message>
         <source>the same as a DXF drawing</source>
         <translation>lo stesso come disegno DXF</translation>
     </message>
@@ -355,6 +348,48 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
             <numerusform>--%1 è dato %n volte; datelo una volta sola.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--size: the number is too large.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--decreasing goes with the azimuth circle in degrees: RA hours always increase.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--print-pdf writes a file, not standard output: name the PDF file to write.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--settings reads a file, not standard input: name the settings file.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--%1 needs a file name: '%2' starts with '-' as an option does; write such a name as ./%2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--split goes with --print-pdf: a drawing is never split.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--scale-check goes with --print-pdf: a drawing has no scale check bars.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--closing-tab goes with --print-pdf: a drawing has no closing tab.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--both-ways goes with --azimuth: the altitude circle reads both ways already.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the whole strip or ring as an SVG drawing for a laser or vinyl
+cutter, at its true size in millimetres, never split;
+FILE - writes it to standard output</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>DrawingExport</name>
@@ -388,6 +423,13 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
     </message>
 </context>
 <context>
+    <name>ExportFileJobHost</name>
+    <message>
+        <source>standard output can't be written: %1</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>FileCommand</name>
     <message>
         <source>vennaros: cannot read the settings file '%1': %2</source>
@@ -412,6 +454,14 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
     <message>
         <source>Nothing was printed: the size is empty or no circle set is enabled.</source>
         <translation>Niente è stato stampato: la dimensione è vuota o nessun gruppo di cerchio è attivo.</translation>
+    </message>
+    <message>
+        <source>--half-degree goes with the 1-degree graduation; the settings give marks every 5 degrees.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--decreasing goes with the azimuth circle in degrees; the settings ask for RA.</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -911,6 +961,14 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
         <comment>in: An RA strip needs...</comment>
         <translation>di AR</translation>
     </message>
+    <message>
+        <source>%1 max. length is %2 %3 for a drawing.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 max. ring diameter is %2 %3 for a drawing.</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>PrinterPapers</name>
@@ -925,6 +983,18 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
     <message>
         <source>the printer has no name</source>
         <translation>la stampante non ha nome</translation>
+    </message>
+    <message>
+        <source>%1 is larger than a page can be (%2 mm a side)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>its value cannot be read as a paper and its orientation, as "A4, portrait"</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>"%1" is not a paper and its orientation, as "A4, portrait"</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -1015,6 +1085,10 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
     <message>
         <source>%1 mm for the %2 mm bar gives a factor of %3; only factors from 0.9 to 1.1 can be corrected. Measure the bar again from its first to its last mark.</source>
         <translation>%1 mm per la barra di %2 mm danno un fattore %3; si correggono solo fattori da 0,9 a 1,1. Misurate di nuovo la barra dalla prima all’ultima tacca.</translation>
+    </message>
+    <message>
+        <source>its factors cannot be read; they are kept as two numbers from 0.9 to 1.1 with a decimal point, the width's first: "1.01 0.99"</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -1260,6 +1334,10 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
         <source>The user guide is not installed; "man vennaros" describes the program.</source>
         <translation>La guida utente non è installata; «man vennaros» descrive il programma.</translation>
     </message>
+    <message>
+        <source>The paper kept for '%1' is not used: %2; it prints on the printer's own paper.</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -1409,6 +1487,38 @@ Try 'vennaros --help'.
         <translation>vennaros: %1
 Provate 'vennaros --help'.
 </translation>
+    </message>
+    <message>
+        <source>there is no platform plugin '%1'</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>DISPLAY and WAYLAND_DISPLAY are not set</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>'%1' can't be reached</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>vennaros: cannot open a display: %1; --print-pdf, --svg and --dxf need none.
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>vennaros: '%1' is not valid UTF-8; no file is read or written under another name.
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>vennaros: '%1' is not valid UTF-8.
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>vennaros: the value of --%1 is not valid UTF-8.
+</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>

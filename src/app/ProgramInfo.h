@@ -10,9 +10,9 @@ QString name();
 QString version();
 /// One line on what the program does.
 QString purpose();
-/// The project's home page.
+/// The project's home page; empty when the build was given none.
 QString homePage();
-/// Where faults are reported.
+/// Where faults are reported; empty when the build was given no home page.
 QString bugReports();
 /// The licence's name and copyright line.
 QString licence();

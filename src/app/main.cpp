@@ -17,30 +17,60 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace {
 
 QtMessageHandler s_qtHandler = nullptr;
+QString s_platform; ///< the platform plugin asked for by -platform or QT_QPA_PLATFORM
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+std::vector<HeldMessage> s_heldMessages;
 
-// Qt ends a program whose window system can't be reached with an abort; say why instead and end
-// with an error.
+// The handler runs while QApplication is being made, before any translator is installed.
+QString translated(const char* text)
+{
+    for (const std::unique_ptr<QTranslator>& translator :
+        translations::load(translations::messagesLocale())) {
+        const QString done = translator->translate("main", text);
+        if (!done.isEmpty())
+            return done;
+    }
+    return QString::fromUtf8(text);
+}
+
+// Qt ends a program whose window system can't be reached with an abort and a page of advice; say
+// why in one line instead and end with an error.
 void refuseWithoutDisplay(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (type != QtFatalMsg) {
+        // Held back until the window system answers: the refusal is to be the one line.
         if (!context.category || qstrncmp(context.category, "qt.qpa", 6) != 0)
-            s_qtHandler(type, context, message);
+            s_heldMessages.push_back({ type, QByteArray(context.category ? context.category : ""), message });
         return;
     }
     const QByteArray display = qgetenv("DISPLAY");
     const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
-    if (display.isEmpty() && wayland.isEmpty())
-        std::fputs("vennaros: cannot open the window: there is no display (DISPLAY and WAYLAND_DISPLAY are "
-                   "not set).\n",
-            stderr);
+    QString reason;
+    // Qt's message ends with the plugins it has: a plugin among them only failed to reach the display.
+    const QString available = message.section(QStringLiteral("Available platform plugins are: "), 1);
+    const QStringList plugins = available.section(QLatin1Char('.'), 0, 0).split(QStringLiteral(", "));
+    const QString platform = s_platform.section(QLatin1Char(':'), 0, 0);
+    if (!platform.isEmpty() && !available.isEmpty() && !plugins.contains(platform))
+        reason = translated(QT_TRANSLATE_NOOP("main", "there is no platform plugin '%1'")).arg(platform);
+    else if (display.isEmpty() && wayland.isEmpty())
+        reason = translated(QT_TRANSLATE_NOOP("main", "DISPLAY and WAYLAND_DISPLAY are not set"));
     else
-        std::fprintf(stderr, "vennaros: cannot open the window: the display '%s' can't be reached.\n",
-            (display.isEmpty() ? wayland : display).constData());
-    std::fputs("vennaros --print-pdf prints without a window; see vennaros --help.\n", stderr);
+        reason = translated(QT_TRANSLATE_NOOP("main", "'%1' can't be reached"))
+                     .arg(QString::fromLocal8Bit(display.isEmpty() ? wayland : display));
+    const QString line
+        = translated(QT_TRANSLATE_NOOP("main",
+                         "vennaros: cannot open a display: %1; --print-pdf, --svg and --dxf need none.\n"))
+              .arg(reason);
+    std::fputs(line.toLocal8Bit().constData(), stderr);
     std::_Exit(1);
 }
 
@@ -65,6 +95,11 @@ QStringList withoutQtOptions(int argc, char* argv[])
     return arguments;
 }
 
+void printError(const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stderr);
+}
+
 // Text for standard output: a write that fails (a full disk, a closed pipe) is an error to exit 1 on.
 int printOut(const QString& text)
 {
@@ -76,20 +111,37 @@ int printOut(const QString& text)
 }
 
 // An argument whose bytes are not valid in the system's encoding comes to us with its bad bytes
-// replaced: a file under that name would be another file.
-const char* undecodableArgument(int argc, char* argv[])
+// replaced: a file under that name would be another file, and any other value another value.
+int undecodableArgument(int argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i)
         if (QFile::encodeName(QFile::decodeName(QByteArray(argv[i]))) != QByteArray(argv[i]))
-            return argv[i];
-    return nullptr;
+            return i;
+    return 0;
+}
+
+// The option whose value argument i is ("--zero-at" for "--zero-at X" and "--zero-at=X").
+QByteArray optionOf(int i, char* argv[])
+{
+    const QByteArray argument(argv[i]);
+    if (argument.startsWith('-') && argument.contains('='))
+        return argument.left(argument.indexOf('='));
+    const QByteArray before = i > 1 ? QByteArray(argv[i - 1]) : QByteArray();
+    return before.startsWith('-') && !before.contains('=') ? before : QByteArray();
 }
 
 int runWindow(int argc, char* argv[])
 {
+    s_platform = QString::fromLocal8Bit(qgetenv("QT_QPA_PLATFORM"));
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0)
+            s_platform = QString::fromLocal8Bit(argv[i + 1]);
+    }
     s_qtHandler = qInstallMessageHandler(refuseWithoutDisplay);
     QApplication app(argc, argv);
     qInstallMessageHandler(s_qtHandler);
+    for (const HeldMessage& held : s_heldMessages)
+        s_qtHandler(held.type, QMessageLogContext(nullptr, 0, nullptr, held.category.constData()), held.text);
     translations::install();
 
     QApplication::setApplicationName(QStringLiteral("Vennaros"));
@@ -139,14 +191,32 @@ int main(int argc, char* argv[])
         return printOut(CommandLine::versionText());
     case CommandLine::Action::PrintPdf:
     case CommandLine::Action::Export: {
-        if (const char* name = undecodableArgument(argc, argv)) {
-            std::fprintf(stderr,
-                "vennaros: '%s' is not valid UTF-8; no file is read or written under another name.\n", name);
-            return 1;
+        if (const int bad = undecodableArgument(argc, argv)) {
+            QCoreApplication app(argc, argv);
+            translations::install();
+            QByteArray option = optionOf(bad, argv);
+            while (option.startsWith('-'))
+                option.remove(0, 1);
+            const bool file
+                = option == "print-pdf" || option == "svg" || option == "dxf" || option == "settings";
+            const QString name = QString::fromLocal8Bit(argv[bad]);
+            if (file) {
+                printError(QCoreApplication::translate("main",
+                    "vennaros: '%1' is not valid UTF-8; no file is read or written under another name.\n")
+                               .arg(name));
+                return 1;
+            }
+            printError(option.isEmpty()
+                    ? QCoreApplication::translate("main", "vennaros: '%1' is not valid UTF-8.\n").arg(name)
+                    : QCoreApplication::translate("main", "vennaros: the value of --%1 is not valid UTF-8.\n")
+                          .arg(QString::fromLatin1(option)));
+            return CommandLine::kUsageError;
         }
         // Never a window, so no display is needed.
+        // Qt's own options are left out: a -platform would ask for the display again.
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        QGuiApplication app(argc, argv);
+        int qtArgc = 1;
+        QGuiApplication app(qtArgc, argv);
         QGuiApplication::setApplicationName(QStringLiteral("Vennaros"));
         translations::install();
         QTextStream errors(stderr);

@@ -136,9 +136,28 @@ std::optional<double> parseNumber(const QString& text, const QLocale& locale)
     return value;
 }
 
-std::optional<double> parseDecimal(const QString& text)
+QString latinDigits(const QString& text, const QLocale& locale)
 {
-    QString point = text;
+    QString latin = text;
+    // Signs first: a locale's minus may carry a direction mark that is no part of the number.
+    for (const QString& sign : { locale.negativeSign(), QString(QChar(0x2212)) }) {
+        if (sign != QLatin1String("-"))
+            latin.replace(sign, QStringLiteral("-"));
+    }
+    for (const QString& point : { locale.decimalPoint(), QString(QChar(0x066B)) }) {
+        if (point != QLatin1String(".") && point != QLatin1String(","))
+            latin.replace(point, QStringLiteral("."));
+    }
+    for (QChar& c : latin) {
+        if (c.unicode() > 0x7F && c.category() == QChar::Number_DecimalDigit)
+            c = QLatin1Char(static_cast<char>('0' + c.digitValue()));
+    }
+    return latin;
+}
+
+std::optional<double> parseDecimal(const QString& text, const QLocale& locale)
+{
+    QString point = latinDigits(text, locale);
     point.replace(QLatin1Char(','), QLatin1Char('.'));
     if (point.count(QLatin1Char('.')) > 1)
         return std::nullopt;

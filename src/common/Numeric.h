@@ -32,9 +32,13 @@ QString booleanText(bool value);
 std::optional<bool> parseBoolean(const QString& text, const QLocale& locale = QLocale());
 /// A finite number in the locale's notation, blanks around it ignored; nan, inf and overflow fail.
 std::optional<double> parseNumber(const QString& text, const QLocale& locale = QLocale());
-/// A number written anywhere, by any locale: "." or "," as the decimal separator, never a group
-/// separator (a size has no thousands); blanks around it ignored. Fails as parseNumber() does.
-std::optional<double> parseDecimal(const QString& text);
+/// A number written anywhere, by any locale: "." or "," or the locale's own decimal separator,
+/// digits of any script, never a group separator (a size has no thousands); blanks around it
+/// ignored. Fails as parseNumber() does.
+std::optional<double> parseDecimal(const QString& text, const QLocale& locale = QLocale());
+/// The text with every decimal digit, of whatever script, as 0-9, and the locale's decimal
+/// separator and minus sign (and the Arabic decimal separator) as "." and "-".
+QString latinDigits(const QString& text, const QLocale& locale = QLocale());
 /// A whole number (optional sign, digits, blanks around it) that fits the type.
 std::optional<qint16> parseInt16(const QString& text);
 std::optional<qint32> parseInt32(const QString& text);

@@ -30,7 +30,9 @@ std::optional<QString> PrinterScales::unusable(const QString& deviceName)
     const std::optional<QString> text = stored(deviceName);
     if (!text) // nothing kept, or a value edited into something that is not a text
         return m_store.keysIn(kGroup).contains(deviceName)
-            ? std::optional<QString>(QStringLiteral("its value is not one text"))
+            ? std::optional<QString>(QCoreApplication::translate("PrinterScales",
+                "its factors cannot be read; they are kept as two numbers from 0.9 to 1.1 with a "
+                "decimal point, the width's first: \"1.01 0.99\""))
             : std::nullopt;
     if (parse(*text))
         return std::nullopt;
@@ -83,7 +85,7 @@ std::optional<ScaleFactors> PrinterScales::parse(const QString& text)
 std::optional<double> PrinterScales::measuredFactor(
     double nominalMm, const QString& measured, QString& message)
 {
-    const std::optional<double> length = numeric::parseNumber(measured);
+    const std::optional<double> length = numeric::parseDecimal(measured);
     if (!length || *length <= 0) {
         message = QCoreApplication::translate(
             "PrinterScales", "\"%1\" is not a length: type the length measured in millimetres.")

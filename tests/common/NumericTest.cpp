@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <limits>
+#include <optional>
 
 using namespace numeric;
 
@@ -138,3 +139,43 @@ TEST_P(ParseInt16Refuses, TextThatIsNoWholeSixteenBitNumber)
 
 INSTANTIATE_TEST_SUITE_P(Texts, ParseInt16Refuses,
     ::testing::Values("", " ", "-", "1.5", "abc", "32768", "1 2", "99999999999999999999999"), textRowName);
+
+namespace {
+
+struct DecimalRow {
+    const char* name;
+    const char* locale;
+    const char* text; ///< UTF-8; "<minus>" stands for the locale's own minus sign
+    std::optional<double> value;
+};
+
+class ParseDecimal : public ::testing::TestWithParam<DecimalRow> { };
+
+} // namespace
+
+// A size, a factor or an arc typed under any language, or read from a file written under another.
+TEST_P(ParseDecimal, ReadsEitherSeparatorAndTheLocalesOwnDigits)
+{
+    const DecimalRow& row = GetParam();
+    const QLocale locale(QLatin1String(row.locale));
+    QString text = QString::fromUtf8(row.text);
+    text.replace(QStringLiteral("<minus>"), locale.negativeSign());
+    EXPECT_EQ(parseDecimal(text, locale), row.value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ParseDecimal,
+    ::testing::Values(DecimalRow { "PointInC", "C", "3.5", 3.5 }, DecimalRow { "CommaInC", "C", "3,5", 3.5 },
+        DecimalRow { "PointInGerman", "de_DE", " 250.5 ", 250.5 },
+        DecimalRow { "PointInArabic", "ar_EG", "3.5", 3.5 },
+        DecimalRow { "CommaInArabic", "ar_EG", "3,5", 3.5 },
+        DecimalRow { "ArabicSeparator", "ar_EG", "3\u066B5", 3.5 },
+        DecimalRow { "ArabicIndicDigits", "ar_EG", "\u0663\u066B\u0665", 3.5 },
+        DecimalRow { "ArabicMinus", "ar_EG", "<minus>\u0662", -2.0 },
+        DecimalRow { "PersianDigits", "fa_IR", "\u06F4\u06F5\u06F0", 450.0 },
+        DecimalRow { "DevanagariDigits", "hi_IN", "\u0967\u0968.\u0969", 12.3 },
+        DecimalRow { "ArabicSeparatorInC", "C", "3\u066B5", 3.5 },
+        DecimalRow { "GroupsAreRefused", "de_DE", "1.234,5", std::nullopt },
+        DecimalRow { "TwoSeparators", "ar_EG", "3\u066B5.1", std::nullopt },
+        DecimalRow { "Letters", "ar_EG", "\u0663x", std::nullopt },
+        DecimalRow { "TooLarge", "C", "1e400", std::nullopt }),
+    [](const auto& row) { return std::string(row.param.name); });

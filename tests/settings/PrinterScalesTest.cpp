@@ -49,6 +49,30 @@ INSTANTIATE_TEST_SUITE_P(Values, StoredPrinterScale,
         StoredCase { "0,9972, 1", 1, 1 }),
     [](const ::testing::TestParamInfo<StoredCase>& row) { return rowName(row.param.value); });
 
+namespace {
+
+class UnusablePrinterScale : public ::testing::TestWithParam<std::pair<const char*, const char*>> { };
+
+} // namespace
+
+// The reason given says what is wrong with the value and what the value should be.
+TEST_P(UnusablePrinterScale, SaysWhyInWords)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Vennaros.ini"));
+    fixtures::writeFile(path, QByteArray("[Printer%20Scale]\nPDF=") + GetParam().first + '\n');
+    QtSettingsStore store(path);
+    EXPECT_EQ(PrinterScales(store).unusable(QStringLiteral("PDF")), QString::fromUtf8(GetParam().second));
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, UnusablePrinterScale,
+    ::testing::Values(std::pair { "1,01 0,99",
+                          "its factors cannot be read; they are kept as two numbers from 0.9 to 1.1 with a "
+                          "decimal point, the width's first: \"1.01 0.99\"" },
+        std::pair { "abc", "\"abc\" is not two factors from 0.9 to 1.1" },
+        std::pair { "1.2 1", "\"1.2 1\" is not two factors from 0.9 to 1.1" }),
+    [](const auto& row) { return rowName(row.param.first); });
+
 TEST(PrinterScales, KeptAtOnceInTheirGroupAndReadBack)
 {
     QTemporaryDir dir;
@@ -118,8 +142,8 @@ TEST_P(MeasuredLength, GivesNominalOverMeasuredOrIsRefused)
 
 INSTANTIATE_TEST_SUITE_P(Entries, MeasuredLength,
     ::testing::Values(MeasuredCase { "180", 1 }, MeasuredCase { "179.3", 1.0039 },
-        MeasuredCase { " 181 ", 0.9945 }, MeasuredCase { "163.7", 1.0996 }, MeasuredCase { "0", 0 },
-        MeasuredCase { "-3", 0 }, MeasuredCase { "abc", 0 }, MeasuredCase { "0.5", 0 },
-        MeasuredCase { "2", 0 }, MeasuredCase { "", 0 }, MeasuredCase { "inf", 0 }, MeasuredCase { "150", 0 },
-        MeasuredCase { "210", 0 }),
+        MeasuredCase { "179,30", 1.0039 }, MeasuredCase { " 181 ", 0.9945 }, MeasuredCase { "163.7", 1.0996 },
+        MeasuredCase { "0", 0 }, MeasuredCase { "-3", 0 }, MeasuredCase { "abc", 0 },
+        MeasuredCase { "0.5", 0 }, MeasuredCase { "2", 0 }, MeasuredCase { "", 0 }, MeasuredCase { "inf", 0 },
+        MeasuredCase { "150", 0 }, MeasuredCase { "210", 0 }),
     [](const ::testing::TestParamInfo<MeasuredCase>& row) { return rowName(row.param.measured); });

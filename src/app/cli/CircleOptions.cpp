@@ -1,5 +1,6 @@
 #include "app/cli/CircleOptions.h"
 
+#include "common/Numeric.h"
 #include "settings/SettingsModel.h"
 
 #include <QCommandLineParser>
@@ -47,7 +48,8 @@ std::optional<CircleOptions> CircleOptions::parseSize(const QString& text)
 {
     static const QRegularExpression pattern(
         QStringLiteral("^\\s*(\\d*[.,]?\\d+)\\s*(mm|in)\\s*$"), QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = pattern.match(text);
+    // Digits and decimal separator may be the locale's own (Arabic, Persian, Devanagari...).
+    const QRegularExpressionMatch match = pattern.match(numeric::latinDigits(text));
     if (!match.hasMatch())
         return std::nullopt;
     CircleOptions size;
@@ -71,6 +73,10 @@ CircleOptions CircleOptions::read(const QCommandLineParser& parser, bool azimuth
             return circle;
         }
         circle = *size;
+        if (!numeric::parseDecimal(*circle.sizeNumber)) {
+            error = QCoreApplication::translate("CommandLine", "--size: the number is too large.");
+            return circle;
+        }
     }
     circle.length = parser.isSet(kLength);
     circle.ra = parser.isSet(kRa);
@@ -87,6 +93,9 @@ CircleOptions CircleOptions::read(const QCommandLineParser& parser, bool azimuth
         circle.zeroAt = parser.value(kZeroAt); // the job refuses what the box would
     if (!azimuth && (circle.ra || circle.decreasing))
         error = QCoreApplication::translate("CommandLine", "--ra and --decreasing go with --azimuth.");
+    if (circle.ra && circle.decreasing)
+        error = QCoreApplication::translate(
+            "CommandLine", "--decreasing goes with the azimuth circle in degrees: RA hours always increase.");
     if (azimuth && circle.signedDec)
         error = QCoreApplication::translate("CommandLine", "--signed-dec goes with --altitude.");
     return circle;

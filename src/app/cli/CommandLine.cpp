@@ -5,6 +5,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <utility>
 
 namespace {
 
@@ -97,9 +98,41 @@ CommandLine CommandLine::parse(const QStringList& arguments)
     line.settingsFile = parser.value(kSettings);
     line.paper = parser.value(kPaper);
     line.landscape = parser.isSet(kLandscape);
+    // An option taken for the file's name would be written over or read as settings.
+    for (const auto& [option, name] :
+        { std::pair { output, line.outputFile }, std::pair { kSettings, line.settingsFile } }) {
+        if (name == QLatin1String("-") && option == kPrintPdf)
+            return failure(QCoreApplication::translate("CommandLine",
+                "--print-pdf writes a file, not standard output: name the PDF file to write."));
+        if (name == QLatin1String("-") && option == kSettings)
+            return failure(QCoreApplication::translate(
+                "CommandLine", "--settings reads a file, not standard input: name the settings file."));
+        if (name.startsWith(QLatin1Char('-')) && name != QLatin1String("-"))
+            return failure(QCoreApplication::translate("CommandLine",
+                "--%1 needs a file name: '%2' starts with '-' as an option does; write such a name as ./%2.")
+                               .arg(option, name));
+    }
     if (line.action == Action::Export && (parser.isSet(kPaper) || parser.isSet(kLandscape)))
         return failure(QCoreApplication::translate(
             "CommandLine", "--paper and --landscape go with --print-pdf: a drawing has no paper."));
+    // What only a printed page has; a drawing would be written as if it had not been asked for.
+    if (line.action == Action::Export) {
+        const std::pair<QString, const char*> pageOnly[] = {
+            { QStringLiteral("split"),
+                QT_TRANSLATE_NOOP(
+                    "CommandLine", "--split goes with --print-pdf: a drawing is never split.") },
+            { QStringLiteral("scale-check"),
+                QT_TRANSLATE_NOOP("CommandLine",
+                    "--scale-check goes with --print-pdf: a drawing has no scale check bars.") },
+            { QStringLiteral("closing-tab"),
+                QT_TRANSLATE_NOOP(
+                    "CommandLine", "--closing-tab goes with --print-pdf: a drawing has no closing tab.") },
+        };
+        for (const auto& [option, message] : pageOnly) {
+            if (parser.isSet(option))
+                return failure(QCoreApplication::translate("CommandLine", message));
+        }
+    }
     if (parser.isSet(kAltitude) == parser.isSet(kAzimuth))
         return failure(
             QCoreApplication::translate("CommandLine", "--%1 needs one of --altitude and --azimuth.")
@@ -122,6 +155,9 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         return failure(
             QCoreApplication::translate("CommandLine", "unknown paper '%1' (A4, Letter, A3, Legal, ...)")
                 .arg(line.paper));
+    if (parser.isSet(kAltitude) && parser.isSet(QStringLiteral("both-ways")))
+        return failure(QCoreApplication::translate(
+            "CommandLine", "--both-ways goes with --azimuth: the altitude circle reads both ways already."));
     QString circleError;
     line.circle = CircleOptions::read(parser, line.azimuth, circleError);
     if (!circleError.isEmpty())
@@ -146,7 +182,7 @@ constexpr HelpEntry kHelpEntries[] = {
     { "--svg FILE",
         QT_TRANSLATE_NOOP("CommandLine",
             "the whole strip or ring as an SVG drawing for a laser or vinyl\ncutter, at its true size in "
-            "millimetres, never split") },
+            "millimetres, never split;\nFILE - writes it to standard output") },
     { "--dxf FILE", QT_TRANSLATE_NOOP("CommandLine", "the same as a DXF drawing") },
     { "--settings SETTINGS.txt",
         QT_TRANSLATE_NOOP("CommandLine", "a settings file saved with \"Save\", restored over the defaults") },

@@ -70,7 +70,8 @@ int run(const CommandLine& line, QTextStream& errors)
         }
     }
 
-    if (!line.settingsFile.isEmpty() && sameFile(line.outputFile, line.settingsFile)) {
+    if (!line.settingsFile.isEmpty() && line.outputFile != QLatin1String(ExportFileJobHost::kStandardOutput)
+        && sameFile(line.outputFile, line.settingsFile)) {
         errors << QCoreApplication::translate("FileCommand", "vennaros: cannot write '%1': %2")
                       .arg(line.outputFile,
                           QCoreApplication::translate("FileCommand", "it is the settings file"))
@@ -82,6 +83,18 @@ int run(const CommandLine& line, QTextStream& errors)
     if (!line.settingsFile.isEmpty() && !restoreSettings(model, line.settingsFile, errors))
         return 1;
     line.circle.applyTo(model, line.azimuth);
+    // Options the settings file makes meaningless: the page would be the same without them.
+    QString meaningless;
+    if (line.circle.halfDegree && model.option(Option::FiveDeg))
+        meaningless = QCoreApplication::translate("FileCommand",
+            "--half-degree goes with the 1-degree graduation; the settings give marks every 5 degrees.");
+    else if (line.azimuth && line.circle.decreasing && model.option(Option::Ra))
+        meaningless = QCoreApplication::translate(
+            "FileCommand", "--decreasing goes with the azimuth circle in degrees; the settings ask for RA.");
+    if (!meaningless.isEmpty()) {
+        errors << "vennaros: " << meaningless << '\n';
+        return CommandLine::kUsageError;
+    }
 
     const auto runJob = [&](JobHost& host) {
         if (line.azimuth)

@@ -8,7 +8,8 @@ class QTextStream;
 /// page measures its text with the real font).
 namespace filecommand {
 
-/// 0 when the page was written; 1 with the reason on errors when nothing was.
+/// 0 when the page was written; 1 with the reason on errors when nothing was; 2 (a usage error)
+/// for an option that the settings file leaves nothing to do.
 int run(const CommandLine& line, QTextStream& errors);
 
 } // namespace filecommand

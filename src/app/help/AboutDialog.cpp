@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 AboutDialog::AboutDialog(QWidget* parent)
     : QDialog(parent)
@@ -39,13 +40,19 @@ AboutDialog::AboutDialog(QWidget* parent)
     addLine("ProgramVersion", tr("Version %1").arg(programinfo::version()));
     addLine("ProgramPurpose", programinfo::purpose());
     const auto link = [](const QString& url) { return QStringLiteral("<a href=\"%1\">%1</a>").arg(url); };
-    QLabel* home = addLine("ProgramHome", tr("Home: ") + link(programinfo::homePage()));
-    QLabel* bugs = addLine("ProgramBugs", tr("Report a fault: ") + link(programinfo::bugReports()));
-    for (QLabel* label : { home, bugs }) {
-        label->setTextFormat(Qt::RichText);
-        label->setTextInteractionFlags(
-            label->textInteractionFlags() | Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-        label->setOpenExternalLinks(true);
+    // Only an address the build was given: one that nobody answers at is worse than none.
+    const std::pair<const char*, QString> addresses[] = {
+        { "ProgramHome", tr("Home: ") + link(programinfo::homePage()) },
+        { "ProgramBugs", tr("Report a fault: ") + link(programinfo::bugReports()) },
+    };
+    if (!programinfo::homePage().isEmpty()) {
+        for (const auto& [name, text] : addresses) {
+            QLabel* label = addLine(name, text);
+            label->setTextFormat(Qt::RichText);
+            label->setTextInteractionFlags(
+                label->textInteractionFlags() | Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+            label->setOpenExternalLinks(true);
+        }
     }
     addLine("ProgramLicence", programinfo::licence());
     // Said only where the window speaks another language than the guide.

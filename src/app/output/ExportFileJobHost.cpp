@@ -1,5 +1,6 @@
 #include "app/output/ExportFileJobHost.h"
 
+#include "common/PrinterError.h"
 #include "common/RuntimeError.h"
 #include "print/page/RecordingSurface.h"
 #include "print/printers/FileReplacement.h"
@@ -8,7 +9,22 @@
 #include "print/render/SvgDocument.h"
 #include "print/sheets/SheetLayout.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <limits>
+
+namespace {
+
+void writeStandardOutput(const QByteArray& bytes)
+{
+    QFile out;
+    if (!out.open(stdout, QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.flush())
+        throw printerError(
+            QCoreApplication::translate("ExportFileJobHost", "standard output can't be written: %1")
+                .arg(out.errorString()));
+}
+
+} // namespace
 
 ExportFileJobHost::ExportFileJobHost(const QString& path, DrawingFormat format, JobHost* window)
     : m_path(path)
@@ -35,6 +51,7 @@ SheetFormat ExportFileJobHost::sheetFormat()
     format.paper.width = std::numeric_limits<qint32>::max() / 4;
     format.paper.height = format.paper.width;
     format.paper.margins = QMarginsF();
+    format.drawing = true;
     return format;
 }
 
@@ -45,7 +62,10 @@ std::unique_ptr<PrintSurface> ExportFileJobHost::openSurface(const SheetRequest&
         request.format.paper.width, metrics, [this, metrics, rings = request.rings](const Page& page) {
             try {
                 const QByteArray bytes = drawing(rings ? wholeRings(page, *metrics) : page, m_format);
-                FileReplacement::write(FileReplacement::target(m_path), bytes);
+                if (m_path == QLatin1String(kStandardOutput))
+                    writeStandardOutput(bytes);
+                else
+                    FileReplacement::write(FileReplacement::target(m_path), bytes);
             } catch (const RuntimeError& error) {
                 m_writeError = error.description();
                 throw;

@@ -12,7 +12,11 @@
 /// The file is written only when the job ends its page, whole or not at all.
 class ExportFileJobHost : public JobHost {
 public:
-    /// The job's request says whether its strips are bent into rings, whole.
+    /// The path that stands for standard output.
+    static constexpr const char* kStandardOutput = "-";
+
+    /// The job's request says whether its strips are bent into rings, whole. A path of "-" writes
+    /// to standard output.
     ExportFileJobHost(const QString& path, DrawingFormat format, JobHost* window = nullptr);
 
     /// ".dxf" in any case is DXF; any other name SVG.

@@ -89,6 +89,10 @@ void WindowController::restorePaper()
         if (const std::optional<PaperChoice> kept = m_printerPapers.paper(printer.deviceName())) {
             printer.setOrientation(kept->orientation);
             printer.setPaper(kept->size);
+        } else if (const std::optional<QString> why = m_printerPapers.refusal(printer.deviceName())) {
+            m_window.model().status().show(StatusLine::kErrorColor,
+                tr("The paper kept for '%1' is not used: %2; it prints on the printer's own paper.")
+                    .arg(printer.deviceName(), *why));
         }
     } catch (const std::exception&) {
         // No printer, or one that refuses the kept paper: the paper line shows what it has.

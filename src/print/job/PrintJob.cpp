@@ -185,6 +185,14 @@ std::optional<QString> PrintJob::widthRefusal(
     const double printed = m_settings.closingTab ? (strip.divisions + 1.0) / strip.divisions : 1.0;
     const auto fitsPrintable
         = [&](double twips) { return stripfit::fitsPrintableWidth(twips * printed, kStripLeft, format); };
+    // A drawing is never split and has no paper: its one limit is the page it is drawn on.
+    if (format.drawing) {
+        if (stripfit::fitsPageWidth(lengthTw * printed, format))
+            return std::nullopt;
+        return maximum(sizelimits::longestStated(stripfit::maximumForPageWidth(format) / printed, size.inches,
+                           [&](double twips) { return stripfit::fitsPageWidth(twips * printed, format); }),
+            QT_TRANSLATE_NOOP("PrintJob", "%1 max. length is %2 %3 for a drawing."));
+    }
     if (m_settings.splitLongStrips) {
         // Split into segments of at least two long divisions, or not at all.
         if (fitsSplit(lengthTw))
@@ -211,7 +219,7 @@ std::optional<QString> PrintJob::ringRefusal(
     const Mode& mode, const StripSize& size, const SheetFormat& format, double lengthTw) const
 {
     const double diameterTw = lengthTw / std::numbers::pi;
-    const bool split = m_settings.splitLongStrips;
+    const bool split = m_settings.splitLongStrips && !format.drawing; // a drawing is never split
     const double largest = split ? ringfit::largestSplit(JobPage::geometry(mode, lengthTw).divisions, format)
                                  : ringfit::largestWhole(format);
     if (diameterTw <= largest)
@@ -219,9 +227,11 @@ std::optional<QString> PrintJob::ringRefusal(
     // Rounded down to a tenth, so the diameter stated prints when typed.
     const double unit = kTwipsPerMm * (size.inches ? kMmPerInch : 1.0);
     const double stated = std::floor(largest / unit * 10) / 10;
-    return (split ? QCoreApplication::translate("PrintJob", "%1 max. ring diameter is %2 %3 for split rings.")
-                  : QCoreApplication::translate(
-                      "PrintJob", "%1 max. ring diameter is %2 %3 for the printable area."))
+    const char* const limit = format.drawing
+        ? QT_TRANSLATE_NOOP("PrintJob", "%1 max. ring diameter is %2 %3 for a drawing.")
+        : split ? QT_TRANSLATE_NOOP("PrintJob", "%1 max. ring diameter is %2 %3 for split rings.")
+                : QT_TRANSLATE_NOOP("PrintJob", "%1 max. ring diameter is %2 %3 for the printable area.");
+    return QCoreApplication::translate("PrintJob", limit)
         .arg(mode.circleLabel, numeric::fixedOneDecimal(stated), size.units);
 }
 

@@ -9,6 +9,7 @@
 struct SheetFormat {
     PaperFormat paper;
     ScaleFactors factors;
+    bool drawing = false; ///< a drawing file's page, which has no paper for a refusal to name
 
     /// The correction along the page's x, the way strips run: the paper's width in portrait, its
     /// length in landscape.

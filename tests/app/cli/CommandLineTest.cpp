@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -347,9 +348,22 @@ TEST(PrintPdfTarget, ANameAsLongAsTheFileSystemTakesIsWritten)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
+namespace {
+
+struct NotUtf8Row {
+    const char* name;
+    const char* arguments; ///< for the shell; \\377 is a byte that is no UTF-8
+    int exitCode;
+    const char* message;
+};
+
+class NotUtf8 : public ::testing::TestWithParam<NotUtf8Row> { };
+
+} // namespace
+
 // Bytes that are not UTF-8 come to the program with U+FFFD in their place: that name is another
-// file, which must stay as it is, and none is written.
-TEST(PrintPdfTarget, ANameThatIsNotUtf8IsRefused)
+// file, which must stay as it is, and none is written; any other value is a wrong command line.
+TEST_P(NotUtf8, IsRefusedForWhatItIs)
 {
     QTemporaryDir dir;
     const QString lookalike = dir.filePath(QStringLiteral("a\uFFFD.pdf"));
@@ -360,16 +374,27 @@ TEST(PrintPdfTarget, ANameThatIsNotUtf8IsRefused)
     QProcess process;
     process.setWorkingDirectory(dir.path());
     process.start(QStringLiteral("/bin/sh"),
-        { QStringLiteral("-c"),
-            QStringLiteral("exec \"$0\" --print-pdf \"$(printf 'a\\377.pdf')\" --azimuth --landscape"),
+        { QStringLiteral("-c"), QStringLiteral("exec \"$0\" ") + QLatin1String(GetParam().arguments),
             QStringLiteral(VENNAROS_BINARY) });
     ASSERT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitCode(), 1);
-    EXPECT_TRUE(process.readAllStandardError().contains("is not valid UTF-8"));
+    EXPECT_EQ(process.exitCode(), GetParam().exitCode);
+    const QString error = QString::fromUtf8(process.readAllStandardError());
+    EXPECT_TRUE(error.startsWith(QString::fromUtf8(GetParam().message))) << error.toStdString();
     ASSERT_TRUE(other.open(QIODevice::ReadOnly));
     EXPECT_EQ(other.readAll(), QByteArray("another file"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(Arguments, NotUtf8,
+    ::testing::Values(
+        NotUtf8Row { "PdfFile", "--print-pdf \"$(printf 'a\\377.pdf')\" --azimuth --landscape", 1,
+            "vennaros: 'a\uFFFD.pdf' is not valid UTF-8; no file is read or written under another name." },
+        NotUtf8Row { "ZeroAt", "--print-pdf out.pdf --azimuth --zero-at \"$(printf '1\\377')\"", 2,
+            "vennaros: the value of --zero-at is not valid UTF-8." },
+        NotUtf8Row { "ZeroAtWithItsValue",
+            "--print-pdf out.pdf --azimuth \"$(printf -- '--zero-at=1\\377')\"", 2,
+            "vennaros: the value of --zero-at is not valid UTF-8." }),
+    [](const auto& row) { return std::string(row.param.name); });
 
 // A file saved under one language is printed under another: the size keeps its value.
 TEST(PrintPdfLocale, ASettingsFileOfOneLanguageReadsInTheOther)
@@ -401,6 +426,42 @@ TEST(PrintPdfLocale, ASettingsFileOfOneLanguageReadsInTheOther)
     }
 }
 
+namespace {
+
+class SizeInALocale : public ::testing::TestWithParam<std::pair<const char*, const char*>> { };
+
+} // namespace
+
+// --size takes "." and "," everywhere, and the locale's own decimal separator and digits.
+TEST_P(SizeInALocale, PrintsTheLengthTyped)
+{
+    const auto& [language, size] = GetParam();
+    QTemporaryDir dir;
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QLatin1String(language));
+    process.setProcessEnvironment(environment);
+    const QString output = dir.filePath(QStringLiteral("out.pdf"));
+    process.start(QStringLiteral(VENNAROS_BINARY),
+        { QStringLiteral("--print-pdf"), output, QStringLiteral("--size"), QString::fromUtf8(size),
+            QStringLiteral("--length"), QStringLiteral("--altitude"), QStringLiteral("--landscape") });
+    ASSERT_TRUE(process.waitForFinished(60000));
+    ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    double right = 0;
+    for (const auto& segment : pdfreadback::readPdfPage(output).segments)
+        right = std::max(right, segment.x1);
+    EXPECT_NEAR(right, 100 + 250.5 * 56.7, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, SizeInALocale,
+    ::testing::Values(std::pair { "ar_EG.UTF-8", "250.5mm" }, std::pair { "ar_EG.UTF-8", "250,5mm" },
+        std::pair { "ar_EG.UTF-8", "\u0662\u0665\u0660\u066B\u0665mm" },
+        std::pair { "fa_IR.UTF-8", "\u06F2\u06F5\u06F0\u066B\u06F5mm" },
+        std::pair { "de_DE.UTF-8", "250.5mm" }, std::pair { "C.UTF-8", "250,5mm" }),
+    [](const auto& row) {
+        return rowName(std::string(row.param.first).substr(0, 2)) + "_" + std::to_string(row.index);
+    });
+
 TEST(CommandLine, AWriteErrorOnStandardOutputExitsWithOne)
 {
     QProcess process;
@@ -422,18 +483,71 @@ TEST(CommandLine, AnswersWithoutADisplayAndNeverAborts)
     const Outcome wrong = vennaros({ QStringLiteral("--altitude") });
     EXPECT_EQ(wrong.exitCode, 2);
     EXPECT_TRUE(wrong.err.contains(QStringLiteral("go with --print-pdf FILE")));
-    const Outcome window = vennaros({});
-    EXPECT_FALSE(window.crashed);
-    EXPECT_EQ(window.exitCode, 1);
-    EXPECT_TRUE(window.err.contains(QStringLiteral("cannot open the window: there is no display")))
-        << window.err.toStdString();
 }
+
+namespace {
+
+struct WithoutDisplayRow {
+    const char* name;
+    QStringList arguments; ///< "OUT" stands for a PDF file to write
+    int exitCode;
+    const char* error; ///< all of standard error; empty: no message of the program's
+};
+
+class WithoutADisplay : public ::testing::TestWithParam<WithoutDisplayRow> { };
+
+} // namespace
+
+// Qt's own -platform never brings the file commands down, and the window's refusal is one line.
+TEST_P(WithoutADisplay, FileCommandsRunAndTheWindowSaysWhyNot)
+{
+    const WithoutDisplayRow& row = GetParam();
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QStringLiteral("out.pdf"));
+    QStringList arguments = row.arguments;
+    arguments.replaceInStrings(QStringLiteral("OUT"), output);
+    const Outcome run = vennaros(arguments);
+    ASSERT_FALSE(run.crashed);
+    EXPECT_EQ(run.exitCode, row.exitCode);
+    if (*row.error == '\0') {
+        EXPECT_FALSE(run.err.contains(QStringLiteral("vennaros"))) << run.err.toStdString();
+    } else {
+        EXPECT_EQ(run.err.toStdString(), row.error);
+    }
+    EXPECT_EQ(QFile::exists(output), row.exitCode == 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Platforms, WithoutADisplay,
+    ::testing::Values(
+        WithoutDisplayRow { "PrintPdfWithXcb",
+            { QStringLiteral("--print-pdf"), QStringLiteral("OUT"), QStringLiteral("--landscape"),
+                QStringLiteral("--azimuth"), QStringLiteral("--size"), QStringLiteral("60mm"),
+                QStringLiteral("-platform"), QStringLiteral("xcb") },
+            0, "" },
+        WithoutDisplayRow { "PrintPdfWithAnUnknownPlatform",
+            { QStringLiteral("-platform"), QStringLiteral("nosuch"), QStringLiteral("--print-pdf"),
+                QStringLiteral("OUT"), QStringLiteral("--altitude"), QStringLiteral("--size"),
+                QStringLiteral("2in") },
+            0, "" },
+        WithoutDisplayRow { "Window", {}, 1,
+            "vennaros: cannot open a display: DISPLAY and WAYLAND_DISPLAY are not set; --print-pdf, --svg "
+            "and --dxf need none.\n" },
+        WithoutDisplayRow { "WindowWithXcb", { QStringLiteral("-platform"), QStringLiteral("xcb") }, 1,
+            "vennaros: cannot open a display: DISPLAY and WAYLAND_DISPLAY are not set; --print-pdf, --svg "
+            "and --dxf need none.\n" },
+        WithoutDisplayRow { "WindowWithAnUnknownPlatform",
+            { QStringLiteral("-platform"), QStringLiteral("nosuch") }, 1,
+            "vennaros: cannot open a display: there is no platform plugin 'nosuch'; --print-pdf, --svg and "
+            "--dxf need none.\n" }),
+    [](const auto& row) { return std::string(row.param.name); });
 
 namespace {
 
 struct UsageRow {
     const char* name;
-    QStringList arguments; ///< after --print-pdF FILE
+    /// after --print-pdf FILE unless they name the file themselves; "FIVE" and "RA" stand for
+    /// settings files with 5-degree marks and the RA circle
+    QStringList arguments;
     const char* message;
 };
 
@@ -445,12 +559,32 @@ TEST_P(UsageError, ExitsWithTwoAndOneLineThatSaysWhatIsWrong)
 {
     QTemporaryDir dir;
     const QString output = dir.filePath(QStringLiteral("out.pdf"));
-    const Outcome run
-        = vennaros(QStringList { QStringLiteral("--print-pdf"), output } + GetParam().arguments);
+    SettingsModel five;
+    five.setOption(Option::FiveDeg, true);
+    writeSettings(five, dir.filePath(QStringLiteral("five.txt")));
+    SettingsModel ra;
+    ra.setOption(Option::Ra, true);
+    writeSettings(ra, dir.filePath(QStringLiteral("ra.txt")));
+    QStringList arguments = GetParam().arguments;
+    arguments.replaceInStrings(
+        QRegularExpression(QStringLiteral("^FIVE$")), dir.filePath(QStringLiteral("five.txt")));
+    arguments.replaceInStrings(
+        QRegularExpression(QStringLiteral("^RA$")), dir.filePath(QStringLiteral("ra.txt")));
+    const bool namesItsFile
+        = QStringList { QStringLiteral("--print-pdf"), QStringLiteral("--svg") }.contains(arguments.first());
+    const QString current = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    const Outcome run = vennaros(
+        namesItsFile ? arguments : QStringList { QStringLiteral("--print-pdf"), output } + arguments);
+    QDir::setCurrent(current);
     ASSERT_FALSE(run.crashed);
     EXPECT_EQ(run.exitCode, 2);
-    EXPECT_EQ(run.err.section(QLatin1Char('\n'), 0, 0),
-        QStringLiteral("vennaros: ") + QString::fromUtf8(GetParam().message));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2)
+        << "nothing but the settings files";
+    // One line of the program's own, whatever Qt says besides.
+    const QStringList lines
+        = run.err.split(QLatin1Char('\n')).filter(QRegularExpression(QStringLiteral("^vennaros: ")));
+    EXPECT_EQ(lines, QStringList { QStringLiteral("vennaros: ") + QString::fromUtf8(GetParam().message) });
     EXPECT_FALSE(QFile::exists(output));
 }
 
@@ -465,7 +599,45 @@ INSTANTIATE_TEST_SUITE_P(Lines, UsageError,
             "--ra and --decreasing go with --azimuth." },
         UsageRow { "SignedDecOnTheAzimuthCircle",
             { QStringLiteral("--signed-dec"), QStringLiteral("--azimuth") },
-            "--signed-dec goes with --altitude." }),
+            "--signed-dec goes with --altitude." },
+        // Options that would change nothing on the page.
+        UsageRow { "BothWaysOnTheAltitudeCircle",
+            { QStringLiteral("--both-ways"), QStringLiteral("--altitude") },
+            "--both-ways goes with --azimuth: the altitude circle reads both ways already." },
+        UsageRow { "DecreasingRa",
+            { QStringLiteral("--azimuth"), QStringLiteral("--ra"), QStringLiteral("--decreasing") },
+            "--decreasing goes with the azimuth circle in degrees: RA hours always increase." },
+        UsageRow { "DecreasingWithRaSettings",
+            { QStringLiteral("--azimuth"), QStringLiteral("--settings"), QStringLiteral("RA"),
+                QStringLiteral("--decreasing") },
+            "--decreasing goes with the azimuth circle in degrees; the settings ask for RA." },
+        UsageRow { "HalfDegreeWithFiveDegreeMarks",
+            { QStringLiteral("--altitude"), QStringLiteral("--size"), QStringLiteral("300mm"),
+                QStringLiteral("--settings"), QStringLiteral("FIVE"), QStringLiteral("--half-degree") },
+            "--half-degree goes with the 1-degree graduation; the settings give marks every 5 degrees." },
+        UsageRow { "SizeTooLarge",
+            { QStringLiteral("--azimuth"), QStringLiteral("--size"),
+                QString(400, QLatin1Char('9')) + QStringLiteral("mm") },
+            "--size: the number is too large." },
+        // Option-like values are no file names; "-" is standard output for drawings alone.
+        UsageRow { "OptionAsThePdfFile",
+            { QStringLiteral("--print-pdf"), QStringLiteral("--azimuth"), QStringLiteral("--altitude") },
+            "--print-pdf needs a file name: '--azimuth' starts with '-' as an option does; write such a name "
+            "as ./--azimuth." },
+        UsageRow { "OptionAsTheSvgFile",
+            { QStringLiteral("--svg"), QStringLiteral("--azimuth"), QStringLiteral("--altitude") },
+            "--svg needs a file name: '--azimuth' starts with '-' as an option does; write such a name as "
+            "./--azimuth." },
+        UsageRow { "OptionAsTheSettingsFile",
+            { QStringLiteral("--altitude"), QStringLiteral("--settings"), QStringLiteral("-x.txt") },
+            "--settings needs a file name: '-x.txt' starts with '-' as an option does; write such a name as "
+            "./-x.txt." },
+        UsageRow { "PdfToStandardOutput",
+            { QStringLiteral("--print-pdf"), QStringLiteral("-"), QStringLiteral("--altitude") },
+            "--print-pdf writes a file, not standard output: name the PDF file to write." },
+        UsageRow { "SettingsFromStandardInput",
+            { QStringLiteral("--altitude"), QStringLiteral("--settings"), QStringLiteral("-") },
+            "--settings reads a file, not standard input: name the settings file." }),
     [](const ::testing::TestParamInfo<UsageRow>& row) { return std::string(row.param.name); });
 
 TEST(CircleSize, TakesMillimetresOrInchesWithEitherDecimalSign)

@@ -330,7 +330,23 @@ INSTANTIATE_TEST_SUITE_P(Lines, DrawingCommand,
             "vennaros: --paper and --landscape go with --print-pdf: a drawing has no paper." },
         CommandRow { "BelowTheMinimum",
             { QStringLiteral("--size"), QStringLiteral("50mm"), QStringLiteral("--azimuth") }, 1,
-            "Azimuth size must be at least 60 mm" }),
+            "Azimuth size must be at least 60 mm" },
+        // What only a page has would be left out of the drawing without a word.
+        CommandRow { "Split", { QStringLiteral("--split"), QStringLiteral("--azimuth") }, 2,
+            "vennaros: --split goes with --print-pdf: a drawing is never split." },
+        CommandRow { "ScaleCheck", { QStringLiteral("--altitude"), QStringLiteral("--scale-check") }, 2,
+            "vennaros: --scale-check goes with --print-pdf: a drawing has no scale check bars." },
+        CommandRow { "ClosingTab", { QStringLiteral("--closing-tab"), QStringLiteral("--azimuth") }, 2,
+            "vennaros: --closing-tab goes with --print-pdf: a drawing has no closing tab." },
+        // A drawing has no page: its limit is its own.
+        CommandRow { "LongerThanADrawingTakes",
+            { QStringLiteral("--size"), QStringLiteral("99999999mm"), QStringLiteral("--length"),
+                QStringLiteral("--azimuth") },
+            1, "Azimuth max. length is 9468622.7 mm for a drawing." },
+        CommandRow { "RingLargerThanADrawingTakes",
+            { QStringLiteral("--size"), QStringLiteral("99999999mm"), QStringLiteral("--ring"),
+                QStringLiteral("--altitude") },
+            1, "Altitude max. ring diameter is 9468609.1 mm for a drawing." }),
     [](const ::testing::TestParamInfo<CommandRow>& row) { return std::string(row.param.name); });
 
 TEST_F(DrawingExport, A300MillimetreRingIsCutOnItsTwoCirclesWithItsMarksOnRadiiOneDegreeApart)
@@ -381,4 +397,23 @@ TEST_F(DrawingExport, NoStripIsTooLongForADrawing)
     ASSERT_GE(svg.cutRects.size(), 2u); // the strip and its vernier
     EXPECT_NEAR(svg.cutRects.front().width(), 5000.0, kTolerance);
     EXPECT_EQ(svg.texts, 0);
+}
+
+// "-" is standard output: the same bytes as the file.
+TEST_F(DrawingExport, ADashWritesTheDrawingToStandardOutput)
+{
+    for (const char* name : { "az.svg", "az.dxf" }) {
+        SCOPED_TRACE(name);
+        QFile file(write(name, azimuth300()));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        QProcess process;
+        process.start(QStringLiteral(VENNAROS_BINARY),
+            QStringList { QString::fromLatin1(name).endsWith(QLatin1String(".dxf")) ? QStringLiteral("--dxf")
+                                                                                    : QStringLiteral("--svg"),
+                QStringLiteral("-") }
+                + azimuth300());
+        ASSERT_TRUE(process.waitForFinished(120000));
+        EXPECT_EQ(process.exitCode(), 0);
+        EXPECT_EQ(process.readAllStandardOutput(), file.readAll());
+    }
 }
