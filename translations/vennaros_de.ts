@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
     <name>AboutDialog</name>
@@ -34,11 +35,11 @@
 <context>
     <name>CalibrationPage</name>
     <message>
-        <source>Along the paper's length: %1 mm</source>
+        <source>Along the paper&apos;s length: %1 mm</source>
         <translation>Entlang der Papierlänge: %1 mm</translation>
     </message>
     <message>
-        <source>Along the paper's width: %1 mm</source>
+        <source>Along the paper&apos;s width: %1 mm</source>
         <translation>Entlang der Papierbreite: %1 mm</translation>
     </message>
     <message>
@@ -62,7 +63,7 @@
         <translation>Sie beide Längen im Dialog Druckermaßstab ein. Drucken Sie diese Seite mit</translation>
     </message>
     <message>
-        <source>scaling or "fit to page" option of the printer switched off.</source>
+        <source>scaling or &quot;fit to page&quot; option of the printer switched off.</source>
         <translation>ausgeschalteter Skalierung bzw. „An Seite anpassen“ des Druckers.</translation>
     </message>
 </context>
@@ -159,8 +160,8 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>--size needs a number and its unit, for example 450mm or 3.5in, not '%1'.</source>
-        <translation>--size braucht eine Zahl mit Einheit, zum Beispiel 450mm oder 3.5in, nicht '%1'.</translation>
+        <source>--size needs a number and its unit, for example 450mm or 3.5in, not &apos;%1&apos;.</source>
+        <translation>--size braucht eine Zahl mit Einheit, zum Beispiel 450mm oder 3.5in, nicht &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>--ra and --decreasing go with --azimuth.</source>
@@ -171,15 +172,15 @@
         <translation>--signed-dec gehört zu --altitude.</translation>
     </message>
     <message>
-        <source>Unexpected argument '%1'.</source>
-        <translation>Unerwartetes Argument '%1'.</translation>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>--print-pdf, --svg and --dxf: give one of them.</source>
         <translation>--print-pdf, --svg und --dxf: geben Sie nur eines davon an.</translation>
     </message>
     <message>
-        <source>--settings, --paper, --landscape, --altitude, --azimuth and the circle's options go with --print-pdf FILE, --svg FILE or --dxf FILE.</source>
+        <source>--settings, --paper, --landscape, --altitude, --azimuth and the circle&apos;s options go with --print-pdf FILE, --svg FILE or --dxf FILE.</source>
         <translation>--settings, --paper, --landscape, --altitude, --azimuth und die Optionen des Kreises gehören zu --print-pdf DATEI, --svg DATEI oder --dxf DATEI.</translation>
     </message>
     <message>
@@ -207,8 +208,8 @@
         <translation>--paper braucht den Namen eines Papierformats, zum Beispiel A4.</translation>
     </message>
     <message>
-        <source>unknown paper '%1' (A4, Letter, A3, Legal, ...)</source>
-        <translation>unbekanntes Papier '%1' (A4, Letter, A3, Legal, ...)</translation>
+        <source>unknown paper &apos;%1&apos; (A4, Letter, A3, Legal, ...)</source>
+        <translation>unbekanntes Papier &apos;%1&apos; (A4, Letter, A3, Legal, ...)</translation>
     </message>
     <message>
         <source>print this text and exit</source>
@@ -229,13 +230,13 @@ PDF-Datei FILE drucken</translation>
         <translation>dasselbe als DXF-Zeichnung</translation>
     </message>
     <message>
-        <source>a settings file saved with "Save", restored over the defaults</source>
+        <source>a settings file saved with &quot;Save&quot;, restored over the defaults</source>
         <translation>eine mit „Sichern“ gesicherte Einstellungsdatei, über die
 Standardwerte geladen</translation>
     </message>
     <message>
         <source>the paper, for example A4, Letter, A3 or Legal (default: the
-built-in PDF printer's paper)</source>
+built-in PDF printer&apos;s paper)</source>
         <translation>das Papier, zum Beispiel A4, Letter, A3 oder Legal (Standard: das
 Papier des eingebauten PDF-Druckers)</translation>
     </message>
@@ -244,23 +245,23 @@ Papier des eingebauten PDF-Druckers)</translation>
         <translation>das Papier im Querformat</translation>
     </message>
     <message>
-        <source>the altitude circle ("Print Alt.")</source>
+        <source>the altitude circle (&quot;Print Alt.&quot;)</source>
         <translation>der Höhenkreis („Alt.-Druck“)</translation>
     </message>
     <message>
-        <source>the azimuth or RA circle, as the settings say ("Print Az." or
-"Print RA")</source>
+        <source>the azimuth or RA circle, as the settings say (&quot;Print Az.&quot; or
+&quot;Print RA&quot;)</source>
         <translation>der Azimut- oder RA-Kreis, je nach Einstellungen („Az.-Druck“ oder
 „RA-Druck“)</translation>
     </message>
     <message>
-        <source>the circle's size with its unit: 450mm, 3in, 3.5in or 3,5in; a
+        <source>the circle&apos;s size with its unit: 450mm, 3in, 3.5in or 3,5in; a
 diameter (dia.) unless --length</source>
         <translation>die Größe des Kreises mit Einheit: 450mm, 3in, 3.5in oder 3,5in;
 ein Durchmesser (Dm.), außer mit --length</translation>
     </message>
     <message>
-        <source>the size is the strip's length (len.)</source>
+        <source>the size is the strip&apos;s length (len.)</source>
         <translation>die Größe ist die Länge des Streifens (Lg.)</translation>
     </message>
     <message>
@@ -268,7 +269,7 @@ ein Durchmesser (Dm.), außer mit --length</translation>
         <translation>der RA-Kreis statt des Azimutkreises</translation>
     </message>
     <message>
-        <source>azimuth numbers decreasing from left to right ("Az L&gt;R +" clear)</source>
+        <source>azimuth numbers decreasing from left to right (&quot;Az L&gt;R +&quot; clear)</source>
         <translation>Azimutzahlen fallend von links nach rechts („Az L&gt;R +“ nicht
 gesetzt)</translation>
     </message>
@@ -281,21 +282,21 @@ in Sektoren</translation>
     </message>
     <message>
         <source>print the circle as a flat ring instead of a strip; its size is
-the ring's outer diameter, or with --length its circumference</source>
+the ring&apos;s outer diameter, or with --length its circumference</source>
         <translation>den Kreis als flachen Ring statt als Streifen drucken; seine Größe
 ist der Außendurchmesser des Rings, mit --length sein Umfang</translation>
     </message>
     <message>
-        <source>a vernier below each strip or ring ("Print verniers")</source>
+        <source>a vernier below each strip or ring (&quot;Print verniers&quot;)</source>
         <translation>ein Nonius unter jedem Streifen oder Ring („Nonien drucken“)</translation>
     </message>
     <message>
-        <source>a second number row counting the other way ("Numbers both ways")</source>
+        <source>a second number row counting the other way (&quot;Numbers both ways&quot;)</source>
         <translation>eine zweite Zahlenreihe in Gegenrichtung („Zahlen in beide
 Richtungen“)</translation>
     </message>
     <message>
-        <source>the scale check bars below the page ("Print scale check")</source>
+        <source>the scale check bars below the page (&quot;Print scale check&quot;)</source>
         <translation>die Kontrollbalken unter der Seite („Maßstabskontrolle“)</translation>
     </message>
     <message>
@@ -332,8 +333,8 @@ Siehe auch: man vennaros
 </translation>
     </message>
     <message>
-        <source>the strip's first long division again after its end, to close
-the wrapped strip mark over mark ("Closing tab")</source>
+        <source>the strip&apos;s first long division again after its end, to close
+the wrapped strip mark over mark (&quot;Closing tab&quot;)</source>
         <translation>die erste lange Teilung des Streifens noch einmal nach seinem Ende,
 um den umgelegten Streifen Strich auf Strich zu schließen („Klebelasche“)</translation>
     </message>
@@ -350,45 +351,45 @@ um den umgelegten Streifen Strich auf Strich zu schließen („Klebelasche“)</
     </message>
     <message>
         <source>--size: the number is too large.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--decreasing goes with the azimuth circle in degrees: RA hours always increase.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--print-pdf writes a file, not standard output: name the PDF file to write.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--settings reads a file, not standard input: name the settings file.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--%1 needs a file name: '%2' starts with '-' as an option does; write such a name as ./%2.</source>
-        <translation type="unfinished" />
+        <source>--%1 needs a file name: &apos;%2&apos; starts with &apos;-&apos; as an option does; write such a name as ./%2.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--split goes with --print-pdf: a drawing is never split.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--scale-check goes with --print-pdf: a drawing has no scale check bars.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--closing-tab goes with --print-pdf: a drawing has no closing tab.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--both-ways goes with --azimuth: the altitude circle reads both ways already.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the whole strip or ring as an SVG drawing for a laser or vinyl
 cutter, at its true size in millimetres, never split;
 FILE - writes it to standard output</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -410,30 +411,30 @@ FILE - writes it to standard output</source>
         <translation>Geschrieben: </translation>
     </message>
     <message>
-        <source>Cannot write '%1': %2.</source>
-        <translation>'%1' kann nicht geschrieben werden: %2.</translation>
+        <source>Cannot write &apos;%1&apos;: %2.</source>
+        <translation>&apos;%1&apos; kann nicht geschrieben werden: %2.</translation>
     </message>
     <message>
-        <source>it is the program's settings store</source>
-        <translation type="unfinished" />
+        <source>it is the program&apos;s settings store</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>it is a settings file saved or restored since the start</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>ExportFileJobHost</name>
     <message>
-        <source>standard output can't be written: %1</source>
-        <translation type="unfinished" />
+        <source>standard output can&apos;t be written: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>FileCommand</name>
     <message>
-        <source>vennaros: cannot read the settings file '%1': %2</source>
-        <translation>vennaros: die Einstellungsdatei '%1' kann nicht gelesen werden: %2</translation>
+        <source>vennaros: cannot read the settings file &apos;%1&apos;: %2</source>
+        <translation>vennaros: die Einstellungsdatei &apos;%1&apos; kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>it is %1</source>
@@ -444,8 +445,8 @@ FILE - writes it to standard output</source>
         <translation>Die übrigen behalten ihre Standardwerte.</translation>
     </message>
     <message>
-        <source>vennaros: cannot write '%1': %2</source>
-        <translation>vennaros: '%1' kann nicht geschrieben werden: %2</translation>
+        <source>vennaros: cannot write &apos;%1&apos;: %2</source>
+        <translation>vennaros: &apos;%1&apos; kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>it is the settings file</source>
@@ -457,11 +458,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>--half-degree goes with the 1-degree graduation; the settings give marks every 5 degrees.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--decreasing goes with the azimuth circle in degrees; the settings ask for RA.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -561,7 +562,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>Settings reset to what could be read: </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -678,7 +679,7 @@ FILE - writes it to standard output</source>
         <translation>Ringe statt Streifen drucken</translation>
     </message>
     <message>
-        <source>Each circle as a flat ring of the size's outer diameter, for a ground board or a disc</source>
+        <source>Each circle as a flat ring of the size&apos;s outer diameter, for a ground board or a disc</source>
         <translation>Jeden Kreis als flachen Ring mit der Größe als Außendurchmesser, für ein Bodenbrett oder eine Scheibe</translation>
     </message>
     <message>
@@ -710,7 +711,7 @@ FILE - writes it to standard output</source>
         <translation>Klebelasche</translation>
     </message>
     <message>
-        <source>The strip's first long division again after its end, to join the wrapped strip mark over mark</source>
+        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
         <translation>Die erste lange Teilung des Streifens noch einmal nach seinem Ende, um den umgelegten Streifen Strich auf Strich zu schließen</translation>
     </message>
     <message>
@@ -718,7 +719,7 @@ FILE - writes it to standard output</source>
         <translation>&amp;Maßstab...</translation>
     </message>
     <message>
-        <source>Measure and correct the current printer's scale</source>
+        <source>Measure and correct the current printer&apos;s scale</source>
         <translation>Den Maßstab des aktuellen Druckers messen und korrigieren</translation>
     </message>
     <message>
@@ -726,7 +727,7 @@ FILE - writes it to standard output</source>
         <translation>Seitenformat...</translation>
     </message>
     <message>
-        <source>Choose the current printer's paper and orientation, without printing</source>
+        <source>Choose the current printer&apos;s paper and orientation, without printing</source>
         <translation>Papier und Ausrichtung des aktuellen Druckers wählen, ohne zu drucken</translation>
     </message>
     <message>
@@ -835,7 +836,7 @@ FILE - writes it to standard output</source>
         <translation>RA-Kreis wird gedruckt</translation>
     </message>
     <message>
-        <source>The printer "%1" is no longer installed</source>
+        <source>The printer &quot;%1&quot; is no longer installed</source>
         <translation>Der Drucker „%1“ ist nicht mehr installiert</translation>
     </message>
     <message>
@@ -963,11 +964,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>%1 max. length is %2 %3 for a drawing.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 max. ring diameter is %2 %3 for a drawing.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -986,33 +987,33 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>%1 is larger than a page can be (%2 mm a side)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>its value cannot be read as a paper and its orientation, as "A4, portrait"</source>
-        <translation type="unfinished" />
+        <source>its value cannot be read as a paper and its orientation, as &quot;A4, portrait&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>"%1" is not a paper and its orientation, as "A4, portrait"</source>
-        <translation type="unfinished" />
+        <source>&quot;%1&quot; is not a paper and its orientation, as &quot;A4, portrait&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>PrinterScaleDialog</name>
     <message>
-        <source>Bar along the paper's &amp;width (%1 mm), measured in mm:</source>
+        <source>Bar along the paper&apos;s &amp;width (%1 mm), measured in mm:</source>
         <translation>Balken entlang der Papier&amp;breite (%1 mm), gemessen in mm:</translation>
     </message>
     <message>
-        <source>Bar along the paper's &amp;length (%1 mm), measured in mm:</source>
+        <source>Bar along the paper&apos;s &amp;length (%1 mm), measured in mm:</source>
         <translation>Balken entlang der Papier&amp;länge (%1 mm), gemessen in mm:</translation>
     </message>
     <message>
-        <source>Factors kept for this printer: %1 along the paper's width, %2 along its length.</source>
+        <source>Factors kept for this printer: %1 along the paper&apos;s width, %2 along its length.</source>
         <translation>Gespeicherte Faktoren dieses Druckers: %1 entlang der Papierbreite, %2 entlang der Länge.</translation>
     </message>
     <message>
-        <source>1. Print the calibration page (with any scaling or "fit to page" option of the printer off).
+        <source>1. Print the calibration page (with any scaling or &quot;fit to page&quot; option of the printer off).
 2. Measure each bar from its first to its last mark.
 3. Type the two lengths and press OK: every page on this printer is then corrected.</source>
         <translation>1. Drucken Sie die Kalibrierseite (jede Skalierung bzw. „An Seite anpassen“ des Druckers aus).
@@ -1040,7 +1041,7 @@ FILE - writes it to standard output</source>
         <translation>Der gespeicherte Wert dieses Druckers ist unbrauchbar (%1): er druckt mit 1 in beiden Achsen, bis neue Längen gespeichert sind.</translation>
     </message>
     <message>
-        <source>The printer can't be read: </source>
+        <source>The printer can&apos;t be read: </source>
         <translation>Der Drucker kann nicht gelesen werden: </translation>
     </message>
     <message>
@@ -1075,11 +1076,11 @@ FILE - writes it to standard output</source>
 <context>
     <name>PrinterScales</name>
     <message>
-        <source>"%1" is not two factors from 0.9 to 1.1</source>
+        <source>&quot;%1&quot; is not two factors from 0.9 to 1.1</source>
         <translation>„%1“ sind nicht zwei Faktoren von 0.9 bis 1.1</translation>
     </message>
     <message>
-        <source>"%1" is not a length: type the length measured in millimetres.</source>
+        <source>&quot;%1&quot; is not a length: type the length measured in millimetres.</source>
         <translation>„%1“ ist keine Länge: tragen Sie die gemessene Länge in Millimetern ein.</translation>
     </message>
     <message>
@@ -1087,8 +1088,8 @@ FILE - writes it to standard output</source>
         <translation>%1 mm für den %2-mm-Balken ergibt den Faktor %3; nur Faktoren von 0,9 bis 1,1 lassen sich korrigieren. Messen Sie den Balken erneut vom ersten bis zum letzten Strich.</translation>
     </message>
     <message>
-        <source>its factors cannot be read; they are kept as two numbers from 0.9 to 1.1 with a decimal point, the width's first: "1.01 0.99"</source>
-        <translation type="unfinished" />
+        <source>its factors cannot be read; they are kept as two numbers from 0.9 to 1.1 with a decimal point, the width&apos;s first: &quot;1.01 0.99&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1120,11 +1121,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>the settings store can be read only in part and no copy of it could be made (%1)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the settings store can be read only in part; the whole file is kept as %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1154,11 +1155,11 @@ FILE - writes it to standard output</source>
         <translation>Der Drucker %1 ist angehalten: die Seite wartet in seiner Warteschlange.</translation>
     </message>
     <message>
-        <source>The printer "%1" has not printed the page yet: %2</source>
+        <source>The printer &quot;%1&quot; has not printed the page yet: %2</source>
         <translation>Der Drucker „%1“ hat die Seite noch nicht gedruckt: %2</translation>
     </message>
     <message>
-        <source>The printer "%1" has printed the page.</source>
+        <source>The printer &quot;%1&quot; has printed the page.</source>
         <translation>Der Drucker „%1“ hat die Seite gedruckt.</translation>
     </message>
 </context>
@@ -1166,7 +1167,7 @@ FILE - writes it to standard output</source>
     <name>RingLayout</name>
     <message>
         <source>R = %1</source>
-        <comment>the ring's outer radius</comment>
+        <comment>the ring&apos;s outer radius</comment>
         <translation>R = %1</translation>
     </message>
     <message>
@@ -1229,8 +1230,8 @@ FILE - writes it to standard output</source>
         <translation>Fehler beim Schreiben in die Einstellungsdatei</translation>
     </message>
     <message>
-        <source>Settings saved to '%1'</source>
-        <translation>Einstellungen gesichert in '%1'</translation>
+        <source>Settings saved to &apos;%1&apos;</source>
+        <translation>Einstellungen gesichert in &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Read settings file error</source>
@@ -1241,7 +1242,7 @@ FILE - writes it to standard output</source>
         <translation>Fehler beim Lesen der Einstellungsdatei</translation>
     </message>
     <message>
-        <source>line %1 ("%2") could not be applied</source>
+        <source>line %1 (&quot;%2&quot;) could not be applied</source>
         <translation>Zeile %1 („%2“) konnte nicht übernommen werden</translation>
     </message>
     <message>
@@ -1249,21 +1250,21 @@ FILE - writes it to standard output</source>
         <translation>die Datei endet nach Zeile %1</translation>
     </message>
     <message>
-        <source>1 setting restored from '%1'</source>
-        <translation>1 Einstellung geladen aus '%1'</translation>
+        <source>1 setting restored from &apos;%1&apos;</source>
+        <translation>1 Einstellung geladen aus &apos;%1&apos;</translation>
     </message>
     <message numerus="yes">
-        <source>%n settings restored from '%1'</source>
+        <source>%n settings restored from &apos;%1&apos;</source>
         <translation>
-            <numerusform>%n Einstellung geladen aus '%1'</numerusform>
-            <numerusform>%n Einstellungen geladen aus '%1'</numerusform>
+            <numerusform>%n Einstellung geladen aus &apos;%1&apos;</numerusform>
+            <numerusform>%n Einstellungen geladen aus &apos;%1&apos;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n of %1 settings restored from '%2': %3.</source>
+        <source>%n of %1 settings restored from &apos;%2&apos;: %3.</source>
         <translation>
-            <numerusform>%n von %1 Einstellungen geladen aus '%2': %3.</numerusform>
-            <numerusform>%n von %1 Einstellungen geladen aus '%2': %3.</numerusform>
+            <numerusform>%n von %1 Einstellungen geladen aus &apos;%2&apos;: %3.</numerusform>
+            <numerusform>%n von %1 Einstellungen geladen aus &apos;%2&apos;: %3.</numerusform>
         </translation>
     </message>
 </context>
@@ -1327,16 +1328,16 @@ FILE - writes it to standard output</source>
         <translation>Kein Drucker wählbar: </translation>
     </message>
     <message>
-        <source>Printer scale for '%1' ignored: %2; it prints unscaled.</source>
-        <translation>Druckermaßstab für '%1' ignoriert: %2; er druckt unskaliert.</translation>
+        <source>Printer scale for &apos;%1&apos; ignored: %2; it prints unscaled.</source>
+        <translation>Druckermaßstab für &apos;%1&apos; ignoriert: %2; er druckt unskaliert.</translation>
     </message>
     <message>
-        <source>The user guide is not installed; "man vennaros" describes the program.</source>
+        <source>The user guide is not installed; &quot;man vennaros&quot; describes the program.</source>
         <translation>Die Bedienungsanleitung ist nicht installiert; „man vennaros“ beschreibt das Programm.</translation>
     </message>
     <message>
-        <source>The paper kept for '%1' is not used: %2; it prints on the printer's own paper.</source>
-        <translation type="unfinished" />
+        <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1482,43 +1483,43 @@ FILE - writes it to standard output</source>
     <name>main</name>
     <message>
         <source>vennaros: %1
-Try 'vennaros --help'.
+Try &apos;vennaros --help&apos;.
 </source>
         <translation>vennaros: %1
-Siehe 'vennaros --help'.
+Siehe &apos;vennaros --help&apos;.
 </translation>
     </message>
     <message>
-        <source>there is no platform plugin '%1'</source>
-        <translation type="unfinished" />
+        <source>there is no platform plugin &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>DISPLAY and WAYLAND_DISPLAY are not set</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>'%1' can't be reached</source>
-        <translation type="unfinished" />
+        <source>&apos;%1&apos; can&apos;t be reached</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>vennaros: cannot open a display: %1; --print-pdf, --svg and --dxf need none.
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>vennaros: '%1' is not valid UTF-8; no file is read or written under another name.
+        <source>vennaros: &apos;%1&apos; is not valid UTF-8; no file is read or written under another name.
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>vennaros: '%1' is not valid UTF-8.
+        <source>vennaros: &apos;%1&apos; is not valid UTF-8.
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>vennaros: the value of --%1 is not valid UTF-8.
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
     <name>AboutDialog</name>
@@ -34,11 +35,11 @@
 <context>
     <name>CalibrationPage</name>
     <message>
-        <source>Along the paper's length: %1 mm</source>
+        <source>Along the paper&apos;s length: %1 mm</source>
         <translation>A lo largo del papel: %1 mm</translation>
     </message>
     <message>
-        <source>Along the paper's width: %1 mm</source>
+        <source>Along the paper&apos;s width: %1 mm</source>
         <translation>A lo ancho del papel: %1 mm</translation>
     </message>
     <message>
@@ -62,7 +63,7 @@
         <translation>las dos longitudes en el diálogo Escala de impresora. Imprima esta página con</translation>
     </message>
     <message>
-        <source>scaling or "fit to page" option of the printer switched off.</source>
+        <source>scaling or &quot;fit to page&quot; option of the printer switched off.</source>
         <translation>el escalado y la opción «ajustar a la página» de la impresora desactivados.</translation>
     </message>
 </context>
@@ -159,8 +160,8 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>--size needs a number and its unit, for example 450mm or 3.5in, not '%1'.</source>
-        <translation>--size necesita un número y su unidad, por ejemplo 450mm o 3.5in, no '%1'.</translation>
+        <source>--size needs a number and its unit, for example 450mm or 3.5in, not &apos;%1&apos;.</source>
+        <translation>--size necesita un número y su unidad, por ejemplo 450mm o 3.5in, no &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>--ra and --decreasing go with --azimuth.</source>
@@ -171,15 +172,15 @@
         <translation>--signed-dec va con --altitude.</translation>
     </message>
     <message>
-        <source>Unexpected argument '%1'.</source>
-        <translation>Argumento inesperado '%1'.</translation>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>--print-pdf, --svg and --dxf: give one of them.</source>
         <translation>--print-pdf, --svg y --dxf: dé solo uno de ellos.</translation>
     </message>
     <message>
-        <source>--settings, --paper, --landscape, --altitude, --azimuth and the circle's options go with --print-pdf FILE, --svg FILE or --dxf FILE.</source>
+        <source>--settings, --paper, --landscape, --altitude, --azimuth and the circle&apos;s options go with --print-pdf FILE, --svg FILE or --dxf FILE.</source>
         <translation>--settings, --paper, --landscape, --altitude, --azimuth y las opciones del círculo van con --print-pdf FILE, --svg FILE o --dxf FILE.</translation>
     </message>
     <message>
@@ -207,8 +208,8 @@
         <translation>--paper necesita el nombre de un tamaño de papel, por ejemplo A4.</translation>
     </message>
     <message>
-        <source>unknown paper '%1' (A4, Letter, A3, Legal, ...)</source>
-        <translation>papel desconocido '%1' (A4, Letter, A3, Legal, ...)</translation>
+        <source>unknown paper &apos;%1&apos; (A4, Letter, A3, Legal, ...)</source>
+        <translation>papel desconocido &apos;%1&apos; (A4, Letter, A3, Legal, ...)</translation>
     </message>
     <message>
         <source>print this text and exit</source>
@@ -229,13 +230,13 @@ de impresión, sin ventana</translation>
         <translation>lo mismo como dibujo DXF</translation>
     </message>
     <message>
-        <source>a settings file saved with "Save", restored over the defaults</source>
+        <source>a settings file saved with &quot;Save&quot;, restored over the defaults</source>
         <translation>un archivo de ajustes guardado con «Guardar», cargado sobre los
 valores predeterminados</translation>
     </message>
     <message>
         <source>the paper, for example A4, Letter, A3 or Legal (default: the
-built-in PDF printer's paper)</source>
+built-in PDF printer&apos;s paper)</source>
         <translation>el papel, por ejemplo A4, Letter, A3 o Legal (predeterminado: el
 papel de la impresora PDF integrada)</translation>
     </message>
@@ -244,23 +245,23 @@ papel de la impresora PDF integrada)</translation>
         <translation>el papel en horizontal</translation>
     </message>
     <message>
-        <source>the altitude circle ("Print Alt.")</source>
+        <source>the altitude circle (&quot;Print Alt.&quot;)</source>
         <translation>el círculo de altura («Impr. Alt.»)</translation>
     </message>
     <message>
-        <source>the azimuth or RA circle, as the settings say ("Print Az." or
-"Print RA")</source>
+        <source>the azimuth or RA circle, as the settings say (&quot;Print Az.&quot; or
+&quot;Print RA&quot;)</source>
         <translation>el círculo de acimut o de AR, según los ajustes («Impr. Az.» o
 «Impr. AR»)</translation>
     </message>
     <message>
-        <source>the circle's size with its unit: 450mm, 3in, 3.5in or 3,5in; a
+        <source>the circle&apos;s size with its unit: 450mm, 3in, 3.5in or 3,5in; a
 diameter (dia.) unless --length</source>
         <translation>el tamaño del círculo con su unidad: 450mm, 3in, 3.5in o 3,5in; un
 diámetro (Ø) salvo con --length</translation>
     </message>
     <message>
-        <source>the size is the strip's length (len.)</source>
+        <source>the size is the strip&apos;s length (len.)</source>
         <translation>el tamaño es la longitud de la tira (L)</translation>
     </message>
     <message>
@@ -268,7 +269,7 @@ diámetro (Ø) salvo con --length</translation>
         <translation>el círculo de AR en vez del círculo de acimut</translation>
     </message>
     <message>
-        <source>azimuth numbers decreasing from left to right ("Az L&gt;R +" clear)</source>
+        <source>azimuth numbers decreasing from left to right (&quot;Az L&gt;R +&quot; clear)</source>
         <translation>números de acimut decrecientes de izquierda a derecha («Az I&gt;D +»
 desmarcado)</translation>
     </message>
@@ -280,21 +281,21 @@ un anillo mayor que el área imprimible</translation>
     </message>
     <message>
         <source>print the circle as a flat ring instead of a strip; its size is
-the ring's outer diameter, or with --length its circumference</source>
+the ring&apos;s outer diameter, or with --length its circumference</source>
         <translation>imprimir el círculo como anillo plano en vez de tira; su tamaño es
 el diámetro exterior del anillo, o con --length su circunferencia</translation>
     </message>
     <message>
-        <source>a vernier below each strip or ring ("Print verniers")</source>
+        <source>a vernier below each strip or ring (&quot;Print verniers&quot;)</source>
         <translation>un nonio bajo cada tira o anillo («Imprimir nonios»)</translation>
     </message>
     <message>
-        <source>a second number row counting the other way ("Numbers both ways")</source>
+        <source>a second number row counting the other way (&quot;Numbers both ways&quot;)</source>
         <translation>una segunda fila de números en sentido contrario («Números en ambos
 sentidos»)</translation>
     </message>
     <message>
-        <source>the scale check bars below the page ("Print scale check")</source>
+        <source>the scale check bars below the page (&quot;Print scale check&quot;)</source>
         <translation>las barras de control de escala bajo la página («Control de
 escala»)</translation>
     </message>
@@ -331,8 +332,8 @@ Véase también: man vennaros
 </translation>
     </message>
     <message>
-        <source>the strip's first long division again after its end, to close
-the wrapped strip mark over mark ("Closing tab")</source>
+        <source>the strip&apos;s first long division again after its end, to close
+the wrapped strip mark over mark (&quot;Closing tab&quot;)</source>
         <translation>la primera división larga de la tira otra vez tras su final, para
 cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation>
     </message>
@@ -349,45 +350,45 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
     </message>
     <message>
         <source>--size: the number is too large.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--decreasing goes with the azimuth circle in degrees: RA hours always increase.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--print-pdf writes a file, not standard output: name the PDF file to write.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--settings reads a file, not standard input: name the settings file.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--%1 needs a file name: '%2' starts with '-' as an option does; write such a name as ./%2.</source>
-        <translation type="unfinished" />
+        <source>--%1 needs a file name: &apos;%2&apos; starts with &apos;-&apos; as an option does; write such a name as ./%2.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--split goes with --print-pdf: a drawing is never split.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--scale-check goes with --print-pdf: a drawing has no scale check bars.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--closing-tab goes with --print-pdf: a drawing has no closing tab.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--both-ways goes with --azimuth: the altitude circle reads both ways already.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the whole strip or ring as an SVG drawing for a laser or vinyl
 cutter, at its true size in millimetres, never split;
 FILE - writes it to standard output</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -409,30 +410,30 @@ FILE - writes it to standard output</source>
         <translation>Escrito: </translation>
     </message>
     <message>
-        <source>Cannot write '%1': %2.</source>
-        <translation>No se puede escribir '%1': %2.</translation>
+        <source>Cannot write &apos;%1&apos;: %2.</source>
+        <translation>No se puede escribir &apos;%1&apos;: %2.</translation>
     </message>
     <message>
-        <source>it is the program's settings store</source>
-        <translation type="unfinished" />
+        <source>it is the program&apos;s settings store</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>it is a settings file saved or restored since the start</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>ExportFileJobHost</name>
     <message>
-        <source>standard output can't be written: %1</source>
-        <translation type="unfinished" />
+        <source>standard output can&apos;t be written: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>FileCommand</name>
     <message>
-        <source>vennaros: cannot read the settings file '%1': %2</source>
-        <translation>vennaros: no se puede leer el archivo de ajustes '%1': %2</translation>
+        <source>vennaros: cannot read the settings file &apos;%1&apos;: %2</source>
+        <translation>vennaros: no se puede leer el archivo de ajustes &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <source>it is %1</source>
@@ -443,8 +444,8 @@ FILE - writes it to standard output</source>
         <translation>Los demás conservan sus valores predeterminados.</translation>
     </message>
     <message>
-        <source>vennaros: cannot write '%1': %2</source>
-        <translation>vennaros: no se puede escribir '%1': %2</translation>
+        <source>vennaros: cannot write &apos;%1&apos;: %2</source>
+        <translation>vennaros: no se puede escribir &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <source>it is the settings file</source>
@@ -456,11 +457,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>--half-degree goes with the 1-degree graduation; the settings give marks every 5 degrees.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--decreasing goes with the azimuth circle in degrees; the settings ask for RA.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -560,7 +561,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>Settings reset to what could be read: </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -677,7 +678,7 @@ FILE - writes it to standard output</source>
         <translation>Anillos en vez de tiras</translation>
     </message>
     <message>
-        <source>Each circle as a flat ring of the size's outer diameter, for a ground board or a disc</source>
+        <source>Each circle as a flat ring of the size&apos;s outer diameter, for a ground board or a disc</source>
         <translation>Cada círculo como anillo plano cuyo tamaño es el diámetro exterior, para una base o un disco</translation>
     </message>
     <message>
@@ -709,7 +710,7 @@ FILE - writes it to standard output</source>
         <translation>Pestaña de cierre</translation>
     </message>
     <message>
-        <source>The strip's first long division again after its end, to join the wrapped strip mark over mark</source>
+        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
         <translation>La primera división larga de la tira otra vez tras su final, para cerrar la tira enrollada marca sobre marca</translation>
     </message>
     <message>
@@ -717,7 +718,7 @@ FILE - writes it to standard output</source>
         <translation>&amp;Escala...</translation>
     </message>
     <message>
-        <source>Measure and correct the current printer's scale</source>
+        <source>Measure and correct the current printer&apos;s scale</source>
         <translation>Medir y corregir la escala de la impresora actual</translation>
     </message>
     <message>
@@ -725,7 +726,7 @@ FILE - writes it to standard output</source>
         <translation>Página...</translation>
     </message>
     <message>
-        <source>Choose the current printer's paper and orientation, without printing</source>
+        <source>Choose the current printer&apos;s paper and orientation, without printing</source>
         <translation>Elegir el papel y la orientación de la impresora actual, sin imprimir</translation>
     </message>
     <message>
@@ -834,7 +835,7 @@ FILE - writes it to standard output</source>
         <translation>Imprimiendo círculo de AR</translation>
     </message>
     <message>
-        <source>The printer "%1" is no longer installed</source>
+        <source>The printer &quot;%1&quot; is no longer installed</source>
         <translation>La impresora «%1» ya no está instalada</translation>
     </message>
     <message>
@@ -962,11 +963,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>%1 max. length is %2 %3 for a drawing.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 max. ring diameter is %2 %3 for a drawing.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -985,33 +986,33 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>%1 is larger than a page can be (%2 mm a side)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>its value cannot be read as a paper and its orientation, as "A4, portrait"</source>
-        <translation type="unfinished" />
+        <source>its value cannot be read as a paper and its orientation, as &quot;A4, portrait&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>"%1" is not a paper and its orientation, as "A4, portrait"</source>
-        <translation type="unfinished" />
+        <source>&quot;%1&quot; is not a paper and its orientation, as &quot;A4, portrait&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>PrinterScaleDialog</name>
     <message>
-        <source>Bar along the paper's &amp;width (%1 mm), measured in mm:</source>
+        <source>Bar along the paper&apos;s &amp;width (%1 mm), measured in mm:</source>
         <translation>Barra a lo &amp;ancho del papel (%1 mm), medida en mm:</translation>
     </message>
     <message>
-        <source>Bar along the paper's &amp;length (%1 mm), measured in mm:</source>
+        <source>Bar along the paper&apos;s &amp;length (%1 mm), measured in mm:</source>
         <translation>Barra a lo &amp;largo del papel (%1 mm), medida en mm:</translation>
     </message>
     <message>
-        <source>Factors kept for this printer: %1 along the paper's width, %2 along its length.</source>
+        <source>Factors kept for this printer: %1 along the paper&apos;s width, %2 along its length.</source>
         <translation>Factores guardados para esta impresora: %1 a lo ancho del papel, %2 a lo largo.</translation>
     </message>
     <message>
-        <source>1. Print the calibration page (with any scaling or "fit to page" option of the printer off).
+        <source>1. Print the calibration page (with any scaling or &quot;fit to page&quot; option of the printer off).
 2. Measure each bar from its first to its last mark.
 3. Type the two lengths and press OK: every page on this printer is then corrected.</source>
         <translation>1. Imprima la página de calibración (con el escalado y la opción «ajustar a la página» de la impresora desactivados).
@@ -1039,7 +1040,7 @@ FILE - writes it to standard output</source>
         <translation>El valor guardado para esta impresora no sirve (%1): imprime con 1 en ambos ejes hasta que se guarden nuevas longitudes.</translation>
     </message>
     <message>
-        <source>The printer can't be read: </source>
+        <source>The printer can&apos;t be read: </source>
         <translation>No se puede leer la impresora: </translation>
     </message>
     <message>
@@ -1074,11 +1075,11 @@ FILE - writes it to standard output</source>
 <context>
     <name>PrinterScales</name>
     <message>
-        <source>"%1" is not two factors from 0.9 to 1.1</source>
+        <source>&quot;%1&quot; is not two factors from 0.9 to 1.1</source>
         <translation>«%1» no son dos factores de 0.9 a 1.1</translation>
     </message>
     <message>
-        <source>"%1" is not a length: type the length measured in millimetres.</source>
+        <source>&quot;%1&quot; is not a length: type the length measured in millimetres.</source>
         <translation>«%1» no es una longitud: escriba la longitud medida en milímetros.</translation>
     </message>
     <message>
@@ -1086,8 +1087,8 @@ FILE - writes it to standard output</source>
         <translation>%1 mm para la barra de %2 mm da un factor de %3; solo se pueden corregir factores de 0,9 a 1,1. Vuelva a medir la barra desde su primera hasta su última marca.</translation>
     </message>
     <message>
-        <source>its factors cannot be read; they are kept as two numbers from 0.9 to 1.1 with a decimal point, the width's first: "1.01 0.99"</source>
-        <translation type="unfinished" />
+        <source>its factors cannot be read; they are kept as two numbers from 0.9 to 1.1 with a decimal point, the width&apos;s first: &quot;1.01 0.99&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1119,11 +1120,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>the settings store can be read only in part and no copy of it could be made (%1)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the settings store can be read only in part; the whole file is kept as %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1153,11 +1154,11 @@ FILE - writes it to standard output</source>
         <translation>La impresora %1 está detenida: la página espera en su cola.</translation>
     </message>
     <message>
-        <source>The printer "%1" has not printed the page yet: %2</source>
+        <source>The printer &quot;%1&quot; has not printed the page yet: %2</source>
         <translation>La impresora «%1» aún no ha impreso la página: %2</translation>
     </message>
     <message>
-        <source>The printer "%1" has printed the page.</source>
+        <source>The printer &quot;%1&quot; has printed the page.</source>
         <translation>La impresora «%1» ha impreso la página.</translation>
     </message>
 </context>
@@ -1165,7 +1166,7 @@ FILE - writes it to standard output</source>
     <name>RingLayout</name>
     <message>
         <source>R = %1</source>
-        <comment>the ring's outer radius</comment>
+        <comment>the ring&apos;s outer radius</comment>
         <translation>R = %1</translation>
     </message>
     <message>
@@ -1228,8 +1229,8 @@ FILE - writes it to standard output</source>
         <translation>Error al escribir en el archivo de ajustes</translation>
     </message>
     <message>
-        <source>Settings saved to '%1'</source>
-        <translation>Ajustes guardados en '%1'</translation>
+        <source>Settings saved to &apos;%1&apos;</source>
+        <translation>Ajustes guardados en &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Read settings file error</source>
@@ -1240,7 +1241,7 @@ FILE - writes it to standard output</source>
         <translation>Error al leer el archivo de ajustes</translation>
     </message>
     <message>
-        <source>line %1 ("%2") could not be applied</source>
+        <source>line %1 (&quot;%2&quot;) could not be applied</source>
         <translation>la línea %1 («%2») no se pudo aplicar</translation>
     </message>
     <message>
@@ -1248,21 +1249,21 @@ FILE - writes it to standard output</source>
         <translation>el archivo termina tras la línea %1</translation>
     </message>
     <message>
-        <source>1 setting restored from '%1'</source>
-        <translation>1 ajuste cargado de '%1'</translation>
+        <source>1 setting restored from &apos;%1&apos;</source>
+        <translation>1 ajuste cargado de &apos;%1&apos;</translation>
     </message>
     <message numerus="yes">
-        <source>%n settings restored from '%1'</source>
+        <source>%n settings restored from &apos;%1&apos;</source>
         <translation>
-            <numerusform>%n ajuste cargado de '%1'</numerusform>
-            <numerusform>%n ajustes cargados de '%1'</numerusform>
+            <numerusform>%n ajuste cargado de &apos;%1&apos;</numerusform>
+            <numerusform>%n ajustes cargados de &apos;%1&apos;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n of %1 settings restored from '%2': %3.</source>
+        <source>%n of %1 settings restored from &apos;%2&apos;: %3.</source>
         <translation>
-            <numerusform>%n de %1 ajustes cargados de '%2': %3.</numerusform>
-            <numerusform>%n de %1 ajustes cargados de '%2': %3.</numerusform>
+            <numerusform>%n de %1 ajustes cargados de &apos;%2&apos;: %3.</numerusform>
+            <numerusform>%n de %1 ajustes cargados de &apos;%2&apos;: %3.</numerusform>
         </translation>
     </message>
 </context>
@@ -1326,16 +1327,16 @@ FILE - writes it to standard output</source>
         <translation>No se puede elegir una impresora: </translation>
     </message>
     <message>
-        <source>Printer scale for '%1' ignored: %2; it prints unscaled.</source>
-        <translation>Escala de la impresora '%1' ignorada: %2; imprime sin corrección.</translation>
+        <source>Printer scale for &apos;%1&apos; ignored: %2; it prints unscaled.</source>
+        <translation>Escala de la impresora &apos;%1&apos; ignorada: %2; imprime sin corrección.</translation>
     </message>
     <message>
-        <source>The user guide is not installed; "man vennaros" describes the program.</source>
+        <source>The user guide is not installed; &quot;man vennaros&quot; describes the program.</source>
         <translation>La guía del usuario no está instalada; «man vennaros» describe el programa.</translation>
     </message>
     <message>
-        <source>The paper kept for '%1' is not used: %2; it prints on the printer's own paper.</source>
-        <translation type="unfinished" />
+        <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1481,43 +1482,43 @@ FILE - writes it to standard output</source>
     <name>main</name>
     <message>
         <source>vennaros: %1
-Try 'vennaros --help'.
+Try &apos;vennaros --help&apos;.
 </source>
         <translation>vennaros: %1
-Pruebe 'vennaros --help'.
+Pruebe &apos;vennaros --help&apos;.
 </translation>
     </message>
     <message>
-        <source>there is no platform plugin '%1'</source>
-        <translation type="unfinished" />
+        <source>there is no platform plugin &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>DISPLAY and WAYLAND_DISPLAY are not set</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>'%1' can't be reached</source>
-        <translation type="unfinished" />
+        <source>&apos;%1&apos; can&apos;t be reached</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>vennaros: cannot open a display: %1; --print-pdf, --svg and --dxf need none.
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>vennaros: '%1' is not valid UTF-8; no file is read or written under another name.
+        <source>vennaros: &apos;%1&apos; is not valid UTF-8; no file is read or written under another name.
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>vennaros: '%1' is not valid UTF-8.
+        <source>vennaros: &apos;%1&apos; is not valid UTF-8.
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>vennaros: the value of --%1 is not valid UTF-8.
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

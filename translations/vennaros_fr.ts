@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
     <name>AboutDialog</name>
@@ -16,11 +17,11 @@
     </message>
     <message>
         <source>Home: </source>
-        <translation>Site : </translation>
+        <translation>Site&#xa0;: </translation>
     </message>
     <message>
         <source>Report a fault: </source>
-        <translation>Signaler un défaut : </translation>
+        <translation>Signaler un défaut&#xa0;: </translation>
     </message>
     <message>
         <source>The user guide and the manual page are in English.</source>
@@ -34,12 +35,12 @@
 <context>
     <name>CalibrationPage</name>
     <message>
-        <source>Along the paper's length: %1 mm</source>
-        <translation>Dans la longueur du papier : %1 mm</translation>
+        <source>Along the paper&apos;s length: %1 mm</source>
+        <translation>Dans la longueur du papier&#xa0;: %1 mm</translation>
     </message>
     <message>
-        <source>Along the paper's width: %1 mm</source>
-        <translation>Dans la largeur du papier : %1 mm</translation>
+        <source>Along the paper&apos;s width: %1 mm</source>
+        <translation>Dans la largeur du papier&#xa0;: %1 mm</translation>
     </message>
     <message>
         <source>%1 (the bar across the top)</source>
@@ -62,8 +63,8 @@
         <translation>les deux longueurs dans la boîte Échelle de l’imprimante. Imprimez cette page avec</translation>
     </message>
     <message>
-        <source>scaling or "fit to page" option of the printer switched off.</source>
-        <translation>toute mise à l’échelle ou option « ajuster à la page » de l’imprimante désactivée.</translation>
+        <source>scaling or &quot;fit to page&quot; option of the printer switched off.</source>
+        <translation>toute mise à l’échelle ou option «&#xa0;ajuster à la page&#xa0;» de l’imprimante désactivée.</translation>
     </message>
 </context>
 <context>
@@ -159,8 +160,8 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>--size needs a number and its unit, for example 450mm or 3.5in, not '%1'.</source>
-        <translation>--size demande un nombre et son unité, par exemple 450mm ou 3.5in, pas '%1'.</translation>
+        <source>--size needs a number and its unit, for example 450mm or 3.5in, not &apos;%1&apos;.</source>
+        <translation>--size demande un nombre et son unité, par exemple 450mm ou 3.5in, pas &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>--ra and --decreasing go with --azimuth.</source>
@@ -171,20 +172,20 @@
         <translation>--signed-dec va avec --altitude.</translation>
     </message>
     <message>
-        <source>Unexpected argument '%1'.</source>
-        <translation>Argument inattendu '%1'.</translation>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argument inattendu &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>--print-pdf, --svg and --dxf: give one of them.</source>
-        <translation>--print-pdf, --svg et --dxf : donnez-en un seul.</translation>
+        <translation>--print-pdf, --svg et --dxf&#xa0;: donnez-en un seul.</translation>
     </message>
     <message>
-        <source>--settings, --paper, --landscape, --altitude, --azimuth and the circle's options go with --print-pdf FILE, --svg FILE or --dxf FILE.</source>
+        <source>--settings, --paper, --landscape, --altitude, --azimuth and the circle&apos;s options go with --print-pdf FILE, --svg FILE or --dxf FILE.</source>
         <translation>--settings, --paper, --landscape, --altitude, --azimuth et les options du cercle vont avec --print-pdf FILE, --svg FILE ou --dxf FILE.</translation>
     </message>
     <message>
         <source>--paper and --landscape go with --print-pdf: a drawing has no paper.</source>
-        <translation>--paper et --landscape vont avec --print-pdf : un dessin n’a pas de papier.</translation>
+        <translation>--paper et --landscape vont avec --print-pdf&#xa0;: un dessin n’a pas de papier.</translation>
     </message>
     <message>
         <source>--%1 needs one of --altitude and --azimuth.</source>
@@ -207,8 +208,8 @@
         <translation>--paper demande le nom d’un format de papier, par exemple A4.</translation>
     </message>
     <message>
-        <source>unknown paper '%1' (A4, Letter, A3, Legal, ...)</source>
-        <translation>papier inconnu '%1' (A4, Letter, A3, Legal, ...)</translation>
+        <source>unknown paper &apos;%1&apos; (A4, Letter, A3, Legal, ...)</source>
+        <translation>papier inconnu &apos;%1&apos; (A4, Letter, A3, Legal, ...)</translation>
     </message>
     <message>
         <source>print this text and exit</source>
@@ -229,14 +230,14 @@ d’impression, sans fenêtre</translation>
         <translation>la même chose en dessin DXF</translation>
     </message>
     <message>
-        <source>a settings file saved with "Save", restored over the defaults</source>
-        <translation>un fichier de réglages sauvé avec « Sauver », chargé par-dessus
+        <source>a settings file saved with &quot;Save&quot;, restored over the defaults</source>
+        <translation>un fichier de réglages sauvé avec «&#xa0;Sauver&#xa0;», chargé par-dessus
 les valeurs par défaut</translation>
     </message>
     <message>
         <source>the paper, for example A4, Letter, A3 or Legal (default: the
-built-in PDF printer's paper)</source>
-        <translation>le papier, par exemple A4, Letter, A3 ou Legal (par défaut : le
+built-in PDF printer&apos;s paper)</source>
+        <translation>le papier, par exemple A4, Letter, A3 ou Legal (par défaut&#xa0;: le
 papier de l’imprimante PDF intégrée)</translation>
     </message>
     <message>
@@ -244,23 +245,23 @@ papier de l’imprimante PDF intégrée)</translation>
         <translation>le papier tourné en paysage</translation>
     </message>
     <message>
-        <source>the altitude circle ("Print Alt.")</source>
-        <translation>le cercle de hauteur (« Impr. Alt. »)</translation>
+        <source>the altitude circle (&quot;Print Alt.&quot;)</source>
+        <translation>le cercle de hauteur («&#xa0;Impr. Alt.&#xa0;»)</translation>
     </message>
     <message>
-        <source>the azimuth or RA circle, as the settings say ("Print Az." or
-"Print RA")</source>
-        <translation>le cercle d’azimut ou d’AD, selon les réglages (« Impr. Az. » ou
-« Impr. AD »)</translation>
+        <source>the azimuth or RA circle, as the settings say (&quot;Print Az.&quot; or
+&quot;Print RA&quot;)</source>
+        <translation>le cercle d’azimut ou d’AD, selon les réglages («&#xa0;Impr. Az.&#xa0;» ou
+«&#xa0;Impr. AD&#xa0;»)</translation>
     </message>
     <message>
-        <source>the circle's size with its unit: 450mm, 3in, 3.5in or 3,5in; a
+        <source>the circle&apos;s size with its unit: 450mm, 3in, 3.5in or 3,5in; a
 diameter (dia.) unless --length</source>
-        <translation>la taille du cercle avec son unité : 450mm, 3in, 3.5in ou 3,5in ;
+        <translation>la taille du cercle avec son unité&#xa0;: 450mm, 3in, 3.5in ou 3,5in&#xa0;;
 un diamètre (Ø) sauf avec --length</translation>
     </message>
     <message>
-        <source>the size is the strip's length (len.)</source>
+        <source>the size is the strip&apos;s length (len.)</source>
         <translation>la taille est la longueur de la bande (L)</translation>
     </message>
     <message>
@@ -268,8 +269,8 @@ un diamètre (Ø) sauf avec --length</translation>
         <translation>le cercle d’AD au lieu du cercle d’azimut</translation>
     </message>
     <message>
-        <source>azimuth numbers decreasing from left to right ("Az L&gt;R +" clear)</source>
-        <translation>chiffres d’azimut décroissants de gauche à droite (« Az G&gt;D + »
+        <source>azimuth numbers decreasing from left to right (&quot;Az L&gt;R +&quot; clear)</source>
+        <translation>chiffres d’azimut décroissants de gauche à droite («&#xa0;Az G&gt;D +&#xa0;»
 décoché)</translation>
     </message>
     <message>
@@ -280,24 +281,24 @@ secteurs un anneau plus grand que la zone imprimable</translation>
     </message>
     <message>
         <source>print the circle as a flat ring instead of a strip; its size is
-the ring's outer diameter, or with --length its circumference</source>
-        <translation>imprimer le cercle en anneau plat au lieu d’une bande ; sa taille
+the ring&apos;s outer diameter, or with --length its circumference</source>
+        <translation>imprimer le cercle en anneau plat au lieu d’une bande&#xa0;; sa taille
 est le diamètre extérieur de l’anneau, ou avec --length sa
 circonférence</translation>
     </message>
     <message>
-        <source>a vernier below each strip or ring ("Print verniers")</source>
-        <translation>un vernier sous chaque bande ou anneau (« Verniers »)</translation>
+        <source>a vernier below each strip or ring (&quot;Print verniers&quot;)</source>
+        <translation>un vernier sous chaque bande ou anneau («&#xa0;Verniers&#xa0;»)</translation>
     </message>
     <message>
-        <source>a second number row counting the other way ("Numbers both ways")</source>
-        <translation>une seconde rangée de chiffres dans l’autre sens (« Chiffres dans
-les deux sens »)</translation>
+        <source>a second number row counting the other way (&quot;Numbers both ways&quot;)</source>
+        <translation>une seconde rangée de chiffres dans l’autre sens («&#xa0;Chiffres dans
+les deux sens&#xa0;»)</translation>
     </message>
     <message>
-        <source>the scale check bars below the page ("Print scale check")</source>
-        <translation>les barres de contrôle d’échelle sous la page (« Contrôle
-d’échelle »)</translation>
+        <source>the scale check bars below the page (&quot;Print scale check&quot;)</source>
+        <translation>les barres de contrôle d’échelle sous la page («&#xa0;Contrôle
+d’échelle&#xa0;»)</translation>
     </message>
     <message>
         <source>a mark at every half degree (every 5 minutes on RA)</source>
@@ -305,15 +306,15 @@ d’échelle »)</translation>
     </message>
     <message>
         <source>altitude numbers signed as declination: 90 ... 0 ... -90</source>
-        <translation>chiffres de hauteur signés comme une déclinaison : 90 ... 0 ... -90</translation>
+        <translation>chiffres de hauteur signés comme une déclinaison&#xa0;: 90 ... 0 ... -90</translation>
     </message>
     <message>
         <source>the strip starts at the reading N degrees (RA: its hours)</source>
-        <translation>la bande commence à la lecture N degrés (AD : ses heures)</translation>
+        <translation>la bande commence à la lecture N degrés (AD&#xa0;: ses heures)</translation>
     </message>
     <message>
         <source>Usage:</source>
-        <translation>Usage :</translation>
+        <translation>Usage&#xa0;:</translation>
     </message>
     <message>
         <source>Without options it opens its window.</source>
@@ -326,16 +327,16 @@ standard error, no file written), 2 for a wrong command line.
 See also: man vennaros
 </source>
         <translation>
-Code de sortie : 0 si le fichier a été écrit, 1 si la tâche a été refusée ou a échoué (la
+Code de sortie&#xa0;: 0 si le fichier a été écrit, 1 si la tâche a été refusée ou a échoué (la
 raison sur la sortie d’erreur, aucun fichier écrit), 2 pour une ligne de commande erronée.
-Voir aussi : man vennaros
+Voir aussi&#xa0;: man vennaros
 </translation>
     </message>
     <message>
-        <source>the strip's first long division again after its end, to close
-the wrapped strip mark over mark ("Closing tab")</source>
+        <source>the strip&apos;s first long division again after its end, to close
+the wrapped strip mark over mark (&quot;Closing tab&quot;)</source>
         <translation>la première grande division de la bande encore après sa fin, pour
-fermer la bande enroulée trait sur trait (« Languette de collage »)</translation>
+fermer la bande enroulée trait sur trait («&#xa0;Languette de collage&#xa0;»)</translation>
     </message>
     <message>
         <source>These thirteen override the settings file.</source>
@@ -344,51 +345,51 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</transl
     <message numerus="yes">
         <source>--%1 is given %n times; give it once.</source>
         <translation>
-            <numerusform>--%1 est donné %n fois ; donnez-le une seule fois.</numerusform>
-            <numerusform>--%1 est donné %n fois ; donnez-le une seule fois.</numerusform>
+            <numerusform>--%1 est donné %n fois&#xa0;; donnez-le une seule fois.</numerusform>
+            <numerusform>--%1 est donné %n fois&#xa0;; donnez-le une seule fois.</numerusform>
         </translation>
     </message>
     <message>
         <source>--size: the number is too large.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--decreasing goes with the azimuth circle in degrees: RA hours always increase.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--print-pdf writes a file, not standard output: name the PDF file to write.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--settings reads a file, not standard input: name the settings file.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--%1 needs a file name: '%2' starts with '-' as an option does; write such a name as ./%2.</source>
-        <translation type="unfinished" />
+        <source>--%1 needs a file name: &apos;%2&apos; starts with &apos;-&apos; as an option does; write such a name as ./%2.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--split goes with --print-pdf: a drawing is never split.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--scale-check goes with --print-pdf: a drawing has no scale check bars.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--closing-tab goes with --print-pdf: a drawing has no closing tab.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--both-ways goes with --azimuth: the altitude circle reads both ways already.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the whole strip or ring as an SVG drawing for a laser or vinyl
 cutter, at its true size in millimetres, never split;
 FILE - writes it to standard output</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -407,33 +408,33 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>Written: </source>
-        <translation>Écrit : </translation>
+        <translation>Écrit&#xa0;: </translation>
     </message>
     <message>
-        <source>Cannot write '%1': %2.</source>
-        <translation>Impossible d’écrire '%1' : %2.</translation>
+        <source>Cannot write &apos;%1&apos;: %2.</source>
+        <translation>Impossible d’écrire &apos;%1&apos;&#xa0;: %2.</translation>
     </message>
     <message>
-        <source>it is the program's settings store</source>
-        <translation type="unfinished" />
+        <source>it is the program&apos;s settings store</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>it is a settings file saved or restored since the start</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>ExportFileJobHost</name>
     <message>
-        <source>standard output can't be written: %1</source>
-        <translation type="unfinished" />
+        <source>standard output can&apos;t be written: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>FileCommand</name>
     <message>
-        <source>vennaros: cannot read the settings file '%1': %2</source>
-        <translation>vennaros : impossible de lire le fichier de réglages '%1' : %2</translation>
+        <source>vennaros: cannot read the settings file &apos;%1&apos;: %2</source>
+        <translation>vennaros&#xa0;: impossible de lire le fichier de réglages &apos;%1&apos;&#xa0;: %2</translation>
     </message>
     <message>
         <source>it is %1</source>
@@ -444,8 +445,8 @@ FILE - writes it to standard output</source>
         <translation>Les autres gardent leur valeur par défaut.</translation>
     </message>
     <message>
-        <source>vennaros: cannot write '%1': %2</source>
-        <translation>vennaros : impossible d’écrire '%1' : %2</translation>
+        <source>vennaros: cannot write &apos;%1&apos;: %2</source>
+        <translation>vennaros&#xa0;: impossible d’écrire &apos;%1&apos;&#xa0;: %2</translation>
     </message>
     <message>
         <source>it is the settings file</source>
@@ -453,15 +454,15 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>Nothing was printed: the size is empty or no circle set is enabled.</source>
-        <translation>Rien n’a été imprimé : la taille est vide ou aucun jeu de cercle n’est coché.</translation>
+        <translation>Rien n’a été imprimé&#xa0;: la taille est vide ou aucun jeu de cercle n’est coché.</translation>
     </message>
     <message>
         <source>--half-degree goes with the 1-degree graduation; the settings give marks every 5 degrees.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--decreasing goes with the azimuth circle in degrees; the settings ask for RA.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -493,8 +494,8 @@ FILE - writes it to standard output</source>
     <message numerus="yes">
         <source>the file name is %n bytes long; the file system takes at most %1</source>
         <translation>
-            <numerusform>le nom fait %n octet ; le système de fichiers en accepte au plus %1</numerusform>
-            <numerusform>le nom fait %n octets ; le système de fichiers en accepte au plus %1</numerusform>
+            <numerusform>le nom fait %n octet&#xa0;; le système de fichiers en accepte au plus %1</numerusform>
+            <numerusform>le nom fait %n octets&#xa0;; le système de fichiers en accepte au plus %1</numerusform>
         </translation>
     </message>
 </context>
@@ -553,15 +554,15 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>Settings reset to defaults: </source>
-        <translation>Réglages remis aux valeurs par défaut : </translation>
+        <translation>Réglages remis aux valeurs par défaut&#xa0;: </translation>
     </message>
     <message>
         <source>Settings could not be saved: </source>
-        <translation>Les réglages n’ont pas pu être sauvés : </translation>
+        <translation>Les réglages n’ont pas pu être sauvés&#xa0;: </translation>
     </message>
     <message>
         <source>Settings reset to what could be read: </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -678,7 +679,7 @@ FILE - writes it to standard output</source>
         <translation>Anneaux au lieu de bandes</translation>
     </message>
     <message>
-        <source>Each circle as a flat ring of the size's outer diameter, for a ground board or a disc</source>
+        <source>Each circle as a flat ring of the size&apos;s outer diameter, for a ground board or a disc</source>
         <translation>Chaque cercle en anneau plat dont la taille est le diamètre extérieur, pour une embase ou un disque</translation>
     </message>
     <message>
@@ -703,14 +704,14 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>The reading, in degrees, the strips start at (RA: its hours)</source>
-        <translation>La lecture, en degrés, où commencent les bandes (AD : ses heures)</translation>
+        <translation>La lecture, en degrés, où commencent les bandes (AD&#xa0;: ses heures)</translation>
     </message>
     <message>
         <source>Closing tab</source>
         <translation>Languette de collage</translation>
     </message>
     <message>
-        <source>The strip's first long division again after its end, to join the wrapped strip mark over mark</source>
+        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
         <translation>La première grande division de la bande encore après sa fin, pour fermer la bande enroulée trait sur trait</translation>
     </message>
     <message>
@@ -718,7 +719,7 @@ FILE - writes it to standard output</source>
         <translation>É&amp;chelle...</translation>
     </message>
     <message>
-        <source>Measure and correct the current printer's scale</source>
+        <source>Measure and correct the current printer&apos;s scale</source>
         <translation>Mesurer et corriger l’échelle de l’imprimante actuelle</translation>
     </message>
     <message>
@@ -726,7 +727,7 @@ FILE - writes it to standard output</source>
         <translation>Mise en page...</translation>
     </message>
     <message>
-        <source>Choose the current printer's paper and orientation, without printing</source>
+        <source>Choose the current printer&apos;s paper and orientation, without printing</source>
         <translation>Choisir le papier et l’orientation de l’imprimante actuelle, sans imprimer</translation>
     </message>
     <message>
@@ -735,11 +736,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>Show the sheets Print Alt. would print, without printing</source>
-        <translation>Montrer les feuilles qu’imprimerait « Impr. Alt. », sans imprimer</translation>
+        <translation>Montrer les feuilles qu’imprimerait «&#xa0;Impr. Alt.&#xa0;», sans imprimer</translation>
     </message>
     <message>
         <source>Show the sheets Print Az. or Print RA would print, without printing</source>
-        <translation>Montrer les feuilles qu’imprimerait « Impr. Az. » ou « Impr. AD », sans imprimer</translation>
+        <translation>Montrer les feuilles qu’imprimerait «&#xa0;Impr. Az.&#xa0;» ou «&#xa0;Impr. AD&#xa0;», sans imprimer</translation>
     </message>
     <message>
         <source>&amp;Zero at</source>
@@ -755,7 +756,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>Paper: </source>
-        <translation>Papier : </translation>
+        <translation>Papier&#xa0;: </translation>
     </message>
 </context>
 <context>
@@ -835,8 +836,8 @@ FILE - writes it to standard output</source>
         <translation>Impression du cercle d’AD</translation>
     </message>
     <message>
-        <source>The printer "%1" is no longer installed</source>
-        <translation>L’imprimante « %1 » n’est plus installée</translation>
+        <source>The printer &quot;%1&quot; is no longer installed</source>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» n’est plus installée</translation>
     </message>
     <message>
         <source>30 s</source>
@@ -856,7 +857,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>Zero at must be 0 to %1 degrees in steps of %2.</source>
-        <translation>« Zéro à » doit aller de 0 à %1 degrés par pas de %2.</translation>
+        <translation>«&#xa0;Zéro à&#xa0;» doit aller de 0 à %1 degrés par pas de %2.</translation>
     </message>
     <message>
         <source>Must be numeric.</source>
@@ -868,15 +869,15 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>Cannot select a printer: </source>
-        <translation>Impossible de choisir une imprimante : </translation>
+        <translation>Impossible de choisir une imprimante&#xa0;: </translation>
     </message>
     <message>
         <source>%1 size must be at least %2 %3</source>
-        <translation>%1 : la taille doit être d’au moins %2 %3</translation>
+        <translation>%1&#xa0;: la taille doit être d’au moins %2 %3</translation>
     </message>
     <message>
         <source>Print function error: %1.</source>
-        <translation>Erreur d’impression : %1.</translation>
+        <translation>Erreur d’impression&#xa0;: %1.</translation>
     </message>
     <message>
         <source>%1 %2 %3 dia.</source>
@@ -888,23 +889,23 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>%1 max. length is %2 %3 for split strips.</source>
-        <translation>%1 : longueur max. %2 %3 pour des bandes divisées.</translation>
+        <translation>%1&#xa0;: longueur max. %2 %3 pour des bandes divisées.</translation>
     </message>
     <message>
         <source>%1 max. length is %2 %3 for current page width.</source>
-        <translation>%1 : longueur max. %2 %3 pour la largeur de page actuelle.</translation>
+        <translation>%1&#xa0;: longueur max. %2 %3 pour la largeur de page actuelle.</translation>
     </message>
     <message>
         <source>%1 max. length is %2 %3 for the printable width.</source>
-        <translation>%1 : longueur max. %2 %3 pour la largeur imprimable.</translation>
+        <translation>%1&#xa0;: longueur max. %2 %3 pour la largeur imprimable.</translation>
     </message>
     <message>
         <source>%1 max. ring diameter is %2 %3 for split rings.</source>
-        <translation>%1 : diamètre d’anneau max. %2 %3 pour des anneaux divisés.</translation>
+        <translation>%1&#xa0;: diamètre d’anneau max. %2 %3 pour des anneaux divisés.</translation>
     </message>
     <message>
         <source>%1 max. ring diameter is %2 %3 for the printable area.</source>
-        <translation>%1 : diamètre d’anneau max. %2 %3 pour la zone imprimable.</translation>
+        <translation>%1&#xa0;: diamètre d’anneau max. %2 %3 pour la zone imprimable.</translation>
     </message>
     <message>
         <source>inches</source>
@@ -916,35 +917,35 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>An %1 strip needs a diameter of at least %2 %3: turn the paper to landscape or split it.</source>
-        <translation>Une bande %1 demande un diamètre d’au moins %2 %3 : passez le papier en paysage ou divisez-la.</translation>
+        <translation>Une bande %1 demande un diamètre d’au moins %2 %3&#xa0;: passez le papier en paysage ou divisez-la.</translation>
     </message>
     <message>
         <source>An %1 strip needs at least %2 %3: turn the paper to landscape or split it.</source>
-        <translation>Une bande %1 demande au moins %2 %3 : passez le papier en paysage ou divisez-la.</translation>
+        <translation>Une bande %1 demande au moins %2 %3&#xa0;: passez le papier en paysage ou divisez-la.</translation>
     </message>
     <message>
         <source>An %1 strip needs a diameter of at least %2 %3: turn the paper to landscape.</source>
-        <translation>Une bande %1 demande un diamètre d’au moins %2 %3 : passez le papier en paysage.</translation>
+        <translation>Une bande %1 demande un diamètre d’au moins %2 %3&#xa0;: passez le papier en paysage.</translation>
     </message>
     <message>
         <source>An %1 strip needs at least %2 %3: turn the paper to landscape.</source>
-        <translation>Une bande %1 demande au moins %2 %3 : passez le papier en paysage.</translation>
+        <translation>Une bande %1 demande au moins %2 %3&#xa0;: passez le papier en paysage.</translation>
     </message>
     <message>
         <source>An %1 strip needs a diameter of at least %2 %3: split it.</source>
-        <translation>Une bande %1 demande un diamètre d’au moins %2 %3 : divisez-la.</translation>
+        <translation>Une bande %1 demande un diamètre d’au moins %2 %3&#xa0;: divisez-la.</translation>
     </message>
     <message>
         <source>An %1 strip needs at least %2 %3: split it.</source>
-        <translation>Une bande %1 demande au moins %2 %3 : divisez-la.</translation>
+        <translation>Une bande %1 demande au moins %2 %3&#xa0;: divisez-la.</translation>
     </message>
     <message>
         <source>An %1 strip needs a diameter of at least %2 %3: choose a larger paper.</source>
-        <translation>Une bande %1 demande un diamètre d’au moins %2 %3 : choisissez un papier plus grand.</translation>
+        <translation>Une bande %1 demande un diamètre d’au moins %2 %3&#xa0;: choisissez un papier plus grand.</translation>
     </message>
     <message>
         <source>An %1 strip needs at least %2 %3: choose a larger paper.</source>
-        <translation>Une bande %1 demande au moins %2 %3 : choisissez un papier plus grand.</translation>
+        <translation>Une bande %1 demande au moins %2 %3&#xa0;: choisissez un papier plus grand.</translation>
     </message>
     <message>
         <source>altitude</source>
@@ -963,11 +964,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>%1 max. length is %2 %3 for a drawing.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 max. ring diameter is %2 %3 for a drawing.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -986,38 +987,38 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>%1 is larger than a page can be (%2 mm a side)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>its value cannot be read as a paper and its orientation, as "A4, portrait"</source>
-        <translation type="unfinished" />
+        <source>its value cannot be read as a paper and its orientation, as &quot;A4, portrait&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>"%1" is not a paper and its orientation, as "A4, portrait"</source>
-        <translation type="unfinished" />
+        <source>&quot;%1&quot; is not a paper and its orientation, as &quot;A4, portrait&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>PrinterScaleDialog</name>
     <message>
-        <source>Bar along the paper's &amp;width (%1 mm), measured in mm:</source>
-        <translation>Barre dans la &amp;largeur du papier (%1 mm), mesurée en mm :</translation>
+        <source>Bar along the paper&apos;s &amp;width (%1 mm), measured in mm:</source>
+        <translation>Barre dans la &amp;largeur du papier (%1 mm), mesurée en mm&#xa0;:</translation>
     </message>
     <message>
-        <source>Bar along the paper's &amp;length (%1 mm), measured in mm:</source>
-        <translation>Barre dans la lon&amp;gueur du papier (%1 mm), mesurée en mm :</translation>
+        <source>Bar along the paper&apos;s &amp;length (%1 mm), measured in mm:</source>
+        <translation>Barre dans la lon&amp;gueur du papier (%1 mm), mesurée en mm&#xa0;:</translation>
     </message>
     <message>
-        <source>Factors kept for this printer: %1 along the paper's width, %2 along its length.</source>
-        <translation>Facteurs gardés pour cette imprimante : %1 dans la largeur du papier, %2 dans sa longueur.</translation>
+        <source>Factors kept for this printer: %1 along the paper&apos;s width, %2 along its length.</source>
+        <translation>Facteurs gardés pour cette imprimante&#xa0;: %1 dans la largeur du papier, %2 dans sa longueur.</translation>
     </message>
     <message>
-        <source>1. Print the calibration page (with any scaling or "fit to page" option of the printer off).
+        <source>1. Print the calibration page (with any scaling or &quot;fit to page&quot; option of the printer off).
 2. Measure each bar from its first to its last mark.
 3. Type the two lengths and press OK: every page on this printer is then corrected.</source>
-        <translation>1. Imprimez la page d’étalonnage (toute mise à l’échelle ou option « ajuster à la page » de l’imprimante désactivée).
+        <translation>1. Imprimez la page d’étalonnage (toute mise à l’échelle ou option «&#xa0;ajuster à la page&#xa0;» de l’imprimante désactivée).
 2. Mesurez chaque barre de son premier à son dernier trait.
-3. Saisissez les deux longueurs et appuyez sur OK : chaque page de cette imprimante sera alors corrigée.</translation>
+3. Saisissez les deux longueurs et appuyez sur OK&#xa0;: chaque page de cette imprimante sera alors corrigée.</translation>
     </message>
     <message>
         <source>Print calibration page...</source>
@@ -1033,23 +1034,23 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>Printer: </source>
-        <translation>Imprimante : </translation>
+        <translation>Imprimante&#xa0;: </translation>
     </message>
     <message>
         <source>The value kept for this printer is unusable (%1): it prints with 1 along both axes until new lengths are kept.</source>
-        <translation>La valeur gardée pour cette imprimante est inutilisable (%1) : elle imprime avec 1 sur les deux axes jusqu’à ce que de nouvelles longueurs soient gardées.</translation>
+        <translation>La valeur gardée pour cette imprimante est inutilisable (%1)&#xa0;: elle imprime avec 1 sur les deux axes jusqu’à ce que de nouvelles longueurs soient gardées.</translation>
     </message>
     <message>
-        <source>The printer can't be read: </source>
-        <translation>Impossible de lire l’imprimante : </translation>
+        <source>The printer can&apos;t be read: </source>
+        <translation>Impossible de lire l’imprimante&#xa0;: </translation>
     </message>
     <message>
         <source>The calibration page was printed: measure its two bars.</source>
-        <translation>La page d’étalonnage est imprimée : mesurez ses deux barres.</translation>
+        <translation>La page d’étalonnage est imprimée&#xa0;: mesurez ses deux barres.</translation>
     </message>
     <message>
         <source>The calibration page could not be printed: </source>
-        <translation>La page d’étalonnage n’a pas pu être imprimée : </translation>
+        <translation>La page d’étalonnage n’a pas pu être imprimée&#xa0;: </translation>
     </message>
     <message>
         <source>Type the lengths of both bars as measured.</source>
@@ -1057,15 +1058,15 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>The factors could not be kept: </source>
-        <translation>Les facteurs n’ont pas pu être gardés : </translation>
+        <translation>Les facteurs n’ont pas pu être gardés&#xa0;: </translation>
     </message>
     <message>
         <source>Printer scale of %1: %2</source>
-        <translation>Échelle de l’imprimante %1 : %2</translation>
+        <translation>Échelle de l’imprimante %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Printer scale of %1: 1 1</source>
-        <translation>Échelle de l’imprimante %1 : 1 1</translation>
+        <translation>Échelle de l’imprimante %1&#xa0;: 1 1</translation>
     </message>
     <message>
         <source>This printer is back to 1 and 1.</source>
@@ -1075,20 +1076,20 @@ FILE - writes it to standard output</source>
 <context>
     <name>PrinterScales</name>
     <message>
-        <source>"%1" is not two factors from 0.9 to 1.1</source>
-        <translation>« %1 » n’est pas deux facteurs de 0.9 à 1.1</translation>
+        <source>&quot;%1&quot; is not two factors from 0.9 to 1.1</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas deux facteurs de 0.9 à 1.1</translation>
     </message>
     <message>
-        <source>"%1" is not a length: type the length measured in millimetres.</source>
-        <translation>« %1 » n’est pas une longueur : saisissez la longueur mesurée en millimètres.</translation>
+        <source>&quot;%1&quot; is not a length: type the length measured in millimetres.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une longueur&#xa0;: saisissez la longueur mesurée en millimètres.</translation>
     </message>
     <message>
         <source>%1 mm for the %2 mm bar gives a factor of %3; only factors from 0.9 to 1.1 can be corrected. Measure the bar again from its first to its last mark.</source>
-        <translation>%1 mm pour la barre de %2 mm donne un facteur de %3 ; seuls les facteurs de 0,9 à 1,1 peuvent être corrigés. Mesurez à nouveau la barre de son premier à son dernier trait.</translation>
+        <translation>%1 mm pour la barre de %2 mm donne un facteur de %3&#xa0;; seuls les facteurs de 0,9 à 1,1 peuvent être corrigés. Mesurez à nouveau la barre de son premier à son dernier trait.</translation>
     </message>
     <message>
-        <source>its factors cannot be read; they are kept as two numbers from 0.9 to 1.1 with a decimal point, the width's first: "1.01 0.99"</source>
-        <translation type="unfinished" />
+        <source>its factors cannot be read; they are kept as two numbers from 0.9 to 1.1 with a decimal point, the width&apos;s first: &quot;1.01 0.99&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1108,7 +1109,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation>ne peut pas être lu : %1</translation>
+        <translation>ne peut pas être lu&#xa0;: %1</translation>
     </message>
     <message>
         <source>is read-only</source>
@@ -1120,11 +1121,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>the settings store can be read only in part and no copy of it could be made (%1)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the settings store can be read only in part; the whole file is kept as %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1147,26 +1148,26 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>The printer %1 is paused: the page waits in its queue.</source>
-        <translation>L’imprimante %1 est en pause : la page attend dans sa file.</translation>
+        <translation>L’imprimante %1 est en pause&#xa0;: la page attend dans sa file.</translation>
     </message>
     <message>
         <source>The printer %1 has stopped: the page waits in its queue.</source>
-        <translation>L’imprimante %1 est arrêtée : la page attend dans sa file.</translation>
+        <translation>L’imprimante %1 est arrêtée&#xa0;: la page attend dans sa file.</translation>
     </message>
     <message>
-        <source>The printer "%1" has not printed the page yet: %2</source>
-        <translation>L’imprimante « %1 » n’a pas encore imprimé la page : %2</translation>
+        <source>The printer &quot;%1&quot; has not printed the page yet: %2</source>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» n’a pas encore imprimé la page&#xa0;: %2</translation>
     </message>
     <message>
-        <source>The printer "%1" has printed the page.</source>
-        <translation>L’imprimante « %1 » a imprimé la page.</translation>
+        <source>The printer &quot;%1&quot; has printed the page.</source>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» a imprimé la page.</translation>
     </message>
 </context>
 <context>
     <name>RingLayout</name>
     <message>
         <source>R = %1</source>
-        <comment>the ring's outer radius</comment>
+        <comment>the ring&apos;s outer radius</comment>
         <translation>R = %1</translation>
     </message>
     <message>
@@ -1218,7 +1219,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>Will be overwritten!</source>
-        <translation>Sera remplacé !</translation>
+        <translation>Sera remplacé&#xa0;!</translation>
     </message>
     <message>
         <source>Write settings file error</source>
@@ -1229,8 +1230,8 @@ FILE - writes it to standard output</source>
         <translation>Erreur en écrivant le fichier de réglages</translation>
     </message>
     <message>
-        <source>Settings saved to '%1'</source>
-        <translation>Réglages sauvés dans '%1'</translation>
+        <source>Settings saved to &apos;%1&apos;</source>
+        <translation>Réglages sauvés dans &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Read settings file error</source>
@@ -1241,29 +1242,29 @@ FILE - writes it to standard output</source>
         <translation>Erreur en lisant le fichier de réglages</translation>
     </message>
     <message>
-        <source>line %1 ("%2") could not be applied</source>
-        <translation>la ligne %1 (« %2 ») n’a pas pu être appliquée</translation>
+        <source>line %1 (&quot;%2&quot;) could not be applied</source>
+        <translation>la ligne %1 («&#xa0;%2&#xa0;») n’a pas pu être appliquée</translation>
     </message>
     <message>
         <source>the file ends after line %1</source>
         <translation>le fichier s’arrête après la ligne %1</translation>
     </message>
     <message>
-        <source>1 setting restored from '%1'</source>
-        <translation>1 réglage chargé depuis '%1'</translation>
+        <source>1 setting restored from &apos;%1&apos;</source>
+        <translation>1 réglage chargé depuis &apos;%1&apos;</translation>
     </message>
     <message numerus="yes">
-        <source>%n settings restored from '%1'</source>
+        <source>%n settings restored from &apos;%1&apos;</source>
         <translation>
-            <numerusform>%n réglage chargé depuis '%1'</numerusform>
-            <numerusform>%n réglages chargés depuis '%1'</numerusform>
+            <numerusform>%n réglage chargé depuis &apos;%1&apos;</numerusform>
+            <numerusform>%n réglages chargés depuis &apos;%1&apos;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n of %1 settings restored from '%2': %3.</source>
+        <source>%n of %1 settings restored from &apos;%2&apos;: %3.</source>
         <translation>
-            <numerusform>%n réglage sur %1 chargé depuis '%2' : %3.</numerusform>
-            <numerusform>%n réglages sur %1 chargés depuis '%2' : %3.</numerusform>
+            <numerusform>%n réglage sur %1 chargé depuis &apos;%2&apos;&#xa0;: %3.</numerusform>
+            <numerusform>%n réglages sur %1 chargés depuis &apos;%2&apos;&#xa0;: %3.</numerusform>
         </translation>
     </message>
 </context>
@@ -1282,7 +1283,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>Cut each piece on its cut line; lay its end over the next piece, A on A, marks on marks</source>
-        <translation>Coupez chaque pièce sur sa ligne de coupe ; posez son bout sur la pièce suivante, A sur A, traits sur traits</translation>
+        <translation>Coupez chaque pièce sur sa ligne de coupe&#xa0;; posez son bout sur la pièce suivante, A sur A, traits sur traits</translation>
     </message>
     <message>
         <source>Sheet %1</source>
@@ -1297,7 +1298,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>The user guide could not be read: %1</source>
-        <translation>Le guide d’utilisation n’a pas pu être lu : %1</translation>
+        <translation>Le guide d’utilisation n’a pas pu être lu&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1312,7 +1313,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>The paper could not be kept: </source>
-        <translation>Le papier n’a pas pu être gardé : </translation>
+        <translation>Le papier n’a pas pu être gardé&#xa0;: </translation>
     </message>
     <message>
         <source>paper unknown</source>
@@ -1324,19 +1325,19 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>Cannot select a printer: </source>
-        <translation>Impossible de choisir une imprimante : </translation>
+        <translation>Impossible de choisir une imprimante&#xa0;: </translation>
     </message>
     <message>
-        <source>Printer scale for '%1' ignored: %2; it prints unscaled.</source>
-        <translation>Échelle de l’imprimante '%1' ignorée : %2 ; elle imprime sans correction.</translation>
+        <source>Printer scale for &apos;%1&apos; ignored: %2; it prints unscaled.</source>
+        <translation>Échelle de l’imprimante &apos;%1&apos; ignorée&#xa0;: %2&#xa0;; elle imprime sans correction.</translation>
     </message>
     <message>
-        <source>The user guide is not installed; "man vennaros" describes the program.</source>
-        <translation>Le guide d’utilisation n’est pas installé ; « man vennaros » décrit le programme.</translation>
+        <source>The user guide is not installed; &quot;man vennaros&quot; describes the program.</source>
+        <translation>Le guide d’utilisation n’est pas installé&#xa0;; «&#xa0;man vennaros&#xa0;» décrit le programme.</translation>
     </message>
     <message>
-        <source>The paper kept for '%1' is not used: %2; it prints on the printer's own paper.</source>
-        <translation type="unfinished" />
+        <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1423,7 +1424,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>Az circle left to right numbers increase</source>
-        <translation>Cercle d’azimut : nombres croissants de gauche à droite</translation>
+        <translation>Cercle d’azimut&#xa0;: nombres croissants de gauche à droite</translation>
     </message>
     <message>
         <source>Q&amp;uit</source>
@@ -1482,43 +1483,43 @@ FILE - writes it to standard output</source>
     <name>main</name>
     <message>
         <source>vennaros: %1
-Try 'vennaros --help'.
+Try &apos;vennaros --help&apos;.
 </source>
-        <translation>vennaros : %1
-Essayez 'vennaros --help'.
+        <translation>vennaros&#xa0;: %1
+Essayez &apos;vennaros --help&apos;.
 </translation>
     </message>
     <message>
-        <source>there is no platform plugin '%1'</source>
-        <translation type="unfinished" />
+        <source>there is no platform plugin &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>DISPLAY and WAYLAND_DISPLAY are not set</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>'%1' can't be reached</source>
-        <translation type="unfinished" />
+        <source>&apos;%1&apos; can&apos;t be reached</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>vennaros: cannot open a display: %1; --print-pdf, --svg and --dxf need none.
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>vennaros: '%1' is not valid UTF-8; no file is read or written under another name.
+        <source>vennaros: &apos;%1&apos; is not valid UTF-8; no file is read or written under another name.
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>vennaros: '%1' is not valid UTF-8.
+        <source>vennaros: &apos;%1&apos; is not valid UTF-8.
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>vennaros: the value of --%1 is not valid UTF-8.
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

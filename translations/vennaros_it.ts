@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
     <name>AboutDialog</name>
@@ -34,11 +35,11 @@
 <context>
     <name>CalibrationPage</name>
     <message>
-        <source>Along the paper's length: %1 mm</source>
+        <source>Along the paper&apos;s length: %1 mm</source>
         <translation>Lungo la lunghezza del foglio: %1 mm</translation>
     </message>
     <message>
-        <source>Along the paper's width: %1 mm</source>
+        <source>Along the paper&apos;s width: %1 mm</source>
         <translation>Lungo la larghezza del foglio: %1 mm</translation>
     </message>
     <message>
@@ -62,7 +63,7 @@
         <translation>le due lunghezze nella finestra Scala stampante. Stampate questa pagina con</translation>
     </message>
     <message>
-        <source>scaling or "fit to page" option of the printer switched off.</source>
+        <source>scaling or &quot;fit to page&quot; option of the printer switched off.</source>
         <translation>il ridimensionamento e l’opzione «adatta alla pagina» della stampante disattivati.</translation>
     </message>
 </context>
@@ -159,8 +160,8 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>--size needs a number and its unit, for example 450mm or 3.5in, not '%1'.</source>
-        <translation>--size richiede un numero e la sua unità, per esempio 450mm o 3.5in, non '%1'.</translation>
+        <source>--size needs a number and its unit, for example 450mm or 3.5in, not &apos;%1&apos;.</source>
+        <translation>--size richiede un numero e la sua unità, per esempio 450mm o 3.5in, non &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>--ra and --decreasing go with --azimuth.</source>
@@ -171,15 +172,15 @@
         <translation>--signed-dec va con --altitude.</translation>
     </message>
     <message>
-        <source>Unexpected argument '%1'.</source>
-        <translation>Argomento inatteso '%1'.</translation>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argomento inatteso &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>--print-pdf, --svg and --dxf: give one of them.</source>
         <translation>--print-pdf, --svg e --dxf: datene uno solo.</translation>
     </message>
     <message>
-        <source>--settings, --paper, --landscape, --altitude, --azimuth and the circle's options go with --print-pdf FILE, --svg FILE or --dxf FILE.</source>
+        <source>--settings, --paper, --landscape, --altitude, --azimuth and the circle&apos;s options go with --print-pdf FILE, --svg FILE or --dxf FILE.</source>
         <translation>--settings, --paper, --landscape, --altitude, --azimuth e le opzioni del cerchio vanno con --print-pdf FILE, --svg FILE o --dxf FILE.</translation>
     </message>
     <message>
@@ -207,8 +208,8 @@
         <translation>--paper richiede il nome di un formato di carta, per esempio A4.</translation>
     </message>
     <message>
-        <source>unknown paper '%1' (A4, Letter, A3, Legal, ...)</source>
-        <translation>carta sconosciuta '%1' (A4, Letter, A3, Legal, ...)</translation>
+        <source>unknown paper &apos;%1&apos; (A4, Letter, A3, Legal, ...)</source>
+        <translation>carta sconosciuta &apos;%1&apos; (A4, Letter, A3, Legal, ...)</translation>
     </message>
     <message>
         <source>print this text and exit</source>
@@ -229,13 +230,13 @@ stampa, senza finestra</translation>
         <translation>lo stesso come disegno DXF</translation>
     </message>
     <message>
-        <source>a settings file saved with "Save", restored over the defaults</source>
+        <source>a settings file saved with &quot;Save&quot;, restored over the defaults</source>
         <translation>un file di impostazioni salvato con «Salva», caricato sopra i
 valori predefiniti</translation>
     </message>
     <message>
         <source>the paper, for example A4, Letter, A3 or Legal (default: the
-built-in PDF printer's paper)</source>
+built-in PDF printer&apos;s paper)</source>
         <translation>la carta, per esempio A4, Letter, A3 o Legal (predefinita: la carta
 della stampante PDF integrata)</translation>
     </message>
@@ -244,23 +245,23 @@ della stampante PDF integrata)</translation>
         <translation>la carta girata in orizzontale</translation>
     </message>
     <message>
-        <source>the altitude circle ("Print Alt.")</source>
+        <source>the altitude circle (&quot;Print Alt.&quot;)</source>
         <translation>il cerchio di altezza («Stampa Alt.»)</translation>
     </message>
     <message>
-        <source>the azimuth or RA circle, as the settings say ("Print Az." or
-"Print RA")</source>
+        <source>the azimuth or RA circle, as the settings say (&quot;Print Az.&quot; or
+&quot;Print RA&quot;)</source>
         <translation>il cerchio di azimut o di AR, secondo le impostazioni («Stampa Az.»
 o «Stampa AR»)</translation>
     </message>
     <message>
-        <source>the circle's size with its unit: 450mm, 3in, 3.5in or 3,5in; a
+        <source>the circle&apos;s size with its unit: 450mm, 3in, 3.5in or 3,5in; a
 diameter (dia.) unless --length</source>
         <translation>la dimensione del cerchio con la sua unità: 450mm, 3in, 3.5in o
 3,5in; un diametro (Ø) salvo con --length</translation>
     </message>
     <message>
-        <source>the size is the strip's length (len.)</source>
+        <source>the size is the strip&apos;s length (len.)</source>
         <translation>la dimensione è la lunghezza della striscia (L)</translation>
     </message>
     <message>
@@ -268,7 +269,7 @@ diameter (dia.) unless --length</source>
         <translation>il cerchio di AR invece del cerchio di azimut</translation>
     </message>
     <message>
-        <source>azimuth numbers decreasing from left to right ("Az L&gt;R +" clear)</source>
+        <source>azimuth numbers decreasing from left to right (&quot;Az L&gt;R +&quot; clear)</source>
         <translation>numeri di azimut decrescenti da sinistra a destra («Az sx&gt;dx +» non
 spuntato)</translation>
     </message>
@@ -280,22 +281,22 @@ un anello più grande dell’area stampabile</translation>
     </message>
     <message>
         <source>print the circle as a flat ring instead of a strip; its size is
-the ring's outer diameter, or with --length its circumference</source>
+the ring&apos;s outer diameter, or with --length its circumference</source>
         <translation>stampa il cerchio come anello piatto invece che come striscia; la
 dimensione è il diametro esterno dell’anello, o con --length la sua
 circonferenza</translation>
     </message>
     <message>
-        <source>a vernier below each strip or ring ("Print verniers")</source>
+        <source>a vernier below each strip or ring (&quot;Print verniers&quot;)</source>
         <translation>un nonio sotto ogni striscia o anello («Stampa noni»)</translation>
     </message>
     <message>
-        <source>a second number row counting the other way ("Numbers both ways")</source>
+        <source>a second number row counting the other way (&quot;Numbers both ways&quot;)</source>
         <translation>una seconda fila di numeri nel senso opposto («Numeri nei due
 sensi»)</translation>
     </message>
     <message>
-        <source>the scale check bars below the page ("Print scale check")</source>
+        <source>the scale check bars below the page (&quot;Print scale check&quot;)</source>
         <translation>le barre di verifica della scala sotto la pagina («Verifica della
 scala»)</translation>
     </message>
@@ -332,8 +333,8 @@ Vedere anche: man vennaros
 </translation>
     </message>
     <message>
-        <source>the strip's first long division again after its end, to close
-the wrapped strip mark over mark ("Closing tab")</source>
+        <source>the strip&apos;s first long division again after its end, to close
+the wrapped strip mark over mark (&quot;Closing tab&quot;)</source>
         <translation>la prima divisione lunga della striscia di nuovo dopo la sua fine,
 per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</translation>
     </message>
@@ -350,45 +351,45 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
     </message>
     <message>
         <source>--size: the number is too large.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--decreasing goes with the azimuth circle in degrees: RA hours always increase.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--print-pdf writes a file, not standard output: name the PDF file to write.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--settings reads a file, not standard input: name the settings file.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--%1 needs a file name: '%2' starts with '-' as an option does; write such a name as ./%2.</source>
-        <translation type="unfinished" />
+        <source>--%1 needs a file name: &apos;%2&apos; starts with &apos;-&apos; as an option does; write such a name as ./%2.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--split goes with --print-pdf: a drawing is never split.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--scale-check goes with --print-pdf: a drawing has no scale check bars.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--closing-tab goes with --print-pdf: a drawing has no closing tab.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--both-ways goes with --azimuth: the altitude circle reads both ways already.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the whole strip or ring as an SVG drawing for a laser or vinyl
 cutter, at its true size in millimetres, never split;
 FILE - writes it to standard output</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -410,30 +411,30 @@ FILE - writes it to standard output</source>
         <translation>Scritto: </translation>
     </message>
     <message>
-        <source>Cannot write '%1': %2.</source>
-        <translation>Impossibile scrivere '%1': %2.</translation>
+        <source>Cannot write &apos;%1&apos;: %2.</source>
+        <translation>Impossibile scrivere &apos;%1&apos;: %2.</translation>
     </message>
     <message>
-        <source>it is the program's settings store</source>
-        <translation type="unfinished" />
+        <source>it is the program&apos;s settings store</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>it is a settings file saved or restored since the start</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>ExportFileJobHost</name>
     <message>
-        <source>standard output can't be written: %1</source>
-        <translation type="unfinished" />
+        <source>standard output can&apos;t be written: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>FileCommand</name>
     <message>
-        <source>vennaros: cannot read the settings file '%1': %2</source>
-        <translation>vennaros: impossibile leggere il file di impostazioni '%1': %2</translation>
+        <source>vennaros: cannot read the settings file &apos;%1&apos;: %2</source>
+        <translation>vennaros: impossibile leggere il file di impostazioni &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <source>it is %1</source>
@@ -444,8 +445,8 @@ FILE - writes it to standard output</source>
         <translation>Le altre mantengono i valori predefiniti.</translation>
     </message>
     <message>
-        <source>vennaros: cannot write '%1': %2</source>
-        <translation>vennaros: impossibile scrivere '%1': %2</translation>
+        <source>vennaros: cannot write &apos;%1&apos;: %2</source>
+        <translation>vennaros: impossibile scrivere &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <source>it is the settings file</source>
@@ -457,11 +458,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>--half-degree goes with the 1-degree graduation; the settings give marks every 5 degrees.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--decreasing goes with the azimuth circle in degrees; the settings ask for RA.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -561,7 +562,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>Settings reset to what could be read: </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -678,7 +679,7 @@ FILE - writes it to standard output</source>
         <translation>Anelli invece di strisce</translation>
     </message>
     <message>
-        <source>Each circle as a flat ring of the size's outer diameter, for a ground board or a disc</source>
+        <source>Each circle as a flat ring of the size&apos;s outer diameter, for a ground board or a disc</source>
         <translation>Ogni cerchio come anello piatto con la dimensione come diametro esterno, per una base o un disco</translation>
     </message>
     <message>
@@ -710,7 +711,7 @@ FILE - writes it to standard output</source>
         <translation>Linguetta di chiusura</translation>
     </message>
     <message>
-        <source>The strip's first long division again after its end, to join the wrapped strip mark over mark</source>
+        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
         <translation>La prima divisione lunga della striscia di nuovo dopo la sua fine, per chiudere la striscia avvolta tacca su tacca</translation>
     </message>
     <message>
@@ -718,7 +719,7 @@ FILE - writes it to standard output</source>
         <translation>Sca&amp;la...</translation>
     </message>
     <message>
-        <source>Measure and correct the current printer's scale</source>
+        <source>Measure and correct the current printer&apos;s scale</source>
         <translation>Misurare e correggere la scala della stampante attuale</translation>
     </message>
     <message>
@@ -726,7 +727,7 @@ FILE - writes it to standard output</source>
         <translation>Pagina...</translation>
     </message>
     <message>
-        <source>Choose the current printer's paper and orientation, without printing</source>
+        <source>Choose the current printer&apos;s paper and orientation, without printing</source>
         <translation>Scegliere carta e orientamento della stampante attuale, senza stampare</translation>
     </message>
     <message>
@@ -835,7 +836,7 @@ FILE - writes it to standard output</source>
         <translation>Stampa del cerchio di AR</translation>
     </message>
     <message>
-        <source>The printer "%1" is no longer installed</source>
+        <source>The printer &quot;%1&quot; is no longer installed</source>
         <translation>La stampante «%1» non è più installata</translation>
     </message>
     <message>
@@ -963,11 +964,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>%1 max. length is %2 %3 for a drawing.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 max. ring diameter is %2 %3 for a drawing.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -986,33 +987,33 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>%1 is larger than a page can be (%2 mm a side)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>its value cannot be read as a paper and its orientation, as "A4, portrait"</source>
-        <translation type="unfinished" />
+        <source>its value cannot be read as a paper and its orientation, as &quot;A4, portrait&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>"%1" is not a paper and its orientation, as "A4, portrait"</source>
-        <translation type="unfinished" />
+        <source>&quot;%1&quot; is not a paper and its orientation, as &quot;A4, portrait&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>PrinterScaleDialog</name>
     <message>
-        <source>Bar along the paper's &amp;width (%1 mm), measured in mm:</source>
+        <source>Bar along the paper&apos;s &amp;width (%1 mm), measured in mm:</source>
         <translation>Barra lungo la &amp;larghezza del foglio (%1 mm), misurata in mm:</translation>
     </message>
     <message>
-        <source>Bar along the paper's &amp;length (%1 mm), measured in mm:</source>
+        <source>Bar along the paper&apos;s &amp;length (%1 mm), measured in mm:</source>
         <translation>Barra lungo la l&amp;unghezza del foglio (%1 mm), misurata in mm:</translation>
     </message>
     <message>
-        <source>Factors kept for this printer: %1 along the paper's width, %2 along its length.</source>
+        <source>Factors kept for this printer: %1 along the paper&apos;s width, %2 along its length.</source>
         <translation>Fattori conservati per questa stampante: %1 lungo la larghezza del foglio, %2 lungo la lunghezza.</translation>
     </message>
     <message>
-        <source>1. Print the calibration page (with any scaling or "fit to page" option of the printer off).
+        <source>1. Print the calibration page (with any scaling or &quot;fit to page&quot; option of the printer off).
 2. Measure each bar from its first to its last mark.
 3. Type the two lengths and press OK: every page on this printer is then corrected.</source>
         <translation>1. Stampate la pagina di calibrazione (con il ridimensionamento e l’opzione «adatta alla pagina» della stampante disattivati).
@@ -1040,7 +1041,7 @@ FILE - writes it to standard output</source>
         <translation>Il valore conservato per questa stampante è inutilizzabile (%1): stampa con 1 su entrambi gli assi finché non si conservano nuove lunghezze.</translation>
     </message>
     <message>
-        <source>The printer can't be read: </source>
+        <source>The printer can&apos;t be read: </source>
         <translation>Impossibile leggere la stampante: </translation>
     </message>
     <message>
@@ -1075,11 +1076,11 @@ FILE - writes it to standard output</source>
 <context>
     <name>PrinterScales</name>
     <message>
-        <source>"%1" is not two factors from 0.9 to 1.1</source>
+        <source>&quot;%1&quot; is not two factors from 0.9 to 1.1</source>
         <translation>«%1» non sono due fattori da 0.9 a 1.1</translation>
     </message>
     <message>
-        <source>"%1" is not a length: type the length measured in millimetres.</source>
+        <source>&quot;%1&quot; is not a length: type the length measured in millimetres.</source>
         <translation>«%1» non è una lunghezza: scrivete la lunghezza misurata in millimetri.</translation>
     </message>
     <message>
@@ -1087,8 +1088,8 @@ FILE - writes it to standard output</source>
         <translation>%1 mm per la barra di %2 mm danno un fattore %3; si correggono solo fattori da 0,9 a 1,1. Misurate di nuovo la barra dalla prima all’ultima tacca.</translation>
     </message>
     <message>
-        <source>its factors cannot be read; they are kept as two numbers from 0.9 to 1.1 with a decimal point, the width's first: "1.01 0.99"</source>
-        <translation type="unfinished" />
+        <source>its factors cannot be read; they are kept as two numbers from 0.9 to 1.1 with a decimal point, the width&apos;s first: &quot;1.01 0.99&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1120,11 +1121,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>the settings store can be read only in part and no copy of it could be made (%1)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the settings store can be read only in part; the whole file is kept as %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1154,11 +1155,11 @@ FILE - writes it to standard output</source>
         <translation>La stampante %1 è ferma: la pagina attende nella sua coda.</translation>
     </message>
     <message>
-        <source>The printer "%1" has not printed the page yet: %2</source>
+        <source>The printer &quot;%1&quot; has not printed the page yet: %2</source>
         <translation>La stampante «%1» non ha ancora stampato la pagina: %2</translation>
     </message>
     <message>
-        <source>The printer "%1" has printed the page.</source>
+        <source>The printer &quot;%1&quot; has printed the page.</source>
         <translation>La stampante «%1» ha stampato la pagina.</translation>
     </message>
 </context>
@@ -1166,7 +1167,7 @@ FILE - writes it to standard output</source>
     <name>RingLayout</name>
     <message>
         <source>R = %1</source>
-        <comment>the ring's outer radius</comment>
+        <comment>the ring&apos;s outer radius</comment>
         <translation>R = %1</translation>
     </message>
     <message>
@@ -1229,8 +1230,8 @@ FILE - writes it to standard output</source>
         <translation>Errore scrivendo nel file di impostazioni</translation>
     </message>
     <message>
-        <source>Settings saved to '%1'</source>
-        <translation>Impostazioni salvate in '%1'</translation>
+        <source>Settings saved to &apos;%1&apos;</source>
+        <translation>Impostazioni salvate in &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Read settings file error</source>
@@ -1241,7 +1242,7 @@ FILE - writes it to standard output</source>
         <translation>Errore leggendo il file di impostazioni</translation>
     </message>
     <message>
-        <source>line %1 ("%2") could not be applied</source>
+        <source>line %1 (&quot;%2&quot;) could not be applied</source>
         <translation>la riga %1 («%2») non è stata applicata</translation>
     </message>
     <message>
@@ -1249,21 +1250,21 @@ FILE - writes it to standard output</source>
         <translation>il file finisce dopo la riga %1</translation>
     </message>
     <message>
-        <source>1 setting restored from '%1'</source>
-        <translation>1 impostazione caricata da '%1'</translation>
+        <source>1 setting restored from &apos;%1&apos;</source>
+        <translation>1 impostazione caricata da &apos;%1&apos;</translation>
     </message>
     <message numerus="yes">
-        <source>%n settings restored from '%1'</source>
+        <source>%n settings restored from &apos;%1&apos;</source>
         <translation>
-            <numerusform>%n impostazione caricata da '%1'</numerusform>
-            <numerusform>%n impostazioni caricate da '%1'</numerusform>
+            <numerusform>%n impostazione caricata da &apos;%1&apos;</numerusform>
+            <numerusform>%n impostazioni caricate da &apos;%1&apos;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n of %1 settings restored from '%2': %3.</source>
+        <source>%n of %1 settings restored from &apos;%2&apos;: %3.</source>
         <translation>
-            <numerusform>%n di %1 impostazioni caricate da '%2': %3.</numerusform>
-            <numerusform>%n di %1 impostazioni caricate da '%2': %3.</numerusform>
+            <numerusform>%n di %1 impostazioni caricate da &apos;%2&apos;: %3.</numerusform>
+            <numerusform>%n di %1 impostazioni caricate da &apos;%2&apos;: %3.</numerusform>
         </translation>
     </message>
 </context>
@@ -1327,16 +1328,16 @@ FILE - writes it to standard output</source>
         <translation>Impossibile scegliere una stampante: </translation>
     </message>
     <message>
-        <source>Printer scale for '%1' ignored: %2; it prints unscaled.</source>
-        <translation>Scala della stampante '%1' ignorata: %2; stampa senza correzione.</translation>
+        <source>Printer scale for &apos;%1&apos; ignored: %2; it prints unscaled.</source>
+        <translation>Scala della stampante &apos;%1&apos; ignorata: %2; stampa senza correzione.</translation>
     </message>
     <message>
-        <source>The user guide is not installed; "man vennaros" describes the program.</source>
+        <source>The user guide is not installed; &quot;man vennaros&quot; describes the program.</source>
         <translation>La guida utente non è installata; «man vennaros» descrive il programma.</translation>
     </message>
     <message>
-        <source>The paper kept for '%1' is not used: %2; it prints on the printer's own paper.</source>
-        <translation type="unfinished" />
+        <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1482,43 +1483,43 @@ FILE - writes it to standard output</source>
     <name>main</name>
     <message>
         <source>vennaros: %1
-Try 'vennaros --help'.
+Try &apos;vennaros --help&apos;.
 </source>
         <translation>vennaros: %1
-Provate 'vennaros --help'.
+Provate &apos;vennaros --help&apos;.
 </translation>
     </message>
     <message>
-        <source>there is no platform plugin '%1'</source>
-        <translation type="unfinished" />
+        <source>there is no platform plugin &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>DISPLAY and WAYLAND_DISPLAY are not set</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>'%1' can't be reached</source>
-        <translation type="unfinished" />
+        <source>&apos;%1&apos; can&apos;t be reached</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>vennaros: cannot open a display: %1; --print-pdf, --svg and --dxf need none.
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>vennaros: '%1' is not valid UTF-8; no file is read or written under another name.
+        <source>vennaros: &apos;%1&apos; is not valid UTF-8; no file is read or written under another name.
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>vennaros: '%1' is not valid UTF-8.
+        <source>vennaros: &apos;%1&apos; is not valid UTF-8.
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>vennaros: the value of --%1 is not valid UTF-8.
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

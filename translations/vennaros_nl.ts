@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
     <name>AboutDialog</name>
@@ -34,11 +35,11 @@
 <context>
     <name>CalibrationPage</name>
     <message>
-        <source>Along the paper's length: %1 mm</source>
+        <source>Along the paper&apos;s length: %1 mm</source>
         <translation>Langs de lengte van het papier: %1 mm</translation>
     </message>
     <message>
-        <source>Along the paper's width: %1 mm</source>
+        <source>Along the paper&apos;s width: %1 mm</source>
         <translation>Langs de breedte van het papier: %1 mm</translation>
     </message>
     <message>
@@ -62,7 +63,7 @@
         <translation>beide lengtes in het venster Printerschaal in. Druk deze pagina af met elke</translation>
     </message>
     <message>
-        <source>scaling or "fit to page" option of the printer switched off.</source>
+        <source>scaling or &quot;fit to page&quot; option of the printer switched off.</source>
         <translation>schaling of optie “passend op pagina” van de printer uitgeschakeld.</translation>
     </message>
 </context>
@@ -159,8 +160,8 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>--size needs a number and its unit, for example 450mm or 3.5in, not '%1'.</source>
-        <translation>--size vraagt een getal met eenheid, bijvoorbeeld 450mm of 3.5in, niet '%1'.</translation>
+        <source>--size needs a number and its unit, for example 450mm or 3.5in, not &apos;%1&apos;.</source>
+        <translation>--size vraagt een getal met eenheid, bijvoorbeeld 450mm of 3.5in, niet &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>--ra and --decreasing go with --azimuth.</source>
@@ -171,15 +172,15 @@
         <translation>--signed-dec hoort bij --altitude.</translation>
     </message>
     <message>
-        <source>Unexpected argument '%1'.</source>
-        <translation>Onverwacht argument '%1'.</translation>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Onverwacht argument &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>--print-pdf, --svg and --dxf: give one of them.</source>
         <translation>--print-pdf, --svg en --dxf: geef er één van.</translation>
     </message>
     <message>
-        <source>--settings, --paper, --landscape, --altitude, --azimuth and the circle's options go with --print-pdf FILE, --svg FILE or --dxf FILE.</source>
+        <source>--settings, --paper, --landscape, --altitude, --azimuth and the circle&apos;s options go with --print-pdf FILE, --svg FILE or --dxf FILE.</source>
         <translation>--settings, --paper, --landscape, --altitude, --azimuth en de opties van de cirkel horen bij --print-pdf FILE, --svg FILE of --dxf FILE.</translation>
     </message>
     <message>
@@ -207,8 +208,8 @@
         <translation>--paper vraagt de naam van een papierformaat, bijvoorbeeld A4.</translation>
     </message>
     <message>
-        <source>unknown paper '%1' (A4, Letter, A3, Legal, ...)</source>
-        <translation>onbekend papier '%1' (A4, Letter, A3, Legal, ...)</translation>
+        <source>unknown paper &apos;%1&apos; (A4, Letter, A3, Legal, ...)</source>
+        <translation>onbekend papier &apos;%1&apos; (A4, Letter, A3, Legal, ...)</translation>
     </message>
     <message>
         <source>print this text and exit</source>
@@ -229,13 +230,13 @@ PDF-bestand FILE afdrukken</translation>
         <translation>hetzelfde als DXF-tekening</translation>
     </message>
     <message>
-        <source>a settings file saved with "Save", restored over the defaults</source>
+        <source>a settings file saved with &quot;Save&quot;, restored over the defaults</source>
         <translation>een met “Opslaan” bewaard instellingenbestand, geladen over de
 standaardwaarden</translation>
     </message>
     <message>
         <source>the paper, for example A4, Letter, A3 or Legal (default: the
-built-in PDF printer's paper)</source>
+built-in PDF printer&apos;s paper)</source>
         <translation>het papier, bijvoorbeeld A4, Letter, A3 of Legal (standaard: het
 papier van de ingebouwde PDF-printer)</translation>
     </message>
@@ -244,23 +245,23 @@ papier van de ingebouwde PDF-printer)</translation>
         <translation>het papier liggend</translation>
     </message>
     <message>
-        <source>the altitude circle ("Print Alt.")</source>
+        <source>the altitude circle (&quot;Print Alt.&quot;)</source>
         <translation>de hoogtecirkel (“Afdruk Alt.”)</translation>
     </message>
     <message>
-        <source>the azimuth or RA circle, as the settings say ("Print Az." or
-"Print RA")</source>
+        <source>the azimuth or RA circle, as the settings say (&quot;Print Az.&quot; or
+&quot;Print RA&quot;)</source>
         <translation>de azimut- of RA-cirkel, zoals de instellingen zeggen (“Afdruk Az.” of
 “Afdruk RA”)</translation>
     </message>
     <message>
-        <source>the circle's size with its unit: 450mm, 3in, 3.5in or 3,5in; a
+        <source>the circle&apos;s size with its unit: 450mm, 3in, 3.5in or 3,5in; a
 diameter (dia.) unless --length</source>
         <translation>de maat van de cirkel met eenheid: 450mm, 3in, 3.5in of 3,5in; een
 diameter (Ø) tenzij --length</translation>
     </message>
     <message>
-        <source>the size is the strip's length (len.)</source>
+        <source>the size is the strip&apos;s length (len.)</source>
         <translation>de maat is de lengte van de strook (L)</translation>
     </message>
     <message>
@@ -268,32 +269,32 @@ diameter (Ø) tenzij --length</translation>
         <translation>de RA-cirkel in plaats van de azimutcirkel</translation>
     </message>
     <message>
-        <source>azimuth numbers decreasing from left to right ("Az L&gt;R +" clear)</source>
+        <source>azimuth numbers decreasing from left to right (&quot;Az L&gt;R +&quot; clear)</source>
         <translation>azimutgetallen dalend van links naar rechts (“Az L&gt;R +” uit)</translation>
     </message>
     <message>
         <source>split a strip longer than the paper over pages, a ring larger
 than the printable area into sectors</source>
-        <translation>een strook langer dan het papier over pagina's verdelen, een ring
+        <translation>een strook langer dan het papier over pagina&apos;s verdelen, een ring
 groter dan het afdrukbare gebied in sectoren</translation>
     </message>
     <message>
         <source>print the circle as a flat ring instead of a strip; its size is
-the ring's outer diameter, or with --length its circumference</source>
+the ring&apos;s outer diameter, or with --length its circumference</source>
         <translation>de cirkel als platte ring afdrukken in plaats van als strook; de
 maat is de buitendiameter van de ring, of met --length de omtrek</translation>
     </message>
     <message>
-        <source>a vernier below each strip or ring ("Print verniers")</source>
+        <source>a vernier below each strip or ring (&quot;Print verniers&quot;)</source>
         <translation>een nonius onder elke strook of ring (“Noniussen”)</translation>
     </message>
     <message>
-        <source>a second number row counting the other way ("Numbers both ways")</source>
+        <source>a second number row counting the other way (&quot;Numbers both ways&quot;)</source>
         <translation>een tweede getallenrij die de andere kant op telt (“Getallen ook
 omgekeerd”)</translation>
     </message>
     <message>
-        <source>the scale check bars below the page ("Print scale check")</source>
+        <source>the scale check bars below the page (&quot;Print scale check&quot;)</source>
         <translation>de schaalcontrolebalken onder de pagina (“Schaalcontrole”)</translation>
     </message>
     <message>
@@ -329,8 +330,8 @@ Zie ook: man vennaros
 </translation>
     </message>
     <message>
-        <source>the strip's first long division again after its end, to close
-the wrapped strip mark over mark ("Closing tab")</source>
+        <source>the strip&apos;s first long division again after its end, to close
+the wrapped strip mark over mark (&quot;Closing tab&quot;)</source>
         <translation>de eerste lange verdeling van de strook nog eens na het einde, om
 de omgelegde strook streep op streep te sluiten (“Lijmlip”)</translation>
     </message>
@@ -347,45 +348,45 @@ de omgelegde strook streep op streep te sluiten (“Lijmlip”)</translation>
     </message>
     <message>
         <source>--size: the number is too large.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--decreasing goes with the azimuth circle in degrees: RA hours always increase.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--print-pdf writes a file, not standard output: name the PDF file to write.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--settings reads a file, not standard input: name the settings file.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--%1 needs a file name: '%2' starts with '-' as an option does; write such a name as ./%2.</source>
-        <translation type="unfinished" />
+        <source>--%1 needs a file name: &apos;%2&apos; starts with &apos;-&apos; as an option does; write such a name as ./%2.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--split goes with --print-pdf: a drawing is never split.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--scale-check goes with --print-pdf: a drawing has no scale check bars.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--closing-tab goes with --print-pdf: a drawing has no closing tab.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--both-ways goes with --azimuth: the altitude circle reads both ways already.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the whole strip or ring as an SVG drawing for a laser or vinyl
 cutter, at its true size in millimetres, never split;
 FILE - writes it to standard output</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -407,30 +408,30 @@ FILE - writes it to standard output</source>
         <translation>Geschreven: </translation>
     </message>
     <message>
-        <source>Cannot write '%1': %2.</source>
-        <translation>Kan '%1' niet schrijven: %2.</translation>
+        <source>Cannot write &apos;%1&apos;: %2.</source>
+        <translation>Kan &apos;%1&apos; niet schrijven: %2.</translation>
     </message>
     <message>
-        <source>it is the program's settings store</source>
-        <translation type="unfinished" />
+        <source>it is the program&apos;s settings store</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>it is a settings file saved or restored since the start</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>ExportFileJobHost</name>
     <message>
-        <source>standard output can't be written: %1</source>
-        <translation type="unfinished" />
+        <source>standard output can&apos;t be written: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>FileCommand</name>
     <message>
-        <source>vennaros: cannot read the settings file '%1': %2</source>
-        <translation>vennaros: kan het instellingenbestand '%1' niet lezen: %2</translation>
+        <source>vennaros: cannot read the settings file &apos;%1&apos;: %2</source>
+        <translation>vennaros: kan het instellingenbestand &apos;%1&apos; niet lezen: %2</translation>
     </message>
     <message>
         <source>it is %1</source>
@@ -441,8 +442,8 @@ FILE - writes it to standard output</source>
         <translation>De overige houden hun standaardwaarde.</translation>
     </message>
     <message>
-        <source>vennaros: cannot write '%1': %2</source>
-        <translation>vennaros: kan '%1' niet schrijven: %2</translation>
+        <source>vennaros: cannot write &apos;%1&apos;: %2</source>
+        <translation>vennaros: kan &apos;%1&apos; niet schrijven: %2</translation>
     </message>
     <message>
         <source>it is the settings file</source>
@@ -454,11 +455,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>--half-degree goes with the 1-degree graduation; the settings give marks every 5 degrees.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--decreasing goes with the azimuth circle in degrees; the settings ask for RA.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -558,7 +559,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>Settings reset to what could be read: </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -675,7 +676,7 @@ FILE - writes it to standard output</source>
         <translation>Ringen in plaats van stroken</translation>
     </message>
     <message>
-        <source>Each circle as a flat ring of the size's outer diameter, for a ground board or a disc</source>
+        <source>Each circle as a flat ring of the size&apos;s outer diameter, for a ground board or a disc</source>
         <translation>Elke cirkel als platte ring met de maat als buitendiameter, voor een grondplaat of een schijf</translation>
     </message>
     <message>
@@ -707,7 +708,7 @@ FILE - writes it to standard output</source>
         <translation>Lijmlip</translation>
     </message>
     <message>
-        <source>The strip's first long division again after its end, to join the wrapped strip mark over mark</source>
+        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
         <translation>De eerste lange verdeling van de strook nog eens na het einde, om de omgelegde strook streep op streep te sluiten</translation>
     </message>
     <message>
@@ -715,7 +716,7 @@ FILE - writes it to standard output</source>
         <translation>&amp;Printerschaal...</translation>
     </message>
     <message>
-        <source>Measure and correct the current printer's scale</source>
+        <source>Measure and correct the current printer&apos;s scale</source>
         <translation>De schaal van de huidige printer meten en corrigeren</translation>
     </message>
     <message>
@@ -723,7 +724,7 @@ FILE - writes it to standard output</source>
         <translation>Pagina...</translation>
     </message>
     <message>
-        <source>Choose the current printer's paper and orientation, without printing</source>
+        <source>Choose the current printer&apos;s paper and orientation, without printing</source>
         <translation>Papier en afdrukstand van de huidige printer kiezen, zonder af te drukken</translation>
     </message>
     <message>
@@ -832,7 +833,7 @@ FILE - writes it to standard output</source>
         <translation>RA-cirkel wordt afgedrukt</translation>
     </message>
     <message>
-        <source>The printer "%1" is no longer installed</source>
+        <source>The printer &quot;%1&quot; is no longer installed</source>
         <translation>De printer “%1” is niet meer geïnstalleerd</translation>
     </message>
     <message>
@@ -960,11 +961,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>%1 max. length is %2 %3 for a drawing.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 max. ring diameter is %2 %3 for a drawing.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -983,33 +984,33 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>%1 is larger than a page can be (%2 mm a side)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>its value cannot be read as a paper and its orientation, as "A4, portrait"</source>
-        <translation type="unfinished" />
+        <source>its value cannot be read as a paper and its orientation, as &quot;A4, portrait&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>"%1" is not a paper and its orientation, as "A4, portrait"</source>
-        <translation type="unfinished" />
+        <source>&quot;%1&quot; is not a paper and its orientation, as &quot;A4, portrait&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>PrinterScaleDialog</name>
     <message>
-        <source>Bar along the paper's &amp;width (%1 mm), measured in mm:</source>
+        <source>Bar along the paper&apos;s &amp;width (%1 mm), measured in mm:</source>
         <translation>Balk langs de &amp;breedte van het papier (%1 mm), gemeten in mm:</translation>
     </message>
     <message>
-        <source>Bar along the paper's &amp;length (%1 mm), measured in mm:</source>
+        <source>Bar along the paper&apos;s &amp;length (%1 mm), measured in mm:</source>
         <translation>Balk langs de &amp;lengte van het papier (%1 mm), gemeten in mm:</translation>
     </message>
     <message>
-        <source>Factors kept for this printer: %1 along the paper's width, %2 along its length.</source>
+        <source>Factors kept for this printer: %1 along the paper&apos;s width, %2 along its length.</source>
         <translation>Bewaarde factoren voor deze printer: %1 langs de breedte van het papier, %2 langs de lengte.</translation>
     </message>
     <message>
-        <source>1. Print the calibration page (with any scaling or "fit to page" option of the printer off).
+        <source>1. Print the calibration page (with any scaling or &quot;fit to page&quot; option of the printer off).
 2. Measure each bar from its first to its last mark.
 3. Type the two lengths and press OK: every page on this printer is then corrected.</source>
         <translation>1. Druk de kalibratiepagina af (met elke schaling of optie “passend op pagina” van de printer uit).
@@ -1037,7 +1038,7 @@ FILE - writes it to standard output</source>
         <translation>De bewaarde waarde voor deze printer is onbruikbaar (%1): hij drukt af met 1 langs beide assen tot er nieuwe lengtes bewaard zijn.</translation>
     </message>
     <message>
-        <source>The printer can't be read: </source>
+        <source>The printer can&apos;t be read: </source>
         <translation>De printer kan niet gelezen worden: </translation>
     </message>
     <message>
@@ -1072,11 +1073,11 @@ FILE - writes it to standard output</source>
 <context>
     <name>PrinterScales</name>
     <message>
-        <source>"%1" is not two factors from 0.9 to 1.1</source>
+        <source>&quot;%1&quot; is not two factors from 0.9 to 1.1</source>
         <translation>“%1” zijn geen twee factoren van 0.9 tot 1.1</translation>
     </message>
     <message>
-        <source>"%1" is not a length: type the length measured in millimetres.</source>
+        <source>&quot;%1&quot; is not a length: type the length measured in millimetres.</source>
         <translation>“%1” is geen lengte: vul de gemeten lengte in millimeters in.</translation>
     </message>
     <message>
@@ -1084,8 +1085,8 @@ FILE - writes it to standard output</source>
         <translation>%1 mm voor de balk van %2 mm geeft een factor %3; alleen factoren van 0,9 tot 1,1 zijn te corrigeren. Meet de balk opnieuw van de eerste tot de laatste streep.</translation>
     </message>
     <message>
-        <source>its factors cannot be read; they are kept as two numbers from 0.9 to 1.1 with a decimal point, the width's first: "1.01 0.99"</source>
-        <translation type="unfinished" />
+        <source>its factors cannot be read; they are kept as two numbers from 0.9 to 1.1 with a decimal point, the width&apos;s first: &quot;1.01 0.99&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1117,11 +1118,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>the settings store can be read only in part and no copy of it could be made (%1)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the settings store can be read only in part; the whole file is kept as %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1151,11 +1152,11 @@ FILE - writes it to standard output</source>
         <translation>De printer %1 is gestopt: de pagina wacht in de wachtrij.</translation>
     </message>
     <message>
-        <source>The printer "%1" has not printed the page yet: %2</source>
+        <source>The printer &quot;%1&quot; has not printed the page yet: %2</source>
         <translation>De printer “%1” heeft de pagina nog niet afgedrukt: %2</translation>
     </message>
     <message>
-        <source>The printer "%1" has printed the page.</source>
+        <source>The printer &quot;%1&quot; has printed the page.</source>
         <translation>De printer “%1” heeft de pagina afgedrukt.</translation>
     </message>
 </context>
@@ -1163,7 +1164,7 @@ FILE - writes it to standard output</source>
     <name>RingLayout</name>
     <message>
         <source>R = %1</source>
-        <comment>the ring's outer radius</comment>
+        <comment>the ring&apos;s outer radius</comment>
         <translation>R = %1</translation>
     </message>
     <message>
@@ -1226,8 +1227,8 @@ FILE - writes it to standard output</source>
         <translation>Fout bij het schrijven naar het instellingenbestand</translation>
     </message>
     <message>
-        <source>Settings saved to '%1'</source>
-        <translation>Instellingen opgeslagen in '%1'</translation>
+        <source>Settings saved to &apos;%1&apos;</source>
+        <translation>Instellingen opgeslagen in &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Read settings file error</source>
@@ -1238,7 +1239,7 @@ FILE - writes it to standard output</source>
         <translation>Fout bij het lezen van het instellingenbestand</translation>
     </message>
     <message>
-        <source>line %1 ("%2") could not be applied</source>
+        <source>line %1 (&quot;%2&quot;) could not be applied</source>
         <translation>regel %1 (“%2”) kon niet toegepast worden</translation>
     </message>
     <message>
@@ -1246,21 +1247,21 @@ FILE - writes it to standard output</source>
         <translation>het bestand eindigt na regel %1</translation>
     </message>
     <message>
-        <source>1 setting restored from '%1'</source>
-        <translation>1 instelling geladen uit '%1'</translation>
+        <source>1 setting restored from &apos;%1&apos;</source>
+        <translation>1 instelling geladen uit &apos;%1&apos;</translation>
     </message>
     <message numerus="yes">
-        <source>%n settings restored from '%1'</source>
+        <source>%n settings restored from &apos;%1&apos;</source>
         <translation>
-            <numerusform>%n instelling geladen uit '%1'</numerusform>
-            <numerusform>%n instellingen geladen uit '%1'</numerusform>
+            <numerusform>%n instelling geladen uit &apos;%1&apos;</numerusform>
+            <numerusform>%n instellingen geladen uit &apos;%1&apos;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n of %1 settings restored from '%2': %3.</source>
+        <source>%n of %1 settings restored from &apos;%2&apos;: %3.</source>
         <translation>
-            <numerusform>%n van %1 instellingen geladen uit '%2': %3.</numerusform>
-            <numerusform>%n van %1 instellingen geladen uit '%2': %3.</numerusform>
+            <numerusform>%n van %1 instellingen geladen uit &apos;%2&apos;: %3.</numerusform>
+            <numerusform>%n van %1 instellingen geladen uit &apos;%2&apos;: %3.</numerusform>
         </translation>
     </message>
 </context>
@@ -1324,16 +1325,16 @@ FILE - writes it to standard output</source>
         <translation>Kan geen printer kiezen: </translation>
     </message>
     <message>
-        <source>Printer scale for '%1' ignored: %2; it prints unscaled.</source>
-        <translation>Printerschaal voor '%1' genegeerd: %2; hij drukt ongeschaald af.</translation>
+        <source>Printer scale for &apos;%1&apos; ignored: %2; it prints unscaled.</source>
+        <translation>Printerschaal voor &apos;%1&apos; genegeerd: %2; hij drukt ongeschaald af.</translation>
     </message>
     <message>
-        <source>The user guide is not installed; "man vennaros" describes the program.</source>
+        <source>The user guide is not installed; &quot;man vennaros&quot; describes the program.</source>
         <translation>De handleiding is niet geïnstalleerd; “man vennaros” beschrijft het programma.</translation>
     </message>
     <message>
-        <source>The paper kept for '%1' is not used: %2; it prints on the printer's own paper.</source>
-        <translation type="unfinished" />
+        <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1479,43 +1480,43 @@ FILE - writes it to standard output</source>
     <name>main</name>
     <message>
         <source>vennaros: %1
-Try 'vennaros --help'.
+Try &apos;vennaros --help&apos;.
 </source>
         <translation>vennaros: %1
-Probeer 'vennaros --help'.
+Probeer &apos;vennaros --help&apos;.
 </translation>
     </message>
     <message>
-        <source>there is no platform plugin '%1'</source>
-        <translation type="unfinished" />
+        <source>there is no platform plugin &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>DISPLAY and WAYLAND_DISPLAY are not set</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>'%1' can't be reached</source>
-        <translation type="unfinished" />
+        <source>&apos;%1&apos; can&apos;t be reached</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>vennaros: cannot open a display: %1; --print-pdf, --svg and --dxf need none.
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>vennaros: '%1' is not valid UTF-8; no file is read or written under another name.
+        <source>vennaros: &apos;%1&apos; is not valid UTF-8; no file is read or written under another name.
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>vennaros: '%1' is not valid UTF-8.
+        <source>vennaros: &apos;%1&apos; is not valid UTF-8.
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>vennaros: the value of --%1 is not valid UTF-8.
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

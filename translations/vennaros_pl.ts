@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
     <name>AboutDialog</name>
@@ -34,11 +35,11 @@
 <context>
     <name>CalibrationPage</name>
     <message>
-        <source>Along the paper's length: %1 mm</source>
+        <source>Along the paper&apos;s length: %1 mm</source>
         <translation>Wzdłuż długości papieru: %1 mm</translation>
     </message>
     <message>
-        <source>Along the paper's width: %1 mm</source>
+        <source>Along the paper&apos;s width: %1 mm</source>
         <translation>Wzdłuż szerokości papieru: %1 mm</translation>
     </message>
     <message>
@@ -62,7 +63,7 @@
         <translation>obie długości w oknie Skala drukarki. Drukuj tę stronę z wyłączonym</translation>
     </message>
     <message>
-        <source>scaling or "fit to page" option of the printer switched off.</source>
+        <source>scaling or &quot;fit to page&quot; option of the printer switched off.</source>
         <translation>skalowaniem i opcją „dopasuj do strony” drukarki.</translation>
     </message>
 </context>
@@ -159,8 +160,8 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>--size needs a number and its unit, for example 450mm or 3.5in, not '%1'.</source>
-        <translation>--size wymaga liczby z jednostką, na przykład 450mm lub 3.5in, a nie '%1'.</translation>
+        <source>--size needs a number and its unit, for example 450mm or 3.5in, not &apos;%1&apos;.</source>
+        <translation>--size wymaga liczby z jednostką, na przykład 450mm lub 3.5in, a nie &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>--ra and --decreasing go with --azimuth.</source>
@@ -171,15 +172,15 @@
         <translation>--signed-dec idzie z --altitude.</translation>
     </message>
     <message>
-        <source>Unexpected argument '%1'.</source>
-        <translation>Nieoczekiwany argument '%1'.</translation>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Nieoczekiwany argument &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>--print-pdf, --svg and --dxf: give one of them.</source>
         <translation>--print-pdf, --svg i --dxf: podaj tylko jedno.</translation>
     </message>
     <message>
-        <source>--settings, --paper, --landscape, --altitude, --azimuth and the circle's options go with --print-pdf FILE, --svg FILE or --dxf FILE.</source>
+        <source>--settings, --paper, --landscape, --altitude, --azimuth and the circle&apos;s options go with --print-pdf FILE, --svg FILE or --dxf FILE.</source>
         <translation>--settings, --paper, --landscape, --altitude, --azimuth i opcje koła idą z --print-pdf FILE, --svg FILE lub --dxf FILE.</translation>
     </message>
     <message>
@@ -207,8 +208,8 @@
         <translation>--paper wymaga nazwy formatu papieru, na przykład A4.</translation>
     </message>
     <message>
-        <source>unknown paper '%1' (A4, Letter, A3, Legal, ...)</source>
-        <translation>nieznany papier '%1' (A4, Letter, A3, Legal, ...)</translation>
+        <source>unknown paper &apos;%1&apos; (A4, Letter, A3, Legal, ...)</source>
+        <translation>nieznany papier &apos;%1&apos; (A4, Letter, A3, Legal, ...)</translation>
     </message>
     <message>
         <source>print this text and exit</source>
@@ -229,13 +230,13 @@ drukowania, bez okna</translation>
         <translation>to samo jako rysunek DXF</translation>
     </message>
     <message>
-        <source>a settings file saved with "Save", restored over the defaults</source>
+        <source>a settings file saved with &quot;Save&quot;, restored over the defaults</source>
         <translation>plik ustawień zapisany przyciskiem „Zapisz”, wczytany na wartości
 domyślne</translation>
     </message>
     <message>
         <source>the paper, for example A4, Letter, A3 or Legal (default: the
-built-in PDF printer's paper)</source>
+built-in PDF printer&apos;s paper)</source>
         <translation>papier, na przykład A4, Letter, A3 lub Legal (domyślnie: papier
 wbudowanej drukarki PDF)</translation>
     </message>
@@ -244,23 +245,23 @@ wbudowanej drukarki PDF)</translation>
         <translation>papier obrócony poziomo</translation>
     </message>
     <message>
-        <source>the altitude circle ("Print Alt.")</source>
+        <source>the altitude circle (&quot;Print Alt.&quot;)</source>
         <translation>koło wysokości („Drukuj Alt.”)</translation>
     </message>
     <message>
-        <source>the azimuth or RA circle, as the settings say ("Print Az." or
-"Print RA")</source>
+        <source>the azimuth or RA circle, as the settings say (&quot;Print Az.&quot; or
+&quot;Print RA&quot;)</source>
         <translation>koło azymutu lub RA, zgodnie z ustawieniami („Drukuj Az.” lub
 „Drukuj RA”)</translation>
     </message>
     <message>
-        <source>the circle's size with its unit: 450mm, 3in, 3.5in or 3,5in; a
+        <source>the circle&apos;s size with its unit: 450mm, 3in, 3.5in or 3,5in; a
 diameter (dia.) unless --length</source>
         <translation>rozmiar koła z jednostką: 450mm, 3in, 3.5in lub 3,5in; średnica
 (śr.), chyba że --length</translation>
     </message>
     <message>
-        <source>the size is the strip's length (len.)</source>
+        <source>the size is the strip&apos;s length (len.)</source>
         <translation>rozmiar to długość paska (dł.)</translation>
     </message>
     <message>
@@ -268,7 +269,7 @@ diameter (dia.) unless --length</source>
         <translation>koło RA zamiast koła azymutu</translation>
     </message>
     <message>
-        <source>azimuth numbers decreasing from left to right ("Az L&gt;R +" clear)</source>
+        <source>azimuth numbers decreasing from left to right (&quot;Az L&gt;R +&quot; clear)</source>
         <translation>liczby azymutu malejące od lewej do prawej („Az L&gt;P +”
 niezaznaczone)</translation>
     </message>
@@ -280,21 +281,21 @@ większy niż obszar zadruku</translation>
     </message>
     <message>
         <source>print the circle as a flat ring instead of a strip; its size is
-the ring's outer diameter, or with --length its circumference</source>
+the ring&apos;s outer diameter, or with --length its circumference</source>
         <translation>drukuj koło jako płaski pierścień zamiast paska; rozmiar to
 zewnętrzna średnica pierścienia, a z --length jego obwód</translation>
     </message>
     <message>
-        <source>a vernier below each strip or ring ("Print verniers")</source>
+        <source>a vernier below each strip or ring (&quot;Print verniers&quot;)</source>
         <translation>noniusz pod każdym paskiem lub pierścieniem („Drukuj noniusze”)</translation>
     </message>
     <message>
-        <source>a second number row counting the other way ("Numbers both ways")</source>
+        <source>a second number row counting the other way (&quot;Numbers both ways&quot;)</source>
         <translation>drugi rząd liczb liczony w przeciwną stronę („Liczby w obu
 kierunkach”)</translation>
     </message>
     <message>
-        <source>the scale check bars below the page ("Print scale check")</source>
+        <source>the scale check bars below the page (&quot;Print scale check&quot;)</source>
         <translation>odcinki kontroli skali pod stroną („Kontrola skali”)</translation>
     </message>
     <message>
@@ -330,8 +331,8 @@ Zobacz także: man vennaros
 </translation>
     </message>
     <message>
-        <source>the strip's first long division again after its end, to close
-the wrapped strip mark over mark ("Closing tab")</source>
+        <source>the strip&apos;s first long division again after its end, to close
+the wrapped strip mark over mark (&quot;Closing tab&quot;)</source>
         <translation>pierwsza długa działka paska jeszcze raz za jego końcem, aby
 zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</translation>
     </message>
@@ -349,45 +350,45 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
     </message>
     <message>
         <source>--size: the number is too large.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--decreasing goes with the azimuth circle in degrees: RA hours always increase.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--print-pdf writes a file, not standard output: name the PDF file to write.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--settings reads a file, not standard input: name the settings file.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--%1 needs a file name: '%2' starts with '-' as an option does; write such a name as ./%2.</source>
-        <translation type="unfinished" />
+        <source>--%1 needs a file name: &apos;%2&apos; starts with &apos;-&apos; as an option does; write such a name as ./%2.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--split goes with --print-pdf: a drawing is never split.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--scale-check goes with --print-pdf: a drawing has no scale check bars.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--closing-tab goes with --print-pdf: a drawing has no closing tab.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--both-ways goes with --azimuth: the altitude circle reads both ways already.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the whole strip or ring as an SVG drawing for a laser or vinyl
 cutter, at its true size in millimetres, never split;
 FILE - writes it to standard output</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -409,30 +410,30 @@ FILE - writes it to standard output</source>
         <translation>Zapisano: </translation>
     </message>
     <message>
-        <source>Cannot write '%1': %2.</source>
-        <translation>Nie można zapisać '%1': %2.</translation>
+        <source>Cannot write &apos;%1&apos;: %2.</source>
+        <translation>Nie można zapisać &apos;%1&apos;: %2.</translation>
     </message>
     <message>
-        <source>it is the program's settings store</source>
-        <translation type="unfinished" />
+        <source>it is the program&apos;s settings store</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>it is a settings file saved or restored since the start</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>ExportFileJobHost</name>
     <message>
-        <source>standard output can't be written: %1</source>
-        <translation type="unfinished" />
+        <source>standard output can&apos;t be written: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>FileCommand</name>
     <message>
-        <source>vennaros: cannot read the settings file '%1': %2</source>
-        <translation>vennaros: nie można odczytać pliku ustawień '%1': %2</translation>
+        <source>vennaros: cannot read the settings file &apos;%1&apos;: %2</source>
+        <translation>vennaros: nie można odczytać pliku ustawień &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <source>it is %1</source>
@@ -443,8 +444,8 @@ FILE - writes it to standard output</source>
         <translation>Pozostałe mają wartości domyślne.</translation>
     </message>
     <message>
-        <source>vennaros: cannot write '%1': %2</source>
-        <translation>vennaros: nie można zapisać '%1': %2</translation>
+        <source>vennaros: cannot write &apos;%1&apos;: %2</source>
+        <translation>vennaros: nie można zapisać &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <source>it is the settings file</source>
@@ -456,11 +457,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>--half-degree goes with the 1-degree graduation; the settings give marks every 5 degrees.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--decreasing goes with the azimuth circle in degrees; the settings ask for RA.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -561,7 +562,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>Settings reset to what could be read: </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -678,7 +679,7 @@ FILE - writes it to standard output</source>
         <translation>Pierścienie zamiast pasków</translation>
     </message>
     <message>
-        <source>Each circle as a flat ring of the size's outer diameter, for a ground board or a disc</source>
+        <source>Each circle as a flat ring of the size&apos;s outer diameter, for a ground board or a disc</source>
         <translation>Każde koło jako płaski pierścień o średnicy zewnętrznej równej rozmiarowi, na podstawę lub tarczę</translation>
     </message>
     <message>
@@ -710,7 +711,7 @@ FILE - writes it to standard output</source>
         <translation>Zakładka do klejenia</translation>
     </message>
     <message>
-        <source>The strip's first long division again after its end, to join the wrapped strip mark over mark</source>
+        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
         <translation>Pierwsza długa działka paska jeszcze raz za jego końcem, aby zamknąć owinięty pasek kreska na kresce</translation>
     </message>
     <message>
@@ -718,7 +719,7 @@ FILE - writes it to standard output</source>
         <translation>&amp;Skala drukarki...</translation>
     </message>
     <message>
-        <source>Measure and correct the current printer's scale</source>
+        <source>Measure and correct the current printer&apos;s scale</source>
         <translation>Zmierz i skoryguj skalę bieżącej drukarki</translation>
     </message>
     <message>
@@ -726,7 +727,7 @@ FILE - writes it to standard output</source>
         <translation>Strona...</translation>
     </message>
     <message>
-        <source>Choose the current printer's paper and orientation, without printing</source>
+        <source>Choose the current printer&apos;s paper and orientation, without printing</source>
         <translation>Wybierz papier i orientację bieżącej drukarki, bez drukowania</translation>
     </message>
     <message>
@@ -836,7 +837,7 @@ FILE - writes it to standard output</source>
         <translation>Drukowanie koła RA</translation>
     </message>
     <message>
-        <source>The printer "%1" is no longer installed</source>
+        <source>The printer &quot;%1&quot; is no longer installed</source>
         <translation>Drukarka „%1” nie jest już zainstalowana</translation>
     </message>
     <message>
@@ -964,11 +965,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>%1 max. length is %2 %3 for a drawing.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 max. ring diameter is %2 %3 for a drawing.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -987,33 +988,33 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>%1 is larger than a page can be (%2 mm a side)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>its value cannot be read as a paper and its orientation, as "A4, portrait"</source>
-        <translation type="unfinished" />
+        <source>its value cannot be read as a paper and its orientation, as &quot;A4, portrait&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>"%1" is not a paper and its orientation, as "A4, portrait"</source>
-        <translation type="unfinished" />
+        <source>&quot;%1&quot; is not a paper and its orientation, as &quot;A4, portrait&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>PrinterScaleDialog</name>
     <message>
-        <source>Bar along the paper's &amp;width (%1 mm), measured in mm:</source>
+        <source>Bar along the paper&apos;s &amp;width (%1 mm), measured in mm:</source>
         <translation>Odcinek wzdłuż &amp;szerokości papieru (%1 mm), zmierzony w mm:</translation>
     </message>
     <message>
-        <source>Bar along the paper's &amp;length (%1 mm), measured in mm:</source>
+        <source>Bar along the paper&apos;s &amp;length (%1 mm), measured in mm:</source>
         <translation>Odcinek wzdłuż &amp;długości papieru (%1 mm), zmierzony w mm:</translation>
     </message>
     <message>
-        <source>Factors kept for this printer: %1 along the paper's width, %2 along its length.</source>
+        <source>Factors kept for this printer: %1 along the paper&apos;s width, %2 along its length.</source>
         <translation>Zapisane współczynniki tej drukarki: %1 wzdłuż szerokości papieru, %2 wzdłuż długości.</translation>
     </message>
     <message>
-        <source>1. Print the calibration page (with any scaling or "fit to page" option of the printer off).
+        <source>1. Print the calibration page (with any scaling or &quot;fit to page&quot; option of the printer off).
 2. Measure each bar from its first to its last mark.
 3. Type the two lengths and press OK: every page on this printer is then corrected.</source>
         <translation>1. Wydrukuj stronę kalibracyjną (z wyłączonym skalowaniem i opcją „dopasuj do strony” drukarki).
@@ -1041,7 +1042,7 @@ FILE - writes it to standard output</source>
         <translation>Zapisana wartość tej drukarki jest nieużyteczna (%1): drukuje z 1 w obu osiach, dopóki nie zapisze się nowych długości.</translation>
     </message>
     <message>
-        <source>The printer can't be read: </source>
+        <source>The printer can&apos;t be read: </source>
         <translation>Nie można odczytać drukarki: </translation>
     </message>
     <message>
@@ -1076,11 +1077,11 @@ FILE - writes it to standard output</source>
 <context>
     <name>PrinterScales</name>
     <message>
-        <source>"%1" is not two factors from 0.9 to 1.1</source>
+        <source>&quot;%1&quot; is not two factors from 0.9 to 1.1</source>
         <translation>„%1” to nie dwa współczynniki od 0.9 do 1.1</translation>
     </message>
     <message>
-        <source>"%1" is not a length: type the length measured in millimetres.</source>
+        <source>&quot;%1&quot; is not a length: type the length measured in millimetres.</source>
         <translation>„%1” to nie długość: wpisz długość zmierzoną w milimetrach.</translation>
     </message>
     <message>
@@ -1088,8 +1089,8 @@ FILE - writes it to standard output</source>
         <translation>%1 mm dla odcinka %2 mm daje współczynnik %3; korygować można tylko współczynniki od 0,9 do 1,1. Zmierz odcinek ponownie od pierwszej do ostatniej kreski.</translation>
     </message>
     <message>
-        <source>its factors cannot be read; they are kept as two numbers from 0.9 to 1.1 with a decimal point, the width's first: "1.01 0.99"</source>
-        <translation type="unfinished" />
+        <source>its factors cannot be read; they are kept as two numbers from 0.9 to 1.1 with a decimal point, the width&apos;s first: &quot;1.01 0.99&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1121,11 +1122,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>the settings store can be read only in part and no copy of it could be made (%1)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the settings store can be read only in part; the whole file is kept as %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1155,11 +1156,11 @@ FILE - writes it to standard output</source>
         <translation>Drukarka %1 jest zatrzymana: strona czeka w jej kolejce.</translation>
     </message>
     <message>
-        <source>The printer "%1" has not printed the page yet: %2</source>
+        <source>The printer &quot;%1&quot; has not printed the page yet: %2</source>
         <translation>Drukarka „%1” jeszcze nie wydrukowała strony: %2</translation>
     </message>
     <message>
-        <source>The printer "%1" has printed the page.</source>
+        <source>The printer &quot;%1&quot; has printed the page.</source>
         <translation>Drukarka „%1” wydrukowała stronę.</translation>
     </message>
 </context>
@@ -1167,7 +1168,7 @@ FILE - writes it to standard output</source>
     <name>RingLayout</name>
     <message>
         <source>R = %1</source>
-        <comment>the ring's outer radius</comment>
+        <comment>the ring&apos;s outer radius</comment>
         <translation>R = %1</translation>
     </message>
     <message>
@@ -1230,8 +1231,8 @@ FILE - writes it to standard output</source>
         <translation>Błąd podczas zapisu do pliku ustawień</translation>
     </message>
     <message>
-        <source>Settings saved to '%1'</source>
-        <translation>Ustawienia zapisane w '%1'</translation>
+        <source>Settings saved to &apos;%1&apos;</source>
+        <translation>Ustawienia zapisane w &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Read settings file error</source>
@@ -1242,7 +1243,7 @@ FILE - writes it to standard output</source>
         <translation>Błąd podczas odczytu pliku ustawień</translation>
     </message>
     <message>
-        <source>line %1 ("%2") could not be applied</source>
+        <source>line %1 (&quot;%2&quot;) could not be applied</source>
         <translation>wiersza %1 („%2”) nie dało się zastosować</translation>
     </message>
     <message>
@@ -1250,23 +1251,23 @@ FILE - writes it to standard output</source>
         <translation>plik kończy się po wierszu %1</translation>
     </message>
     <message>
-        <source>1 setting restored from '%1'</source>
-        <translation>Wczytano 1 ustawienie z '%1'</translation>
+        <source>1 setting restored from &apos;%1&apos;</source>
+        <translation>Wczytano 1 ustawienie z &apos;%1&apos;</translation>
     </message>
     <message numerus="yes">
-        <source>%n settings restored from '%1'</source>
+        <source>%n settings restored from &apos;%1&apos;</source>
         <translation>
-            <numerusform>Wczytano %n ustawienie z '%1'</numerusform>
-            <numerusform>Wczytano %n ustawienia z '%1'</numerusform>
-            <numerusform>Wczytano %n ustawień z '%1'</numerusform>
+            <numerusform>Wczytano %n ustawienie z &apos;%1&apos;</numerusform>
+            <numerusform>Wczytano %n ustawienia z &apos;%1&apos;</numerusform>
+            <numerusform>Wczytano %n ustawień z &apos;%1&apos;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n of %1 settings restored from '%2': %3.</source>
+        <source>%n of %1 settings restored from &apos;%2&apos;: %3.</source>
         <translation>
-            <numerusform>Wczytano %n z %1 ustawień z '%2': %3.</numerusform>
-            <numerusform>Wczytano %n z %1 ustawień z '%2': %3.</numerusform>
-            <numerusform>Wczytano %n z %1 ustawień z '%2': %3.</numerusform>
+            <numerusform>Wczytano %n z %1 ustawień z &apos;%2&apos;: %3.</numerusform>
+            <numerusform>Wczytano %n z %1 ustawień z &apos;%2&apos;: %3.</numerusform>
+            <numerusform>Wczytano %n z %1 ustawień z &apos;%2&apos;: %3.</numerusform>
         </translation>
     </message>
 </context>
@@ -1330,16 +1331,16 @@ FILE - writes it to standard output</source>
         <translation>Nie można wybrać drukarki: </translation>
     </message>
     <message>
-        <source>Printer scale for '%1' ignored: %2; it prints unscaled.</source>
-        <translation>Pominięto skalę drukarki '%1': %2; drukuje bez korekty.</translation>
+        <source>Printer scale for &apos;%1&apos; ignored: %2; it prints unscaled.</source>
+        <translation>Pominięto skalę drukarki &apos;%1&apos;: %2; drukuje bez korekty.</translation>
     </message>
     <message>
-        <source>The user guide is not installed; "man vennaros" describes the program.</source>
+        <source>The user guide is not installed; &quot;man vennaros&quot; describes the program.</source>
         <translation>Instrukcja obsługi nie jest zainstalowana; „man vennaros” opisuje program.</translation>
     </message>
     <message>
-        <source>The paper kept for '%1' is not used: %2; it prints on the printer's own paper.</source>
-        <translation type="unfinished" />
+        <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1485,43 +1486,43 @@ FILE - writes it to standard output</source>
     <name>main</name>
     <message>
         <source>vennaros: %1
-Try 'vennaros --help'.
+Try &apos;vennaros --help&apos;.
 </source>
         <translation>vennaros: %1
-Zobacz 'vennaros --help'.
+Zobacz &apos;vennaros --help&apos;.
 </translation>
     </message>
     <message>
-        <source>there is no platform plugin '%1'</source>
-        <translation type="unfinished" />
+        <source>there is no platform plugin &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>DISPLAY and WAYLAND_DISPLAY are not set</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>'%1' can't be reached</source>
-        <translation type="unfinished" />
+        <source>&apos;%1&apos; can&apos;t be reached</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>vennaros: cannot open a display: %1; --print-pdf, --svg and --dxf need none.
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>vennaros: '%1' is not valid UTF-8; no file is read or written under another name.
+        <source>vennaros: &apos;%1&apos; is not valid UTF-8; no file is read or written under another name.
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>vennaros: '%1' is not valid UTF-8.
+        <source>vennaros: &apos;%1&apos; is not valid UTF-8.
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>vennaros: the value of --%1 is not valid UTF-8.
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
     <name>AboutDialog</name>
@@ -34,11 +35,11 @@
 <context>
     <name>CalibrationPage</name>
     <message>
-        <source>Along the paper's length: %1 mm</source>
+        <source>Along the paper&apos;s length: %1 mm</source>
         <translation>Ao longo do comprimento do papel: %1 mm</translation>
     </message>
     <message>
-        <source>Along the paper's width: %1 mm</source>
+        <source>Along the paper&apos;s width: %1 mm</source>
         <translation>Ao longo da largura do papel: %1 mm</translation>
     </message>
     <message>
@@ -62,8 +63,8 @@
         <translation>os dois comprimentos na janela Escala da impressora. Imprima esta página</translation>
     </message>
     <message>
-        <source>scaling or "fit to page" option of the printer switched off.</source>
-        <translation>com a opção de escala ou "ajustar à página" da impressora desligada.</translation>
+        <source>scaling or &quot;fit to page&quot; option of the printer switched off.</source>
+        <translation>com a opção de escala ou &quot;ajustar à página&quot; da impressora desligada.</translation>
     </message>
 </context>
 <context>
@@ -159,8 +160,8 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>--size needs a number and its unit, for example 450mm or 3.5in, not '%1'.</source>
-        <translation>--size precisa de um número e sua unidade, por exemplo 450mm ou 3.5in, não '%1'.</translation>
+        <source>--size needs a number and its unit, for example 450mm or 3.5in, not &apos;%1&apos;.</source>
+        <translation>--size precisa de um número e sua unidade, por exemplo 450mm ou 3.5in, não &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>--ra and --decreasing go with --azimuth.</source>
@@ -178,15 +179,15 @@
         </translation>
     </message>
     <message>
-        <source>Unexpected argument '%1'.</source>
-        <translation>Argumento inesperado '%1'.</translation>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>--print-pdf, --svg and --dxf: give one of them.</source>
         <translation>--print-pdf, --svg e --dxf: dê só um deles.</translation>
     </message>
     <message>
-        <source>--settings, --paper, --landscape, --altitude, --azimuth and the circle's options go with --print-pdf FILE, --svg FILE or --dxf FILE.</source>
+        <source>--settings, --paper, --landscape, --altitude, --azimuth and the circle&apos;s options go with --print-pdf FILE, --svg FILE or --dxf FILE.</source>
         <translation>--settings, --paper, --landscape, --altitude, --azimuth e as opções do círculo vão com --print-pdf FILE, --svg FILE ou --dxf FILE.</translation>
     </message>
     <message>
@@ -214,8 +215,8 @@
         <translation>--paper precisa do nome de um tamanho de papel, por exemplo A4.</translation>
     </message>
     <message>
-        <source>unknown paper '%1' (A4, Letter, A3, Legal, ...)</source>
-        <translation>papel desconhecido '%1' (A4, Letter, A3, Legal, ...)</translation>
+        <source>unknown paper &apos;%1&apos; (A4, Letter, A3, Legal, ...)</source>
+        <translation>papel desconhecido &apos;%1&apos; (A4, Letter, A3, Legal, ...)</translation>
     </message>
     <message>
         <source>print this text and exit</source>
@@ -236,13 +237,13 @@ imprimiria, sem janela</translation>
         <translation>o mesmo como desenho DXF</translation>
     </message>
     <message>
-        <source>a settings file saved with "Save", restored over the defaults</source>
-        <translation>um arquivo de configurações salvo com "Salvar", carregado sobre
+        <source>a settings file saved with &quot;Save&quot;, restored over the defaults</source>
+        <translation>um arquivo de configurações salvo com &quot;Salvar&quot;, carregado sobre
 os valores padrão</translation>
     </message>
     <message>
         <source>the paper, for example A4, Letter, A3 or Legal (default: the
-built-in PDF printer's paper)</source>
+built-in PDF printer&apos;s paper)</source>
         <translation>o papel, por exemplo A4, Letter, A3 ou Legal (padrão: o papel da
 impressora PDF embutida)</translation>
     </message>
@@ -251,23 +252,23 @@ impressora PDF embutida)</translation>
         <translation>o papel na horizontal</translation>
     </message>
     <message>
-        <source>the altitude circle ("Print Alt.")</source>
-        <translation>o círculo de altura ("Impr. Alt.")</translation>
+        <source>the altitude circle (&quot;Print Alt.&quot;)</source>
+        <translation>o círculo de altura (&quot;Impr. Alt.&quot;)</translation>
     </message>
     <message>
-        <source>the azimuth or RA circle, as the settings say ("Print Az." or
-"Print RA")</source>
+        <source>the azimuth or RA circle, as the settings say (&quot;Print Az.&quot; or
+&quot;Print RA&quot;)</source>
         <translation>o círculo de azimute ou de AR, conforme as configurações
-("Impr. Az." ou "Impr. AR")</translation>
+(&quot;Impr. Az.&quot; ou &quot;Impr. AR&quot;)</translation>
     </message>
     <message>
-        <source>the circle's size with its unit: 450mm, 3in, 3.5in or 3,5in; a
+        <source>the circle&apos;s size with its unit: 450mm, 3in, 3.5in or 3,5in; a
 diameter (dia.) unless --length</source>
         <translation>o tamanho do círculo com sua unidade: 450mm, 3in, 3.5in ou 3,5in;
 um diâmetro (Ø), salvo com --length</translation>
     </message>
     <message>
-        <source>the size is the strip's length (len.)</source>
+        <source>the size is the strip&apos;s length (len.)</source>
         <translation>o tamanho é o comprimento da tira (C)</translation>
     </message>
     <message>
@@ -275,9 +276,9 @@ um diâmetro (Ø), salvo com --length</translation>
         <translation>o círculo de AR em vez do círculo de azimute</translation>
     </message>
     <message>
-        <source>azimuth numbers decreasing from left to right ("Az L&gt;R +" clear)</source>
+        <source>azimuth numbers decreasing from left to right (&quot;Az L&gt;R +&quot; clear)</source>
         <translation>números de azimute decrescentes da esquerda para a direita
-("Az E&gt;D +" desmarcado)</translation>
+(&quot;Az E&gt;D +&quot; desmarcado)</translation>
     </message>
     <message>
         <source>split a strip longer than the paper over pages, a ring larger
@@ -287,21 +288,21 @@ um anel maior que a área imprimível</translation>
     </message>
     <message>
         <source>print the circle as a flat ring instead of a strip; its size is
-the ring's outer diameter, or with --length its circumference</source>
+the ring&apos;s outer diameter, or with --length its circumference</source>
         <translation>imprimir o círculo como anel plano em vez de tira; seu tamanho é o
 diâmetro externo do anel, ou com --length a circunferência</translation>
     </message>
     <message>
-        <source>a vernier below each strip or ring ("Print verniers")</source>
-        <translation>um nônio abaixo de cada tira ou anel ("Nônios")</translation>
+        <source>a vernier below each strip or ring (&quot;Print verniers&quot;)</source>
+        <translation>um nônio abaixo de cada tira ou anel (&quot;Nônios&quot;)</translation>
     </message>
     <message>
-        <source>a second number row counting the other way ("Numbers both ways")</source>
-        <translation>uma segunda fila de números no sentido contrário ("Números nos dois sentidos")</translation>
+        <source>a second number row counting the other way (&quot;Numbers both ways&quot;)</source>
+        <translation>uma segunda fila de números no sentido contrário (&quot;Números nos dois sentidos&quot;)</translation>
     </message>
     <message>
-        <source>the scale check bars below the page ("Print scale check")</source>
-        <translation>as barras de controle de escala abaixo da página ("Controle de escala")</translation>
+        <source>the scale check bars below the page (&quot;Print scale check&quot;)</source>
+        <translation>as barras de controle de escala abaixo da página (&quot;Controle de escala&quot;)</translation>
     </message>
     <message>
         <source>a mark at every half degree (every 5 minutes on RA)</source>
@@ -316,10 +317,10 @@ diâmetro externo do anel, ou com --length a circunferência</translation>
         <translation>a tira começa na leitura N graus (AR: suas horas)</translation>
     </message>
     <message>
-        <source>the strip's first long division again after its end, to close
-the wrapped strip mark over mark ("Closing tab")</source>
+        <source>the strip&apos;s first long division again after its end, to close
+the wrapped strip mark over mark (&quot;Closing tab&quot;)</source>
         <translation>a primeira divisão longa da tira de novo após o fim, para fechar a
-tira enrolada traço sobre traço ("Aba de colagem")</translation>
+tira enrolada traço sobre traço (&quot;Aba de colagem&quot;)</translation>
     </message>
     <message>
         <source>These thirteen override the settings file.</source>
@@ -347,45 +348,45 @@ Veja também: man vennaros
     </message>
     <message>
         <source>--size: the number is too large.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--decreasing goes with the azimuth circle in degrees: RA hours always increase.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--print-pdf writes a file, not standard output: name the PDF file to write.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--settings reads a file, not standard input: name the settings file.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--%1 needs a file name: '%2' starts with '-' as an option does; write such a name as ./%2.</source>
-        <translation type="unfinished" />
+        <source>--%1 needs a file name: &apos;%2&apos; starts with &apos;-&apos; as an option does; write such a name as ./%2.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--split goes with --print-pdf: a drawing is never split.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--scale-check goes with --print-pdf: a drawing has no scale check bars.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--closing-tab goes with --print-pdf: a drawing has no closing tab.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--both-ways goes with --azimuth: the altitude circle reads both ways already.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the whole strip or ring as an SVG drawing for a laser or vinyl
 cutter, at its true size in millimetres, never split;
 FILE - writes it to standard output</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -407,30 +408,30 @@ FILE - writes it to standard output</source>
         <translation>Gravado: </translation>
     </message>
     <message>
-        <source>Cannot write '%1': %2.</source>
-        <translation>Não foi possível gravar '%1': %2.</translation>
+        <source>Cannot write &apos;%1&apos;: %2.</source>
+        <translation>Não foi possível gravar &apos;%1&apos;: %2.</translation>
     </message>
     <message>
-        <source>it is the program's settings store</source>
-        <translation type="unfinished" />
+        <source>it is the program&apos;s settings store</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>it is a settings file saved or restored since the start</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>ExportFileJobHost</name>
     <message>
-        <source>standard output can't be written: %1</source>
-        <translation type="unfinished" />
+        <source>standard output can&apos;t be written: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>FileCommand</name>
     <message>
-        <source>vennaros: cannot read the settings file '%1': %2</source>
-        <translation>vennaros: não foi possível ler o arquivo de configurações '%1': %2</translation>
+        <source>vennaros: cannot read the settings file &apos;%1&apos;: %2</source>
+        <translation>vennaros: não foi possível ler o arquivo de configurações &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <source>it is %1</source>
@@ -441,8 +442,8 @@ FILE - writes it to standard output</source>
         <translation>As demais mantêm os valores padrão.</translation>
     </message>
     <message>
-        <source>vennaros: cannot write '%1': %2</source>
-        <translation>vennaros: não foi possível gravar '%1': %2</translation>
+        <source>vennaros: cannot write &apos;%1&apos;: %2</source>
+        <translation>vennaros: não foi possível gravar &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <source>it is the settings file</source>
@@ -454,11 +455,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>--half-degree goes with the 1-degree graduation; the settings give marks every 5 degrees.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--decreasing goes with the azimuth circle in degrees; the settings ask for RA.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -558,7 +559,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>Settings reset to what could be read: </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -675,7 +676,7 @@ FILE - writes it to standard output</source>
         <translation>Anéis em vez de tiras</translation>
     </message>
     <message>
-        <source>Each circle as a flat ring of the size's outer diameter, for a ground board or a disc</source>
+        <source>Each circle as a flat ring of the size&apos;s outer diameter, for a ground board or a disc</source>
         <translation>Cada círculo como anel plano cujo diâmetro externo é o tamanho, para uma base ou um disco</translation>
     </message>
     <message>
@@ -707,7 +708,7 @@ FILE - writes it to standard output</source>
         <translation>Aba de colagem</translation>
     </message>
     <message>
-        <source>The strip's first long division again after its end, to join the wrapped strip mark over mark</source>
+        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
         <translation>A primeira divisão longa da tira de novo após o fim, para fechar a tira enrolada traço sobre traço</translation>
     </message>
     <message>
@@ -715,7 +716,7 @@ FILE - writes it to standard output</source>
         <translation>&amp;Escala...</translation>
     </message>
     <message>
-        <source>Measure and correct the current printer's scale</source>
+        <source>Measure and correct the current printer&apos;s scale</source>
         <translation>Medir e corrigir a escala da impressora atual</translation>
     </message>
     <message>
@@ -723,7 +724,7 @@ FILE - writes it to standard output</source>
         <translation>Página...</translation>
     </message>
     <message>
-        <source>Choose the current printer's paper and orientation, without printing</source>
+        <source>Choose the current printer&apos;s paper and orientation, without printing</source>
         <translation>Escolher o papel e a orientação da impressora atual, sem imprimir</translation>
     </message>
     <message>
@@ -732,11 +733,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>Show the sheets Print Alt. would print, without printing</source>
-        <translation>Mostrar as folhas que "Impr. Alt." imprimiria, sem imprimir</translation>
+        <translation>Mostrar as folhas que &quot;Impr. Alt.&quot; imprimiria, sem imprimir</translation>
     </message>
     <message>
         <source>Show the sheets Print Az. or Print RA would print, without printing</source>
-        <translation>Mostrar as folhas que "Impr. Az." ou "Impr. AR" imprimiria, sem imprimir</translation>
+        <translation>Mostrar as folhas que &quot;Impr. Az.&quot; ou &quot;Impr. AR&quot; imprimiria, sem imprimir</translation>
     </message>
     <message>
         <source>&amp;Zero at</source>
@@ -832,8 +833,8 @@ FILE - writes it to standard output</source>
         <translation>Imprimindo o círculo de AR</translation>
     </message>
     <message>
-        <source>The printer "%1" is no longer installed</source>
-        <translation>A impressora "%1" não está mais instalada</translation>
+        <source>The printer &quot;%1&quot; is no longer installed</source>
+        <translation>A impressora &quot;%1&quot; não está mais instalada</translation>
     </message>
     <message>
         <source>30 s</source>
@@ -960,11 +961,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>%1 max. length is %2 %3 for a drawing.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 max. ring diameter is %2 %3 for a drawing.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -983,36 +984,36 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>%1 is larger than a page can be (%2 mm a side)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>its value cannot be read as a paper and its orientation, as "A4, portrait"</source>
-        <translation type="unfinished" />
+        <source>its value cannot be read as a paper and its orientation, as &quot;A4, portrait&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>"%1" is not a paper and its orientation, as "A4, portrait"</source>
-        <translation type="unfinished" />
+        <source>&quot;%1&quot; is not a paper and its orientation, as &quot;A4, portrait&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>PrinterScaleDialog</name>
     <message>
-        <source>Bar along the paper's &amp;width (%1 mm), measured in mm:</source>
+        <source>Bar along the paper&apos;s &amp;width (%1 mm), measured in mm:</source>
         <translation>Barra ao longo da &amp;largura do papel (%1 mm), medida em mm:</translation>
     </message>
     <message>
-        <source>Bar along the paper's &amp;length (%1 mm), measured in mm:</source>
+        <source>Bar along the paper&apos;s &amp;length (%1 mm), measured in mm:</source>
         <translation>Barra ao longo do &amp;comprimento do papel (%1 mm), medida em mm:</translation>
     </message>
     <message>
-        <source>Factors kept for this printer: %1 along the paper's width, %2 along its length.</source>
+        <source>Factors kept for this printer: %1 along the paper&apos;s width, %2 along its length.</source>
         <translation>Fatores guardados para esta impressora: %1 ao longo da largura do papel, %2 ao longo do comprimento.</translation>
     </message>
     <message>
-        <source>1. Print the calibration page (with any scaling or "fit to page" option of the printer off).
+        <source>1. Print the calibration page (with any scaling or &quot;fit to page&quot; option of the printer off).
 2. Measure each bar from its first to its last mark.
 3. Type the two lengths and press OK: every page on this printer is then corrected.</source>
-        <translation>1. Imprima a página de calibração (com a opção de escala ou "ajustar à página" da impressora desligada).
+        <translation>1. Imprima a página de calibração (com a opção de escala ou &quot;ajustar à página&quot; da impressora desligada).
 2. Meça cada barra do primeiro ao último traço.
 3. Digite os dois comprimentos e pressione OK: a partir daí cada página desta impressora é corrigida.</translation>
     </message>
@@ -1037,7 +1038,7 @@ FILE - writes it to standard output</source>
         <translation>O valor guardado para esta impressora é inutilizável (%1): ela imprime com 1 nos dois eixos até que novos comprimentos sejam guardados.</translation>
     </message>
     <message>
-        <source>The printer can't be read: </source>
+        <source>The printer can&apos;t be read: </source>
         <translation>Não foi possível ler a impressora: </translation>
     </message>
     <message>
@@ -1072,20 +1073,20 @@ FILE - writes it to standard output</source>
 <context>
     <name>PrinterScales</name>
     <message>
-        <source>"%1" is not two factors from 0.9 to 1.1</source>
-        <translation>"%1" não são dois fatores de 0.9 a 1.1</translation>
+        <source>&quot;%1&quot; is not two factors from 0.9 to 1.1</source>
+        <translation>&quot;%1&quot; não são dois fatores de 0.9 a 1.1</translation>
     </message>
     <message>
-        <source>"%1" is not a length: type the length measured in millimetres.</source>
-        <translation>"%1" não é um comprimento: digite o comprimento medido em milímetros.</translation>
+        <source>&quot;%1&quot; is not a length: type the length measured in millimetres.</source>
+        <translation>&quot;%1&quot; não é um comprimento: digite o comprimento medido em milímetros.</translation>
     </message>
     <message>
         <source>%1 mm for the %2 mm bar gives a factor of %3; only factors from 0.9 to 1.1 can be corrected. Measure the bar again from its first to its last mark.</source>
         <translation>%1 mm para a barra de %2 mm dá um fator de %3; só fatores de 0,9 a 1,1 podem ser corrigidos. Meça a barra de novo, do primeiro ao último traço.</translation>
     </message>
     <message>
-        <source>its factors cannot be read; they are kept as two numbers from 0.9 to 1.1 with a decimal point, the width's first: "1.01 0.99"</source>
-        <translation type="unfinished" />
+        <source>its factors cannot be read; they are kept as two numbers from 0.9 to 1.1 with a decimal point, the width&apos;s first: &quot;1.01 0.99&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1117,11 +1118,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>the settings store can be read only in part and no copy of it could be made (%1)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the settings store can be read only in part; the whole file is kept as %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1151,19 +1152,19 @@ FILE - writes it to standard output</source>
         <translation>A impressora %1 está parada: a página espera na fila.</translation>
     </message>
     <message>
-        <source>The printer "%1" has not printed the page yet: %2</source>
-        <translation>A impressora "%1" ainda não imprimiu a página: %2</translation>
+        <source>The printer &quot;%1&quot; has not printed the page yet: %2</source>
+        <translation>A impressora &quot;%1&quot; ainda não imprimiu a página: %2</translation>
     </message>
     <message>
-        <source>The printer "%1" has printed the page.</source>
-        <translation>A impressora "%1" imprimiu a página.</translation>
+        <source>The printer &quot;%1&quot; has printed the page.</source>
+        <translation>A impressora &quot;%1&quot; imprimiu a página.</translation>
     </message>
 </context>
 <context>
     <name>RingLayout</name>
     <message>
         <source>R = %1</source>
-        <comment>the ring's outer radius</comment>
+        <comment>the ring&apos;s outer radius</comment>
         <translation>R = %1</translation>
     </message>
     <message>
@@ -1226,8 +1227,8 @@ FILE - writes it to standard output</source>
         <translation>Erro ao gravar no arquivo de configurações</translation>
     </message>
     <message>
-        <source>Settings saved to '%1'</source>
-        <translation>Configurações salvas em '%1'</translation>
+        <source>Settings saved to &apos;%1&apos;</source>
+        <translation>Configurações salvas em &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Read settings file error</source>
@@ -1238,29 +1239,29 @@ FILE - writes it to standard output</source>
         <translation>Erro ao ler o arquivo de configurações</translation>
     </message>
     <message>
-        <source>1 setting restored from '%1'</source>
-        <translation>1 configuração carregada de '%1'</translation>
+        <source>1 setting restored from &apos;%1&apos;</source>
+        <translation>1 configuração carregada de &apos;%1&apos;</translation>
     </message>
     <message numerus="yes">
-        <source>%n settings restored from '%1'</source>
+        <source>%n settings restored from &apos;%1&apos;</source>
         <translation>
-            <numerusform>%n configuração carregada de '%1'</numerusform>
-            <numerusform>%n configurações carregadas de '%1'</numerusform>
+            <numerusform>%n configuração carregada de &apos;%1&apos;</numerusform>
+            <numerusform>%n configurações carregadas de &apos;%1&apos;</numerusform>
         </translation>
     </message>
     <message>
-        <source>line %1 ("%2") could not be applied</source>
-        <translation>a linha %1 ("%2") não pôde ser aplicada</translation>
+        <source>line %1 (&quot;%2&quot;) could not be applied</source>
+        <translation>a linha %1 (&quot;%2&quot;) não pôde ser aplicada</translation>
     </message>
     <message>
         <source>the file ends after line %1</source>
         <translation>o arquivo termina após a linha %1</translation>
     </message>
     <message numerus="yes">
-        <source>%n of %1 settings restored from '%2': %3.</source>
+        <source>%n of %1 settings restored from &apos;%2&apos;: %3.</source>
         <translation>
-            <numerusform>%n de %1 configurações carregada de '%2': %3.</numerusform>
-            <numerusform>%n de %1 configurações carregadas de '%2': %3.</numerusform>
+            <numerusform>%n de %1 configurações carregada de &apos;%2&apos;: %3.</numerusform>
+            <numerusform>%n de %1 configurações carregadas de &apos;%2&apos;: %3.</numerusform>
         </translation>
     </message>
 </context>
@@ -1324,16 +1325,16 @@ FILE - writes it to standard output</source>
         <translation>Não foi possível escolher uma impressora: </translation>
     </message>
     <message>
-        <source>Printer scale for '%1' ignored: %2; it prints unscaled.</source>
-        <translation>Escala da impressora '%1' ignorada: %2; ela imprime sem correção.</translation>
+        <source>Printer scale for &apos;%1&apos; ignored: %2; it prints unscaled.</source>
+        <translation>Escala da impressora &apos;%1&apos; ignorada: %2; ela imprime sem correção.</translation>
     </message>
     <message>
-        <source>The user guide is not installed; "man vennaros" describes the program.</source>
-        <translation>O guia do usuário não está instalado; "man vennaros" descreve o programa.</translation>
+        <source>The user guide is not installed; &quot;man vennaros&quot; describes the program.</source>
+        <translation>O guia do usuário não está instalado; &quot;man vennaros&quot; descreve o programa.</translation>
     </message>
     <message>
-        <source>The paper kept for '%1' is not used: %2; it prints on the printer's own paper.</source>
-        <translation type="unfinished" />
+        <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1479,43 +1480,43 @@ FILE - writes it to standard output</source>
     <name>main</name>
     <message>
         <source>vennaros: %1
-Try 'vennaros --help'.
+Try &apos;vennaros --help&apos;.
 </source>
         <translation>vennaros: %1
-Tente 'vennaros --help'.
+Tente &apos;vennaros --help&apos;.
 </translation>
     </message>
     <message>
-        <source>there is no platform plugin '%1'</source>
-        <translation type="unfinished" />
+        <source>there is no platform plugin &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>DISPLAY and WAYLAND_DISPLAY are not set</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>'%1' can't be reached</source>
-        <translation type="unfinished" />
+        <source>&apos;%1&apos; can&apos;t be reached</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>vennaros: cannot open a display: %1; --print-pdf, --svg and --dxf need none.
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>vennaros: '%1' is not valid UTF-8; no file is read or written under another name.
+        <source>vennaros: &apos;%1&apos; is not valid UTF-8; no file is read or written under another name.
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>vennaros: '%1' is not valid UTF-8.
+        <source>vennaros: &apos;%1&apos; is not valid UTF-8.
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>vennaros: the value of --%1 is not valid UTF-8.
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
     <name>AboutDialog</name>
@@ -34,11 +35,11 @@
 <context>
     <name>CalibrationPage</name>
     <message>
-        <source>Along the paper's length: %1 mm</source>
+        <source>Along the paper&apos;s length: %1 mm</source>
         <translation>Вдоль длины листа: %1 мм</translation>
     </message>
     <message>
-        <source>Along the paper's width: %1 mm</source>
+        <source>Along the paper&apos;s width: %1 mm</source>
         <translation>Вдоль ширины листа: %1 мм</translation>
     </message>
     <message>
@@ -62,7 +63,7 @@
         <translation>обе длины в окне «Масштаб принтера». Печатайте эту страницу с выключенным</translation>
     </message>
     <message>
-        <source>scaling or "fit to page" option of the printer switched off.</source>
+        <source>scaling or &quot;fit to page&quot; option of the printer switched off.</source>
         <translation>масштабированием и выключенной опцией «по размеру страницы» принтера.</translation>
     </message>
 </context>
@@ -159,8 +160,8 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>--size needs a number and its unit, for example 450mm or 3.5in, not '%1'.</source>
-        <translation>--size требует число с единицей, например 450mm или 3.5in, а не '%1'.</translation>
+        <source>--size needs a number and its unit, for example 450mm or 3.5in, not &apos;%1&apos;.</source>
+        <translation>--size требует число с единицей, например 450mm или 3.5in, а не &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>--ra and --decreasing go with --azimuth.</source>
@@ -179,15 +180,15 @@
         </translation>
     </message>
     <message>
-        <source>Unexpected argument '%1'.</source>
-        <translation>Неожиданный аргумент '%1'.</translation>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Неожиданный аргумент &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>--print-pdf, --svg and --dxf: give one of them.</source>
         <translation>--print-pdf, --svg и --dxf: укажите только один из них.</translation>
     </message>
     <message>
-        <source>--settings, --paper, --landscape, --altitude, --azimuth and the circle's options go with --print-pdf FILE, --svg FILE or --dxf FILE.</source>
+        <source>--settings, --paper, --landscape, --altitude, --azimuth and the circle&apos;s options go with --print-pdf FILE, --svg FILE or --dxf FILE.</source>
         <translation>--settings, --paper, --landscape, --altitude, --azimuth и параметры круга используются с --print-pdf FILE, --svg FILE или --dxf FILE.</translation>
     </message>
     <message>
@@ -215,8 +216,8 @@
         <translation>--paper требует название формата бумаги, например A4.</translation>
     </message>
     <message>
-        <source>unknown paper '%1' (A4, Letter, A3, Legal, ...)</source>
-        <translation>неизвестная бумага '%1' (A4, Letter, A3, Legal, ...)</translation>
+        <source>unknown paper &apos;%1&apos; (A4, Letter, A3, Legal, ...)</source>
+        <translation>неизвестная бумага &apos;%1&apos; (A4, Letter, A3, Legal, ...)</translation>
     </message>
     <message>
         <source>print this text and exit</source>
@@ -237,13 +238,13 @@ without a window</source>
         <translation>то же как DXF-чертёж</translation>
     </message>
     <message>
-        <source>a settings file saved with "Save", restored over the defaults</source>
+        <source>a settings file saved with &quot;Save&quot;, restored over the defaults</source>
         <translation>файл настроек, записанный кнопкой «Запись», загружается поверх
 значений по умолчанию</translation>
     </message>
     <message>
         <source>the paper, for example A4, Letter, A3 or Legal (default: the
-built-in PDF printer's paper)</source>
+built-in PDF printer&apos;s paper)</source>
         <translation>бумага, например A4, Letter, A3 или Legal (по умолчанию: бумага
 встроенного PDF-принтера)</translation>
     </message>
@@ -252,23 +253,23 @@ built-in PDF printer's paper)</source>
         <translation>бумага в альбомной ориентации</translation>
     </message>
     <message>
-        <source>the altitude circle ("Print Alt.")</source>
+        <source>the altitude circle (&quot;Print Alt.&quot;)</source>
         <translation>круг высоты («Печ. выс.»)</translation>
     </message>
     <message>
-        <source>the azimuth or RA circle, as the settings say ("Print Az." or
-"Print RA")</source>
+        <source>the azimuth or RA circle, as the settings say (&quot;Print Az.&quot; or
+&quot;Print RA&quot;)</source>
         <translation>круг азимута или RA, как указано в настройках («Печ. аз.» или
 «Печ. RA»)</translation>
     </message>
     <message>
-        <source>the circle's size with its unit: 450mm, 3in, 3.5in or 3,5in; a
+        <source>the circle&apos;s size with its unit: 450mm, 3in, 3.5in or 3,5in; a
 diameter (dia.) unless --length</source>
         <translation>размер круга с единицей: 450mm, 3in, 3.5in или 3,5in; диаметр (Ø),
 если не указан --length</translation>
     </message>
     <message>
-        <source>the size is the strip's length (len.)</source>
+        <source>the size is the strip&apos;s length (len.)</source>
         <translation>размер — длина ленты (дл.)</translation>
     </message>
     <message>
@@ -276,7 +277,7 @@ diameter (dia.) unless --length</source>
         <translation>круг RA вместо круга азимута</translation>
     </message>
     <message>
-        <source>azimuth numbers decreasing from left to right ("Az L&gt;R +" clear)</source>
+        <source>azimuth numbers decreasing from left to right (&quot;Az L&gt;R +&quot; clear)</source>
         <translation>числа азимута убывают слева направо (флажок «Аз Л&gt;П +» снят)</translation>
     </message>
     <message>
@@ -287,20 +288,20 @@ than the printable area into sectors</source>
     </message>
     <message>
         <source>print the circle as a flat ring instead of a strip; its size is
-the ring's outer diameter, or with --length its circumference</source>
+the ring&apos;s outer diameter, or with --length its circumference</source>
         <translation>печатать круг плоским кольцом вместо ленты; размер — наружный
 диаметр кольца, а с --length — длина окружности</translation>
     </message>
     <message>
-        <source>a vernier below each strip or ring ("Print verniers")</source>
+        <source>a vernier below each strip or ring (&quot;Print verniers&quot;)</source>
         <translation>нониус под каждой лентой или кольцом («Нониусы»)</translation>
     </message>
     <message>
-        <source>a second number row counting the other way ("Numbers both ways")</source>
+        <source>a second number row counting the other way (&quot;Numbers both ways&quot;)</source>
         <translation>второй ряд чисел со счётом в обратную сторону («Числа в обе стороны»)</translation>
     </message>
     <message>
-        <source>the scale check bars below the page ("Print scale check")</source>
+        <source>the scale check bars below the page (&quot;Print scale check&quot;)</source>
         <translation>контрольные полосы масштаба под страницей («Контроль масштаба»)</translation>
     </message>
     <message>
@@ -316,8 +317,8 @@ the ring's outer diameter, or with --length its circumference</source>
         <translation>лента начинается с отсчёта N градусов (RA: в часах)</translation>
     </message>
     <message>
-        <source>the strip's first long division again after its end, to close
-the wrapped strip mark over mark ("Closing tab")</source>
+        <source>the strip&apos;s first long division again after its end, to close
+the wrapped strip mark over mark (&quot;Closing tab&quot;)</source>
         <translation>первое длинное деление ленты ещё раз после её конца, чтобы
 сомкнуть свёрнутую ленту штрих в штрих («Клапан склейки»)</translation>
     </message>
@@ -347,45 +348,45 @@ See also: man vennaros
     </message>
     <message>
         <source>--size: the number is too large.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--decreasing goes with the azimuth circle in degrees: RA hours always increase.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--print-pdf writes a file, not standard output: name the PDF file to write.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--settings reads a file, not standard input: name the settings file.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--%1 needs a file name: '%2' starts with '-' as an option does; write such a name as ./%2.</source>
-        <translation type="unfinished" />
+        <source>--%1 needs a file name: &apos;%2&apos; starts with &apos;-&apos; as an option does; write such a name as ./%2.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--split goes with --print-pdf: a drawing is never split.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--scale-check goes with --print-pdf: a drawing has no scale check bars.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--closing-tab goes with --print-pdf: a drawing has no closing tab.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--both-ways goes with --azimuth: the altitude circle reads both ways already.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the whole strip or ring as an SVG drawing for a laser or vinyl
 cutter, at its true size in millimetres, never split;
 FILE - writes it to standard output</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -407,30 +408,30 @@ FILE - writes it to standard output</source>
         <translation>Записано: </translation>
     </message>
     <message>
-        <source>Cannot write '%1': %2.</source>
-        <translation>Не удалось записать '%1': %2.</translation>
+        <source>Cannot write &apos;%1&apos;: %2.</source>
+        <translation>Не удалось записать &apos;%1&apos;: %2.</translation>
     </message>
     <message>
-        <source>it is the program's settings store</source>
-        <translation type="unfinished" />
+        <source>it is the program&apos;s settings store</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>it is a settings file saved or restored since the start</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>ExportFileJobHost</name>
     <message>
-        <source>standard output can't be written: %1</source>
-        <translation type="unfinished" />
+        <source>standard output can&apos;t be written: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>FileCommand</name>
     <message>
-        <source>vennaros: cannot read the settings file '%1': %2</source>
-        <translation>vennaros: не удалось прочитать файл настроек '%1': %2</translation>
+        <source>vennaros: cannot read the settings file &apos;%1&apos;: %2</source>
+        <translation>vennaros: не удалось прочитать файл настроек &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <source>it is %1</source>
@@ -441,8 +442,8 @@ FILE - writes it to standard output</source>
         <translation>Остальные сохраняют значения по умолчанию.</translation>
     </message>
     <message>
-        <source>vennaros: cannot write '%1': %2</source>
-        <translation>vennaros: не удалось записать '%1': %2</translation>
+        <source>vennaros: cannot write &apos;%1&apos;: %2</source>
+        <translation>vennaros: не удалось записать &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <source>it is the settings file</source>
@@ -454,11 +455,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>--half-degree goes with the 1-degree graduation; the settings give marks every 5 degrees.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--decreasing goes with the azimuth circle in degrees; the settings ask for RA.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -559,7 +560,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>Settings reset to what could be read: </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -676,7 +677,7 @@ FILE - writes it to standard output</source>
         <translation>Кольца вместо лент</translation>
     </message>
     <message>
-        <source>Each circle as a flat ring of the size's outer diameter, for a ground board or a disc</source>
+        <source>Each circle as a flat ring of the size&apos;s outer diameter, for a ground board or a disc</source>
         <translation>Каждый круг плоским кольцом с размером как наружным диаметром, для опорной доски или диска</translation>
     </message>
     <message>
@@ -708,7 +709,7 @@ FILE - writes it to standard output</source>
         <translation>Клапан склейки</translation>
     </message>
     <message>
-        <source>The strip's first long division again after its end, to join the wrapped strip mark over mark</source>
+        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
         <translation>Первое длинное деление ленты ещё раз после её конца, чтобы сомкнуть свёрнутую ленту штрих в штрих</translation>
     </message>
     <message>
@@ -716,7 +717,7 @@ FILE - writes it to standard output</source>
         <translation>&amp;Масштаб...</translation>
     </message>
     <message>
-        <source>Measure and correct the current printer's scale</source>
+        <source>Measure and correct the current printer&apos;s scale</source>
         <translation>Измерить и исправить масштаб текущего принтера</translation>
     </message>
     <message>
@@ -724,7 +725,7 @@ FILE - writes it to standard output</source>
         <translation>Страница...</translation>
     </message>
     <message>
-        <source>Choose the current printer's paper and orientation, without printing</source>
+        <source>Choose the current printer&apos;s paper and orientation, without printing</source>
         <translation>Выбрать бумагу и ориентацию текущего принтера без печати</translation>
     </message>
     <message>
@@ -834,7 +835,7 @@ FILE - writes it to standard output</source>
         <translation>Печать круга RA</translation>
     </message>
     <message>
-        <source>The printer "%1" is no longer installed</source>
+        <source>The printer &quot;%1&quot; is no longer installed</source>
         <translation>Принтер «%1» больше не установлен</translation>
     </message>
     <message>
@@ -962,11 +963,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>%1 max. length is %2 %3 for a drawing.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 max. ring diameter is %2 %3 for a drawing.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -985,33 +986,33 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>%1 is larger than a page can be (%2 mm a side)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>its value cannot be read as a paper and its orientation, as "A4, portrait"</source>
-        <translation type="unfinished" />
+        <source>its value cannot be read as a paper and its orientation, as &quot;A4, portrait&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>"%1" is not a paper and its orientation, as "A4, portrait"</source>
-        <translation type="unfinished" />
+        <source>&quot;%1&quot; is not a paper and its orientation, as &quot;A4, portrait&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>PrinterScaleDialog</name>
     <message>
-        <source>Bar along the paper's &amp;width (%1 mm), measured in mm:</source>
+        <source>Bar along the paper&apos;s &amp;width (%1 mm), measured in mm:</source>
         <translation>Полоса вдоль &amp;ширины листа (%1 мм), измерено в мм:</translation>
     </message>
     <message>
-        <source>Bar along the paper's &amp;length (%1 mm), measured in mm:</source>
+        <source>Bar along the paper&apos;s &amp;length (%1 mm), measured in mm:</source>
         <translation>Полоса вдоль &amp;длины листа (%1 мм), измерено в мм:</translation>
     </message>
     <message>
-        <source>Factors kept for this printer: %1 along the paper's width, %2 along its length.</source>
+        <source>Factors kept for this printer: %1 along the paper&apos;s width, %2 along its length.</source>
         <translation>Коэффициенты этого принтера: %1 вдоль ширины листа, %2 вдоль длины.</translation>
     </message>
     <message>
-        <source>1. Print the calibration page (with any scaling or "fit to page" option of the printer off).
+        <source>1. Print the calibration page (with any scaling or &quot;fit to page&quot; option of the printer off).
 2. Measure each bar from its first to its last mark.
 3. Type the two lengths and press OK: every page on this printer is then corrected.</source>
         <translation>1. Напечатайте калибровочную страницу (масштабирование и опция «по размеру страницы» принтера выключены).
@@ -1039,7 +1040,7 @@ FILE - writes it to standard output</source>
         <translation>Сохранённое значение для этого принтера непригодно (%1): он печатает с 1 по обеим осям, пока не будут сохранены новые длины.</translation>
     </message>
     <message>
-        <source>The printer can't be read: </source>
+        <source>The printer can&apos;t be read: </source>
         <translation>Не удалось прочитать принтер: </translation>
     </message>
     <message>
@@ -1074,11 +1075,11 @@ FILE - writes it to standard output</source>
 <context>
     <name>PrinterScales</name>
     <message>
-        <source>"%1" is not two factors from 0.9 to 1.1</source>
+        <source>&quot;%1&quot; is not two factors from 0.9 to 1.1</source>
         <translation>«%1» — не два коэффициента от 0.9 до 1.1</translation>
     </message>
     <message>
-        <source>"%1" is not a length: type the length measured in millimetres.</source>
+        <source>&quot;%1&quot; is not a length: type the length measured in millimetres.</source>
         <translation>«%1» — не длина: введите длину, измеренную в миллиметрах.</translation>
     </message>
     <message>
@@ -1086,8 +1087,8 @@ FILE - writes it to standard output</source>
         <translation>%1 мм для полосы %2 мм дают коэффициент %3; исправить можно только коэффициенты от 0,9 до 1,1. Измерьте полосу ещё раз от первого до последнего штриха.</translation>
     </message>
     <message>
-        <source>its factors cannot be read; they are kept as two numbers from 0.9 to 1.1 with a decimal point, the width's first: "1.01 0.99"</source>
-        <translation type="unfinished" />
+        <source>its factors cannot be read; they are kept as two numbers from 0.9 to 1.1 with a decimal point, the width&apos;s first: &quot;1.01 0.99&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1119,11 +1120,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>the settings store can be read only in part and no copy of it could be made (%1)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the settings store can be read only in part; the whole file is kept as %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1153,11 +1154,11 @@ FILE - writes it to standard output</source>
         <translation>Принтер %1 остановлен: страница ждёт в его очереди.</translation>
     </message>
     <message>
-        <source>The printer "%1" has not printed the page yet: %2</source>
+        <source>The printer &quot;%1&quot; has not printed the page yet: %2</source>
         <translation>Принтер «%1» ещё не напечатал страницу: %2</translation>
     </message>
     <message>
-        <source>The printer "%1" has printed the page.</source>
+        <source>The printer &quot;%1&quot; has printed the page.</source>
         <translation>Принтер «%1» напечатал страницу.</translation>
     </message>
 </context>
@@ -1165,7 +1166,7 @@ FILE - writes it to standard output</source>
     <name>RingLayout</name>
     <message>
         <source>R = %1</source>
-        <comment>the ring's outer radius</comment>
+        <comment>the ring&apos;s outer radius</comment>
         <translation>R = %1</translation>
     </message>
     <message>
@@ -1228,8 +1229,8 @@ FILE - writes it to standard output</source>
         <translation>Ошибка при записи в файл настроек</translation>
     </message>
     <message>
-        <source>Settings saved to '%1'</source>
-        <translation>Настройки записаны в '%1'</translation>
+        <source>Settings saved to &apos;%1&apos;</source>
+        <translation>Настройки записаны в &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Read settings file error</source>
@@ -1240,19 +1241,19 @@ FILE - writes it to standard output</source>
         <translation>Ошибка при чтении файла настроек</translation>
     </message>
     <message>
-        <source>1 setting restored from '%1'</source>
-        <translation>1 настройка загружена из '%1'</translation>
+        <source>1 setting restored from &apos;%1&apos;</source>
+        <translation>1 настройка загружена из &apos;%1&apos;</translation>
     </message>
     <message numerus="yes">
-        <source>%n settings restored from '%1'</source>
+        <source>%n settings restored from &apos;%1&apos;</source>
         <translation>
-            <numerusform>%n настройка загружена из '%1'</numerusform>
-            <numerusform>%n настройки загружены из '%1'</numerusform>
-            <numerusform>%n настроек загружено из '%1'</numerusform>
+            <numerusform>%n настройка загружена из &apos;%1&apos;</numerusform>
+            <numerusform>%n настройки загружены из &apos;%1&apos;</numerusform>
+            <numerusform>%n настроек загружено из &apos;%1&apos;</numerusform>
         </translation>
     </message>
     <message>
-        <source>line %1 ("%2") could not be applied</source>
+        <source>line %1 (&quot;%2&quot;) could not be applied</source>
         <translation>строку %1 («%2») не удалось применить</translation>
     </message>
     <message>
@@ -1260,11 +1261,11 @@ FILE - writes it to standard output</source>
         <translation>файл заканчивается после строки %1</translation>
     </message>
     <message numerus="yes">
-        <source>%n of %1 settings restored from '%2': %3.</source>
+        <source>%n of %1 settings restored from &apos;%2&apos;: %3.</source>
         <translation>
-            <numerusform>Загружено %n из %1 настроек из '%2': %3.</numerusform>
-            <numerusform>Загружено %n из %1 настроек из '%2': %3.</numerusform>
-            <numerusform>Загружено %n из %1 настроек из '%2': %3.</numerusform>
+            <numerusform>Загружено %n из %1 настроек из &apos;%2&apos;: %3.</numerusform>
+            <numerusform>Загружено %n из %1 настроек из &apos;%2&apos;: %3.</numerusform>
+            <numerusform>Загружено %n из %1 настроек из &apos;%2&apos;: %3.</numerusform>
         </translation>
     </message>
 </context>
@@ -1328,16 +1329,16 @@ FILE - writes it to standard output</source>
         <translation>Не удалось выбрать принтер: </translation>
     </message>
     <message>
-        <source>Printer scale for '%1' ignored: %2; it prints unscaled.</source>
-        <translation>Масштаб принтера '%1' не учтён: %2; печать без коррекции.</translation>
+        <source>Printer scale for &apos;%1&apos; ignored: %2; it prints unscaled.</source>
+        <translation>Масштаб принтера &apos;%1&apos; не учтён: %2; печать без коррекции.</translation>
     </message>
     <message>
-        <source>The user guide is not installed; "man vennaros" describes the program.</source>
+        <source>The user guide is not installed; &quot;man vennaros&quot; describes the program.</source>
         <translation>Руководство пользователя не установлено; программу описывает «man vennaros».</translation>
     </message>
     <message>
-        <source>The paper kept for '%1' is not used: %2; it prints on the printer's own paper.</source>
-        <translation type="unfinished" />
+        <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1483,43 +1484,43 @@ FILE - writes it to standard output</source>
     <name>main</name>
     <message>
         <source>vennaros: %1
-Try 'vennaros --help'.
+Try &apos;vennaros --help&apos;.
 </source>
         <translation>vennaros: %1
-См. 'vennaros --help'.
+См. &apos;vennaros --help&apos;.
 </translation>
     </message>
     <message>
-        <source>there is no platform plugin '%1'</source>
-        <translation type="unfinished" />
+        <source>there is no platform plugin &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>DISPLAY and WAYLAND_DISPLAY are not set</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>'%1' can't be reached</source>
-        <translation type="unfinished" />
+        <source>&apos;%1&apos; can&apos;t be reached</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>vennaros: cannot open a display: %1; --print-pdf, --svg and --dxf need none.
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>vennaros: '%1' is not valid UTF-8; no file is read or written under another name.
+        <source>vennaros: &apos;%1&apos; is not valid UTF-8; no file is read or written under another name.
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>vennaros: '%1' is not valid UTF-8.
+        <source>vennaros: &apos;%1&apos; is not valid UTF-8.
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>vennaros: the value of --%1 is not valid UTF-8.
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
