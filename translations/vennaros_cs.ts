@@ -348,45 +348,47 @@ Viz také: man vennaros
     </message>
     <message>
         <source>--size: the number is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>--size: číslo je příliš velké.</translation>
     </message>
     <message>
         <source>--decreasing goes with the azimuth circle in degrees: RA hours always increase.</source>
-        <translation type="unfinished"></translation>
+        <translation>--decreasing patří k azimutálnímu kruhu ve stupních: hodiny RA vždy rostou.</translation>
     </message>
     <message>
         <source>--print-pdf writes a file, not standard output: name the PDF file to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>--print-pdf zapisuje soubor, ne standardní výstup: zadejte název souboru PDF k zápisu.</translation>
     </message>
     <message>
         <source>--settings reads a file, not standard input: name the settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>--settings čte soubor, ne standardní vstup: zadejte název souboru nastavení.</translation>
     </message>
     <message>
         <source>--%1 needs a file name: &apos;%2&apos; starts with &apos;-&apos; as an option does; write such a name as ./%2.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 potřebuje název souboru: &apos;%2&apos; začíná znakem &apos;-&apos; jako volba; zapište takový název jako ./%2.</translation>
     </message>
     <message>
         <source>--split goes with --print-pdf: a drawing is never split.</source>
-        <translation type="unfinished"></translation>
+        <translation>--split patří k --print-pdf: výkres se nikdy nedělí.</translation>
     </message>
     <message>
         <source>--scale-check goes with --print-pdf: a drawing has no scale check bars.</source>
-        <translation type="unfinished"></translation>
+        <translation>--scale-check patří k --print-pdf: výkres nemá kontrolní pruhy měřítka.</translation>
     </message>
     <message>
         <source>--closing-tab goes with --print-pdf: a drawing has no closing tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>--closing-tab patří k --print-pdf: výkres nemá lepicí chlopeň.</translation>
     </message>
     <message>
         <source>--both-ways goes with --azimuth: the altitude circle reads both ways already.</source>
-        <translation type="unfinished"></translation>
+        <translation>--both-ways patří k --azimuth: výškový kruh se už čte oběma směry.</translation>
     </message>
     <message>
         <source>the whole strip or ring as an SVG drawing for a laser or vinyl
 cutter, at its true size in millimetres, never split;
 FILE - writes it to standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>celý pásek nebo prstenec jako výkres SVG pro laserový nebo
+řezací plotr, ve skutečné velikosti v milimetrech, nikdy nedělený;
+FILE - jej zapíše na standardní výstup</translation>
     </message>
 </context>
 <context>
@@ -413,18 +415,18 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>it is the program&apos;s settings store</source>
-        <translation type="unfinished"></translation>
+        <translation>je to úložiště nastavení programu</translation>
     </message>
     <message>
         <source>it is a settings file saved or restored since the start</source>
-        <translation type="unfinished"></translation>
+        <translation>je to soubor nastavení uložený nebo načtený od spuštění programu</translation>
     </message>
 </context>
 <context>
     <name>ExportFileJobHost</name>
     <message>
         <source>standard output can&apos;t be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>na standardní výstup nelze zapisovat: %1</translation>
     </message>
 </context>
 <context>
@@ -455,11 +457,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>--half-degree goes with the 1-degree graduation; the settings give marks every 5 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>--half-degree patří k dílku 1°; nastavení dává značky po 5 stupních.</translation>
     </message>
     <message>
         <source>--decreasing goes with the azimuth circle in degrees; the settings ask for RA.</source>
-        <translation type="unfinished"></translation>
+        <translation>--decreasing patří k azimutálnímu kruhu ve stupních; nastavení žádá RA.</translation>
     </message>
 </context>
 <context>
@@ -560,7 +562,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>Settings reset to what could be read: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení vrácena na to, co šlo přečíst: </translation>
     </message>
 </context>
 <context>
@@ -963,11 +965,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>%1 max. length is %2 %3 for a drawing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: největší délka je %2 %3 pro výkres.</translation>
     </message>
     <message>
         <source>%1 max. ring diameter is %2 %3 for a drawing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: největší průměr prstence je %2 %3 pro výkres.</translation>
     </message>
 </context>
 <context>
@@ -986,15 +988,15 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>%1 is larger than a page can be (%2 mm a side)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 je větší, než může být stránka (%2 mm na stranu)</translation>
     </message>
     <message>
         <source>its value cannot be read as a paper and its orientation, as &quot;A4, portrait&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>jeho hodnotu nelze přečíst jako papír s orientací, např. „A4, portrait“</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a paper and its orientation, as &quot;A4, portrait&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ není papír s orientací, např. „A4, portrait“</translation>
     </message>
 </context>
 <context>
@@ -1088,7 +1090,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>its factors cannot be read; they are kept as two numbers from 0.9 to 1.1 with a decimal point, the width&apos;s first: &quot;1.01 0.99&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>jeho koeficienty nelze přečíst; ukládají se jako dvě čísla od 0.9 do 1.1 s desetinnou tečkou, nejdřív pro šířku: „1.01 0.99“</translation>
     </message>
 </context>
 <context>
@@ -1120,11 +1122,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>the settings store can be read only in part and no copy of it could be made (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>úložiště nastavení lze přečíst jen zčásti a jeho kopii se nepodařilo vytvořit (%1)</translation>
     </message>
     <message>
         <source>the settings store can be read only in part; the whole file is kept as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>úložiště nastavení lze přečíst jen zčásti; celý soubor je uschován jako %1</translation>
     </message>
 </context>
 <context>
@@ -1338,7 +1340,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
-        <translation type="unfinished"></translation>
+        <translation>Papír uložený pro &apos;%1&apos; se nepoužije: %2; tiskárna tiskne na svůj vlastní papír.</translation>
     </message>
 </context>
 <context>
@@ -1492,35 +1494,39 @@ Zkuste &apos;vennaros --help&apos;.
     </message>
     <message>
         <source>there is no platform plugin &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>platformní modul &apos;%1&apos; neexistuje</translation>
     </message>
     <message>
         <source>DISPLAY and WAYLAND_DISPLAY are not set</source>
-        <translation type="unfinished"></translation>
+        <translation>DISPLAY a WAYLAND_DISPLAY nejsou nastaveny</translation>
     </message>
     <message>
         <source>&apos;%1&apos; can&apos;t be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>k &apos;%1&apos; se nelze připojit</translation>
     </message>
     <message>
         <source>vennaros: cannot open a display: %1; --print-pdf, --svg and --dxf need none.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vennaros: nelze otevřít displej: %1; --print-pdf, --svg a --dxf žádný nepotřebují.
+</translation>
     </message>
     <message>
         <source>vennaros: &apos;%1&apos; is not valid UTF-8; no file is read or written under another name.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vennaros: &apos;%1&apos; není platné UTF-8; žádný soubor se nečte ani nezapisuje pod jiným názvem.
+</translation>
     </message>
     <message>
         <source>vennaros: &apos;%1&apos; is not valid UTF-8.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vennaros: &apos;%1&apos; není platné UTF-8.
+</translation>
     </message>
     <message>
         <source>vennaros: the value of --%1 is not valid UTF-8.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vennaros: hodnota --%1 není platné UTF-8.
+</translation>
     </message>
 </context>
 <context>

@@ -351,45 +351,47 @@ um den umgelegten Streifen Strich auf Strich zu schließen („Klebelasche“)</
     </message>
     <message>
         <source>--size: the number is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>--size: die Zahl ist zu groß.</translation>
     </message>
     <message>
         <source>--decreasing goes with the azimuth circle in degrees: RA hours always increase.</source>
-        <translation type="unfinished"></translation>
+        <translation>--decreasing gehört zum Azimutkreis in Grad: RA-Stunden steigen immer.</translation>
     </message>
     <message>
         <source>--print-pdf writes a file, not standard output: name the PDF file to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>--print-pdf schreibt eine Datei, nicht die Standardausgabe: nennen Sie die PDF-Datei, die geschrieben wird.</translation>
     </message>
     <message>
         <source>--settings reads a file, not standard input: name the settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>--settings liest eine Datei, nicht die Standardeingabe: nennen Sie die Einstellungsdatei.</translation>
     </message>
     <message>
         <source>--%1 needs a file name: &apos;%2&apos; starts with &apos;-&apos; as an option does; write such a name as ./%2.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 braucht einen Dateinamen: &apos;%2&apos; beginnt wie eine Option mit &apos;-&apos;; schreiben Sie einen solchen Namen als ./%2.</translation>
     </message>
     <message>
         <source>--split goes with --print-pdf: a drawing is never split.</source>
-        <translation type="unfinished"></translation>
+        <translation>--split gehört zu --print-pdf: eine Zeichnung wird nie geteilt.</translation>
     </message>
     <message>
         <source>--scale-check goes with --print-pdf: a drawing has no scale check bars.</source>
-        <translation type="unfinished"></translation>
+        <translation>--scale-check gehört zu --print-pdf: eine Zeichnung hat keine Kontrollbalken.</translation>
     </message>
     <message>
         <source>--closing-tab goes with --print-pdf: a drawing has no closing tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>--closing-tab gehört zu --print-pdf: eine Zeichnung hat keine Klebelasche.</translation>
     </message>
     <message>
         <source>--both-ways goes with --azimuth: the altitude circle reads both ways already.</source>
-        <translation type="unfinished"></translation>
+        <translation>--both-ways gehört zu --azimuth: der Höhenkreis ist schon in beide Richtungen zu lesen.</translation>
     </message>
     <message>
         <source>the whole strip or ring as an SVG drawing for a laser or vinyl
 cutter, at its true size in millimetres, never split;
 FILE - writes it to standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>den ganzen Streifen oder Ring als SVG-Zeichnung für einen Laser-
+oder Folienschneider, in wahrer Größe in Millimetern, nie geteilt;
+FILE - schreibt sie auf die Standardausgabe</translation>
     </message>
 </context>
 <context>
@@ -416,18 +418,18 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>it is the program&apos;s settings store</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist der Einstellungsspeicher des Programms</translation>
     </message>
     <message>
         <source>it is a settings file saved or restored since the start</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist eine seit dem Start gesicherte oder geladene Einstellungsdatei</translation>
     </message>
 </context>
 <context>
     <name>ExportFileJobHost</name>
     <message>
         <source>standard output can&apos;t be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Standardausgabe kann nicht geschrieben werden: %1</translation>
     </message>
 </context>
 <context>
@@ -458,11 +460,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>--half-degree goes with the 1-degree graduation; the settings give marks every 5 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>--half-degree gehört zur 1°-Teilung; die Einstellungen geben Striche alle 5 Grad vor.</translation>
     </message>
     <message>
         <source>--decreasing goes with the azimuth circle in degrees; the settings ask for RA.</source>
-        <translation type="unfinished"></translation>
+        <translation>--decreasing gehört zum Azimutkreis in Grad; die Einstellungen verlangen RA.</translation>
     </message>
 </context>
 <context>
@@ -562,7 +564,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>Settings reset to what could be read: </source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen auf das gesetzt, was gelesen werden konnte: </translation>
     </message>
 </context>
 <context>
@@ -964,11 +966,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>%1 max. length is %2 %3 for a drawing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: max. Länge %2 %3 für eine Zeichnung.</translation>
     </message>
     <message>
         <source>%1 max. ring diameter is %2 %3 for a drawing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: max. Ringdurchmesser %2 %3 für eine Zeichnung.</translation>
     </message>
 </context>
 <context>
@@ -987,15 +989,15 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>%1 is larger than a page can be (%2 mm a side)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist größer, als eine Seite sein kann (%2 mm je Seite)</translation>
     </message>
     <message>
         <source>its value cannot be read as a paper and its orientation, as &quot;A4, portrait&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>sein Wert lässt sich nicht als Papier mit Ausrichtung lesen, wie „A4, portrait“</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a paper and its orientation, as &quot;A4, portrait&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Papier mit Ausrichtung, wie „A4, portrait“</translation>
     </message>
 </context>
 <context>
@@ -1089,7 +1091,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>its factors cannot be read; they are kept as two numbers from 0.9 to 1.1 with a decimal point, the width&apos;s first: &quot;1.01 0.99&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Faktoren lassen sich nicht lesen; sie werden als zwei Zahlen von 0.9 bis 1.1 mit Dezimalpunkt gespeichert, die der Breite zuerst: „1.01 0.99“</translation>
     </message>
 </context>
 <context>
@@ -1121,11 +1123,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>the settings store can be read only in part and no copy of it could be made (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Einstellungsspeicher lässt sich nur teilweise lesen, und es konnte keine Kopie davon angelegt werden (%1)</translation>
     </message>
     <message>
         <source>the settings store can be read only in part; the whole file is kept as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Einstellungsspeicher lässt sich nur teilweise lesen; die ganze Datei ist als %1 aufbewahrt</translation>
     </message>
 </context>
 <context>
@@ -1337,7 +1339,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das für &apos;%1&apos; gespeicherte Papier wird nicht verwendet: %2; der Drucker druckt auf seinem eigenen Papier.</translation>
     </message>
 </context>
 <context>
@@ -1491,35 +1493,39 @@ Siehe &apos;vennaros --help&apos;.
     </message>
     <message>
         <source>there is no platform plugin &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>es gibt kein Plattform-Plugin &apos;%1&apos;</translation>
     </message>
     <message>
         <source>DISPLAY and WAYLAND_DISPLAY are not set</source>
-        <translation type="unfinished"></translation>
+        <translation>DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt</translation>
     </message>
     <message>
         <source>&apos;%1&apos; can&apos;t be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ist nicht erreichbar</translation>
     </message>
     <message>
         <source>vennaros: cannot open a display: %1; --print-pdf, --svg and --dxf need none.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vennaros: es kann keine Anzeige geöffnet werden: %1; --print-pdf, --svg und --dxf brauchen keine.
+</translation>
     </message>
     <message>
         <source>vennaros: &apos;%1&apos; is not valid UTF-8; no file is read or written under another name.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vennaros: &apos;%1&apos; ist kein gültiges UTF-8; keine Datei wird unter einem anderen Namen gelesen oder geschrieben.
+</translation>
     </message>
     <message>
         <source>vennaros: &apos;%1&apos; is not valid UTF-8.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vennaros: &apos;%1&apos; ist kein gültiges UTF-8.
+</translation>
     </message>
     <message>
         <source>vennaros: the value of --%1 is not valid UTF-8.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vennaros: der Wert von --%1 ist kein gültiges UTF-8.
+</translation>
     </message>
 </context>
 <context>

@@ -350,45 +350,47 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
     </message>
     <message>
         <source>--size: the number is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>--size: el número es demasiado grande.</translation>
     </message>
     <message>
         <source>--decreasing goes with the azimuth circle in degrees: RA hours always increase.</source>
-        <translation type="unfinished"></translation>
+        <translation>--decreasing va con el círculo de acimut en grados: las horas de AR siempre crecen.</translation>
     </message>
     <message>
         <source>--print-pdf writes a file, not standard output: name the PDF file to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>--print-pdf escribe un archivo, no la salida estándar: indique el archivo PDF que escribir.</translation>
     </message>
     <message>
         <source>--settings reads a file, not standard input: name the settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>--settings lee un archivo, no la entrada estándar: indique el archivo de ajustes.</translation>
     </message>
     <message>
         <source>--%1 needs a file name: &apos;%2&apos; starts with &apos;-&apos; as an option does; write such a name as ./%2.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 necesita un nombre de archivo: &apos;%2&apos; empieza por &apos;-&apos; como una opción; escriba ese nombre como ./%2.</translation>
     </message>
     <message>
         <source>--split goes with --print-pdf: a drawing is never split.</source>
-        <translation type="unfinished"></translation>
+        <translation>--split va con --print-pdf: un dibujo nunca se divide.</translation>
     </message>
     <message>
         <source>--scale-check goes with --print-pdf: a drawing has no scale check bars.</source>
-        <translation type="unfinished"></translation>
+        <translation>--scale-check va con --print-pdf: un dibujo no tiene barras de control de escala.</translation>
     </message>
     <message>
         <source>--closing-tab goes with --print-pdf: a drawing has no closing tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>--closing-tab va con --print-pdf: un dibujo no tiene pestaña de cierre.</translation>
     </message>
     <message>
         <source>--both-ways goes with --azimuth: the altitude circle reads both ways already.</source>
-        <translation type="unfinished"></translation>
+        <translation>--both-ways va con --azimuth: el círculo de altura ya se lee en ambos sentidos.</translation>
     </message>
     <message>
         <source>the whole strip or ring as an SVG drawing for a laser or vinyl
 cutter, at its true size in millimetres, never split;
 FILE - writes it to standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>la tira o el anillo entero como dibujo SVG para una cortadora láser
+o de vinilo, a su tamaño real en milímetros, nunca dividido;
+FILE - lo escribe en la salida estándar</translation>
     </message>
 </context>
 <context>
@@ -415,18 +417,18 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>it is the program&apos;s settings store</source>
-        <translation type="unfinished"></translation>
+        <translation>es el almacén de ajustes del programa</translation>
     </message>
     <message>
         <source>it is a settings file saved or restored since the start</source>
-        <translation type="unfinished"></translation>
+        <translation>es un archivo de ajustes guardado o cargado desde el inicio</translation>
     </message>
 </context>
 <context>
     <name>ExportFileJobHost</name>
     <message>
         <source>standard output can&apos;t be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir en la salida estándar: %1</translation>
     </message>
 </context>
 <context>
@@ -457,11 +459,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>--half-degree goes with the 1-degree graduation; the settings give marks every 5 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>--half-degree va con las marcas de 1°; los ajustes dan marcas cada 5 grados.</translation>
     </message>
     <message>
         <source>--decreasing goes with the azimuth circle in degrees; the settings ask for RA.</source>
-        <translation type="unfinished"></translation>
+        <translation>--decreasing va con el círculo de acimut en grados; los ajustes piden AR.</translation>
     </message>
 </context>
 <context>
@@ -561,7 +563,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>Settings reset to what could be read: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes restablecidos a lo que se pudo leer: </translation>
     </message>
 </context>
 <context>
@@ -963,11 +965,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>%1 max. length is %2 %3 for a drawing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: longitud máx. %2 %3 para un dibujo.</translation>
     </message>
     <message>
         <source>%1 max. ring diameter is %2 %3 for a drawing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: diámetro de anillo máx. %2 %3 para un dibujo.</translation>
     </message>
 </context>
 <context>
@@ -986,15 +988,15 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>%1 is larger than a page can be (%2 mm a side)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es mayor de lo que puede ser una página (%2 mm de lado)</translation>
     </message>
     <message>
         <source>its value cannot be read as a paper and its orientation, as &quot;A4, portrait&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>su valor no se lee como un papel y su orientación, como «A4, portrait»</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a paper and its orientation, as &quot;A4, portrait&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un papel y su orientación, como «A4, portrait»</translation>
     </message>
 </context>
 <context>
@@ -1088,7 +1090,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>its factors cannot be read; they are kept as two numbers from 0.9 to 1.1 with a decimal point, the width&apos;s first: &quot;1.01 0.99&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>sus factores no se pueden leer; se guardan como dos números de 0.9 a 1.1 con punto decimal, primero el del ancho: «1.01 0.99»</translation>
     </message>
 </context>
 <context>
@@ -1120,11 +1122,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>the settings store can be read only in part and no copy of it could be made (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>el almacén de ajustes solo se puede leer en parte y no se pudo hacer ninguna copia de él (%1)</translation>
     </message>
     <message>
         <source>the settings store can be read only in part; the whole file is kept as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el almacén de ajustes solo se puede leer en parte; el archivo entero se guarda como %1</translation>
     </message>
 </context>
 <context>
@@ -1336,7 +1338,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
-        <translation type="unfinished"></translation>
+        <translation>El papel guardado para &apos;%1&apos; no se usa: %2; la impresora imprime en su propio papel.</translation>
     </message>
 </context>
 <context>
@@ -1490,35 +1492,39 @@ Pruebe &apos;vennaros --help&apos;.
     </message>
     <message>
         <source>there is no platform plugin &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ningún plugin de plataforma &apos;%1&apos;</translation>
     </message>
     <message>
         <source>DISPLAY and WAYLAND_DISPLAY are not set</source>
-        <translation type="unfinished"></translation>
+        <translation>DISPLAY y WAYLAND_DISPLAY no están definidas</translation>
     </message>
     <message>
         <source>&apos;%1&apos; can&apos;t be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede acceder a &apos;%1&apos;</translation>
     </message>
     <message>
         <source>vennaros: cannot open a display: %1; --print-pdf, --svg and --dxf need none.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vennaros: no se puede abrir una pantalla: %1; --print-pdf, --svg y --dxf no la necesitan.
+</translation>
     </message>
     <message>
         <source>vennaros: &apos;%1&apos; is not valid UTF-8; no file is read or written under another name.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vennaros: &apos;%1&apos; no es UTF-8 válido; no se lee ni se escribe ningún archivo con otro nombre.
+</translation>
     </message>
     <message>
         <source>vennaros: &apos;%1&apos; is not valid UTF-8.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vennaros: &apos;%1&apos; no es UTF-8 válido.
+</translation>
     </message>
     <message>
         <source>vennaros: the value of --%1 is not valid UTF-8.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vennaros: el valor de --%1 no es UTF-8 válido.
+</translation>
     </message>
 </context>
 <context>

@@ -351,45 +351,47 @@ fermer la bande enroulée trait sur trait («&#xa0;Languette de collage&#xa0;»)
     </message>
     <message>
         <source>--size: the number is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>--size&#xa0;: le nombre est trop grand.</translation>
     </message>
     <message>
         <source>--decreasing goes with the azimuth circle in degrees: RA hours always increase.</source>
-        <translation type="unfinished"></translation>
+        <translation>--decreasing va avec le cercle d’azimut en degrés&#xa0;: les heures d’AD croissent toujours.</translation>
     </message>
     <message>
         <source>--print-pdf writes a file, not standard output: name the PDF file to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>--print-pdf écrit dans un fichier, pas sur la sortie standard&#xa0;: nommez le fichier PDF à écrire.</translation>
     </message>
     <message>
         <source>--settings reads a file, not standard input: name the settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>--settings lit un fichier, pas l’entrée standard&#xa0;: nommez le fichier de réglages.</translation>
     </message>
     <message>
         <source>--%1 needs a file name: &apos;%2&apos; starts with &apos;-&apos; as an option does; write such a name as ./%2.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 demande un nom de fichier&#xa0;: &apos;%2&apos; commence par &apos;-&apos; comme une option&#xa0;; écrivez un tel nom sous la forme ./%2.</translation>
     </message>
     <message>
         <source>--split goes with --print-pdf: a drawing is never split.</source>
-        <translation type="unfinished"></translation>
+        <translation>--split va avec --print-pdf&#xa0;: un dessin n’est jamais divisé.</translation>
     </message>
     <message>
         <source>--scale-check goes with --print-pdf: a drawing has no scale check bars.</source>
-        <translation type="unfinished"></translation>
+        <translation>--scale-check va avec --print-pdf&#xa0;: un dessin n’a pas de barres de contrôle d’échelle.</translation>
     </message>
     <message>
         <source>--closing-tab goes with --print-pdf: a drawing has no closing tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>--closing-tab va avec --print-pdf&#xa0;: un dessin n’a pas de languette de collage.</translation>
     </message>
     <message>
         <source>--both-ways goes with --azimuth: the altitude circle reads both ways already.</source>
-        <translation type="unfinished"></translation>
+        <translation>--both-ways va avec --azimuth&#xa0;: le cercle de hauteur se lit déjà dans les deux sens.</translation>
     </message>
     <message>
         <source>the whole strip or ring as an SVG drawing for a laser or vinyl
 cutter, at its true size in millimetres, never split;
 FILE - writes it to standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>la bande ou l’anneau entier en dessin SVG pour une découpeuse laser
+ou vinyle, à sa vraie taille en millimètres, jamais divisé&#xa0;;
+FILE - l’écrit sur la sortie standard</translation>
     </message>
 </context>
 <context>
@@ -416,18 +418,18 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>it is the program&apos;s settings store</source>
-        <translation type="unfinished"></translation>
+        <translation>c’est le magasin de réglages du programme</translation>
     </message>
     <message>
         <source>it is a settings file saved or restored since the start</source>
-        <translation type="unfinished"></translation>
+        <translation>c’est un fichier de réglages sauvé ou chargé depuis le démarrage</translation>
     </message>
 </context>
 <context>
     <name>ExportFileJobHost</name>
     <message>
         <source>standard output can&apos;t be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’écrire sur la sortie standard&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -458,11 +460,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>--half-degree goes with the 1-degree graduation; the settings give marks every 5 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>--half-degree va avec la graduation de 1°&#xa0;; les réglages donnent des traits tous les 5 degrés.</translation>
     </message>
     <message>
         <source>--decreasing goes with the azimuth circle in degrees; the settings ask for RA.</source>
-        <translation type="unfinished"></translation>
+        <translation>--decreasing va avec le cercle d’azimut en degrés&#xa0;; les réglages demandent l’AD.</translation>
     </message>
 </context>
 <context>
@@ -562,7 +564,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>Settings reset to what could be read: </source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages remis à ce qui a pu être lu&#xa0;: </translation>
     </message>
 </context>
 <context>
@@ -964,11 +966,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>%1 max. length is %2 %3 for a drawing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: longueur max. %2 %3 pour un dessin.</translation>
     </message>
     <message>
         <source>%1 max. ring diameter is %2 %3 for a drawing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: diamètre d’anneau max. %2 %3 pour un dessin.</translation>
     </message>
 </context>
 <context>
@@ -987,15 +989,15 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>%1 is larger than a page can be (%2 mm a side)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est plus grand qu’une page ne peut l’être (%2 mm de côté)</translation>
     </message>
     <message>
         <source>its value cannot be read as a paper and its orientation, as &quot;A4, portrait&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>sa valeur ne se lit pas comme un papier et son orientation, comme «&#xa0;A4, portrait&#xa0;»</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a paper and its orientation, as &quot;A4, portrait&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un papier et son orientation, comme «&#xa0;A4, portrait&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -1089,7 +1091,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>its factors cannot be read; they are kept as two numbers from 0.9 to 1.1 with a decimal point, the width&apos;s first: &quot;1.01 0.99&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ses facteurs ne peuvent pas être lus&#xa0;; ils sont gardés en deux nombres de 0.9 à 1.1 avec un point décimal, celui de la largeur d’abord&#xa0;: «&#xa0;1.01 0.99&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -1121,11 +1123,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>the settings store can be read only in part and no copy of it could be made (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>le magasin de réglages ne peut être lu qu’en partie et aucune copie n’a pu en être faite (%1)</translation>
     </message>
     <message>
         <source>the settings store can be read only in part; the whole file is kept as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le magasin de réglages ne peut être lu qu’en partie&#xa0;; le fichier entier est gardé sous %1</translation>
     </message>
 </context>
 <context>
@@ -1337,7 +1339,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le papier gardé pour &apos;%1&apos; n’est pas utilisé&#xa0;: %2&#xa0;; l’imprimante imprime sur son propre papier.</translation>
     </message>
 </context>
 <context>
@@ -1491,35 +1493,39 @@ Essayez &apos;vennaros --help&apos;.
     </message>
     <message>
         <source>there is no platform plugin &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>il n’y a pas de plugin de plateforme &apos;%1&apos;</translation>
     </message>
     <message>
         <source>DISPLAY and WAYLAND_DISPLAY are not set</source>
-        <translation type="unfinished"></translation>
+        <translation>DISPLAY et WAYLAND_DISPLAY ne sont pas définies</translation>
     </message>
     <message>
         <source>&apos;%1&apos; can&apos;t be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ne peut pas être atteint</translation>
     </message>
     <message>
         <source>vennaros: cannot open a display: %1; --print-pdf, --svg and --dxf need none.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vennaros&#xa0;: impossible d’ouvrir un affichage&#xa0;: %1&#xa0;; --print-pdf, --svg et --dxf n’en ont pas besoin.
+</translation>
     </message>
     <message>
         <source>vennaros: &apos;%1&apos; is not valid UTF-8; no file is read or written under another name.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vennaros&#xa0;: &apos;%1&apos; n’est pas de l’UTF-8 valide&#xa0;; aucun fichier n’est lu ni écrit sous un autre nom.
+</translation>
     </message>
     <message>
         <source>vennaros: &apos;%1&apos; is not valid UTF-8.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vennaros&#xa0;: &apos;%1&apos; n’est pas de l’UTF-8 valide.
+</translation>
     </message>
     <message>
         <source>vennaros: the value of --%1 is not valid UTF-8.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vennaros&#xa0;: la valeur de --%1 n’est pas de l’UTF-8 valide.
+</translation>
     </message>
 </context>
 <context>

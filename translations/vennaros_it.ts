@@ -351,45 +351,47 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
     </message>
     <message>
         <source>--size: the number is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>--size: il numero è troppo grande.</translation>
     </message>
     <message>
         <source>--decreasing goes with the azimuth circle in degrees: RA hours always increase.</source>
-        <translation type="unfinished"></translation>
+        <translation>--decreasing va con il cerchio di azimut in gradi: le ore di AR crescono sempre.</translation>
     </message>
     <message>
         <source>--print-pdf writes a file, not standard output: name the PDF file to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>--print-pdf scrive un file, non lo standard output: indicate il file PDF da scrivere.</translation>
     </message>
     <message>
         <source>--settings reads a file, not standard input: name the settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>--settings legge un file, non lo standard input: indicate il file di impostazioni.</translation>
     </message>
     <message>
         <source>--%1 needs a file name: &apos;%2&apos; starts with &apos;-&apos; as an option does; write such a name as ./%2.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 richiede un nome di file: &apos;%2&apos; inizia con &apos;-&apos; come un’opzione; scrivete un tale nome come ./%2.</translation>
     </message>
     <message>
         <source>--split goes with --print-pdf: a drawing is never split.</source>
-        <translation type="unfinished"></translation>
+        <translation>--split va con --print-pdf: un disegno non è mai diviso.</translation>
     </message>
     <message>
         <source>--scale-check goes with --print-pdf: a drawing has no scale check bars.</source>
-        <translation type="unfinished"></translation>
+        <translation>--scale-check va con --print-pdf: un disegno non ha barre di verifica della scala.</translation>
     </message>
     <message>
         <source>--closing-tab goes with --print-pdf: a drawing has no closing tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>--closing-tab va con --print-pdf: un disegno non ha linguetta di chiusura.</translation>
     </message>
     <message>
         <source>--both-ways goes with --azimuth: the altitude circle reads both ways already.</source>
-        <translation type="unfinished"></translation>
+        <translation>--both-ways va con --azimuth: il cerchio di altezza si legge già nei due sensi.</translation>
     </message>
     <message>
         <source>the whole strip or ring as an SVG drawing for a laser or vinyl
 cutter, at its true size in millimetres, never split;
 FILE - writes it to standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>l’intera striscia o anello come disegno SVG per un plotter da
+taglio laser o vinile, alla dimensione reale in millimetri, mai
+diviso; FILE - lo scrive sullo standard output</translation>
     </message>
 </context>
 <context>
@@ -416,18 +418,18 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>it is the program&apos;s settings store</source>
-        <translation type="unfinished"></translation>
+        <translation>è l’archivio delle impostazioni del programma</translation>
     </message>
     <message>
         <source>it is a settings file saved or restored since the start</source>
-        <translation type="unfinished"></translation>
+        <translation>è un file di impostazioni salvato o caricato dall’avvio</translation>
     </message>
 </context>
 <context>
     <name>ExportFileJobHost</name>
     <message>
         <source>standard output can&apos;t be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile scrivere sullo standard output: %1</translation>
     </message>
 </context>
 <context>
@@ -458,11 +460,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>--half-degree goes with the 1-degree graduation; the settings give marks every 5 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>--half-degree va con le tacche di 1°; le impostazioni danno tacche ogni 5 gradi.</translation>
     </message>
     <message>
         <source>--decreasing goes with the azimuth circle in degrees; the settings ask for RA.</source>
-        <translation type="unfinished"></translation>
+        <translation>--decreasing va con il cerchio di azimut in gradi; le impostazioni chiedono AR.</translation>
     </message>
 </context>
 <context>
@@ -562,7 +564,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>Settings reset to what could be read: </source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni riportate a ciò che si è potuto leggere: </translation>
     </message>
 </context>
 <context>
@@ -964,11 +966,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>%1 max. length is %2 %3 for a drawing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: lunghezza max. %2 %3 per un disegno.</translation>
     </message>
     <message>
         <source>%1 max. ring diameter is %2 %3 for a drawing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: diametro max. dell’anello %2 %3 per un disegno.</translation>
     </message>
 </context>
 <context>
@@ -987,15 +989,15 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>%1 is larger than a page can be (%2 mm a side)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è più grande di quanto possa essere una pagina (%2 mm di lato)</translation>
     </message>
     <message>
         <source>its value cannot be read as a paper and its orientation, as &quot;A4, portrait&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>il suo valore non si legge come carta e orientamento, come «A4, portrait»</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a paper and its orientation, as &quot;A4, portrait&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» non è una carta con il suo orientamento, come «A4, portrait»</translation>
     </message>
 </context>
 <context>
@@ -1089,7 +1091,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>its factors cannot be read; they are kept as two numbers from 0.9 to 1.1 with a decimal point, the width&apos;s first: &quot;1.01 0.99&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>i suoi fattori non si possono leggere; sono conservati come due numeri da 0.9 a 1.1 con il punto decimale, prima quello della larghezza: «1.01 0.99»</translation>
     </message>
 </context>
 <context>
@@ -1121,11 +1123,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>the settings store can be read only in part and no copy of it could be made (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>l’archivio delle impostazioni si può leggere solo in parte e non se ne è potuta fare una copia (%1)</translation>
     </message>
     <message>
         <source>the settings store can be read only in part; the whole file is kept as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>l’archivio delle impostazioni si può leggere solo in parte; l’intero file è conservato come %1</translation>
     </message>
 </context>
 <context>
@@ -1337,7 +1339,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carta conservata per &apos;%1&apos; non è usata: %2; la stampante stampa sulla sua carta.</translation>
     </message>
 </context>
 <context>
@@ -1491,35 +1493,39 @@ Provate &apos;vennaros --help&apos;.
     </message>
     <message>
         <source>there is no platform plugin &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>non esiste il plugin di piattaforma &apos;%1&apos;</translation>
     </message>
     <message>
         <source>DISPLAY and WAYLAND_DISPLAY are not set</source>
-        <translation type="unfinished"></translation>
+        <translation>DISPLAY e WAYLAND_DISPLAY non sono impostate</translation>
     </message>
     <message>
         <source>&apos;%1&apos; can&apos;t be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; non è raggiungibile</translation>
     </message>
     <message>
         <source>vennaros: cannot open a display: %1; --print-pdf, --svg and --dxf need none.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vennaros: impossibile aprire un display: %1; --print-pdf, --svg e --dxf non ne hanno bisogno.
+</translation>
     </message>
     <message>
         <source>vennaros: &apos;%1&apos; is not valid UTF-8; no file is read or written under another name.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vennaros: &apos;%1&apos; non è UTF-8 valido; nessun file è letto o scritto con un altro nome.
+</translation>
     </message>
     <message>
         <source>vennaros: &apos;%1&apos; is not valid UTF-8.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vennaros: &apos;%1&apos; non è UTF-8 valido.
+</translation>
     </message>
     <message>
         <source>vennaros: the value of --%1 is not valid UTF-8.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vennaros: il valore di --%1 non è UTF-8 valido.
+</translation>
     </message>
 </context>
 <context>

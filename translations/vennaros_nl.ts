@@ -348,45 +348,47 @@ de omgelegde strook streep op streep te sluiten (“Lijmlip”)</translation>
     </message>
     <message>
         <source>--size: the number is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>--size: het getal is te groot.</translation>
     </message>
     <message>
         <source>--decreasing goes with the azimuth circle in degrees: RA hours always increase.</source>
-        <translation type="unfinished"></translation>
+        <translation>--decreasing hoort bij de azimutcirkel in graden: RA-uren lopen altijd op.</translation>
     </message>
     <message>
         <source>--print-pdf writes a file, not standard output: name the PDF file to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>--print-pdf schrijft een bestand, niet de standaarduitvoer: noem het PDF-bestand dat geschreven wordt.</translation>
     </message>
     <message>
         <source>--settings reads a file, not standard input: name the settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>--settings leest een bestand, niet de standaardinvoer: noem het instellingenbestand.</translation>
     </message>
     <message>
         <source>--%1 needs a file name: &apos;%2&apos; starts with &apos;-&apos; as an option does; write such a name as ./%2.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 vraagt een bestandsnaam: &apos;%2&apos; begint met &apos;-&apos; zoals een optie; schrijf zo&apos;n naam als ./%2.</translation>
     </message>
     <message>
         <source>--split goes with --print-pdf: a drawing is never split.</source>
-        <translation type="unfinished"></translation>
+        <translation>--split hoort bij --print-pdf: een tekening wordt nooit gedeeld.</translation>
     </message>
     <message>
         <source>--scale-check goes with --print-pdf: a drawing has no scale check bars.</source>
-        <translation type="unfinished"></translation>
+        <translation>--scale-check hoort bij --print-pdf: een tekening heeft geen schaalcontrolebalken.</translation>
     </message>
     <message>
         <source>--closing-tab goes with --print-pdf: a drawing has no closing tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>--closing-tab hoort bij --print-pdf: een tekening heeft geen lijmlip.</translation>
     </message>
     <message>
         <source>--both-ways goes with --azimuth: the altitude circle reads both ways already.</source>
-        <translation type="unfinished"></translation>
+        <translation>--both-ways hoort bij --azimuth: de hoogtecirkel is al in beide richtingen te lezen.</translation>
     </message>
     <message>
         <source>the whole strip or ring as an SVG drawing for a laser or vinyl
 cutter, at its true size in millimetres, never split;
 FILE - writes it to standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>de hele strook of ring als SVG-tekening voor een laser- of
+vinylsnijder, op ware grootte in millimeters, nooit gedeeld;
+FILE - schrijft die naar de standaarduitvoer</translation>
     </message>
 </context>
 <context>
@@ -413,18 +415,18 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>it is the program&apos;s settings store</source>
-        <translation type="unfinished"></translation>
+        <translation>het is de instellingenopslag van het programma</translation>
     </message>
     <message>
         <source>it is a settings file saved or restored since the start</source>
-        <translation type="unfinished"></translation>
+        <translation>het is een instellingenbestand dat sinds de start opgeslagen of geladen is</translation>
     </message>
 </context>
 <context>
     <name>ExportFileJobHost</name>
     <message>
         <source>standard output can&apos;t be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kan niet naar de standaarduitvoer schrijven: %1</translation>
     </message>
 </context>
 <context>
@@ -455,11 +457,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>--half-degree goes with the 1-degree graduation; the settings give marks every 5 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>--half-degree hoort bij de 1°-verdeling; de instellingen geven strepen om de 5 graden.</translation>
     </message>
     <message>
         <source>--decreasing goes with the azimuth circle in degrees; the settings ask for RA.</source>
-        <translation type="unfinished"></translation>
+        <translation>--decreasing hoort bij de azimutcirkel in graden; de instellingen vragen RA.</translation>
     </message>
 </context>
 <context>
@@ -559,7 +561,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>Settings reset to what could be read: </source>
-        <translation type="unfinished"></translation>
+        <translation>Instellingen teruggezet naar wat gelezen kon worden: </translation>
     </message>
 </context>
 <context>
@@ -961,11 +963,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>%1 max. length is %2 %3 for a drawing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: max. lengte %2 %3 voor een tekening.</translation>
     </message>
     <message>
         <source>%1 max. ring diameter is %2 %3 for a drawing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: max. ringdiameter %2 %3 voor een tekening.</translation>
     </message>
 </context>
 <context>
@@ -984,15 +986,15 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>%1 is larger than a page can be (%2 mm a side)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is groter dan een pagina kan zijn (%2 mm per zijde)</translation>
     </message>
     <message>
         <source>its value cannot be read as a paper and its orientation, as &quot;A4, portrait&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>de waarde is niet te lezen als papier met afdrukstand, zoals “A4, portrait”</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a paper and its orientation, as &quot;A4, portrait&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” is geen papier met afdrukstand, zoals “A4, portrait”</translation>
     </message>
 </context>
 <context>
@@ -1086,7 +1088,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>its factors cannot be read; they are kept as two numbers from 0.9 to 1.1 with a decimal point, the width&apos;s first: &quot;1.01 0.99&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>de factoren zijn niet te lezen; ze worden bewaard als twee getallen van 0.9 tot 1.1 met een decimale punt, die van de breedte eerst: “1.01 0.99”</translation>
     </message>
 </context>
 <context>
@@ -1118,11 +1120,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>the settings store can be read only in part and no copy of it could be made (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>de instellingenopslag is maar gedeeltelijk te lezen en er kon geen kopie van gemaakt worden (%1)</translation>
     </message>
     <message>
         <source>the settings store can be read only in part; the whole file is kept as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>de instellingenopslag is maar gedeeltelijk te lezen; het hele bestand is bewaard als %1</translation>
     </message>
 </context>
 <context>
@@ -1334,7 +1336,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bewaarde papier voor &apos;%1&apos; wordt niet gebruikt: %2; de printer drukt af op zijn eigen papier.</translation>
     </message>
 </context>
 <context>
@@ -1488,35 +1490,39 @@ Probeer &apos;vennaros --help&apos;.
     </message>
     <message>
         <source>there is no platform plugin &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>er is geen platformplug-in &apos;%1&apos;</translation>
     </message>
     <message>
         <source>DISPLAY and WAYLAND_DISPLAY are not set</source>
-        <translation type="unfinished"></translation>
+        <translation>DISPLAY en WAYLAND_DISPLAY zijn niet ingesteld</translation>
     </message>
     <message>
         <source>&apos;%1&apos; can&apos;t be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; is niet bereikbaar</translation>
     </message>
     <message>
         <source>vennaros: cannot open a display: %1; --print-pdf, --svg and --dxf need none.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vennaros: kan geen display openen: %1; --print-pdf, --svg en --dxf hebben er geen nodig.
+</translation>
     </message>
     <message>
         <source>vennaros: &apos;%1&apos; is not valid UTF-8; no file is read or written under another name.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vennaros: &apos;%1&apos; is geen geldige UTF-8; er wordt geen bestand onder een andere naam gelezen of geschreven.
+</translation>
     </message>
     <message>
         <source>vennaros: &apos;%1&apos; is not valid UTF-8.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vennaros: &apos;%1&apos; is geen geldige UTF-8.
+</translation>
     </message>
     <message>
         <source>vennaros: the value of --%1 is not valid UTF-8.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vennaros: de waarde van --%1 is geen geldige UTF-8.
+</translation>
     </message>
 </context>
 <context>

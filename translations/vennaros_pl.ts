@@ -350,45 +350,47 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
     </message>
     <message>
         <source>--size: the number is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>--size: liczba jest za duża.</translation>
     </message>
     <message>
         <source>--decreasing goes with the azimuth circle in degrees: RA hours always increase.</source>
-        <translation type="unfinished"></translation>
+        <translation>--decreasing idzie z kołem azymutu w stopniach: godziny RA zawsze rosną.</translation>
     </message>
     <message>
         <source>--print-pdf writes a file, not standard output: name the PDF file to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>--print-pdf zapisuje plik, nie standardowe wyjście: podaj nazwę pliku PDF do zapisania.</translation>
     </message>
     <message>
         <source>--settings reads a file, not standard input: name the settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>--settings czyta plik, nie standardowe wejście: podaj nazwę pliku ustawień.</translation>
     </message>
     <message>
         <source>--%1 needs a file name: &apos;%2&apos; starts with &apos;-&apos; as an option does; write such a name as ./%2.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 wymaga nazwy pliku: &apos;%2&apos; zaczyna się od &apos;-&apos; jak opcja; napisz taką nazwę jako ./%2.</translation>
     </message>
     <message>
         <source>--split goes with --print-pdf: a drawing is never split.</source>
-        <translation type="unfinished"></translation>
+        <translation>--split idzie z --print-pdf: rysunek nigdy nie jest dzielony.</translation>
     </message>
     <message>
         <source>--scale-check goes with --print-pdf: a drawing has no scale check bars.</source>
-        <translation type="unfinished"></translation>
+        <translation>--scale-check idzie z --print-pdf: rysunek nie ma odcinków kontroli skali.</translation>
     </message>
     <message>
         <source>--closing-tab goes with --print-pdf: a drawing has no closing tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>--closing-tab idzie z --print-pdf: rysunek nie ma zakładki do klejenia.</translation>
     </message>
     <message>
         <source>--both-ways goes with --azimuth: the altitude circle reads both ways already.</source>
-        <translation type="unfinished"></translation>
+        <translation>--both-ways idzie z --azimuth: koło wysokości i tak czyta się w obu kierunkach.</translation>
     </message>
     <message>
         <source>the whole strip or ring as an SVG drawing for a laser or vinyl
 cutter, at its true size in millimetres, never split;
 FILE - writes it to standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>cały pasek lub pierścień jako rysunek SVG dla plotera laserowego
+lub tnącego folię, w rzeczywistym rozmiarze w milimetrach, nigdy
+dzielony; FILE - zapisuje go na standardowe wyjście</translation>
     </message>
 </context>
 <context>
@@ -415,18 +417,18 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>it is the program&apos;s settings store</source>
-        <translation type="unfinished"></translation>
+        <translation>to jest magazyn ustawień programu</translation>
     </message>
     <message>
         <source>it is a settings file saved or restored since the start</source>
-        <translation type="unfinished"></translation>
+        <translation>to jest plik ustawień zapisany lub wczytany od uruchomienia programu</translation>
     </message>
 </context>
 <context>
     <name>ExportFileJobHost</name>
     <message>
         <source>standard output can&apos;t be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można pisać na standardowe wyjście: %1</translation>
     </message>
 </context>
 <context>
@@ -457,11 +459,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>--half-degree goes with the 1-degree graduation; the settings give marks every 5 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>--half-degree idzie z działką 1°; ustawienia dają kreski co 5 stopni.</translation>
     </message>
     <message>
         <source>--decreasing goes with the azimuth circle in degrees; the settings ask for RA.</source>
-        <translation type="unfinished"></translation>
+        <translation>--decreasing idzie z kołem azymutu w stopniach; ustawienia wymagają RA.</translation>
     </message>
 </context>
 <context>
@@ -562,7 +564,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>Settings reset to what could be read: </source>
-        <translation type="unfinished"></translation>
+        <translation>Przywrócono ustawienia, które dało się odczytać: </translation>
     </message>
 </context>
 <context>
@@ -965,11 +967,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>%1 max. length is %2 %3 for a drawing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: maks. długość %2 %3 dla rysunku.</translation>
     </message>
     <message>
         <source>%1 max. ring diameter is %2 %3 for a drawing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: maks. średnica pierścienia %2 %3 dla rysunku.</translation>
     </message>
 </context>
 <context>
@@ -988,15 +990,15 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>%1 is larger than a page can be (%2 mm a side)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 przekracza największą możliwą stronę (%2 mm na bok)</translation>
     </message>
     <message>
         <source>its value cannot be read as a paper and its orientation, as &quot;A4, portrait&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>jego wartości nie da się odczytać jako papieru z orientacją, jak „A4, portrait”</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a paper and its orientation, as &quot;A4, portrait&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” to nie papier z orientacją, jak „A4, portrait”</translation>
     </message>
 </context>
 <context>
@@ -1090,7 +1092,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>its factors cannot be read; they are kept as two numbers from 0.9 to 1.1 with a decimal point, the width&apos;s first: &quot;1.01 0.99&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>jej współczynników nie da się odczytać; są zapisywane jako dwie liczby od 0.9 do 1.1 z kropką dziesiętną, najpierw dla szerokości: „1.01 0.99”</translation>
     </message>
 </context>
 <context>
@@ -1122,11 +1124,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>the settings store can be read only in part and no copy of it could be made (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>magazyn ustawień daje się odczytać tylko częściowo i nie udało się zrobić jego kopii (%1)</translation>
     </message>
     <message>
         <source>the settings store can be read only in part; the whole file is kept as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>magazyn ustawień daje się odczytać tylko częściowo; cały plik zachowano jako %1</translation>
     </message>
 </context>
 <context>
@@ -1340,7 +1342,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisany papier drukarki &apos;%1&apos; nie jest używany: %2; drukarka drukuje na swoim papierze.</translation>
     </message>
 </context>
 <context>
@@ -1494,35 +1496,39 @@ Zobacz &apos;vennaros --help&apos;.
     </message>
     <message>
         <source>there is no platform plugin &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>nie ma wtyczki platformy &apos;%1&apos;</translation>
     </message>
     <message>
         <source>DISPLAY and WAYLAND_DISPLAY are not set</source>
-        <translation type="unfinished"></translation>
+        <translation>DISPLAY i WAYLAND_DISPLAY nie są ustawione</translation>
     </message>
     <message>
         <source>&apos;%1&apos; can&apos;t be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można połączyć się z &apos;%1&apos;</translation>
     </message>
     <message>
         <source>vennaros: cannot open a display: %1; --print-pdf, --svg and --dxf need none.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vennaros: nie można otworzyć ekranu: %1; --print-pdf, --svg i --dxf go nie potrzebują.
+</translation>
     </message>
     <message>
         <source>vennaros: &apos;%1&apos; is not valid UTF-8; no file is read or written under another name.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vennaros: &apos;%1&apos; to niepoprawny UTF-8; żaden plik nie jest czytany ani zapisywany pod inną nazwą.
+</translation>
     </message>
     <message>
         <source>vennaros: &apos;%1&apos; is not valid UTF-8.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vennaros: &apos;%1&apos; to niepoprawny UTF-8.
+</translation>
     </message>
     <message>
         <source>vennaros: the value of --%1 is not valid UTF-8.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vennaros: wartość --%1 to niepoprawny UTF-8.
+</translation>
     </message>
 </context>
 <context>

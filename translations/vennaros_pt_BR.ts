@@ -348,45 +348,47 @@ Veja também: man vennaros
     </message>
     <message>
         <source>--size: the number is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>--size: o número é grande demais.</translation>
     </message>
     <message>
         <source>--decreasing goes with the azimuth circle in degrees: RA hours always increase.</source>
-        <translation type="unfinished"></translation>
+        <translation>--decreasing vai com o círculo de azimute em graus: as horas de AR sempre crescem.</translation>
     </message>
     <message>
         <source>--print-pdf writes a file, not standard output: name the PDF file to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>--print-pdf grava um arquivo, não a saída padrão: dê o nome do arquivo PDF a gravar.</translation>
     </message>
     <message>
         <source>--settings reads a file, not standard input: name the settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>--settings lê um arquivo, não a entrada padrão: dê o nome do arquivo de configurações.</translation>
     </message>
     <message>
         <source>--%1 needs a file name: &apos;%2&apos; starts with &apos;-&apos; as an option does; write such a name as ./%2.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 precisa de um nome de arquivo: &apos;%2&apos; começa com &apos;-&apos; como uma opção; escreva esse nome como ./%2.</translation>
     </message>
     <message>
         <source>--split goes with --print-pdf: a drawing is never split.</source>
-        <translation type="unfinished"></translation>
+        <translation>--split vai com --print-pdf: um desenho nunca é dividido.</translation>
     </message>
     <message>
         <source>--scale-check goes with --print-pdf: a drawing has no scale check bars.</source>
-        <translation type="unfinished"></translation>
+        <translation>--scale-check vai com --print-pdf: um desenho não tem barras de controle de escala.</translation>
     </message>
     <message>
         <source>--closing-tab goes with --print-pdf: a drawing has no closing tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>--closing-tab vai com --print-pdf: um desenho não tem aba de colagem.</translation>
     </message>
     <message>
         <source>--both-ways goes with --azimuth: the altitude circle reads both ways already.</source>
-        <translation type="unfinished"></translation>
+        <translation>--both-ways vai com --azimuth: o círculo de altura já se lê nos dois sentidos.</translation>
     </message>
     <message>
         <source>the whole strip or ring as an SVG drawing for a laser or vinyl
 cutter, at its true size in millimetres, never split;
 FILE - writes it to standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>a tira ou o anel inteiro como desenho SVG para uma cortadora a
+laser ou de vinil, em tamanho real em milímetros, nunca dividido;
+FILE - grava-o na saída padrão</translation>
     </message>
 </context>
 <context>
@@ -413,18 +415,18 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>it is the program&apos;s settings store</source>
-        <translation type="unfinished"></translation>
+        <translation>ele é o armazenamento de configurações do programa</translation>
     </message>
     <message>
         <source>it is a settings file saved or restored since the start</source>
-        <translation type="unfinished"></translation>
+        <translation>ele é um arquivo de configurações salvo ou carregado desde o início</translation>
     </message>
 </context>
 <context>
     <name>ExportFileJobHost</name>
     <message>
         <source>standard output can&apos;t be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível gravar na saída padrão: %1</translation>
     </message>
 </context>
 <context>
@@ -455,11 +457,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>--half-degree goes with the 1-degree graduation; the settings give marks every 5 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>--half-degree vai com a divisão de 1°; as configurações dão traços a cada 5 graus.</translation>
     </message>
     <message>
         <source>--decreasing goes with the azimuth circle in degrees; the settings ask for RA.</source>
-        <translation type="unfinished"></translation>
+        <translation>--decreasing vai com o círculo de azimute em graus; as configurações pedem AR.</translation>
     </message>
 </context>
 <context>
@@ -559,7 +561,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>Settings reset to what could be read: </source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações redefinidas para o que pôde ser lido: </translation>
     </message>
 </context>
 <context>
@@ -961,11 +963,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>%1 max. length is %2 %3 for a drawing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: comprimento máx. %2 %3 para um desenho.</translation>
     </message>
     <message>
         <source>%1 max. ring diameter is %2 %3 for a drawing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: diâmetro máx. do anel %2 %3 para um desenho.</translation>
     </message>
 </context>
 <context>
@@ -984,15 +986,15 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>%1 is larger than a page can be (%2 mm a side)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é maior do que uma página pode ser (%2 mm de lado)</translation>
     </message>
     <message>
         <source>its value cannot be read as a paper and its orientation, as &quot;A4, portrait&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>o valor não pode ser lido como papel e orientação, como &quot;A4, portrait&quot;</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a paper and its orientation, as &quot;A4, portrait&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não é um papel com orientação, como &quot;A4, portrait&quot;</translation>
     </message>
 </context>
 <context>
@@ -1086,7 +1088,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>its factors cannot be read; they are kept as two numbers from 0.9 to 1.1 with a decimal point, the width&apos;s first: &quot;1.01 0.99&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>os fatores não podem ser lidos; são guardados como dois números de 0.9 a 1.1 com ponto decimal, primeiro o da largura: &quot;1.01 0.99&quot;</translation>
     </message>
 </context>
 <context>
@@ -1118,11 +1120,11 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>the settings store can be read only in part and no copy of it could be made (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>o armazenamento de configurações só pode ser lido em parte e nenhuma cópia dele pôde ser feita (%1)</translation>
     </message>
     <message>
         <source>the settings store can be read only in part; the whole file is kept as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>o armazenamento de configurações só pode ser lido em parte; o arquivo inteiro está guardado como %1</translation>
     </message>
 </context>
 <context>
@@ -1334,7 +1336,7 @@ FILE - writes it to standard output</source>
     </message>
     <message>
         <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
-        <translation type="unfinished"></translation>
+        <translation>O papel guardado para &apos;%1&apos; não é usado: %2; a impressora imprime no seu próprio papel.</translation>
     </message>
 </context>
 <context>
@@ -1488,35 +1490,39 @@ Tente &apos;vennaros --help&apos;.
     </message>
     <message>
         <source>there is no platform plugin &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>não há plugin de plataforma &apos;%1&apos;</translation>
     </message>
     <message>
         <source>DISPLAY and WAYLAND_DISPLAY are not set</source>
-        <translation type="unfinished"></translation>
+        <translation>DISPLAY e WAYLAND_DISPLAY não estão definidas</translation>
     </message>
     <message>
         <source>&apos;%1&apos; can&apos;t be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; não pode ser alcançado</translation>
     </message>
     <message>
         <source>vennaros: cannot open a display: %1; --print-pdf, --svg and --dxf need none.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vennaros: não foi possível abrir uma tela: %1; --print-pdf, --svg e --dxf não precisam de nenhuma.
+</translation>
     </message>
     <message>
         <source>vennaros: &apos;%1&apos; is not valid UTF-8; no file is read or written under another name.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vennaros: &apos;%1&apos; não é UTF-8 válido; nenhum arquivo é lido ou gravado com outro nome.
+</translation>
     </message>
     <message>
         <source>vennaros: &apos;%1&apos; is not valid UTF-8.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vennaros: &apos;%1&apos; não é UTF-8 válido.
+</translation>
     </message>
     <message>
         <source>vennaros: the value of --%1 is not valid UTF-8.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vennaros: o valor de --%1 não é UTF-8 válido.
+</translation>
     </message>
 </context>
 <context>
