@@ -99,24 +99,25 @@ int run(const CommandLine& line, QTextStream& errors)
         return 1;
     line.circle.applyTo(model, line.azimuth);
 
-    const auto runJob = [&](JobHost& host) {
+    const JobCaller caller { model.status(), nullptr, nullptr, nullptr };
+    const auto run = [&](JobOutput& output) {
         if (line.azimuth)
-            AzimuthPrintJob(model, host).run();
+            runJob(AzimuthPrintJob(model), caller, output);
         else
-            AltitudePrintJob(model, host).run();
+            runJob(AltitudePrintJob(model), caller, output);
     };
     try {
         bool written = false;
         QString writeError;
         if (line.action == CommandLine::Action::Export) {
             ExportFileJobHost host(line.pdfFile, line.drawing);
-            runJob(host);
+            run(host);
             written = host.written();
             writeError = host.writeError();
         } else {
             PdfFileJobHost host(
                 line.pdfFile, line.landscape ? PageOrientation::Landscape : PageOrientation::Portrait, paper);
-            runJob(host);
+            run(host);
             written = host.written();
             writeError = host.writeError();
         }

@@ -147,11 +147,11 @@ struct RingMaker::Circle {
     double angle(double x) const { return 360.0 * (x - strip.left) / length; }
 };
 
-RingMaker::RingMaker(const SheetFormat& format, const InkExtents& ink, bool inches, bool split)
+RingMaker::RingMaker(const SheetFormat& format, const InkExtents& ink, bool inches, RingCut cut)
     : m_format(format)
     , m_ink(ink)
     , m_inches(inches)
-    , m_split(split)
+    , m_cut(cut)
 { }
 
 QString RingMaker::radiusLabel(double radiusTw, bool inches)
@@ -216,7 +216,7 @@ std::vector<SheetRow> RingMaker::rows(
         for (const PageOp& op : circle.ops)
             bent.push_back(bend(op, shape, m_ink));
         pieces.push_back(std::move(bent));
-    } else if (!m_split || 2 * circle.outer <= ringfit::largestWhole(m_format)) {
+    } else if (m_cut != RingCut::Sectors) {
         pieces.push_back(whole(circle));
     } else {
         const double labelDepth = kLabelGap + kLabelLines * m_ink.lineHeight(kLabelFont, kLabelPoints);

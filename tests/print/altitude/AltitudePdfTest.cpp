@@ -28,7 +28,7 @@ TEST(AltitudePdf, PrintedPageReadsBackAtItsPlaces)
     model.setCheck(Check::WB, SettingsModel::kChecked);
     ScriptedJobHost host(model, 0);
     host.usePrinter(&printer);
-    AltitudePrintJob(model, host).run();
+    host.run(AltitudePrintJob(model));
     ASSERT_EQ(model.status().text(), QString());
 
     const pdfreadback::PdfPage page = pdfreadback::readPdfPage(file);

@@ -28,7 +28,7 @@ struct Rig {
         model.setOption(unit, true);
         model.setOption(sense, true);
     }
-    void run() { position = AltitudePrintJob(model, host).run(); }
+    void run() { position = host.run(AltitudePrintJob(model)); }
     const QString& status() const { return model.status().text(); }
     quint32 colour() const { return model.status().color(); }
     QString caption() const { return captionText(host.deliveredPage()); }
@@ -172,7 +172,7 @@ TEST(AltitudePrintJob, StripMustFitThePageWidth)
     EXPECT_EQ(mm.status(), QStringLiteral("Altitude max. length is 210.0 mm for current page width."));
     EXPECT_EQ(mm.colour(), StatusLine::kErrorColor);
     EXPECT_EQ(mm.host.focus(), std::vector<SizeText> { SizeText::Altitude });
-    EXPECT_TRUE(mm.host.surface()->page.ops.empty());
+    EXPECT_EQ(mm.host.surface(), nullptr); // no document begun
 
     Rig inches(kA4);
     inches.entry(QStringLiteral("3"), Option::Altin); // 13566.5 twips
@@ -243,13 +243,13 @@ TEST_P(AltitudeWidth, IsCheckedAsPrinted)
     if (c.refusal) {
         EXPECT_EQ(rig.status(), QString::fromUtf8(c.refusal)) << rig.status().toStdString();
         EXPECT_EQ(rig.colour(), StatusLine::kErrorColor);
-        EXPECT_TRUE(rig.host.surface()->endedPages.empty());
+        EXPECT_EQ(rig.host.surface(), nullptr);
     } else {
         EXPECT_EQ(rig.status(), QString()) << rig.status().toStdString();
         EXPECT_EQ(rig.host.surface()->endedPages.size(), 1u);
+        ASSERT_EQ(rig.host.sheetRequests().size(), 1u);
+        EXPECT_EQ(rig.host.sheetRequests()[0].splitLongStrips, c.split);
     }
-    ASSERT_EQ(rig.host.sheetRequests().size(), 1u);
-    EXPECT_EQ(rig.host.sheetRequests()[0].splitLongStrips, c.split);
 }
 
 INSTANTIATE_TEST_SUITE_P(Strips, AltitudeWidth,

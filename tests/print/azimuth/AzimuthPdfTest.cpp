@@ -26,7 +26,7 @@ pdfreadback::PdfPage printed(bool ra)
     model.setCheckTop(1, SettingsModel::kUnchecked);
     ScriptedJobHost host(model, 0);
     host.usePrinter(&printer);
-    AzimuthPrintJob(model, host).run();
+    host.run(AzimuthPrintJob(model));
     EXPECT_EQ(model.status().text(), QString());
     return pdfreadback::readPdfPage(file);
 }

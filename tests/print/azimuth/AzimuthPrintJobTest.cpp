@@ -26,7 +26,7 @@ struct Rig {
         model.setOption(sense, true);
     }
     void ra() { model.setOption(Option::Ra, true); }
-    void run() { position = AzimuthPrintJob(model, host).run(); }
+    void run() { position = host.run(AzimuthPrintJob(model)); }
     const QString& status() const { return model.status().text(); }
     QString caption() const { return captionText(host.deliveredPage()); }
 

@@ -25,7 +25,7 @@ TEST(ScaleCheckPdf, BarsReadBackAtTheirNominalLengths)
     model.setCheck(Check::ScaleCheck, SettingsModel::kChecked);
     ScriptedJobHost host(model, 0);
     host.usePrinter(&printer);
-    AltitudePrintJob(model, host).run();
+    host.run(AltitudePrintJob(model));
     ASSERT_EQ(model.status().text(), QString());
 
     const pdfreadback::PdfPage page = pdfreadback::readPdfPage(dir.filePath(QStringLiteral("check.pdf")));
