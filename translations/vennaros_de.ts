@@ -377,6 +377,33 @@ um den umgelegten Streifen Strich auf Strich zu schließen („Klebelasche“)</
     </message>
 </context>
 <context>
+    <name>FileCommand</name>
+    <message>
+        <source>vennaros: cannot read the settings file &apos;%1&apos;: %2</source>
+        <translation>vennaros: die Einstellungsdatei &apos;%1&apos; kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>it is %1</source>
+        <translation>es ist %1</translation>
+    </message>
+    <message>
+        <source>The others keep their defaults.</source>
+        <translation>Die übrigen behalten ihre Standardwerte.</translation>
+    </message>
+    <message>
+        <source>vennaros: cannot write &apos;%1&apos;: %2</source>
+        <translation>vennaros: &apos;%1&apos; kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>it is the settings file</source>
+        <translation>es ist die Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>Nothing was printed: the size is empty or no circle set is enabled.</source>
+        <translation>Nichts gedruckt: die Größe ist leer oder kein Kreissatz ist ausgewählt.</translation>
+    </message>
+</context>
+<context>
     <name>FileReplacement</name>
     <message>
         <source>no file name</source>
@@ -538,33 +565,6 @@ um den umgelegten Streifen Strich auf Strich zu schließen („Klebelasche“)</
     <message>
         <source>&amp;About Vennaros</source>
         <translation>&amp;Über Vennaros</translation>
-    </message>
-</context>
-<context>
-    <name>PdfCommand</name>
-    <message>
-        <source>vennaros: cannot read the settings file &apos;%1&apos;: %2</source>
-        <translation>vennaros: die Einstellungsdatei &apos;%1&apos; kann nicht gelesen werden: %2</translation>
-    </message>
-    <message>
-        <source>it is %1</source>
-        <translation>es ist %1</translation>
-    </message>
-    <message>
-        <source>The others keep their defaults.</source>
-        <translation>Die übrigen behalten ihre Standardwerte.</translation>
-    </message>
-    <message>
-        <source>vennaros: cannot write &apos;%1&apos;: %2</source>
-        <translation>vennaros: &apos;%1&apos; kann nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
-        <source>it is the settings file</source>
-        <translation>es ist die Einstellungsdatei</translation>
-    </message>
-    <message>
-        <source>Nothing was printed: the size is empty or no circle set is enabled.</source>
-        <translation>Nichts gedruckt: die Größe ist leer oder kein Kreissatz ist ausgewählt.</translation>
     </message>
 </context>
 <context>

@@ -376,6 +376,33 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
     </message>
 </context>
 <context>
+    <name>FileCommand</name>
+    <message>
+        <source>vennaros: cannot read the settings file &apos;%1&apos;: %2</source>
+        <translation>vennaros: no se puede leer el archivo de ajustes &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>it is %1</source>
+        <translation>es %1</translation>
+    </message>
+    <message>
+        <source>The others keep their defaults.</source>
+        <translation>Los demás conservan sus valores predeterminados.</translation>
+    </message>
+    <message>
+        <source>vennaros: cannot write &apos;%1&apos;: %2</source>
+        <translation>vennaros: no se puede escribir &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>it is the settings file</source>
+        <translation>es el archivo de ajustes</translation>
+    </message>
+    <message>
+        <source>Nothing was printed: the size is empty or no circle set is enabled.</source>
+        <translation>No se imprimió nada: el tamaño está vacío o no hay ningún juego de círculo activado.</translation>
+    </message>
+</context>
+<context>
     <name>FileReplacement</name>
     <message>
         <source>no file name</source>
@@ -537,33 +564,6 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
     <message>
         <source>&amp;About Vennaros</source>
         <translation>&amp;Acerca de Vennaros</translation>
-    </message>
-</context>
-<context>
-    <name>PdfCommand</name>
-    <message>
-        <source>vennaros: cannot read the settings file &apos;%1&apos;: %2</source>
-        <translation>vennaros: no se puede leer el archivo de ajustes &apos;%1&apos;: %2</translation>
-    </message>
-    <message>
-        <source>it is %1</source>
-        <translation>es %1</translation>
-    </message>
-    <message>
-        <source>The others keep their defaults.</source>
-        <translation>Los demás conservan sus valores predeterminados.</translation>
-    </message>
-    <message>
-        <source>vennaros: cannot write &apos;%1&apos;: %2</source>
-        <translation>vennaros: no se puede escribir &apos;%1&apos;: %2</translation>
-    </message>
-    <message>
-        <source>it is the settings file</source>
-        <translation>es el archivo de ajustes</translation>
-    </message>
-    <message>
-        <source>Nothing was printed: the size is empty or no circle set is enabled.</source>
-        <translation>No se imprimió nada: el tamaño está vacío o no hay ningún juego de círculo activado.</translation>
     </message>
 </context>
 <context>

@@ -377,6 +377,33 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     </message>
 </context>
 <context>
+    <name>FileCommand</name>
+    <message>
+        <source>vennaros: cannot read the settings file &apos;%1&apos;: %2</source>
+        <translation>vennaros : impossible de lire le fichier de réglages &apos;%1&apos; : %2</translation>
+    </message>
+    <message>
+        <source>it is %1</source>
+        <translation>c’est %1</translation>
+    </message>
+    <message>
+        <source>The others keep their defaults.</source>
+        <translation>Les autres gardent leur valeur par défaut.</translation>
+    </message>
+    <message>
+        <source>vennaros: cannot write &apos;%1&apos;: %2</source>
+        <translation>vennaros : impossible d’écrire &apos;%1&apos; : %2</translation>
+    </message>
+    <message>
+        <source>it is the settings file</source>
+        <translation>c’est le fichier de réglages</translation>
+    </message>
+    <message>
+        <source>Nothing was printed: the size is empty or no circle set is enabled.</source>
+        <translation>Rien n’a été imprimé : la taille est vide ou aucun jeu de cercle n’est coché.</translation>
+    </message>
+</context>
+<context>
     <name>FileReplacement</name>
     <message>
         <source>no file name</source>
@@ -538,33 +565,6 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     <message>
         <source>&amp;About Vennaros</source>
         <translation>À propos &amp;de Vennaros</translation>
-    </message>
-</context>
-<context>
-    <name>PdfCommand</name>
-    <message>
-        <source>vennaros: cannot read the settings file &apos;%1&apos;: %2</source>
-        <translation>vennaros : impossible de lire le fichier de réglages &apos;%1&apos; : %2</translation>
-    </message>
-    <message>
-        <source>it is %1</source>
-        <translation>c’est %1</translation>
-    </message>
-    <message>
-        <source>The others keep their defaults.</source>
-        <translation>Les autres gardent leur valeur par défaut.</translation>
-    </message>
-    <message>
-        <source>vennaros: cannot write &apos;%1&apos;: %2</source>
-        <translation>vennaros : impossible d’écrire &apos;%1&apos; : %2</translation>
-    </message>
-    <message>
-        <source>it is the settings file</source>
-        <translation>c’est le fichier de réglages</translation>
-    </message>
-    <message>
-        <source>Nothing was printed: the size is empty or no circle set is enabled.</source>
-        <translation>Rien n’a été imprimé : la taille est vide ou aucun jeu de cercle n’est coché.</translation>
     </message>
 </context>
 <context>

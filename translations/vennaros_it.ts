@@ -378,6 +378,33 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
     </message>
 </context>
 <context>
+    <name>FileCommand</name>
+    <message>
+        <source>vennaros: cannot read the settings file &apos;%1&apos;: %2</source>
+        <translation>vennaros: impossibile leggere il file di impostazioni &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>it is %1</source>
+        <translation>è %1</translation>
+    </message>
+    <message>
+        <source>The others keep their defaults.</source>
+        <translation>Le altre mantengono i valori predefiniti.</translation>
+    </message>
+    <message>
+        <source>vennaros: cannot write &apos;%1&apos;: %2</source>
+        <translation>vennaros: impossibile scrivere &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>it is the settings file</source>
+        <translation>è il file di impostazioni</translation>
+    </message>
+    <message>
+        <source>Nothing was printed: the size is empty or no circle set is enabled.</source>
+        <translation>Niente è stato stampato: la dimensione è vuota o nessun gruppo di cerchio è attivo.</translation>
+    </message>
+</context>
+<context>
     <name>FileReplacement</name>
     <message>
         <source>no file name</source>
@@ -539,33 +566,6 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
     <message>
         <source>&amp;About Vennaros</source>
         <translation>&amp;Informazioni su Vennaros</translation>
-    </message>
-</context>
-<context>
-    <name>PdfCommand</name>
-    <message>
-        <source>vennaros: cannot read the settings file &apos;%1&apos;: %2</source>
-        <translation>vennaros: impossibile leggere il file di impostazioni &apos;%1&apos;: %2</translation>
-    </message>
-    <message>
-        <source>it is %1</source>
-        <translation>è %1</translation>
-    </message>
-    <message>
-        <source>The others keep their defaults.</source>
-        <translation>Le altre mantengono i valori predefiniti.</translation>
-    </message>
-    <message>
-        <source>vennaros: cannot write &apos;%1&apos;: %2</source>
-        <translation>vennaros: impossibile scrivere &apos;%1&apos;: %2</translation>
-    </message>
-    <message>
-        <source>it is the settings file</source>
-        <translation>è il file di impostazioni</translation>
-    </message>
-    <message>
-        <source>Nothing was printed: the size is empty or no circle set is enabled.</source>
-        <translation>Niente è stato stampato: la dimensione è vuota o nessun gruppo di cerchio è attivo.</translation>
     </message>
 </context>
 <context>

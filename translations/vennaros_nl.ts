@@ -375,6 +375,33 @@ de omgelegde strook streep op streep te sluiten (&quot;Lijmlip&quot;)</translati
     </message>
 </context>
 <context>
+    <name>FileCommand</name>
+    <message>
+        <source>vennaros: cannot read the settings file &apos;%1&apos;: %2</source>
+        <translation>vennaros: kan het instellingenbestand &apos;%1&apos; niet lezen: %2</translation>
+    </message>
+    <message>
+        <source>it is %1</source>
+        <translation>het is %1</translation>
+    </message>
+    <message>
+        <source>The others keep their defaults.</source>
+        <translation>De overige houden hun standaardwaarde.</translation>
+    </message>
+    <message>
+        <source>vennaros: cannot write &apos;%1&apos;: %2</source>
+        <translation>vennaros: kan &apos;%1&apos; niet schrijven: %2</translation>
+    </message>
+    <message>
+        <source>it is the settings file</source>
+        <translation>het is het instellingenbestand</translation>
+    </message>
+    <message>
+        <source>Nothing was printed: the size is empty or no circle set is enabled.</source>
+        <translation>Niets afgedrukt: de maat is leeg of er is geen cirkelset aangevinkt.</translation>
+    </message>
+</context>
+<context>
     <name>FileReplacement</name>
     <message>
         <source>no file name</source>
@@ -536,33 +563,6 @@ de omgelegde strook streep op streep te sluiten (&quot;Lijmlip&quot;)</translati
     <message>
         <source>&amp;About Vennaros</source>
         <translation>&amp;Over Vennaros</translation>
-    </message>
-</context>
-<context>
-    <name>PdfCommand</name>
-    <message>
-        <source>vennaros: cannot read the settings file &apos;%1&apos;: %2</source>
-        <translation>vennaros: kan het instellingenbestand &apos;%1&apos; niet lezen: %2</translation>
-    </message>
-    <message>
-        <source>it is %1</source>
-        <translation>het is %1</translation>
-    </message>
-    <message>
-        <source>The others keep their defaults.</source>
-        <translation>De overige houden hun standaardwaarde.</translation>
-    </message>
-    <message>
-        <source>vennaros: cannot write &apos;%1&apos;: %2</source>
-        <translation>vennaros: kan &apos;%1&apos; niet schrijven: %2</translation>
-    </message>
-    <message>
-        <source>it is the settings file</source>
-        <translation>het is het instellingenbestand</translation>
-    </message>
-    <message>
-        <source>Nothing was printed: the size is empty or no circle set is enabled.</source>
-        <translation>Niets afgedrukt: de maat is leeg of er is geen cirkelset aangevinkt.</translation>
     </message>
 </context>
 <context>

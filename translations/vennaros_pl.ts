@@ -376,6 +376,33 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
     </message>
 </context>
 <context>
+    <name>FileCommand</name>
+    <message>
+        <source>vennaros: cannot read the settings file &apos;%1&apos;: %2</source>
+        <translation>vennaros: nie można odczytać pliku ustawień &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>it is %1</source>
+        <translation>to jest %1</translation>
+    </message>
+    <message>
+        <source>The others keep their defaults.</source>
+        <translation>Pozostałe mają wartości domyślne.</translation>
+    </message>
+    <message>
+        <source>vennaros: cannot write &apos;%1&apos;: %2</source>
+        <translation>vennaros: nie można zapisać &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>it is the settings file</source>
+        <translation>to jest plik ustawień</translation>
+    </message>
+    <message>
+        <source>Nothing was printed: the size is empty or no circle set is enabled.</source>
+        <translation>Nic nie wydrukowano: rozmiar jest pusty albo żaden zestaw koła nie jest zaznaczony.</translation>
+    </message>
+</context>
+<context>
     <name>FileReplacement</name>
     <message>
         <source>no file name</source>
@@ -537,33 +564,6 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
     <message>
         <source>&amp;About Vennaros</source>
         <translation>&amp;O programie Vennaros</translation>
-    </message>
-</context>
-<context>
-    <name>PdfCommand</name>
-    <message>
-        <source>vennaros: cannot read the settings file &apos;%1&apos;: %2</source>
-        <translation>vennaros: nie można odczytać pliku ustawień &apos;%1&apos;: %2</translation>
-    </message>
-    <message>
-        <source>it is %1</source>
-        <translation>to jest %1</translation>
-    </message>
-    <message>
-        <source>The others keep their defaults.</source>
-        <translation>Pozostałe mają wartości domyślne.</translation>
-    </message>
-    <message>
-        <source>vennaros: cannot write &apos;%1&apos;: %2</source>
-        <translation>vennaros: nie można zapisać &apos;%1&apos;: %2</translation>
-    </message>
-    <message>
-        <source>it is the settings file</source>
-        <translation>to jest plik ustawień</translation>
-    </message>
-    <message>
-        <source>Nothing was printed: the size is empty or no circle set is enabled.</source>
-        <translation>Nic nie wydrukowano: rozmiar jest pusty albo żaden zestaw koła nie jest zaznaczony.</translation>
     </message>
 </context>
 <context>

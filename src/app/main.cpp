@@ -1,6 +1,6 @@
 #include "app/Translations.h"
 #include "app/cli/CommandLine.h"
-#include "app/cli/PdfCommand.h"
+#include "app/cli/FileCommand.h"
 #include "app/window/QtSettingsFilePrompts.h"
 #include "app/window/WindowController.h"
 #include "app/window/frmMain.h"
@@ -150,7 +150,7 @@ int main(int argc, char* argv[])
         QGuiApplication::setApplicationName(QStringLiteral("Vennaros"));
         translations::install();
         QTextStream errors(stderr);
-        return pdfcommand::run(line, errors);
+        return filecommand::run(line, errors);
     }
     case CommandLine::Action::Window:
         break;

@@ -1,7 +1,7 @@
 #include "app/cli/CommandLine.h"
 
 #include "app/ProgramInfo.h"
-#include "app/cli/PdfCommand.h"
+#include "print/page/PaperName.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -92,7 +92,7 @@ CommandLine CommandLine::parse(const QStringList& arguments)
     }
     line.action = output == kPrintPdf ? Action::PrintPdf : Action::Export;
     line.drawing = output == kDxf ? DrawingFormat::Dxf : DrawingFormat::Svg;
-    line.pdfFile = parser.value(output);
+    line.outputFile = parser.value(output);
     line.settingsFile = parser.value(kSettings);
     line.paper = parser.value(kPaper);
     line.landscape = parser.isSet(kLandscape);
@@ -104,7 +104,7 @@ CommandLine CommandLine::parse(const QStringList& arguments)
             QCoreApplication::translate("CommandLine", "--%1 needs one of --altitude and --azimuth.")
                 .arg(output));
     line.azimuth = parser.isSet(kAzimuth);
-    if (line.pdfFile.isEmpty())
+    if (line.outputFile.isEmpty())
         return failure(line.action == Action::PrintPdf
                 ? QCoreApplication::translate(
                     "CommandLine", "--print-pdf needs the name of the PDF file to write.")
@@ -117,7 +117,7 @@ CommandLine CommandLine::parse(const QStringList& arguments)
     if (parser.isSet(kPaper) && line.paper.isEmpty())
         return failure(QCoreApplication::translate(
             "CommandLine", "--paper needs the name of a paper size, for example A4."));
-    if (parser.isSet(kPaper) && !pdfcommand::paperNamed(line.paper))
+    if (parser.isSet(kPaper) && !paperNamed(line.paper))
         return failure(
             QCoreApplication::translate("CommandLine", "unknown paper '%1' (A4, Letter, A3, Legal, ...)")
                 .arg(line.paper));

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/cli/CircleOptions.h"
-#include "app/output/ExportFileJobHost.h"
+#include "print/render/DrawingFormat.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,7 +14,7 @@ struct CommandLine {
 
     Action action = Action::Window;
     QString error; ///< what is wrong, for Action::Error
-    QString pdfFile; ///< for PrintPdf, and the drawing's file for Export
+    QString outputFile; ///< the PDF file for PrintPdf, the drawing's file for Export
     DrawingFormat drawing = DrawingFormat::Svg; ///< for Export
     QString settingsFile; ///< empty: the default settings
     QString paper; ///< empty: the built-in PDF printer's paper

@@ -2,11 +2,9 @@
 
 #include "app/output/JobRun.h"
 #include "print/page/Page.h"
+#include "print/render/DrawingFormat.h"
 
 #include <QString>
-
-/// The two drawing files a laser or vinyl cutter takes.
-enum class DrawingFormat { Svg, Dxf };
 
 /// Where a job's page becomes a drawing file instead of sheets: the whole page at its true size,
 /// never split, on no paper, so no strip is too long for it. The file is written only when the job

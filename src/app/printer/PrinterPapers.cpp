@@ -1,7 +1,7 @@
 #include "app/printer/PrinterPapers.h"
 
-#include "app/cli/PdfCommand.h"
 #include "common/Numeric.h"
+#include "print/page/PaperName.h"
 #include "settings/SettingsStore.h"
 
 #include <QCoreApplication>
@@ -52,7 +52,7 @@ std::optional<PaperChoice> PaperChoice::parse(const QString& text)
     PaperChoice choice;
     choice.orientation = turn == kLandscape ? PageOrientation::Landscape : PageOrientation::Portrait;
     const QString name = text.left(split);
-    if (const std::optional<QPageSize> named = pdfcommand::paperNamed(name)) {
+    if (const std::optional<QPageSize> named = paperNamed(name)) {
         choice.size = *named;
         return choice;
     }

@@ -4,7 +4,7 @@
 #include "app/help/UserGuide.h"
 #include "app/help/UserGuideWindow.h"
 #include "app/output/PreviewJobHost.h"
-#include "app/output/PrinterJobHost.h"
+#include "app/window/PrinterJobHost.h"
 #include "app/preview/PreviewWindow.h"
 #include "app/printer/CurrentPrinterScale.h"
 #include "app/printer/PageSetupBackend.h"

@@ -1,7 +1,6 @@
 // The program's command line, run as a user runs it: the built program in a process of its own,
 // without a display.
 #include "app/cli/CircleOptions.h"
-#include "app/cli/PdfCommand.h"
 #include "app/window/WindowController.h"
 #include "app/window/frmMain.h"
 #include "print/printers/PdfFilePrinter.h"
@@ -428,30 +427,6 @@ TEST(CommandLine, AnswersWithoutADisplayAndNeverAborts)
     EXPECT_EQ(window.exitCode, 1);
     EXPECT_TRUE(window.err.contains(QStringLiteral("cannot open the window: there is no display")))
         << window.err.toStdString();
-}
-
-namespace {
-class PaperName : public ::testing::TestWithParam<std::pair<const char*, QPageSize::PageSizeId>> { };
-} // namespace
-
-TEST_P(PaperName, NamesItsSize)
-{
-    const std::optional<QPageSize> size = pdfcommand::paperNamed(QLatin1String(GetParam().first));
-    ASSERT_TRUE(size.has_value());
-    EXPECT_EQ(size->id(), GetParam().second);
-}
-
-INSTANTIATE_TEST_SUITE_P(Names, PaperName,
-    ::testing::Values(std::make_pair("A4", QPageSize::A4), std::make_pair("letter", QPageSize::Letter),
-        std::make_pair("Legal", QPageSize::Legal), std::make_pair("a 3", QPageSize::A3),
-        std::make_pair("Tabloid", QPageSize::Tabloid)),
-    [](const ::testing::TestParamInfo<PaperName::ParamType>& row) { return rowName(row.param.first); });
-
-TEST(PaperName, UnknownOrEmptyNamesNoSize)
-{
-    EXPECT_FALSE(pdfcommand::paperNamed(QStringLiteral("A77")).has_value());
-    EXPECT_FALSE(pdfcommand::paperNamed(QStringLiteral("Custom")).has_value());
-    EXPECT_FALSE(pdfcommand::paperNamed(QString()).has_value());
 }
 
 namespace {

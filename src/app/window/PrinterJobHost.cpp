@@ -1,4 +1,4 @@
-#include "app/output/PrinterJobHost.h"
+#include "app/window/PrinterJobHost.h"
 
 #include "app/output/CurrentSheets.h"
 #include "print/printers/Printer.h"

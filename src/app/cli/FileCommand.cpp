@@ -1,4 +1,4 @@
-#include "app/cli/PdfCommand.h"
+#include "app/cli/FileCommand.h"
 
 #include "app/cli/CommandLine.h"
 #include "app/output/ExportFileJobHost.h"
@@ -6,6 +6,7 @@
 #include "common/FileTarget.h"
 #include "print/altitude/AltitudePrintJob.h"
 #include "print/azimuth/AzimuthPrintJob.h"
+#include "print/page/PaperName.h"
 #include "settings/SettingsFileFormat.h"
 
 #include <QCoreApplication>
@@ -14,14 +15,9 @@
 #include <exception>
 #include <sys/stat.h>
 
-namespace pdfcommand {
+namespace filecommand {
 
 namespace {
-
-QString simplified(QString name)
-{
-    return name.remove(QLatin1Char(' ')).toLower();
-}
 
 /// Restores the file's lines over the settings; false with the reason when it can't be read.
 bool restoreSettings(SettingsModel& model, const QString& path, QTextStream& errors)
@@ -31,10 +27,10 @@ bool restoreSettings(SettingsModel& model, const QString& path, QTextStream& err
     QFile file(path);
     if (target.isSpecial() || !file.open(QIODevice::ReadOnly)) {
         errors
-            << QCoreApplication::translate("PdfCommand", "vennaros: cannot read the settings file '%1': %2")
+            << QCoreApplication::translate("FileCommand", "vennaros: cannot read the settings file '%1': %2")
                    .arg(path,
                        target.isSpecial()
-                           ? QCoreApplication::translate("PdfCommand", "it is %1").arg(target.description())
+                           ? QCoreApplication::translate("FileCommand", "it is %1").arg(target.description())
                            : file.errorString())
             << '\n';
         return false;
@@ -43,7 +39,7 @@ bool restoreSettings(SettingsModel& model, const QString& path, QTextStream& err
     const int count = SettingsFileFormat::restore(model, file, &failingLine);
     if (failingLine > 0 || count < SettingsFileFormat::kLineCount)
         errors << "vennaros: " << SettingsFileFormat::stopMessage(path, count, failingLine) << ' '
-               << QCoreApplication::translate("PdfCommand", "The others keep their defaults.") << '\n';
+               << QCoreApplication::translate("FileCommand", "The others keep their defaults.") << '\n';
     return true;
 }
 
@@ -58,19 +54,6 @@ bool sameFile(const QString& first, const QString& second)
 }
 
 } // namespace
-
-std::optional<QPageSize> paperNamed(const QString& name)
-{
-    const QString wanted = simplified(name);
-    for (int id = 0; id <= QPageSize::LastPageSize; ++id) {
-        const auto size = static_cast<QPageSize::PageSizeId>(id);
-        if (size == QPageSize::Custom)
-            continue;
-        if (simplified(QPageSize::key(size)) == wanted || simplified(QPageSize::name(size)) == wanted)
-            return QPageSize(size);
-    }
-    return std::nullopt;
-}
 
 int run(const CommandLine& line, QTextStream& errors)
 {
@@ -87,9 +70,10 @@ int run(const CommandLine& line, QTextStream& errors)
         }
     }
 
-    if (!line.settingsFile.isEmpty() && sameFile(line.pdfFile, line.settingsFile)) {
-        errors << QCoreApplication::translate("PdfCommand", "vennaros: cannot write '%1': %2")
-                      .arg(line.pdfFile, QCoreApplication::translate("PdfCommand", "it is the settings file"))
+    if (!line.settingsFile.isEmpty() && sameFile(line.outputFile, line.settingsFile)) {
+        errors << QCoreApplication::translate("FileCommand", "vennaros: cannot write '%1': %2")
+                      .arg(line.outputFile,
+                          QCoreApplication::translate("FileCommand", "it is the settings file"))
                << '\n';
         return 1;
     }
@@ -100,7 +84,7 @@ int run(const CommandLine& line, QTextStream& errors)
     line.circle.applyTo(model, line.azimuth);
 
     const JobCaller caller { model.status(), nullptr, nullptr, nullptr };
-    const auto run = [&](JobOutput& output) {
+    const auto print = [&](JobOutput& output) {
         if (line.azimuth)
             runJob(AzimuthPrintJob(model), caller, output);
         else
@@ -110,14 +94,14 @@ int run(const CommandLine& line, QTextStream& errors)
         bool written = false;
         QString writeError;
         if (line.action == CommandLine::Action::Export) {
-            ExportFileJobHost host(line.pdfFile, line.drawing);
-            run(host);
+            ExportFileJobHost host(line.outputFile, line.drawing);
+            print(host);
             written = host.written();
             writeError = host.writeError();
         } else {
-            PdfFileJobHost host(
-                line.pdfFile, line.landscape ? PageOrientation::Landscape : PageOrientation::Portrait, paper);
-            run(host);
+            PdfFileJobHost host(line.outputFile,
+                line.landscape ? PageOrientation::Landscape : PageOrientation::Portrait, paper);
+            print(host);
             written = host.written();
             writeError = host.writeError();
         }
@@ -126,13 +110,13 @@ int run(const CommandLine& line, QTextStream& errors)
         const QString status = model.status().text();
         if (status.isEmpty())
             errors << QCoreApplication::translate(
-                "PdfCommand", "Nothing was printed: the size is empty or no circle set is enabled.")
+                "FileCommand", "Nothing was printed: the size is empty or no circle set is enabled.")
                    << '\n';
         else
             errors << status << '\n';
         if (!writeError.isEmpty())
-            errors << QCoreApplication::translate("PdfCommand", "vennaros: cannot write '%1': %2")
-                          .arg(line.pdfFile, writeError)
+            errors << QCoreApplication::translate("FileCommand", "vennaros: cannot write '%1': %2")
+                          .arg(line.outputFile, writeError)
                    << '\n';
     } catch (const std::exception& error) {
         errors << "vennaros: " << error.what() << '\n';
@@ -140,4 +124,4 @@ int run(const CommandLine& line, QTextStream& errors)
     return 1;
 }
 
-} // namespace pdfcommand
+} // namespace filecommand

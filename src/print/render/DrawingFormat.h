@@ -1,0 +1,4 @@
+#pragma once
+
+/// The two drawing files a laser or vinyl cutter takes.
+enum class DrawingFormat { Svg, Dxf };
