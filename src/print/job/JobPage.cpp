@@ -276,7 +276,7 @@ QString JobPage::caption(const StripInputs& inputs) const
     line.circleLabel = m_mode.captionLabel.isEmpty() ? m_mode.circleLabel : m_mode.captionLabel;
     line.hours = m_mode.caption == CaptionStyle::Hours;
     line.length = m_size.inches ? m_size.sizeMm / kMmPerInch : m_size.sizeMm;
-    if (m_settings.rings)
+    if (m_size.ring)
         line.ringDiameter = m_size.diameter ? m_size.entry : m_size.entry / std::numbers::pi;
     line.units = m_size.units;
     if (m_settings.verniers)

@@ -104,10 +104,10 @@ JobOutcome PrintJob::checkSize(const Mode& job, const StripSize& size, const Job
 
     // A drawing has no paper: no width limits it, and its rings are whole.
     const SheetFormat format = sheets.hasPaper() ? sheets.format() : SheetFormat();
-    RingCut ring = m_settings.rings ? RingCut::Whole : RingCut::None;
+    RingCut ring = size.ring ? RingCut::Whole : RingCut::None;
     if (sheets.hasPaper()) {
         const double lengthTw = size.lengthTw();
-        if (m_settings.rings) {
+        if (size.ring) {
             const std::variant<QString, RingCut> fit = ringFit(job, size, format, lengthTw);
             if (const auto* refusal = std::get_if<QString>(&fit))
                 return refuse(*refusal);
@@ -228,7 +228,7 @@ std::variant<QString, RingCut> PrintJob::ringFit(
 std::optional<QString> PrintJob::noSizeFits(
     const Mode& mode, const StripSize& size, const SheetFormat& format) const
 {
-    if (m_settings.rings)
+    if (size.ring)
         return std::nullopt; // the ring's own refusal names the diameter that fits
     double smallestMm = size.minSize * (size.inches ? kMmPerInch : 1.0);
     if (size.diameter)
@@ -268,8 +268,10 @@ StripSize PrintJob::readSize() const
         size.sizeMm = size.entry;
         size.minSize = diameter ? kMinDiameterMm : kMinLengthMm;
     }
-    // A ring has no strip length to match: its circumference takes the true pi.
+    // The one place the ring option is read: a ring has no strip length to match, so its
+    // circumference takes the true pi.
+    size.ring = m_settings.rings;
     if (diameter)
-        size.sizeMm *= m_settings.rings ? std::numbers::pi : kPi;
+        size.sizeMm *= size.ring ? std::numbers::pi : kPi;
     return size;
 }

@@ -4,6 +4,7 @@
 #include "ScriptedJobHost.h"
 #include "print/altitude/AltitudePrintJob.h"
 #include "print/azimuth/AzimuthPrintJob.h"
+#include "print/printers/PdfFilePrinter.h"
 #include "settings/SettingsModel.h"
 #include "support/RowName.h"
 
@@ -746,3 +747,53 @@ INSTANTIATE_TEST_SUITE_P(Kinds, RealFont,
         RealFontCase { Kind::Azimuth, "60", true, 1000, 37, 236, 10646 },
         RealFontCase { Kind::Ra, "60", true, 1000, 25, 439, 10631 }),
     [](const ::testing::TestParamInfo<RealFontCase>& row) { return kindName(row.param.kind); });
+
+namespace {
+
+struct PlanCase {
+    const char* name;
+    const char* diameterMm;
+    bool rings;
+    bool split;
+    bool paper; // A4 portrait; otherwise no paper, as for a drawing
+    std::optional<RingCut> ring; // nothing: refused
+};
+
+class Plan : public ::testing::TestWithParam<PlanCase> { };
+
+} // namespace
+
+// The job alone decides, from the settings and the sheets: whether it prints, and how its rings are
+// cut. No paper limits a drawing's strips or rings.
+TEST_P(Plan, IsDecidedFromTheSettingsAndTheSheets)
+{
+    const PlanCase& c = GetParam();
+    SettingsModel model;
+    model.setText(SizeText::Azimuth, QString::fromLatin1(c.diameterMm));
+    model.setOption(Option::Azmm, true);
+    model.setCheck(Check::Rings, c.rings ? SettingsModel::kChecked : SettingsModel::kUnchecked);
+    model.setCheck(Check::SplitLong, c.split ? SettingsModel::kChecked : SettingsModel::kUnchecked);
+    const AzimuthPrintJob job(model);
+    const JobOutcome outcome = job.check(
+        c.paper ? JobSheets(SheetFormat { PdfFilePrinter().paper(), ScaleFactors() }) : JobSheets::noPaper());
+    if (!c.ring) {
+        ASSERT_TRUE(std::holds_alternative<JobRefusal>(outcome));
+        EXPECT_EQ(std::get<JobRefusal>(outcome).focus, SizeText::Azimuth);
+        return;
+    }
+    ASSERT_TRUE(std::holds_alternative<JobPlan>(outcome))
+        << std::get<JobRefusal>(outcome).message.toStdString();
+    EXPECT_EQ(std::get<JobPlan>(outcome).request().ring, *c.ring);
+    EXPECT_EQ(std::get<JobPlan>(outcome).request().splitLongStrips, c.split);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, Plan,
+    ::testing::Values(PlanCase { "RingWhole", "195.1", true, false, true, RingCut::Whole },
+        PlanCase { "RingTooLargeWhole", "195.2", true, false, true, std::nullopt },
+        PlanCase { "RingSmallEnoughToStayWhole", "195.1", true, true, true, RingCut::Whole },
+        PlanCase { "RingInSectors", "195.2", true, true, true, RingCut::Sectors },
+        PlanCase { "RingTooLargeForSectors", "1193.2", true, true, true, std::nullopt },
+        PlanCase { "StripTooLong", "1600", false, false, true, std::nullopt },
+        PlanCase { "DrawingOfAStrip", "1600", false, false, false, RingCut::None },
+        PlanCase { "DrawingOfARing", "1600", true, false, false, RingCut::Whole }),
+    [](const ::testing::TestParamInfo<PlanCase>& row) { return std::string(row.param.name); });
