@@ -1,7 +1,7 @@
 # The program's texts in other languages: translations/vennaros_<lang>.ts are the sources, built
-# into .qm files with lrelease and compiled into vennaros_window as resources under :/i18n, so the
-# program and the tests find them without installing. Only Qt's l10n tools are needed, not its
-# tools' development package.
+# into .qm files with lrelease and compiled into vennaros_app (src/app) as resources under :/i18n,
+# so the program and the tests find them without installing. Only Qt's l10n tools are needed, not
+# its tools' development package.
 set(VENNAROS_LANGUAGES fr de es it nl pl)
 
 find_program(VENNAROS_LRELEASE lrelease

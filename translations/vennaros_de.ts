@@ -568,6 +568,129 @@ um den umgelegten Streifen Strich auf Strich zu schließen („Klebelasche“)</
     </message>
 </context>
 <context>
+    <name>PageGroup</name>
+    <message>
+        <source>Previ&amp;ew RA</source>
+        <translation>V&amp;orschau RA</translation>
+    </message>
+    <message>
+        <source>Previ&amp;ew Az.</source>
+        <translation>V&amp;orschau Az.</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Print scale chec&amp;k</source>
+        <translation>Maßstabs&amp;kontrolle</translation>
+    </message>
+    <message>
+        <source>A 100 mm and a 50 mm bar below the caption, to measure the printout with</source>
+        <translation>Ein 100-mm- und ein 50-mm-Balken unter der Beschriftung, zum Nachmessen des Ausdrucks</translation>
+    </message>
+    <message>
+        <source>Split lon&amp;g strips over pages</source>
+        <translation>Lan&amp;ge Streifen aufteilen</translation>
+    </message>
+    <message>
+        <source>Print a strip longer than the paper in overlapping segments</source>
+        <translation>Einen Streifen, der länger als das Papier ist, in überlappenden Stücken drucken</translation>
+    </message>
+    <message>
+        <source>Pr&amp;int verniers</source>
+        <translation>Non&amp;ien drucken</translation>
+    </message>
+    <message>
+        <source>A vernier below each strip, to read a tenth of its smallest mark</source>
+        <translation>Ein Nonius unter jedem Streifen, um ein Zehntel der feinsten Teilung abzulesen</translation>
+    </message>
+    <message>
+        <source>&amp;Numbers both ways</source>
+        <translation>&amp;Zahlen in beide Richtungen</translation>
+    </message>
+    <message>
+        <source>A second number row on azimuth and RA strips, counting the other way</source>
+        <translation>Eine zweite Zahlenreihe auf Azimut- und RA-Streifen, in Gegenrichtung gezählt</translation>
+    </message>
+    <message>
+        <source>Print rings instead of strips</source>
+        <translation>Ringe statt Streifen drucken</translation>
+    </message>
+    <message>
+        <source>Each circle as a flat ring of the size&apos;s outer diameter, for a ground board or a disc</source>
+        <translation>Jeden Kreis als flachen Ring mit der Größe als Außendurchmesser, für ein Bodenbrett oder eine Scheibe</translation>
+    </message>
+    <message>
+        <source>Printer s&amp;cale...</source>
+        <translation>&amp;Maßstab...</translation>
+    </message>
+    <message>
+        <source>Measure and correct the current printer&apos;s scale</source>
+        <translation>Den Maßstab des aktuellen Druckers messen und korrigieren</translation>
+    </message>
+    <message>
+        <source>Page Setup...</source>
+        <translation>Seitenformat...</translation>
+    </message>
+    <message>
+        <source>Choose the current printer&apos;s paper and orientation, without printing</source>
+        <translation>Papier und Ausrichtung des aktuellen Druckers wählen, ohne zu drucken</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view Alt.</source>
+        <translation>&amp;Vorschau Alt.</translation>
+    </message>
+    <message>
+        <source>Show the sheets Print Alt. would print, without printing</source>
+        <translation>Die Blätter zeigen, die „Alt. drucken“ drucken würde, ohne zu drucken</translation>
+    </message>
+    <message>
+        <source>Show the sheets Print Az. or Print RA would print, without printing</source>
+        <translation>Die Blätter zeigen, die „Az. drucken“ oder „RA drucken“ drucken würde, ohne zu drucken</translation>
+    </message>
+    <message>
+        <source>Half-&amp;degree marks</source>
+        <translation>Halbgradstri&amp;che</translation>
+    </message>
+    <message>
+        <source>A mark at every half degree (every 5 minutes on RA), with 1° marks only</source>
+        <translation>Ein Strich bei jedem halben Grad (bei RA alle 5 Minuten), nur mit 1°-Teilung</translation>
+    </message>
+    <message>
+        <source>Signed declination</source>
+        <translation>Dekl. mit Vorzeichen</translation>
+    </message>
+    <message>
+        <source>Altitude numbers +90 ... 0 ... -90, as a declination circle reads</source>
+        <translation>Höhenzahlen +90 ... 0 ... -90, wie ein Deklinationskreis sie zeigt</translation>
+    </message>
+    <message>
+        <source>Zero at, degrees</source>
+        <translation>Null bei, Grad</translation>
+    </message>
+    <message>
+        <source>The reading, in degrees, the strips start at (RA: its hours)</source>
+        <translation>Der Wert in Grad, bei dem die Streifen beginnen (RA: seine Stunden)</translation>
+    </message>
+    <message>
+        <source>&amp;Zero at</source>
+        <translation>Null &amp;bei</translation>
+    </message>
+    <message>
+        <source>Paper: </source>
+        <translation>Papier: </translation>
+    </message>
+    <message>
+        <source>Closing tab</source>
+        <translation>Klebelasche</translation>
+    </message>
+    <message>
+        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
+        <translation>Die erste lange Teilung des Streifens noch einmal nach seinem Ende, um den umgelegten Streifen Strich auf Strich zu schließen</translation>
+    </message>
+</context>
+<context>
     <name>PreviewWindow</name>
     <message>
         <source>landscape</source>
@@ -1237,128 +1360,8 @@ um den umgelegten Streifen Strich auf Strich zu schließen („Klebelasche“)</
         <translation>Az.-Dr&amp;uck</translation>
     </message>
     <message>
-        <source>Previ&amp;ew RA</source>
-        <translation>V&amp;orschau RA</translation>
-    </message>
-    <message>
-        <source>Previ&amp;ew Az.</source>
-        <translation>V&amp;orschau Az.</translation>
-    </message>
-    <message>
-        <source>Page</source>
-        <translation>Seite</translation>
-    </message>
-    <message>
-        <source>Print scale chec&amp;k</source>
-        <translation>Maßstabs&amp;kontrolle</translation>
-    </message>
-    <message>
-        <source>A 100 mm and a 50 mm bar below the caption, to measure the printout with</source>
-        <translation>Ein 100-mm- und ein 50-mm-Balken unter der Beschriftung, zum Nachmessen des Ausdrucks</translation>
-    </message>
-    <message>
-        <source>Split lon&amp;g strips over pages</source>
-        <translation>Lan&amp;ge Streifen aufteilen</translation>
-    </message>
-    <message>
-        <source>Print a strip longer than the paper in overlapping segments</source>
-        <translation>Einen Streifen, der länger als das Papier ist, in überlappenden Stücken drucken</translation>
-    </message>
-    <message>
-        <source>Pr&amp;int verniers</source>
-        <translation>Non&amp;ien drucken</translation>
-    </message>
-    <message>
-        <source>A vernier below each strip, to read a tenth of its smallest mark</source>
-        <translation>Ein Nonius unter jedem Streifen, um ein Zehntel der feinsten Teilung abzulesen</translation>
-    </message>
-    <message>
-        <source>&amp;Numbers both ways</source>
-        <translation>&amp;Zahlen in beide Richtungen</translation>
-    </message>
-    <message>
-        <source>A second number row on azimuth and RA strips, counting the other way</source>
-        <translation>Eine zweite Zahlenreihe auf Azimut- und RA-Streifen, in Gegenrichtung gezählt</translation>
-    </message>
-    <message>
-        <source>Print rings instead of strips</source>
-        <translation>Ringe statt Streifen drucken</translation>
-    </message>
-    <message>
-        <source>Each circle as a flat ring of the size&apos;s outer diameter, for a ground board or a disc</source>
-        <translation>Jeden Kreis als flachen Ring mit der Größe als Außendurchmesser, für ein Bodenbrett oder eine Scheibe</translation>
-    </message>
-    <message>
-        <source>Printer s&amp;cale...</source>
-        <translation>&amp;Maßstab...</translation>
-    </message>
-    <message>
-        <source>Measure and correct the current printer&apos;s scale</source>
-        <translation>Den Maßstab des aktuellen Druckers messen und korrigieren</translation>
-    </message>
-    <message>
-        <source>Page Setup...</source>
-        <translation>Seitenformat...</translation>
-    </message>
-    <message>
-        <source>Choose the current printer&apos;s paper and orientation, without printing</source>
-        <translation>Papier und Ausrichtung des aktuellen Druckers wählen, ohne zu drucken</translation>
-    </message>
-    <message>
-        <source>Pre&amp;view Alt.</source>
-        <translation>&amp;Vorschau Alt.</translation>
-    </message>
-    <message>
-        <source>Show the sheets Print Alt. would print, without printing</source>
-        <translation>Die Blätter zeigen, die „Alt. drucken“ drucken würde, ohne zu drucken</translation>
-    </message>
-    <message>
-        <source>Show the sheets Print Az. or Print RA would print, without printing</source>
-        <translation>Die Blätter zeigen, die „Az. drucken“ oder „RA drucken“ drucken würde, ohne zu drucken</translation>
-    </message>
-    <message>
-        <source>Half-&amp;degree marks</source>
-        <translation>Halbgradstri&amp;che</translation>
-    </message>
-    <message>
-        <source>A mark at every half degree (every 5 minutes on RA), with 1° marks only</source>
-        <translation>Ein Strich bei jedem halben Grad (bei RA alle 5 Minuten), nur mit 1°-Teilung</translation>
-    </message>
-    <message>
-        <source>Signed declination</source>
-        <translation>Dekl. mit Vorzeichen</translation>
-    </message>
-    <message>
-        <source>Altitude numbers +90 ... 0 ... -90, as a declination circle reads</source>
-        <translation>Höhenzahlen +90 ... 0 ... -90, wie ein Deklinationskreis sie zeigt</translation>
-    </message>
-    <message>
-        <source>Zero at, degrees</source>
-        <translation>Null bei, Grad</translation>
-    </message>
-    <message>
-        <source>The reading, in degrees, the strips start at (RA: its hours)</source>
-        <translation>Der Wert in Grad, bei dem die Streifen beginnen (RA: seine Stunden)</translation>
-    </message>
-    <message>
-        <source>&amp;Zero at</source>
-        <translation>Null &amp;bei</translation>
-    </message>
-    <message>
         <source>Version %1</source>
         <translation>Version %1</translation>
-    </message>
-    <message>
-        <source>Paper: </source>
-        <translation>Papier: </translation>
-    </message>
-    <message>
-        <source>Closing tab</source>
-        <translation>Klebelasche</translation>
-    </message>
-    <message>
-        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
-        <translation>Die erste lange Teilung des Streifens noch einmal nach seinem Ende, um den umgelegten Streifen Strich auf Strich zu schließen</translation>
     </message>
 </context>
 <context>

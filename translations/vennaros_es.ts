@@ -567,6 +567,129 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
     </message>
 </context>
 <context>
+    <name>PageGroup</name>
+    <message>
+        <source>Previ&amp;ew RA</source>
+        <translation>&amp;Vista RA</translation>
+    </message>
+    <message>
+        <source>Previ&amp;ew Az.</source>
+        <translation>&amp;Vista Az.</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Página</translation>
+    </message>
+    <message>
+        <source>Print scale chec&amp;k</source>
+        <translation>Control &amp;de escala</translation>
+    </message>
+    <message>
+        <source>A 100 mm and a 50 mm bar below the caption, to measure the printout with</source>
+        <translation>Una barra de 100 mm y otra de 50 mm bajo la leyenda, para medir la impresión</translation>
+    </message>
+    <message>
+        <source>Split lon&amp;g strips over pages</source>
+        <translation>Dividir tiras &amp;largas</translation>
+    </message>
+    <message>
+        <source>Print a strip longer than the paper in overlapping segments</source>
+        <translation>Imprimir una tira más larga que el papel en segmentos solapados</translation>
+    </message>
+    <message>
+        <source>Pr&amp;int verniers</source>
+        <translation>Imprimir n&amp;onios</translation>
+    </message>
+    <message>
+        <source>A vernier below each strip, to read a tenth of its smallest mark</source>
+        <translation>Un nonio bajo cada tira, para leer una décima de su marca mínima</translation>
+    </message>
+    <message>
+        <source>&amp;Numbers both ways</source>
+        <translation>&amp;Números en ambos sentidos</translation>
+    </message>
+    <message>
+        <source>A second number row on azimuth and RA strips, counting the other way</source>
+        <translation>Una segunda fila de números en las tiras de acimut y RA, contando en sentido contrario</translation>
+    </message>
+    <message>
+        <source>Print rings instead of strips</source>
+        <translation>Anillos en vez de tiras</translation>
+    </message>
+    <message>
+        <source>Each circle as a flat ring of the size&apos;s outer diameter, for a ground board or a disc</source>
+        <translation>Cada círculo como anillo plano cuyo tamaño es el diámetro exterior, para una base o un disco</translation>
+    </message>
+    <message>
+        <source>Printer s&amp;cale...</source>
+        <translation>&amp;Escala...</translation>
+    </message>
+    <message>
+        <source>Measure and correct the current printer&apos;s scale</source>
+        <translation>Medir y corregir la escala de la impresora actual</translation>
+    </message>
+    <message>
+        <source>Page Setup...</source>
+        <translation>Página...</translation>
+    </message>
+    <message>
+        <source>Choose the current printer&apos;s paper and orientation, without printing</source>
+        <translation>Elegir el papel y la orientación de la impresora actual, sin imprimir</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view Alt.</source>
+        <translation>Vis&amp;ta Alt.</translation>
+    </message>
+    <message>
+        <source>Show the sheets Print Alt. would print, without printing</source>
+        <translation>Mostrar las hojas que imprimiría «Impr. Alt.», sin imprimir</translation>
+    </message>
+    <message>
+        <source>Show the sheets Print Az. or Print RA would print, without printing</source>
+        <translation>Mostrar las hojas que imprimiría «Impr. Az.» o «Impr. RA», sin imprimir</translation>
+    </message>
+    <message>
+        <source>Half-&amp;degree marks</source>
+        <translation>&amp;Marcas de medio grado</translation>
+    </message>
+    <message>
+        <source>A mark at every half degree (every 5 minutes on RA), with 1° marks only</source>
+        <translation>Una marca en cada medio grado (cada 5 minutos en RA), solo con marcas de 1°</translation>
+    </message>
+    <message>
+        <source>Signed declination</source>
+        <translation>Dec. con signo</translation>
+    </message>
+    <message>
+        <source>Altitude numbers +90 ... 0 ... -90, as a declination circle reads</source>
+        <translation>Números de altura +90 ... 0 ... -90, como en un círculo de declinación</translation>
+    </message>
+    <message>
+        <source>Zero at, degrees</source>
+        <translation>Cero en, grados</translation>
+    </message>
+    <message>
+        <source>The reading, in degrees, the strips start at (RA: its hours)</source>
+        <translation>La lectura, en grados, donde empiezan las tiras (RA: sus horas)</translation>
+    </message>
+    <message>
+        <source>&amp;Zero at</source>
+        <translation>Cero en</translation>
+    </message>
+    <message>
+        <source>Paper: </source>
+        <translation>Papel: </translation>
+    </message>
+    <message>
+        <source>Closing tab</source>
+        <translation>Pestaña de cierre</translation>
+    </message>
+    <message>
+        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
+        <translation>La primera división larga de la tira otra vez tras su final, para cerrar la tira enrollada marca sobre marca</translation>
+    </message>
+</context>
+<context>
     <name>PreviewWindow</name>
     <message>
         <source>landscape</source>
@@ -1236,128 +1359,8 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
         <translation>Im&amp;pr. Az.</translation>
     </message>
     <message>
-        <source>Previ&amp;ew RA</source>
-        <translation>&amp;Vista RA</translation>
-    </message>
-    <message>
-        <source>Previ&amp;ew Az.</source>
-        <translation>&amp;Vista Az.</translation>
-    </message>
-    <message>
-        <source>Page</source>
-        <translation>Página</translation>
-    </message>
-    <message>
-        <source>Print scale chec&amp;k</source>
-        <translation>Control &amp;de escala</translation>
-    </message>
-    <message>
-        <source>A 100 mm and a 50 mm bar below the caption, to measure the printout with</source>
-        <translation>Una barra de 100 mm y otra de 50 mm bajo la leyenda, para medir la impresión</translation>
-    </message>
-    <message>
-        <source>Split lon&amp;g strips over pages</source>
-        <translation>Dividir tiras &amp;largas</translation>
-    </message>
-    <message>
-        <source>Print a strip longer than the paper in overlapping segments</source>
-        <translation>Imprimir una tira más larga que el papel en segmentos solapados</translation>
-    </message>
-    <message>
-        <source>Pr&amp;int verniers</source>
-        <translation>Imprimir n&amp;onios</translation>
-    </message>
-    <message>
-        <source>A vernier below each strip, to read a tenth of its smallest mark</source>
-        <translation>Un nonio bajo cada tira, para leer una décima de su marca mínima</translation>
-    </message>
-    <message>
-        <source>&amp;Numbers both ways</source>
-        <translation>&amp;Números en ambos sentidos</translation>
-    </message>
-    <message>
-        <source>A second number row on azimuth and RA strips, counting the other way</source>
-        <translation>Una segunda fila de números en las tiras de acimut y RA, contando en sentido contrario</translation>
-    </message>
-    <message>
-        <source>Print rings instead of strips</source>
-        <translation>Anillos en vez de tiras</translation>
-    </message>
-    <message>
-        <source>Each circle as a flat ring of the size&apos;s outer diameter, for a ground board or a disc</source>
-        <translation>Cada círculo como anillo plano cuyo tamaño es el diámetro exterior, para una base o un disco</translation>
-    </message>
-    <message>
-        <source>Printer s&amp;cale...</source>
-        <translation>&amp;Escala...</translation>
-    </message>
-    <message>
-        <source>Measure and correct the current printer&apos;s scale</source>
-        <translation>Medir y corregir la escala de la impresora actual</translation>
-    </message>
-    <message>
-        <source>Page Setup...</source>
-        <translation>Página...</translation>
-    </message>
-    <message>
-        <source>Choose the current printer&apos;s paper and orientation, without printing</source>
-        <translation>Elegir el papel y la orientación de la impresora actual, sin imprimir</translation>
-    </message>
-    <message>
-        <source>Pre&amp;view Alt.</source>
-        <translation>Vis&amp;ta Alt.</translation>
-    </message>
-    <message>
-        <source>Show the sheets Print Alt. would print, without printing</source>
-        <translation>Mostrar las hojas que imprimiría «Impr. Alt.», sin imprimir</translation>
-    </message>
-    <message>
-        <source>Show the sheets Print Az. or Print RA would print, without printing</source>
-        <translation>Mostrar las hojas que imprimiría «Impr. Az.» o «Impr. RA», sin imprimir</translation>
-    </message>
-    <message>
-        <source>Half-&amp;degree marks</source>
-        <translation>&amp;Marcas de medio grado</translation>
-    </message>
-    <message>
-        <source>A mark at every half degree (every 5 minutes on RA), with 1° marks only</source>
-        <translation>Una marca en cada medio grado (cada 5 minutos en RA), solo con marcas de 1°</translation>
-    </message>
-    <message>
-        <source>Signed declination</source>
-        <translation>Dec. con signo</translation>
-    </message>
-    <message>
-        <source>Altitude numbers +90 ... 0 ... -90, as a declination circle reads</source>
-        <translation>Números de altura +90 ... 0 ... -90, como en un círculo de declinación</translation>
-    </message>
-    <message>
-        <source>Zero at, degrees</source>
-        <translation>Cero en, grados</translation>
-    </message>
-    <message>
-        <source>The reading, in degrees, the strips start at (RA: its hours)</source>
-        <translation>La lectura, en grados, donde empiezan las tiras (RA: sus horas)</translation>
-    </message>
-    <message>
-        <source>&amp;Zero at</source>
-        <translation>Cero en</translation>
-    </message>
-    <message>
         <source>Version %1</source>
         <translation>Versión %1</translation>
-    </message>
-    <message>
-        <source>Paper: </source>
-        <translation>Papel: </translation>
-    </message>
-    <message>
-        <source>Closing tab</source>
-        <translation>Pestaña de cierre</translation>
-    </message>
-    <message>
-        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
-        <translation>La primera división larga de la tira otra vez tras su final, para cerrar la tira enrollada marca sobre marca</translation>
     </message>
 </context>
 <context>

@@ -568,6 +568,129 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     </message>
 </context>
 <context>
+    <name>PageGroup</name>
+    <message>
+        <source>Previ&amp;ew RA</source>
+        <translation>Aper&amp;çu RA</translation>
+    </message>
+    <message>
+        <source>Previ&amp;ew Az.</source>
+        <translation>Aper&amp;çu Az.</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Print scale chec&amp;k</source>
+        <translation>Con&amp;trôle d’échelle</translation>
+    </message>
+    <message>
+        <source>A 100 mm and a 50 mm bar below the caption, to measure the printout with</source>
+        <translation>Une barre de 100 mm et une de 50 mm sous la légende, pour mesurer l’impression</translation>
+    </message>
+    <message>
+        <source>Split lon&amp;g strips over pages</source>
+        <translation>Diviser les bandes l&amp;ongues</translation>
+    </message>
+    <message>
+        <source>Print a strip longer than the paper in overlapping segments</source>
+        <translation>Imprimer une bande plus longue que le papier en segments qui se chevauchent</translation>
+    </message>
+    <message>
+        <source>Pr&amp;int verniers</source>
+        <translation>&amp;Verniers</translation>
+    </message>
+    <message>
+        <source>A vernier below each strip, to read a tenth of its smallest mark</source>
+        <translation>Un vernier sous chaque bande, pour lire un dixième de sa plus petite graduation</translation>
+    </message>
+    <message>
+        <source>&amp;Numbers both ways</source>
+        <translation>Chiffres dans les deu&amp;x sens</translation>
+    </message>
+    <message>
+        <source>A second number row on azimuth and RA strips, counting the other way</source>
+        <translation>Une seconde rangée de chiffres sur les bandes d’azimut et RA, comptant dans l’autre sens</translation>
+    </message>
+    <message>
+        <source>Print rings instead of strips</source>
+        <translation>Anneaux au lieu de bandes</translation>
+    </message>
+    <message>
+        <source>Each circle as a flat ring of the size&apos;s outer diameter, for a ground board or a disc</source>
+        <translation>Chaque cercle en anneau plat dont la taille est le diamètre extérieur, pour une embase ou un disque</translation>
+    </message>
+    <message>
+        <source>Printer s&amp;cale...</source>
+        <translation>É&amp;chelle...</translation>
+    </message>
+    <message>
+        <source>Measure and correct the current printer&apos;s scale</source>
+        <translation>Mesurer et corriger l’échelle de l’imprimante actuelle</translation>
+    </message>
+    <message>
+        <source>Page Setup...</source>
+        <translation>Mise en page...</translation>
+    </message>
+    <message>
+        <source>Choose the current printer&apos;s paper and orientation, without printing</source>
+        <translation>Choisir le papier et l’orientation de l’imprimante actuelle, sans imprimer</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view Alt.</source>
+        <translation>Aperç&amp;u Alt.</translation>
+    </message>
+    <message>
+        <source>Show the sheets Print Alt. would print, without printing</source>
+        <translation>Montrer les feuilles qu’imprimerait « Impr. Alt. », sans imprimer</translation>
+    </message>
+    <message>
+        <source>Show the sheets Print Az. or Print RA would print, without printing</source>
+        <translation>Montrer les feuilles qu’imprimerait « Impr. Az. » ou « Impr. RA », sans imprimer</translation>
+    </message>
+    <message>
+        <source>Half-&amp;degree marks</source>
+        <translation>Traits au de&amp;mi-degré</translation>
+    </message>
+    <message>
+        <source>A mark at every half degree (every 5 minutes on RA), with 1° marks only</source>
+        <translation>Un trait à chaque demi-degré (toutes les 5 minutes en RA), avec la graduation de 1° seulement</translation>
+    </message>
+    <message>
+        <source>Signed declination</source>
+        <translation>Déclinaison signée</translation>
+    </message>
+    <message>
+        <source>Altitude numbers +90 ... 0 ... -90, as a declination circle reads</source>
+        <translation>Chiffres de hauteur +90 ... 0 ... -90, comme sur un cercle de déclinaison</translation>
+    </message>
+    <message>
+        <source>Zero at, degrees</source>
+        <translation>Zéro à, degrés</translation>
+    </message>
+    <message>
+        <source>The reading, in degrees, the strips start at (RA: its hours)</source>
+        <translation>La lecture, en degrés, où commencent les bandes (RA : ses heures)</translation>
+    </message>
+    <message>
+        <source>&amp;Zero at</source>
+        <translation>&amp;Zéro à</translation>
+    </message>
+    <message>
+        <source>Paper: </source>
+        <translation>Papier : </translation>
+    </message>
+    <message>
+        <source>Closing tab</source>
+        <translation>Languette de collage</translation>
+    </message>
+    <message>
+        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
+        <translation>La première grande division de la bande encore après sa fin, pour fermer la bande enroulée trait sur trait</translation>
+    </message>
+</context>
+<context>
     <name>PreviewWindow</name>
     <message>
         <source>landscape</source>
@@ -1237,128 +1360,8 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
         <translation>Im&amp;pr. Az.</translation>
     </message>
     <message>
-        <source>Previ&amp;ew RA</source>
-        <translation>Aper&amp;çu RA</translation>
-    </message>
-    <message>
-        <source>Previ&amp;ew Az.</source>
-        <translation>Aper&amp;çu Az.</translation>
-    </message>
-    <message>
-        <source>Page</source>
-        <translation>Page</translation>
-    </message>
-    <message>
-        <source>Print scale chec&amp;k</source>
-        <translation>Con&amp;trôle d’échelle</translation>
-    </message>
-    <message>
-        <source>A 100 mm and a 50 mm bar below the caption, to measure the printout with</source>
-        <translation>Une barre de 100 mm et une de 50 mm sous la légende, pour mesurer l’impression</translation>
-    </message>
-    <message>
-        <source>Split lon&amp;g strips over pages</source>
-        <translation>Diviser les bandes l&amp;ongues</translation>
-    </message>
-    <message>
-        <source>Print a strip longer than the paper in overlapping segments</source>
-        <translation>Imprimer une bande plus longue que le papier en segments qui se chevauchent</translation>
-    </message>
-    <message>
-        <source>Pr&amp;int verniers</source>
-        <translation>&amp;Verniers</translation>
-    </message>
-    <message>
-        <source>A vernier below each strip, to read a tenth of its smallest mark</source>
-        <translation>Un vernier sous chaque bande, pour lire un dixième de sa plus petite graduation</translation>
-    </message>
-    <message>
-        <source>&amp;Numbers both ways</source>
-        <translation>Chiffres dans les deu&amp;x sens</translation>
-    </message>
-    <message>
-        <source>A second number row on azimuth and RA strips, counting the other way</source>
-        <translation>Une seconde rangée de chiffres sur les bandes d’azimut et RA, comptant dans l’autre sens</translation>
-    </message>
-    <message>
-        <source>Print rings instead of strips</source>
-        <translation>Anneaux au lieu de bandes</translation>
-    </message>
-    <message>
-        <source>Each circle as a flat ring of the size&apos;s outer diameter, for a ground board or a disc</source>
-        <translation>Chaque cercle en anneau plat dont la taille est le diamètre extérieur, pour une embase ou un disque</translation>
-    </message>
-    <message>
-        <source>Printer s&amp;cale...</source>
-        <translation>É&amp;chelle...</translation>
-    </message>
-    <message>
-        <source>Measure and correct the current printer&apos;s scale</source>
-        <translation>Mesurer et corriger l’échelle de l’imprimante actuelle</translation>
-    </message>
-    <message>
-        <source>Page Setup...</source>
-        <translation>Mise en page...</translation>
-    </message>
-    <message>
-        <source>Choose the current printer&apos;s paper and orientation, without printing</source>
-        <translation>Choisir le papier et l’orientation de l’imprimante actuelle, sans imprimer</translation>
-    </message>
-    <message>
-        <source>Pre&amp;view Alt.</source>
-        <translation>Aperç&amp;u Alt.</translation>
-    </message>
-    <message>
-        <source>Show the sheets Print Alt. would print, without printing</source>
-        <translation>Montrer les feuilles qu’imprimerait « Impr. Alt. », sans imprimer</translation>
-    </message>
-    <message>
-        <source>Show the sheets Print Az. or Print RA would print, without printing</source>
-        <translation>Montrer les feuilles qu’imprimerait « Impr. Az. » ou « Impr. RA », sans imprimer</translation>
-    </message>
-    <message>
-        <source>Half-&amp;degree marks</source>
-        <translation>Traits au de&amp;mi-degré</translation>
-    </message>
-    <message>
-        <source>A mark at every half degree (every 5 minutes on RA), with 1° marks only</source>
-        <translation>Un trait à chaque demi-degré (toutes les 5 minutes en RA), avec la graduation de 1° seulement</translation>
-    </message>
-    <message>
-        <source>Signed declination</source>
-        <translation>Déclinaison signée</translation>
-    </message>
-    <message>
-        <source>Altitude numbers +90 ... 0 ... -90, as a declination circle reads</source>
-        <translation>Chiffres de hauteur +90 ... 0 ... -90, comme sur un cercle de déclinaison</translation>
-    </message>
-    <message>
-        <source>Zero at, degrees</source>
-        <translation>Zéro à, degrés</translation>
-    </message>
-    <message>
-        <source>The reading, in degrees, the strips start at (RA: its hours)</source>
-        <translation>La lecture, en degrés, où commencent les bandes (RA : ses heures)</translation>
-    </message>
-    <message>
-        <source>&amp;Zero at</source>
-        <translation>&amp;Zéro à</translation>
-    </message>
-    <message>
         <source>Version %1</source>
         <translation>Version %1</translation>
-    </message>
-    <message>
-        <source>Paper: </source>
-        <translation>Papier : </translation>
-    </message>
-    <message>
-        <source>Closing tab</source>
-        <translation>Languette de collage</translation>
-    </message>
-    <message>
-        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
-        <translation>La première grande division de la bande encore après sa fin, pour fermer la bande enroulée trait sur trait</translation>
     </message>
 </context>
 <context>

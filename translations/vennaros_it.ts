@@ -569,6 +569,129 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
     </message>
 </context>
 <context>
+    <name>PageGroup</name>
+    <message>
+        <source>Previ&amp;ew RA</source>
+        <translation>An&amp;tepr. RA</translation>
+    </message>
+    <message>
+        <source>Previ&amp;ew Az.</source>
+        <translation>An&amp;tepr. Az.</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Pagina</translation>
+    </message>
+    <message>
+        <source>Print scale chec&amp;k</source>
+        <translation>&amp;Controllo della scala</translation>
+    </message>
+    <message>
+        <source>A 100 mm and a 50 mm bar below the caption, to measure the printout with</source>
+        <translation>Una barra di 100 mm e una di 50 mm sotto la didascalia, per misurare la stampa</translation>
+    </message>
+    <message>
+        <source>Split lon&amp;g strips over pages</source>
+        <translation>Dividi le strisce lung&amp;he</translation>
+    </message>
+    <message>
+        <source>Print a strip longer than the paper in overlapping segments</source>
+        <translation>Stampare una striscia più lunga del foglio in segmenti sovrapposti</translation>
+    </message>
+    <message>
+        <source>Pr&amp;int verniers</source>
+        <translation>Stampa n&amp;oni</translation>
+    </message>
+    <message>
+        <source>A vernier below each strip, to read a tenth of its smallest mark</source>
+        <translation>Un nonio sotto ogni striscia, per leggere un decimo della tacca minima</translation>
+    </message>
+    <message>
+        <source>&amp;Numbers both ways</source>
+        <translation>Numeri nei &amp;due sensi</translation>
+    </message>
+    <message>
+        <source>A second number row on azimuth and RA strips, counting the other way</source>
+        <translation>Una seconda fila di numeri sulle strisce di azimut e RA, contati nel senso opposto</translation>
+    </message>
+    <message>
+        <source>Print rings instead of strips</source>
+        <translation>Anelli invece di strisce</translation>
+    </message>
+    <message>
+        <source>Each circle as a flat ring of the size&apos;s outer diameter, for a ground board or a disc</source>
+        <translation>Ogni cerchio come anello piatto con la dimensione come diametro esterno, per una base o un disco</translation>
+    </message>
+    <message>
+        <source>Printer s&amp;cale...</source>
+        <translation>Scala...</translation>
+    </message>
+    <message>
+        <source>Measure and correct the current printer&apos;s scale</source>
+        <translation>Misurare e correggere la scala della stampante attuale</translation>
+    </message>
+    <message>
+        <source>Page Setup...</source>
+        <translation>Pagina...</translation>
+    </message>
+    <message>
+        <source>Choose the current printer&apos;s paper and orientation, without printing</source>
+        <translation>Scegliere carta e orientamento della stampante attuale, senza stampare</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view Alt.</source>
+        <translation>A&amp;ntepr. Alt.</translation>
+    </message>
+    <message>
+        <source>Show the sheets Print Alt. would print, without printing</source>
+        <translation>Mostrare i fogli che stamperebbe «Stampa Alt.», senza stampare</translation>
+    </message>
+    <message>
+        <source>Show the sheets Print Az. or Print RA would print, without printing</source>
+        <translation>Mostrare i fogli che stamperebbe «Stampa Az.» o «Stampa RA», senza stampare</translation>
+    </message>
+    <message>
+        <source>Half-&amp;degree marks</source>
+        <translation>Tacche di mezzo &amp;grado</translation>
+    </message>
+    <message>
+        <source>A mark at every half degree (every 5 minutes on RA), with 1° marks only</source>
+        <translation>Una tacca a ogni mezzo grado (ogni 5 minuti in RA), solo con tacche di 1°</translation>
+    </message>
+    <message>
+        <source>Signed declination</source>
+        <translation>Decl. con segno</translation>
+    </message>
+    <message>
+        <source>Altitude numbers +90 ... 0 ... -90, as a declination circle reads</source>
+        <translation>Numeri di altezza +90 ... 0 ... -90, come su un cerchio di declinazione</translation>
+    </message>
+    <message>
+        <source>Zero at, degrees</source>
+        <translation>Zero a, gradi</translation>
+    </message>
+    <message>
+        <source>The reading, in degrees, the strips start at (RA: its hours)</source>
+        <translation>La lettura, in gradi, da cui iniziano le strisce (RA: le sue ore)</translation>
+    </message>
+    <message>
+        <source>&amp;Zero at</source>
+        <translation>&amp;Zero a</translation>
+    </message>
+    <message>
+        <source>Paper: </source>
+        <translation>Carta: </translation>
+    </message>
+    <message>
+        <source>Closing tab</source>
+        <translation>Linguetta di chiusura</translation>
+    </message>
+    <message>
+        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
+        <translation>La prima divisione lunga della striscia di nuovo dopo la sua fine, per chiudere la striscia avvolta tacca su tacca</translation>
+    </message>
+</context>
+<context>
     <name>PreviewWindow</name>
     <message>
         <source>landscape</source>
@@ -1238,128 +1361,8 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
         <translation>Stam&amp;pa Az.</translation>
     </message>
     <message>
-        <source>Previ&amp;ew RA</source>
-        <translation>An&amp;tepr. RA</translation>
-    </message>
-    <message>
-        <source>Previ&amp;ew Az.</source>
-        <translation>An&amp;tepr. Az.</translation>
-    </message>
-    <message>
-        <source>Page</source>
-        <translation>Pagina</translation>
-    </message>
-    <message>
-        <source>Print scale chec&amp;k</source>
-        <translation>&amp;Controllo della scala</translation>
-    </message>
-    <message>
-        <source>A 100 mm and a 50 mm bar below the caption, to measure the printout with</source>
-        <translation>Una barra di 100 mm e una di 50 mm sotto la didascalia, per misurare la stampa</translation>
-    </message>
-    <message>
-        <source>Split lon&amp;g strips over pages</source>
-        <translation>Dividi le strisce lung&amp;he</translation>
-    </message>
-    <message>
-        <source>Print a strip longer than the paper in overlapping segments</source>
-        <translation>Stampare una striscia più lunga del foglio in segmenti sovrapposti</translation>
-    </message>
-    <message>
-        <source>Pr&amp;int verniers</source>
-        <translation>Stampa n&amp;oni</translation>
-    </message>
-    <message>
-        <source>A vernier below each strip, to read a tenth of its smallest mark</source>
-        <translation>Un nonio sotto ogni striscia, per leggere un decimo della tacca minima</translation>
-    </message>
-    <message>
-        <source>&amp;Numbers both ways</source>
-        <translation>Numeri nei &amp;due sensi</translation>
-    </message>
-    <message>
-        <source>A second number row on azimuth and RA strips, counting the other way</source>
-        <translation>Una seconda fila di numeri sulle strisce di azimut e RA, contati nel senso opposto</translation>
-    </message>
-    <message>
-        <source>Print rings instead of strips</source>
-        <translation>Anelli invece di strisce</translation>
-    </message>
-    <message>
-        <source>Each circle as a flat ring of the size&apos;s outer diameter, for a ground board or a disc</source>
-        <translation>Ogni cerchio come anello piatto con la dimensione come diametro esterno, per una base o un disco</translation>
-    </message>
-    <message>
-        <source>Printer s&amp;cale...</source>
-        <translation>Scala...</translation>
-    </message>
-    <message>
-        <source>Measure and correct the current printer&apos;s scale</source>
-        <translation>Misurare e correggere la scala della stampante attuale</translation>
-    </message>
-    <message>
-        <source>Page Setup...</source>
-        <translation>Pagina...</translation>
-    </message>
-    <message>
-        <source>Choose the current printer&apos;s paper and orientation, without printing</source>
-        <translation>Scegliere carta e orientamento della stampante attuale, senza stampare</translation>
-    </message>
-    <message>
-        <source>Pre&amp;view Alt.</source>
-        <translation>A&amp;ntepr. Alt.</translation>
-    </message>
-    <message>
-        <source>Show the sheets Print Alt. would print, without printing</source>
-        <translation>Mostrare i fogli che stamperebbe «Stampa Alt.», senza stampare</translation>
-    </message>
-    <message>
-        <source>Show the sheets Print Az. or Print RA would print, without printing</source>
-        <translation>Mostrare i fogli che stamperebbe «Stampa Az.» o «Stampa RA», senza stampare</translation>
-    </message>
-    <message>
-        <source>Half-&amp;degree marks</source>
-        <translation>Tacche di mezzo &amp;grado</translation>
-    </message>
-    <message>
-        <source>A mark at every half degree (every 5 minutes on RA), with 1° marks only</source>
-        <translation>Una tacca a ogni mezzo grado (ogni 5 minuti in RA), solo con tacche di 1°</translation>
-    </message>
-    <message>
-        <source>Signed declination</source>
-        <translation>Decl. con segno</translation>
-    </message>
-    <message>
-        <source>Altitude numbers +90 ... 0 ... -90, as a declination circle reads</source>
-        <translation>Numeri di altezza +90 ... 0 ... -90, come su un cerchio di declinazione</translation>
-    </message>
-    <message>
-        <source>Zero at, degrees</source>
-        <translation>Zero a, gradi</translation>
-    </message>
-    <message>
-        <source>The reading, in degrees, the strips start at (RA: its hours)</source>
-        <translation>La lettura, in gradi, da cui iniziano le strisce (RA: le sue ore)</translation>
-    </message>
-    <message>
-        <source>&amp;Zero at</source>
-        <translation>&amp;Zero a</translation>
-    </message>
-    <message>
         <source>Version %1</source>
         <translation>Versione %1</translation>
-    </message>
-    <message>
-        <source>Paper: </source>
-        <translation>Carta: </translation>
-    </message>
-    <message>
-        <source>Closing tab</source>
-        <translation>Linguetta di chiusura</translation>
-    </message>
-    <message>
-        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
-        <translation>La prima divisione lunga della striscia di nuovo dopo la sua fine, per chiudere la striscia avvolta tacca su tacca</translation>
     </message>
 </context>
 <context>

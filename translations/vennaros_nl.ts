@@ -566,6 +566,129 @@ de omgelegde strook streep op streep te sluiten (&quot;Lijmlip&quot;)</translati
     </message>
 </context>
 <context>
+    <name>PageGroup</name>
+    <message>
+        <source>Previ&amp;ew RA</source>
+        <translation>&amp;Voorbeeld RA</translation>
+    </message>
+    <message>
+        <source>Previ&amp;ew Az.</source>
+        <translation>&amp;Voorbeeld Az.</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Pagina</translation>
+    </message>
+    <message>
+        <source>Print scale chec&amp;k</source>
+        <translation>S&amp;chaalcontrole</translation>
+    </message>
+    <message>
+        <source>A 100 mm and a 50 mm bar below the caption, to measure the printout with</source>
+        <translation>Een balk van 100 mm en een van 50 mm onder het onderschrift, om de afdruk na te meten</translation>
+    </message>
+    <message>
+        <source>Split lon&amp;g strips over pages</source>
+        <translation>Lange stro&amp;ken opdelen</translation>
+    </message>
+    <message>
+        <source>Print a strip longer than the paper in overlapping segments</source>
+        <translation>Een strook langer dan het papier in overlappende stukken afdrukken</translation>
+    </message>
+    <message>
+        <source>Pr&amp;int verniers</source>
+        <translation>&amp;Noniussen</translation>
+    </message>
+    <message>
+        <source>A vernier below each strip, to read a tenth of its smallest mark</source>
+        <translation>Een nonius onder elke strook, om een tiende van de fijnste verdeling af te lezen</translation>
+    </message>
+    <message>
+        <source>&amp;Numbers both ways</source>
+        <translation>Getallen &amp;in beide richtingen</translation>
+    </message>
+    <message>
+        <source>A second number row on azimuth and RA strips, counting the other way</source>
+        <translation>Een tweede getallenrij op azimut- en RA-stroken, die de andere kant op telt</translation>
+    </message>
+    <message>
+        <source>Print rings instead of strips</source>
+        <translation>Ringen in plaats van stroken</translation>
+    </message>
+    <message>
+        <source>Each circle as a flat ring of the size&apos;s outer diameter, for a ground board or a disc</source>
+        <translation>Elke cirkel als platte ring met de maat als buitendiameter, voor een grondplaat of een schijf</translation>
+    </message>
+    <message>
+        <source>Printer s&amp;cale...</source>
+        <translation>&amp;Printerschaal...</translation>
+    </message>
+    <message>
+        <source>Measure and correct the current printer&apos;s scale</source>
+        <translation>De schaal van de huidige printer meten en corrigeren</translation>
+    </message>
+    <message>
+        <source>Page Setup...</source>
+        <translation>Pagina...</translation>
+    </message>
+    <message>
+        <source>Choose the current printer&apos;s paper and orientation, without printing</source>
+        <translation>Papier en richting van de huidige printer kiezen, zonder af te drukken</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view Alt.</source>
+        <translation>Voorbeeld Al&amp;t.</translation>
+    </message>
+    <message>
+        <source>Show the sheets Print Alt. would print, without printing</source>
+        <translation>De vellen tonen die &quot;Druk Alt.&quot; zou afdrukken, zonder af te drukken</translation>
+    </message>
+    <message>
+        <source>Show the sheets Print Az. or Print RA would print, without printing</source>
+        <translation>De vellen tonen die &quot;Druk Az.&quot; of &quot;Druk RA&quot; zou afdrukken, zonder af te drukken</translation>
+    </message>
+    <message>
+        <source>Half-&amp;degree marks</source>
+        <translation>Halve&amp;graadstrepen</translation>
+    </message>
+    <message>
+        <source>A mark at every half degree (every 5 minutes on RA), with 1° marks only</source>
+        <translation>Een streep bij elke halve graad (bij RA elke 5 minuten), alleen met 1°-verdeling</translation>
+    </message>
+    <message>
+        <source>Signed declination</source>
+        <translation>Declinatie met teken</translation>
+    </message>
+    <message>
+        <source>Altitude numbers +90 ... 0 ... -90, as a declination circle reads</source>
+        <translation>Hoogtegetallen +90 ... 0 ... -90, zoals een declinatiecirkel ze toont</translation>
+    </message>
+    <message>
+        <source>Zero at, degrees</source>
+        <translation>Nul bij, graden</translation>
+    </message>
+    <message>
+        <source>The reading, in degrees, the strips start at (RA: its hours)</source>
+        <translation>De aflezing, in graden, waarmee de stroken beginnen (RA: de uren)</translation>
+    </message>
+    <message>
+        <source>&amp;Zero at</source>
+        <translation>Nul bi&amp;j</translation>
+    </message>
+    <message>
+        <source>Paper: </source>
+        <translation>Papier: </translation>
+    </message>
+    <message>
+        <source>Closing tab</source>
+        <translation>Lijmlip</translation>
+    </message>
+    <message>
+        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
+        <translation>De eerste lange verdeling van de strook nog eens na het einde, om de omgelegde strook streep op streep te sluiten</translation>
+    </message>
+</context>
+<context>
     <name>PreviewWindow</name>
     <message>
         <source>landscape</source>
@@ -1235,128 +1358,8 @@ de omgelegde strook streep op streep te sluiten (&quot;Lijmlip&quot;)</translati
         <translation>Dr&amp;uk Az.</translation>
     </message>
     <message>
-        <source>Previ&amp;ew RA</source>
-        <translation>&amp;Voorbeeld RA</translation>
-    </message>
-    <message>
-        <source>Previ&amp;ew Az.</source>
-        <translation>&amp;Voorbeeld Az.</translation>
-    </message>
-    <message>
-        <source>Page</source>
-        <translation>Pagina</translation>
-    </message>
-    <message>
-        <source>Print scale chec&amp;k</source>
-        <translation>S&amp;chaalcontrole</translation>
-    </message>
-    <message>
-        <source>A 100 mm and a 50 mm bar below the caption, to measure the printout with</source>
-        <translation>Een balk van 100 mm en een van 50 mm onder het onderschrift, om de afdruk na te meten</translation>
-    </message>
-    <message>
-        <source>Split lon&amp;g strips over pages</source>
-        <translation>Lange stro&amp;ken opdelen</translation>
-    </message>
-    <message>
-        <source>Print a strip longer than the paper in overlapping segments</source>
-        <translation>Een strook langer dan het papier in overlappende stukken afdrukken</translation>
-    </message>
-    <message>
-        <source>Pr&amp;int verniers</source>
-        <translation>&amp;Noniussen</translation>
-    </message>
-    <message>
-        <source>A vernier below each strip, to read a tenth of its smallest mark</source>
-        <translation>Een nonius onder elke strook, om een tiende van de fijnste verdeling af te lezen</translation>
-    </message>
-    <message>
-        <source>&amp;Numbers both ways</source>
-        <translation>Getallen &amp;in beide richtingen</translation>
-    </message>
-    <message>
-        <source>A second number row on azimuth and RA strips, counting the other way</source>
-        <translation>Een tweede getallenrij op azimut- en RA-stroken, die de andere kant op telt</translation>
-    </message>
-    <message>
-        <source>Print rings instead of strips</source>
-        <translation>Ringen in plaats van stroken</translation>
-    </message>
-    <message>
-        <source>Each circle as a flat ring of the size&apos;s outer diameter, for a ground board or a disc</source>
-        <translation>Elke cirkel als platte ring met de maat als buitendiameter, voor een grondplaat of een schijf</translation>
-    </message>
-    <message>
-        <source>Printer s&amp;cale...</source>
-        <translation>&amp;Printerschaal...</translation>
-    </message>
-    <message>
-        <source>Measure and correct the current printer&apos;s scale</source>
-        <translation>De schaal van de huidige printer meten en corrigeren</translation>
-    </message>
-    <message>
-        <source>Page Setup...</source>
-        <translation>Pagina...</translation>
-    </message>
-    <message>
-        <source>Choose the current printer&apos;s paper and orientation, without printing</source>
-        <translation>Papier en richting van de huidige printer kiezen, zonder af te drukken</translation>
-    </message>
-    <message>
-        <source>Pre&amp;view Alt.</source>
-        <translation>Voorbeeld Al&amp;t.</translation>
-    </message>
-    <message>
-        <source>Show the sheets Print Alt. would print, without printing</source>
-        <translation>De vellen tonen die &quot;Druk Alt.&quot; zou afdrukken, zonder af te drukken</translation>
-    </message>
-    <message>
-        <source>Show the sheets Print Az. or Print RA would print, without printing</source>
-        <translation>De vellen tonen die &quot;Druk Az.&quot; of &quot;Druk RA&quot; zou afdrukken, zonder af te drukken</translation>
-    </message>
-    <message>
-        <source>Half-&amp;degree marks</source>
-        <translation>Halve&amp;graadstrepen</translation>
-    </message>
-    <message>
-        <source>A mark at every half degree (every 5 minutes on RA), with 1° marks only</source>
-        <translation>Een streep bij elke halve graad (bij RA elke 5 minuten), alleen met 1°-verdeling</translation>
-    </message>
-    <message>
-        <source>Signed declination</source>
-        <translation>Declinatie met teken</translation>
-    </message>
-    <message>
-        <source>Altitude numbers +90 ... 0 ... -90, as a declination circle reads</source>
-        <translation>Hoogtegetallen +90 ... 0 ... -90, zoals een declinatiecirkel ze toont</translation>
-    </message>
-    <message>
-        <source>Zero at, degrees</source>
-        <translation>Nul bij, graden</translation>
-    </message>
-    <message>
-        <source>The reading, in degrees, the strips start at (RA: its hours)</source>
-        <translation>De aflezing, in graden, waarmee de stroken beginnen (RA: de uren)</translation>
-    </message>
-    <message>
-        <source>&amp;Zero at</source>
-        <translation>Nul bi&amp;j</translation>
-    </message>
-    <message>
         <source>Version %1</source>
         <translation>Versie %1</translation>
-    </message>
-    <message>
-        <source>Paper: </source>
-        <translation>Papier: </translation>
-    </message>
-    <message>
-        <source>Closing tab</source>
-        <translation>Lijmlip</translation>
-    </message>
-    <message>
-        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
-        <translation>De eerste lange verdeling van de strook nog eens na het einde, om de omgelegde strook streep op streep te sluiten</translation>
     </message>
 </context>
 <context>

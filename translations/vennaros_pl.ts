@@ -567,6 +567,129 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
     </message>
 </context>
 <context>
+    <name>PageGroup</name>
+    <message>
+        <source>Previ&amp;ew RA</source>
+        <translation>Podgląd R&amp;A</translation>
+    </message>
+    <message>
+        <source>Previ&amp;ew Az.</source>
+        <translation>Podgląd &amp;Az.</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Strona</translation>
+    </message>
+    <message>
+        <source>Print scale chec&amp;k</source>
+        <translation>Kontrola skal&amp;i</translation>
+    </message>
+    <message>
+        <source>A 100 mm and a 50 mm bar below the caption, to measure the printout with</source>
+        <translation>Pasek 100 mm i pasek 50 mm pod podpisem, do zmierzenia wydruku</translation>
+    </message>
+    <message>
+        <source>Split lon&amp;g strips over pages</source>
+        <translation>Dziel dłu&amp;gie paski</translation>
+    </message>
+    <message>
+        <source>Print a strip longer than the paper in overlapping segments</source>
+        <translation>Drukuj pasek dłuższy niż papier w zachodzących na siebie odcinkach</translation>
+    </message>
+    <message>
+        <source>Pr&amp;int verniers</source>
+        <translation>Drukuj &amp;noniusze</translation>
+    </message>
+    <message>
+        <source>A vernier below each strip, to read a tenth of its smallest mark</source>
+        <translation>Noniusz pod każdym paskiem, do odczytu dziesiątej części najmniejszej działki</translation>
+    </message>
+    <message>
+        <source>&amp;Numbers both ways</source>
+        <translation>Liczby w obu kierunkac&amp;h</translation>
+    </message>
+    <message>
+        <source>A second number row on azimuth and RA strips, counting the other way</source>
+        <translation>Drugi rząd liczb na paskach azymutu i RA, liczony w przeciwną stronę</translation>
+    </message>
+    <message>
+        <source>Print rings instead of strips</source>
+        <translation>Pierścienie zamiast pasków</translation>
+    </message>
+    <message>
+        <source>Each circle as a flat ring of the size&apos;s outer diameter, for a ground board or a disc</source>
+        <translation>Każde koło jako płaski pierścień o średnicy zewnętrznej równej rozmiarowi, na podstawę lub tarczę</translation>
+    </message>
+    <message>
+        <source>Printer s&amp;cale...</source>
+        <translation>&amp;Skala drukarki...</translation>
+    </message>
+    <message>
+        <source>Measure and correct the current printer&apos;s scale</source>
+        <translation>Zmierz i skoryguj skalę bieżącej drukarki</translation>
+    </message>
+    <message>
+        <source>Page Setup...</source>
+        <translation>Strona...</translation>
+    </message>
+    <message>
+        <source>Choose the current printer&apos;s paper and orientation, without printing</source>
+        <translation>Wybierz papier i orientację bieżącej drukarki, bez drukowania</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view Alt.</source>
+        <translation>P&amp;odgląd Alt.</translation>
+    </message>
+    <message>
+        <source>Show the sheets Print Alt. would print, without printing</source>
+        <translation>Pokaż arkusze, które wydrukowałby przycisk „Drukuj Alt.”, bez drukowania</translation>
+    </message>
+    <message>
+        <source>Show the sheets Print Az. or Print RA would print, without printing</source>
+        <translation>Pokaż arkusze, które wydrukowałby przycisk „Drukuj Az.” lub „Drukuj RA”, bez drukowania</translation>
+    </message>
+    <message>
+        <source>Half-&amp;degree marks</source>
+        <translation>K&amp;reski co pół stopnia</translation>
+    </message>
+    <message>
+        <source>A mark at every half degree (every 5 minutes on RA), with 1° marks only</source>
+        <translation>Kreska co pół stopnia (co 5 minut na RA), tylko przy działce 1°</translation>
+    </message>
+    <message>
+        <source>Signed declination</source>
+        <translation>Dekl. ze znakiem</translation>
+    </message>
+    <message>
+        <source>Altitude numbers +90 ... 0 ... -90, as a declination circle reads</source>
+        <translation>Liczby wysokości +90 ... 0 ... -90, jak na kole deklinacji</translation>
+    </message>
+    <message>
+        <source>Zero at, degrees</source>
+        <translation>Zero przy, stopnie</translation>
+    </message>
+    <message>
+        <source>The reading, in degrees, the strips start at (RA: its hours)</source>
+        <translation>Odczyt w stopniach, od którego zaczynają się paski (RA: jego godziny)</translation>
+    </message>
+    <message>
+        <source>&amp;Zero at</source>
+        <translation>Z&amp;ero przy</translation>
+    </message>
+    <message>
+        <source>Paper: </source>
+        <translation>Papier: </translation>
+    </message>
+    <message>
+        <source>Closing tab</source>
+        <translation>Zakładka do klejenia</translation>
+    </message>
+    <message>
+        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
+        <translation>Pierwsza długa działka paska jeszcze raz za jego końcem, aby zamknąć owinięty pasek kreska na kresce</translation>
+    </message>
+</context>
+<context>
     <name>PreviewWindow</name>
     <message>
         <source>landscape</source>
@@ -1237,128 +1360,8 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
         <translation>Druku&amp;j Az.</translation>
     </message>
     <message>
-        <source>Previ&amp;ew RA</source>
-        <translation>Podgląd R&amp;A</translation>
-    </message>
-    <message>
-        <source>Previ&amp;ew Az.</source>
-        <translation>Podgląd &amp;Az.</translation>
-    </message>
-    <message>
-        <source>Page</source>
-        <translation>Strona</translation>
-    </message>
-    <message>
-        <source>Print scale chec&amp;k</source>
-        <translation>Kontrola skal&amp;i</translation>
-    </message>
-    <message>
-        <source>A 100 mm and a 50 mm bar below the caption, to measure the printout with</source>
-        <translation>Pasek 100 mm i pasek 50 mm pod podpisem, do zmierzenia wydruku</translation>
-    </message>
-    <message>
-        <source>Split lon&amp;g strips over pages</source>
-        <translation>Dziel dłu&amp;gie paski</translation>
-    </message>
-    <message>
-        <source>Print a strip longer than the paper in overlapping segments</source>
-        <translation>Drukuj pasek dłuższy niż papier w zachodzących na siebie odcinkach</translation>
-    </message>
-    <message>
-        <source>Pr&amp;int verniers</source>
-        <translation>Drukuj &amp;noniusze</translation>
-    </message>
-    <message>
-        <source>A vernier below each strip, to read a tenth of its smallest mark</source>
-        <translation>Noniusz pod każdym paskiem, do odczytu dziesiątej części najmniejszej działki</translation>
-    </message>
-    <message>
-        <source>&amp;Numbers both ways</source>
-        <translation>Liczby w obu kierunkac&amp;h</translation>
-    </message>
-    <message>
-        <source>A second number row on azimuth and RA strips, counting the other way</source>
-        <translation>Drugi rząd liczb na paskach azymutu i RA, liczony w przeciwną stronę</translation>
-    </message>
-    <message>
-        <source>Print rings instead of strips</source>
-        <translation>Pierścienie zamiast pasków</translation>
-    </message>
-    <message>
-        <source>Each circle as a flat ring of the size&apos;s outer diameter, for a ground board or a disc</source>
-        <translation>Każde koło jako płaski pierścień o średnicy zewnętrznej równej rozmiarowi, na podstawę lub tarczę</translation>
-    </message>
-    <message>
-        <source>Printer s&amp;cale...</source>
-        <translation>&amp;Skala drukarki...</translation>
-    </message>
-    <message>
-        <source>Measure and correct the current printer&apos;s scale</source>
-        <translation>Zmierz i skoryguj skalę bieżącej drukarki</translation>
-    </message>
-    <message>
-        <source>Page Setup...</source>
-        <translation>Strona...</translation>
-    </message>
-    <message>
-        <source>Choose the current printer&apos;s paper and orientation, without printing</source>
-        <translation>Wybierz papier i orientację bieżącej drukarki, bez drukowania</translation>
-    </message>
-    <message>
-        <source>Pre&amp;view Alt.</source>
-        <translation>P&amp;odgląd Alt.</translation>
-    </message>
-    <message>
-        <source>Show the sheets Print Alt. would print, without printing</source>
-        <translation>Pokaż arkusze, które wydrukowałby przycisk „Drukuj Alt.”, bez drukowania</translation>
-    </message>
-    <message>
-        <source>Show the sheets Print Az. or Print RA would print, without printing</source>
-        <translation>Pokaż arkusze, które wydrukowałby przycisk „Drukuj Az.” lub „Drukuj RA”, bez drukowania</translation>
-    </message>
-    <message>
-        <source>Half-&amp;degree marks</source>
-        <translation>K&amp;reski co pół stopnia</translation>
-    </message>
-    <message>
-        <source>A mark at every half degree (every 5 minutes on RA), with 1° marks only</source>
-        <translation>Kreska co pół stopnia (co 5 minut na RA), tylko przy działce 1°</translation>
-    </message>
-    <message>
-        <source>Signed declination</source>
-        <translation>Dekl. ze znakiem</translation>
-    </message>
-    <message>
-        <source>Altitude numbers +90 ... 0 ... -90, as a declination circle reads</source>
-        <translation>Liczby wysokości +90 ... 0 ... -90, jak na kole deklinacji</translation>
-    </message>
-    <message>
-        <source>Zero at, degrees</source>
-        <translation>Zero przy, stopnie</translation>
-    </message>
-    <message>
-        <source>The reading, in degrees, the strips start at (RA: its hours)</source>
-        <translation>Odczyt w stopniach, od którego zaczynają się paski (RA: jego godziny)</translation>
-    </message>
-    <message>
-        <source>&amp;Zero at</source>
-        <translation>Z&amp;ero przy</translation>
-    </message>
-    <message>
         <source>Version %1</source>
         <translation>Wersja %1</translation>
-    </message>
-    <message>
-        <source>Paper: </source>
-        <translation>Papier: </translation>
-    </message>
-    <message>
-        <source>Closing tab</source>
-        <translation>Zakładka do klejenia</translation>
-    </message>
-    <message>
-        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
-        <translation>Pierwsza długa działka paska jeszcze raz za jego końcem, aby zamknąć owinięty pasek kreska na kresce</translation>
     </message>
 </context>
 <context>

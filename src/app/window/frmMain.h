@@ -8,11 +8,10 @@
 #include <array>
 
 class CircleSetColumn;
-class QCheckBox;
+class PageGroup;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 class StatusLabel;
 
 /// The program's one window: the menu bar over the design area, which holds every setting bound to
@@ -52,8 +51,6 @@ public:
 
     /// The azimuth print button's caption with its mnemonic.
     static QString azimuthCaption(const QString& caption);
-    /// The azimuth preview button's caption ("Preview Az.", "Preview RA") with its mnemonic.
-    static QString azimuthPreviewCaption(const QString& caption);
 
 Q_SIGNALS:
     void printAltitudeRequested();
@@ -82,21 +79,19 @@ protected:
 private:
     /// The note's and the version's colours, readable on the window's palette.
     void showFixedColours();
-    QRadioButton* addOption(QWidget* parent, Option option, const char* name, const QString& caption,
-        const QFont& font, int left, int top, const QString& toolTip = QString());
-    QCheckBox* addCheck(QWidget* parent, Check check, const char* name, const QString& caption, int left,
-        int top, const QString& toolTip = QString());
-    QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, const QFont& font,
-        int left, int top, int width, int height, const QString& toolTip = QString());
-    QWidget* addFrame(
-        QWidget* parent, const QString& caption, const QFont& font, int left, int top, int width, int height);
+    /// A size's diameter / length options and its unit options, the units' frame below them.
+    struct SizeKindOptions {
+        const char* prefix; ///< of the options' object names
+        Option diameter;
+        Option length;
+        Option mm;
+        Option inch;
+    };
+    void addSizeKind(QWidget* box, const SizeKindOptions& options, int top);
     QLineEdit* addSizeText(
         QWidget* parent, SizeText text, const char* name, const QString& accessibleName, int top);
     void buildLeftColumn();
     void buildBottomRow();
-    void buildPageRow();
-    void buildMarksRow(QWidget* page);
-    void labelZeroAt(QWidget* page);
     /// Enter in a size box presses its print button.
     void pressOnEnter(QLineEdit* sizeText, QPushButton* printButton);
 
@@ -105,10 +100,9 @@ private:
     QWidget* m_design = nullptr;
     QLineEdit* m_declText = nullptr;
     QLineEdit* m_azText = nullptr;
-    QLineEdit* m_zeroAt = nullptr;
     StatusLabel* m_status = nullptr;
     QLabel* m_version = nullptr;
-    QLabel* m_paper = nullptr;
+    PageGroup* m_page = nullptr;
     QLabel* m_note = nullptr;
     std::array<CircleSetColumn*, kCircleSets> m_columns {};
 };

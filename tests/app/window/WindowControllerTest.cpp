@@ -3,11 +3,9 @@
 #include "app/window/WindowController.h"
 #include "app/ProgramInfo.h"
 #include "app/help/AboutDialog.h"
-#include "app/help/UserGuide.h"
 #include "app/help/UserGuideWindow.h"
 #include "app/preview/PreviewSheet.h"
 #include "app/preview/PreviewWindow.h"
-#include "app/printer/PrinterPapers.h"
 #include "app/window/frmMain.h"
 #include "settings/PrinterScales.h"
 #include "settings/QtSettingsStore.h"
@@ -383,18 +381,6 @@ TEST_F(Program, F1ShowsTheUserGuideAndAboutTheProgramAndItsLicence)
         QStringLiteral("Permission is hereby granted")));
 }
 
-TEST(UserGuide, IsFoundInTheFirstFolderThatHoldsIt)
-{
-    QTemporaryDir empty;
-    QTemporaryDir installed;
-    QFile guide(installed.filePath(QLatin1String(userguide::kFileName)));
-    ASSERT_TRUE(guide.open(QIODevice::WriteOnly));
-    guide.close();
-    EXPECT_EQ(userguide::locate({ empty.path() }), QString());
-    EXPECT_EQ(userguide::locate({ empty.path(), installed.path() }), QFileInfo(guide).absoluteFilePath());
-    EXPECT_FALSE(userguide::locate().isEmpty()); // the build tree's own guide
-}
-
 TEST_F(Program, PreviewShowsTheSheetsAndPrintsNothing)
 {
     Session run(ini(), printers, dialog);
@@ -493,26 +479,6 @@ TEST_F(Program, APreviewOfManySheetsDrawsOnlyThoseInView)
         EXPECT_GE(drawn(), 1);
         EXPECT_LE(drawn(), 3) << "step " << step;
     }
-}
-
-TEST(PrinterPaper, IsKeptAsItsNameAndOrientationAndReadBack)
-{
-    const std::pair<PaperChoice, const char*> rows[] = {
-        { { QPageSize(QPageSize::A4), PageOrientation::Portrait }, "A4, portrait" },
-        { { QPageSize(QPageSize::Letter), PageOrientation::Landscape }, "Letter, landscape" },
-        { { QPageSize(QSizeF(100, 150), QPageSize::Millimeter), PageOrientation::Portrait },
-            "100 x 150 mm, portrait" },
-    };
-    for (const auto& [paper, text] : rows) {
-        SCOPED_TRACE(text);
-        EXPECT_EQ(paper.text(), QString::fromLatin1(text));
-        const std::optional<PaperChoice> read = PaperChoice::parse(QString::fromLatin1(text));
-        ASSERT_TRUE(read.has_value());
-        EXPECT_TRUE(read->size.isEquivalentTo(paper.size));
-        EXPECT_EQ(read->orientation, paper.orientation);
-    }
-    for (const char* garbled : { "", "A4", "A4, sideways", "Foo, portrait", "0 x 150 mm, portrait" })
-        EXPECT_FALSE(PaperChoice::parse(QString::fromLatin1(garbled)).has_value()) << garbled;
 }
 
 // File > Export: the drawing goes to the file the user names, in the format its name says, and no
