@@ -2,7 +2,7 @@
 # into .qm files with lrelease and compiled into vennaros_app (src/app) as resources under :/i18n,
 # so the program and the tests find them without installing. Only Qt's l10n tools are needed, not
 # its tools' development package.
-set(VENNAROS_LANGUAGES fr de es it nl pl)
+set(VENNAROS_LANGUAGES fr de es it nl pl pt_BR ru cs)
 
 find_program(VENNAROS_LRELEASE lrelease
     HINTS "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}" /usr/lib/qt6/bin NO_DEFAULT_PATH REQUIRED)

@@ -172,10 +172,6 @@
         <translation>--signed-dec gehört zu --altitude.</translation>
     </message>
     <message>
-        <source>--%1 is given %2 times; give it once.</source>
-        <translation>--%1 ist %2-mal angegeben; geben Sie es einmal an.</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Unerwartetes Argument &apos;%1&apos;.</translation>
     </message>
@@ -241,7 +237,7 @@ oder Folienschneider, in wahrer Größe in Millimetern, nie geteilt</translation
     </message>
     <message>
         <source>a settings file saved with &quot;Save&quot;, restored over the defaults</source>
-        <translation>eine mit „Speichern“ gesicherte Einstellungsdatei, über die
+        <translation>eine mit „Sichern“ gesicherte Einstellungsdatei, über die
 Standardwerte geladen</translation>
     </message>
     <message>
@@ -256,13 +252,13 @@ Papier des eingebauten PDF-Druckers)</translation>
     </message>
     <message>
         <source>the altitude circle (&quot;Print Alt.&quot;)</source>
-        <translation>der Höhenkreis („Alt. drucken“)</translation>
+        <translation>der Höhenkreis („Alt.-Druck“)</translation>
     </message>
     <message>
         <source>the azimuth or RA circle, as the settings say (&quot;Print Az.&quot; or
 &quot;Print RA&quot;)</source>
-        <translation>der Azimut- oder RA-Kreis, je nach Einstellungen („Az. drucken“
-oder „RA drucken“)</translation>
+        <translation>der Azimut- oder RA-Kreis, je nach Einstellungen („Az.-Druck“ oder
+„RA-Druck“)</translation>
     </message>
     <message>
         <source>the circle&apos;s size with its unit: 450mm, 3in, 3.5in or 3,5in; a
@@ -307,7 +303,7 @@ Richtungen“)</translation>
     </message>
     <message>
         <source>the scale check bars below the page (&quot;Print scale check&quot;)</source>
-        <translation>die Kontrollbalken unter der Seite („Maßstabskontrolle drucken“)</translation>
+        <translation>die Kontrollbalken unter der Seite („Maßstabskontrolle“)</translation>
     </message>
     <message>
         <source>a mark at every half degree (every 5 minutes on RA)</source>
@@ -351,6 +347,13 @@ um den umgelegten Streifen Strich auf Strich zu schließen („Klebelasche“)</
     <message>
         <source>These thirteen override the settings file.</source>
         <translation>Diese dreizehn gehen der Einstellungsdatei vor.</translation>
+    </message>
+    <message numerus="yes">
+        <source>--%1 is given %n times; give it once.</source>
+        <translation>
+            <numerusform>--%1 ist %n-mal angegeben; geben Sie es einmal an.</numerusform>
+            <numerusform>--%1 ist %n-mal angegeben; geben Sie es einmal an.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -414,10 +417,6 @@ um den umgelegten Streifen Strich auf Strich zu schließen („Klebelasche“)</
         <translation>der Dateiname enthält Zeichen, die das Dateisystem nicht speichern kann</translation>
     </message>
     <message>
-        <source>the file name is %1 bytes long; the file system takes at most %2</source>
-        <translation>der Dateiname ist %1 Byte lang; das Dateisystem erlaubt höchstens %2</translation>
-    </message>
-    <message>
         <source>it is %1</source>
         <translation>es ist %1</translation>
     </message>
@@ -432,6 +431,13 @@ um den umgelegten Streifen Strich auf Strich zu schließen („Klebelasche“)</
     <message>
         <source>it is a link to nothing</source>
         <translation>sie ist ein Verweis ins Leere</translation>
+    </message>
+    <message numerus="yes">
+        <source>the file name is %n bytes long; the file system takes at most %1</source>
+        <translation>
+            <numerusform>der Dateiname ist %n Byte lang; das Dateisystem erlaubt höchstens %1</numerusform>
+            <numerusform>der Dateiname ist %n Byte lang; das Dateisystem erlaubt höchstens %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -474,18 +480,18 @@ um den umgelegten Streifen Strich auf Strich zu schließen („Klebelasche“)</
     </message>
     <message>
         <source>a link to %1</source>
-        <translation>ein Verweis auf %1</translation>
+        <translation>ein Verweis, dessen Ziel %1 ist</translation>
     </message>
 </context>
 <context>
     <name>LastExitSettings</name>
     <message>
         <source>Settings reset to last exit values</source>
-        <translation>Einstellungen vom letzten Beenden geladen</translation>
+        <translation>Einstellungen vom letzten Ende zurückgeholt</translation>
     </message>
     <message>
         <source>Settings saved</source>
-        <translation>Einstellungen gespeichert</translation>
+        <translation>Einstellungen gesichert</translation>
     </message>
     <message>
         <source>Settings reset to defaults: </source>
@@ -493,7 +499,7 @@ um den umgelegten Streifen Strich auf Strich zu schließen („Klebelasche“)</
     </message>
     <message>
         <source>Settings could not be saved: </source>
-        <translation>Einstellungen konnten nicht gespeichert werden: </translation>
+        <translation>Einstellungen konnten nicht gesichert werden: </translation>
     </message>
 </context>
 <context>
@@ -504,19 +510,19 @@ um den umgelegten Streifen Strich auf Strich zu schließen („Klebelasche“)</
     </message>
     <message>
         <source>&amp;Save Settings...</source>
-        <translation>Einstellungen &amp;speichern...</translation>
+        <translation>E&amp;instellungen sichern...</translation>
     </message>
     <message>
         <source>&amp;Restore Settings...</source>
-        <translation>Einstellungen &amp;laden...</translation>
+        <translation>&amp;Einstellungen laden...</translation>
     </message>
     <message>
         <source>Rese&amp;t</source>
-        <translation>&amp;Zurücksetzen</translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>Page Set&amp;up...</source>
-        <translation>Seite &amp;einrichten...</translation>
+        <translation>&amp;Seite einrichten...</translation>
     </message>
     <message>
         <source>Export A&amp;ltitude...</source>
@@ -524,11 +530,11 @@ um den umgelegten Streifen Strich auf Strich zu schließen („Klebelasche“)</
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Beenden</translation>
+        <translation>E&amp;nde</translation>
     </message>
     <message>
         <source>&amp;Quit without saving</source>
-        <translation>Beenden &amp;ohne Speichern</translation>
+        <translation>S&amp;topp ohne Sichern</translation>
     </message>
     <message>
         <source>&amp;Print</source>
@@ -544,15 +550,15 @@ um den umgelegten Streifen Strich auf Strich zu schließen („Klebelasche“)</
     </message>
     <message>
         <source>Pre&amp;view Altitude</source>
-        <translation>&amp;Vorschau Höhe</translation>
+        <translation>V&amp;orschau Höhe</translation>
     </message>
     <message>
         <source>Previ&amp;ew Azimuth/RA</source>
-        <translation>Vorscha&amp;u Azimut/RA</translation>
+        <translation>&amp;Vorschau Azimut/RA</translation>
     </message>
     <message>
         <source>Printer &amp;scale...</source>
-        <translation>Drucker&amp;maßstab...</translation>
+        <translation>&amp;Druckermaßstab...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -569,14 +575,6 @@ um den umgelegten Streifen Strich auf Strich zu schließen („Klebelasche“)</
 </context>
 <context>
     <name>PageGroup</name>
-    <message>
-        <source>Previ&amp;ew RA</source>
-        <translation>V&amp;orschau RA</translation>
-    </message>
-    <message>
-        <source>Previ&amp;ew Az.</source>
-        <translation>V&amp;orschau Az.</translation>
-    </message>
     <message>
         <source>Page</source>
         <translation>Seite</translation>
@@ -622,34 +620,6 @@ um den umgelegten Streifen Strich auf Strich zu schließen („Klebelasche“)</
         <translation>Jeden Kreis als flachen Ring mit der Größe als Außendurchmesser, für ein Bodenbrett oder eine Scheibe</translation>
     </message>
     <message>
-        <source>Printer s&amp;cale...</source>
-        <translation>&amp;Maßstab...</translation>
-    </message>
-    <message>
-        <source>Measure and correct the current printer&apos;s scale</source>
-        <translation>Den Maßstab des aktuellen Druckers messen und korrigieren</translation>
-    </message>
-    <message>
-        <source>Page Setup...</source>
-        <translation>Seitenformat...</translation>
-    </message>
-    <message>
-        <source>Choose the current printer&apos;s paper and orientation, without printing</source>
-        <translation>Papier und Ausrichtung des aktuellen Druckers wählen, ohne zu drucken</translation>
-    </message>
-    <message>
-        <source>Pre&amp;view Alt.</source>
-        <translation>&amp;Vorschau Alt.</translation>
-    </message>
-    <message>
-        <source>Show the sheets Print Alt. would print, without printing</source>
-        <translation>Die Blätter zeigen, die „Alt. drucken“ drucken würde, ohne zu drucken</translation>
-    </message>
-    <message>
-        <source>Show the sheets Print Az. or Print RA would print, without printing</source>
-        <translation>Die Blätter zeigen, die „Az. drucken“ oder „RA drucken“ drucken würde, ohne zu drucken</translation>
-    </message>
-    <message>
         <source>Half-&amp;degree marks</source>
         <translation>Halbgradstri&amp;che</translation>
     </message>
@@ -674,20 +644,56 @@ um den umgelegten Streifen Strich auf Strich zu schließen („Klebelasche“)</
         <translation>Der Wert in Grad, bei dem die Streifen beginnen (RA: seine Stunden)</translation>
     </message>
     <message>
-        <source>&amp;Zero at</source>
-        <translation>Null &amp;bei</translation>
-    </message>
-    <message>
-        <source>Paper: </source>
-        <translation>Papier: </translation>
-    </message>
-    <message>
         <source>Closing tab</source>
         <translation>Klebelasche</translation>
     </message>
     <message>
         <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
         <translation>Die erste lange Teilung des Streifens noch einmal nach seinem Ende, um den umgelegten Streifen Strich auf Strich zu schließen</translation>
+    </message>
+    <message>
+        <source>Printer s&amp;cale...</source>
+        <translation>&amp;Maßstab...</translation>
+    </message>
+    <message>
+        <source>Measure and correct the current printer&apos;s scale</source>
+        <translation>Den Maßstab des aktuellen Druckers messen und korrigieren</translation>
+    </message>
+    <message>
+        <source>Page Setup...</source>
+        <translation>Seitenformat...</translation>
+    </message>
+    <message>
+        <source>Choose the current printer&apos;s paper and orientation, without printing</source>
+        <translation>Papier und Ausrichtung des aktuellen Druckers wählen, ohne zu drucken</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view Alt.</source>
+        <translation>&amp;Vorschau Alt.</translation>
+    </message>
+    <message>
+        <source>Show the sheets Print Alt. would print, without printing</source>
+        <translation>Die Blätter zeigen, die „Alt.-Druck“ drucken würde, ohne zu drucken</translation>
+    </message>
+    <message>
+        <source>Show the sheets Print Az. or Print RA would print, without printing</source>
+        <translation>Die Blätter zeigen, die „Az.-Druck“ oder „RA-Druck“ drucken würde, ohne zu drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Zero at</source>
+        <translation>Null &amp;bei</translation>
+    </message>
+    <message>
+        <source>Previ&amp;ew RA</source>
+        <translation>V&amp;orschau RA</translation>
+    </message>
+    <message>
+        <source>Previ&amp;ew Az.</source>
+        <translation>V&amp;orschau Az.</translation>
+    </message>
+    <message>
+        <source>Paper: </source>
+        <translation>Papier: </translation>
     </message>
 </context>
 <context>
@@ -1094,7 +1100,7 @@ um den umgelegten Streifen Strich auf Strich zu schließen („Klebelasche“)</
     <name>SettingsFileCommands</name>
     <message>
         <source>Saved settings files (*.txt)|*.txt</source>
-        <translation>Gespeicherte Einstellungsdateien (*.txt)|*.txt</translation>
+        <translation>Gesicherte Einstellungsdateien (*.txt)|*.txt</translation>
     </message>
     <message>
         <source>Create new or overwrite settings file</source>
@@ -1130,7 +1136,7 @@ um den umgelegten Streifen Strich auf Strich zu schließen („Klebelasche“)</
     </message>
     <message>
         <source>Settings saved to &apos;%1&apos;</source>
-        <translation>Einstellungen gespeichert in &apos;%1&apos;</translation>
+        <translation>Einstellungen gesichert in &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Read settings file error</source>
@@ -1141,10 +1147,6 @@ um den umgelegten Streifen Strich auf Strich zu schließen („Klebelasche“)</
         <translation>Fehler beim Lesen der Einstellungsdatei</translation>
     </message>
     <message>
-        <source>%1 settings restored from &apos;%2&apos;</source>
-        <translation>%1 Einstellungen geladen aus &apos;%2&apos;</translation>
-    </message>
-    <message>
         <source>line %1 (&quot;%2&quot;) could not be applied</source>
         <translation>Zeile %1 („%2“) konnte nicht übernommen werden</translation>
     </message>
@@ -1153,8 +1155,22 @@ um den umgelegten Streifen Strich auf Strich zu schließen („Klebelasche“)</
         <translation>die Datei endet nach Zeile %1</translation>
     </message>
     <message>
-        <source>%1 of %2 settings restored from &apos;%3&apos;: %4.</source>
-        <translation>%1 von %2 Einstellungen geladen aus &apos;%3&apos;: %4.</translation>
+        <source>1 setting restored from &apos;%1&apos;</source>
+        <translation>1 Einstellung geladen aus &apos;%1&apos;</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings restored from &apos;%1&apos;</source>
+        <translation>
+            <numerusform>%n Einstellung geladen aus &apos;%1&apos;</numerusform>
+            <numerusform>%n Einstellungen geladen aus &apos;%1&apos;</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 settings restored from &apos;%2&apos;: %3.</source>
+        <translation>
+            <numerusform>%n von %1 Einstellungen geladen aus &apos;%2&apos;: %3.</numerusform>
+            <numerusform>%n von %1 Einstellungen geladen aus &apos;%2&apos;: %3.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1317,7 +1333,7 @@ um den umgelegten Streifen Strich auf Strich zu schließen („Klebelasche“)</
     </message>
     <message>
         <source>Quit without saving settings</source>
-        <translation>Beenden ohne die Einstellungen zu speichern</translation>
+        <translation>Stopp: schließen, ohne die Einstellungen zu sichern</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -1325,7 +1341,7 @@ um den umgelegten Streifen Strich auf Strich zu schließen („Klebelasche“)</
     </message>
     <message>
         <source>Exit and save settings</source>
-        <translation>Beenden und Einstellungen speichern</translation>
+        <translation>Ende: die Einstellungen sichern und schließen</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
@@ -1333,7 +1349,7 @@ um den umgelegten Streifen Strich auf Strich zu schließen („Klebelasche“)</
     </message>
     <message>
         <source>Reset to last exit settings from registry</source>
-        <translation>Zurück zu den beim letzten Beenden gespeicherten Einstellungen</translation>
+        <translation>Zurück zu den beim letzten Ende gesicherten Einstellungen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -1341,7 +1357,7 @@ um den umgelegten Streifen Strich auf Strich zu schließen („Klebelasche“)</
     </message>
     <message>
         <source>Save current settings to file</source>
-        <translation>Aktuelle Einstellungen in eine Datei speichern</translation>
+        <translation>Aktuelle Einstellungen in eine Datei sichern</translation>
     </message>
     <message>
         <source>Rest&amp;ore</source>

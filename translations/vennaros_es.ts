@@ -64,7 +64,7 @@
     </message>
     <message>
         <source>scaling or &quot;fit to page&quot; option of the printer switched off.</source>
-        <translation>todo escalado u opción «ajustar a la página» de la impresora desactivado.</translation>
+        <translation>el escalado y la opción «ajustar a la página» de la impresora desactivados.</translation>
     </message>
 </context>
 <context>
@@ -172,10 +172,6 @@
         <translation>--signed-dec va con --altitude.</translation>
     </message>
     <message>
-        <source>--%1 is given %2 times; give it once.</source>
-        <translation>--%1 se da %2 veces; dela una sola vez.</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argumento inesperado &apos;%1&apos;.</translation>
     </message>
@@ -261,22 +257,22 @@ papel de la impresora PDF integrada)</translation>
     <message>
         <source>the azimuth or RA circle, as the settings say (&quot;Print Az.&quot; or
 &quot;Print RA&quot;)</source>
-        <translation>el círculo de acimut o RA, según los ajustes («Impr. Az.» o «Impr.
-RA»)</translation>
+        <translation>el círculo de acimut o de AR, según los ajustes («Impr. Az.» o
+«Impr. AR»)</translation>
     </message>
     <message>
         <source>the circle&apos;s size with its unit: 450mm, 3in, 3.5in or 3,5in; a
 diameter (dia.) unless --length</source>
         <translation>el tamaño del círculo con su unidad: 450mm, 3in, 3.5in o 3,5in; un
-diámetro (diám.) salvo con --length</translation>
+diámetro (Ø) salvo con --length</translation>
     </message>
     <message>
         <source>the size is the strip&apos;s length (len.)</source>
-        <translation>el tamaño es la longitud de la tira (long.)</translation>
+        <translation>el tamaño es la longitud de la tira (L)</translation>
     </message>
     <message>
         <source>the RA circle instead of the azimuth circle</source>
-        <translation>el círculo RA en vez del círculo de acimut</translation>
+        <translation>el círculo de AR en vez del círculo de acimut</translation>
     </message>
     <message>
         <source>azimuth numbers decreasing from left to right (&quot;Az L&gt;R +&quot; clear)</source>
@@ -311,7 +307,7 @@ escala»)</translation>
     </message>
     <message>
         <source>a mark at every half degree (every 5 minutes on RA)</source>
-        <translation>una marca en cada medio grado (cada 5 minutos en RA)</translation>
+        <translation>una marca en cada medio grado (cada 5 minutos en AR)</translation>
     </message>
     <message>
         <source>altitude numbers signed as declination: 90 ... 0 ... -90</source>
@@ -319,7 +315,7 @@ escala»)</translation>
     </message>
     <message>
         <source>the strip starts at the reading N degrees (RA: its hours)</source>
-        <translation>la tira empieza en la lectura N grados (RA: sus horas)</translation>
+        <translation>la tira empieza en la lectura N grados (AR: sus horas)</translation>
     </message>
     <message>
         <source>Usage:</source>
@@ -351,12 +347,19 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
         <source>These thirteen override the settings file.</source>
         <translation>Estas trece prevalecen sobre el archivo de ajustes.</translation>
     </message>
+    <message numerus="yes">
+        <source>--%1 is given %n times; give it once.</source>
+        <translation>
+            <numerusform>--%1 se da %n vez; dela una sola vez.</numerusform>
+            <numerusform>--%1 se da %n veces; dela una sola vez.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DrawingExport</name>
     <message>
         <source>Export &amp;RA...</source>
-        <translation>Exportar &amp;RA...</translation>
+        <translation>Exportar A&amp;R...</translation>
     </message>
     <message>
         <source>Export A&amp;zimuth...</source>
@@ -413,10 +416,6 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
         <translation>el nombre tiene caracteres que el sistema de archivos no puede guardar</translation>
     </message>
     <message>
-        <source>the file name is %1 bytes long; the file system takes at most %2</source>
-        <translation>el nombre tiene %1 bytes; el sistema de archivos admite como máximo %2</translation>
-    </message>
-    <message>
         <source>it is %1</source>
         <translation>es %1</translation>
     </message>
@@ -431,6 +430,13 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
     <message>
         <source>it is a link to nothing</source>
         <translation>es un enlace a nada</translation>
+    </message>
+    <message numerus="yes">
+        <source>the file name is %n bytes long; the file system takes at most %1</source>
+        <translation>
+            <numerusform>el nombre tiene %n byte; el sistema de archivos admite como máximo %1</numerusform>
+            <numerusform>el nombre tiene %n bytes; el sistema de archivos admite como máximo %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -480,7 +486,7 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
     <name>LastExitSettings</name>
     <message>
         <source>Settings reset to last exit values</source>
-        <translation>Ajustes restablecidos a los de la última salida</translation>
+        <translation>Se volvió a los ajustes del último cierre</translation>
     </message>
     <message>
         <source>Settings saved</source>
@@ -499,19 +505,19 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
     <name>MainMenuBar</name>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
+        <translation>Arc&amp;hivo</translation>
     </message>
     <message>
         <source>&amp;Save Settings...</source>
-        <translation>Guardar &amp;ajustes...</translation>
+        <translation>&amp;Guardar ajustes...</translation>
     </message>
     <message>
         <source>&amp;Restore Settings...</source>
-        <translation>&amp;Cargar ajustes...</translation>
+        <translation>C&amp;argar ajustes...</translation>
     </message>
     <message>
         <source>Rese&amp;t</source>
-        <translation>Resta&amp;blecer</translation>
+        <translation>&amp;Volver</translation>
     </message>
     <message>
         <source>Page Set&amp;up...</source>
@@ -519,19 +525,19 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
     </message>
     <message>
         <source>Export A&amp;ltitude...</source>
-        <translation>Exportar a&amp;ltura...</translation>
+        <translation>E&amp;xportar altura...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Salir</translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>&amp;Quit without saving</source>
-        <translation>Salir sin &amp;guardar</translation>
+        <translation>&amp;Salir sin guardar</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation>&amp;Imprimir</translation>
+        <translation>Imp&amp;rimir</translation>
     </message>
     <message>
         <source>Print &amp;Altitude...</source>
@@ -539,15 +545,15 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
     </message>
     <message>
         <source>Print A&amp;zimuth/RA...</source>
-        <translation>Imprimir a&amp;cimut/RA...</translation>
+        <translation>&amp;Imprimir acimut/AR...</translation>
     </message>
     <message>
         <source>Pre&amp;view Altitude</source>
-        <translation>&amp;Vista previa altura</translation>
+        <translation>Vista &amp;previa altura</translation>
     </message>
     <message>
         <source>Previ&amp;ew Azimuth/RA</source>
-        <translation>Vista p&amp;revia acimut/RA</translation>
+        <translation>&amp;Vista previa acimut/AR</translation>
     </message>
     <message>
         <source>Printer &amp;scale...</source>
@@ -569,14 +575,6 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
 <context>
     <name>PageGroup</name>
     <message>
-        <source>Previ&amp;ew RA</source>
-        <translation>&amp;Vista RA</translation>
-    </message>
-    <message>
-        <source>Previ&amp;ew Az.</source>
-        <translation>&amp;Vista Az.</translation>
-    </message>
-    <message>
         <source>Page</source>
         <translation>Página</translation>
     </message>
@@ -590,7 +588,7 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
     </message>
     <message>
         <source>Split lon&amp;g strips over pages</source>
-        <translation>Dividir tiras &amp;largas</translation>
+        <translation>Dividir tiras en ho&amp;jas</translation>
     </message>
     <message>
         <source>Print a strip longer than the paper in overlapping segments</source>
@@ -598,7 +596,7 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
     </message>
     <message>
         <source>Pr&amp;int verniers</source>
-        <translation>Imprimir n&amp;onios</translation>
+        <translation>Im&amp;primir nonios</translation>
     </message>
     <message>
         <source>A vernier below each strip, to read a tenth of its smallest mark</source>
@@ -610,7 +608,7 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
     </message>
     <message>
         <source>A second number row on azimuth and RA strips, counting the other way</source>
-        <translation>Una segunda fila de números en las tiras de acimut y RA, contando en sentido contrario</translation>
+        <translation>Una segunda fila de números en las tiras de acimut y AR, contando en sentido contrario</translation>
     </message>
     <message>
         <source>Print rings instead of strips</source>
@@ -619,6 +617,38 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
     <message>
         <source>Each circle as a flat ring of the size&apos;s outer diameter, for a ground board or a disc</source>
         <translation>Cada círculo como anillo plano cuyo tamaño es el diámetro exterior, para una base o un disco</translation>
+    </message>
+    <message>
+        <source>Half-&amp;degree marks</source>
+        <translation>&amp;Marcas de medio grado</translation>
+    </message>
+    <message>
+        <source>A mark at every half degree (every 5 minutes on RA), with 1° marks only</source>
+        <translation>Una marca en cada medio grado (cada 5 minutos en AR), solo con marcas de 1°</translation>
+    </message>
+    <message>
+        <source>Signed declination</source>
+        <translation>Dec. con signo</translation>
+    </message>
+    <message>
+        <source>Altitude numbers +90 ... 0 ... -90, as a declination circle reads</source>
+        <translation>Números de altura +90 ... 0 ... -90, como en un círculo de declinación</translation>
+    </message>
+    <message>
+        <source>Zero at, degrees</source>
+        <translation>Cero en, grados</translation>
+    </message>
+    <message>
+        <source>The reading, in degrees, the strips start at (RA: its hours)</source>
+        <translation>La lectura, en grados, donde empiezan las tiras (AR: sus horas)</translation>
+    </message>
+    <message>
+        <source>Closing tab</source>
+        <translation>Pestaña de cierre</translation>
+    </message>
+    <message>
+        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
+        <translation>La primera división larga de la tira otra vez tras su final, para cerrar la tira enrollada marca sobre marca</translation>
     </message>
     <message>
         <source>Printer s&amp;cale...</source>
@@ -646,47 +676,23 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
     </message>
     <message>
         <source>Show the sheets Print Az. or Print RA would print, without printing</source>
-        <translation>Mostrar las hojas que imprimiría «Impr. Az.» o «Impr. RA», sin imprimir</translation>
-    </message>
-    <message>
-        <source>Half-&amp;degree marks</source>
-        <translation>&amp;Marcas de medio grado</translation>
-    </message>
-    <message>
-        <source>A mark at every half degree (every 5 minutes on RA), with 1° marks only</source>
-        <translation>Una marca en cada medio grado (cada 5 minutos en RA), solo con marcas de 1°</translation>
-    </message>
-    <message>
-        <source>Signed declination</source>
-        <translation>Dec. con signo</translation>
-    </message>
-    <message>
-        <source>Altitude numbers +90 ... 0 ... -90, as a declination circle reads</source>
-        <translation>Números de altura +90 ... 0 ... -90, como en un círculo de declinación</translation>
-    </message>
-    <message>
-        <source>Zero at, degrees</source>
-        <translation>Cero en, grados</translation>
-    </message>
-    <message>
-        <source>The reading, in degrees, the strips start at (RA: its hours)</source>
-        <translation>La lectura, en grados, donde empiezan las tiras (RA: sus horas)</translation>
+        <translation>Mostrar las hojas que imprimiría «Impr. Az.» o «Impr. AR», sin imprimir</translation>
     </message>
     <message>
         <source>&amp;Zero at</source>
-        <translation>Cero en</translation>
+        <translation>Cer&amp;o en</translation>
+    </message>
+    <message>
+        <source>Previ&amp;ew RA</source>
+        <translation>&amp;Vista AR</translation>
+    </message>
+    <message>
+        <source>Previ&amp;ew Az.</source>
+        <translation>&amp;Vista Az.</translation>
     </message>
     <message>
         <source>Paper: </source>
         <translation>Papel: </translation>
-    </message>
-    <message>
-        <source>Closing tab</source>
-        <translation>Pestaña de cierre</translation>
-    </message>
-    <message>
-        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
-        <translation>La primera división larga de la tira otra vez tras su final, para cerrar la tira enrollada marca sobre marca</translation>
     </message>
 </context>
 <context>
@@ -759,11 +765,11 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
     </message>
     <message>
         <source>RA</source>
-        <translation>RA</translation>
+        <translation>Círculo de AR</translation>
     </message>
     <message>
         <source>Printing RA</source>
-        <translation>Imprimiendo círculo RA</translation>
+        <translation>Imprimiendo círculo de AR</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is no longer installed</source>
@@ -787,7 +793,7 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
     </message>
     <message>
         <source>Zero at must be 0 to %1 degrees in steps of %2.</source>
-        <translation>Cero en debe ir de 0 a %1 grados en pasos de %2.</translation>
+        <translation>«Cero en» debe ir de 0 a %1 grados en pasos de %2.</translation>
     </message>
     <message>
         <source>Must be numeric.</source>
@@ -890,7 +896,7 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
     <message>
         <source>RA</source>
         <comment>in: An RA strip needs...</comment>
-        <translation>RA</translation>
+        <translation>de AR</translation>
     </message>
 </context>
 <context>
@@ -926,7 +932,7 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
         <source>1. Print the calibration page (with any scaling or &quot;fit to page&quot; option of the printer off).
 2. Measure each bar from its first to its last mark.
 3. Type the two lengths and press OK: every page on this printer is then corrected.</source>
-        <translation>1. Imprima la página de calibración (con todo escalado u opción «ajustar a la página» de la impresora desactivado).
+        <translation>1. Imprima la página de calibración (con el escalado y la opción «ajustar a la página» de la impresora desactivados).
 2. Mida cada barra desde su primera hasta su última marca.
 3. Escriba las dos longitudes y pulse Aceptar: desde entonces se corrige cada página de esta impresora.</translation>
     </message>
@@ -1140,10 +1146,6 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
         <translation>Error al leer el archivo de ajustes</translation>
     </message>
     <message>
-        <source>%1 settings restored from &apos;%2&apos;</source>
-        <translation>%1 ajustes cargados de &apos;%2&apos;</translation>
-    </message>
-    <message>
         <source>line %1 (&quot;%2&quot;) could not be applied</source>
         <translation>la línea %1 («%2») no se pudo aplicar</translation>
     </message>
@@ -1152,8 +1154,22 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
         <translation>el archivo termina tras la línea %1</translation>
     </message>
     <message>
-        <source>%1 of %2 settings restored from &apos;%3&apos;: %4.</source>
-        <translation>%1 de %2 ajustes cargados de &apos;%3&apos;: %4.</translation>
+        <source>1 setting restored from &apos;%1&apos;</source>
+        <translation>1 ajuste cargado de &apos;%1&apos;</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings restored from &apos;%1&apos;</source>
+        <translation>
+            <numerusform>%n ajuste cargado de &apos;%1&apos;</numerusform>
+            <numerusform>%n ajustes cargados de &apos;%1&apos;</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 settings restored from &apos;%2&apos;: %3.</source>
+        <translation>
+            <numerusform>%n de %1 ajustes cargados de &apos;%2&apos;: %3.</numerusform>
+            <numerusform>%n de %1 ajustes cargados de &apos;%2&apos;: %3.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1197,7 +1213,7 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
     </message>
     <message>
         <source>Export Azimuth/RA</source>
-        <translation>Exportar círculo de acimut/RA</translation>
+        <translation>Exportar círculo de acimut/AR</translation>
     </message>
     <message>
         <source>The paper could not be kept: </source>
@@ -1252,7 +1268,7 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
     </message>
     <message>
         <source>Smallest &amp;Mark Degree</source>
-        <translation>Marca mínima en grados</translation>
+        <translation>Marca más pe&amp;queña (grados)</translation>
     </message>
     <message>
         <source>Circle styles</source>
@@ -1272,7 +1288,7 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
     </message>
     <message>
         <source>Print &amp;Alt.</source>
-        <translation>Imp&amp;r. Alt.</translation>
+        <translation>Impr. &amp;Alt.</translation>
     </message>
     <message>
         <source>dia.</source>
@@ -1292,11 +1308,11 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
     </message>
     <message>
         <source>Azimuth / RA Circle Size</source>
-        <translation>Tamaño círculo acimut / RA</translation>
+        <translation>Tamaño círculo acimut / AR</translation>
     </message>
     <message>
         <source>RA</source>
-        <translation>RA</translation>
+        <translation>AR</translation>
     </message>
     <message>
         <source>Az</source>
@@ -1324,15 +1340,15 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
     </message>
     <message>
         <source>Exit and save settings</source>
-        <translation>Terminar y guardar los ajustes</translation>
+        <translation>Cerrar y guardar los ajustes</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>Volver</translation>
+        <translation>Vo&amp;lver</translation>
     </message>
     <message>
         <source>Reset to last exit settings from registry</source>
-        <translation>Volver a los ajustes guardados al terminar la última vez</translation>
+        <translation>Volver a los ajustes guardados al cerrar la última vez</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -1352,11 +1368,11 @@ cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation
     </message>
     <message>
         <source>Prin&amp;t RA</source>
-        <translation>Im&amp;pr. RA</translation>
+        <translation>&amp;Impr. AR</translation>
     </message>
     <message>
         <source>Prin&amp;t Az.</source>
-        <translation>Im&amp;pr. Az.</translation>
+        <translation>&amp;Impr. Az.</translation>
     </message>
     <message>
         <source>Version %1</source>

@@ -17,11 +17,11 @@
     </message>
     <message>
         <source>Home: </source>
-        <translation>Site : </translation>
+        <translation>Site&#xa0;: </translation>
     </message>
     <message>
         <source>Report a fault: </source>
-        <translation>Signaler un défaut : </translation>
+        <translation>Signaler un défaut&#xa0;: </translation>
     </message>
     <message>
         <source>The user guide and the manual page are in English.</source>
@@ -36,11 +36,11 @@
     <name>CalibrationPage</name>
     <message>
         <source>Along the paper&apos;s length: %1 mm</source>
-        <translation>Dans la longueur du papier : %1 mm</translation>
+        <translation>Dans la longueur du papier&#xa0;: %1 mm</translation>
     </message>
     <message>
         <source>Along the paper&apos;s width: %1 mm</source>
-        <translation>Dans la largeur du papier : %1 mm</translation>
+        <translation>Dans la largeur du papier&#xa0;: %1 mm</translation>
     </message>
     <message>
         <source>%1 (the bar across the top)</source>
@@ -64,7 +64,7 @@
     </message>
     <message>
         <source>scaling or &quot;fit to page&quot; option of the printer switched off.</source>
-        <translation>toute mise à l’échelle ou option « ajuster à la page » de l’imprimante désactivée.</translation>
+        <translation>toute mise à l’échelle ou option «&#xa0;ajuster à la page&#xa0;» de l’imprimante désactivée.</translation>
     </message>
 </context>
 <context>
@@ -172,16 +172,12 @@
         <translation>--signed-dec va avec --altitude.</translation>
     </message>
     <message>
-        <source>--%1 is given %2 times; give it once.</source>
-        <translation>--%1 est donné %2 fois ; donnez-le une seule fois.</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argument inattendu &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>--print-pdf, --svg and --dxf: give one of them.</source>
-        <translation>--print-pdf, --svg et --dxf : donnez-en un seul.</translation>
+        <translation>--print-pdf, --svg et --dxf&#xa0;: donnez-en un seul.</translation>
     </message>
     <message>
         <source>--settings, --paper, --landscape, --altitude, --azimuth and the circle&apos;s options go with --print-pdf FILE, --svg FILE or --dxf FILE.</source>
@@ -189,7 +185,7 @@
     </message>
     <message>
         <source>--paper and --landscape go with --print-pdf: a drawing has no paper.</source>
-        <translation>--paper et --landscape vont avec --print-pdf : un dessin n’a pas de papier.</translation>
+        <translation>--paper et --landscape vont avec --print-pdf&#xa0;: un dessin n’a pas de papier.</translation>
     </message>
     <message>
         <source>--%1 needs one of --altitude and --azimuth.</source>
@@ -241,13 +237,13 @@ ou vinyle, à sa vraie taille en millimètres, jamais divisé</translation>
     </message>
     <message>
         <source>a settings file saved with &quot;Save&quot;, restored over the defaults</source>
-        <translation>un fichier de réglages enregistré avec « Sauver », chargé par-
-dessus les valeurs par défaut</translation>
+        <translation>un fichier de réglages sauvé avec «&#xa0;Sauver&#xa0;», chargé par-dessus
+les valeurs par défaut</translation>
     </message>
     <message>
         <source>the paper, for example A4, Letter, A3 or Legal (default: the
 built-in PDF printer&apos;s paper)</source>
-        <translation>le papier, par exemple A4, Letter, A3 ou Legal (par défaut : le
+        <translation>le papier, par exemple A4, Letter, A3 ou Legal (par défaut&#xa0;: le
 papier de l’imprimante PDF intégrée)</translation>
     </message>
     <message>
@@ -256,31 +252,31 @@ papier de l’imprimante PDF intégrée)</translation>
     </message>
     <message>
         <source>the altitude circle (&quot;Print Alt.&quot;)</source>
-        <translation>le cercle de hauteur (« Impr. Alt. »)</translation>
+        <translation>le cercle de hauteur («&#xa0;Impr. Alt.&#xa0;»)</translation>
     </message>
     <message>
         <source>the azimuth or RA circle, as the settings say (&quot;Print Az.&quot; or
 &quot;Print RA&quot;)</source>
-        <translation>le cercle d’azimut ou RA, selon les réglages (« Impr. Az. » ou «
-Impr. RA »)</translation>
+        <translation>le cercle d’azimut ou d’AD, selon les réglages («&#xa0;Impr. Az.&#xa0;» ou
+«&#xa0;Impr. AD&#xa0;»)</translation>
     </message>
     <message>
         <source>the circle&apos;s size with its unit: 450mm, 3in, 3.5in or 3,5in; a
 diameter (dia.) unless --length</source>
-        <translation>la taille du cercle avec son unité : 450mm, 3in, 3.5in ou 3,5in ;
-un diamètre (diam.) sauf avec --length</translation>
+        <translation>la taille du cercle avec son unité&#xa0;: 450mm, 3in, 3.5in ou 3,5in&#xa0;;
+un diamètre (Ø) sauf avec --length</translation>
     </message>
     <message>
         <source>the size is the strip&apos;s length (len.)</source>
-        <translation>la taille est la longueur de la bande (long.)</translation>
+        <translation>la taille est la longueur de la bande (L)</translation>
     </message>
     <message>
         <source>the RA circle instead of the azimuth circle</source>
-        <translation>le cercle RA au lieu du cercle d’azimut</translation>
+        <translation>le cercle d’AD au lieu du cercle d’azimut</translation>
     </message>
     <message>
         <source>azimuth numbers decreasing from left to right (&quot;Az L&gt;R +&quot; clear)</source>
-        <translation>chiffres d’azimut décroissants de gauche à droite (« Az G&gt;D + »
+        <translation>chiffres d’azimut décroissants de gauche à droite («&#xa0;Az G&gt;D +&#xa0;»
 décoché)</translation>
     </message>
     <message>
@@ -292,39 +288,39 @@ secteurs un anneau plus grand que la zone imprimable</translation>
     <message>
         <source>print the circle as a flat ring instead of a strip; its size is
 the ring&apos;s outer diameter, or with --length its circumference</source>
-        <translation>imprimer le cercle en anneau plat au lieu d’une bande ; sa taille
+        <translation>imprimer le cercle en anneau plat au lieu d’une bande&#xa0;; sa taille
 est le diamètre extérieur de l’anneau, ou avec --length sa
 circonférence</translation>
     </message>
     <message>
         <source>a vernier below each strip or ring (&quot;Print verniers&quot;)</source>
-        <translation>un vernier sous chaque bande ou anneau (« Imprimer des verniers »)</translation>
+        <translation>un vernier sous chaque bande ou anneau («&#xa0;Verniers&#xa0;»)</translation>
     </message>
     <message>
         <source>a second number row counting the other way (&quot;Numbers both ways&quot;)</source>
-        <translation>une seconde rangée de chiffres dans l’autre sens (« Chiffres dans
-les deux sens »)</translation>
+        <translation>une seconde rangée de chiffres dans l’autre sens («&#xa0;Chiffres dans
+les deux sens&#xa0;»)</translation>
     </message>
     <message>
         <source>the scale check bars below the page (&quot;Print scale check&quot;)</source>
-        <translation>les barres de contrôle d’échelle sous la page (« Contrôle d’échelle
-»)</translation>
+        <translation>les barres de contrôle d’échelle sous la page («&#xa0;Contrôle
+d’échelle&#xa0;»)</translation>
     </message>
     <message>
         <source>a mark at every half degree (every 5 minutes on RA)</source>
-        <translation>un trait à chaque demi-degré (toutes les 5 minutes en RA)</translation>
+        <translation>un trait à chaque demi-degré (toutes les 5 minutes en AD)</translation>
     </message>
     <message>
         <source>altitude numbers signed as declination: 90 ... 0 ... -90</source>
-        <translation>chiffres de hauteur signés comme une déclinaison : 90 ... 0 ... -90</translation>
+        <translation>chiffres de hauteur signés comme une déclinaison&#xa0;: 90 ... 0 ... -90</translation>
     </message>
     <message>
         <source>the strip starts at the reading N degrees (RA: its hours)</source>
-        <translation>la bande commence à la lecture N degrés (RA : ses heures)</translation>
+        <translation>la bande commence à la lecture N degrés (AD&#xa0;: ses heures)</translation>
     </message>
     <message>
         <source>Usage:</source>
-        <translation>Usage :</translation>
+        <translation>Usage&#xa0;:</translation>
     </message>
     <message>
         <source>Without options it opens its window.</source>
@@ -337,31 +333,38 @@ standard error, no file written), 2 for a wrong command line.
 See also: man vennaros
 </source>
         <translation>
-Code de sortie : 0 si le fichier a été écrit, 1 si la tâche a été refusée ou a échoué (la
+Code de sortie&#xa0;: 0 si le fichier a été écrit, 1 si la tâche a été refusée ou a échoué (la
 raison sur la sortie d’erreur, aucun fichier écrit), 2 pour une ligne de commande erronée.
-Voir aussi : man vennaros
+Voir aussi&#xa0;: man vennaros
 </translation>
     </message>
     <message>
         <source>the strip&apos;s first long division again after its end, to close
 the wrapped strip mark over mark (&quot;Closing tab&quot;)</source>
         <translation>la première grande division de la bande encore après sa fin, pour
-fermer la bande enroulée trait sur trait (« Languette de collage »)</translation>
+fermer la bande enroulée trait sur trait («&#xa0;Languette de collage&#xa0;»)</translation>
     </message>
     <message>
         <source>These thirteen override the settings file.</source>
         <translation>Ces treize l’emportent sur le fichier de réglages.</translation>
+    </message>
+    <message numerus="yes">
+        <source>--%1 is given %n times; give it once.</source>
+        <translation>
+            <numerusform>--%1 est donné %n fois&#xa0;; donnez-le une seule fois.</numerusform>
+            <numerusform>--%1 est donné %n fois&#xa0;; donnez-le une seule fois.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>DrawingExport</name>
     <message>
         <source>Export &amp;RA...</source>
-        <translation>Exporter R&amp;A...</translation>
+        <translation>Exporter A&amp;D...</translation>
     </message>
     <message>
         <source>Export A&amp;zimuth...</source>
-        <translation>Exporter a&amp;zimut...</translation>
+        <translation>&amp;Exporter azimut...</translation>
     </message>
     <message>
         <source>SVG drawing (*.svg)|*.svg|DXF drawing (*.dxf)|*.dxf</source>
@@ -369,18 +372,18 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     </message>
     <message>
         <source>Written: </source>
-        <translation>Écrit : </translation>
+        <translation>Écrit&#xa0;: </translation>
     </message>
     <message>
         <source>Cannot write &apos;%1&apos;: %2.</source>
-        <translation>Impossible d’écrire &apos;%1&apos; : %2.</translation>
+        <translation>Impossible d’écrire &apos;%1&apos;&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
     <name>FileCommand</name>
     <message>
         <source>vennaros: cannot read the settings file &apos;%1&apos;: %2</source>
-        <translation>vennaros : impossible de lire le fichier de réglages &apos;%1&apos; : %2</translation>
+        <translation>vennaros&#xa0;: impossible de lire le fichier de réglages &apos;%1&apos;&#xa0;: %2</translation>
     </message>
     <message>
         <source>it is %1</source>
@@ -392,7 +395,7 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     </message>
     <message>
         <source>vennaros: cannot write &apos;%1&apos;: %2</source>
-        <translation>vennaros : impossible d’écrire &apos;%1&apos; : %2</translation>
+        <translation>vennaros&#xa0;: impossible d’écrire &apos;%1&apos;&#xa0;: %2</translation>
     </message>
     <message>
         <source>it is the settings file</source>
@@ -400,7 +403,7 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     </message>
     <message>
         <source>Nothing was printed: the size is empty or no circle set is enabled.</source>
-        <translation>Rien n’a été imprimé : la taille est vide ou aucun jeu de cercle n’est coché.</translation>
+        <translation>Rien n’a été imprimé&#xa0;: la taille est vide ou aucun jeu de cercle n’est coché.</translation>
     </message>
 </context>
 <context>
@@ -412,10 +415,6 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     <message>
         <source>the file name has characters the file system cannot keep</source>
         <translation>le nom contient des caractères que le système de fichiers ne peut pas garder</translation>
-    </message>
-    <message>
-        <source>the file name is %1 bytes long; the file system takes at most %2</source>
-        <translation>le nom fait %1 octets ; le système de fichiers en accepte au plus %2</translation>
     </message>
     <message>
         <source>it is %1</source>
@@ -432,6 +431,13 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     <message>
         <source>it is a link to nothing</source>
         <translation>c’est un lien vers rien</translation>
+    </message>
+    <message numerus="yes">
+        <source>the file name is %n bytes long; the file system takes at most %1</source>
+        <translation>
+            <numerusform>le nom fait %n octet&#xa0;; le système de fichiers en accepte au plus %1</numerusform>
+            <numerusform>le nom fait %n octets&#xa0;; le système de fichiers en accepte au plus %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -485,15 +491,15 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     </message>
     <message>
         <source>Settings saved</source>
-        <translation>Réglages enregistrés</translation>
+        <translation>Réglages sauvés</translation>
     </message>
     <message>
         <source>Settings reset to defaults: </source>
-        <translation>Réglages remis aux valeurs par défaut : </translation>
+        <translation>Réglages remis aux valeurs par défaut&#xa0;: </translation>
     </message>
     <message>
         <source>Settings could not be saved: </source>
-        <translation>Les réglages n’ont pas pu être enregistrés : </translation>
+        <translation>Les réglages n’ont pas pu être sauvés&#xa0;: </translation>
     </message>
 </context>
 <context>
@@ -504,7 +510,7 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     </message>
     <message>
         <source>&amp;Save Settings...</source>
-        <translation>&amp;Enregistrer les réglages...</translation>
+        <translation>Sauver &amp;les réglages...</translation>
     </message>
     <message>
         <source>&amp;Restore Settings...</source>
@@ -524,11 +530,11 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Terminer</translation>
+        <translation>&amp;Sortir</translation>
     </message>
     <message>
         <source>&amp;Quit without saving</source>
-        <translation>&amp;Quitter sans enregistrer</translation>
+        <translation>&amp;Quitter sans sauver</translation>
     </message>
     <message>
         <source>&amp;Print</source>
@@ -536,19 +542,19 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     </message>
     <message>
         <source>Print &amp;Altitude...</source>
-        <translation>Imprimer &amp;hauteur...</translation>
+        <translation>I&amp;mprimer hauteur...</translation>
     </message>
     <message>
         <source>Print A&amp;zimuth/RA...</source>
-        <translation>Imprimer a&amp;zimut/RA...</translation>
+        <translation>&amp;Imprimer azimut/AD...</translation>
     </message>
     <message>
         <source>Pre&amp;view Altitude</source>
-        <translation>&amp;Aperçu hauteur</translation>
+        <translation>Aperçu &amp;hauteur</translation>
     </message>
     <message>
         <source>Previ&amp;ew Azimuth/RA</source>
-        <translation>A&amp;perçu azimut/RA</translation>
+        <translation>&amp;Aperçu azimut/AD</translation>
     </message>
     <message>
         <source>Printer &amp;scale...</source>
@@ -569,14 +575,6 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
 </context>
 <context>
     <name>PageGroup</name>
-    <message>
-        <source>Previ&amp;ew RA</source>
-        <translation>Aper&amp;çu RA</translation>
-    </message>
-    <message>
-        <source>Previ&amp;ew Az.</source>
-        <translation>Aper&amp;çu Az.</translation>
-    </message>
     <message>
         <source>Page</source>
         <translation>Page</translation>
@@ -611,7 +609,7 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     </message>
     <message>
         <source>A second number row on azimuth and RA strips, counting the other way</source>
-        <translation>Une seconde rangée de chiffres sur les bandes d’azimut et RA, comptant dans l’autre sens</translation>
+        <translation>Une seconde rangée de chiffres sur les bandes d’azimut et AD, comptant dans l’autre sens</translation>
     </message>
     <message>
         <source>Print rings instead of strips</source>
@@ -620,6 +618,38 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     <message>
         <source>Each circle as a flat ring of the size&apos;s outer diameter, for a ground board or a disc</source>
         <translation>Chaque cercle en anneau plat dont la taille est le diamètre extérieur, pour une embase ou un disque</translation>
+    </message>
+    <message>
+        <source>Half-&amp;degree marks</source>
+        <translation>Traits au de&amp;mi-degré</translation>
+    </message>
+    <message>
+        <source>A mark at every half degree (every 5 minutes on RA), with 1° marks only</source>
+        <translation>Un trait à chaque demi-degré (toutes les 5 minutes en AD), avec la graduation de 1° seulement</translation>
+    </message>
+    <message>
+        <source>Signed declination</source>
+        <translation>Déclinaison signée</translation>
+    </message>
+    <message>
+        <source>Altitude numbers +90 ... 0 ... -90, as a declination circle reads</source>
+        <translation>Chiffres de hauteur +90 ... 0 ... -90, comme sur un cercle de déclinaison</translation>
+    </message>
+    <message>
+        <source>Zero at, degrees</source>
+        <translation>Zéro à, degrés</translation>
+    </message>
+    <message>
+        <source>The reading, in degrees, the strips start at (RA: its hours)</source>
+        <translation>La lecture, en degrés, où commencent les bandes (AD&#xa0;: ses heures)</translation>
+    </message>
+    <message>
+        <source>Closing tab</source>
+        <translation>Languette de collage</translation>
+    </message>
+    <message>
+        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
+        <translation>La première grande division de la bande encore après sa fin, pour fermer la bande enroulée trait sur trait</translation>
     </message>
     <message>
         <source>Printer s&amp;cale...</source>
@@ -643,51 +673,27 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     </message>
     <message>
         <source>Show the sheets Print Alt. would print, without printing</source>
-        <translation>Montrer les feuilles qu’imprimerait « Impr. Alt. », sans imprimer</translation>
+        <translation>Montrer les feuilles qu’imprimerait «&#xa0;Impr. Alt.&#xa0;», sans imprimer</translation>
     </message>
     <message>
         <source>Show the sheets Print Az. or Print RA would print, without printing</source>
-        <translation>Montrer les feuilles qu’imprimerait « Impr. Az. » ou « Impr. RA », sans imprimer</translation>
-    </message>
-    <message>
-        <source>Half-&amp;degree marks</source>
-        <translation>Traits au de&amp;mi-degré</translation>
-    </message>
-    <message>
-        <source>A mark at every half degree (every 5 minutes on RA), with 1° marks only</source>
-        <translation>Un trait à chaque demi-degré (toutes les 5 minutes en RA), avec la graduation de 1° seulement</translation>
-    </message>
-    <message>
-        <source>Signed declination</source>
-        <translation>Déclinaison signée</translation>
-    </message>
-    <message>
-        <source>Altitude numbers +90 ... 0 ... -90, as a declination circle reads</source>
-        <translation>Chiffres de hauteur +90 ... 0 ... -90, comme sur un cercle de déclinaison</translation>
-    </message>
-    <message>
-        <source>Zero at, degrees</source>
-        <translation>Zéro à, degrés</translation>
-    </message>
-    <message>
-        <source>The reading, in degrees, the strips start at (RA: its hours)</source>
-        <translation>La lecture, en degrés, où commencent les bandes (RA : ses heures)</translation>
+        <translation>Montrer les feuilles qu’imprimerait «&#xa0;Impr. Az.&#xa0;» ou «&#xa0;Impr. AD&#xa0;», sans imprimer</translation>
     </message>
     <message>
         <source>&amp;Zero at</source>
         <translation>&amp;Zéro à</translation>
     </message>
     <message>
+        <source>Previ&amp;ew RA</source>
+        <translation>Aper&amp;çu AD</translation>
+    </message>
+    <message>
+        <source>Previ&amp;ew Az.</source>
+        <translation>Aper&amp;çu Az.</translation>
+    </message>
+    <message>
         <source>Paper: </source>
-        <translation>Papier : </translation>
-    </message>
-    <message>
-        <source>Closing tab</source>
-        <translation>Languette de collage</translation>
-    </message>
-    <message>
-        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
-        <translation>La première grande division de la bande encore après sa fin, pour fermer la bande enroulée trait sur trait</translation>
+        <translation>Papier&#xa0;: </translation>
     </message>
 </context>
 <context>
@@ -760,15 +766,15 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     </message>
     <message>
         <source>RA</source>
-        <translation>RA</translation>
+        <translation>Cercle d’AD</translation>
     </message>
     <message>
         <source>Printing RA</source>
-        <translation>Impression du cercle RA</translation>
+        <translation>Impression du cercle d’AD</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is no longer installed</source>
-        <translation>L’imprimante « %1 » n’est plus installée</translation>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» n’est plus installée</translation>
     </message>
     <message>
         <source>30 s</source>
@@ -788,7 +794,7 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     </message>
     <message>
         <source>Zero at must be 0 to %1 degrees in steps of %2.</source>
-        <translation>Zéro à doit valoir de 0 à %1 degrés par pas de %2.</translation>
+        <translation>«&#xa0;Zéro à&#xa0;» doit aller de 0 à %1 degrés par pas de %2.</translation>
     </message>
     <message>
         <source>Must be numeric.</source>
@@ -800,15 +806,15 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     </message>
     <message>
         <source>Cannot select a printer: </source>
-        <translation>Impossible de choisir une imprimante : </translation>
+        <translation>Impossible de choisir une imprimante&#xa0;: </translation>
     </message>
     <message>
         <source>%1 size must be at least %2 %3</source>
-        <translation>%1 : la taille doit être d’au moins %2 %3</translation>
+        <translation>%1&#xa0;: la taille doit être d’au moins %2 %3</translation>
     </message>
     <message>
         <source>Print function error: %1.</source>
-        <translation>Erreur d’impression : %1.</translation>
+        <translation>Erreur d’impression&#xa0;: %1.</translation>
     </message>
     <message>
         <source>%1 %2 %3 dia.</source>
@@ -820,23 +826,23 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     </message>
     <message>
         <source>%1 max. length is %2 %3 for split strips.</source>
-        <translation>%1 : longueur max. %2 %3 pour des bandes divisées.</translation>
+        <translation>%1&#xa0;: longueur max. %2 %3 pour des bandes divisées.</translation>
     </message>
     <message>
         <source>%1 max. length is %2 %3 for current page width.</source>
-        <translation>%1 : longueur max. %2 %3 pour la largeur de page actuelle.</translation>
+        <translation>%1&#xa0;: longueur max. %2 %3 pour la largeur de page actuelle.</translation>
     </message>
     <message>
         <source>%1 max. length is %2 %3 for the printable width.</source>
-        <translation>%1 : longueur max. %2 %3 pour la largeur imprimable.</translation>
+        <translation>%1&#xa0;: longueur max. %2 %3 pour la largeur imprimable.</translation>
     </message>
     <message>
         <source>%1 max. ring diameter is %2 %3 for split rings.</source>
-        <translation>%1 : diamètre d’anneau max. %2 %3 pour des anneaux divisés.</translation>
+        <translation>%1&#xa0;: diamètre d’anneau max. %2 %3 pour des anneaux divisés.</translation>
     </message>
     <message>
         <source>%1 max. ring diameter is %2 %3 for the printable area.</source>
-        <translation>%1 : diamètre d’anneau max. %2 %3 pour la zone imprimable.</translation>
+        <translation>%1&#xa0;: diamètre d’anneau max. %2 %3 pour la zone imprimable.</translation>
     </message>
     <message>
         <source>inches</source>
@@ -848,35 +854,35 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     </message>
     <message>
         <source>An %1 strip needs a diameter of at least %2 %3: turn the paper to landscape or split it.</source>
-        <translation>Une bande %1 demande un diamètre d’au moins %2 %3 : passez le papier en paysage ou divisez-la.</translation>
+        <translation>Une bande %1 demande un diamètre d’au moins %2 %3&#xa0;: passez le papier en paysage ou divisez-la.</translation>
     </message>
     <message>
         <source>An %1 strip needs at least %2 %3: turn the paper to landscape or split it.</source>
-        <translation>Une bande %1 demande au moins %2 %3 : passez le papier en paysage ou divisez-la.</translation>
+        <translation>Une bande %1 demande au moins %2 %3&#xa0;: passez le papier en paysage ou divisez-la.</translation>
     </message>
     <message>
         <source>An %1 strip needs a diameter of at least %2 %3: turn the paper to landscape.</source>
-        <translation>Une bande %1 demande un diamètre d’au moins %2 %3 : passez le papier en paysage.</translation>
+        <translation>Une bande %1 demande un diamètre d’au moins %2 %3&#xa0;: passez le papier en paysage.</translation>
     </message>
     <message>
         <source>An %1 strip needs at least %2 %3: turn the paper to landscape.</source>
-        <translation>Une bande %1 demande au moins %2 %3 : passez le papier en paysage.</translation>
+        <translation>Une bande %1 demande au moins %2 %3&#xa0;: passez le papier en paysage.</translation>
     </message>
     <message>
         <source>An %1 strip needs a diameter of at least %2 %3: split it.</source>
-        <translation>Une bande %1 demande un diamètre d’au moins %2 %3 : divisez-la.</translation>
+        <translation>Une bande %1 demande un diamètre d’au moins %2 %3&#xa0;: divisez-la.</translation>
     </message>
     <message>
         <source>An %1 strip needs at least %2 %3: split it.</source>
-        <translation>Une bande %1 demande au moins %2 %3 : divisez-la.</translation>
+        <translation>Une bande %1 demande au moins %2 %3&#xa0;: divisez-la.</translation>
     </message>
     <message>
         <source>An %1 strip needs a diameter of at least %2 %3: choose a larger paper.</source>
-        <translation>Une bande %1 demande un diamètre d’au moins %2 %3 : choisissez un papier plus grand.</translation>
+        <translation>Une bande %1 demande un diamètre d’au moins %2 %3&#xa0;: choisissez un papier plus grand.</translation>
     </message>
     <message>
         <source>An %1 strip needs at least %2 %3: choose a larger paper.</source>
-        <translation>Une bande %1 demande au moins %2 %3 : choisissez un papier plus grand.</translation>
+        <translation>Une bande %1 demande au moins %2 %3&#xa0;: choisissez un papier plus grand.</translation>
     </message>
     <message>
         <source>altitude</source>
@@ -891,7 +897,7 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     <message>
         <source>RA</source>
         <comment>in: An RA strip needs...</comment>
-        <translation>RA</translation>
+        <translation>d’AD</translation>
     </message>
 </context>
 <context>
@@ -913,23 +919,23 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     <name>PrinterScaleDialog</name>
     <message>
         <source>Bar along the paper&apos;s &amp;width (%1 mm), measured in mm:</source>
-        <translation>Barre dans la &amp;largeur du papier (%1 mm), mesurée en mm :</translation>
+        <translation>Barre dans la &amp;largeur du papier (%1 mm), mesurée en mm&#xa0;:</translation>
     </message>
     <message>
         <source>Bar along the paper&apos;s &amp;length (%1 mm), measured in mm:</source>
-        <translation>Barre dans la lon&amp;gueur du papier (%1 mm), mesurée en mm :</translation>
+        <translation>Barre dans la lon&amp;gueur du papier (%1 mm), mesurée en mm&#xa0;:</translation>
     </message>
     <message>
         <source>Factors kept for this printer: %1 along the paper&apos;s width, %2 along its length.</source>
-        <translation>Facteurs gardés pour cette imprimante : %1 dans la largeur du papier, %2 dans sa longueur.</translation>
+        <translation>Facteurs gardés pour cette imprimante&#xa0;: %1 dans la largeur du papier, %2 dans sa longueur.</translation>
     </message>
     <message>
         <source>1. Print the calibration page (with any scaling or &quot;fit to page&quot; option of the printer off).
 2. Measure each bar from its first to its last mark.
 3. Type the two lengths and press OK: every page on this printer is then corrected.</source>
-        <translation>1. Imprimez la page d’étalonnage (toute mise à l’échelle ou option « ajuster à la page » de l’imprimante désactivée).
+        <translation>1. Imprimez la page d’étalonnage (toute mise à l’échelle ou option «&#xa0;ajuster à la page&#xa0;» de l’imprimante désactivée).
 2. Mesurez chaque barre de son premier à son dernier trait.
-3. Saisissez les deux longueurs et appuyez sur OK : chaque page de cette imprimante sera alors corrigée.</translation>
+3. Saisissez les deux longueurs et appuyez sur OK&#xa0;: chaque page de cette imprimante sera alors corrigée.</translation>
     </message>
     <message>
         <source>Print calibration page...</source>
@@ -945,23 +951,23 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     </message>
     <message>
         <source>Printer: </source>
-        <translation>Imprimante : </translation>
+        <translation>Imprimante&#xa0;: </translation>
     </message>
     <message>
         <source>The value kept for this printer is unusable (%1): it prints with 1 along both axes until new lengths are kept.</source>
-        <translation>La valeur gardée pour cette imprimante est inutilisable (%1) : elle imprime avec 1 sur les deux axes jusqu’à ce que de nouvelles longueurs soient gardées.</translation>
+        <translation>La valeur gardée pour cette imprimante est inutilisable (%1)&#xa0;: elle imprime avec 1 sur les deux axes jusqu’à ce que de nouvelles longueurs soient gardées.</translation>
     </message>
     <message>
         <source>The printer can&apos;t be read: </source>
-        <translation>Impossible de lire l’imprimante : </translation>
+        <translation>Impossible de lire l’imprimante&#xa0;: </translation>
     </message>
     <message>
         <source>The calibration page was printed: measure its two bars.</source>
-        <translation>La page d’étalonnage est imprimée : mesurez ses deux barres.</translation>
+        <translation>La page d’étalonnage est imprimée&#xa0;: mesurez ses deux barres.</translation>
     </message>
     <message>
         <source>The calibration page could not be printed: </source>
-        <translation>La page d’étalonnage n’a pas pu être imprimée : </translation>
+        <translation>La page d’étalonnage n’a pas pu être imprimée&#xa0;: </translation>
     </message>
     <message>
         <source>Type the lengths of both bars as measured.</source>
@@ -969,15 +975,15 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     </message>
     <message>
         <source>The factors could not be kept: </source>
-        <translation>Les facteurs n’ont pas pu être gardés : </translation>
+        <translation>Les facteurs n’ont pas pu être gardés&#xa0;: </translation>
     </message>
     <message>
         <source>Printer scale of %1: %2</source>
-        <translation>Échelle de l’imprimante %1 : %2</translation>
+        <translation>Échelle de l’imprimante %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Printer scale of %1: 1 1</source>
-        <translation>Échelle de l’imprimante %1 : 1 1</translation>
+        <translation>Échelle de l’imprimante %1&#xa0;: 1 1</translation>
     </message>
     <message>
         <source>This printer is back to 1 and 1.</source>
@@ -988,15 +994,15 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     <name>PrinterScales</name>
     <message>
         <source>&quot;%1&quot; is not two factors from 0.9 to 1.1</source>
-        <translation>« %1 » n’est pas deux facteurs de 0.9 à 1.1</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas deux facteurs de 0.9 à 1.1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a length: type the length measured in millimetres.</source>
-        <translation>« %1 » n’est pas une longueur : saisissez la longueur mesurée en millimètres.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une longueur&#xa0;: saisissez la longueur mesurée en millimètres.</translation>
     </message>
     <message>
         <source>%1 mm for the %2 mm bar gives a factor of %3; only factors from 0.9 to 1.1 can be corrected. Measure the bar again from its first to its last mark.</source>
-        <translation>%1 mm pour la barre de %2 mm donne un facteur de %3 ; seuls les facteurs de 0,9 à 1,1 peuvent être corrigés. Mesurez à nouveau la barre de son premier à son dernier trait.</translation>
+        <translation>%1 mm pour la barre de %2 mm donne un facteur de %3&#xa0;; seuls les facteurs de 0,9 à 1,1 peuvent être corrigés. Mesurez à nouveau la barre de son premier à son dernier trait.</translation>
     </message>
 </context>
 <context>
@@ -1016,7 +1022,7 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation>ne peut pas être lu : %1</translation>
+        <translation>ne peut pas être lu&#xa0;: %1</translation>
     </message>
     <message>
         <source>is read-only</source>
@@ -1047,19 +1053,19 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     </message>
     <message>
         <source>The printer %1 is paused: the page waits in its queue.</source>
-        <translation>L’imprimante %1 est en pause : la page attend dans sa file.</translation>
+        <translation>L’imprimante %1 est en pause&#xa0;: la page attend dans sa file.</translation>
     </message>
     <message>
         <source>The printer %1 has stopped: the page waits in its queue.</source>
-        <translation>L’imprimante %1 est arrêtée : la page attend dans sa file.</translation>
+        <translation>L’imprimante %1 est arrêtée&#xa0;: la page attend dans sa file.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; has not printed the page yet: %2</source>
-        <translation>L’imprimante « %1 » n’a pas encore imprimé la page : %2</translation>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» n’a pas encore imprimé la page&#xa0;: %2</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; has printed the page.</source>
-        <translation>L’imprimante « %1 » a imprimé la page.</translation>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» a imprimé la page.</translation>
     </message>
 </context>
 <context>
@@ -1094,7 +1100,7 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     <name>SettingsFileCommands</name>
     <message>
         <source>Saved settings files (*.txt)|*.txt</source>
-        <translation>Fichiers de réglages enregistrés (*.txt)|*.txt</translation>
+        <translation>Fichiers de réglages sauvés (*.txt)|*.txt</translation>
     </message>
     <message>
         <source>Create new or overwrite settings file</source>
@@ -1118,7 +1124,7 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     </message>
     <message>
         <source>Will be overwritten!</source>
-        <translation>Sera remplacé !</translation>
+        <translation>Sera remplacé&#xa0;!</translation>
     </message>
     <message>
         <source>Write settings file error</source>
@@ -1130,7 +1136,7 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     </message>
     <message>
         <source>Settings saved to &apos;%1&apos;</source>
-        <translation>Réglages enregistrés dans &apos;%1&apos;</translation>
+        <translation>Réglages sauvés dans &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Read settings file error</source>
@@ -1141,20 +1147,30 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
         <translation>Erreur en lisant le fichier de réglages</translation>
     </message>
     <message>
-        <source>%1 settings restored from &apos;%2&apos;</source>
-        <translation>%1 réglages chargés depuis &apos;%2&apos;</translation>
-    </message>
-    <message>
         <source>line %1 (&quot;%2&quot;) could not be applied</source>
-        <translation>la ligne %1 (« %2 ») n’a pas pu être appliquée</translation>
+        <translation>la ligne %1 («&#xa0;%2&#xa0;») n’a pas pu être appliquée</translation>
     </message>
     <message>
         <source>the file ends after line %1</source>
         <translation>le fichier s’arrête après la ligne %1</translation>
     </message>
     <message>
-        <source>%1 of %2 settings restored from &apos;%3&apos;: %4.</source>
-        <translation>%1 réglages sur %2 chargés depuis &apos;%3&apos; : %4.</translation>
+        <source>1 setting restored from &apos;%1&apos;</source>
+        <translation>1 réglage chargé depuis &apos;%1&apos;</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings restored from &apos;%1&apos;</source>
+        <translation>
+            <numerusform>%n réglage chargé depuis &apos;%1&apos;</numerusform>
+            <numerusform>%n réglages chargés depuis &apos;%1&apos;</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 settings restored from &apos;%2&apos;: %3.</source>
+        <translation>
+            <numerusform>%n réglage sur %1 chargé depuis &apos;%2&apos;&#xa0;: %3.</numerusform>
+            <numerusform>%n réglages sur %1 chargés depuis &apos;%2&apos;&#xa0;: %3.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1172,7 +1188,7 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     </message>
     <message>
         <source>Cut each piece on its cut line; lay its end over the next piece, A on A, marks on marks</source>
-        <translation>Coupez chaque pièce sur sa ligne de coupe ; posez son bout sur la pièce suivante, A sur A, traits sur traits</translation>
+        <translation>Coupez chaque pièce sur sa ligne de coupe&#xa0;; posez son bout sur la pièce suivante, A sur A, traits sur traits</translation>
     </message>
     <message>
         <source>Sheet %1</source>
@@ -1187,7 +1203,7 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     </message>
     <message>
         <source>The user guide could not be read: %1</source>
-        <translation>Le guide d’utilisation n’a pas pu être lu : %1</translation>
+        <translation>Le guide d’utilisation n’a pas pu être lu&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1198,11 +1214,11 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     </message>
     <message>
         <source>Export Azimuth/RA</source>
-        <translation>Exporter le cercle d’azimut/RA</translation>
+        <translation>Exporter le cercle d’azimut/AD</translation>
     </message>
     <message>
         <source>The paper could not be kept: </source>
-        <translation>Le papier n’a pas pu être gardé : </translation>
+        <translation>Le papier n’a pas pu être gardé&#xa0;: </translation>
     </message>
     <message>
         <source>paper unknown</source>
@@ -1214,15 +1230,15 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     </message>
     <message>
         <source>Cannot select a printer: </source>
-        <translation>Impossible de choisir une imprimante : </translation>
+        <translation>Impossible de choisir une imprimante&#xa0;: </translation>
     </message>
     <message>
         <source>Printer scale for &apos;%1&apos; ignored: %2; it prints unscaled.</source>
-        <translation>Échelle de l’imprimante &apos;%1&apos; ignorée : %2 ; elle imprime sans correction.</translation>
+        <translation>Échelle de l’imprimante &apos;%1&apos; ignorée&#xa0;: %2&#xa0;; elle imprime sans correction.</translation>
     </message>
     <message>
         <source>The user guide is not installed; &quot;man vennaros&quot; describes the program.</source>
-        <translation>Le guide d’utilisation n’est pas installé ; « man vennaros » décrit le programme.</translation>
+        <translation>Le guide d’utilisation n’est pas installé&#xa0;; «&#xa0;man vennaros&#xa0;» décrit le programme.</translation>
     </message>
 </context>
 <context>
@@ -1293,11 +1309,11 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     </message>
     <message>
         <source>Azimuth / RA Circle Size</source>
-        <translation>Taille cercle azimut / RA</translation>
+        <translation>Taille cercle azimut / AD</translation>
     </message>
     <message>
         <source>RA</source>
-        <translation>RA</translation>
+        <translation>AD</translation>
     </message>
     <message>
         <source>Az</source>
@@ -1309,7 +1325,7 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     </message>
     <message>
         <source>Az circle left to right numbers increase</source>
-        <translation>Cercle d’azimut : nombres croissants de gauche à droite</translation>
+        <translation>Cercle d’azimut&#xa0;: nombres croissants de gauche à droite</translation>
     </message>
     <message>
         <source>Q&amp;uit</source>
@@ -1317,7 +1333,7 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     </message>
     <message>
         <source>Quit without saving settings</source>
-        <translation>Quitter sans enregistrer les réglages</translation>
+        <translation>Quitter sans sauver les réglages</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -1325,7 +1341,7 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     </message>
     <message>
         <source>Exit and save settings</source>
-        <translation>Terminer en enregistrant les réglages</translation>
+        <translation>Sortir en sauvant les réglages</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
@@ -1333,7 +1349,7 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     </message>
     <message>
         <source>Reset to last exit settings from registry</source>
-        <translation>Revenir aux réglages gardés à la dernière sortie</translation>
+        <translation>Rétablir les réglages gardés à la dernière sortie</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -1341,7 +1357,7 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     </message>
     <message>
         <source>Save current settings to file</source>
-        <translation>Enregistrer les réglages actuels dans un fichier</translation>
+        <translation>Sauver les réglages actuels dans un fichier</translation>
     </message>
     <message>
         <source>Rest&amp;ore</source>
@@ -1353,7 +1369,7 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
     </message>
     <message>
         <source>Prin&amp;t RA</source>
-        <translation>Im&amp;pr. RA</translation>
+        <translation>Im&amp;pr. AD</translation>
     </message>
     <message>
         <source>Prin&amp;t Az.</source>
@@ -1370,7 +1386,7 @@ fermer la bande enroulée trait sur trait (« Languette de collage »)</translat
         <source>vennaros: %1
 Try &apos;vennaros --help&apos;.
 </source>
-        <translation>vennaros : %1
+        <translation>vennaros&#xa0;: %1
 Essayez &apos;vennaros --help&apos;.
 </translation>
     </message>

@@ -64,7 +64,7 @@
     </message>
     <message>
         <source>scaling or &quot;fit to page&quot; option of the printer switched off.</source>
-        <translation>ogni ridimensionamento o opzione «adatta alla pagina» della stampante disattivati.</translation>
+        <translation>il ridimensionamento e l’opzione «adatta alla pagina» della stampante disattivati.</translation>
     </message>
 </context>
 <context>
@@ -172,10 +172,6 @@
         <translation>--signed-dec va con --altitude.</translation>
     </message>
     <message>
-        <source>--%1 is given %2 times; give it once.</source>
-        <translation>--%1 è dato %2 volte; datelo una volta sola.</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argomento inatteso &apos;%1&apos;.</translation>
     </message>
@@ -262,26 +258,26 @@ della stampante PDF integrata)</translation>
     <message>
         <source>the azimuth or RA circle, as the settings say (&quot;Print Az.&quot; or
 &quot;Print RA&quot;)</source>
-        <translation>il cerchio di azimut o RA, secondo le impostazioni («Stampa Az.» o
-«Stampa RA»)</translation>
+        <translation>il cerchio di azimut o di AR, secondo le impostazioni («Stampa Az.»
+o «Stampa AR»)</translation>
     </message>
     <message>
         <source>the circle&apos;s size with its unit: 450mm, 3in, 3.5in or 3,5in; a
 diameter (dia.) unless --length</source>
         <translation>la dimensione del cerchio con la sua unità: 450mm, 3in, 3.5in o
-3,5in; un diametro (diam.) salvo con --length</translation>
+3,5in; un diametro (Ø) salvo con --length</translation>
     </message>
     <message>
         <source>the size is the strip&apos;s length (len.)</source>
-        <translation>la dimensione è la lunghezza della striscia (lung.)</translation>
+        <translation>la dimensione è la lunghezza della striscia (L)</translation>
     </message>
     <message>
         <source>the RA circle instead of the azimuth circle</source>
-        <translation>il cerchio RA invece del cerchio di azimut</translation>
+        <translation>il cerchio di AR invece del cerchio di azimut</translation>
     </message>
     <message>
         <source>azimuth numbers decreasing from left to right (&quot;Az L&gt;R +&quot; clear)</source>
-        <translation>numeri di azimut decrescenti da sinistra a destra («Az S&gt;D +» non
+        <translation>numeri di azimut decrescenti da sinistra a destra («Az sx&gt;dx +» non
 spuntato)</translation>
     </message>
     <message>
@@ -308,12 +304,12 @@ sensi»)</translation>
     </message>
     <message>
         <source>the scale check bars below the page (&quot;Print scale check&quot;)</source>
-        <translation>le barre di controllo della scala sotto la pagina («Controllo della
+        <translation>le barre di verifica della scala sotto la pagina («Verifica della
 scala»)</translation>
     </message>
     <message>
         <source>a mark at every half degree (every 5 minutes on RA)</source>
-        <translation>una tacca a ogni mezzo grado (ogni 5 minuti in RA)</translation>
+        <translation>una tacca a ogni mezzo grado (ogni 5 minuti in AR)</translation>
     </message>
     <message>
         <source>altitude numbers signed as declination: 90 ... 0 ... -90</source>
@@ -321,7 +317,7 @@ scala»)</translation>
     </message>
     <message>
         <source>the strip starts at the reading N degrees (RA: its hours)</source>
-        <translation>la striscia inizia alla lettura N gradi (RA: le sue ore)</translation>
+        <translation>la striscia inizia alla lettura N gradi (AR: le sue ore)</translation>
     </message>
     <message>
         <source>Usage:</source>
@@ -353,16 +349,23 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
         <source>These thirteen override the settings file.</source>
         <translation>Queste tredici prevalgono sul file di impostazioni.</translation>
     </message>
+    <message numerus="yes">
+        <source>--%1 is given %n times; give it once.</source>
+        <translation>
+            <numerusform>--%1 è dato %n volta; datelo una volta sola.</numerusform>
+            <numerusform>--%1 è dato %n volte; datelo una volta sola.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DrawingExport</name>
     <message>
         <source>Export &amp;RA...</source>
-        <translation>Esporta &amp;RA...</translation>
+        <translation>Esporta A&amp;R...</translation>
     </message>
     <message>
         <source>Export A&amp;zimuth...</source>
-        <translation>Esporta a&amp;zimut...</translation>
+        <translation>Es&amp;porta azimut...</translation>
     </message>
     <message>
         <source>SVG drawing (*.svg)|*.svg|DXF drawing (*.dxf)|*.dxf</source>
@@ -415,10 +418,6 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
         <translation>il nome ha caratteri che il file system non può conservare</translation>
     </message>
     <message>
-        <source>the file name is %1 bytes long; the file system takes at most %2</source>
-        <translation>il nome è lungo %1 byte; il file system ne accetta al massimo %2</translation>
-    </message>
-    <message>
         <source>it is %1</source>
         <translation>è %1</translation>
     </message>
@@ -433,6 +432,13 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
     <message>
         <source>it is a link to nothing</source>
         <translation>è un collegamento a nulla</translation>
+    </message>
+    <message numerus="yes">
+        <source>the file name is %n bytes long; the file system takes at most %1</source>
+        <translation>
+            <numerusform>il nome è lungo %n byte; il file system ne accetta al massimo %1</numerusform>
+            <numerusform>il nome è lungo %n byte; il file system ne accetta al massimo %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -505,7 +511,7 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
     </message>
     <message>
         <source>&amp;Save Settings...</source>
-        <translation>Salva &amp;impostazioni...</translation>
+        <translation>S&amp;alva impostazioni...</translation>
     </message>
     <message>
         <source>&amp;Restore Settings...</source>
@@ -513,15 +519,15 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
     </message>
     <message>
         <source>Rese&amp;t</source>
-        <translation>Ripristi&amp;na</translation>
+        <translation>&amp;Ritorna</translation>
     </message>
     <message>
         <source>Page Set&amp;up...</source>
-        <translation>Imposta &amp;pagina...</translation>
+        <translation>&amp;Imposta pagina...</translation>
     </message>
     <message>
         <source>Export A&amp;ltitude...</source>
-        <translation>Esporta &amp;altezza...</translation>
+        <translation>Esp&amp;orta altezza...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -529,7 +535,7 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
     </message>
     <message>
         <source>&amp;Quit without saving</source>
-        <translation>Esci &amp;senza salvare</translation>
+        <translation>&amp;Scarta e chiudi senza salvare</translation>
     </message>
     <message>
         <source>&amp;Print</source>
@@ -537,19 +543,19 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
     </message>
     <message>
         <source>Print &amp;Altitude...</source>
-        <translation>&amp;Stampa altezza...</translation>
+        <translation>S&amp;tampa altezza...</translation>
     </message>
     <message>
         <source>Print A&amp;zimuth/RA...</source>
-        <translation>Stampa a&amp;zimut/RA...</translation>
+        <translation>&amp;Stampa azimut/AR...</translation>
     </message>
     <message>
         <source>Pre&amp;view Altitude</source>
-        <translation>&amp;Anteprima altezza</translation>
+        <translation>A&amp;nteprima altezza</translation>
     </message>
     <message>
         <source>Previ&amp;ew Azimuth/RA</source>
-        <translation>Antep&amp;rima azimut/RA</translation>
+        <translation>&amp;Anteprima azimut/AR</translation>
     </message>
     <message>
         <source>Printer &amp;scale...</source>
@@ -557,7 +563,7 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Aiuto</translation>
+        <translation>&amp;Guida</translation>
     </message>
     <message>
         <source>&amp;User Guide</source>
@@ -571,20 +577,12 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
 <context>
     <name>PageGroup</name>
     <message>
-        <source>Previ&amp;ew RA</source>
-        <translation>An&amp;tepr. RA</translation>
-    </message>
-    <message>
-        <source>Previ&amp;ew Az.</source>
-        <translation>An&amp;tepr. Az.</translation>
-    </message>
-    <message>
         <source>Page</source>
         <translation>Pagina</translation>
     </message>
     <message>
         <source>Print scale chec&amp;k</source>
-        <translation>&amp;Controllo della scala</translation>
+        <translation>Verifica &amp;della scala</translation>
     </message>
     <message>
         <source>A 100 mm and a 50 mm bar below the caption, to measure the printout with</source>
@@ -608,11 +606,11 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
     </message>
     <message>
         <source>&amp;Numbers both ways</source>
-        <translation>Numeri nei &amp;due sensi</translation>
+        <translation>N&amp;umeri nei due sensi</translation>
     </message>
     <message>
         <source>A second number row on azimuth and RA strips, counting the other way</source>
-        <translation>Una seconda fila di numeri sulle strisce di azimut e RA, contati nel senso opposto</translation>
+        <translation>Una seconda fila di numeri sulle strisce di azimut e AR, contati nel senso opposto</translation>
     </message>
     <message>
         <source>Print rings instead of strips</source>
@@ -623,40 +621,12 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
         <translation>Ogni cerchio come anello piatto con la dimensione come diametro esterno, per una base o un disco</translation>
     </message>
     <message>
-        <source>Printer s&amp;cale...</source>
-        <translation>Scala...</translation>
-    </message>
-    <message>
-        <source>Measure and correct the current printer&apos;s scale</source>
-        <translation>Misurare e correggere la scala della stampante attuale</translation>
-    </message>
-    <message>
-        <source>Page Setup...</source>
-        <translation>Pagina...</translation>
-    </message>
-    <message>
-        <source>Choose the current printer&apos;s paper and orientation, without printing</source>
-        <translation>Scegliere carta e orientamento della stampante attuale, senza stampare</translation>
-    </message>
-    <message>
-        <source>Pre&amp;view Alt.</source>
-        <translation>A&amp;ntepr. Alt.</translation>
-    </message>
-    <message>
-        <source>Show the sheets Print Alt. would print, without printing</source>
-        <translation>Mostrare i fogli che stamperebbe «Stampa Alt.», senza stampare</translation>
-    </message>
-    <message>
-        <source>Show the sheets Print Az. or Print RA would print, without printing</source>
-        <translation>Mostrare i fogli che stamperebbe «Stampa Az.» o «Stampa RA», senza stampare</translation>
-    </message>
-    <message>
         <source>Half-&amp;degree marks</source>
-        <translation>Tacche di mezzo &amp;grado</translation>
+        <translation>Tacche ogni 0,&amp;5°</translation>
     </message>
     <message>
         <source>A mark at every half degree (every 5 minutes on RA), with 1° marks only</source>
-        <translation>Una tacca a ogni mezzo grado (ogni 5 minuti in RA), solo con tacche di 1°</translation>
+        <translation>Una tacca a ogni mezzo grado (ogni 5 minuti in AR), solo con tacche di 1°</translation>
     </message>
     <message>
         <source>Signed declination</source>
@@ -672,15 +642,7 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
     </message>
     <message>
         <source>The reading, in degrees, the strips start at (RA: its hours)</source>
-        <translation>La lettura, in gradi, da cui iniziano le strisce (RA: le sue ore)</translation>
-    </message>
-    <message>
-        <source>&amp;Zero at</source>
-        <translation>&amp;Zero a</translation>
-    </message>
-    <message>
-        <source>Paper: </source>
-        <translation>Carta: </translation>
+        <translation>La lettura, in gradi, da cui iniziano le strisce (AR: le sue ore)</translation>
     </message>
     <message>
         <source>Closing tab</source>
@@ -689,6 +651,50 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
     <message>
         <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
         <translation>La prima divisione lunga della striscia di nuovo dopo la sua fine, per chiudere la striscia avvolta tacca su tacca</translation>
+    </message>
+    <message>
+        <source>Printer s&amp;cale...</source>
+        <translation>Sca&amp;la...</translation>
+    </message>
+    <message>
+        <source>Measure and correct the current printer&apos;s scale</source>
+        <translation>Misurare e correggere la scala della stampante attuale</translation>
+    </message>
+    <message>
+        <source>Page Setup...</source>
+        <translation>Pagina...</translation>
+    </message>
+    <message>
+        <source>Choose the current printer&apos;s paper and orientation, without printing</source>
+        <translation>Scegliere carta e orientamento della stampante attuale, senza stampare</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view Alt.</source>
+        <translation>Ante&amp;pr. Alt.</translation>
+    </message>
+    <message>
+        <source>Show the sheets Print Alt. would print, without printing</source>
+        <translation>Mostrare i fogli che stamperebbe «Stampa Alt.», senza stampare</translation>
+    </message>
+    <message>
+        <source>Show the sheets Print Az. or Print RA would print, without printing</source>
+        <translation>Mostrare i fogli che stamperebbe «Stampa Az.» o «Stampa AR», senza stampare</translation>
+    </message>
+    <message>
+        <source>&amp;Zero at</source>
+        <translation>&amp;Zero a</translation>
+    </message>
+    <message>
+        <source>Previ&amp;ew RA</source>
+        <translation>&amp;Antepr. AR</translation>
+    </message>
+    <message>
+        <source>Previ&amp;ew Az.</source>
+        <translation>&amp;Antepr. Az.</translation>
+    </message>
+    <message>
+        <source>Paper: </source>
+        <translation>Carta: </translation>
     </message>
 </context>
 <context>
@@ -761,11 +767,11 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
     </message>
     <message>
         <source>RA</source>
-        <translation>RA</translation>
+        <translation>Cerchio di AR</translation>
     </message>
     <message>
         <source>Printing RA</source>
-        <translation>Stampa del cerchio RA</translation>
+        <translation>Stampa del cerchio di AR</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is no longer installed</source>
@@ -789,7 +795,7 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
     </message>
     <message>
         <source>Zero at must be 0 to %1 degrees in steps of %2.</source>
-        <translation>Zero a deve essere da 0 a %1 gradi a passi di %2.</translation>
+        <translation>«Zero a» deve essere da 0 a %1 gradi a passi di %2.</translation>
     </message>
     <message>
         <source>Must be numeric.</source>
@@ -892,7 +898,7 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
     <message>
         <source>RA</source>
         <comment>in: An RA strip needs...</comment>
-        <translation>RA</translation>
+        <translation>di AR</translation>
     </message>
 </context>
 <context>
@@ -928,7 +934,7 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
         <source>1. Print the calibration page (with any scaling or &quot;fit to page&quot; option of the printer off).
 2. Measure each bar from its first to its last mark.
 3. Type the two lengths and press OK: every page on this printer is then corrected.</source>
-        <translation>1. Stampate la pagina di calibrazione (con ogni ridimensionamento o opzione «adatta alla pagina» della stampante disattivati).
+        <translation>1. Stampate la pagina di calibrazione (con il ridimensionamento e l’opzione «adatta alla pagina» della stampante disattivati).
 2. Misurate ogni barra dalla prima all’ultima tacca.
 3. Scrivete le due lunghezze e premete OK: da allora ogni pagina su questa stampante viene corretta.</translation>
     </message>
@@ -1142,10 +1148,6 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
         <translation>Errore leggendo il file di impostazioni</translation>
     </message>
     <message>
-        <source>%1 settings restored from &apos;%2&apos;</source>
-        <translation>%1 impostazioni caricate da &apos;%2&apos;</translation>
-    </message>
-    <message>
         <source>line %1 (&quot;%2&quot;) could not be applied</source>
         <translation>la riga %1 («%2») non è stata applicata</translation>
     </message>
@@ -1154,8 +1156,22 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
         <translation>il file finisce dopo la riga %1</translation>
     </message>
     <message>
-        <source>%1 of %2 settings restored from &apos;%3&apos;: %4.</source>
-        <translation>%1 di %2 impostazioni caricate da &apos;%3&apos;: %4.</translation>
+        <source>1 setting restored from &apos;%1&apos;</source>
+        <translation>1 impostazione caricata da &apos;%1&apos;</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings restored from &apos;%1&apos;</source>
+        <translation>
+            <numerusform>%n impostazione caricata da &apos;%1&apos;</numerusform>
+            <numerusform>%n impostazioni caricate da &apos;%1&apos;</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 settings restored from &apos;%2&apos;: %3.</source>
+        <translation>
+            <numerusform>%n di %1 impostazioni caricate da &apos;%2&apos;: %3.</numerusform>
+            <numerusform>%n di %1 impostazioni caricate da &apos;%2&apos;: %3.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1199,7 +1215,7 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
     </message>
     <message>
         <source>Export Azimuth/RA</source>
-        <translation>Esporta cerchio di azimut/RA</translation>
+        <translation>Esporta cerchio di azimut/AR</translation>
     </message>
     <message>
         <source>The paper could not be kept: </source>
@@ -1254,7 +1270,7 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
     </message>
     <message>
         <source>Smallest &amp;Mark Degree</source>
-        <translation>Tacca minima in gradi</translation>
+        <translation>Tacca pi&amp;ù piccola (gradi)</translation>
     </message>
     <message>
         <source>Circle styles</source>
@@ -1262,7 +1278,7 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
     </message>
     <message>
         <source>&amp;Black on White background</source>
-        <translation>Nero s&amp;u fondo bianco</translation>
+        <translation>&amp;Nero su fondo bianco</translation>
     </message>
     <message>
         <source>&amp;White on Black background</source>
@@ -1274,7 +1290,7 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
     </message>
     <message>
         <source>Print &amp;Alt.</source>
-        <translation>Sta&amp;mpa Alt.</translation>
+        <translation>S&amp;tampa Alt.</translation>
     </message>
     <message>
         <source>dia.</source>
@@ -1294,11 +1310,11 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
     </message>
     <message>
         <source>Azimuth / RA Circle Size</source>
-        <translation>Dimensione cerchio az. / RA</translation>
+        <translation>Dimensione cerchio az. / AR</translation>
     </message>
     <message>
         <source>RA</source>
-        <translation>RA</translation>
+        <translation>AR</translation>
     </message>
     <message>
         <source>Az</source>
@@ -1306,7 +1322,7 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
     </message>
     <message>
         <source>Az &amp;L&gt;R +</source>
-        <translation>Az S&gt;D +</translation>
+        <translation>Az s&amp;x&gt;dx +</translation>
     </message>
     <message>
         <source>Az circle left to right numbers increase</source>
@@ -1314,11 +1330,11 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
     </message>
     <message>
         <source>Q&amp;uit</source>
-        <translation>&amp;Lascia</translation>
+        <translation>Sca&amp;rta</translation>
     </message>
     <message>
         <source>Quit without saving settings</source>
-        <translation>Uscire senza salvare le impostazioni</translation>
+        <translation>Chiudere scartando le modifiche alle impostazioni</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -1330,11 +1346,11 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>&amp;Ritorna</translation>
+        <translation>R&amp;itorna</translation>
     </message>
     <message>
         <source>Reset to last exit settings from registry</source>
-        <translation>Tornare alle impostazioni salvate all’ultima uscita</translation>
+        <translation>Ritornare alle impostazioni salvate all’ultima uscita</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -1346,7 +1362,7 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
     </message>
     <message>
         <source>Rest&amp;ore</source>
-        <translation>Car&amp;ica</translation>
+        <translation>&amp;Carica</translation>
     </message>
     <message>
         <source>Paper and orientation are kept for each printer.</source>
@@ -1354,11 +1370,11 @@ per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</tra
     </message>
     <message>
         <source>Prin&amp;t RA</source>
-        <translation>Stam&amp;pa RA</translation>
+        <translation>Sta&amp;mpa AR</translation>
     </message>
     <message>
         <source>Prin&amp;t Az.</source>
-        <translation>Stam&amp;pa Az.</translation>
+        <translation>Sta&amp;mpa Az.</translation>
     </message>
     <message>
         <source>Version %1</source>

@@ -64,7 +64,7 @@
     </message>
     <message>
         <source>scaling or &quot;fit to page&quot; option of the printer switched off.</source>
-        <translation>schaling of optie &quot;passend op pagina&quot; van de printer uitgeschakeld.</translation>
+        <translation>schaling of optie “passend op pagina” van de printer uitgeschakeld.</translation>
     </message>
 </context>
 <context>
@@ -107,7 +107,7 @@
     </message>
     <message>
         <source>, numbers both ways</source>
-        <translation>, getallen in beide richtingen</translation>
+        <translation>, getallen ook omgekeerd</translation>
     </message>
     <message>
         <source>, Printer scale = %1</source>
@@ -138,15 +138,15 @@
     </message>
     <message>
         <source>&amp;1st Circle to Print</source>
-        <translation>&amp;1e cirkel printen</translation>
+        <translation>Afdruk cirkel &amp;1</translation>
     </message>
     <message>
         <source>&amp;2nd Circle to Print</source>
-        <translation>&amp;2e cirkel printen</translation>
+        <translation>Afdruk cirkel &amp;2</translation>
     </message>
     <message>
         <source>&amp;3rd Circle to Print</source>
-        <translation>&amp;3e cirkel printen</translation>
+        <translation>Afdruk cirkel &amp;3</translation>
     </message>
     <message>
         <source>Scale on Top</source>
@@ -170,10 +170,6 @@
     <message>
         <source>--signed-dec goes with --altitude.</source>
         <translation>--signed-dec hoort bij --altitude.</translation>
-    </message>
-    <message>
-        <source>--%1 is given %2 times; give it once.</source>
-        <translation>--%1 is %2 keer gegeven; geef het één keer.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -241,7 +237,7 @@ vinylsnijder, op ware grootte in millimeters, nooit gedeeld</translation>
     </message>
     <message>
         <source>a settings file saved with &quot;Save&quot;, restored over the defaults</source>
-        <translation>een met &quot;Opslaan&quot; bewaard instellingenbestand, geladen over de
+        <translation>een met “Opslaan” bewaard instellingenbestand, geladen over de
 standaardwaarden</translation>
     </message>
     <message>
@@ -256,23 +252,23 @@ papier van de ingebouwde PDF-printer)</translation>
     </message>
     <message>
         <source>the altitude circle (&quot;Print Alt.&quot;)</source>
-        <translation>de hoogtecirkel (&quot;Druk Alt.&quot;)</translation>
+        <translation>de hoogtecirkel (“Afdruk Alt.”)</translation>
     </message>
     <message>
         <source>the azimuth or RA circle, as the settings say (&quot;Print Az.&quot; or
 &quot;Print RA&quot;)</source>
-        <translation>de azimut- of RA-cirkel, zoals de instellingen zeggen (&quot;Druk Az.&quot;
-of &quot;Druk RA&quot;)</translation>
+        <translation>de azimut- of RA-cirkel, zoals de instellingen zeggen (“Afdruk Az.” of
+“Afdruk RA”)</translation>
     </message>
     <message>
         <source>the circle&apos;s size with its unit: 450mm, 3in, 3.5in or 3,5in; a
 diameter (dia.) unless --length</source>
         <translation>de maat van de cirkel met eenheid: 450mm, 3in, 3.5in of 3,5in; een
-diameter (diam.) tenzij --length</translation>
+diameter (Ø) tenzij --length</translation>
     </message>
     <message>
         <source>the size is the strip&apos;s length (len.)</source>
-        <translation>de maat is de lengte van de strook (lengte)</translation>
+        <translation>de maat is de lengte van de strook (L)</translation>
     </message>
     <message>
         <source>the RA circle instead of the azimuth circle</source>
@@ -280,7 +276,7 @@ diameter (diam.) tenzij --length</translation>
     </message>
     <message>
         <source>azimuth numbers decreasing from left to right (&quot;Az L&gt;R +&quot; clear)</source>
-        <translation>azimutgetallen dalend van links naar rechts (&quot;Az L&gt;R +&quot; uit)</translation>
+        <translation>azimutgetallen dalend van links naar rechts (“Az L&gt;R +” uit)</translation>
     </message>
     <message>
         <source>split a strip longer than the paper over pages, a ring larger
@@ -296,17 +292,16 @@ maat is de buitendiameter van de ring, of met --length de omtrek</translation>
     </message>
     <message>
         <source>a vernier below each strip or ring (&quot;Print verniers&quot;)</source>
-        <translation>een nonius onder elke strook of ring (&quot;Noniussen afdrukken&quot;)</translation>
+        <translation>een nonius onder elke strook of ring (“Noniussen”)</translation>
     </message>
     <message>
         <source>a second number row counting the other way (&quot;Numbers both ways&quot;)</source>
-        <translation>een tweede getallenrij die de andere kant op telt (&quot;Getallen in
-beide richtingen&quot;)</translation>
+        <translation>een tweede getallenrij die de andere kant op telt (“Getallen ook
+omgekeerd”)</translation>
     </message>
     <message>
         <source>the scale check bars below the page (&quot;Print scale check&quot;)</source>
-        <translation>de schaalcontrolebalken onder de pagina (&quot;Schaalcontrole
-afdrukken&quot;)</translation>
+        <translation>de schaalcontrolebalken onder de pagina (“Schaalcontrole”)</translation>
     </message>
     <message>
         <source>a mark at every half degree (every 5 minutes on RA)</source>
@@ -344,11 +339,18 @@ Zie ook: man vennaros
         <source>the strip&apos;s first long division again after its end, to close
 the wrapped strip mark over mark (&quot;Closing tab&quot;)</source>
         <translation>de eerste lange verdeling van de strook nog eens na het einde, om
-de omgelegde strook streep op streep te sluiten (&quot;Lijmlip&quot;)</translation>
+de omgelegde strook streep op streep te sluiten (“Lijmlip”)</translation>
     </message>
     <message>
         <source>These thirteen override the settings file.</source>
         <translation>Deze dertien gaan voor het instellingenbestand.</translation>
+    </message>
+    <message numerus="yes">
+        <source>--%1 is given %n times; give it once.</source>
+        <translation>
+            <numerusform>--%1 is %n keer gegeven; geef het één keer.</numerusform>
+            <numerusform>--%1 is %n keer gegeven; geef het één keer.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -359,7 +361,7 @@ de omgelegde strook streep op streep te sluiten (&quot;Lijmlip&quot;)</translati
     </message>
     <message>
         <source>Export A&amp;zimuth...</source>
-        <translation>Azimut &amp;exporteren...</translation>
+        <translation>&amp;Azimut exporteren...</translation>
     </message>
     <message>
         <source>SVG drawing (*.svg)|*.svg|DXF drawing (*.dxf)|*.dxf</source>
@@ -412,10 +414,6 @@ de omgelegde strook streep op streep te sluiten (&quot;Lijmlip&quot;)</translati
         <translation>de bestandsnaam bevat tekens die het bestandssysteem niet kan bewaren</translation>
     </message>
     <message>
-        <source>the file name is %1 bytes long; the file system takes at most %2</source>
-        <translation>de bestandsnaam is %1 bytes lang; het bestandssysteem neemt er hoogstens %2</translation>
-    </message>
-    <message>
         <source>it is %1</source>
         <translation>het is %1</translation>
     </message>
@@ -430,6 +428,13 @@ de omgelegde strook streep op streep te sluiten (&quot;Lijmlip&quot;)</translati
     <message>
         <source>it is a link to nothing</source>
         <translation>het is een koppeling naar niets</translation>
+    </message>
+    <message numerus="yes">
+        <source>the file name is %n bytes long; the file system takes at most %1</source>
+        <translation>
+            <numerusform>de bestandsnaam is %n byte lang; het bestandssysteem neemt er hoogstens %1</numerusform>
+            <numerusform>de bestandsnaam is %n bytes lang; het bestandssysteem neemt er hoogstens %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -479,7 +484,7 @@ de omgelegde strook streep op streep te sluiten (&quot;Lijmlip&quot;)</translati
     <name>LastExitSettings</name>
     <message>
         <source>Settings reset to last exit values</source>
-        <translation>Instellingen van de laatste keer afsluiten teruggezet</translation>
+        <translation>Instellingen van het laatste Sluiten hersteld</translation>
     </message>
     <message>
         <source>Settings saved</source>
@@ -502,15 +507,15 @@ de omgelegde strook streep op streep te sluiten (&quot;Lijmlip&quot;)</translati
     </message>
     <message>
         <source>&amp;Save Settings...</source>
-        <translation>Instellingen op&amp;slaan...</translation>
+        <translation>Instellingen &amp;opslaan...</translation>
     </message>
     <message>
         <source>&amp;Restore Settings...</source>
-        <translation>Instellingen &amp;laden...</translation>
+        <translation>&amp;Instellingen laden...</translation>
     </message>
     <message>
         <source>Rese&amp;t</source>
-        <translation>&amp;Terugzetten</translation>
+        <translation>H&amp;erstel</translation>
     </message>
     <message>
         <source>Page Set&amp;up...</source>
@@ -522,15 +527,15 @@ de omgelegde strook streep op streep te sluiten (&quot;Lijmlip&quot;)</translati
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Afsluiten</translation>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>&amp;Quit without saving</source>
-        <translation>Afsluiten &amp;zonder opslaan</translation>
+        <translation>Stop &amp;zonder opslaan</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation>&amp;Afdrukken</translation>
+        <translation>Afdru&amp;kken</translation>
     </message>
     <message>
         <source>Print &amp;Altitude...</source>
@@ -538,7 +543,7 @@ de omgelegde strook streep op streep te sluiten (&quot;Lijmlip&quot;)</translati
     </message>
     <message>
         <source>Print A&amp;zimuth/RA...</source>
-        <translation>A&amp;zimut/RA afdrukken...</translation>
+        <translation>Azimut/&amp;RA afdrukken...</translation>
     </message>
     <message>
         <source>Pre&amp;view Altitude</source>
@@ -546,11 +551,11 @@ de omgelegde strook streep op streep te sluiten (&quot;Lijmlip&quot;)</translati
     </message>
     <message>
         <source>Previ&amp;ew Azimuth/RA</source>
-        <translation>Voor&amp;beeld azimut/RA</translation>
+        <translation>Voorbeeld &amp;azimut/RA</translation>
     </message>
     <message>
         <source>Printer &amp;scale...</source>
-        <translation>Printer&amp;schaal...</translation>
+        <translation>&amp;Printerschaal...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -568,14 +573,6 @@ de omgelegde strook streep op streep te sluiten (&quot;Lijmlip&quot;)</translati
 <context>
     <name>PageGroup</name>
     <message>
-        <source>Previ&amp;ew RA</source>
-        <translation>&amp;Voorbeeld RA</translation>
-    </message>
-    <message>
-        <source>Previ&amp;ew Az.</source>
-        <translation>&amp;Voorbeeld Az.</translation>
-    </message>
-    <message>
         <source>Page</source>
         <translation>Pagina</translation>
     </message>
@@ -589,7 +586,7 @@ de omgelegde strook streep op streep te sluiten (&quot;Lijmlip&quot;)</translati
     </message>
     <message>
         <source>Split lon&amp;g strips over pages</source>
-        <translation>Lange stro&amp;ken opdelen</translation>
+        <translation>&amp;Lange stroken opdelen</translation>
     </message>
     <message>
         <source>Print a strip longer than the paper in overlapping segments</source>
@@ -605,7 +602,7 @@ de omgelegde strook streep op streep te sluiten (&quot;Lijmlip&quot;)</translati
     </message>
     <message>
         <source>&amp;Numbers both ways</source>
-        <translation>Getallen &amp;in beide richtingen</translation>
+        <translation>Getallen ook o&amp;mgekeerd</translation>
     </message>
     <message>
         <source>A second number row on azimuth and RA strips, counting the other way</source>
@@ -618,34 +615,6 @@ de omgelegde strook streep op streep te sluiten (&quot;Lijmlip&quot;)</translati
     <message>
         <source>Each circle as a flat ring of the size&apos;s outer diameter, for a ground board or a disc</source>
         <translation>Elke cirkel als platte ring met de maat als buitendiameter, voor een grondplaat of een schijf</translation>
-    </message>
-    <message>
-        <source>Printer s&amp;cale...</source>
-        <translation>&amp;Printerschaal...</translation>
-    </message>
-    <message>
-        <source>Measure and correct the current printer&apos;s scale</source>
-        <translation>De schaal van de huidige printer meten en corrigeren</translation>
-    </message>
-    <message>
-        <source>Page Setup...</source>
-        <translation>Pagina...</translation>
-    </message>
-    <message>
-        <source>Choose the current printer&apos;s paper and orientation, without printing</source>
-        <translation>Papier en richting van de huidige printer kiezen, zonder af te drukken</translation>
-    </message>
-    <message>
-        <source>Pre&amp;view Alt.</source>
-        <translation>Voorbeeld Al&amp;t.</translation>
-    </message>
-    <message>
-        <source>Show the sheets Print Alt. would print, without printing</source>
-        <translation>De vellen tonen die &quot;Druk Alt.&quot; zou afdrukken, zonder af te drukken</translation>
-    </message>
-    <message>
-        <source>Show the sheets Print Az. or Print RA would print, without printing</source>
-        <translation>De vellen tonen die &quot;Druk Az.&quot; of &quot;Druk RA&quot; zou afdrukken, zonder af te drukken</translation>
     </message>
     <message>
         <source>Half-&amp;degree marks</source>
@@ -672,20 +641,56 @@ de omgelegde strook streep op streep te sluiten (&quot;Lijmlip&quot;)</translati
         <translation>De aflezing, in graden, waarmee de stroken beginnen (RA: de uren)</translation>
     </message>
     <message>
-        <source>&amp;Zero at</source>
-        <translation>Nul bi&amp;j</translation>
-    </message>
-    <message>
-        <source>Paper: </source>
-        <translation>Papier: </translation>
-    </message>
-    <message>
         <source>Closing tab</source>
         <translation>Lijmlip</translation>
     </message>
     <message>
         <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
         <translation>De eerste lange verdeling van de strook nog eens na het einde, om de omgelegde strook streep op streep te sluiten</translation>
+    </message>
+    <message>
+        <source>Printer s&amp;cale...</source>
+        <translation>&amp;Printerschaal...</translation>
+    </message>
+    <message>
+        <source>Measure and correct the current printer&apos;s scale</source>
+        <translation>De schaal van de huidige printer meten en corrigeren</translation>
+    </message>
+    <message>
+        <source>Page Setup...</source>
+        <translation>Pagina...</translation>
+    </message>
+    <message>
+        <source>Choose the current printer&apos;s paper and orientation, without printing</source>
+        <translation>Papier en afdrukstand van de huidige printer kiezen, zonder af te drukken</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view Alt.</source>
+        <translation>Voorb&amp;eeld Alt.</translation>
+    </message>
+    <message>
+        <source>Show the sheets Print Alt. would print, without printing</source>
+        <translation>De vellen tonen die “Afdruk Alt.” zou afdrukken, zonder af te drukken</translation>
+    </message>
+    <message>
+        <source>Show the sheets Print Az. or Print RA would print, without printing</source>
+        <translation>De vellen tonen die “Afdruk Az.” of “Afdruk RA” zou afdrukken, zonder af te drukken</translation>
+    </message>
+    <message>
+        <source>&amp;Zero at</source>
+        <translation>Nul bi&amp;j</translation>
+    </message>
+    <message>
+        <source>Previ&amp;ew RA</source>
+        <translation>&amp;Voorbeeld RA</translation>
+    </message>
+    <message>
+        <source>Previ&amp;ew Az.</source>
+        <translation>&amp;Voorbeeld Az.</translation>
+    </message>
+    <message>
+        <source>Paper: </source>
+        <translation>Papier: </translation>
     </message>
 </context>
 <context>
@@ -766,7 +771,7 @@ de omgelegde strook streep op streep te sluiten (&quot;Lijmlip&quot;)</translati
     </message>
     <message>
         <source>The printer &quot;%1&quot; is no longer installed</source>
-        <translation>De printer &quot;%1&quot; is niet meer geïnstalleerd</translation>
+        <translation>De printer “%1” is niet meer geïnstalleerd</translation>
     </message>
     <message>
         <source>30 s</source>
@@ -925,7 +930,7 @@ de omgelegde strook streep op streep te sluiten (&quot;Lijmlip&quot;)</translati
         <source>1. Print the calibration page (with any scaling or &quot;fit to page&quot; option of the printer off).
 2. Measure each bar from its first to its last mark.
 3. Type the two lengths and press OK: every page on this printer is then corrected.</source>
-        <translation>1. Druk de kalibratiepagina af (met elke schaling of optie &quot;passend op pagina&quot; van de printer uit).
+        <translation>1. Druk de kalibratiepagina af (met elke schaling of optie “passend op pagina” van de printer uit).
 2. Meet elke balk van de eerste tot de laatste streep.
 3. Vul beide lengtes in en druk op OK: daarna wordt elke pagina op deze printer gecorrigeerd.</translation>
     </message>
@@ -986,11 +991,11 @@ de omgelegde strook streep op streep te sluiten (&quot;Lijmlip&quot;)</translati
     <name>PrinterScales</name>
     <message>
         <source>&quot;%1&quot; is not two factors from 0.9 to 1.1</source>
-        <translation>&quot;%1&quot; zijn geen twee factoren van 0.9 tot 1.1</translation>
+        <translation>“%1” zijn geen twee factoren van 0.9 tot 1.1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a length: type the length measured in millimetres.</source>
-        <translation>&quot;%1&quot; is geen lengte: vul de gemeten lengte in millimeters in.</translation>
+        <translation>“%1” is geen lengte: vul de gemeten lengte in millimeters in.</translation>
     </message>
     <message>
         <source>%1 mm for the %2 mm bar gives a factor of %3; only factors from 0.9 to 1.1 can be corrected. Measure the bar again from its first to its last mark.</source>
@@ -1053,11 +1058,11 @@ de omgelegde strook streep op streep te sluiten (&quot;Lijmlip&quot;)</translati
     </message>
     <message>
         <source>The printer &quot;%1&quot; has not printed the page yet: %2</source>
-        <translation>De printer &quot;%1&quot; heeft de pagina nog niet afgedrukt: %2</translation>
+        <translation>De printer “%1” heeft de pagina nog niet afgedrukt: %2</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; has printed the page.</source>
-        <translation>De printer &quot;%1&quot; heeft de pagina afgedrukt.</translation>
+        <translation>De printer “%1” heeft de pagina afgedrukt.</translation>
     </message>
 </context>
 <context>
@@ -1139,20 +1144,30 @@ de omgelegde strook streep op streep te sluiten (&quot;Lijmlip&quot;)</translati
         <translation>Fout bij het lezen van het instellingenbestand</translation>
     </message>
     <message>
-        <source>%1 settings restored from &apos;%2&apos;</source>
-        <translation>%1 instellingen geladen uit &apos;%2&apos;</translation>
-    </message>
-    <message>
         <source>line %1 (&quot;%2&quot;) could not be applied</source>
-        <translation>regel %1 (&quot;%2&quot;) kon niet toegepast worden</translation>
+        <translation>regel %1 (“%2”) kon niet toegepast worden</translation>
     </message>
     <message>
         <source>the file ends after line %1</source>
         <translation>het bestand eindigt na regel %1</translation>
     </message>
     <message>
-        <source>%1 of %2 settings restored from &apos;%3&apos;: %4.</source>
-        <translation>%1 van %2 instellingen geladen uit &apos;%3&apos;: %4.</translation>
+        <source>1 setting restored from &apos;%1&apos;</source>
+        <translation>1 instelling geladen uit &apos;%1&apos;</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings restored from &apos;%1&apos;</source>
+        <translation>
+            <numerusform>%n instelling geladen uit &apos;%1&apos;</numerusform>
+            <numerusform>%n instellingen geladen uit &apos;%1&apos;</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 settings restored from &apos;%2&apos;: %3.</source>
+        <translation>
+            <numerusform>%n van %1 instellingen geladen uit &apos;%2&apos;: %3.</numerusform>
+            <numerusform>%n van %1 instellingen geladen uit &apos;%2&apos;: %3.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1220,7 +1235,7 @@ de omgelegde strook streep op streep te sluiten (&quot;Lijmlip&quot;)</translati
     </message>
     <message>
         <source>The user guide is not installed; &quot;man vennaros&quot; describes the program.</source>
-        <translation>De handleiding is niet geïnstalleerd; &quot;man vennaros&quot; beschrijft het programma.</translation>
+        <translation>De handleiding is niet geïnstalleerd; “man vennaros” beschrijft het programma.</translation>
     </message>
 </context>
 <context>
@@ -1271,7 +1286,7 @@ de omgelegde strook streep op streep te sluiten (&quot;Lijmlip&quot;)</translati
     </message>
     <message>
         <source>Print &amp;Alt.</source>
-        <translation>&amp;Druk Alt.</translation>
+        <translation>Afdr&amp;uk Alt.</translation>
     </message>
     <message>
         <source>dia.</source>
@@ -1319,19 +1334,19 @@ de omgelegde strook streep op streep te sluiten (&quot;Lijmlip&quot;)</translati
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Einde</translation>
+        <translation>Slu&amp;iten</translation>
     </message>
     <message>
         <source>Exit and save settings</source>
-        <translation>Afsluiten en instellingen opslaan</translation>
+        <translation>Sluiten en de instellingen opslaan</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>Herstel</translation>
+        <translation>Hers&amp;tel</translation>
     </message>
     <message>
         <source>Reset to last exit settings from registry</source>
-        <translation>Terug naar de instellingen van de laatste keer afsluiten</translation>
+        <translation>Herstel de instellingen van het laatste Sluiten</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -1343,19 +1358,19 @@ de omgelegde strook streep op streep te sluiten (&quot;Lijmlip&quot;)</translati
     </message>
     <message>
         <source>Rest&amp;ore</source>
-        <translation>&amp;Laden</translation>
+        <translation>La&amp;den</translation>
     </message>
     <message>
         <source>Paper and orientation are kept for each printer.</source>
-        <translation>Papier en richting worden per printer bewaard.</translation>
+        <translation>Papier en afdrukstand worden per printer bewaard.</translation>
     </message>
     <message>
         <source>Prin&amp;t RA</source>
-        <translation>Dr&amp;uk RA</translation>
+        <translation>&amp;Afdruk RA</translation>
     </message>
     <message>
         <source>Prin&amp;t Az.</source>
-        <translation>Dr&amp;uk Az.</translation>
+        <translation>&amp;Afdruk Az.</translation>
     </message>
     <message>
         <source>Version %1</source>

@@ -44,11 +44,11 @@
     </message>
     <message>
         <source>%1 (the bar across the top)</source>
-        <translation>%1 (pasek w poprzek u góry)</translation>
+        <translation>%1 (odcinek w poprzek u góry)</translation>
     </message>
     <message>
         <source>%1 (the bar down the left side)</source>
-        <translation>%1 (pasek wzdłuż lewego brzegu)</translation>
+        <translation>%1 (odcinek wzdłuż lewego brzegu)</translation>
     </message>
     <message>
         <source>Printer scale calibration for %1</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Measure each bar from its first to its last mark, in millimetres, and type</source>
-        <translation>Zmierz każdy pasek od pierwszej do ostatniej kreski, w milimetrach, i wpisz</translation>
+        <translation>Zmierz każdy odcinek od pierwszej do ostatniej kreski, w milimetrach, i wpisz</translation>
     </message>
     <message>
         <source>the two lengths into the Printer scale dialog. Print this page with any</source>
@@ -170,10 +170,6 @@
     <message>
         <source>--signed-dec goes with --altitude.</source>
         <translation>--signed-dec idzie z --altitude.</translation>
-    </message>
-    <message>
-        <source>--%1 is given %2 times; give it once.</source>
-        <translation>--%1 podano %2 razy; podaj raz.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -307,7 +303,7 @@ kierunkach”)</translation>
     </message>
     <message>
         <source>the scale check bars below the page (&quot;Print scale check&quot;)</source>
-        <translation>paski kontroli skali pod stroną („Kontrola skali”)</translation>
+        <translation>odcinki kontroli skali pod stroną („Kontrola skali”)</translation>
     </message>
     <message>
         <source>a mark at every half degree (every 5 minutes on RA)</source>
@@ -351,6 +347,14 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
         <source>These thirteen override the settings file.</source>
         <translation>Tych trzynaście ma pierwszeństwo przed plikiem ustawień.</translation>
     </message>
+    <message numerus="yes">
+        <source>--%1 is given %n times; give it once.</source>
+        <translation>
+            <numerusform>--%1 podano %n raz; podaj raz.</numerusform>
+            <numerusform>--%1 podano %n razy; podaj raz.</numerusform>
+            <numerusform>--%1 podano %n razy; podaj raz.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DrawingExport</name>
@@ -383,7 +387,7 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
     </message>
     <message>
         <source>it is %1</source>
-        <translation>to jest %1</translation>
+        <translation>jest %1</translation>
     </message>
     <message>
         <source>The others keep their defaults.</source>
@@ -413,12 +417,8 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
         <translation>nazwa pliku ma znaki, których system plików nie zachowa</translation>
     </message>
     <message>
-        <source>the file name is %1 bytes long; the file system takes at most %2</source>
-        <translation>nazwa pliku ma %1 bajtów; system plików przyjmuje najwyżej %2</translation>
-    </message>
-    <message>
         <source>it is %1</source>
-        <translation>to jest %1</translation>
+        <translation>jest %1</translation>
     </message>
     <message>
         <source>it is read-only</source>
@@ -430,34 +430,42 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
     </message>
     <message>
         <source>it is a link to nothing</source>
-        <translation>to dowiązanie do niczego</translation>
+        <translation>jest dowiązaniem donikąd</translation>
+    </message>
+    <message numerus="yes">
+        <source>the file name is %n bytes long; the file system takes at most %1</source>
+        <translation>
+            <numerusform>nazwa pliku ma %n bajt; system plików przyjmuje najwyżej %1</numerusform>
+            <numerusform>nazwa pliku ma %n bajty; system plików przyjmuje najwyżej %1</numerusform>
+            <numerusform>nazwa pliku ma %n bajtów; system plików przyjmuje najwyżej %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>FileTarget</name>
     <message>
         <source>missing</source>
-        <translation>brak</translation>
+        <translation>nieobecny</translation>
     </message>
     <message>
         <source>a file</source>
-        <translation>plik</translation>
+        <translation>plikiem</translation>
     </message>
     <message>
         <source>a folder</source>
-        <translation>folder</translation>
+        <translation>folderem</translation>
     </message>
     <message>
         <source>a named pipe</source>
-        <translation>potok nazwany</translation>
+        <translation>potokiem nazwanym</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation>gniazdo</translation>
+        <translation>gniazdem</translation>
     </message>
     <message>
         <source>a device</source>
-        <translation>urządzenie</translation>
+        <translation>urządzeniem</translation>
     </message>
     <message>
         <source>out of reach</source>
@@ -469,18 +477,18 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
     </message>
     <message>
         <source>a link to nothing</source>
-        <translation>dowiązanie do niczego</translation>
+        <translation>dowiązaniem donikąd</translation>
     </message>
     <message>
         <source>a link to %1</source>
-        <translation>dowiązanie do: %1</translation>
+        <translation>dowiązaniem do celu, który jest %1</translation>
     </message>
 </context>
 <context>
     <name>LastExitSettings</name>
     <message>
         <source>Settings reset to last exit values</source>
-        <translation>Przywrócono ustawienia z ostatniego zakończenia</translation>
+        <translation>Przywrócono ustawienia z ostatniego Końca</translation>
     </message>
     <message>
         <source>Settings saved</source>
@@ -511,11 +519,11 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
     </message>
     <message>
         <source>Rese&amp;t</source>
-        <translation>&amp;Przywróć</translation>
+        <translation>&amp;Resetuj</translation>
     </message>
     <message>
         <source>Page Set&amp;up...</source>
-        <translation>Ustawienia &amp;strony...</translation>
+        <translation>&amp;Ustawienia strony...</translation>
     </message>
     <message>
         <source>Export A&amp;ltitude...</source>
@@ -523,7 +531,7 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>Za&amp;kończ</translation>
+        <translation>&amp;Koniec</translation>
     </message>
     <message>
         <source>&amp;Quit without saving</source>
@@ -531,23 +539,23 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation>&amp;Drukuj</translation>
+        <translation>Druku&amp;j</translation>
     </message>
     <message>
         <source>Print &amp;Altitude...</source>
-        <translation>Drukuj &amp;wysokość...</translation>
+        <translation>&amp;Drukuj wysokość...</translation>
     </message>
     <message>
         <source>Print A&amp;zimuth/RA...</source>
-        <translation>Drukuj a&amp;zymut/RA...</translation>
+        <translation>Drukuj &amp;azymut/RA...</translation>
     </message>
     <message>
         <source>Pre&amp;view Altitude</source>
-        <translation>&amp;Podgląd wysokości</translation>
+        <translation>Podgląd &amp;wysokości</translation>
     </message>
     <message>
         <source>Previ&amp;ew Azimuth/RA</source>
-        <translation>Po&amp;dgląd azymutu/RA</translation>
+        <translation>&amp;Podgląd azymutu/RA</translation>
     </message>
     <message>
         <source>Printer &amp;scale...</source>
@@ -555,7 +563,7 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>Pomo&amp;c</translation>
+        <translation>Po&amp;moc</translation>
     </message>
     <message>
         <source>&amp;User Guide</source>
@@ -569,28 +577,20 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
 <context>
     <name>PageGroup</name>
     <message>
-        <source>Previ&amp;ew RA</source>
-        <translation>Podgląd R&amp;A</translation>
-    </message>
-    <message>
-        <source>Previ&amp;ew Az.</source>
-        <translation>Podgląd &amp;Az.</translation>
-    </message>
-    <message>
         <source>Page</source>
         <translation>Strona</translation>
     </message>
     <message>
         <source>Print scale chec&amp;k</source>
-        <translation>Kontrola skal&amp;i</translation>
+        <translation>Kon&amp;trola skali</translation>
     </message>
     <message>
         <source>A 100 mm and a 50 mm bar below the caption, to measure the printout with</source>
-        <translation>Pasek 100 mm i pasek 50 mm pod podpisem, do zmierzenia wydruku</translation>
+        <translation>Odcinek 100 mm i odcinek 50 mm pod podpisem, do zmierzenia wydruku</translation>
     </message>
     <message>
         <source>Split lon&amp;g strips over pages</source>
-        <translation>Dziel dłu&amp;gie paski</translation>
+        <translation>Dz&amp;iel długie paski</translation>
     </message>
     <message>
         <source>Print a strip longer than the paper in overlapping segments</source>
@@ -598,7 +598,7 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
     </message>
     <message>
         <source>Pr&amp;int verniers</source>
-        <translation>Drukuj &amp;noniusze</translation>
+        <translation>Dr&amp;ukuj noniusze</translation>
     </message>
     <message>
         <source>A vernier below each strip, to read a tenth of its smallest mark</source>
@@ -619,6 +619,38 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
     <message>
         <source>Each circle as a flat ring of the size&apos;s outer diameter, for a ground board or a disc</source>
         <translation>Każde koło jako płaski pierścień o średnicy zewnętrznej równej rozmiarowi, na podstawę lub tarczę</translation>
+    </message>
+    <message>
+        <source>Half-&amp;degree marks</source>
+        <translation>Kreski co &amp;0,5°</translation>
+    </message>
+    <message>
+        <source>A mark at every half degree (every 5 minutes on RA), with 1° marks only</source>
+        <translation>Kreska co pół stopnia (co 5 minut na RA), tylko przy działce 1°</translation>
+    </message>
+    <message>
+        <source>Signed declination</source>
+        <translation>Dekl. ze znakiem</translation>
+    </message>
+    <message>
+        <source>Altitude numbers +90 ... 0 ... -90, as a declination circle reads</source>
+        <translation>Liczby wysokości +90 ... 0 ... -90, jak na kole deklinacji</translation>
+    </message>
+    <message>
+        <source>Zero at, degrees</source>
+        <translation>Zero przy, stopnie</translation>
+    </message>
+    <message>
+        <source>The reading, in degrees, the strips start at (RA: its hours)</source>
+        <translation>Odczyt w stopniach, od którego zaczynają się paski (RA: jego godziny)</translation>
+    </message>
+    <message>
+        <source>Closing tab</source>
+        <translation>Zakładka do klejenia</translation>
+    </message>
+    <message>
+        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
+        <translation>Pierwsza długa działka paska jeszcze raz za jego końcem, aby zamknąć owinięty pasek kreska na kresce</translation>
     </message>
     <message>
         <source>Printer s&amp;cale...</source>
@@ -649,44 +681,20 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
         <translation>Pokaż arkusze, które wydrukowałby przycisk „Drukuj Az.” lub „Drukuj RA”, bez drukowania</translation>
     </message>
     <message>
-        <source>Half-&amp;degree marks</source>
-        <translation>K&amp;reski co pół stopnia</translation>
-    </message>
-    <message>
-        <source>A mark at every half degree (every 5 minutes on RA), with 1° marks only</source>
-        <translation>Kreska co pół stopnia (co 5 minut na RA), tylko przy działce 1°</translation>
-    </message>
-    <message>
-        <source>Signed declination</source>
-        <translation>Dekl. ze znakiem</translation>
-    </message>
-    <message>
-        <source>Altitude numbers +90 ... 0 ... -90, as a declination circle reads</source>
-        <translation>Liczby wysokości +90 ... 0 ... -90, jak na kole deklinacji</translation>
-    </message>
-    <message>
-        <source>Zero at, degrees</source>
-        <translation>Zero przy, stopnie</translation>
-    </message>
-    <message>
-        <source>The reading, in degrees, the strips start at (RA: its hours)</source>
-        <translation>Odczyt w stopniach, od którego zaczynają się paski (RA: jego godziny)</translation>
-    </message>
-    <message>
         <source>&amp;Zero at</source>
         <translation>Z&amp;ero przy</translation>
     </message>
     <message>
+        <source>Previ&amp;ew RA</source>
+        <translation>Pod&amp;gląd RA</translation>
+    </message>
+    <message>
+        <source>Previ&amp;ew Az.</source>
+        <translation>Pod&amp;gląd Az.</translation>
+    </message>
+    <message>
         <source>Paper: </source>
         <translation>Papier: </translation>
-    </message>
-    <message>
-        <source>Closing tab</source>
-        <translation>Zakładka do klejenia</translation>
-    </message>
-    <message>
-        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
-        <translation>Pierwsza długa działka paska jeszcze raz za jego końcem, aby zamknąć owinięty pasek kreska na kresce</translation>
     </message>
 </context>
 <context>
@@ -840,7 +848,7 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
     </message>
     <message>
         <source>inches</source>
-        <translation>cal</translation>
+        <translation>in</translation>
     </message>
     <message>
         <source>mm</source>
@@ -913,11 +921,11 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
     <name>PrinterScaleDialog</name>
     <message>
         <source>Bar along the paper&apos;s &amp;width (%1 mm), measured in mm:</source>
-        <translation>Pasek wzdłuż &amp;szerokości papieru (%1 mm), zmierzony w mm:</translation>
+        <translation>Odcinek wzdłuż &amp;szerokości papieru (%1 mm), zmierzony w mm:</translation>
     </message>
     <message>
         <source>Bar along the paper&apos;s &amp;length (%1 mm), measured in mm:</source>
-        <translation>Pasek wzdłuż &amp;długości papieru (%1 mm), zmierzony w mm:</translation>
+        <translation>Odcinek wzdłuż &amp;długości papieru (%1 mm), zmierzony w mm:</translation>
     </message>
     <message>
         <source>Factors kept for this printer: %1 along the paper&apos;s width, %2 along its length.</source>
@@ -928,7 +936,7 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
 2. Measure each bar from its first to its last mark.
 3. Type the two lengths and press OK: every page on this printer is then corrected.</source>
         <translation>1. Wydrukuj stronę kalibracyjną (z wyłączonym skalowaniem i opcją „dopasuj do strony” drukarki).
-2. Zmierz każdy pasek od pierwszej do ostatniej kreski.
+2. Zmierz każdy odcinek od pierwszej do ostatniej kreski.
 3. Wpisz obie długości i naciśnij OK: odtąd każda strona na tej drukarce jest korygowana.</translation>
     </message>
     <message>
@@ -957,7 +965,7 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
     </message>
     <message>
         <source>The calibration page was printed: measure its two bars.</source>
-        <translation>Strona kalibracyjna wydrukowana: zmierz jej dwa paski.</translation>
+        <translation>Strona kalibracyjna wydrukowana: zmierz jej dwa odcinki.</translation>
     </message>
     <message>
         <source>The calibration page could not be printed: </source>
@@ -965,7 +973,7 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
     </message>
     <message>
         <source>Type the lengths of both bars as measured.</source>
-        <translation>Wpisz zmierzone długości obu pasków.</translation>
+        <translation>Wpisz zmierzone długości obu odcinków.</translation>
     </message>
     <message>
         <source>The factors could not be kept: </source>
@@ -996,7 +1004,7 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
     </message>
     <message>
         <source>%1 mm for the %2 mm bar gives a factor of %3; only factors from 0.9 to 1.1 can be corrected. Measure the bar again from its first to its last mark.</source>
-        <translation>%1 mm dla paska %2 mm daje współczynnik %3; korygować można tylko współczynniki od 0,9 do 1,1. Zmierz pasek ponownie od pierwszej do ostatniej kreski.</translation>
+        <translation>%1 mm dla odcinka %2 mm daje współczynnik %3; korygować można tylko współczynniki od 0,9 do 1,1. Zmierz odcinek ponownie od pierwszej do ostatniej kreski.</translation>
     </message>
 </context>
 <context>
@@ -1008,7 +1016,7 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
     </message>
     <message>
         <source>is %1</source>
-        <translation>to %1</translation>
+        <translation>jest %1</translation>
     </message>
     <message>
         <source>is larger than 1 MiB</source>
@@ -1141,10 +1149,6 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
         <translation>Błąd podczas odczytu pliku ustawień</translation>
     </message>
     <message>
-        <source>%1 settings restored from &apos;%2&apos;</source>
-        <translation>Wczytano %1 ustawień z &apos;%2&apos;</translation>
-    </message>
-    <message>
         <source>line %1 (&quot;%2&quot;) could not be applied</source>
         <translation>wiersza %1 („%2”) nie dało się zastosować</translation>
     </message>
@@ -1153,8 +1157,24 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
         <translation>plik kończy się po wierszu %1</translation>
     </message>
     <message>
-        <source>%1 of %2 settings restored from &apos;%3&apos;: %4.</source>
-        <translation>Wczytano %1 z %2 ustawień z &apos;%3&apos;: %4.</translation>
+        <source>1 setting restored from &apos;%1&apos;</source>
+        <translation>Wczytano 1 ustawienie z &apos;%1&apos;</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings restored from &apos;%1&apos;</source>
+        <translation>
+            <numerusform>Wczytano %n ustawienie z &apos;%1&apos;</numerusform>
+            <numerusform>Wczytano %n ustawienia z &apos;%1&apos;</numerusform>
+            <numerusform>Wczytano %n ustawień z &apos;%1&apos;</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 settings restored from &apos;%2&apos;: %3.</source>
+        <translation>
+            <numerusform>Wczytano %n z %1 ustawień z &apos;%2&apos;: %3.</numerusform>
+            <numerusform>Wczytano %n z %1 ustawień z &apos;%2&apos;: %3.</numerusform>
+            <numerusform>Wczytano %n z %1 ustawień z &apos;%2&apos;: %3.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1253,7 +1273,7 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
     </message>
     <message>
         <source>Smallest &amp;Mark Degree</source>
-        <translation>Naj&amp;mniejsza działka (°)</translation>
+        <translation>&amp;Najmniejsza działka (°)</translation>
     </message>
     <message>
         <source>Circle styles</source>
@@ -1261,7 +1281,7 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
     </message>
     <message>
         <source>&amp;Black on White background</source>
-        <translation>Czarne na białym &amp;tle</translation>
+        <translation>&amp;Czarne na białym tle</translation>
     </message>
     <message>
         <source>&amp;White on Black background</source>
@@ -1273,7 +1293,7 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
     </message>
     <message>
         <source>Print &amp;Alt.</source>
-        <translation>Dr&amp;ukuj Alt.</translation>
+        <translation>Drukuj &amp;Alt.</translation>
     </message>
     <message>
         <source>dia.</source>
@@ -1313,7 +1333,7 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
     </message>
     <message>
         <source>Q&amp;uit</source>
-        <translation>&amp;Wyjdź</translation>
+        <translation>W&amp;yjdź</translation>
     </message>
     <message>
         <source>Quit without saving settings</source>
@@ -1325,15 +1345,15 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
     </message>
     <message>
         <source>Exit and save settings</source>
-        <translation>Zakończ i zapisz ustawienia</translation>
+        <translation>Koniec: zapisz ustawienia i zamknij</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>Co&amp;fnij</translation>
+        <translation>&amp;Resetuj</translation>
     </message>
     <message>
         <source>Reset to last exit settings from registry</source>
-        <translation>Przywróć ustawienia zapisane przy ostatnim zakończeniu</translation>
+        <translation>Resetuj do ustawień zapisanych przy ostatnim Końcu</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -1345,7 +1365,7 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
     </message>
     <message>
         <source>Rest&amp;ore</source>
-        <translation>Wcz&amp;ytaj</translation>
+        <translation>&amp;Wczytaj</translation>
     </message>
     <message>
         <source>Paper and orientation are kept for each printer.</source>
@@ -1353,11 +1373,11 @@ zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</transl
     </message>
     <message>
         <source>Prin&amp;t RA</source>
-        <translation>Druku&amp;j RA</translation>
+        <translation>&amp;Drukuj RA</translation>
     </message>
     <message>
         <source>Prin&amp;t Az.</source>
-        <translation>Druku&amp;j Az.</translation>
+        <translation>&amp;Drukuj Az.</translation>
     </message>
     <message>
         <source>Version %1</source>

@@ -1,6 +1,7 @@
 #include "app/Translations.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 
 std::vector<std::unique_ptr<QTranslator>> translations::load(const QLocale& locale)
@@ -8,14 +9,17 @@ std::vector<std::unique_ptr<QTranslator>> translations::load(const QLocale& loca
     std::vector<std::unique_ptr<QTranslator>> loaded;
     if (locale.language() == QLocale::C || locale.language() == QLocale::English)
         return loaded;
+    // Compiled in: found without installing, by the program and its tests alike.
+    auto program = std::make_unique<QTranslator>();
+    if (!program->load(locale, QStringLiteral("vennaros"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+        return loaded;
+    // Qt's own only with the program's: its dialogs in Arabic beside English labels, or a window
+    // mirrored for a language it does not speak, would be worse than English throughout.
     auto qt = std::make_unique<QTranslator>();
     if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         loaded.push_back(std::move(qt));
-    // Compiled in: found without installing, by the program and its tests alike.
-    auto program = std::make_unique<QTranslator>();
-    if (program->load(locale, QStringLiteral("vennaros"), QStringLiteral("_"), QStringLiteral(":/i18n")))
-        loaded.push_back(std::move(program));
+    loaded.push_back(std::move(program));
     return loaded;
 }
 
@@ -41,5 +45,8 @@ QString translations::install(const QLocale& locale)
         QCoreApplication::installTranslator(translator.get());
         translator.release()->setParent(QCoreApplication::instance());
     }
+    // The desktop's locale may still ask for right to left; the English texts read left to right.
+    if (language.isEmpty() && qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr)
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     return language;
 }

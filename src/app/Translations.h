@@ -10,11 +10,11 @@
 namespace translations {
 
 /// The languages the program's texts are translated into, besides English.
-inline constexpr const char* kLanguages[] = { "fr", "de", "es", "it", "nl", "pl" };
+inline constexpr const char* kLanguages[] = { "fr", "de", "es", "it", "nl", "pl", "pt_BR", "ru", "cs" };
 
-/// Qt's and the program's translators for the locale, loaded but not installed: none for C and
-/// English, where every text stays as written. Qt's own comes even for a language the program
-/// lacks, so that its dialogs follow the desktop.
+/// Qt's and the program's translators for the locale, loaded but not installed: none for C,
+/// English and every language the program lacks, where every text stays as written; Qt's own
+/// comes only beside the program's, so that its dialogs speak the window's language.
 std::vector<std::unique_ptr<QTranslator>> load(const QLocale& locale);
 
 /// The language the user's messages are asked in: LC_ALL, else LC_MESSAGES, else LANG, as the C

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/sheets/ScaleFactors.h"
+#include "common/ScaleFactors.h"
 #include "settings/SettingsStore.h"
 
 #include <QString>

@@ -182,7 +182,10 @@ void SettingsFileCommands::restore()
             StatusLine::kErrorColor, SettingsFileFormat::stopMessage(*path, count, failingLine));
         return;
     }
+    // English has no plural rule of its own here: its one is a text of its own.
     m_model.status().show(StatusLine::kStatusColor,
-        QCoreApplication::translate("SettingsFileCommands", "%1 settings restored from '%2'")
-            .arg(QString::number(count), *path));
+        (count == 1 ? QCoreApplication::translate("SettingsFileCommands", "1 setting restored from '%1'")
+                    : QCoreApplication::translate(
+                        "SettingsFileCommands", "%n settings restored from '%1'", nullptr, count))
+            .arg(*path));
 }

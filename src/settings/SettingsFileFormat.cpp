@@ -131,8 +131,9 @@ QString SettingsFileFormat::stopMessage(const QString& path, int count, int fail
               .arg(QString::number(failingLine), label(failingLine))
         : QCoreApplication::translate("SettingsFileCommands", "the file ends after line %1")
               .arg(QString::number(count));
-    return QCoreApplication::translate("SettingsFileCommands", "%1 of %2 settings restored from '%3': %4.")
-        .arg(QString::number(applied), QString::number(kLineCount), path, reason);
+    return QCoreApplication::translate(
+        "SettingsFileCommands", "%n of %1 settings restored from '%2': %3.", nullptr, applied)
+        .arg(QString::number(kLineCount), path, reason);
 }
 
 int SettingsFileFormat::restore(SettingsModel& model, QIODevice& file, int* failingLine)

@@ -131,9 +131,8 @@ void SettingsModel::optionClicked(Option o)
 void SettingsModel::setCheck(Check c, qint16 value)
 {
     requireCheckValue(value);
-    if (m_checks[index(c)] == value)
+    if (!replace(m_checks[index(c)], value))
         return;
-    m_checks[index(c)] = value;
     Q_EMIT checkChanged(c, value);
     if (c == Check::BW || c == Check::WB)
         styleGuard(c);
@@ -153,9 +152,8 @@ void SettingsModel::styleGuard(Check clicked)
 void SettingsModel::setSetCheck(int set, qint16 value)
 {
     requireCheckValue(value);
-    if (m_setChecks[setIndex(set)] == value)
+    if (!replace(m_setChecks[setIndex(set)], value))
         return;
-    m_setChecks[setIndex(set)] = value;
     Q_EMIT setCheckChanged(set, value);
     m_circleEnabled[setIndex(set)] = value != kUnchecked;
 }
@@ -163,9 +161,8 @@ void SettingsModel::setSetCheck(int set, qint16 value)
 void SettingsModel::setCheckTop(int set, qint16 value)
 {
     requireCheckValue(value);
-    if (m_checkTops[setIndex(set)] == value)
+    if (!replace(m_checkTops[setIndex(set)], value))
         return;
-    m_checkTops[setIndex(set)] = value;
     Q_EMIT checkTopChanged(set, value);
 }
 
@@ -174,9 +171,8 @@ void SettingsModel::setText(SizeText t, const QString& value)
     QString text = value.left(kMaxSizeTextLength);
     if (text.size() < value.size() && !text.isEmpty() && text.back().isHighSurrogate())
         text.chop(1); // never half a character
-    if (m_texts[index(t)] == text)
+    if (!replace(m_texts[index(t)], text))
         return;
-    m_texts[index(t)] = text;
     Q_EMIT textChanged(t, text);
 }
 
@@ -184,10 +180,8 @@ void SettingsModel::setSlider(Slider s, int set, qint32 value)
 {
     const SliderRange r = range(s);
     const qint32 clamped = std::clamp(value, r.minimum, r.maximum);
-    qint32& stored = m_sliders[setIndex(set)][index(s)];
-    if (stored == clamped)
+    if (!replace(m_sliders[setIndex(set)][index(s)], clamped))
         return;
-    stored = clamped;
     Q_EMIT sliderChanged(s, set, clamped);
 }
 
@@ -205,8 +199,7 @@ void SettingsModel::refreshCircleEnabled()
 
 void SettingsModel::setAzimuthButtonCaption(const QString& caption)
 {
-    if (m_azimuthButtonCaption == caption)
+    if (!replace(m_azimuthButtonCaption, caption))
         return;
-    m_azimuthButtonCaption = caption;
     Q_EMIT azimuthButtonCaptionChanged(caption);
 }

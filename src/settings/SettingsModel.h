@@ -102,6 +102,14 @@ Q_SIGNALS:
 
 private:
     template <typename E> static constexpr std::size_t index(E e) { return static_cast<std::size_t>(e); }
+    /// Stores the value; false when it was there already, so that nothing is to run.
+    template <typename T> static bool replace(T& stored, const T& value)
+    {
+        if (stored == value)
+            return false;
+        stored = value;
+        return true;
+    }
     static std::size_t setIndex(int set);
     static void requireCheckValue(qint16 value);
 

@@ -123,6 +123,7 @@ std::set<QString> overlaps(QWidget& window)
 
 struct LanguageRow {
     const char* locale;
+    bool translated; ///< the program speaks it; else the window is English
     const char* title; ///< the window's, from the program's translation
     const char* cancel; ///< a message-box button, from Qt's
     const char* printDialog;
@@ -144,13 +145,15 @@ TEST_P(WindowLanguage, SpeaksItWithoutCuttingATextOrSharingAKey)
         designed = overlaps(window);
     }
     const Language language(QString::fromLatin1(row.locale));
-    EXPECT_EQ(language.count(), QLatin1String(row.locale).startsWith(QLatin1String("en")) ? 0u : 2u);
+    EXPECT_EQ(language.count(), row.translated ? 2u : 0u);
     SettingsModel model;
     frmMain window(model);
     window.show();
     window.showVersion();
     window.showPaper(QCoreApplication::translate("PrinterPapers", "%1, landscape").arg(QStringLiteral("A4")));
     EXPECT_EQ(window.windowTitle(), QString::fromUtf8(row.title));
+    // English texts mirrored right to left read ".Print Alt".
+    EXPECT_FALSE(window.isRightToLeft());
     QDialogButtonBox buttons(QDialogButtonBox::Cancel);
     EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&')),
         QString::fromUtf8(row.cancel));
@@ -177,14 +180,73 @@ TEST_P(WindowLanguage, SpeaksItWithoutCuttingATextOrSharingAKey)
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, WindowLanguage,
-    ::testing::Values(LanguageRow { "en_GB", "Print Vennaros", "Cancel", "Print" },
-        LanguageRow { "fr_FR", "Vennaros – impression", "Annuler", "Imprimer" },
-        LanguageRow { "de_DE", "Vennaros drucken", "Abbrechen", "Drucken" },
-        LanguageRow { "es_ES", "Vennaros – imprimir", "Cancelar", "Imprimir" },
-        LanguageRow { "it_IT", "Vennaros – stampa", "Annulla", "Stampa" },
-        LanguageRow { "nl_NL", "Vennaros afdrukken", "Annuleren", "Afdrukken" },
-        LanguageRow { "pl_PL", "Vennaros – drukowanie", "Anuluj", "Drukowanie" }),
+    ::testing::Values(LanguageRow { "en_GB", false, "Print Vennaros", "Cancel", "Print" },
+        LanguageRow { "fr_FR", true, "Vennaros – impression", "Annuler", "Imprimer" },
+        LanguageRow { "de_DE", true, "Vennaros drucken", "Abbrechen", "Drucken" },
+        LanguageRow { "es_ES", true, "Vennaros – imprimir", "Cancelar", "Imprimir" },
+        LanguageRow { "it_IT", true, "Vennaros – stampa", "Annulla", "Stampa" },
+        LanguageRow { "nl_NL", true, "Vennaros afdrukken", "Annuleren", "Afdrukken" },
+        LanguageRow { "pl_PL", true, "Vennaros – drukowanie", "Anuluj", "Drukowanie" },
+        LanguageRow { "pt_BR", true, "Vennaros – imprimir", "Cancelar", "Imprimir" },
+        LanguageRow { "ru_RU", true, "Vennaros — печать", "Отмена", "Печать" },
+        LanguageRow { "cs_CZ", true, "Vennaros – tisk", "Zrušit", "Tisk" },
+        // Qt speaks Arabic, the program does not: English throughout, left to right.
+        LanguageRow { "ar_EG", false, "Print Vennaros", "Cancel", "Print" }),
     [](const ::testing::TestParamInfo<LanguageRow>& row) { return rowName(row.param.locale); });
+
+namespace {
+
+struct CountRow {
+    const char* locale;
+    int count;
+    const char* stop; ///< how a restore that stopped after `count` settings begins
+    const char* restored; ///< the status after restoring `count` settings
+};
+
+class CountLanguage : public ::testing::TestWithParam<CountRow> { };
+
+} // namespace
+
+// A count takes the language's plural form: French says 0 and 1 in the singular, Polish, Russian
+// and Czech have a form for 2 to 4 (and 22 to 24) of their own.
+TEST_P(CountLanguage, SaysHowManySettingsCameInItsPluralForm)
+{
+    const CountRow& row = GetParam();
+    const Language language(QString::fromLatin1(row.locale));
+    const QString path = QStringLiteral("/tmp/s.txt");
+    const QString stop = QString::fromUtf8(row.stop);
+    EXPECT_EQ(SettingsFileFormat::stopMessage(path, row.count, 0).left(stop.size()).toStdString(), row.stop);
+    EXPECT_EQ(QCoreApplication::translate(
+                  "SettingsFileCommands", "%n settings restored from '%1'", nullptr, row.count)
+                  .arg(path)
+                  .toStdString(),
+        row.restored);
+}
+
+INSTANTIATE_TEST_SUITE_P(Plurals, CountLanguage,
+    ::testing::Values(CountRow { "en_GB", 2, "2 of 38 settings restored from '/tmp/s.txt'",
+                          "2 settings restored from '/tmp/s.txt'" },
+        CountRow { "fr_FR", 0, "0 réglage sur 38 chargé depuis '/tmp/s.txt'",
+            "0 réglage chargé depuis '/tmp/s.txt'" },
+        CountRow { "fr_FR", 2, "2 réglages sur 38 chargés depuis '/tmp/s.txt'",
+            "2 réglages chargés depuis '/tmp/s.txt'" },
+        CountRow { "pl_PL", 22, "Wczytano 22 z 38 ustawień z '/tmp/s.txt'",
+            "Wczytano 22 ustawienia z '/tmp/s.txt'" },
+        CountRow {
+            "pl_PL", 25, "Wczytano 25 z 38 ustawień z '/tmp/s.txt'", "Wczytano 25 ustawień z '/tmp/s.txt'" },
+        CountRow { "ru_RU", 21, "Загружено 21 из 38 настроек из '/tmp/s.txt'",
+            "21 настройка загружена из '/tmp/s.txt'" },
+        CountRow { "ru_RU", 3, "Загружено 3 из 38 настроек из '/tmp/s.txt'",
+            "3 настройки загружены из '/tmp/s.txt'" },
+        CountRow { "ru_RU", 11, "Загружено 11 из 38 настроек из '/tmp/s.txt'",
+            "11 настроек загружено из '/tmp/s.txt'" },
+        CountRow {
+            "cs_CZ", 3, "Načteno 3 z 38 nastavení z '/tmp/s.txt'", "Načteno 3 nastavení z '/tmp/s.txt'" },
+        CountRow { "pt_BR", 1, "1 de 38 configurações carregada de '/tmp/s.txt'",
+            "1 configuração carregada de '/tmp/s.txt'" }),
+    [](const ::testing::TestParamInfo<CountRow>& row) {
+        return rowName(row.param.locale) + "_" + std::to_string(row.param.count);
+    });
 
 TEST(German, ASavedSettingsFileIsTheOneSavedInEnglish)
 {

@@ -52,7 +52,27 @@ struct CupsProgram : Program {
     }
 };
 
-class CupsEndToEnd : public ::testing::Test {
+/// A page as the user prints it: the clicks after the common settings, the button, the first strip's
+/// numbers and the captions' start (the sets' parts follow).
+struct CupsCase {
+    const char* name;
+    QStringList clicks;
+    QString button;
+    QString buttonText; ///< the button's caption, where the clicks change it
+    std::size_t numbers;
+    QString digits;
+    Graduation graduation;
+    double smallestMark;
+    bool numbersIncrease;
+    QString captionHead;
+};
+
+void PrintTo(const CupsCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class CupsEndToEnd : public ::testing::TestWithParam<CupsCase> {
 protected:
     static void SetUpTestSuite()
     {
@@ -162,70 +182,52 @@ protected:
 PrivateCupsScheduler* CupsEndToEnd::s_scheduler = nullptr;
 QString* CupsEndToEnd::s_problem = nullptr;
 
+const CupsCase kCases[] = {
+    { "AltitudePage", {}, QStringLiteral("PrintButton"), {}, 37,
+        QStringLiteral("0 80 70 60 50 40 30 20 10 0 10 20 30 40 50 60 70 80 90 80 70 60 50 40 30 20 10 0 10 "
+                       "20 30 40 50 60 70 80 9"),
+        Graduation::Altitude, 1, true,
+        QStringLiteral(
+            "Altitude Circle length = 251.2 mm, Smallest mark = 1\u00B0, Line (small, 5\u00B0, 10\u00B0) ") },
+    { "AzimuthPageNumberedDownwards", { QStringLiteral("FiveDegOption"), QStringLiteral("AzCTCheck") },
+        QStringLiteral("PrintAzButton"), {}, 37,
+        QStringLiteral(
+            "0 350 340 330 320 310 300 290 280 270 260 250 240 230 220 210 200 190 180 170 160 150 "
+            "140 130 120 110 100 90 80 70 60 50 40 30 20 10 0"),
+        Graduation::Azimuth, 5, false,
+        QStringLiteral(
+            "Azimuth Circle length = 251.2 mm, Smallest mark = 5\u00B0, Line (small, 5\u00B0, 10\u00B0) ") },
+    { "RaPage", { QStringLiteral("RaOption") }, QStringLiteral("PrintAzButton"), QStringLiteral("Print RA"),
+        25, QStringLiteral("0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 0"), Graduation::Ra,
+        1, true, QStringLiteral("RA Circle length = 251.2 mm, Line (10min, 30min, 1hr) ") },
+};
+
 } // namespace
 
-TEST_F(CupsEndToEnd, AltitudePage)
+TEST_P(CupsEndToEnd, PageReadsBackAsLaidOut)
 {
-    const pdfreadback::PdfPage page = print(QStringLiteral("PrintButton"));
+    const CupsCase& c = GetParam();
+    for (const QString& name : c.clicks)
+        m_program->click(name);
+    if (!c.buttonText.isEmpty()) {
+        ASSERT_EQ(m_program->child<QAbstractButton>(c.button)->text().remove(QLatin1Char('&')), c.buttonText);
+    }
+    const pdfreadback::PdfPage page = print(c.button);
     ASSERT_GT(page.texts.size(), 1u);
     ASSERT_TRUE(page.texts[1].font.contains(QStringLiteral("LiberationSans")))
         << "the numbers need Arial's metrics: " << page.texts[1].font.toStdString();
-    EXPECT_EQ(firstStripNumbers(page, 37),
-        QStringLiteral("0 80 70 60 50 40 30 20 10 0 10 20 30 40 50 60 70 80 90 80 70 60 50 40 30 20 10 0 10 "
-                       "20 30 40 50 60 70 80 9"));
-    expectPage({ .graduation = Graduation::Altitude,
-                   .lengthTwips = kEightyMmDiameter,
-                   .smallestMark = 1,
-                   .sets = { kSet1, kSet3 },
-                   .captions = {
-                       QStringLiteral("Altitude Circle length = 251.2 mm, Smallest mark = 1\u00B0, Line (small, 5\u00B0, "
-                                      "10\u00B0) Widths  = 2-3-3, Heights = 101-202-252, Font size = 10"),
-                       QStringLiteral("Altitude Circle length = 251.2 mm, Smallest mark = 1\u00B0, Line (small, 5\u00B0, "
-                                      "10\u00B0) Widths  = 1-4-5, Heights = 150-300-375, Font size = 12"),
-                   } },
+    EXPECT_EQ(firstStripNumbers(page, c.numbers), c.digits);
+    expectPage(
+        { .graduation = c.graduation,
+            .lengthTwips = kEightyMmDiameter,
+            .smallestMark = c.smallestMark,
+            .numbersIncrease = c.numbersIncrease,
+            .sets = { kSet1, kSet3 },
+            .captions
+            = { c.captionHead + QStringLiteral("Widths  = 2-3-3, Heights = 101-202-252, Font size = 10"),
+                c.captionHead + QStringLiteral("Widths  = 1-4-5, Heights = 150-300-375, Font size = 12") } },
         page);
 }
 
-TEST_F(CupsEndToEnd, AzimuthPageNumberedDownwards)
-{
-    m_program->click(QStringLiteral("FiveDegOption"));
-    m_program->click(QStringLiteral("AzCTCheck"));
-    const pdfreadback::PdfPage page = print(QStringLiteral("PrintAzButton"));
-    EXPECT_EQ(firstStripNumbers(page, 37),
-        QStringLiteral(
-            "0 350 340 330 320 310 300 290 280 270 260 250 240 230 220 210 200 190 180 170 160 150 "
-            "140 130 120 110 100 90 80 70 60 50 40 30 20 10 0"));
-    expectPage({ .graduation = Graduation::Azimuth,
-                   .lengthTwips = kEightyMmDiameter,
-                   .smallestMark = 5,
-                   .numbersIncrease = false,
-                   .sets = { kSet1, kSet3 },
-                   .captions = {
-                       QStringLiteral("Azimuth Circle length = 251.2 mm, Smallest mark = 5\u00B0, Line (small, 5\u00B0, "
-                                      "10\u00B0) Widths  = 2-3-3, Heights = 101-202-252, Font size = 10"),
-                       QStringLiteral("Azimuth Circle length = 251.2 mm, Smallest mark = 5\u00B0, Line (small, 5\u00B0, "
-                                      "10\u00B0) Widths  = 1-4-5, Heights = 150-300-375, Font size = 12"),
-                   } },
-        page);
-}
-
-TEST_F(CupsEndToEnd, RaPage)
-{
-    m_program->click(QStringLiteral("RaOption"));
-    ASSERT_EQ(
-        m_program->child<QAbstractButton>(QStringLiteral("PrintAzButton"))->text().remove(QLatin1Char('&')),
-        QStringLiteral("Print RA"));
-    const pdfreadback::PdfPage page = print(QStringLiteral("PrintAzButton"));
-    EXPECT_EQ(firstStripNumbers(page, 25),
-        QStringLiteral("0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 0"));
-    expectPage({ .graduation = Graduation::Ra,
-                   .lengthTwips = kEightyMmDiameter,
-                   .sets = { kSet1, kSet3 },
-                   .captions = {
-                       QStringLiteral("RA Circle length = 251.2 mm, Line (10min, 30min, 1hr) Widths  = 2-3-3, "
-                                      "Heights = 101-202-252, Font size = 10"),
-                       QStringLiteral("RA Circle length = 251.2 mm, Line (10min, 30min, 1hr) Widths  = 1-4-5, "
-                                      "Heights = 150-300-375, Font size = 12"),
-                   } },
-        page);
-}
+INSTANTIATE_TEST_SUITE_P(Cups, CupsEndToEnd, ::testing::ValuesIn(kCases),
+    [](const ::testing::TestParamInfo<CupsCase>& row) { return std::string(row.param.name); });

@@ -55,8 +55,9 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         for (const QString& name : parser.optionNames())
             given += option.names().contains(name) ? 1 : 0;
         if (given > 1)
-            return failure(QCoreApplication::translate("CommandLine", "--%1 is given %2 times; give it once.")
-                               .arg(option.names().constLast(), QString::number(given)));
+            return failure(QCoreApplication::translate(
+                "CommandLine", "--%1 is given %n times; give it once.", nullptr, int(given))
+                               .arg(option.names().constLast()));
     }
     if (!parser.positionalArguments().isEmpty())
         return failure(QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")

@@ -49,14 +49,11 @@ struct PageOp {
     /// A one-dot stroke along the circle of radius r about (cx, cy), from start clockwise by sweep.
     static PageOp arc(double cx, double cy, double r, double start, double sweep, Rgb colour = kBlack)
     {
-        PageOp op;
+        PageOp op = stroke(cx, cy, 0, 0, colour);
         op.kind = Kind::Arc;
-        op.x = cx;
-        op.y = cy;
         op.radius = r;
         op.startAngle = start;
         op.sweep = sweep;
-        op.colour = colour;
         return op;
     }
 

@@ -64,9 +64,9 @@ QString FileReplacement::target(const QString& path)
             "FileReplacement", "the file name has characters the file system cannot keep"));
     const QString file = QFileInfo(path).absoluteFilePath();
     if (const qsizetype bytes = QFile::encodeName(QFileInfo(file).fileName()).size(); bytes > NAME_MAX)
-        throw fileNameError(QCoreApplication::translate(
-            "FileReplacement", "the file name is %1 bytes long; the file system takes at most %2")
-                                .arg(QString::number(bytes), QString::number(NAME_MAX)));
+        throw fileNameError(QCoreApplication::translate("FileReplacement",
+            "the file name is %n bytes long; the file system takes at most %1", nullptr, int(bytes))
+                                .arg(QString::number(NAME_MAX)));
     const FileTarget what = FileTarget::of(file);
     if (!what.isRegularOrAbsent())
         throw printerError(

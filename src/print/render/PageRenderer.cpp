@@ -2,6 +2,7 @@
 
 #include "print/page/PageFont.h"
 #include "print/page/Polar.h"
+#include "print/render/OpGeometry.h"
 
 #include <QColor>
 #include <QFontMetricsF>
@@ -10,6 +11,8 @@
 #include <QPen>
 #include <algorithm>
 #include <cmath>
+
+using namespace opgeometry;
 
 namespace {
 
@@ -27,24 +30,6 @@ QPen dotPen(const PageOp& op)
         Qt::MiterJoin);
     pen.setCosmetic(false);
     return pen;
-}
-
-bool finite(const PageOp& op)
-{
-    return std::isfinite(op.x) && std::isfinite(op.y) && std::isfinite(op.dx) && std::isfinite(op.dy)
-        && std::isfinite(op.rotation) && std::isfinite(op.radius) && std::isfinite(op.innerRadius)
-        && std::isfinite(op.startAngle) && std::isfinite(op.sweep);
-}
-
-/// Qt counts angles anticlockwise from 3 o'clock; the page clockwise from 12.
-double qtAngle(double degrees)
-{
-    return 90.0 - degrees;
-}
-
-QRectF circleBox(const PageOp& op, double radius)
-{
-    return QRectF(op.x - radius, op.y - radius, 2 * radius, 2 * radius);
 }
 
 } // namespace
@@ -127,8 +112,8 @@ void PageRenderer::circular(const PageOp& op)
 {
     const double sweep = std::clamp(op.sweep, -360.0, 360.0);
     QPainterPath path;
-    path.arcMoveTo(circleBox(op, op.radius), qtAngle(op.startAngle));
-    path.arcTo(circleBox(op, op.radius), qtAngle(op.startAngle), -sweep);
+    path.arcMoveTo(circleBox(QPointF(op.x, op.y), op.radius), qtAngle(op.startAngle));
+    path.arcTo(circleBox(QPointF(op.x, op.y), op.radius), qtAngle(op.startAngle), -sweep);
     if (op.kind == PageOp::Kind::Arc) {
         m_painter.setPen(dotPen(op));
         m_painter.setBrush(Qt::NoBrush);
@@ -136,7 +121,7 @@ void PageRenderer::circular(const PageOp& op)
         return;
     }
     // Back along the inner edge: one closed outline, filled without an edge of its own.
-    path.arcTo(circleBox(op, op.innerRadius), qtAngle(op.startAngle + sweep), sweep);
+    path.arcTo(circleBox(QPointF(op.x, op.y), op.innerRadius), qtAngle(op.startAngle + sweep), sweep);
     path.closeSubpath();
     m_painter.setPen(Qt::NoPen);
     m_painter.setBrush(toColor(op.colour));

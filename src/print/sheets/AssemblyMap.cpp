@@ -3,6 +3,7 @@
 #include "print/page/PageUnits.h"
 #include "print/page/Polar.h"
 #include "print/sheets/MeasuringBar.h"
+#include "print/sheets/Shelves.h"
 #include "print/sheets/StripSplitter.h"
 
 #include <QCoreApplication>
@@ -254,25 +255,22 @@ std::vector<SheetRow> rows(
         }
         return result;
     }
-    // Rings side by side while the width holds them.
-    double x = 0;
+    // Rings side by side while the width holds them, each cell a square from its origin.
+    std::vector<ShelfPiece> cells;
     for (const MapStrip& strip : strips) {
-        std::vector<PageOp> cell = ringCell(strip, ink);
+        ShelfPiece cell { ringCell(strip, ink), {}, std::nullopt };
         double right = 0;
-        for (const PageOp& op : cell)
+        double bottom = 0;
+        for (const PageOp& op : cell.ops) {
             right = std::max(right, ink.right(op));
-        if (result.size() == 1 || x + right > width) {
-            x = 0;
-            result.emplace_back();
+            bottom = std::max(bottom, ink.bottom(op));
         }
-        SheetRow& row = result.back();
-        for (PageOp op : cell) {
-            op.x += kStripLeft + x;
-            row.height = std::max(row.height, ink.bottom(op));
-            row.ops.push_back(std::move(op));
-        }
+        cell.box = QRectF(0, 0, right, bottom);
+        cells.push_back(std::move(cell));
+    }
+    for (SheetRow& row : shelve(std::move(cells), width, kCellGap)) {
         row.pitch = row.height + kRowGap;
-        x += right + kCellGap;
+        result.push_back(std::move(row));
     }
     return result;
 }

@@ -3,23 +3,17 @@
 #include "print/page/Page.h"
 #include "print/page/TextMetrics.h"
 #include "print/sheets/InkExtents.h"
+#include "print/sheets/RingBend.h"
+#include "print/sheets/RingFit.h"
 #include "print/sheets/SheetFormat.h"
 #include "print/sheets/SheetRow.h"
 
 #include <vector>
 
 /// Rings on sheets: a strip's row bent into its flat ring, printed whole when it fits the printable
-/// area, otherwise in equal annular sectors that start at long marks and overlap the next by one
-/// long division, the last joining the first. Twips as drawn, before the printer's correction.
-namespace ringfit {
-
-/// The largest outer diameter of a ring printed whole.
-double largestWhole(const SheetFormat& format);
-/// The largest outer diameter a ring of these long divisions can be printed in sectors for.
-double largestSplit(int divisions, const SheetFormat& format);
-
-} // namespace ringfit
-
+/// area (see ringfit), otherwise in equal annular sectors that start at long marks and overlap the
+/// next by one long division, the last joining the first. Twips as drawn, before the printer's
+/// correction.
 class RingMaker {
 public:
     /// inches: the unit of the sector labels' lengths; cut: whole rings or rings in sectors, as the
@@ -37,12 +31,28 @@ public:
     static QString chordLabel(const StripGeometry& strip, int first, int last, double chordTw, bool inches);
 
 private:
-    struct Circle;
+    static constexpr double kMarkTolerance = 1.0;
+
+    /// One strip row as its ring takes it.
+    struct Circle {
+        std::vector<PageOp> ops; ///< the strip's, its end mark and number (its 0 again) left out
+        StripGeometry strip;
+        double length = 0;
+        double outer = 0;
+        double depth = 0;
+        double spacing = 0;
+        bool vernier = false;
+
+        RingShape shape(double turn) const { return { QPointF(0, 0), outer, length, strip.left, turn }; }
+        /// The angle of strip x as drawn, before any turn.
+        double angle(double x) const { return 360.0 * (x - strip.left) / length; }
+    };
+
     std::vector<PageOp> whole(const Circle& circle) const;
+    /// How far a sector's labels reach inside its inner edge.
+    double labelDepth() const;
     std::vector<PageOp> sector(const Circle& circle, int n, int index, double orientation) const;
     static PieceNote sectorNote(const StripGeometry& strip, int n, int index);
-    std::vector<SheetRow> shelves(
-        std::vector<std::vector<PageOp>> pieces, const std::vector<PieceNote>& notes, double pitch) const;
 
     const SheetFormat& m_format;
     const InkExtents& m_ink;

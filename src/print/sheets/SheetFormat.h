@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/ScaleFactors.h"
 #include "print/page/PaperFormat.h"
-#include "print/sheets/ScaleFactors.h"
 
 #include <QString>
 

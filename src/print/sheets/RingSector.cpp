@@ -1,0 +1,182 @@
+#include "print/sheets/RingLayout.h"
+
+#include "print/page/PageUnits.h"
+#include "print/sheets/MeasuringBar.h"
+#include "print/sheets/StripSplitter.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <optional>
+
+namespace {
+
+constexpr double kLabelGap = 60; // from the ring's inner edge to its sector labels
+constexpr double kLabelPoints = 8;
+constexpr int kLabelLines = 3; // range, radius, chord
+constexpr double kJointLabelGap = 60;
+constexpr double kBoxMargin = 40; // black kept beside the end numbers of a white-on-black sector
+const QString kLabelFont = QStringLiteral("Arial");
+
+QString length(double twips, bool inches)
+{
+    const double mm = twips / kTwipsPerMm;
+    return inches ? QString::number(mm / kMmPerInch, 'f', 2) + QStringLiteral(" in")
+                  : QString::number(mm, 'f', 1) + QStringLiteral(" mm");
+}
+
+} // namespace
+
+QString RingMaker::radiusLabel(double radiusTw, bool inches)
+{
+    return QCoreApplication::translate("RingLayout", "R = %1", "the ring's outer radius")
+        .arg(length(radiusTw, inches));
+}
+
+QString RingMaker::chordLabel(const StripGeometry& strip, int first, int last, double chordTw, bool inches)
+{
+    return QCoreApplication::translate(
+        "RingLayout", "chord %1 = %2", "the straight distance between two marks of a ring sector")
+        .arg(StripSplitter::rangeLabel(strip, { first, last }), length(chordTw, inches));
+}
+
+double RingMaker::labelDepth() const
+{
+    return kLabelGap + kLabelLines * m_ink.lineHeight(kLabelFont, kLabelPoints);
+}
+
+PieceNote RingMaker::sectorNote(const StripGeometry& strip, int n, int index)
+{
+    const int k = strip.divisions / n;
+    PieceNote note;
+    note.first = index * k;
+    note.last = note.first + k + 1;
+    note.startJoint = StripSplitter::jointLabel((index + n - 1) % n);
+    note.endJoint = StripSplitter::jointLabel(index);
+    note.range = StripSplitter::rangeLabel(strip, { note.first, note.last % strip.divisions });
+    return note;
+}
+
+std::vector<PageOp> RingMaker::sector(const Circle& circle, int n, int index, double orientation) const
+{
+    const StripGeometry& strip = circle.strip;
+    const int k = strip.divisions / n;
+    const double s = circle.spacing;
+    const double L = circle.length;
+    const int first = index * k;
+    const int last = first + k + 1;
+    const double from = strip.left + first * s;
+    const double to = strip.left + last * s;
+    // A place of the strip, or the same place one turn on, whichever lies in the sector.
+    const auto within = [&](double x, double tolerance) -> std::optional<double> {
+        for (const double candidate : { x, x + L }) {
+            if (candidate >= from - tolerance && candidate <= to + tolerance)
+                return candidate;
+        }
+        return std::nullopt;
+    };
+
+    std::vector<PageOp> ops;
+    std::vector<std::size_t> boxes;
+    double textLeft = from;
+    double textRight = to;
+    for (const PageOp& op : circle.ops) {
+        const bool mark = op.kind == PageOp::Kind::Stroke && op.dx == 0;
+        if (mark) {
+            if (const std::optional<double> x = within(op.x, kMarkTolerance)) {
+                PageOp kept = op;
+                kept.x = *x;
+                ops.push_back(kept);
+            }
+        } else if (op.kind == PageOp::Kind::Text) {
+            // A number belongs to the long mark it is centred on, or nearest to; on a ring whose
+            // zero falls between long marks, to the division it stands in, and goes with both its ends.
+            const double centre = (m_ink.left(op) + m_ink.right(op)) / 2;
+            const bool between = std::fmod(strip.zeroAt, strip.unitsPerDivision) != 0;
+            const double at = (centre - strip.left) / s;
+            const long division = std::lround(between ? std::floor(at) : at);
+            const std::optional<double> x = within(strip.left + division * s, kMarkTolerance);
+            if (x && (!between || within(*x + s, kMarkTolerance))) {
+                PageOp kept = op;
+                kept.x += *x - (strip.left + division * s);
+                textLeft = std::min(textLeft, m_ink.glyphLeft(kept) - kBoxMargin);
+                textRight = std::max(textRight, m_ink.glyphRight(kept) + kBoxMargin);
+                ops.push_back(kept);
+            }
+        } else {
+            // A stretch along the strip: a box, a line. One that runs the whole strip runs round.
+            const double a = std::min(op.x, op.x + op.dx);
+            const double b = std::max(op.x, op.x + op.dx);
+            const bool round = b - a >= L - kMarkTolerance;
+            for (const double shift : { 0.0, L }) {
+                const double left = round ? from : std::max(a + shift, from);
+                const double right = round ? to : std::min(b + shift, to);
+                if (right <= left)
+                    continue;
+                PageOp clipped = op;
+                clipped.x = left;
+                clipped.dx = right - left;
+                if (round && op.kind == PageOp::Kind::FilledBox)
+                    boxes.push_back(ops.size());
+                ops.push_back(clipped);
+                if (round)
+                    break;
+            }
+        }
+    }
+    // A black ring cut at a joint still holds the numbers at its ends.
+    for (std::size_t i : boxes) {
+        ops[i].x = textLeft;
+        ops[i].dx = textRight - textLeft;
+    }
+
+    const double lineHeight = m_ink.lineHeight(kLabelFont, kLabelPoints);
+    const double labelTop = circle.depth + kLabelGap;
+    const double bottom = labelTop + kLabelLines * lineHeight;
+    const double startX = from - s / 2;
+    const double cutX = to - s / 2;
+    // The piece's outline: its outer and inner edge, the edge that lies under the previous sector,
+    // and the cut line through the overlap.
+    for (const double y : { 0.0, circle.depth }) {
+        PageOp edge = PageOp::stroke(startX, y, cutX - startX, 0);
+        edge.cut = true;
+        ops.push_back(edge);
+    }
+    PageOp startEdge = PageOp::stroke(startX, 0, 0, circle.depth);
+    startEdge.cut = true;
+    ops.push_back(startEdge);
+    PageOp cutLine = PageOp::stroke(cutX, -ringfit::kCutOverhang, 0, bottom + ringfit::kCutOverhang);
+    cutLine.cut = true;
+    ops.push_back(cutLine);
+    for (std::size_t i : boxes) {
+        ops.push_back(
+            PageOp::stroke(cutX, std::min(ops[i].y, ops[i].y + ops[i].dy), 0, std::fabs(ops[i].dy), kWhite));
+    }
+
+    const double middle = strip.left + (first + k / 2.0) * s;
+    const auto centred = [&](double top, const QString& text) {
+        PageOp label = pageText(0, top, text, kLabelPoints);
+        label.x = middle - m_ink.textWidth(label) / 2;
+        ops.push_back(label);
+    };
+    const int divisions = strip.divisions;
+    const PieceNote note = sectorNote(strip, n, index);
+    centred(labelTop, note.range);
+    centred(labelTop + lineHeight, radiusLabel(circle.outer, m_inches));
+    const double chord = 2 * circle.outer * std::sin(std::numbers::pi * k / divisions);
+    centred(labelTop + 2 * lineHeight, chordLabel(strip, first, first + k, chord, m_inches));
+    // Each joint's letter stands left of its cut line, at the same place of the ring on both pieces.
+    const auto joint = [&](double cut, const QString& letter) {
+        PageOp label = pageText(0, labelTop, letter, kLabelPoints);
+        label.x = cut - kJointLabelGap - m_ink.textWidth(label);
+        ops.push_back(label);
+    };
+    joint(from + s / 2, note.startJoint);
+    joint(cutX, note.endJoint);
+
+    const RingShape shape = circle.shape(orientation - circle.angle(middle));
+    for (PageOp& op : ops)
+        op = bend(op, shape, m_ink);
+    return ops;
+}
