@@ -40,9 +40,9 @@ template <typename Job> void printSetToPdf(benchmark::State& state, SettingsMode
     printer.setPaper(QPageSize(QPageSize::A4));
     const QString file = dir.filePath(QStringLiteral("pieces.pdf"));
     printer.setOutputFileName(file);
-    PrinterJobHost host(printer);
+    OnePrinterHost host(printer);
     for (auto _ : state)
-        Job(model, host).run();
+        runWithoutWindow(Job(model), model, host);
     state.counters["sheets"] = static_cast<double>(printer.sheets());
     state.counters["pdf_bytes"] = static_cast<double>(QFileInfo(file).size());
     state.counters["status_ok"] = model.status().text().isEmpty() ? 1 : 0;
@@ -82,7 +82,7 @@ void LongStripToDrawing(benchmark::State& state, DrawingFormat format, const cha
     const QString file = dir.filePath(QLatin1String(name));
     ExportFileJobHost host(file, format);
     for (auto _ : state)
-        AltitudePrintJob(model, host).run();
+        runWithoutWindow(AltitudePrintJob(model), model, host);
     state.counters["file_bytes"] = static_cast<double>(QFileInfo(file).size());
     state.counters["written"] = host.written() ? 1 : 0;
 }

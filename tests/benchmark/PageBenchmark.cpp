@@ -72,8 +72,8 @@ std::vector<Page> worstSheets()
     } capture;
     SettingsModel model;
     worstPageSettings(model);
-    PrinterJobHost host(capture);
-    AltitudePrintJob(model, host).run();
+    OnePrinterHost host(capture);
+    runWithoutWindow(AltitudePrintJob(model), model, host);
     return capture.sheets;
 }
 
@@ -141,10 +141,10 @@ void WorstPageRecorded(benchmark::State& state)
     SettingsModel model;
     worstPageSettings(model);
     const auto metrics = std::make_shared<FontTextMetrics>();
-    struct Host : PrinterJobHost {
-        using PrinterJobHost::PrinterJobHost;
+    struct Host : OnePrinterHost {
+        using OnePrinterHost::OnePrinterHost;
         std::shared_ptr<const TextMetrics> metrics;
-        std::unique_ptr<PrintSurface> openSurface(const SheetRequest& request) override
+        std::unique_ptr<PrintSurface> open(const SheetRequest& request) override
         {
             return std::make_unique<RecordingSurface>(request.format.paper.width, metrics);
         }
@@ -154,7 +154,7 @@ void WorstPageRecorded(benchmark::State& state)
     Host host(printer);
     host.metrics = metrics;
     for (auto _ : state)
-        benchmark::DoNotOptimize(AltitudePrintJob(model, host).run());
+        benchmark::DoNotOptimize(runWithoutWindow(AltitudePrintJob(model), model, host));
     state.counters["status_ok"] = model.status().text().isEmpty() ? 1 : 0;
 }
 BENCHMARK(WorstPageRecorded)->Unit(benchmark::kMillisecond);
@@ -168,9 +168,9 @@ void WorstPageToPdf(benchmark::State& state)
     printer.setPaper(QPageSize(QPageSize::A4));
     const QString file = tempFile("worst.pdf");
     printer.setOutputFileName(file);
-    PrinterJobHost host(printer);
+    OnePrinterHost host(printer);
     for (auto _ : state)
-        AltitudePrintJob(model, host).run();
+        runWithoutWindow(AltitudePrintJob(model), model, host);
     state.counters["pdf_bytes"] = static_cast<double>(QFileInfo(file).size());
     state.counters["status_ok"] = model.status().text().isEmpty() ? 1 : 0;
 }

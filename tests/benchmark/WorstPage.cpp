@@ -14,12 +14,17 @@ void worstPageSettings(SettingsModel& model)
         model.setSetCheck(set, SettingsModel::kChecked);
 }
 
-SheetFormat PrinterJobHost::sheetFormat()
+JobSheets OnePrinterHost::sheets()
 {
     return SheetFormat { m_printer.paper(), ScaleFactors() };
 }
 
-std::unique_ptr<PrintSurface> PrinterJobHost::openSurface(const SheetRequest& request)
+PagePosition runWithoutWindow(const PrintJob& job, SettingsModel& model, JobOutput& output)
+{
+    return runJob(job, { model.status(), nullptr, nullptr, nullptr }, output);
+}
+
+std::unique_ptr<PrintSurface> OnePrinterHost::open(const SheetRequest& request)
 {
     return openSheetDocument(
         request, [this](const std::vector<Page>& sheets) { m_printer.printSheets(sheets); });

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/job/JobHost.h"
+#include "app/output/JobRun.h"
 #include "print/printers/Printer.h"
 
 #include <functional>
@@ -9,20 +9,19 @@
 /// altitude strip, the longest that fits A4 landscape's printable width.
 void worstPageSettings(SettingsModel& model);
 
-/// A job's host that hands the page to one printer and never asks anything, as the window does
-/// once the printer is chosen.
-class PrinterJobHost : public JobHost {
+/// A job's output that hands the page to one printer, as the window's does once the printer is
+/// chosen.
+class OnePrinterHost : public JobOutput {
 public:
-    explicit PrinterJobHost(Printer& printer)
+    explicit OnePrinterHost(Printer& printer)
         : m_printer(printer)
     { }
-    void selectPrinter() override { }
-    bool printCancelled() const override { return false; }
-    SheetFormat sheetFormat() override;
-    std::unique_ptr<PrintSurface> openSurface(const SheetRequest& request) override;
-    void processPendingEvents() override { }
-    void focusSizeText(SizeText) override { }
+    JobSheets sheets() override;
+    std::unique_ptr<PrintSurface> open(const SheetRequest& request) override;
 
 private:
     Printer& m_printer;
 };
+
+/// Runs the job on the output without dialog or window; reports go to the model's status line.
+PagePosition runWithoutWindow(const PrintJob& job, SettingsModel& model, JobOutput& output);

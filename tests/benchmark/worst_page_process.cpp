@@ -19,7 +19,7 @@ int main(int argc, char* argv[])
     pdf.setOrientation(PageOrientation::Landscape);
     pdf.setPaper(QPageSize(QPageSize::A4));
     pdf.setOutputFileName(QString::fromLocal8Bit(argv[1]));
-    PrinterJobHost host(pdf);
-    AltitudePrintJob(model, host).run();
+    OnePrinterHost host(pdf);
+    runWithoutWindow(AltitudePrintJob(model), model, host);
     return model.status().text().isEmpty() ? 0 : 1;
 }

@@ -96,24 +96,25 @@ int run(const CommandLine& line, QTextStream& errors)
         return CommandLine::kUsageError;
     }
 
-    const auto runJob = [&](JobHost& host) {
+    const JobCaller caller { model.status(), nullptr, nullptr, nullptr };
+    const auto print = [&](JobOutput& output) {
         if (line.azimuth)
-            AzimuthPrintJob(model, host).run();
+            runJob(AzimuthPrintJob(model), caller, output);
         else
-            AltitudePrintJob(model, host).run();
+            runJob(AltitudePrintJob(model), caller, output);
     };
     try {
         bool written = false;
         QString writeError;
         if (line.action == CommandLine::Action::Export) {
             ExportFileJobHost host(line.outputFile, line.drawing);
-            runJob(host);
+            print(host);
             written = host.written();
             writeError = host.writeError();
         } else {
             PdfFileJobHost host(line.outputFile,
                 line.landscape ? PageOrientation::Landscape : PageOrientation::Portrait, paper);
-            runJob(host);
+            print(host);
             written = host.written();
             writeError = host.writeError();
         }

@@ -11,7 +11,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <limits>
 
 namespace {
 
@@ -26,10 +25,9 @@ void writeStandardOutput(const QByteArray& bytes)
 
 } // namespace
 
-ExportFileJobHost::ExportFileJobHost(const QString& path, DrawingFormat format, JobHost* window)
+ExportFileJobHost::ExportFileJobHost(const QString& path, DrawingFormat format)
     : m_path(path)
     , m_format(format)
-    , m_window(window)
 { }
 
 DrawingFormat ExportFileJobHost::formatOf(const QString& path)
@@ -44,22 +42,12 @@ QByteArray ExportFileJobHost::drawing(const Page& page, DrawingFormat format)
     return format == DrawingFormat::Dxf ? dxfDocument(outlines) : svgDocument(outlines);
 }
 
-SheetFormat ExportFileJobHost::sheetFormat()
-{
-    // Every size check passes on it but the job's own minimum; a caption never wraps before its end.
-    SheetFormat format;
-    format.paper.width = std::numeric_limits<qint32>::max() / 4;
-    format.paper.height = format.paper.width;
-    format.paper.margins = QMarginsF();
-    format.drawing = true;
-    return format;
-}
-
-std::unique_ptr<PrintSurface> ExportFileJobHost::openSurface(const SheetRequest& request)
+std::unique_ptr<PrintSurface> ExportFileJobHost::open(const SheetRequest& request)
 {
     auto metrics = std::make_shared<FontTextMetrics>();
+    // No paper: nothing reads its width.
     return std::make_unique<RecordingSurface>(
-        request.format.paper.width, metrics, [this, metrics, rings = request.rings](const Page& page) {
+        0, metrics, [this, metrics, rings = request.ring != RingCut::None](const Page& page) {
             try {
                 const QByteArray bytes = drawing(rings ? wholeRings(page, *metrics) : page, m_format);
                 if (m_path == QLatin1String(kStandardOutput))
@@ -72,16 +60,4 @@ std::unique_ptr<PrintSurface> ExportFileJobHost::openSurface(const SheetRequest&
             }
             m_written = true;
         });
-}
-
-void ExportFileJobHost::processPendingEvents()
-{
-    if (m_window != nullptr)
-        m_window->processPendingEvents();
-}
-
-void ExportFileJobHost::focusSizeText(SizeText which)
-{
-    if (m_window != nullptr)
-        m_window->focusSizeText(which);
 }

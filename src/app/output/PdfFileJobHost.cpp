@@ -12,12 +12,12 @@ PdfFileJobHost::PdfFileJobHost(
         m_printer.setPaper(*paper);
 }
 
-SheetFormat PdfFileJobHost::sheetFormat()
+JobSheets PdfFileJobHost::sheets()
 {
-    return SheetFormat { m_printer.paper(), ScaleFactors() };
+    return JobSheets::read([this] { return SheetFormat { m_printer.paper(), ScaleFactors() }; });
 }
 
-std::unique_ptr<PrintSurface> PdfFileJobHost::openSurface(const SheetRequest& request)
+std::unique_ptr<PrintSurface> PdfFileJobHost::open(const SheetRequest& request)
 {
     return openSheetDocument(request, [this](const std::vector<Page>& sheets) {
         try {

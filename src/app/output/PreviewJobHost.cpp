@@ -1,26 +1,19 @@
 #include "app/output/PreviewJobHost.h"
 
 #include "app/output/CurrentSheets.h"
-#include "print/printers/Printer.h"
 #include "print/sheets/SheetLayout.h"
 
-PreviewJobHost::PreviewJobHost(JobHost& window, PrinterSystem& printers, PrinterScales& scales)
-    : m_window(window)
-    , m_printers(printers)
+PreviewJobHost::PreviewJobHost(PrinterSystem& printers, PrinterScales& scales)
+    : m_printers(printers)
     , m_scales(scales)
 { }
 
-void PreviewJobHost::selectPrinter()
+JobSheets PreviewJobHost::sheets()
 {
-    m_printers.current();
+    return JobSheets::read([this] { return currentSheetFormat(m_printers, m_scales); });
 }
 
-SheetFormat PreviewJobHost::sheetFormat()
-{
-    return currentSheetFormat(m_printers, m_scales);
-}
-
-std::unique_ptr<PrintSurface> PreviewJobHost::openSurface(const SheetRequest& request)
+std::unique_ptr<PrintSurface> PreviewJobHost::open(const SheetRequest& request)
 {
     return openSheetDocument(request, [this, paper = request.format.paper](const std::vector<Page>& sheets) {
         m_sheets = sheets;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/job/JobHost.h"
+#include "app/output/JobRun.h"
 #include "print/page/Page.h"
 
 #include <vector>
@@ -8,28 +8,21 @@
 class PrinterScales;
 class PrinterSystem;
 
-/// The preview's host of a print job: the current printer's sheets with its scale correction, the
-/// window's events and focus, no print dialog, and the sheets of the ended page kept instead of
-/// printed.
-class PreviewJobHost : public JobHost {
+/// The preview's output of a print job: the current printer's sheets with its scale correction,
+/// kept instead of printed.
+class PreviewJobHost : public JobOutput {
 public:
-    PreviewJobHost(JobHost& window, PrinterSystem& printers, PrinterScales& scales);
+    PreviewJobHost(PrinterSystem& printers, PrinterScales& scales);
 
-    /// No dialog; fails as printing would when there is no printer whose paper to show.
-    void selectPrinter() override;
-    bool printCancelled() const override { return false; }
-    SheetFormat sheetFormat() override;
-    std::unique_ptr<PrintSurface> openSurface(const SheetRequest& request) override;
-    void processPendingEvents() override { m_window.processPendingEvents(); }
-    void focusSizeText(SizeText which) override { m_window.focusSizeText(which); }
+    JobSheets sheets() override;
+    std::unique_ptr<PrintSurface> open(const SheetRequest& request) override;
 
     /// Whether the job ended its page, and the sheets and paper it was laid out on.
     bool ended() const { return m_ended; }
-    const std::vector<Page>& sheets() const { return m_sheets; }
+    const std::vector<Page>& endedSheets() const { return m_sheets; }
     const PaperFormat& paper() const { return m_paper; }
 
 private:
-    JobHost& m_window;
     PrinterSystem& m_printers;
     PrinterScales& m_scales;
     bool m_ended = false;

@@ -22,14 +22,14 @@ public:
     /// The menu entry's text for the azimuth circle, after the azimuth print button's caption.
     static QString azimuthEntry(const QString& azimuthButtonCaption);
 
-    /// window: the job's host for the window's events and focus.
-    template <typename Job> void run(JobHost& window, const QString& title)
+    /// window: what the window shows around the job, without a print dialog.
+    template <typename Job> void run(const JobCaller& window, const QString& title)
     {
         const std::optional<QString> path = choosePath(title);
         if (!path || refusedAsOwnFile(*path))
             return;
-        ExportFileJobHost host(*path, ExportFileJobHost::formatOf(*path), &window);
-        Job(m_model, host).run();
+        ExportFileJobHost host(*path, ExportFileJobHost::formatOf(*path));
+        runJob(Job(m_model), window, host);
         report(*path, host);
     }
 

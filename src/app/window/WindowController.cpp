@@ -3,21 +3,48 @@
 #include "app/help/AboutDialog.h"
 #include "app/help/UserGuide.h"
 #include "app/help/UserGuideWindow.h"
-#include "app/output/CurrentSheets.h"
 #include "app/output/PreviewJobHost.h"
 #include "app/preview/PreviewWindow.h"
 #include "app/printer/CurrentPrinterScale.h"
 #include "app/printer/PageSetupBackend.h"
 #include "app/printer/PrinterScaleDialog.h"
+#include "app/window/PrinterJobHost.h"
 #include "app/window/frmMain.h"
 #include "common/RuntimeError.h"
 #include "print/altitude/AltitudePrintJob.h"
 #include "print/azimuth/AzimuthPrintJob.h"
-#include "print/sheets/SheetLayout.h"
 #include "settings/StatusLine.h"
 
 #include <QCoreApplication>
 #include <QTimer>
+
+namespace {
+
+/// The window's one running job, held for a scope; false when another job already runs.
+class RunningJob {
+public:
+    explicit RunningJob(bool& running)
+        : m_running(running)
+        , m_held(!running)
+    {
+        m_running = true;
+    }
+    ~RunningJob()
+    {
+        if (m_held)
+            m_running = false;
+    }
+    RunningJob(const RunningJob&) = delete;
+    RunningJob& operator=(const RunningJob&) = delete;
+
+    explicit operator bool() const { return m_held; }
+
+private:
+    bool& m_running;
+    bool m_held;
+};
+
+} // namespace
 
 WindowController::WindowController(frmMain& window, Services services)
     : m_window(window)
@@ -30,12 +57,13 @@ WindowController::WindowController(frmMain& window, Services services)
               return QStringList { store.fileName() } + m_fileCommands.filesUsed();
           })
     , m_printerScales(services.store)
-    , m_printerPapers(services.store)
+    , m_paper(services.printers, PrinterPapers(services.store), window.model().status(),
+          [&window](const QString& paper) { window.showPaper(paper); })
     , m_ownPageSetup(std::make_unique<QtPageSetupBackend>(&window))
     , m_pageSetup(m_ownPageSetup.get())
 {
-    connect(&window, &frmMain::printAltitudeRequested, this, &WindowController::runJob<AltitudePrintJob>);
-    connect(&window, &frmMain::printAzimuthRequested, this, &WindowController::runJob<AzimuthPrintJob>);
+    connect(&window, &frmMain::printAltitudeRequested, this, &WindowController::runPrint<AltitudePrintJob>);
+    connect(&window, &frmMain::printAzimuthRequested, this, &WindowController::runPrint<AzimuthPrintJob>);
     connect(&window, &frmMain::resetRequested, this, [this] { m_lastExit.reset(); });
     connect(&window, &frmMain::exitRequested, this, &WindowController::exit);
     connect(&window, &frmMain::saveRequested, this, [this] { m_fileCommands.save(); });
@@ -74,85 +102,15 @@ void WindowController::start()
     m_window.refreshValueLabels();
     // Asked of the print system once the window is up, not before it shows.
     QTimer::singleShot(0, this, [this] {
-        restorePaper();
-        showPaper();
+        m_paper.restore();
+        m_paper.show();
     });
-}
-
-void WindowController::restorePaper()
-{
-    try {
-        Printer& printer = m_printers.current();
-        if (m_papersRestored.contains(printer.deviceName()))
-            return;
-        m_papersRestored << printer.deviceName();
-        if (const std::optional<PaperChoice> kept = m_printerPapers.paper(printer.deviceName())) {
-            printer.setOrientation(kept->orientation);
-            printer.setPaper(kept->size);
-        } else if (const std::optional<QString> why = m_printerPapers.refusal(printer.deviceName())) {
-            m_window.model().status().show(StatusLine::kErrorColor,
-                tr("The paper kept for '%1' is not used: %2; it prints on the printer's own paper.")
-                    .arg(printer.deviceName(), *why));
-        }
-    } catch (const std::exception&) {
-        // No printer, or one that refuses the kept paper: the paper line shows what it has.
-    }
-}
-
-void WindowController::keepPaper()
-{
-    try {
-        Printer& printer = m_printers.current();
-        const PaperFormat paper = printer.paper();
-        m_papersRestored << printer.deviceName();
-        QString reason;
-        if (!m_printerPapers.keep(
-                printer.deviceName(), PaperChoice { paper.size, paper.orientation }, reason))
-            m_window.model().status().show(
-                StatusLine::kErrorColor, tr("The paper could not be kept: ") + reason);
-    } catch (const std::exception&) {
-        // Nothing to keep; the paper line says so.
-    }
-    showPaper();
-}
-
-void WindowController::showPaper()
-{
-    Printer* printer = nullptr;
-    try {
-        printer = &m_printers.current();
-        const PaperFormat paper = printer->paper();
-        m_window.showPaper(PaperChoice { paper.size, paper.orientation }.shownText());
-    } catch (const std::exception&) {
-        m_window.showPaper(printer != nullptr ? tr("paper unknown") : tr("no printer"));
-    }
 }
 
 void WindowController::openPageSetup()
 {
-    if (m_jobRunning)
-        return;
-    try {
-        m_printers.current();
-    } catch (const RuntimeError& error) {
-        m_window.model().status().show(
-            StatusLine::kErrorColor, tr("Cannot select a printer: ") + error.description());
-        return;
-    }
-    restorePaper();
-    try {
-        Printer& printer = m_printers.current();
-        const PaperFormat paper = printer.paper();
-        const std::optional<PaperChoice> chosen
-            = m_pageSetup->exec(printer.deviceName(), PaperChoice { paper.size, paper.orientation });
-        if (!chosen)
-            return;
-        printer.setOrientation(chosen->orientation);
-        printer.setPaper(chosen->size);
-    } catch (const std::exception&) {
-        // A paper the printer refuses leaves it with the one it had, which the paper line shows.
-    }
-    keepPaper();
+    if (const RunningJob running(m_jobRunning); running)
+        m_paper.setUp(*m_pageSetup);
 }
 
 void WindowController::reportUnusablePrinterScale()
@@ -168,56 +126,62 @@ void WindowController::reportUnusablePrinterScale()
                 .arg(unusable->first, unusable->second));
 }
 
-template <typename Job> void WindowController::runJob()
+JobCaller WindowController::jobCaller(bool printDialog)
 {
-    if (m_jobRunning)
-        return;
-    m_jobRunning = true;
-    restorePaper();
-    try {
-        Job(m_window.model(), *this).run();
-    } catch (...) {
-        m_jobRunning = false;
-        throw;
+    JobCaller caller { m_window.model().status(), nullptr, [] { QCoreApplication::processEvents(); },
+        [this](SizeText which) { m_window.focusSizeText(which); } };
+    if (printDialog) {
+        caller.selectPrinter = [this] {
+            m_selection.SelectPrinter();
+            // The dialog's choice becomes the printer's, for the next start too.
+            if (m_selection.printCancelled())
+                return false;
+            m_paper.keep();
+            return true;
+        };
     }
-    m_jobRunning = false;
+    return caller;
+}
+
+template <typename Job> void WindowController::runPrint()
+{
+    const RunningJob running(m_jobRunning);
+    if (!running)
+        return;
+    m_paper.restore();
+    PrinterJobHost printer(m_printers, m_printerScales, m_queueJob);
+    runJob(Job(m_window.model()), jobCaller(true), printer);
 }
 
 template <typename Job> void WindowController::runExport(const QString& title)
 {
-    if (m_jobRunning)
-        return;
-    m_jobRunning = true;
-    try {
-        m_export.run<Job>(*this, title);
-    } catch (...) {
-        m_jobRunning = false;
-        throw;
-    }
-    m_jobRunning = false;
+    if (const RunningJob running(m_jobRunning); running)
+        m_export.run<Job>(jobCaller(false), title);
 }
 
 template <typename Job> void WindowController::runPreview()
 {
-    if (m_jobRunning)
-        return;
-    m_jobRunning = true;
-    restorePaper();
-    PreviewJobHost host(*this, m_printers, m_printerScales);
-    try {
-        Job(m_window.model(), host).run();
-    } catch (...) {
-        m_jobRunning = false;
-        throw;
+    PreviewJobHost host(m_printers, m_printerScales);
+    {
+        const RunningJob running(m_jobRunning);
+        if (!running)
+            return;
+        m_paper.restore();
+        JobCaller caller = jobCaller(false);
+        // No dialog, but no preview without a printer whose paper to show.
+        caller.selectPrinter = [this] {
+            m_printers.current();
+            return true;
+        };
+        runJob(Job(m_window.model()), caller, host);
     }
-    m_jobRunning = false;
     if (!host.ended())
         return;
     if (!m_preview) {
         m_preview = new PreviewWindow(&m_window);
         m_preview->setAttribute(Qt::WA_DeleteOnClose);
     }
-    m_preview->showSheets(host.sheets(), host.paper());
+    m_preview->showSheets(host.endedSheets(), host.paper());
     m_preview->show();
     m_preview->raise();
     m_preview->activateWindow();
@@ -233,7 +197,8 @@ void WindowController::exit()
 void WindowController::openPrinterScale()
 {
     // Not from inside a job's round of events.
-    if (m_jobRunning)
+    const RunningJob running(m_jobRunning);
+    if (!running)
         return;
     StatusLine& status = m_window.model().status();
     try {
@@ -242,53 +207,15 @@ void WindowController::openPrinterScale()
         status.show(StatusLine::kErrorColor, tr("Cannot select a printer: ") + error.description());
         return;
     }
-    restorePaper();
+    m_paper.restore();
     CurrentPrinterScale host(m_printers, m_selection, m_printerScales, &m_queueJob);
     PrinterScaleDialog dialog(host, &m_window);
     dialog.exec();
     // Its calibration page's print dialog may have chosen another printer or paper.
     if (!m_selection.printCancelled())
-        keepPaper();
+        m_paper.keep();
     if (!dialog.outcome().isEmpty())
         status.show(StatusLine::kStatusColor, dialog.outcome());
-}
-
-void WindowController::selectPrinter()
-{
-    m_selection.SelectPrinter();
-    // The dialog's choice becomes the printer's, for the next start too.
-    if (!m_selection.printCancelled())
-        keepPaper();
-}
-
-bool WindowController::printCancelled() const
-{
-    return m_selection.printCancelled();
-}
-
-SheetFormat WindowController::sheetFormat()
-{
-    return currentSheetFormat(m_printers, m_printerScales);
-}
-
-std::unique_ptr<PrintSurface> WindowController::openSurface(const SheetRequest& request)
-{
-    Printer& printer = m_printers.current();
-    return openSheetDocument(request, [this, &printer](const std::vector<Page>& sheets) {
-        printer.printSheets(sheets);
-        if (const std::optional<QueueJob> job = printer.lastJob())
-            m_queueJob.follow(*job);
-    });
-}
-
-void WindowController::processPendingEvents()
-{
-    QCoreApplication::processEvents();
-}
-
-void WindowController::focusSizeText(SizeText which)
-{
-    m_window.focusSizeText(which);
 }
 
 namespace {

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "app/printer/PrinterPapers.h"
+#include "app/printer/CurrentPaper.h"
 #include "app/window/DrawingExport.h"
 #include "print/dialog/PrinterSelection.h"
-#include "print/job/JobHost.h"
 #include "print/printers/QueueJobFollower.h"
 #include "settings/LastExitSettings.h"
 #include "settings/PrinterScales.h"
@@ -24,10 +23,9 @@ class PrinterSystem;
 class SettingsFilePrompts;
 class SettingsStore;
 
-/// Connects the window's buttons to the print jobs and the settings commands, and offers the jobs
-/// what the window holds for them: the printer selection, the current printer's page and the
-/// focus.
-class WindowController : public QObject, public JobHost {
+/// Connects the window's buttons to the print jobs and the settings commands, and shows around a
+/// job what the window holds for it: the printer selection, the progress, the refusal and the focus.
+class WindowController : public QObject {
     Q_OBJECT
 public:
     struct Services {
@@ -45,13 +43,6 @@ public:
 
     /// The window's load: version, position, the last-exit settings, value labels and mirrors.
     void start();
-
-    void selectPrinter() override;
-    bool printCancelled() const override;
-    SheetFormat sheetFormat() override;
-    std::unique_ptr<PrintSurface> openSurface(const SheetRequest& request) override;
-    void processPendingEvents() override;
-    void focusSizeText(SizeText which) override;
 
     /// "Page Setup..." shows this dialog instead of the desktop's.
     void setPageSetupBackend(PageSetupBackend& backend) { m_pageSetup = &backend; }
@@ -72,16 +63,12 @@ private:
 
     /// "Page Setup...": the current printer's paper and orientation, set without printing.
     void openPageSetup();
-    /// The current printer takes the paper kept for it, the first time it is current.
-    void restorePaper();
-    /// The current printer's paper and orientation go to the store and to the window's paper line.
-    void keepPaper();
-    /// The paper line names the current printer's paper, or that there is none.
-    void showPaper();
 
-    /// Runs a print job unless one is already running: a job lets the window handle its pending
-    /// events once, and a second click then must not start a job inside the first.
-    template <typename Job> void runJob();
+    /// What the window shows around a job; with the print dialog when it prints.
+    JobCaller jobCaller(bool printDialog);
+
+    /// Runs a print job on the current printer.
+    template <typename Job> void runPrint();
     /// A print job whose sheets go to the preview window instead of the printer: the same checks
     /// and refusals, no print dialog.
     template <typename Job> void runPreview();
@@ -90,14 +77,15 @@ private:
 
     frmMain& m_window;
     PrinterSystem& m_printers;
+    /// A job lets the window handle its pending events once; a click then must not start a job, or
+    /// a dialog, inside the first.
     bool m_jobRunning = false;
     PrinterSelection m_selection;
     LastExitSettings m_lastExit;
     SettingsFileCommands m_fileCommands;
     DrawingExport m_export;
     PrinterScales m_printerScales;
-    PrinterPapers m_printerPapers;
-    QStringList m_papersRestored; // printers that have had their kept paper
+    CurrentPaper m_paper;
     std::unique_ptr<PageSetupBackend> m_ownPageSetup;
     PageSetupBackend* m_pageSetup = nullptr;
     QPointer<AboutDialog> m_about;

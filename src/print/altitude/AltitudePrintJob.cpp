@@ -4,8 +4,8 @@
 
 #include <QCoreApplication>
 
-AltitudePrintJob::AltitudePrintJob(SettingsModel& model, JobHost& host)
-    : PrintJob(model, model.status(), host, { SizeText::Altitude, false })
+AltitudePrintJob::AltitudePrintJob(const SettingsModel& model)
+    : PrintJob(model, { SizeText::Altitude, false })
 { }
 
 PrintJob::Mode AltitudePrintJob::mode() const

@@ -6,8 +6,8 @@
 /// sets, sized from the altitude entry.
 class AltitudePrintJob : public PrintJob {
 public:
-    /// Reads the settings now, as the button is pressed; reports go to the model's status line.
-    AltitudePrintJob(SettingsModel& model, JobHost& host);
+    /// Reads the settings now, as the button is pressed.
+    explicit AltitudePrintJob(const SettingsModel& model);
 
 protected:
     Mode mode() const override;

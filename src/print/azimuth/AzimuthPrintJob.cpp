@@ -4,8 +4,8 @@
 
 #include <QCoreApplication>
 
-AzimuthPrintJob::AzimuthPrintJob(SettingsModel& model, JobHost& host)
-    : PrintJob(model, model.status(), host, { SizeText::Azimuth, true })
+AzimuthPrintJob::AzimuthPrintJob(const SettingsModel& model)
+    : PrintJob(model, { SizeText::Azimuth, true })
 { }
 
 PrintJob::Mode AzimuthPrintJob::mode() const

@@ -6,8 +6,8 @@
 /// captions for the enabled circle sets, sized from the azimuth entry.
 class AzimuthPrintJob : public PrintJob {
 public:
-    /// Reads the settings now, as the button is pressed; reports go to the model's status line.
-    AzimuthPrintJob(SettingsModel& model, JobHost& host);
+    /// Reads the settings now, as the button is pressed.
+    explicit AzimuthPrintJob(const SettingsModel& model);
 
 protected:
     Mode mode() const override;

@@ -30,6 +30,7 @@ struct StripSize {
     double sizeMm = 0; ///< strip length
     qint16 minSize = 0; ///< smallest entry, in the entry's unit and sense
     bool diameter = false;
+    bool ring = false; ///< bent into a flat ring: its circumference takes the true pi
     QString units;
 
     double lengthTw() const { return sizeMm * kTwipsPerMm; }

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace {
@@ -57,12 +58,12 @@ double startDivision(const JobSettings& settings, const JobMode& mode)
 
 } // namespace
 
-JobPage::JobPage(
-    const JobSettings& settings, const JobMode& mode, const StripSize& size, const SheetFormat& format)
+JobPage::JobPage(const JobSettings& settings, const JobMode& mode, const StripSize& size,
+    const std::optional<SheetFormat>& paper)
     : m_settings(settings)
     , m_mode(mode)
     , m_size(size)
-    , m_format(format)
+    , m_paper(paper)
 { }
 
 StripGeometry JobPage::geometry(const JobMode& mode, double lengthTw, double zeroDegrees)
@@ -109,7 +110,9 @@ PagePosition JobPage::draw(PrintSurface& surface) const
         // Clear of the second card when both stand side by side.
         const bool twoCards = m_settings.blackOnWhite && m_settings.whiteOnBlack;
         const float captionBottom = printCaption(surface, twoCards ? kCaptionBesideCards : kCaptionLeft,
-            static_cast<float>(captionTop), m_format.paper.printableWidth() / m_format.factorAcross(),
+            static_cast<float>(captionTop),
+            m_paper ? m_paper->paper.printableWidth() / m_paper->factorAcross()
+                    : std::numeric_limits<double>::infinity(),
             caption(inputs));
         if (m_settings.verniers) {
             // Below a caption of more lines than its row has room for (two).
@@ -273,7 +276,7 @@ QString JobPage::caption(const StripInputs& inputs) const
     line.circleLabel = m_mode.captionLabel.isEmpty() ? m_mode.circleLabel : m_mode.captionLabel;
     line.hours = m_mode.caption == CaptionStyle::Hours;
     line.length = m_size.inches ? m_size.sizeMm / kMmPerInch : m_size.sizeMm;
-    if (m_settings.rings)
+    if (m_size.ring)
         line.ringDiameter = m_size.diameter ? m_size.entry : m_size.entry / std::numbers::pi;
     line.units = m_size.units;
     if (m_settings.verniers)
@@ -283,7 +286,7 @@ QString JobPage::caption(const StripInputs& inputs) const
     if (const double zero = zeroDegrees(m_settings); zero != 0)
         line.zeroAt = hours(m_mode) ? numeric::generalForm(zero / kDegreesPerHour) + QStringLiteral("h")
                                     : numeric::generalForm(zero) + QStringLiteral("\u00B0");
-    if (!m_format.factors.isIdentity())
-        line.printerScale = m_format.factorAcross();
+    if (m_paper && !m_paper->factors.isIdentity())
+        line.printerScale = m_paper->factorAcross();
     return line.text(inputs);
 }

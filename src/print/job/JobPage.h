@@ -16,9 +16,10 @@
 /// Knows nothing of printers or of the window.
 class JobPage {
 public:
-    /// format is the one the strips were checked against; its factors are named in the caption.
-    JobPage(
-        const JobSettings& settings, const JobMode& mode, const StripSize& size, const SheetFormat& format);
+    /// paper is the one the strips were checked against (its factors are named in the caption),
+    /// nothing for a drawing, whose captions never wrap.
+    JobPage(const JobSettings& settings, const JobMode& mode, const StripSize& size,
+        const std::optional<SheetFormat>& paper);
 
     /// Draws the whole page and ends the document, unless no circle set is enabled. Returns the
     /// cursor at the top of the row a further circle set would take.
@@ -43,5 +44,5 @@ private:
     const JobSettings& m_settings;
     const JobMode& m_mode;
     const StripSize& m_size;
-    const SheetFormat& m_format;
+    const std::optional<SheetFormat>& m_paper;
 };

@@ -10,13 +10,12 @@
 #include "print/page/PageUnits.h"
 #include "print/sheets/RingLayout.h"
 #include "print/sheets/StripFit.h"
-#include "settings/StatusLine.h"
 
 #include <QCoreApplication>
 #include <cmath>
 #include <exception>
-#include <memory>
 #include <numbers>
+#include <utility>
 
 namespace {
 
@@ -38,122 +37,136 @@ QString describe(const std::exception& error)
     return QString::fromLocal8Bit(error.what());
 }
 
+// The page model's coordinates are 32-bit twips: a drawing stays within a quarter of their range, so
+// that its outlines and captions around it never overflow.
+constexpr double kLargestDrawingTw = 536870911.0;
+
 } // namespace
 
-PrintJob::PrintJob(const SettingsModel& model, StatusLine& status, JobHost& host, const Entry& entry)
+const SheetFormat& JobSheets::format() const
+{
+    if (m_failure)
+        std::rethrow_exception(m_failure);
+    return *m_format;
+}
+
+JobPlan::JobPlan(const JobSettings& settings, JobMode mode, const StripSize& size, const JobSheets& sheets,
+    const SheetRequest& request)
+    : m_settings(settings)
+    , m_mode(std::move(mode))
+    , m_size(size)
+    , m_request(request)
+{
+    if (sheets.hasPaper())
+        m_paper = sheets.format();
+}
+
+PagePosition JobPlan::draw(PrintSurface& surface) const
+{
+    return JobPage(m_settings, m_mode, m_size, m_paper).draw(surface);
+}
+
+PrintJob::PrintJob(const SettingsModel& model, const Entry& entry)
     : m_settings(JobSettings::read(model, entry.sizeText))
-    , m_status(status)
-    , m_host(host)
     , m_entry(entry)
 { }
 
-PagePosition PrintJob::run()
+std::optional<QString> PrintJob::progress() const
 {
-    if (m_settings.size.isEmpty())
-        return {};
-
     try {
-        m_host.selectPrinter();
-        if (m_host.printCancelled())
-            return {};
-    } catch (const std::exception& error) {
-        // No printer at all, or the print system is down: nothing to print on.
-        showError(QCoreApplication::translate("PrintJob", kCannotSelectPrinter) + describe(error));
-        return {};
-    }
-
-    Mode job;
-    StripSize size;
-    SheetFormat format;
-    double lengthTw = 0;
-    std::unique_ptr<PrintSurface> surface;
-    try {
-        job = mode();
-        if (m_entry.statusBeforeConversion)
-            showProgress(job.progress);
-        size = readSize();
+        const Mode job = mode();
         if (!m_entry.statusBeforeConversion)
-            showProgress(job.progress);
-
-        if (size.entry < size.minSize) {
-            std::optional<QString> noFit;
-            try {
-                noFit = noSizeFits(job, size, m_host.sheetFormat());
-            } catch (const std::exception&) {
-                // Without the sheets the minimum alone is the message.
-            }
-            showError(noFit.value_or(QCoreApplication::translate("PrintJob", "%1 size must be at least %2 %3")
-                                         .arg(job.circleLabel, QString::number(size.minSize), size.units)));
-            focusEntry();
-            return {};
-        }
-
-        format = m_host.sheetFormat();
-        surface = m_host.openSurface(sheetRequest(job, format, size));
-        if (!surface)
-            throw RuntimeError::invalidPropertyValue();
-        lengthTw = size.lengthTw();
-        if (const std::optional<QString> refusal = widthRefusal(job, size, format, lengthTw)) {
-            showError(*refusal);
-            focusEntry();
-            return {};
-        }
-        const bool hours = job.caption == CaptionStyle::Hours;
-        if (const std::optional<QString> refusal = markoptions::zeroAtRefusal(
-                m_settings.zeroAt, markoptions::zeroStep(hours, m_settings.smallestMark))) {
-            showError(*refusal);
-            m_host.focusSizeText(SizeText::ZeroAt);
-            return {};
-        }
-        if (m_settings.halfDegree && m_settings.smallestMark == 1) {
-            if (const std::optional<QString> refusal
-                = markoptions::halfMarkRefusal(size.sizeMm * format.factorAcross(), size, hours)) {
-                showError(*refusal);
-                focusEntry();
-                return {};
-            }
-        }
-    } catch (const std::exception& error) {
-        // A printer that fails before anything is drawn is a print failure, not a bad entry.
-        if (isPrinterError(error)) {
-            showError(QCoreApplication::translate("PrintJob", kPrintError));
-            return {};
-        }
-        showError(QCoreApplication::translate("PrintJob", kNotNumeric));
-        focusEntry();
-        return {};
+            readSize();
+        return job.progress;
+    } catch (const std::exception&) {
+        return std::nullopt; // the refusal says why
     }
-
-    PagePosition cursor;
-    try {
-        cursor = JobPage(m_settings, job, size, format).draw(*surface);
-    } catch (const std::exception& error) {
-        try {
-            surface->killDoc();
-        } catch (const std::exception&) {
-            // Abandoning is all that is left to do; the message below says it failed.
-        }
-        // A file name the user can mend is named; other failures keep the one message.
-        const auto* named = dynamic_cast<const RuntimeError*>(&error);
-        showError(named != nullptr && named->number() == kBadFileNameError
-                ? QCoreApplication::translate("PrintJob", "Print function error: %1.")
-                      .arg(named->description())
-                : QCoreApplication::translate("PrintJob", kPrintError));
-        return {};
-    }
-    m_status.setText(QString());
-    focusEntry();
-    return cursor;
 }
 
-SheetRequest PrintJob::sheetRequest(const Mode& mode, const SheetFormat& format, const StripSize& size) const
+JobOutcome PrintJob::check(const JobSheets& sheets) const
+{
+    try {
+        const Mode job = mode();
+        return checkSize(job, readSize(), sheets);
+    } catch (const std::exception& error) {
+        return failureBeforeDrawing(error);
+    }
+}
+
+JobOutcome PrintJob::checkSize(const Mode& job, const StripSize& size, const JobSheets& sheets) const
+{
+    if (size.entry < size.minSize) {
+        std::optional<QString> noFit;
+        try {
+            if (sheets.hasPaper())
+                noFit = noSizeFits(job, size, sheets.format());
+        } catch (const std::exception&) {
+            // Without the sheets the minimum alone is the message.
+        }
+        return refuse(noFit.value_or(QCoreApplication::translate("PrintJob", "%1 size must be at least %2 %3")
+                                         .arg(job.circleLabel, QString::number(size.minSize), size.units)));
+    }
+
+    // A drawing has no paper: no width limits it, and its rings are whole.
+    const SheetFormat format = sheets.hasPaper() ? sheets.format() : SheetFormat();
+    RingCut ring = size.ring ? RingCut::Whole : RingCut::None;
+    if (sheets.hasPaper()) {
+        const double lengthTw = size.lengthTw();
+        if (size.ring) {
+            const std::variant<QString, RingCut> fit = ringFit(job, size, format, lengthTw);
+            if (const auto* refusal = std::get_if<QString>(&fit))
+                return refuse(*refusal);
+            ring = std::get<RingCut>(fit);
+        } else if (const std::optional<QString> refusal = widthRefusal(job, size, format, lengthTw)) {
+            return refuse(*refusal);
+        }
+    } else if (const std::optional<QString> refusal = drawingRefusal(job, size)) {
+        return refuse(*refusal);
+    }
+    const bool hours = job.caption == CaptionStyle::Hours;
+    if (const std::optional<QString> refusal = markoptions::zeroAtRefusal(
+            m_settings.zeroAt, markoptions::zeroStep(hours, m_settings.smallestMark)))
+        return JobRefusal { *refusal, SizeText::ZeroAt };
+    if (m_settings.halfDegree && m_settings.smallestMark == 1) {
+        if (const std::optional<QString> refusal
+            = markoptions::halfMarkRefusal(size.sizeMm * format.factorAcross(), size, hours))
+            return refuse(*refusal);
+    }
+    return JobPlan(m_settings, job, size, sheets, sheetRequest(job, format, size, ring));
+}
+
+QString PrintJob::selectionFailure(const std::exception& error)
+{
+    // No printer at all, or the print system is down: nothing to print on.
+    return QCoreApplication::translate("PrintJob", kCannotSelectPrinter) + describe(error);
+}
+
+JobRefusal PrintJob::failureBeforeDrawing(const std::exception& error) const
+{
+    // A printer that fails before anything is drawn is a print failure, not a bad entry.
+    if (isPrinterError(error))
+        return { QCoreApplication::translate("PrintJob", kPrintError), std::nullopt };
+    return refuse(QCoreApplication::translate("PrintJob", kNotNumeric));
+}
+
+QString PrintJob::drawingFailure(const std::exception& error)
+{
+    // A file name the user can mend is named; other failures keep the one message.
+    const auto* named = dynamic_cast<const RuntimeError*>(&error);
+    return named != nullptr && named->number() == kBadFileNameError
+        ? QCoreApplication::translate("PrintJob", "Print function error: %1.").arg(named->description())
+        : QCoreApplication::translate("PrintJob", kPrintError);
+}
+
+SheetRequest PrintJob::sheetRequest(
+    const Mode& mode, const SheetFormat& format, const StripSize& size, RingCut ring) const
 {
     SheetRequest request;
     request.format = format;
     request.inches = size.inches;
     request.splitLongStrips = m_settings.splitLongStrips;
     request.scaleCheck = m_settings.scaleCheck;
-    request.rings = m_settings.rings;
+    request.ring = ring;
     request.closingTab = m_settings.closingTab;
     request.circle = (size.diameter ? QCoreApplication::translate("PrintJob", "%1 %2 %3 dia.")
                                     : QCoreApplication::translate("PrintJob", "%1 %2 %3 len."))
@@ -171,13 +184,11 @@ std::optional<QString> PrintJob::widthRefusal(
     };
     const auto unrounded
         = [&](double twips) { return twips / kTwipsPerMm / (size.inches ? kMmPerInch : 1.0); };
-    if (m_settings.rings)
-        return ringRefusal(mode, size, format, lengthTw);
     const StripGeometry strip = JobPage::geometry(mode, lengthTw);
     const double splitMaximum = stripfit::maximumForSplit(strip.left, strip.divisions, format);
     // The bound says when segments of two long divisions cannot be: the trial, whether the job's
     // own page really splits.
-    const SheetRequest request = sheetRequest(mode, format, size);
+    const SheetRequest request = sheetRequest(mode, format, size, RingCut::None);
     const auto fitsSplit = [&](double twips) {
         return twips <= splitMaximum && splittrial::prints(m_settings, mode, size, request, twips);
     };
@@ -185,14 +196,6 @@ std::optional<QString> PrintJob::widthRefusal(
     const double printed = m_settings.closingTab ? (strip.divisions + 1.0) / strip.divisions : 1.0;
     const auto fitsPrintable
         = [&](double twips) { return stripfit::fitsPrintableWidth(twips * printed, kStripLeft, format); };
-    // A drawing is never split and has no paper: its one limit is the page it is drawn on.
-    if (format.drawing) {
-        if (stripfit::fitsPageWidth(lengthTw * printed, format))
-            return std::nullopt;
-        return maximum(sizelimits::longestStated(stripfit::maximumForPageWidth(format) / printed, size.inches,
-                           [&](double twips) { return stripfit::fitsPageWidth(twips * printed, format); }),
-            QT_TRANSLATE_NOOP("PrintJob", "%1 max. length is %2 %3 for a drawing."));
-    }
     if (m_settings.splitLongStrips) {
         // Split into segments of at least two long divisions, or not at all.
         if (fitsSplit(lengthTw))
@@ -215,30 +218,51 @@ std::optional<QString> PrintJob::widthRefusal(
         QT_TRANSLATE_NOOP("PrintJob", "%1 max. length is %2 %3 for the printable width."));
 }
 
-std::optional<QString> PrintJob::ringRefusal(
+std::variant<QString, RingCut> PrintJob::ringFit(
     const Mode& mode, const StripSize& size, const SheetFormat& format, double lengthTw) const
 {
     const double diameterTw = lengthTw / std::numbers::pi;
-    const bool split = m_settings.splitLongStrips && !format.drawing; // a drawing is never split
-    const double largest = split ? ringfit::largestSplit(JobPage::geometry(mode, lengthTw).divisions, format)
-                                 : ringfit::largestWhole(format);
+    const double whole = ringfit::largestWhole(format);
+    const bool split = m_settings.splitLongStrips;
+    const double largest
+        = split ? ringfit::largestSplit(JobPage::geometry(mode, lengthTw).divisions, format) : whole;
     if (diameterTw <= largest)
-        return std::nullopt;
+        return split && diameterTw > whole ? RingCut::Sectors : RingCut::Whole;
     // Rounded down to a tenth, so the diameter stated prints when typed.
     const double unit = kTwipsPerMm * (size.inches ? kMmPerInch : 1.0);
     const double stated = std::floor(largest / unit * 10) / 10;
-    const char* const limit = format.drawing
-        ? QT_TRANSLATE_NOOP("PrintJob", "%1 max. ring diameter is %2 %3 for a drawing.")
-        : split ? QT_TRANSLATE_NOOP("PrintJob", "%1 max. ring diameter is %2 %3 for split rings.")
-                : QT_TRANSLATE_NOOP("PrintJob", "%1 max. ring diameter is %2 %3 for the printable area.");
+    const char* const limit = split
+        ? QT_TRANSLATE_NOOP("PrintJob", "%1 max. ring diameter is %2 %3 for split rings.")
+        : QT_TRANSLATE_NOOP("PrintJob", "%1 max. ring diameter is %2 %3 for the printable area.");
     return QCoreApplication::translate("PrintJob", limit)
         .arg(mode.circleLabel, numeric::fixedOneDecimal(stated), size.units);
+}
+
+std::optional<QString> PrintJob::drawingRefusal(const Mode& mode, const StripSize& size) const
+{
+    const double unit = kTwipsPerMm * (size.inches ? kMmPerInch : 1.0);
+    if (size.ring) {
+        if (size.lengthTw() / std::numbers::pi <= kLargestDrawingTw)
+            return std::nullopt;
+        return QCoreApplication::translate("PrintJob", "%1 max. ring diameter is %2 %3 for a drawing.")
+            .arg(mode.circleLabel, numeric::fixedOneDecimal(std::floor(kLargestDrawingTw / unit * 10) / 10),
+                size.units);
+    }
+    // A closing tab draws one more long division after the strip's end.
+    const double tab = m_settings.closingTab ? 1.0 / JobPage::geometry(mode, size.lengthTw()).divisions : 0.0;
+    const auto fits = [&](double lengthTw) { return kStripLeft + lengthTw * (1 + tab) <= kLargestDrawingTw; };
+    if (fits(size.lengthTw()))
+        return std::nullopt;
+    return QCoreApplication::translate("PrintJob", "%1 max. length is %2 %3 for a drawing.")
+        .arg(mode.circleLabel,
+            numeric::fixedOneDecimal(sizelimits::longestStated(kLargestDrawingTw, size.inches, fits)),
+            size.units);
 }
 
 std::optional<QString> PrintJob::noSizeFits(
     const Mode& mode, const StripSize& size, const SheetFormat& format) const
 {
-    if (m_settings.rings)
+    if (size.ring)
         return std::nullopt; // the ring's own refusal names the diameter that fits
     double smallestMm = size.minSize * (size.inches ? kMmPerInch : 1.0);
     if (size.diameter)
@@ -253,22 +277,6 @@ std::optional<QString> PrintJob::noSizeFits(
         return std::nullopt;
     return sizelimits::noSizeFits(
         mode.circleLabel, size.minSize, size.units, size.diameter, format, m_settings.splitLongStrips);
-}
-
-void PrintJob::showProgress(const QString& text)
-{
-    m_status.show(StatusLine::kStatusColor, text);
-    m_host.processPendingEvents();
-}
-
-void PrintJob::showError(const QString& text)
-{
-    m_status.show(StatusLine::kErrorColor, text);
-}
-
-void PrintJob::focusEntry()
-{
-    m_host.focusSizeText(m_entry.sizeText);
 }
 
 StripSize PrintJob::readSize() const
@@ -294,8 +302,10 @@ StripSize PrintJob::readSize() const
         size.sizeMm = size.entry;
         size.minSize = diameter ? kMinDiameterMm : kMinLengthMm;
     }
-    // A ring has no strip length to match: its circumference takes the true pi.
+    // The one place the ring option is read: a ring has no strip length to match, so its
+    // circumference takes the true pi.
+    size.ring = m_settings.rings;
     if (diameter)
-        size.sizeMm *= m_settings.rings ? std::numbers::pi : kPi;
+        size.sizeMm *= size.ring ? std::numbers::pi : kPi;
     return size;
 }

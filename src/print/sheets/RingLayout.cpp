@@ -23,11 +23,11 @@ QRectF boundsOf(const std::vector<PageOp>& ops, const InkExtents& ink)
 
 } // namespace
 
-RingMaker::RingMaker(const SheetFormat& format, const InkExtents& ink, bool inches, bool split)
+RingMaker::RingMaker(const SheetFormat& format, const InkExtents& ink, bool inches, RingCut cut)
     : m_format(format)
     , m_ink(ink)
     , m_inches(inches)
-    , m_split(split)
+    , m_cut(cut)
 { }
 
 std::vector<SheetRow> RingMaker::rows(
@@ -78,7 +78,7 @@ std::vector<SheetRow> RingMaker::rows(
         for (const PageOp& op : circle.ops)
             bent.push_back(bend(op, shape, m_ink));
         pieces.push_back({ std::move(bent), {}, std::nullopt });
-    } else if (!m_split || 2 * circle.outer <= ringfit::largestWhole(m_format)) {
+    } else if (m_cut != RingCut::Sectors) {
         pieces.push_back({ whole(circle), {}, std::nullopt });
     } else {
         const double labels = labelDepth();

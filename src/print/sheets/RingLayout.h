@@ -16,8 +16,9 @@
 /// correction.
 class RingMaker {
 public:
-    /// inches: the unit of the sector labels' lengths; split: sectors for a ring too large whole.
-    RingMaker(const SheetFormat& format, const InkExtents& ink, bool inches, bool split);
+    /// inches: the unit of the sector labels' lengths; cut: whole rings or rings in sectors, as the
+    /// job decided against ringfit.
+    RingMaker(const SheetFormat& format, const InkExtents& ink, bool inches, RingCut cut);
 
     /// The row of a strip (x as drawn, y from the row's top) as its ring or the rows of its sectors,
     /// side by side where the printable width holds them. A vernier's row is bent to its circle and
@@ -56,5 +57,5 @@ private:
     const SheetFormat& m_format;
     const InkExtents& m_ink;
     bool m_inches;
-    bool m_split;
+    RingCut m_cut;
 };

@@ -9,7 +9,6 @@
 struct SheetFormat {
     PaperFormat paper;
     ScaleFactors factors;
-    bool drawing = false; ///< a drawing file's page, which has no paper for a refusal to name
 
     /// The correction along the page's x, the way strips run: the paper's width in portrait, its
     /// length in landscape.
@@ -24,6 +23,10 @@ struct SheetFormat {
     }
 };
 
+/// How a job's strips are bent into rings: not at all, each whole, or each in sectors. Decided once,
+/// when the job checks its size against the sheets.
+enum class RingCut { None, Whole, Sectors };
+
 /// How a job wants its page laid out on the sheets: the format it was checked against and the
 /// page options of the window.
 struct SheetRequest {
@@ -31,7 +34,7 @@ struct SheetRequest {
     bool splitLongStrips = false;
     bool scaleCheck = false;
     bool inches = false; ///< the job's unit, for what the sheets add in lengths
-    bool rings = false; ///< every strip is bent into its flat ring
+    RingCut ring = RingCut::None; ///< every strip is bent into its flat ring, whole or in sectors
     bool closingTab = false; ///< a strip ends with its first long division again, cut to join over it
     QString circle; ///< the circle and its size, as the sheets of a job in pieces name it
 };

@@ -29,7 +29,7 @@ bool tooLong(const StripGeometry& strip, const SheetFormat& format)
 /// A strip, not a vernier, gets the closing tab where the request asks for it; a ring has no ends.
 bool tabbed(const StripGeometry& strip, const SheetRequest& request)
 {
-    return request.closingTab && !request.rings && strip.circleLength == 0;
+    return request.closingTab && request.ring == RingCut::None && strip.circleLength == 0;
 }
 
 /// The strip as it will be printed: with its closing tab, one division longer.
@@ -124,10 +124,11 @@ std::vector<SheetRow> rowsOf(const Page& drawn, const InkExtents& ink, const Str
 /// The strips of a page on these sheets: too long ones cut into segments, or every one a ring.
 StripRows stripRows(const SheetRequest& request, const InkExtents& ink)
 {
-    if (request.rings) {
-        return [maker = std::make_shared<RingMaker>(
-                    request.format, ink, request.inches, request.splitLongStrips)](std::vector<PageOp> ops,
-                   const StripGeometry& strip, double pitch) { return maker->rows(ops, strip, pitch); };
+    if (request.ring != RingCut::None) {
+        return [maker = std::make_shared<RingMaker>(request.format, ink, request.inches, request.ring)](
+                   std::vector<PageOp> ops, const StripGeometry& strip, double pitch) {
+            return maker->rows(ops, strip, pitch);
+        };
     }
     return [&request, &ink, splitter = std::make_shared<StripSplitter>(request.format, ink)](
                std::vector<PageOp> ops, const StripGeometry& strip, double pitch) {
@@ -181,7 +182,7 @@ std::vector<Page> splitSheets(const Page& drawn, const SheetRequest& request, co
                 strips.back().pieces.push_back({ std::move(note), first + placedOn[i] + 1 });
         }
         Pagination map(Page {}, kSheetTop, bottom, false);
-        for (const SheetRow& row : assemblymap::rows(strips, request.rings, format, ink))
+        for (const SheetRow& row : assemblymap::rows(strips, request.ring != RingCut::None, format, ink))
             map.place(row);
         return std::move(map).sheets();
     };
@@ -218,11 +219,12 @@ std::vector<Page> layOutSheets(const Page& drawn, const SheetRequest& request, c
         return std::any_of(drawn.rows.begin(), drawn.rows.end(),
             [&test](const PageRow& row) { return row.strip && test(*row.strip); });
     };
-    const bool split = !drawn.rows.empty() && (request.rings || any([&request](const StripGeometry& strip) {
-        return tabbed(strip, request);
-    }) || (request.splitLongStrips && any([&request](const StripGeometry& strip) {
-        return tooLong(printed(strip, request), request.format);
-    })));
+    const bool split = !drawn.rows.empty()
+        && (request.ring != RingCut::None
+            || any([&request](const StripGeometry& strip) { return tabbed(strip, request); })
+            || (request.splitLongStrips && any([&request](const StripGeometry& strip) {
+                   return tooLong(printed(strip, request), request.format);
+               })));
     std::vector<Page> sheets = split ? splitSheets(drawn, request, ink) : wholeSheet(drawn, request, ink);
     for (Page& sheet : sheets) {
         sheet.rows.clear();
@@ -238,7 +240,7 @@ Page wholeRings(const Page& drawn, const TextMetrics& metrics)
         return drawn;
     const InkExtents ink(metrics);
     SheetRequest request;
-    request.rings = true;
+    request.ring = RingCut::Whole;
     Page page;
     const std::size_t headEnd = std::min(drawn.rows.front().firstOp, drawn.ops.size());
     page.ops.assign(drawn.ops.begin(), drawn.ops.begin() + static_cast<std::ptrdiff_t>(headEnd));

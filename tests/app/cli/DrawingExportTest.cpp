@@ -342,11 +342,11 @@ INSTANTIATE_TEST_SUITE_P(Lines, DrawingCommand,
         CommandRow { "LongerThanADrawingTakes",
             { QStringLiteral("--size"), QStringLiteral("99999999mm"), QStringLiteral("--length"),
                 QStringLiteral("--azimuth") },
-            1, "Azimuth max. length is 9468622.7 mm for a drawing." },
+            1, "Azimuth max. length is 9468621.0 mm for a drawing." },
         CommandRow { "RingLargerThanADrawingTakes",
             { QStringLiteral("--size"), QStringLiteral("99999999mm"), QStringLiteral("--ring"),
                 QStringLiteral("--altitude") },
-            1, "Altitude max. ring diameter is 9468609.1 mm for a drawing." }),
+            1, "Altitude max. ring diameter is 9468622.7 mm for a drawing." }),
     [](const ::testing::TestParamInfo<CommandRow>& row) { return std::string(row.param.name); });
 
 TEST_F(DrawingExport, A300MillimetreRingIsCutOnItsTwoCirclesWithItsMarksOnRadiiOneDegreeApart)

@@ -47,41 +47,6 @@ TEST(AzimuthScale, NumbersReadUpDownOrInHours)
     EXPECT_EQ(numberTexts(draw(&DrawRaScale, sixtyMm(5), raNumbers())), sequence({ 0 }, 1, 23, { 0 }));
 }
 
-namespace {
-
-struct SmallestMarkCase {
-    const char* name;
-    double smallest;
-    std::size_t smallMarks;
-    double smallSpacing;
-};
-
-class AzimuthMarkFamilies : public ::testing::TestWithParam<SmallestMarkCase> { };
-
-} // namespace
-
-TEST_P(AzimuthMarkFamilies, OfASixtyMillimetreCircle)
-{
-    const SmallestMarkCase& c = GetParam();
-    const Page page = draw(&DrawAzimuthScale, sixtyMm(c.smallest), azimuthNumbers(true));
-    const auto small = strokes(page, 100);
-    const auto middle = strokes(page, 200);
-    const auto ten = strokes(page, 250);
-    ASSERT_EQ(small.size(), c.smallMarks);
-    ASSERT_EQ(middle.size(), 36u);
-    ASSERT_EQ(ten.size(), 37u);
-    EXPECT_NEAR(small[1].x - small[0].x, c.smallSpacing, 1e-3);
-    EXPECT_NEAR(middle.front().x, 100 + 148.365, 1e-3);
-    EXPECT_NEAR(middle[1].x - middle[0].x, 296.73, 1e-3);
-    EXPECT_NEAR(ten[1].x - ten[0].x, 296.73, 1e-3);
-    EXPECT_NEAR(ten.back().x, 100 + kSixtyMmDiameter, 1e-2);
-}
-
-INSTANTIATE_TEST_SUITE_P(SmallestMarks, AzimuthMarkFamilies,
-    ::testing::Values(
-        SmallestMarkCase { "OneDegree", 1, 360, 29.673 }, SmallestMarkCase { "FiveDegrees", 5, 72, 148.365 }),
-    [](const ::testing::TestParamInfo<SmallestMarkCase>& row) { return std::string(row.param.name); });
-
 TEST(AzimuthScale, RaMarksEveryTenMinutesHalfHourAndHour)
 {
     // The RA drawing ignores the smallest mark setting.

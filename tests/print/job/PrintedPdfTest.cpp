@@ -97,9 +97,9 @@ pdfreadback::PdfPage printed(const PdfCase& c, const QString& file)
     ScriptedJobHost host(model, 0);
     host.usePrinter(&printer);
     if (c.job == Job::Altitude)
-        AltitudePrintJob(model, host).run();
+        host.run(AltitudePrintJob(model));
     else
-        AzimuthPrintJob(model, host).run();
+        host.run(AzimuthPrintJob(model));
     EXPECT_EQ(model.status().text(), QString());
     return pdfreadback::readPdfPage(file);
 }

@@ -1,6 +1,8 @@
 #include "print/job/ScaleDrawing.h"
 #include "PageQuery.h"
 #include "common/RuntimeError.h"
+#include "print/altitude/AltitudeScale.h"
+#include "print/azimuth/AzimuthScale.h"
 #include "print/page/RecordingSurface.h"
 
 #include <gtest/gtest.h>
@@ -121,3 +123,58 @@ TEST(ScaleDrawing, DegreeMarksCountTheLoopOverTheCircle)
     EXPECT_THROW(degreeMarkCount(std::numeric_limits<double>::quiet_NaN()), RuntimeError);
     EXPECT_THROW(degreeMarkCount(1e-9), RuntimeError);
 }
+
+namespace {
+
+using Drawer = PagePosition (*)(PrintSurface&, PagePosition, const StripInputs&, const ScaleNumbers&);
+
+struct FamiliesCase {
+    const char* name;
+    Drawer draw;
+    ScaleNumbers numbers;
+    double diameterMm;
+    double smallest;
+    std::size_t smallMarks;
+};
+
+class MarkFamilies : public ::testing::TestWithParam<FamiliesCase> { };
+
+} // namespace
+
+// Degree strips of both kinds: small marks at every smallest step, the five family at every
+// ten-degree place but those of the long marks, long marks at both ends.
+TEST_P(MarkFamilies, OfADegreeStrip)
+{
+    const FamiliesCase& c = GetParam();
+    RecordingSurface surface(16838, std::make_shared<FixedTextMetrics>());
+    const StripInputs strip = diameterStrip(c.diameterMm, c.smallest);
+    c.draw(surface, { 100, 750 }, strip, c.numbers);
+    const Page page = surface.page();
+    const double degree = strip.lengthTw / 360;
+    const auto small = strokes(page, 100);
+    const auto five = strokes(page, 200);
+    const auto ten = strokes(page, 250);
+    ASSERT_EQ(small.size(), c.smallMarks);
+    ASSERT_EQ(five.size(), 36u);
+    ASSERT_EQ(ten.size(), 37u);
+
+    EXPECT_EQ(small.front().x, 100.0);
+    EXPECT_NEAR(small[1].x - small[0].x, c.smallest * degree, 1e-3);
+    EXPECT_NEAR(small.back().x, 100 + (360 - c.smallest) * degree, 1e-2);
+    EXPECT_NEAR(five.front().x, 100 + 5 * degree, 1e-3);
+    EXPECT_NEAR(five[1].x - five[0].x, 10 * degree, 1e-3);
+    EXPECT_NEAR(five.back().x, 100 + 355 * degree, 1e-2);
+    EXPECT_EQ(ten.front().x, 100.0);
+    EXPECT_NEAR(ten[1].x - ten[0].x, 10 * degree, 1e-3);
+    EXPECT_NEAR(ten.back().x, 100 + strip.lengthTw, 1e-2);
+    EXPECT_EQ(small.front().penDots, 2);
+    EXPECT_EQ(five.front().penDots, 3);
+    EXPECT_EQ(ten.front().penDots, 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, MarkFamilies,
+    ::testing::Values(FamiliesCase { "AltitudeOneDegree", &DrawAltitudeScale, altitudeNumbers(), 80, 1, 360 },
+        FamiliesCase { "AltitudeFiveDegrees", &DrawAltitudeScale, altitudeNumbers(), 80, 5, 72 },
+        FamiliesCase { "AzimuthOneDegree", &DrawAzimuthScale, azimuthNumbers(true), 60, 1, 360 },
+        FamiliesCase { "AzimuthFiveDegrees", &DrawAzimuthScale, azimuthNumbers(true), 60, 5, 72 }),
+    [](const ::testing::TestParamInfo<FamiliesCase>& row) { return std::string(row.param.name); });

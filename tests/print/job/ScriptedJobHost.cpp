@@ -47,30 +47,39 @@ private:
 
 } // namespace
 
-ScriptedJobHost::ScriptedJobHost(const SettingsModel& model, qint32 pageWidth)
+ScriptedJobHost::ScriptedJobHost(SettingsModel& model, qint32 pageWidth)
     : m_model(model)
     , m_pageWidth(pageWidth)
     , m_metrics(std::make_shared<FixedTextMetrics>())
 { }
 
-void ScriptedJobHost::selectPrinter()
+PagePosition ScriptedJobHost::run(const PrintJob& job)
+{
+    return runJob(job,
+        { m_model.status(), [this] { return selectPrinter(); }, [this] { processPendingEvents(); },
+            [this](SizeText which) { m_focus.push_back(which); } },
+        *this);
+}
+
+bool ScriptedJobHost::selectPrinter()
 {
     ++m_dialogs;
     if (m_selectionError)
         throw RuntimeError(482, *m_selectionError);
+    return !m_cancel;
 }
 
-SheetFormat ScriptedJobHost::sheetFormat()
+JobSheets ScriptedJobHost::sheets()
 {
     if (m_printer)
-        return SheetFormat { m_printer->paper(), m_factors };
+        return JobSheets::read([this] { return SheetFormat { m_printer->paper(), m_factors }; });
     SheetFormat format;
     format.paper.width = m_pageWidth;
     format.factors = m_factors;
     return format;
 }
 
-std::unique_ptr<PrintSurface> ScriptedJobHost::openSurface(const SheetRequest& request)
+std::unique_ptr<PrintSurface> ScriptedJobHost::open(const SheetRequest& request)
 {
     m_sheetRequests.push_back(request);
     if (m_printer) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/job/JobHost.h"
+#include "app/output/JobRun.h"
 #include "print/page/RecordingSurface.h"
 #include "print/printers/Printer.h"
 
@@ -20,9 +20,12 @@ struct Recording {
 /// The window's side of a print job, scripted: the dialog is accepted or cancelled or throws, the
 /// page is a recording of a chosen width that can be told to fail at its n-th drawing call (a
 /// line or a print, as a printer that breaks mid-page), and every request of the job is counted.
-class ScriptedJobHost : public JobHost {
+class ScriptedJobHost : public JobOutput {
 public:
-    ScriptedJobHost(const SettingsModel& model, qint32 pageWidth);
+    ScriptedJobHost(SettingsModel& model, qint32 pageWidth);
+
+    /// Runs the job as the window does, around this host's dialog, events and focus.
+    PagePosition run(const PrintJob& job);
 
     void setMetrics(std::shared_ptr<const TextMetrics> metrics) { m_metrics = std::move(metrics); }
     void cancelDialog() { m_cancel = true; }
@@ -35,12 +38,8 @@ public:
     /// Runs during the job's round of events, as a click the window handles then.
     void duringEvents(std::function<void()> action) { m_duringEvents = std::move(action); }
 
-    void selectPrinter() override;
-    bool printCancelled() const override { return m_cancel; }
-    SheetFormat sheetFormat() override;
-    std::unique_ptr<PrintSurface> openSurface(const SheetRequest& request) override;
-    void processPendingEvents() override;
-    void focusSizeText(SizeText which) override { m_focus.push_back(which); }
+    JobSheets sheets() override;
+    std::unique_ptr<PrintSurface> open(const SheetRequest& request) override;
 
     int dialogs() const { return m_dialogs; }
     int eventRounds() const { return m_eventRounds; }
@@ -56,7 +55,10 @@ public:
     const Page& deliveredPage() const;
 
 private:
-    const SettingsModel& m_model;
+    bool selectPrinter();
+    void processPendingEvents();
+
+    SettingsModel& m_model;
     qint32 m_pageWidth;
     std::shared_ptr<const TextMetrics> m_metrics;
     bool m_cancel = false;

@@ -35,7 +35,7 @@ std::vector<PdfPage> printAzimuth(
     ScriptedJobHost host(model, 0);
     host.usePrinter(&printer);
     host.setFactors({ factor, 1.0 });
-    AzimuthPrintJob(model, host).run();
+    host.run(AzimuthPrintJob(model));
     EXPECT_EQ(model.status().text(), QString());
     return pdfreadback::readPdfPages(file);
 }

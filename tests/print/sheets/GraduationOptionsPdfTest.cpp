@@ -72,9 +72,9 @@ Printed print(const Row& row, const char* zeroAt, bool bothWays = false)
     ScriptedJobHost host(model, 0);
     host.usePrinter(&printer);
     if (row.altitude)
-        AltitudePrintJob(model, host).run();
+        host.run(AltitudePrintJob(model));
     else
-        AzimuthPrintJob(model, host).run();
+        host.run(AzimuthPrintJob(model));
 
     Printed printed;
     printed.status = model.status().text();

@@ -138,9 +138,9 @@ void print(Printed& out, bool azimuth, const QString& size, const std::function<
     ScriptedJobHost host(model, 0);
     host.usePrinter(&printer);
     if (azimuth)
-        AzimuthPrintJob(model, host).run();
+        host.run(AzimuthPrintJob(model));
     else
-        AltitudePrintJob(model, host).run();
+        host.run(AltitudePrintJob(model));
     out.status = model.status().text();
     if (out.status.isEmpty())
         out.pages = pdfreadback::readPdfPages(file);

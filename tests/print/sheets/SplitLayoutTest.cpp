@@ -29,7 +29,7 @@ struct SplitRig {
     }
     const std::vector<Page>& run()
     {
-        AzimuthPrintJob(model, host).run();
+        host.run(AzimuthPrintJob(model));
         EXPECT_EQ(model.status().text(), QString()) << model.status().text().toStdString();
         EXPECT_EQ(printer.documents().size(), 1u);
         static const std::vector<Page> none;
@@ -199,7 +199,7 @@ TEST(SplitLayout, WithTheOptionClearALongStripIsRefusedAsBefore)
 {
     SplitRig rig;
     rig.model.setCheck(Check::SplitLong, SettingsModel::kUnchecked);
-    AzimuthPrintJob(rig.model, rig.host).run();
+    rig.host.run(AzimuthPrintJob(rig.model));
     EXPECT_EQ(
         rig.model.status().text(), QStringLiteral("Azimuth max. length is 210.0 mm for current page width."));
     EXPECT_TRUE(rig.printer.documents().empty());

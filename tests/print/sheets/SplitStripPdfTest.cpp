@@ -104,7 +104,7 @@ std::map<double, std::vector<double>> wholeStrip()
     model.setText(SizeText::Azimuth, QStringLiteral("300"));
     model.setOption(Option::Azmm, true);
     ScriptedJobHost host(model, 60000); // a paper wide enough for the strip in one piece
-    AzimuthPrintJob(model, host).run();
+    host.run(AzimuthPrintJob(model));
     std::map<double, std::vector<double>> families;
     for (const PageOp& op : host.deliveredPage().ops) {
         if (op.kind == PageOp::Kind::Stroke && op.y == 750)
@@ -128,7 +128,7 @@ TEST(SplitStripPdf, A942MillimetreAzimuthStripJoinsIntoOneStrip)
     model.setCheck(Check::SplitLong, SettingsModel::kChecked);
     ScriptedJobHost host(model, 0);
     host.usePrinter(&printer);
-    AzimuthPrintJob(model, host).run();
+    host.run(AzimuthPrintJob(model));
     ASSERT_EQ(model.status().text(), QString());
 
     const std::vector<pdfreadback::PdfPage> pages = pdfreadback::readPdfPages(file);
@@ -214,7 +214,7 @@ TEST(SplitStripPdf, ATwoMetreRaStripInThreeSetsAndBothStylesKeepsEveryRowOnAPage
     model.setCheck(Check::SplitLong, SettingsModel::kChecked);
     ScriptedJobHost host(model, 0);
     host.usePrinter(&printer);
-    AzimuthPrintJob(model, host).run();
+    host.run(AzimuthPrintJob(model));
     ASSERT_EQ(model.status().text(), QString());
 
     // 1993.9 mm: 4711 twips an hour, so segments of two hours advancing by one, 23 a strip. Six
@@ -299,7 +299,7 @@ protected:
         model.setCheck(Check::Verniers, row.verniers ? SettingsModel::kChecked : 0);
         ScriptedJobHost host(model, 0);
         host.usePrinter(&printer);
-        AzimuthPrintJob(model, host).run();
+        host.run(AzimuthPrintJob(model));
         return model.status().text();
     }
 

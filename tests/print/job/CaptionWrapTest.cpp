@@ -41,7 +41,7 @@ Page printed(const CaptionRow& row, qint32 pageWidth)
         model.setSlider(Slider::CircleWidth, 1, 200); // heights of three digits
         host.setFactors(ScaleFactors { 1.0039, 0.9981 });
     }
-    AzimuthPrintJob(model, host).run();
+    host.run(AzimuthPrintJob(model));
     EXPECT_EQ(model.status().text(), QString()) << model.status().text().toStdString();
     return host.deliveredPage();
 }

@@ -33,7 +33,7 @@ struct Rig {
     }
     const Page& run()
     {
-        position = AzimuthPrintJob(model, host).run();
+        position = host.run(AzimuthPrintJob(model));
         EXPECT_EQ(model.status().text(), QString()) << model.status().text().toStdString();
         return host.deliveredPage();
     }
@@ -279,7 +279,7 @@ TEST(ReadingAids, CombineWithSplitStripsAndThePrintersCorrection)
     ScriptedJobHost host(model, 0);
     host.usePrinter(&printer);
     host.setFactors({ 1.02, 0.99 });
-    AzimuthPrintJob(model, host).run();
+    host.run(AzimuthPrintJob(model));
     ASSERT_EQ(model.status().text(), QString()) << model.status().text().toStdString();
     ASSERT_EQ(printer.documents().size(), 1u);
     const std::vector<Page>& sheets = printer.documents()[0];
@@ -328,7 +328,7 @@ TEST(ReadingAidsPdf, VernierMarksReadBackAtNineTenthsOfTheSmallSpacing)
         model.setCheck(Check::Verniers, SettingsModel::kChecked);
         ScriptedJobHost host(model, 0);
         host.usePrinter(&printer);
-        AzimuthPrintJob(model, host).run();
+        host.run(AzimuthPrintJob(model));
         ASSERT_EQ(model.status().text(), QString());
 
         const pdfreadback::PdfPage page
