@@ -1,5 +1,6 @@
 #include "app/cli/CircleOptions.h"
 
+#include "app/cli/OptionNames.h"
 #include "common/Numeric.h"
 #include "settings/SettingsModel.h"
 
@@ -8,23 +9,7 @@
 #include <QLocale>
 #include <QRegularExpression>
 
-namespace {
-
-const QString kSize = QStringLiteral("size");
-const QString kLength = QStringLiteral("length");
-const QString kRa = QStringLiteral("ra");
-const QString kDecreasing = QStringLiteral("decreasing");
-const QString kSplit = QStringLiteral("split");
-const QString kRing = QStringLiteral("ring");
-const QString kVerniers = QStringLiteral("verniers");
-const QString kBothWays = QStringLiteral("both-ways");
-const QString kScaleCheck = QStringLiteral("scale-check");
-const QString kHalfDegree = QStringLiteral("half-degree");
-const QString kSignedDec = QStringLiteral("signed-dec");
-const QString kZeroAt = QStringLiteral("zero-at");
-const QString kClosingTab = QStringLiteral("closing-tab");
-
-} // namespace
+using namespace optionname;
 
 QList<QCommandLineOption> CircleOptions::options()
 {

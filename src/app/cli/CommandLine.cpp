@@ -1,22 +1,16 @@
 #include "app/cli/CommandLine.h"
 
 #include "app/ProgramInfo.h"
+#include "app/cli/OptionNames.h"
 #include "print/page/PaperName.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <utility>
 
-namespace {
+using namespace optionname;
 
-const QString kPrintPdf = QStringLiteral("print-pdf");
-const QString kSvg = QStringLiteral("svg");
-const QString kDxf = QStringLiteral("dxf");
-const QString kSettings = QStringLiteral("settings");
-const QString kPaper = QStringLiteral("paper");
-const QString kLandscape = QStringLiteral("landscape");
-const QString kAltitude = QStringLiteral("altitude");
-const QString kAzimuth = QStringLiteral("azimuth");
+namespace {
 
 CommandLine failure(const QString& error)
 {

@@ -19,10 +19,14 @@
 
 namespace {
 
-constexpr double kStartDpi = 72.0;
-constexpr double kMinDpi = 24.0;
-constexpr double kMaxDpi = 300.0;
-constexpr double kZoomStep = 1.25;
+/// The zoom in screen dots per inch: where it starts, its bounds and the factor of one step.
+struct ZoomRange {
+    double start;
+    double least;
+    double most;
+    double step;
+};
+constexpr ZoomRange kZoom { 72.0, 24.0, 300.0, 1.25 };
 constexpr int kDashLength = 4; // the printable area's border, in screen dots
 constexpr int kDashPeriod = 6;
 // The pictures of sheets out of view are let go beyond this: a few screens' worth.
@@ -44,7 +48,7 @@ QString millimetres(double twips)
 
 PreviewWindow::PreviewWindow(QWidget* parent)
     : QDialog(parent)
-    , m_dpi(kStartDpi)
+    , m_dpi(kZoom.start)
 {
     setObjectName(QStringLiteral("PreviewWindow"));
     setWindowTitle(tr("Print Preview"));
@@ -197,13 +201,13 @@ void PreviewWindow::keepWithinMemory(PreviewSheet* drawn)
 
 void PreviewWindow::zoom(int steps)
 {
-    const double dpi = qBound(kMinDpi, m_dpi * std::pow(kZoomStep, steps), kMaxDpi);
+    const double dpi = qBound(kZoom.least, m_dpi * std::pow(kZoom.step, steps), kZoom.most);
     // At either end a further step would only draw the same again.
     if (dpi == m_dpi)
         return;
     m_dpi = dpi;
-    m_zoomIn->setEnabled(m_dpi < kMaxDpi);
-    m_zoomOut->setEnabled(m_dpi > kMinDpi);
+    m_zoomIn->setEnabled(m_dpi < kZoom.most);
+    m_zoomOut->setEnabled(m_dpi > kZoom.least);
     // Only the sheets in view are drawn again, when they are painted.
     m_drawnOrder.clear();
     for (PreviewSheet* sheet : m_views)

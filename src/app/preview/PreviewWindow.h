@@ -42,9 +42,10 @@ private:
     QLabel* m_summary = nullptr;
     QPushButton* m_zoomIn = nullptr;
     QPushButton* m_zoomOut = nullptr;
+    // The sheets, one under the other in a scrolled column.
+    std::vector<PreviewSheet*> m_views;
+    std::vector<PreviewSheet*> m_drawnOrder; ///< the sheets holding a picture, the oldest first
     QScrollArea* m_scroll = nullptr;
     QWidget* m_pages = nullptr;
     QVBoxLayout* m_pagesLayout = nullptr;
-    std::vector<PreviewSheet*> m_views;
-    std::vector<PreviewSheet*> m_drawnOrder; ///< the sheets holding a picture, the oldest first
 };

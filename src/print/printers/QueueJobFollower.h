@@ -18,6 +18,9 @@
 class QueueJobFollower : public QObject {
     Q_OBJECT
 public:
+    using StatusSource = std::function<QueueJobStatus(const QueueJob&)>;
+
+    /// How often the queue is asked, and how long a job is followed while it goes on as it should.
     static constexpr int kPollMs = 200;
     static constexpr int kLimitMs = 5000;
     /// How long a job may wait before a problem the queue reports is said.
@@ -25,8 +28,6 @@ public:
     /// How long a job said to wait is followed, at most, for the news that it printed.
     static constexpr int kWaitLimitMs = 30 * 60 * 1000;
     static constexpr int kWaitPollMs = 1000;
-
-    using StatusSource = std::function<QueueJobStatus(const QueueJob&)>;
 
     /// source tells the state of a job; by default the print server is asked.
     explicit QueueJobFollower(StatusSource source = serverStatus, QObject* parent = nullptr);
