@@ -37,14 +37,9 @@ int readError(const QString& path)
 bool readInPart(QSettings& settings, const QString& path)
 {
     // QSettings parses at the first read: its status says nothing before.
-    const QStringList keys = settings.allKeys();
+    static_cast<void>(settings.allKeys());
     if (settings.status() == QSettings::FormatError)
         return true;
-    for (const QString& key : keys) {
-        const QVariant value = settings.value(key);
-        if (value.typeId() == QMetaType::QString && value.toString().contains(QLatin1Char('\n')))
-            return true; // nothing the program writes holds a line break
-    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
@@ -52,6 +47,17 @@ bool readInPart(QSettings& settings, const QString& path)
     // Only headers as the program writes them: letters and digits, spaces as %20.
     static const QRegularExpression header(QStringLiteral("^\\[([A-Za-z0-9%]+)\\]$"));
     for (const QByteArray& line : file.readAll().split('\n')) {
+        // A quote left open swallows the lines after it; QSettings writes a line break in a value
+        // as an escape, so a line of its own never leaves one open.
+        qsizetype quotes = 0;
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            if (line[i] == '\\')
+                ++i;
+            else if (line[i] == '"')
+                ++quotes;
+        }
+        if (quotes % 2 != 0)
+            return true;
         const QRegularExpressionMatch match = header.match(QString::fromLatin1(line.trimmed()));
         if (!match.hasMatch())
             continue;
