@@ -2,6 +2,7 @@
 
 #include "app/ProgramInfo.h"
 #include "app/cli/OptionNames.h"
+#include "print/job/WrapTape.h"
 #include "print/page/PaperName.h"
 
 #include <QCommandLineParser>
@@ -37,6 +38,8 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         { kLandscape, QString() },
         { kAltitude, QString() },
         { kAzimuth, QString() },
+        { kTape, QString(), QStringLiteral("LENGTH") },
+        { kProof, QString() },
     };
     parser.addOptions(options);
     parser.addOptions(CircleOptions::options());
@@ -79,6 +82,12 @@ CommandLine CommandLine::parse(const QStringList& arguments)
                 "CommandLine", "--print-pdf, --svg and --dxf: give one of them."));
         output = name;
     }
+    const bool tape = parser.isSet(kTape);
+    if ((tape || parser.isSet(kProof)) && output != kPrintPdf)
+        return failure(
+            QCoreApplication::translate("CommandLine", "--tape and --proof go with --print-pdf FILE."));
+    if (tape && parser.isSet(kProof))
+        return failure(QCoreApplication::translate("CommandLine", "--tape and --proof: give one of them."));
     if (output.isEmpty()) {
         if (pdfOption)
             return failure(QCoreApplication::translate("CommandLine",
@@ -127,7 +136,19 @@ CommandLine CommandLine::parse(const QStringList& arguments)
                 return failure(QCoreApplication::translate("CommandLine", message));
         }
     }
-    if (parser.isSet(kAltitude) == parser.isSet(kAzimuth))
+    if (tape) {
+        // The tape is no circle: it has its length and the paper, nothing else.
+        if (parser.isSet(kSettings) || parser.isSet(kAltitude) || parser.isSet(kAzimuth)
+            || CircleOptions::anyGiven(parser))
+            return failure(QCoreApplication::translate(
+                "CommandLine", "--tape goes with --print-pdf, --paper and --landscape alone."));
+        const std::variant<QString, TapeLength> length = TapeLength::read(parser.value(kTape));
+        if (const auto* error = std::get_if<QString>(&length))
+            return failure(*error);
+        line.tape = parser.value(kTape);
+    }
+    line.proof = parser.isSet(kProof);
+    if (!tape && parser.isSet(kAltitude) == parser.isSet(kAzimuth))
         return failure(
             QCoreApplication::translate("CommandLine", "--%1 needs one of --altitude and --azimuth.")
                 .arg(output));
@@ -224,6 +245,14 @@ constexpr HelpEntry kHelpEntries[] = {
             "the strip's first long division again after its end, to close\n"
             "the wrapped strip mark over mark (\"Closing tab\")") },
     { "", QT_TRANSLATE_NOOP("CommandLine", "These thirteen override the settings file.") },
+    { "--tape LENGTH",
+        QT_TRANSLATE_NOOP("CommandLine",
+            "a wrap tape of that length (1000mm, 40in) ticked every millimetre\n"
+            "(1/20 in), to measure an axis in the printer's own millimetres") },
+    { "--proof",
+        QT_TRANSLATE_NOOP("CommandLine",
+            "a proof sheet: samples of the circle's graduation in every mark\n"
+            "width, height and font size, to choose a circle set by trying") },
 };
 
 constexpr qsizetype kHelpOptionWidth = 25; // the texts start in column 27
@@ -244,7 +273,10 @@ QString CommandLine::helpText()
         "                (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])\n"
         "       vennaros (--svg FILE | --dxf FILE) [--settings SETTINGS.txt] [--size VALUE\n"
         "                [--length]] [--ring] [--verniers] [--both-ways] [--half-degree]\n"
-        "                [--zero-at N] (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])\n");
+        "                [--zero-at N] (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])\n"
+        "       vennaros --print-pdf FILE --tape LENGTH [--paper NAME] [--landscape]\n"
+        "       vennaros --print-pdf FILE --proof [--settings SETTINGS.txt] [--paper NAME]\n"
+        "                [--landscape] [--size VALUE [--length]] (--altitude | --azimuth [--ra])\n");
     const qsizetype shift = usage.size() - qsizetype(6);
     QStringList lines = synopsis.split(QLatin1Char('\n'));
     for (qsizetype i = 1; i < lines.size(); ++i) {

@@ -21,6 +21,8 @@ struct CommandLine {
     bool landscape = false;
     bool azimuth = false; ///< otherwise the altitude circle
     CircleOptions circle; ///< over the settings file's
+    QString tape; ///< the wrap tape's length as given; empty: no tape
+    bool proof = false; ///< the proof sheet of the circle's graduation instead of its strips
 
     /// arguments as the program got them, its own name first.
     static CommandLine parse(const QStringList& arguments);

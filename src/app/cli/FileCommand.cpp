@@ -6,8 +6,11 @@
 #include "common/FileTarget.h"
 #include "print/altitude/AltitudePrintJob.h"
 #include "print/azimuth/AzimuthPrintJob.h"
+#include "print/job/ProofSheet.h"
+#include "print/job/WrapTape.h"
 #include "print/page/PaperName.h"
 #include "settings/SettingsFileFormat.h"
+#include "settings/StatusLine.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -53,6 +56,37 @@ bool sameFile(const QString& first, const QString& second)
         && a.st_ino == b.st_ino;
 }
 
+/// The wrap tape to the PDF file: a length the paper can't take is a wrong command line.
+int printTape(const CommandLine& line, const std::optional<QPageSize>& paper, QTextStream& errors)
+{
+    const std::variant<QString, TapeLength> length = TapeLength::read(line.tape);
+    if (const auto* error = std::get_if<QString>(&length)) {
+        errors << "vennaros: " << *error << '\n';
+        return CommandLine::kUsageError;
+    }
+    const WrapTape tape(std::get<TapeLength>(length));
+    try {
+        PdfFileJobHost host(
+            line.outputFile, line.landscape ? PageOrientation::Landscape : PageOrientation::Portrait, paper);
+        StatusLine status;
+        if (const auto refusal = tape.check(host.sheets().format());
+            std::holds_alternative<QString>(refusal)) {
+            errors << "vennaros: " << std::get<QString>(refusal) << '\n';
+            return CommandLine::kUsageError;
+        }
+        if (runPageJob(tape, JobCaller { status, nullptr, nullptr, nullptr }, host) && host.written())
+            return 0;
+        errors << status.text() << '\n';
+        if (!host.writeError().isEmpty())
+            errors << QCoreApplication::translate("FileCommand", "vennaros: cannot write '%1': %2")
+                          .arg(line.outputFile, host.writeError())
+                   << '\n';
+    } catch (const std::exception& error) {
+        errors << "vennaros: " << error.what() << '\n';
+    }
+    return 1;
+}
+
 } // namespace
 
 int run(const CommandLine& line, QTextStream& errors)
@@ -69,6 +103,9 @@ int run(const CommandLine& line, QTextStream& errors)
             return 1;
         }
     }
+
+    if (!line.tape.isEmpty())
+        return printTape(line, paper, errors);
 
     if (!line.settingsFile.isEmpty() && line.outputFile != QLatin1String(ExportFileJobHost::kStandardOutput)
         && sameFile(line.outputFile, line.settingsFile)) {
@@ -106,7 +143,15 @@ int run(const CommandLine& line, QTextStream& errors)
     try {
         bool written = false;
         QString writeError;
-        if (line.action == CommandLine::Action::Export) {
+        if (line.proof) {
+            PdfFileJobHost host(line.outputFile,
+                line.landscape ? PageOrientation::Landscape : PageOrientation::Portrait, paper);
+            const ProofSheet proof(
+                line.azimuth ? AzimuthPrintJob(model).circle() : AltitudePrintJob(model).circle());
+            runPageJob(proof, caller, host);
+            written = host.written();
+            writeError = host.writeError();
+        } else if (line.action == CommandLine::Action::Export) {
             ExportFileJobHost host(line.outputFile, line.drawing);
             print(host);
             written = host.written();

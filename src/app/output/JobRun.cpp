@@ -67,3 +67,46 @@ PagePosition runJob(const PrintJob& job, const JobCaller& caller, JobOutput& out
         caller.focus(job.entry());
     return cursor;
 }
+
+bool runPageJob(const PageJob& job, const JobCaller& caller, JobOutput& output)
+{
+    if (caller.selectPrinter) {
+        try {
+            if (!caller.selectPrinter())
+                return false;
+        } catch (const std::exception& error) {
+            caller.status.show(StatusLine::kErrorColor, PrintJob::selectionFailure(error));
+            return false;
+        }
+    }
+    std::unique_ptr<PrintSurface> surface;
+    std::variant<QString, SheetRequest> outcome;
+    try {
+        outcome = job.check(output.sheets().format());
+        if (const auto* request = std::get_if<SheetRequest>(&outcome)) {
+            surface = output.open(*request);
+            if (!surface)
+                throw RuntimeError::invalidPropertyValue();
+        }
+    } catch (const std::exception& error) {
+        caller.status.show(StatusLine::kErrorColor, PrintJob::drawingFailure(error));
+        return false;
+    }
+    if (const auto* refusal = std::get_if<QString>(&outcome)) {
+        caller.status.show(StatusLine::kErrorColor, *refusal);
+        return false;
+    }
+    try {
+        job.draw(*surface, std::get<SheetRequest>(outcome));
+    } catch (const std::exception& error) {
+        try {
+            surface->killDoc();
+        } catch (const std::exception&) {
+            // Abandoning is all that is left to do; the message below says it failed.
+        }
+        caller.status.show(StatusLine::kErrorColor, PrintJob::drawingFailure(error));
+        return false;
+    }
+    caller.status.setText(QString());
+    return true;
+}

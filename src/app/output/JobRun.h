@@ -1,5 +1,6 @@
 #pragma once
 
+#include "print/job/PageJob.h"
 #include "print/job/PrintJob.h"
 
 #include <functional>
@@ -33,3 +34,7 @@ struct JobCaller {
 /// and their refusal, the page, then an empty status and the focus. Returns the drawing cursor
 /// where the page left it.
 PagePosition runJob(const PrintJob& job, const JobCaller& caller, JobOutput& output);
+
+/// A page of its own run the same way: the dialog, the checks against the sheets and their refusal
+/// in the status line, the page, then an empty status. True when the page was ended.
+bool runPageJob(const PageJob& job, const JobCaller& caller, JobOutput& output);

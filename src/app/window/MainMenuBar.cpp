@@ -3,6 +3,8 @@
 #include "app/window/DrawingExport.h"
 #include "app/window/frmMain.h"
 
+#include <QInputDialog>
+
 MainMenuBar::MainMenuBar(frmMain& window)
     : QMenuBar(&window)
 {
@@ -50,6 +52,22 @@ MainMenuBar::MainMenuBar(frmMain& window)
     // Offered only once a handler listens, so the entry never does nothing.
     connect(print, &QMenu::aboutToShow, scale,
         [scale, &window] { scale->setEnabled(window.offersPrinterScale()); });
+    print->addSeparator();
+    connect(addCommand(print, "ProofSheetAction", tr("&Proof sheet...")), &QAction::triggered, &window,
+        &frmMain::proofSheetRequested);
+    connect(addCommand(print, "PreviewProofSheetAction", tr("Preview pr&oof sheet")), &QAction::triggered,
+        &window, &frmMain::previewProofSheetRequested);
+    connect(
+        addCommand(print, "WrapTapeAction", tr("&Wrap tape...")), &QAction::triggered, this, [this, &window] {
+            bool typed = false;
+            const QString length = QInputDialog::getText(&window, tr("Wrap tape"),
+                tr("Length of the tape, with its unit (1000mm or 40in):"), QLineEdit::Normal, m_tapeLength,
+                &typed);
+            if (!typed)
+                return;
+            m_tapeLength = length;
+            Q_EMIT window.wrapTapeRequested(length);
+        });
 
     QMenu* help = addMenu(tr("&Help"));
     connect(addCommand(help, "UserGuideAction", tr("&User Guide"), QKeySequence::HelpContents),

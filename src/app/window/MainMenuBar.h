@@ -14,4 +14,6 @@ public:
 private:
     QAction* addCommand(
         QMenu* menu, const char* name, const QString& text, const QKeySequence& shortcut = QKeySequence());
+
+    QString m_tapeLength = QStringLiteral("1000mm"); ///< offered again the next time
 };

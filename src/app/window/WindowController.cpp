@@ -13,6 +13,8 @@
 #include "common/RuntimeError.h"
 #include "print/altitude/AltitudePrintJob.h"
 #include "print/azimuth/AzimuthPrintJob.h"
+#include "print/job/ProofSheet.h"
+#include "print/job/WrapTape.h"
 #include "settings/StatusLine.h"
 
 #include <QCoreApplication>
@@ -77,6 +79,12 @@ WindowController::WindowController(frmMain& window, Services services)
         [this] { runExport<AzimuthPrintJob>(tr("Export Azimuth/RA")); });
     connect(&window, &frmMain::printerScaleRequested, this, &WindowController::openPrinterScale);
     connect(&window, &frmMain::pageSetupRequested, this, &WindowController::openPageSetup);
+    connect(&window, &frmMain::wrapTapeRequested, this, &WindowController::printTape);
+    // The azimuth circle's graduation: the one wrapped round an axis and read most.
+    connect(&window, &frmMain::proofSheetRequested, this,
+        [this] { printPage(ProofSheet(AzimuthPrintJob(m_window.model()).circle())); });
+    connect(&window, &frmMain::previewProofSheetRequested, this,
+        [this] { previewPage(ProofSheet(AzimuthPrintJob(m_window.model()).circle())); });
     connect(&window, &frmMain::aboutRequested, this, &WindowController::showAbout);
     connect(&window, &frmMain::userGuideRequested, this, &WindowController::showUserGuide);
     connect(&m_queueJob, &QueueJobFollower::failed, this,
@@ -175,6 +183,49 @@ template <typename Job> void WindowController::runPreview()
         };
         runJob(Job(m_window.model()), caller, host);
     }
+    showPreview(host);
+}
+
+void WindowController::printPage(const PageJob& page)
+{
+    const RunningJob running(m_jobRunning);
+    if (!running)
+        return;
+    m_paper.restore();
+    PrinterJobHost printer(m_printers, m_printerScales, m_queueJob);
+    runPageJob(page, jobCaller(true), printer);
+}
+
+void WindowController::previewPage(const PageJob& page)
+{
+    PreviewJobHost host(m_printers, m_printerScales);
+    {
+        const RunningJob running(m_jobRunning);
+        if (!running)
+            return;
+        m_paper.restore();
+        JobCaller caller = jobCaller(false);
+        caller.selectPrinter = [this] {
+            m_printers.current();
+            return true;
+        };
+        runPageJob(page, caller, host);
+    }
+    showPreview(host);
+}
+
+void WindowController::printTape(const QString& length)
+{
+    const std::variant<QString, TapeLength> read = TapeLength::read(length);
+    if (const auto* refusal = std::get_if<QString>(&read)) {
+        m_window.model().status().show(StatusLine::kErrorColor, *refusal);
+        return;
+    }
+    printPage(WrapTape(std::get<TapeLength>(read)));
+}
+
+void WindowController::showPreview(const PreviewJobHost& host)
+{
     if (!host.ended())
         return;
     if (!m_preview) {

@@ -14,6 +14,8 @@
 #include <memory>
 
 class AboutDialog;
+class PageJob;
+class PreviewJobHost;
 class PreviewWindow;
 class UserGuideWindow;
 class frmMain;
@@ -72,6 +74,13 @@ private:
     /// A print job whose sheets go to the preview window instead of the printer: the same checks
     /// and refusals, no print dialog.
     template <typename Job> void runPreview();
+    /// A page of its own (the wrap tape, the proof sheet) on the current printer, or in the preview.
+    void printPage(const PageJob& page);
+    void previewPage(const PageJob& page);
+    /// "Wrap tape...": the length typed, refused in the status line when it is not one.
+    void printTape(const QString& length);
+    /// The sheets a preview host kept, in the preview window.
+    void showPreview(const PreviewJobHost& host);
     /// A print job whose page goes to a drawing file instead of the printer.
     template <typename Job> void runExport(const QString& title);
 

@@ -71,6 +71,10 @@ Q_SIGNALS:
     void printerScaleRequested();
     /// "Page Setup...": the current printer's paper and orientation, without printing.
     void pageSetupRequested();
+    /// "Wrap tape...", with the length typed for it.
+    void wrapTapeRequested(const QString& length);
+    void proofSheetRequested();
+    void previewProofSheetRequested();
 
 protected:
     /// A new desktop palette: the fixed colours are chosen again.

@@ -160,29 +160,16 @@ PagePosition JobPage::printSet(PrintSurface& surface, PagePosition cursor, const
 {
     const bool blackOnWhite = m_settings.blackOnWhite;
     const bool whiteOnBlack = m_settings.whiteOnBlack;
-    StripInputs strip = set;
-    const ScaleNumbers numbers
-        = markoptions::turnedNumbers(m_mode.numbers, startDivision(m_settings, m_mode));
-    const auto beginStripRow = [&](Rgb markColor) {
+    const auto stripRow = [&](Rgb ink) {
         cursor.printX = kStripLeft;
         cursor.printY = numeric::checkedAdd(cursor.printY, kRowStep);
         beginRow(surface, cursor.printY, geometry(m_mode, set.lengthTw, zeroDegrees(m_settings)));
-        strip.markColor = markColor;
-        surface.setForeColor(strip.markColor);
+        cursor = drawStrip(surface, cursor, set, ink);
     };
-    if (blackOnWhite) {
-        beginStripRow(kBlack);
-        cursor = m_mode.draw(surface, cursor, strip, numbers);
-    }
-    if (whiteOnBlack) {
-        beginStripRow(kWhite);
-        // Drawn with whatever pen the previous strip or card left, tall enough for a second row.
-        const qint32 boxHeight = numeric::checkedAdd(kBlackBoxHeight, otherWayRowHeight(surface, strip));
-        surface.line(LineFlags::FilledBox, static_cast<float>(cursor.printX),
-            static_cast<float>(cursor.printY), static_cast<float>(set.lengthTw),
-            static_cast<float>(boxHeight), kBlack);
-        cursor = m_mode.draw(surface, cursor, strip, numbers);
-    }
+    if (blackOnWhite)
+        stripRow(kBlack);
+    if (whiteOnBlack)
+        stripRow(kWhite);
     if (whiteOnBlack) {
         surface.setDrawWidth(numeric::checkedInt16(set.tenMark));
         cursor.printX = kFirstCardLeft;
@@ -200,6 +187,21 @@ PagePosition JobPage::printSet(PrintSurface& surface, PagePosition cursor, const
         printCard(surface, cursor, kBlack, kWhite);
     }
     return cursor;
+}
+
+PagePosition JobPage::drawStrip(PrintSurface& surface, PagePosition cursor, StripInputs strip, Rgb ink) const
+{
+    strip.markColor = ink;
+    surface.setForeColor(ink);
+    if (ink == kWhite) {
+        // Drawn with whatever pen the previous strip or card left, tall enough for a second row.
+        const qint32 boxHeight = numeric::checkedAdd(kBlackBoxHeight, otherWayRowHeight(surface, strip));
+        surface.line(LineFlags::FilledBox, static_cast<float>(cursor.printX),
+            static_cast<float>(cursor.printY), static_cast<float>(strip.lengthTw),
+            static_cast<float>(boxHeight), kBlack);
+    }
+    return m_mode.draw(surface, cursor, strip,
+        markoptions::turnedNumbers(m_mode.numbers, startDivision(m_settings, m_mode)));
 }
 
 void JobPage::printCard(PrintSurface& surface, PagePosition cursor, Rgb ink, Rgb paper) const

@@ -29,8 +29,12 @@ public:
     /// the reading of its left end.
     static StripGeometry geometry(const JobMode& mode, double lengthTw, double zeroDegrees = 0);
 
-private:
+    /// What one circle set's strips are drawn from: its pens, heights and font at this size.
     StripInputs stripInputs(const CircleSetSettings& set) const;
+    /// One strip of the set at the cursor in one ink: white ones on their black box.
+    PagePosition drawStrip(PrintSurface& surface, PagePosition cursor, StripInputs strip, Rgb ink) const;
+
+private:
     /// The vernier of the set's strips: 0.9 of their smallest spacing (10 minutes on RA).
     Vernier vernier(const StripInputs& strip) const;
     PagePosition printVerniers(PrintSurface& surface, PagePosition cursor, const StripInputs& set) const;

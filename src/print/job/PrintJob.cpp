@@ -93,6 +93,20 @@ JobOutcome PrintJob::check(const JobSheets& sheets) const
     }
 }
 
+std::variant<JobRefusal, JobCircle> PrintJob::circle() const
+{
+    try {
+        JobCircle circle { m_settings, mode(), readSize() };
+        if (circle.size.entry < circle.size.minSize)
+            return refuse(
+                QCoreApplication::translate("PrintJob", "%1 size must be at least %2 %3")
+                    .arg(circle.mode.circleLabel, QString::number(circle.size.minSize), circle.size.units));
+        return circle;
+    } catch (const std::exception& error) {
+        return failureBeforeDrawing(error);
+    }
+}
+
 JobOutcome PrintJob::checkSize(const Mode& job, const StripSize& size, const JobSheets& sheets) const
 {
     if (size.entry < size.minSize) {

@@ -72,6 +72,13 @@ private:
 
 using JobOutcome = std::variant<JobRefusal, JobPlan>;
 
+/// A job's circle apart from any sheets: what it prints, its size as typed and the settings read.
+struct JobCircle {
+    JobSettings settings;
+    JobMode mode;
+    StripSize size;
+};
+
 /// One press of a print button, decided from the settings of that moment: the size and its refusals
 /// against the sheets, and the page. It shows nothing and asks nothing; its caller shows the dialog,
 /// the progress, the refusal and the focus. The concrete job supplies its labels, numbers and drawing.
@@ -89,6 +96,10 @@ public:
     std::optional<QString> progress() const;
     /// The size, the zero and the half marks checked against the sheets.
     JobOutcome check(const JobSheets& sheets) const;
+
+    /// The circle alone, for a page of samples of its graduation; the refusal of a size that is no
+    /// number or below the minimum.
+    std::variant<JobRefusal, JobCircle> circle() const;
 
     /// The message for a print dialog that could not be shown.
     static QString selectionFailure(const std::exception& error);

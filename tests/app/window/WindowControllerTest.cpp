@@ -707,3 +707,57 @@ TEST_F(Program, ExportRefusesTheStoreAndTheSettingsFilesOfThisRun)
         EXPECT_EQ(after.readAll(), before);
     }
 }
+
+// Print > "Wrap tape..." prints the tape the length typed asks for, or says in the status line why
+// not; "Proof sheet..." prints one sheet and its preview shows it without printing.
+TEST_F(Program, TheWrapTapeAndTheProofSheetFromThePrintMenu)
+{
+    Session run(ini(), printers, dialog);
+    struct TapeRow {
+        const char* length;
+        const char* status; ///< empty: printed
+    };
+    const TapeRow rows[] = {
+        { "12", "Wrap tape: '12' is not a length; give it with its unit, for example 1000mm or 40in." },
+        { "50mm", "Wrap tape size must be at least 100 mm" },
+        { "1000mm", "" },
+        { "40in", "" },
+    };
+    std::size_t printed = 0;
+    for (const TapeRow& row : rows) {
+        SCOPED_TRACE(row.length);
+        dialog.choose(QStringLiteral("Laser"));
+        Q_EMIT run.window.wrapTapeRequested(QString::fromLatin1(row.length));
+        EXPECT_EQ(run.status().toStdString(), std::string(row.status));
+        if (row.status[0] != '\0') {
+            EXPECT_EQ(run.model.status().color(), StatusLine::kErrorColor);
+            continue;
+        }
+        ASSERT_EQ(printers.at(0).documents().size(), ++printed);
+        const std::vector<Page>& sheets = printers.at(0).documents().back();
+        EXPECT_GE(sheets.size(), 2u) << "the map, then the tape's pieces";
+        int numbers = 0;
+        for (const Page& sheet : sheets)
+            for (const PageOp& op : sheet.ops)
+                numbers += op.text == QStringLiteral("7") ? 1 : 0;
+        EXPECT_GE(numbers, 1);
+    }
+    // A length is checked against the paper of the printer chosen; what is no length asks for none.
+    EXPECT_EQ(dialog.requests().size(), 3u);
+
+    run.window.findChild<QAction*>(QStringLiteral("PreviewProofSheetAction"))->trigger();
+    auto* preview = run.window.findChild<PreviewWindow*>();
+    ASSERT_NE(preview, nullptr) << run.status().toStdString();
+    ASSERT_EQ(preview->sheets().size(), 1u);
+    int labels = 0;
+    for (const PageOp& op : preview->sheets()[0].ops)
+        labels += op.text.startsWith(QStringLiteral("Widths ")) ? 1 : 0;
+    EXPECT_EQ(labels, 12);
+    EXPECT_EQ(printers.at(0).documents().size(), printed);
+
+    run.window.findChild<QAction*>(QStringLiteral("ProofSheetAction"))->trigger();
+    EXPECT_EQ(dialog.requests().size(), 4u);
+    EXPECT_EQ(run.status(), QString());
+    ASSERT_EQ(printers.at(0).documents().size(), printed + 1);
+    EXPECT_EQ(printers.at(0).documents().back().size(), 1u);
+}
