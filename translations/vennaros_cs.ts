@@ -390,6 +390,30 @@ FILE - writes it to standard output</source>
 řezací plotr, ve skutečné velikosti v milimetrech, nikdy nedělený;
 FILE - jej zapíše na standardní výstup</translation>
     </message>
+    <message>
+        <source>--tape and --proof go with --print-pdf FILE.</source>
+        <translation>--tape a --proof patří k --print-pdf FILE.</translation>
+    </message>
+    <message>
+        <source>--tape and --proof: give one of them.</source>
+        <translation>--tape a --proof: zadejte jen jedno.</translation>
+    </message>
+    <message>
+        <source>--tape goes with --print-pdf, --paper and --landscape alone.</source>
+        <translation>--tape patří jen k --print-pdf, --paper a --landscape.</translation>
+    </message>
+    <message>
+        <source>a wrap tape of that length (1000mm, 40in) ticked every millimetre
+(1/20 in), to measure an axis in the printer&apos;s own millimetres</source>
+        <translation>ovíjecí páska té délky (1000mm, 40in) s ryskou po milimetru
+(1/20 in), k měření osy v milimetrech tiskárny</translation>
+    </message>
+    <message>
+        <source>a proof sheet: samples of the circle&apos;s graduation in every mark
+width, height and font size, to choose a circle set by trying</source>
+        <translation>zkušební list: vzorky stupnice kruhu v každé šířce rysek, výšce
+a velikosti písma, k volbě sady zkoušením</translation>
+    </message>
 </context>
 <context>
     <name>DrawingExport</name>
@@ -634,6 +658,26 @@ FILE - jej zapíše na standardní výstup</translation>
     <message>
         <source>&amp;About Vennaros</source>
         <translation>&amp;O programu Vennaros</translation>
+    </message>
+    <message>
+        <source>&amp;Proof sheet...</source>
+        <translation>&amp;Zkušební list...</translation>
+    </message>
+    <message>
+        <source>Preview pr&amp;oof sheet</source>
+        <translation>Náhled zkušebního &amp;listu</translation>
+    </message>
+    <message>
+        <source>&amp;Wrap tape...</source>
+        <translation>Ovíjecí &amp;páska...</translation>
+    </message>
+    <message>
+        <source>Wrap tape</source>
+        <translation>Ovíjecí páska</translation>
+    </message>
+    <message>
+        <source>Length of the tape, with its unit (1000mm or 40in):</source>
+        <translation>Délka pásky s jednotkou (1000mm nebo 40in):</translation>
     </message>
 </context>
 <context>
@@ -1094,6 +1138,21 @@ FILE - jej zapíše na standardní výstup</translation>
     </message>
 </context>
 <context>
+    <name>ProofSheet</name>
+    <message>
+        <source>Widths %1-%2-%3, Height %4, Font %5</source>
+        <translation>Šířky %1-%2-%3, Výška %4, Písmo %5</translation>
+    </message>
+    <message>
+        <source>Proof sheet: %1 samples of 10 degrees don&apos;t fit this paper.</source>
+        <translation>Zkušební list: vzorky 10 stupňů kruhu %1 se na tento papír nevejdou.</translation>
+    </message>
+    <message>
+        <source>Proof sheet: %1, samples of %2°</source>
+        <translation>Zkušební list: %1, vzorky po %2°</translation>
+    </message>
+</context>
+<context>
     <name>QtSettingsStore</name>
     <message>
         <source>the settings store %1 (%2)</source>
@@ -1341,6 +1400,21 @@ FILE - jej zapíše na standardní výstup</translation>
     <message>
         <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
         <translation>Papír uložený pro &apos;%1&apos; se nepoužije: %2; tiskárna tiskne na svůj vlastní papír.</translation>
+    </message>
+</context>
+<context>
+    <name>WrapTape</name>
+    <message>
+        <source>Wrap tape</source>
+        <translation>Ovíjecí páska</translation>
+    </message>
+    <message>
+        <source>Wrap tape: &apos;%1&apos; is not a length; give it with its unit, for example 1000mm or 40in.</source>
+        <translation>Ovíjecí páska: &apos;%1&apos; není délka; zadejte ji s jednotkou, například 1000mm nebo 40in.</translation>
+    </message>
+    <message>
+        <source>Wrap tape %1</source>
+        <translation>Ovíjecí páska %1</translation>
     </message>
 </context>
 <context>

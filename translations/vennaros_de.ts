@@ -393,6 +393,30 @@ FILE - writes it to standard output</source>
 oder Folienschneider, in wahrer Größe in Millimetern, nie geteilt;
 FILE - schreibt sie auf die Standardausgabe</translation>
     </message>
+    <message>
+        <source>--tape and --proof go with --print-pdf FILE.</source>
+        <translation>--tape und --proof gehören zu --print-pdf FILE.</translation>
+    </message>
+    <message>
+        <source>--tape and --proof: give one of them.</source>
+        <translation>--tape und --proof: geben Sie nur eines davon an.</translation>
+    </message>
+    <message>
+        <source>--tape goes with --print-pdf, --paper and --landscape alone.</source>
+        <translation>--tape gehört nur zu --print-pdf, --paper und --landscape.</translation>
+    </message>
+    <message>
+        <source>a wrap tape of that length (1000mm, 40in) ticked every millimetre
+(1/20 in), to measure an axis in the printer&apos;s own millimetres</source>
+        <translation>ein Wickelmaßband dieser Länge (1000mm, 40in) mit einem Strich je
+Millimeter (1/20 in), um eine Achse in Millimetern des Druckers zu messen</translation>
+    </message>
+    <message>
+        <source>a proof sheet: samples of the circle&apos;s graduation in every mark
+width, height and font size, to choose a circle set by trying</source>
+        <translation>ein Probeblatt: Proben der Teilung des Kreises in jeder Strichbreite,
+Höhe und Schriftgröße, um einen Kreissatz durch Ausprobieren zu wählen</translation>
+    </message>
 </context>
 <context>
     <name>DrawingExport</name>
@@ -636,6 +660,26 @@ FILE - schreibt sie auf die Standardausgabe</translation>
     <message>
         <source>&amp;About Vennaros</source>
         <translation>&amp;Über Vennaros</translation>
+    </message>
+    <message>
+        <source>&amp;Proof sheet...</source>
+        <translation>&amp;Probeblatt...</translation>
+    </message>
+    <message>
+        <source>Preview pr&amp;oof sheet</source>
+        <translation>Vorschau Probe&amp;blatt</translation>
+    </message>
+    <message>
+        <source>&amp;Wrap tape...</source>
+        <translation>&amp;Wickelmaßband...</translation>
+    </message>
+    <message>
+        <source>Wrap tape</source>
+        <translation>Wickelmaßband</translation>
+    </message>
+    <message>
+        <source>Length of the tape, with its unit (1000mm or 40in):</source>
+        <translation>Länge des Maßbands mit Einheit (1000mm oder 40in):</translation>
     </message>
 </context>
 <context>
@@ -1095,6 +1139,21 @@ FILE - schreibt sie auf die Standardausgabe</translation>
     </message>
 </context>
 <context>
+    <name>ProofSheet</name>
+    <message>
+        <source>Widths %1-%2-%3, Height %4, Font %5</source>
+        <translation>Breiten %1-%2-%3, Höhe %4, Schrift %5</translation>
+    </message>
+    <message>
+        <source>Proof sheet: %1 samples of 10 degrees don&apos;t fit this paper.</source>
+        <translation>Probeblatt: Proben von 10 Grad des Kreises %1 passen nicht auf dieses Papier.</translation>
+    </message>
+    <message>
+        <source>Proof sheet: %1, samples of %2°</source>
+        <translation>Probeblatt: %1, Proben von %2°</translation>
+    </message>
+</context>
+<context>
     <name>QtSettingsStore</name>
     <message>
         <source>the settings store %1 (%2)</source>
@@ -1340,6 +1399,21 @@ FILE - schreibt sie auf die Standardausgabe</translation>
     <message>
         <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
         <translation>Das für &apos;%1&apos; gespeicherte Papier wird nicht verwendet: %2; der Drucker druckt auf seinem eigenen Papier.</translation>
+    </message>
+</context>
+<context>
+    <name>WrapTape</name>
+    <message>
+        <source>Wrap tape</source>
+        <translation>Wickelmaßband</translation>
+    </message>
+    <message>
+        <source>Wrap tape: &apos;%1&apos; is not a length; give it with its unit, for example 1000mm or 40in.</source>
+        <translation>Wickelmaßband: &apos;%1&apos; ist keine Länge; geben Sie sie mit Einheit an, zum Beispiel 1000mm oder 40in.</translation>
+    </message>
+    <message>
+        <source>Wrap tape %1</source>
+        <translation>Wickelmaßband %1</translation>
     </message>
 </context>
 <context>

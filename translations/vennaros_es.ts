@@ -392,6 +392,30 @@ FILE - writes it to standard output</source>
 o de vinilo, a su tamaño real en milímetros, nunca dividido;
 FILE - lo escribe en la salida estándar</translation>
     </message>
+    <message>
+        <source>--tape and --proof go with --print-pdf FILE.</source>
+        <translation>--tape y --proof van con --print-pdf FILE.</translation>
+    </message>
+    <message>
+        <source>--tape and --proof: give one of them.</source>
+        <translation>--tape y --proof: indique solo uno.</translation>
+    </message>
+    <message>
+        <source>--tape goes with --print-pdf, --paper and --landscape alone.</source>
+        <translation>--tape va solo con --print-pdf, --paper y --landscape.</translation>
+    </message>
+    <message>
+        <source>a wrap tape of that length (1000mm, 40in) ticked every millimetre
+(1/20 in), to measure an axis in the printer&apos;s own millimetres</source>
+        <translation>una cinta para enrollar de esa longitud (1000mm, 40in) con una marca
+por milímetro (1/20 in), para medir un eje en milímetros de la impresora</translation>
+    </message>
+    <message>
+        <source>a proof sheet: samples of the circle&apos;s graduation in every mark
+width, height and font size, to choose a circle set by trying</source>
+        <translation>una hoja de prueba: muestras de la graduación del círculo en cada
+ancho, altura y tamaño de letra, para elegir un juego probando</translation>
+    </message>
 </context>
 <context>
     <name>DrawingExport</name>
@@ -635,6 +659,26 @@ FILE - lo escribe en la salida estándar</translation>
     <message>
         <source>&amp;About Vennaros</source>
         <translation>&amp;Acerca de Vennaros</translation>
+    </message>
+    <message>
+        <source>&amp;Proof sheet...</source>
+        <translation>&amp;Hoja de prueba...</translation>
+    </message>
+    <message>
+        <source>Preview pr&amp;oof sheet</source>
+        <translation>Vista previa de la hoja de p&amp;rueba</translation>
+    </message>
+    <message>
+        <source>&amp;Wrap tape...</source>
+        <translation>&amp;Cinta para enrollar...</translation>
+    </message>
+    <message>
+        <source>Wrap tape</source>
+        <translation>Cinta para enrollar</translation>
+    </message>
+    <message>
+        <source>Length of the tape, with its unit (1000mm or 40in):</source>
+        <translation>Longitud de la cinta, con su unidad (1000mm o 40in):</translation>
     </message>
 </context>
 <context>
@@ -1094,6 +1138,21 @@ FILE - lo escribe en la salida estándar</translation>
     </message>
 </context>
 <context>
+    <name>ProofSheet</name>
+    <message>
+        <source>Widths %1-%2-%3, Height %4, Font %5</source>
+        <translation>Anchos %1-%2-%3, Altura %4, Letra %5</translation>
+    </message>
+    <message>
+        <source>Proof sheet: %1 samples of 10 degrees don&apos;t fit this paper.</source>
+        <translation>Hoja de prueba: las muestras de 10 grados del círculo %1 no caben en este papel.</translation>
+    </message>
+    <message>
+        <source>Proof sheet: %1, samples of %2°</source>
+        <translation>Hoja de prueba: %1, muestras de %2°</translation>
+    </message>
+</context>
+<context>
     <name>QtSettingsStore</name>
     <message>
         <source>the settings store %1 (%2)</source>
@@ -1339,6 +1398,21 @@ FILE - lo escribe en la salida estándar</translation>
     <message>
         <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
         <translation>El papel guardado para &apos;%1&apos; no se usa: %2; la impresora imprime en su propio papel.</translation>
+    </message>
+</context>
+<context>
+    <name>WrapTape</name>
+    <message>
+        <source>Wrap tape</source>
+        <translation>Cinta para enrollar</translation>
+    </message>
+    <message>
+        <source>Wrap tape: &apos;%1&apos; is not a length; give it with its unit, for example 1000mm or 40in.</source>
+        <translation>Cinta para enrollar: &apos;%1&apos; no es una longitud; indíquela con su unidad, por ejemplo 1000mm o 40in.</translation>
+    </message>
+    <message>
+        <source>Wrap tape %1</source>
+        <translation>Cinta para enrollar %1</translation>
     </message>
 </context>
 <context>

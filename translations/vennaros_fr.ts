@@ -393,6 +393,30 @@ FILE - writes it to standard output</source>
 ou vinyle, à sa vraie taille en millimètres, jamais divisé&#xa0;;
 FILE - l’écrit sur la sortie standard</translation>
     </message>
+    <message>
+        <source>--tape and --proof go with --print-pdf FILE.</source>
+        <translation>--tape et --proof vont avec --print-pdf FILE.</translation>
+    </message>
+    <message>
+        <source>--tape and --proof: give one of them.</source>
+        <translation>--tape et --proof : donnez l&apos;un des deux.</translation>
+    </message>
+    <message>
+        <source>--tape goes with --print-pdf, --paper and --landscape alone.</source>
+        <translation>--tape va avec --print-pdf, --paper et --landscape seuls.</translation>
+    </message>
+    <message>
+        <source>a wrap tape of that length (1000mm, 40in) ticked every millimetre
+(1/20 in), to measure an axis in the printer&apos;s own millimetres</source>
+        <translation>un ruban à enrouler de cette longueur (1000mm, 40in), gradué à chaque
+millimètre (1/20 in), pour mesurer un axe en millimètres de l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>a proof sheet: samples of the circle&apos;s graduation in every mark
+width, height and font size, to choose a circle set by trying</source>
+        <translation>une feuille d&apos;essai : des échantillons de la graduation du cercle dans
+chaque largeur, hauteur et taille de police, pour choisir en essayant</translation>
+    </message>
 </context>
 <context>
     <name>DrawingExport</name>
@@ -636,6 +660,26 @@ FILE - l’écrit sur la sortie standard</translation>
     <message>
         <source>&amp;About Vennaros</source>
         <translation>À propos &amp;de Vennaros</translation>
+    </message>
+    <message>
+        <source>&amp;Proof sheet...</source>
+        <translation>&amp;Feuille d&apos;essai...</translation>
+    </message>
+    <message>
+        <source>Preview pr&amp;oof sheet</source>
+        <translation>Aperçu de la feuille d&apos;&amp;essai</translation>
+    </message>
+    <message>
+        <source>&amp;Wrap tape...</source>
+        <translation>Ru&amp;ban à enrouler...</translation>
+    </message>
+    <message>
+        <source>Wrap tape</source>
+        <translation>Ruban à enrouler</translation>
+    </message>
+    <message>
+        <source>Length of the tape, with its unit (1000mm or 40in):</source>
+        <translation>Longueur du ruban, avec son unité (1000mm ou 40in) :</translation>
     </message>
 </context>
 <context>
@@ -1095,6 +1139,21 @@ FILE - l’écrit sur la sortie standard</translation>
     </message>
 </context>
 <context>
+    <name>ProofSheet</name>
+    <message>
+        <source>Widths %1-%2-%3, Height %4, Font %5</source>
+        <translation>Largeurs %1-%2-%3, Hauteur %4, Police %5</translation>
+    </message>
+    <message>
+        <source>Proof sheet: %1 samples of 10 degrees don&apos;t fit this paper.</source>
+        <translation>Feuille d&apos;essai : les échantillons de 10 degrés du cercle %1 ne tiennent pas sur ce papier.</translation>
+    </message>
+    <message>
+        <source>Proof sheet: %1, samples of %2°</source>
+        <translation>Feuille d&apos;essai : %1, échantillons de %2°</translation>
+    </message>
+</context>
+<context>
     <name>QtSettingsStore</name>
     <message>
         <source>the settings store %1 (%2)</source>
@@ -1340,6 +1399,21 @@ FILE - l’écrit sur la sortie standard</translation>
     <message>
         <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
         <translation>Le papier gardé pour &apos;%1&apos; n’est pas utilisé&#xa0;: %2&#xa0;; l’imprimante imprime sur son propre papier.</translation>
+    </message>
+</context>
+<context>
+    <name>WrapTape</name>
+    <message>
+        <source>Wrap tape</source>
+        <translation>Ruban à enrouler</translation>
+    </message>
+    <message>
+        <source>Wrap tape: &apos;%1&apos; is not a length; give it with its unit, for example 1000mm or 40in.</source>
+        <translation>Ruban à enrouler : &apos;%1&apos; n&apos;est pas une longueur ; donnez-la avec son unité, par exemple 1000mm ou 40in.</translation>
+    </message>
+    <message>
+        <source>Wrap tape %1</source>
+        <translation>Ruban à enrouler %1</translation>
     </message>
 </context>
 <context>

@@ -393,6 +393,30 @@ FILE - writes it to standard output</source>
 taglio laser o vinile, alla dimensione reale in millimetri, mai
 diviso; FILE - lo scrive sullo standard output</translation>
     </message>
+    <message>
+        <source>--tape and --proof go with --print-pdf FILE.</source>
+        <translation>--tape e --proof vanno con --print-pdf FILE.</translation>
+    </message>
+    <message>
+        <source>--tape and --proof: give one of them.</source>
+        <translation>--tape e --proof: indicarne solo uno.</translation>
+    </message>
+    <message>
+        <source>--tape goes with --print-pdf, --paper and --landscape alone.</source>
+        <translation>--tape va solo con --print-pdf, --paper e --landscape.</translation>
+    </message>
+    <message>
+        <source>a wrap tape of that length (1000mm, 40in) ticked every millimetre
+(1/20 in), to measure an axis in the printer&apos;s own millimetres</source>
+        <translation>un nastro da avvolgere di quella lunghezza (1000mm, 40in) con una tacca
+per millimetro (1/20 in), per misurare un asse in millimetri della stampante</translation>
+    </message>
+    <message>
+        <source>a proof sheet: samples of the circle&apos;s graduation in every mark
+width, height and font size, to choose a circle set by trying</source>
+        <translation>un foglio di prova: campioni della graduazione del cerchio in ogni
+larghezza, altezza e dimensione del carattere, per scegliere provando</translation>
+    </message>
 </context>
 <context>
     <name>DrawingExport</name>
@@ -636,6 +660,26 @@ diviso; FILE - lo scrive sullo standard output</translation>
     <message>
         <source>&amp;About Vennaros</source>
         <translation>&amp;Informazioni su Vennaros</translation>
+    </message>
+    <message>
+        <source>&amp;Proof sheet...</source>
+        <translation>&amp;Foglio di prova...</translation>
+    </message>
+    <message>
+        <source>Preview pr&amp;oof sheet</source>
+        <translation>Anteprima foglio di p&amp;rova</translation>
+    </message>
+    <message>
+        <source>&amp;Wrap tape...</source>
+        <translation>Nastro da a&amp;vvolgere...</translation>
+    </message>
+    <message>
+        <source>Wrap tape</source>
+        <translation>Nastro da avvolgere</translation>
+    </message>
+    <message>
+        <source>Length of the tape, with its unit (1000mm or 40in):</source>
+        <translation>Lunghezza del nastro, con la sua unità (1000mm o 40in):</translation>
     </message>
 </context>
 <context>
@@ -1095,6 +1139,21 @@ diviso; FILE - lo scrive sullo standard output</translation>
     </message>
 </context>
 <context>
+    <name>ProofSheet</name>
+    <message>
+        <source>Widths %1-%2-%3, Height %4, Font %5</source>
+        <translation>Larghezze %1-%2-%3, Altezza %4, Carattere %5</translation>
+    </message>
+    <message>
+        <source>Proof sheet: %1 samples of 10 degrees don&apos;t fit this paper.</source>
+        <translation>Foglio di prova: i campioni di 10 gradi del cerchio %1 non entrano in questa carta.</translation>
+    </message>
+    <message>
+        <source>Proof sheet: %1, samples of %2°</source>
+        <translation>Foglio di prova: %1, campioni di %2°</translation>
+    </message>
+</context>
+<context>
     <name>QtSettingsStore</name>
     <message>
         <source>the settings store %1 (%2)</source>
@@ -1340,6 +1399,21 @@ diviso; FILE - lo scrive sullo standard output</translation>
     <message>
         <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
         <translation>La carta conservata per &apos;%1&apos; non è usata: %2; la stampante stampa sulla sua carta.</translation>
+    </message>
+</context>
+<context>
+    <name>WrapTape</name>
+    <message>
+        <source>Wrap tape</source>
+        <translation>Nastro da avvolgere</translation>
+    </message>
+    <message>
+        <source>Wrap tape: &apos;%1&apos; is not a length; give it with its unit, for example 1000mm or 40in.</source>
+        <translation>Nastro da avvolgere: &apos;%1&apos; non è una lunghezza; indicarla con la sua unità, per esempio 1000mm o 40in.</translation>
+    </message>
+    <message>
+        <source>Wrap tape %1</source>
+        <translation>Nastro da avvolgere %1</translation>
     </message>
 </context>
 <context>

@@ -390,6 +390,30 @@ FILE - writes it to standard output</source>
 vinylsnijder, op ware grootte in millimeters, nooit gedeeld;
 FILE - schrijft die naar de standaarduitvoer</translation>
     </message>
+    <message>
+        <source>--tape and --proof go with --print-pdf FILE.</source>
+        <translation>--tape en --proof horen bij --print-pdf FILE.</translation>
+    </message>
+    <message>
+        <source>--tape and --proof: give one of them.</source>
+        <translation>--tape en --proof: geef er één van.</translation>
+    </message>
+    <message>
+        <source>--tape goes with --print-pdf, --paper and --landscape alone.</source>
+        <translation>--tape hoort alleen bij --print-pdf, --paper en --landscape.</translation>
+    </message>
+    <message>
+        <source>a wrap tape of that length (1000mm, 40in) ticked every millimetre
+(1/20 in), to measure an axis in the printer&apos;s own millimetres</source>
+        <translation>een wikkelmeetlint van die lengte (1000mm, 40in) met een streep per
+millimeter (1/20 in), om een as te meten in millimeters van de printer</translation>
+    </message>
+    <message>
+        <source>a proof sheet: samples of the circle&apos;s graduation in every mark
+width, height and font size, to choose a circle set by trying</source>
+        <translation>een proefblad: stalen van de schaalverdeling van de cirkel in elke
+streepbreedte, hoogte en lettergrootte, om een cirkelset te kiezen</translation>
+    </message>
 </context>
 <context>
     <name>DrawingExport</name>
@@ -633,6 +657,26 @@ FILE - schrijft die naar de standaarduitvoer</translation>
     <message>
         <source>&amp;About Vennaros</source>
         <translation>&amp;Over Vennaros</translation>
+    </message>
+    <message>
+        <source>&amp;Proof sheet...</source>
+        <translation>Pr&amp;oefblad...</translation>
+    </message>
+    <message>
+        <source>Preview pr&amp;oof sheet</source>
+        <translation>Voorbeeld proef&amp;blad</translation>
+    </message>
+    <message>
+        <source>&amp;Wrap tape...</source>
+        <translation>&amp;Wikkelmeetlint...</translation>
+    </message>
+    <message>
+        <source>Wrap tape</source>
+        <translation>Wikkelmeetlint</translation>
+    </message>
+    <message>
+        <source>Length of the tape, with its unit (1000mm or 40in):</source>
+        <translation>Lengte van het meetlint, met eenheid (1000mm of 40in):</translation>
     </message>
 </context>
 <context>
@@ -1092,6 +1136,21 @@ FILE - schrijft die naar de standaarduitvoer</translation>
     </message>
 </context>
 <context>
+    <name>ProofSheet</name>
+    <message>
+        <source>Widths %1-%2-%3, Height %4, Font %5</source>
+        <translation>Breedtes %1-%2-%3, Hoogte %4, Letter %5</translation>
+    </message>
+    <message>
+        <source>Proof sheet: %1 samples of 10 degrees don&apos;t fit this paper.</source>
+        <translation>Proefblad: stalen van 10 graden van de cirkel %1 passen niet op dit papier.</translation>
+    </message>
+    <message>
+        <source>Proof sheet: %1, samples of %2°</source>
+        <translation>Proefblad: %1, stalen van %2°</translation>
+    </message>
+</context>
+<context>
     <name>QtSettingsStore</name>
     <message>
         <source>the settings store %1 (%2)</source>
@@ -1337,6 +1396,21 @@ FILE - schrijft die naar de standaarduitvoer</translation>
     <message>
         <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
         <translation>Het bewaarde papier voor &apos;%1&apos; wordt niet gebruikt: %2; de printer drukt af op zijn eigen papier.</translation>
+    </message>
+</context>
+<context>
+    <name>WrapTape</name>
+    <message>
+        <source>Wrap tape</source>
+        <translation>Wikkelmeetlint</translation>
+    </message>
+    <message>
+        <source>Wrap tape: &apos;%1&apos; is not a length; give it with its unit, for example 1000mm or 40in.</source>
+        <translation>Wikkelmeetlint: &apos;%1&apos; is geen lengte; geef die met eenheid, bijvoorbeeld 1000mm of 40in.</translation>
+    </message>
+    <message>
+        <source>Wrap tape %1</source>
+        <translation>Wikkelmeetlint %1</translation>
     </message>
 </context>
 <context>

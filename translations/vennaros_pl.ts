@@ -392,6 +392,30 @@ FILE - writes it to standard output</source>
 lub tnącego folię, w rzeczywistym rozmiarze w milimetrach, nigdy
 dzielony; FILE - zapisuje go na standardowe wyjście</translation>
     </message>
+    <message>
+        <source>--tape and --proof go with --print-pdf FILE.</source>
+        <translation>--tape i --proof idą z --print-pdf FILE.</translation>
+    </message>
+    <message>
+        <source>--tape and --proof: give one of them.</source>
+        <translation>--tape i --proof: podaj tylko jedno.</translation>
+    </message>
+    <message>
+        <source>--tape goes with --print-pdf, --paper and --landscape alone.</source>
+        <translation>--tape idzie tylko z --print-pdf, --paper i --landscape.</translation>
+    </message>
+    <message>
+        <source>a wrap tape of that length (1000mm, 40in) ticked every millimetre
+(1/20 in), to measure an axis in the printer&apos;s own millimetres</source>
+        <translation>taśma do owinięcia tej długości (1000mm, 40in) z kreską co milimetr
+(1/20 in), do pomiaru osi w milimetrach drukarki</translation>
+    </message>
+    <message>
+        <source>a proof sheet: samples of the circle&apos;s graduation in every mark
+width, height and font size, to choose a circle set by trying</source>
+        <translation>arkusz próbny: próbki podziałki koła w każdej szerokości kresek,
+wysokości i wielkości czcionki, by wybrać zestaw, próbując</translation>
+    </message>
 </context>
 <context>
     <name>DrawingExport</name>
@@ -636,6 +660,26 @@ dzielony; FILE - zapisuje go na standardowe wyjście</translation>
     <message>
         <source>&amp;About Vennaros</source>
         <translation>&amp;O programie Vennaros</translation>
+    </message>
+    <message>
+        <source>&amp;Proof sheet...</source>
+        <translation>Ar&amp;kusz próbny...</translation>
+    </message>
+    <message>
+        <source>Preview pr&amp;oof sheet</source>
+        <translation>Podgląd arkusza pró&amp;bnego</translation>
+    </message>
+    <message>
+        <source>&amp;Wrap tape...</source>
+        <translation>&amp;Taśma do owinięcia...</translation>
+    </message>
+    <message>
+        <source>Wrap tape</source>
+        <translation>Taśma do owinięcia</translation>
+    </message>
+    <message>
+        <source>Length of the tape, with its unit (1000mm or 40in):</source>
+        <translation>Długość taśmy z jednostką (1000mm lub 40in):</translation>
     </message>
 </context>
 <context>
@@ -1096,6 +1140,21 @@ dzielony; FILE - zapisuje go na standardowe wyjście</translation>
     </message>
 </context>
 <context>
+    <name>ProofSheet</name>
+    <message>
+        <source>Widths %1-%2-%3, Height %4, Font %5</source>
+        <translation>Szerokości %1-%2-%3, Wysokość %4, Czcionka %5</translation>
+    </message>
+    <message>
+        <source>Proof sheet: %1 samples of 10 degrees don&apos;t fit this paper.</source>
+        <translation>Arkusz próbny: próbki 10 stopni koła %1 nie mieszczą się na tym papierze.</translation>
+    </message>
+    <message>
+        <source>Proof sheet: %1, samples of %2°</source>
+        <translation>Arkusz próbny: %1, próbki po %2°</translation>
+    </message>
+</context>
+<context>
     <name>QtSettingsStore</name>
     <message>
         <source>the settings store %1 (%2)</source>
@@ -1343,6 +1402,21 @@ dzielony; FILE - zapisuje go na standardowe wyjście</translation>
     <message>
         <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
         <translation>Zapisany papier drukarki &apos;%1&apos; nie jest używany: %2; drukarka drukuje na swoim papierze.</translation>
+    </message>
+</context>
+<context>
+    <name>WrapTape</name>
+    <message>
+        <source>Wrap tape</source>
+        <translation>Taśma do owinięcia</translation>
+    </message>
+    <message>
+        <source>Wrap tape: &apos;%1&apos; is not a length; give it with its unit, for example 1000mm or 40in.</source>
+        <translation>Taśma do owinięcia: &apos;%1&apos; nie jest długością; podaj ją z jednostką, na przykład 1000mm lub 40in.</translation>
+    </message>
+    <message>
+        <source>Wrap tape %1</source>
+        <translation>Taśma do owinięcia %1</translation>
     </message>
 </context>
 <context>

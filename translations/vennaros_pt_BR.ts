@@ -390,6 +390,30 @@ FILE - writes it to standard output</source>
 laser ou de vinil, em tamanho real em milímetros, nunca dividido;
 FILE - grava-o na saída padrão</translation>
     </message>
+    <message>
+        <source>--tape and --proof go with --print-pdf FILE.</source>
+        <translation>--tape e --proof vão com --print-pdf FILE.</translation>
+    </message>
+    <message>
+        <source>--tape and --proof: give one of them.</source>
+        <translation>--tape e --proof: informe só um deles.</translation>
+    </message>
+    <message>
+        <source>--tape goes with --print-pdf, --paper and --landscape alone.</source>
+        <translation>--tape vai só com --print-pdf, --paper e --landscape.</translation>
+    </message>
+    <message>
+        <source>a wrap tape of that length (1000mm, 40in) ticked every millimetre
+(1/20 in), to measure an axis in the printer&apos;s own millimetres</source>
+        <translation>uma fita para enrolar desse comprimento (1000mm, 40in) com um traço
+por milímetro (1/20 in), para medir um eixo em milímetros da impressora</translation>
+    </message>
+    <message>
+        <source>a proof sheet: samples of the circle&apos;s graduation in every mark
+width, height and font size, to choose a circle set by trying</source>
+        <translation>uma folha de prova: amostras da graduação do círculo em cada largura,
+altura e tamanho de fonte, para escolher um conjunto experimentando</translation>
+    </message>
 </context>
 <context>
     <name>DrawingExport</name>
@@ -633,6 +657,26 @@ FILE - grava-o na saída padrão</translation>
     <message>
         <source>&amp;About Vennaros</source>
         <translation>&amp;Sobre o Vennaros</translation>
+    </message>
+    <message>
+        <source>&amp;Proof sheet...</source>
+        <translation>&amp;Folha de prova...</translation>
+    </message>
+    <message>
+        <source>Preview pr&amp;oof sheet</source>
+        <translation>Visualizar folha de p&amp;rova</translation>
+    </message>
+    <message>
+        <source>&amp;Wrap tape...</source>
+        <translation>Fi&amp;ta para enrolar...</translation>
+    </message>
+    <message>
+        <source>Wrap tape</source>
+        <translation>Fita para enrolar</translation>
+    </message>
+    <message>
+        <source>Length of the tape, with its unit (1000mm or 40in):</source>
+        <translation>Comprimento da fita, com sua unidade (1000mm ou 40in):</translation>
     </message>
 </context>
 <context>
@@ -1092,6 +1136,21 @@ FILE - grava-o na saída padrão</translation>
     </message>
 </context>
 <context>
+    <name>ProofSheet</name>
+    <message>
+        <source>Widths %1-%2-%3, Height %4, Font %5</source>
+        <translation>Larguras %1-%2-%3, Altura %4, Fonte %5</translation>
+    </message>
+    <message>
+        <source>Proof sheet: %1 samples of 10 degrees don&apos;t fit this paper.</source>
+        <translation>Folha de prova: as amostras de 10 graus do círculo %1 não cabem neste papel.</translation>
+    </message>
+    <message>
+        <source>Proof sheet: %1, samples of %2°</source>
+        <translation>Folha de prova: %1, amostras de %2°</translation>
+    </message>
+</context>
+<context>
     <name>QtSettingsStore</name>
     <message>
         <source>the settings store %1 (%2)</source>
@@ -1337,6 +1396,21 @@ FILE - grava-o na saída padrão</translation>
     <message>
         <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
         <translation>O papel guardado para &apos;%1&apos; não é usado: %2; a impressora imprime no seu próprio papel.</translation>
+    </message>
+</context>
+<context>
+    <name>WrapTape</name>
+    <message>
+        <source>Wrap tape</source>
+        <translation>Fita para enrolar</translation>
+    </message>
+    <message>
+        <source>Wrap tape: &apos;%1&apos; is not a length; give it with its unit, for example 1000mm or 40in.</source>
+        <translation>Fita para enrolar: &apos;%1&apos; não é um comprimento; informe-o com sua unidade, por exemplo 1000mm ou 40in.</translation>
+    </message>
+    <message>
+        <source>Wrap tape %1</source>
+        <translation>Fita para enrolar %1</translation>
     </message>
 </context>
 <context>

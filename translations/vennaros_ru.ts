@@ -390,6 +390,30 @@ FILE - writes it to standard output</source>
 раскроя, в натуральную величину в миллиметрах, без деления;
 FILE - записывает его в стандартный вывод</translation>
     </message>
+    <message>
+        <source>--tape and --proof go with --print-pdf FILE.</source>
+        <translation>--tape и --proof используются с --print-pdf FILE.</translation>
+    </message>
+    <message>
+        <source>--tape and --proof: give one of them.</source>
+        <translation>--tape и --proof: укажите только одно.</translation>
+    </message>
+    <message>
+        <source>--tape goes with --print-pdf, --paper and --landscape alone.</source>
+        <translation>--tape используется только с --print-pdf, --paper и --landscape.</translation>
+    </message>
+    <message>
+        <source>a wrap tape of that length (1000mm, 40in) ticked every millimetre
+(1/20 in), to measure an axis in the printer&apos;s own millimetres</source>
+        <translation>обмоточная лента этой длины (1000mm, 40in) с делением через
+миллиметр (1/20 in), чтобы измерить ось в миллиметрах принтера</translation>
+    </message>
+    <message>
+        <source>a proof sheet: samples of the circle&apos;s graduation in every mark
+width, height and font size, to choose a circle set by trying</source>
+        <translation>пробный лист: образцы шкалы круга с разной толщиной штрихов,
+высотой и размером шрифта, чтобы выбрать набор на пробу</translation>
+    </message>
 </context>
 <context>
     <name>DrawingExport</name>
@@ -634,6 +658,26 @@ FILE - записывает его в стандартный вывод</transla
     <message>
         <source>&amp;About Vennaros</source>
         <translation>&amp;О программе Vennaros</translation>
+    </message>
+    <message>
+        <source>&amp;Proof sheet...</source>
+        <translation>Про&amp;бный лист...</translation>
+    </message>
+    <message>
+        <source>Preview pr&amp;oof sheet</source>
+        <translation>Просмотр пробного &amp;листа</translation>
+    </message>
+    <message>
+        <source>&amp;Wrap tape...</source>
+        <translation>&amp;Обмоточная лента...</translation>
+    </message>
+    <message>
+        <source>Wrap tape</source>
+        <translation>Обмоточная лента</translation>
+    </message>
+    <message>
+        <source>Length of the tape, with its unit (1000mm or 40in):</source>
+        <translation>Длина ленты с единицей (1000mm или 40in):</translation>
     </message>
 </context>
 <context>
@@ -1094,6 +1138,21 @@ FILE - записывает его в стандартный вывод</transla
     </message>
 </context>
 <context>
+    <name>ProofSheet</name>
+    <message>
+        <source>Widths %1-%2-%3, Height %4, Font %5</source>
+        <translation>Толщины %1-%2-%3, Высота %4, Шрифт %5</translation>
+    </message>
+    <message>
+        <source>Proof sheet: %1 samples of 10 degrees don&apos;t fit this paper.</source>
+        <translation>Пробный лист: образцы по 10 градусов круга %1 не помещаются на этой бумаге.</translation>
+    </message>
+    <message>
+        <source>Proof sheet: %1, samples of %2°</source>
+        <translation>Пробный лист: %1, образцы по %2°</translation>
+    </message>
+</context>
+<context>
     <name>QtSettingsStore</name>
     <message>
         <source>the settings store %1 (%2)</source>
@@ -1341,6 +1400,21 @@ FILE - записывает его в стандартный вывод</transla
     <message>
         <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
         <translation>Бумага, сохранённая для &apos;%1&apos;, не используется: %2; печать идёт на собственной бумаге принтера.</translation>
+    </message>
+</context>
+<context>
+    <name>WrapTape</name>
+    <message>
+        <source>Wrap tape</source>
+        <translation>Обмоточная лента</translation>
+    </message>
+    <message>
+        <source>Wrap tape: &apos;%1&apos; is not a length; give it with its unit, for example 1000mm or 40in.</source>
+        <translation>Обмоточная лента: &apos;%1&apos; не длина; укажите её с единицей, например 1000mm или 40in.</translation>
+    </message>
+    <message>
+        <source>Wrap tape %1</source>
+        <translation>Обмоточная лента %1</translation>
     </message>
 </context>
 <context>
