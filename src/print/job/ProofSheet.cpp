@@ -22,7 +22,7 @@ constexpr double kInkGap = 150; // from that sample to the white-on-black one
 constexpr double kRowGap = 250;
 constexpr double kColumnGap = 300;
 // A white sample's box reaches this far past its ends, so that its end numbers stay on black.
-constexpr double kBoxReach = 400;
+constexpr double kBoxReach = 250;
 constexpr double kBlackBoxHeight = 600; // as the jobs draw it
 constexpr double kMarkTolerance = 1;
 constexpr qint32 kWidestPen = 5;

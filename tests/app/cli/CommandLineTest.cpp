@@ -763,3 +763,54 @@ INSTANTIATE_TEST_SUITE_P(CircleSize, PageOptionsFromTheCommandLine,
                 QStringLiteral("--closing-tab"), QStringLiteral("--azimuth") },
             { " Z ", "Cut each piece on its cut line;", "Sheet 1 of 2   Azimuth 300 mm dia." } }),
     [](const auto& row) { return std::string(row.param.name); });
+
+namespace {
+
+struct PageOfItsOwnRow {
+    const char* name;
+    QStringList arguments; ///< after --print-pdf FILE
+    int pages;
+    const char* first; ///< a text on the first page
+    const char* last; ///< a text on the last page
+};
+
+class PageOfItsOwn : public ::testing::TestWithParam<PageOfItsOwnRow> { };
+
+} // namespace
+
+// The tape and the proof sheet from the command line: the sheets the window would print, on the
+// paper asked for.
+TEST_P(PageOfItsOwn, IsWrittenOnThePaperAskedFor)
+{
+    const PageOfItsOwnRow& row = GetParam();
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QStringLiteral("out.pdf"));
+    const Outcome run = vennaros(QStringList { QStringLiteral("--print-pdf"), output } + row.arguments);
+    ASSERT_FALSE(run.crashed);
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const std::vector<pdfreadback::PdfPage> pages = pdfreadback::readPdfPages(output);
+    ASSERT_EQ(static_cast<int>(pages.size()), row.pages);
+    const auto says = [](const pdfreadback::PdfPage& page, const char* text) {
+        return std::any_of(page.texts.begin(), page.texts.end(),
+            [text](const auto& t) { return t.text == QString::fromUtf8(text); });
+    };
+    EXPECT_TRUE(says(pages.front(), row.first)) << row.first;
+    EXPECT_TRUE(says(pages.back(), row.last)) << row.last;
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, PageOfItsOwn,
+    ::testing::Values(
+        // 40 inches on Letter turned: a map and pieces of about 9 inches; the last one ends at 40.
+        PageOfItsOwnRow { "TapeInInches",
+            { QStringLiteral("--tape"), QStringLiteral("40in"), QStringLiteral("--paper"),
+                QStringLiteral("Letter"), QStringLiteral("--landscape") },
+            2, "Sheet 1 of 2   Wrap tape 40 in", "40" },
+        // Shorter than the printable width: one sheet, no joints, its name below it.
+        PageOfItsOwnRow { "ShortTapeWhole", { QStringLiteral("--tape"), QStringLiteral("150mm") }, 1,
+            "Wrap tape 150 mm", "15" },
+        PageOfItsOwnRow { "ProofOfTheAltitudeCircle",
+            { QStringLiteral("--proof"), QStringLiteral("--altitude"), QStringLiteral("--size"),
+                QStringLiteral("100mm") },
+            1, "Proof sheet: Altitude 100 mm dia., samples of 40\u00B0",
+            "Widths 5-5-5, Height 150, Font 14" }),
+    [](const ::testing::TestParamInfo<PageOfItsOwnRow>& row) { return std::string(row.param.name); });

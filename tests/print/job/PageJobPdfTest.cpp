@@ -394,7 +394,7 @@ TEST_P(ProofSheetPdf, EveryLabelMatchesTheSampleBelowIt)
         }
         // White on black: the box under the white sample.
         EXPECT_TRUE(std::any_of(page.boxes.begin(), page.boxes.end(),
-            [&](const auto& b) { return b.filled && b.fillColour == 0 && inCell(b.left + 400, b.top); }));
+            [&](const auto& b) { return b.filled && b.fillColour == 0 && inCell(b.left + 250, b.top); }));
     }
 }
 
