@@ -271,6 +271,7 @@ struct ProofCase {
     double lengthTw; ///< the circle's strip
     int longDivisions; ///< 36 tens of degrees, 24 hours
     const char* span; ///< as the title names it
+    ScaleFactors factors = {};
 };
 
 void PrintTo(const ProofCase& c, std::ostream* os)
@@ -297,7 +298,7 @@ TEST_P(ProofSheetPdf, EveryLabelMatchesTheSampleBelowIt)
     const QString file = dir.filePath(QStringLiteral("proof.pdf"));
     SettingsModel model;
     c.settings(model);
-    CorrectedPdf output(file, ScaleFactors(), PageOrientation::Portrait);
+    CorrectedPdf output(file, c.factors, PageOrientation::Portrait);
     StatusLine status;
     const ProofSheet proof(c.azimuth ? AzimuthPrintJob(model).circle() : AltitudePrintJob(model).circle());
     ASSERT_TRUE(runPageJob(proof, { status, nullptr, nullptr, nullptr }, output))
@@ -358,8 +359,9 @@ TEST_P(ProofSheetPdf, EveryLabelMatchesTheSampleBelowIt)
         }
         const auto inCell
             = [&](double x, double y) { return x >= label.left && x < right && y > label.top && y < bottom; };
+        const double down = c.factors.alongLength;
         const double heights[3]
-            = { double(label.height), 2.0 * label.height, std::nearbyint(2.5 * label.height) };
+            = { label.height * down, 2.0 * label.height * down, std::nearbyint(2.5 * label.height) * down };
         for (const qint64 ink : { qint64(0x000000), qint64(0xFFFFFF) }) {
             SCOPED_TRACE(label.pens[0] * 1000 + label.height + ink);
             std::vector<double> tens;
@@ -370,7 +372,8 @@ TEST_P(ProofSheetPdf, EveryLabelMatchesTheSampleBelowIt)
                 for (int family = 0; family < 3; ++family) {
                     if (std::abs(std::abs(s.y2 - s.y1) - heights[family]) < 0.05) {
                         ++counts[family];
-                        EXPECT_NEAR(s.width, label.pens[family] * kTwipsPerDot, 0.05) << "family " << family;
+                        EXPECT_NEAR(s.width, label.pens[family] * kTwipsPerDot * down, 0.05)
+                            << "family " << family;
                         if (family == 2)
                             tens.push_back(s.x1);
                     }
@@ -380,13 +383,13 @@ TEST_P(ProofSheetPdf, EveryLabelMatchesTheSampleBelowIt)
             ASSERT_GE(tens.size(), 2u);
             std::sort(tens.begin(), tens.end());
             for (std::size_t i = 1; i < tens.size(); ++i)
-                EXPECT_NEAR(tens[i] - tens[i - 1], c.lengthTw / c.longDivisions, 0.5);
+                EXPECT_NEAR(tens[i] - tens[i - 1], c.lengthTw / c.longDivisions * c.factors.alongWidth, 0.5);
             EXPECT_GT(counts[0], 0);
             int numbers = 0;
             for (const auto& t : page.texts) {
                 if (t.colour == ink && inCell(t.left, t.top) && t.text.trimmed().toInt() >= 0
                     && !t.text.startsWith(QLatin1String("Widths"))) {
-                    EXPECT_NEAR(t.points, label.font, 0.01) << t.text.toStdString();
+                    EXPECT_NEAR(t.points, label.font * down, 0.01) << t.text.toStdString();
                     ++numbers;
                 }
             }
@@ -420,6 +423,14 @@ const ProofCase kProofs[] = {
             m.setOption(Option::Azmm, true);
         },
         true, 450 * 3.14 * 56.7, 36, "20\u00B0" },
+    // A printer 5 % short both ways: the samples at their corrected size, still inside the paper,
+    // where 40 degrees of 785 mm would stand one a row and not fit down the sheet.
+    { "CorrectedPrinter",
+        [](SettingsModel& m) {
+            m.setText(SizeText::Azimuth, QStringLiteral("250"));
+            m.setOption(Option::Azmm, true);
+        },
+        true, 250 * 3.14 * 56.7, 36, "20\u00B0", { 1.05, 1.05 } },
 };
 
 INSTANTIATE_TEST_SUITE_P(Circles, ProofSheetPdf, ::testing::ValuesIn(kProofs),
