@@ -1342,6 +1342,10 @@ FILE - jej zapíše na standardní výstup</translation>
         <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
         <translation>Papír uložený pro &apos;%1&apos; se nepoužije: %2; tiskárna tiskne na svůj vlastní papír.</translation>
     </message>
+    <message>
+        <source>%1, turned to fit</source>
+        <translation>%1, otočeno, aby se vešlo</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>

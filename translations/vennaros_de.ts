@@ -1341,6 +1341,10 @@ FILE - schreibt sie auf die Standardausgabe</translation>
         <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
         <translation>Das für &apos;%1&apos; gespeicherte Papier wird nicht verwendet: %2; der Drucker druckt auf seinem eigenen Papier.</translation>
     </message>
+    <message>
+        <source>%1, turned to fit</source>
+        <translation>%1, zum Passen gedreht</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>

@@ -1340,6 +1340,10 @@ FILE - lo escribe en la salida estándar</translation>
         <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
         <translation>El papel guardado para &apos;%1&apos; no se usa: %2; la impresora imprime en su propio papel.</translation>
     </message>
+    <message>
+        <source>%1, turned to fit</source>
+        <translation>%1, girado para que quepa</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>

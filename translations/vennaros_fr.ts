@@ -1341,6 +1341,10 @@ FILE - l’écrit sur la sortie standard</translation>
         <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
         <translation>Le papier gardé pour &apos;%1&apos; n’est pas utilisé&#xa0;: %2&#xa0;; l’imprimante imprime sur son propre papier.</translation>
     </message>
+    <message>
+        <source>%1, turned to fit</source>
+        <translation>%1, tourné pour tenir</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>

@@ -1341,6 +1341,10 @@ diviso; FILE - lo scrive sullo standard output</translation>
         <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
         <translation>La carta conservata per &apos;%1&apos; non è usata: %2; la stampante stampa sulla sua carta.</translation>
     </message>
+    <message>
+        <source>%1, turned to fit</source>
+        <translation>%1, ruotato per starci</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>

@@ -1338,6 +1338,10 @@ FILE - schrijft die naar de standaarduitvoer</translation>
         <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
         <translation>Het bewaarde papier voor &apos;%1&apos; wordt niet gebruikt: %2; de printer drukt af op zijn eigen papier.</translation>
     </message>
+    <message>
+        <source>%1, turned to fit</source>
+        <translation>%1, gedraaid zodat het past</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>

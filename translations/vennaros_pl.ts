@@ -1344,6 +1344,10 @@ dzielony; FILE - zapisuje go na standardowe wyjście</translation>
         <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
         <translation>Zapisany papier drukarki &apos;%1&apos; nie jest używany: %2; drukarka drukuje na swoim papierze.</translation>
     </message>
+    <message>
+        <source>%1, turned to fit</source>
+        <translation>%1, obrócone, aby się zmieściło</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>

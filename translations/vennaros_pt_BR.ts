@@ -1338,6 +1338,10 @@ FILE - grava-o na saída padrão</translation>
         <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
         <translation>O papel guardado para &apos;%1&apos; não é usado: %2; a impressora imprime no seu próprio papel.</translation>
     </message>
+    <message>
+        <source>%1, turned to fit</source>
+        <translation>%1, girado para caber</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>

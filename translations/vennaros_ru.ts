@@ -1342,6 +1342,10 @@ FILE - записывает его в стандартный вывод</transla
         <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
         <translation>Бумага, сохранённая для &apos;%1&apos;, не используется: %2; печать идёт на собственной бумаге принтера.</translation>
     </message>
+    <message>
+        <source>%1, turned to fit</source>
+        <translation>%1, повёрнуто, чтобы поместилось</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>

@@ -89,6 +89,9 @@ public:
     std::optional<QString> progress() const;
     /// The size, the zero and the half marks checked against the sheets.
     JobOutcome check(const JobSheets& sheets) const;
+    /// Whether the strips, or the rings whole, go across this paper without being split; false for
+    /// a size the job refuses anyway.
+    bool fitsUnsplit(const SheetFormat& format) const;
 
     /// The message for a print dialog that could not be shown.
     static QString selectionFailure(const std::exception& error);
