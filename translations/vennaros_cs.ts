@@ -805,6 +805,10 @@ FILE - jej zapíše na standardní výstup</translation>
         <source>Sheet %1 of %2</source>
         <translation>List %1 z %2</translation>
     </message>
+    <message>
+        <source>Strip length %1 mm (%2 in.), ring diameter %3 mm (%4 in.)</source>
+        <translation>Délka pásku %1 mm (%2 in), průměr prstence %3 mm (%4 in)</translation>
+    </message>
 </context>
 <context>
     <name>PrintJob</name>
@@ -1302,6 +1306,29 @@ FILE - jej zapíše na standardní výstup</translation>
     <message>
         <source>The user guide could not be read: %1</source>
         <translation>Uživatelskou příručku nelze přečíst: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ValueLabel</name>
+    <message>
+        <source>%1 in.</source>
+        <translation>%1 in</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>%1 = %2 line</source>
+        <translation>%1 = čára %2</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>%1 pt = %2 digits</source>
+        <translation>%1 pt = číslice %2</translation>
     </message>
 </context>
 <context>

@@ -806,6 +806,10 @@ FILE - schreibt sie auf die Standardausgabe</translation>
         <source>Sheet %1 of %2</source>
         <translation>Blatt %1 von %2</translation>
     </message>
+    <message>
+        <source>Strip length %1 mm (%2 in.), ring diameter %3 mm (%4 in.)</source>
+        <translation>Streifenlänge %1 mm (%2 in), Ringdurchmesser %3 mm (%4 in)</translation>
+    </message>
 </context>
 <context>
     <name>PrintJob</name>
@@ -1301,6 +1305,29 @@ FILE - schreibt sie auf die Standardausgabe</translation>
     <message>
         <source>The user guide could not be read: %1</source>
         <translation>Die Bedienungsanleitung konnte nicht gelesen werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ValueLabel</name>
+    <message>
+        <source>%1 in.</source>
+        <translation>%1 in</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>%1 = %2 line</source>
+        <translation>%1 = %2 Strichbreite</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>%1 pt = %2 digits</source>
+        <translation>%1 pt = %2 Ziffern</translation>
     </message>
 </context>
 <context>

@@ -805,6 +805,10 @@ FILE - lo escribe en la salida estándar</translation>
         <source>Sheet %1 of %2</source>
         <translation>Hoja %1 de %2</translation>
     </message>
+    <message>
+        <source>Strip length %1 mm (%2 in.), ring diameter %3 mm (%4 in.)</source>
+        <translation>Longitud de la tira %1 mm (%2 in), diámetro del anillo %3 mm (%4 in)</translation>
+    </message>
 </context>
 <context>
     <name>PrintJob</name>
@@ -1300,6 +1304,29 @@ FILE - lo escribe en la salida estándar</translation>
     <message>
         <source>The user guide could not be read: %1</source>
         <translation>No se pudo leer la guía del usuario: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ValueLabel</name>
+    <message>
+        <source>%1 in.</source>
+        <translation>%1 in</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>%1 = %2 line</source>
+        <translation>%1 = línea de %2</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>%1 pt = %2 digits</source>
+        <translation>%1 pt = cifras de %2</translation>
     </message>
 </context>
 <context>

@@ -806,6 +806,10 @@ FILE - l’écrit sur la sortie standard</translation>
         <source>Sheet %1 of %2</source>
         <translation>Feuille %1 sur %2</translation>
     </message>
+    <message>
+        <source>Strip length %1 mm (%2 in.), ring diameter %3 mm (%4 in.)</source>
+        <translation>Longueur de la bande %1 mm (%2 po), diamètre de l&apos;anneau %3 mm (%4 po)</translation>
+    </message>
 </context>
 <context>
     <name>PrintJob</name>
@@ -1301,6 +1305,29 @@ FILE - l’écrit sur la sortie standard</translation>
     <message>
         <source>The user guide could not be read: %1</source>
         <translation>Le guide d’utilisation n’a pas pu être lu&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ValueLabel</name>
+    <message>
+        <source>%1 in.</source>
+        <translation>%1 po</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>%1 = %2 line</source>
+        <translation>%1 = trait de %2</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>%1 pt = %2 digits</source>
+        <translation>%1 pt = chiffres de %2</translation>
     </message>
 </context>
 <context>

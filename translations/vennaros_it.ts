@@ -806,6 +806,10 @@ diviso; FILE - lo scrive sullo standard output</translation>
         <source>Sheet %1 of %2</source>
         <translation>Foglio %1 di %2</translation>
     </message>
+    <message>
+        <source>Strip length %1 mm (%2 in.), ring diameter %3 mm (%4 in.)</source>
+        <translation>Lunghezza della striscia %1 mm (%2 in), diametro dell&apos;anello %3 mm (%4 in)</translation>
+    </message>
 </context>
 <context>
     <name>PrintJob</name>
@@ -1301,6 +1305,29 @@ diviso; FILE - lo scrive sullo standard output</translation>
     <message>
         <source>The user guide could not be read: %1</source>
         <translation>Impossibile leggere la guida utente: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ValueLabel</name>
+    <message>
+        <source>%1 in.</source>
+        <translation>%1 in</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>%1 = %2 line</source>
+        <translation>%1 = linea di %2</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>%1 pt = %2 digits</source>
+        <translation>%1 pt = cifre di %2</translation>
     </message>
 </context>
 <context>

@@ -803,6 +803,10 @@ FILE - schrijft die naar de standaarduitvoer</translation>
         <source>Sheet %1 of %2</source>
         <translation>Vel %1 van %2</translation>
     </message>
+    <message>
+        <source>Strip length %1 mm (%2 in.), ring diameter %3 mm (%4 in.)</source>
+        <translation>Stroklengte %1 mm (%2 in), ringdiameter %3 mm (%4 in)</translation>
+    </message>
 </context>
 <context>
     <name>PrintJob</name>
@@ -1298,6 +1302,29 @@ FILE - schrijft die naar de standaarduitvoer</translation>
     <message>
         <source>The user guide could not be read: %1</source>
         <translation>De handleiding kon niet gelezen worden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ValueLabel</name>
+    <message>
+        <source>%1 in.</source>
+        <translation>%1 in</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>%1 = %2 line</source>
+        <translation>%1 = lijn van %2</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>%1 pt = %2 digits</source>
+        <translation>%1 pt = cijfers van %2</translation>
     </message>
 </context>
 <context>

@@ -807,6 +807,10 @@ dzielony; FILE - zapisuje go na standardowe wyjście</translation>
         <source>Sheet %1 of %2</source>
         <translation>Arkusz %1 z %2</translation>
     </message>
+    <message>
+        <source>Strip length %1 mm (%2 in.), ring diameter %3 mm (%4 in.)</source>
+        <translation>Długość paska %1 mm (%2 cala), średnica pierścienia %3 mm (%4 cala)</translation>
+    </message>
 </context>
 <context>
     <name>PrintJob</name>
@@ -1304,6 +1308,29 @@ dzielony; FILE - zapisuje go na standardowe wyjście</translation>
     <message>
         <source>The user guide could not be read: %1</source>
         <translation>Nie można odczytać instrukcji obsługi: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ValueLabel</name>
+    <message>
+        <source>%1 in.</source>
+        <translation>%1 cala</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>%1 = %2 line</source>
+        <translation>%1 = linia %2</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>%1 pt = %2 digits</source>
+        <translation>%1 pt = cyfry %2</translation>
     </message>
 </context>
 <context>

@@ -803,6 +803,10 @@ FILE - grava-o na saída padrão</translation>
         <source>Sheet %1 of %2</source>
         <translation>Folha %1 de %2</translation>
     </message>
+    <message>
+        <source>Strip length %1 mm (%2 in.), ring diameter %3 mm (%4 in.)</source>
+        <translation>Comprimento da tira %1 mm (%2 pol), diâmetro do anel %3 mm (%4 pol)</translation>
+    </message>
 </context>
 <context>
     <name>PrintJob</name>
@@ -1298,6 +1302,29 @@ FILE - grava-o na saída padrão</translation>
     <message>
         <source>The user guide could not be read: %1</source>
         <translation>Não foi possível ler o guia do usuário: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ValueLabel</name>
+    <message>
+        <source>%1 in.</source>
+        <translation>%1 pol</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>%1 = %2 line</source>
+        <translation>%1 = linha de %2</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>%1 pt = %2 digits</source>
+        <translation>%1 pt = algarismos de %2</translation>
     </message>
 </context>
 <context>

@@ -805,6 +805,10 @@ FILE - записывает его в стандартный вывод</transla
         <source>Sheet %1 of %2</source>
         <translation>Лист %1 из %2</translation>
     </message>
+    <message>
+        <source>Strip length %1 mm (%2 in.), ring diameter %3 mm (%4 in.)</source>
+        <translation>Длина полосы %1 мм (%2 in), диаметр кольца %3 мм (%4 in)</translation>
+    </message>
 </context>
 <context>
     <name>PrintJob</name>
@@ -1302,6 +1306,29 @@ FILE - записывает его в стандартный вывод</transla
     <message>
         <source>The user guide could not be read: %1</source>
         <translation>Не удалось прочитать руководство пользователя: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ValueLabel</name>
+    <message>
+        <source>%1 in.</source>
+        <translation>%1 in</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 мм</translation>
+    </message>
+    <message>
+        <source>%1 = %2 line</source>
+        <translation>%1 = линия %2</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>%1 pt = %2 digits</source>
+        <translation>%1 pt = цифры %2</translation>
     </message>
 </context>
 <context>

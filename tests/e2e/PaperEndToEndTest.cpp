@@ -170,6 +170,8 @@ TEST_F(PaperEndToEnd, TheDefaultStripPrintsTurnedToFitUntilThePaperIsChosen)
     ASSERT_NE(preview, nullptr);
     const QImage sheet = preview->sheetImage(0, 50);
     EXPECT_GT(sheet.width(), sheet.height()) << "the preview shows the sheet turned";
+    EXPECT_EQ(preview->findChild<QLabel*>(QStringLiteral("PreviewStatus"))->text(),
+        QStringLiteral("Strip length 239.3 mm (9.42 in.), ring diameter 76.2 mm (3.00 in.)"));
     EXPECT_EQ(run.paperLine(), QStringLiteral("A4, landscape, turned to fit"));
 
     w.dialog.printAsOpened(kPdf, pdf);

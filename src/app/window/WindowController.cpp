@@ -194,6 +194,7 @@ template <typename Job> void WindowController::runExport(const QString& title)
 template <typename Job> void WindowController::runPreview()
 {
     PreviewJobHost host(m_printers, m_printerScales);
+    std::optional<double> lengthMm;
     {
         const RunningJob running(m_jobRunning);
         if (!running)
@@ -208,6 +209,7 @@ template <typename Job> void WindowController::runPreview()
             return true;
         };
         runJob(job, caller, host);
+        lengthMm = job.stripLengthMm();
     }
     if (!host.ended())
         return;
@@ -216,6 +218,7 @@ template <typename Job> void WindowController::runPreview()
         m_preview->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_preview->showSheets(host.endedSheets(), host.paper());
+    m_preview->showLength(lengthMm);
     m_preview->show();
     m_preview->raise();
     m_preview->activateWindow();

@@ -154,6 +154,16 @@ bool PrintJob::fitsUnsplit(const SheetFormat& format) const
     }
 }
 
+std::optional<double> PrintJob::stripLengthMm() const
+{
+    try {
+        mode();
+        return readSize().sizeMm;
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
 QString PrintJob::selectionFailure(const std::exception& error)
 {
     // No printer at all, or the print system is down: nothing to print on.

@@ -92,6 +92,9 @@ public:
     /// Whether the strips, or the rings whole, go across this paper without being split; false for
     /// a size the job refuses anyway.
     bool fitsUnsplit(const SheetFormat& format) const;
+    /// The strip's length in millimetres as typed, before any correction of the printer's scale;
+    /// nothing for an entry the job can't read.
+    std::optional<double> stripLengthMm() const;
 
     /// The message for a print dialog that could not be shown.
     static QString selectionFailure(const std::exception& error);

@@ -417,6 +417,56 @@ TEST_F(MainWindow, AValueLabelSaysWhatItCountsAndItsNumber)
 
 namespace {
 
+struct OnPaperRow {
+    const char* name;
+    const char* slider; ///< its object name; the label's is the same with "Label"
+    int value;
+    bool inches; ///< both sizes typed in inches
+    const char* said; ///< the label's tool tip and accessible description
+};
+
+class ValueOnPaper : public MainWindow, public ::testing::WithParamInterface<OnPaperRow> { };
+
+} // namespace
+
+// What a slider's number comes to on paper, in the unit the sizes are typed in.
+TEST_P(ValueOnPaper, IsTheLabelsToolTipAndDescription)
+{
+    const OnPaperRow& row = GetParam();
+    model.setOption(row.inches ? Option::Altin : Option::Altmm, true);
+    model.setOption(Option::Azin, true);
+    auto* slider = child<QSlider>(window, QString::fromLatin1(row.slider));
+    slider->setValue(slider->minimum());
+    slider->setValue(row.value);
+    auto* label = child<QLabel>(
+        window, QString::fromLatin1(row.slider).replace(QStringLiteral("Slider"), QStringLiteral("Label")));
+    EXPECT_EQ(label->text(), QString::number(row.value)) << "the number stays";
+    EXPECT_EQ(label->toolTip().toStdString(), row.said);
+    EXPECT_EQ(accessible(label)->text(QAccessible::Description).toStdString(), row.said);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sliders, ValueOnPaper,
+    ::testing::Values(OnPaperRow { "SmallestMark", "SmallMarkSlider1", 2, false, "2 = 0.085 mm line" },
+        OnPaperRow { "FiveMark", "FiveMarkSlider2", 4, false, "4 = 0.169 mm line" },
+        OnPaperRow { "TenMarkInches", "TenMarkSlider3", 5, true, "5 = 0.0083 in. line" },
+        OnPaperRow { "Height", "CircleWidthSlider1", 100, false, "100 = 1.76 mm" },
+        OnPaperRow { "HeightInches", "CircleWidthSlider2", 150, true, "150 = 0.104 in." },
+        OnPaperRow { "Font", "FontSlider3", 10, false, "10 pt = 3.5 mm digits" },
+        OnPaperRow { "FontInches", "FontSlider1", 14, true, "14 pt = 0.19 in. digits" }),
+    [](const auto& row) { return std::string(row.param.name); });
+
+// Turned to millimetres, every label says so at once, not at its slider's next move.
+TEST_F(MainWindow, ValueLabelsFollowTheUnitOfTheSizes)
+{
+    window.refreshValueLabels();
+    auto* label = child<QLabel>(window, QStringLiteral("CircleWidthLabel3"));
+    EXPECT_EQ(label->toolTip(), QStringLiteral("100 = 0.069 in.")) << "both sizes in inches at first";
+    model.setOption(Option::Azmm, true);
+    EXPECT_EQ(label->toolTip(), QStringLiteral("100 = 1.76 mm"));
+}
+
+namespace {
+
 struct ColourRow {
     const char* name;
     const char* label; ///< its object name
