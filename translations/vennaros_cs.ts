@@ -643,10 +643,6 @@ FILE - jej zapíše na standardní výstup</translation>
         <translation>Stránka</translation>
     </message>
     <message>
-        <source>Print scale chec&amp;k</source>
-        <translation>&amp;Kontrola měřítka</translation>
-    </message>
-    <message>
         <source>A 100 mm and a 50 mm bar below the caption, to measure the printout with</source>
         <translation>Pruh 100 mm a pruh 50 mm pod popiskem, k přeměření výtisku</translation>
     </message>
@@ -665,10 +661,6 @@ FILE - jej zapíše na standardní výstup</translation>
     <message>
         <source>A vernier below each strip, to read a tenth of its smallest mark</source>
         <translation>Vernier pod každým páskem, k odečtu desetiny nejmenšího dílku</translation>
-    </message>
-    <message>
-        <source>&amp;Numbers both ways</source>
-        <translation>&amp;Čísla oběma směry</translation>
     </message>
     <message>
         <source>A second number row on azimuth and RA strips, counting the other way</source>
@@ -752,11 +744,19 @@ FILE - jej zapíše na standardní výstup</translation>
     </message>
     <message>
         <source>Previ&amp;ew Az.</source>
-        <translation>Ná&amp;hled az.</translation>
+        <translation>&amp;Náhled az.</translation>
     </message>
     <message>
         <source>Paper: </source>
         <translation>Papír: </translation>
+    </message>
+    <message>
+        <source>Pri&amp;nt scale check</source>
+        <translation>Kontrola m&amp;ěřítka</translation>
+    </message>
+    <message>
+        <source>Numbers both wa&amp;ys</source>
+        <translation>&amp;Čísla oběma směry</translation>
     </message>
 </context>
 <context>
@@ -1401,10 +1401,6 @@ FILE - jej zapíše na standardní výstup</translation>
         <translation>Velikost v palcích</translation>
     </message>
     <message>
-        <source>Smallest &amp;Mark Degree</source>
-        <translation>Ne&amp;jmenší dílek (stupně)</translation>
-    </message>
-    <message>
         <source>Circle styles</source>
         <translation>Styly kruhu</translation>
     </message>
@@ -1415,10 +1411,6 @@ FILE - jej zapíše na standardní výstup</translation>
     <message>
         <source>&amp;White on Black background</source>
         <translation>&amp;Bílé na černém pozadí</translation>
-    </message>
-    <message>
-        <source>Altitude / DECL Circle Size</source>
-        <translation>Velikost kruhu výšky / DEK</translation>
     </message>
     <message>
         <source>Print &amp;Alt.</source>
@@ -1441,10 +1433,6 @@ FILE - jej zapíše na standardní výstup</translation>
         <translation>in</translation>
     </message>
     <message>
-        <source>Azimuth / RA Circle Size</source>
-        <translation>Velikost kruhu azimutu / RA</translation>
-    </message>
-    <message>
         <source>RA</source>
         <translation>RA</translation>
     </message>
@@ -1461,10 +1449,6 @@ FILE - jej zapíše na standardní výstup</translation>
         <translation>Azimutální kruh: čísla rostou zleva doprava</translation>
     </message>
     <message>
-        <source>Q&amp;uit</source>
-        <translation>&amp;Odejít</translation>
-    </message>
-    <message>
         <source>Quit without saving settings</source>
         <translation>Odejít bez uložení nastavení</translation>
     </message>
@@ -1478,7 +1462,7 @@ FILE - jej zapíše na standardní výstup</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>&amp;Vrátit</translation>
+        <translation>Vr&amp;átit</translation>
     </message>
     <message>
         <source>Reset to last exit settings from registry</source>
@@ -1494,7 +1478,7 @@ FILE - jej zapíše na standardní výstup</translation>
     </message>
     <message>
         <source>Rest&amp;ore</source>
-        <translation>&amp;Načíst</translation>
+        <translation>Nač&amp;íst</translation>
     </message>
     <message>
         <source>Paper and orientation are kept for each printer.</source>
@@ -1506,11 +1490,27 @@ FILE - jej zapíše na standardní výstup</translation>
     </message>
     <message>
         <source>Prin&amp;t Az.</source>
-        <translation>&amp;Tisk az.</translation>
+        <translation>Tis&amp;k az.</translation>
     </message>
     <message>
         <source>Version %1</source>
         <translation>Verze %1</translation>
+    </message>
+    <message>
+        <source>Smallest Mar&amp;k Degree</source>
+        <translation>Ne&amp;jmenší dílek (stupně)</translation>
+    </message>
+    <message>
+        <source>Altit&amp;ude / DECL Circle Size</source>
+        <translation>Velikost kruhu v&amp;ýšky / DEK</translation>
+    </message>
+    <message>
+        <source>Azi&amp;muth / RA Circle Size</source>
+        <translation>&amp;Velikost kruhu azimutu / RA</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Odejít</translation>
     </message>
 </context>
 <context>

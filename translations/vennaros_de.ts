@@ -645,10 +645,6 @@ FILE - schreibt sie auf die Standardausgabe</translation>
         <translation>Seite</translation>
     </message>
     <message>
-        <source>Print scale chec&amp;k</source>
-        <translation>Maßstabs&amp;kontrolle</translation>
-    </message>
-    <message>
         <source>A 100 mm and a 50 mm bar below the caption, to measure the printout with</source>
         <translation>Ein 100-mm- und ein 50-mm-Balken unter der Beschriftung, zum Nachmessen des Ausdrucks</translation>
     </message>
@@ -667,10 +663,6 @@ FILE - schreibt sie auf die Standardausgabe</translation>
     <message>
         <source>A vernier below each strip, to read a tenth of its smallest mark</source>
         <translation>Ein Nonius unter jedem Streifen, um ein Zehntel der feinsten Teilung abzulesen</translation>
-    </message>
-    <message>
-        <source>&amp;Numbers both ways</source>
-        <translation>&amp;Zahlen in beide Richtungen</translation>
     </message>
     <message>
         <source>A second number row on azimuth and RA strips, counting the other way</source>
@@ -759,6 +751,14 @@ FILE - schreibt sie auf die Standardausgabe</translation>
     <message>
         <source>Paper: </source>
         <translation>Papier: </translation>
+    </message>
+    <message>
+        <source>Pri&amp;nt scale check</source>
+        <translation>Maßstabs&amp;kontrolle</translation>
+    </message>
+    <message>
+        <source>Numbers both wa&amp;ys</source>
+        <translation>&amp;Zahlen in beide Richtungen</translation>
     </message>
 </context>
 <context>
@@ -1400,10 +1400,6 @@ FILE - schreibt sie auf die Standardausgabe</translation>
         <translation>Größe in Zoll</translation>
     </message>
     <message>
-        <source>Smallest &amp;Mark Degree</source>
-        <translation>Feinste &amp;Teilung (Grad)</translation>
-    </message>
-    <message>
         <source>Circle styles</source>
         <translation>Kreisstile</translation>
     </message>
@@ -1414,10 +1410,6 @@ FILE - schreibt sie auf die Standardausgabe</translation>
     <message>
         <source>&amp;White on Black background</source>
         <translation>&amp;Weiß auf schwarzem Grund</translation>
-    </message>
-    <message>
-        <source>Altitude / DECL Circle Size</source>
-        <translation>Größe Höhen-/Dekl.-Kreis</translation>
     </message>
     <message>
         <source>Print &amp;Alt.</source>
@@ -1440,10 +1432,6 @@ FILE - schreibt sie auf die Standardausgabe</translation>
         <translation>in</translation>
     </message>
     <message>
-        <source>Azimuth / RA Circle Size</source>
-        <translation>Größe Azimut-/RA-Kreis</translation>
-    </message>
-    <message>
         <source>RA</source>
         <translation>RA</translation>
     </message>
@@ -1458,10 +1446,6 @@ FILE - schreibt sie auf die Standardausgabe</translation>
     <message>
         <source>Az circle left to right numbers increase</source>
         <translation>Azimutkreis: Zahlen steigen von links nach rechts</translation>
-    </message>
-    <message>
-        <source>Q&amp;uit</source>
-        <translation>Sto&amp;pp</translation>
     </message>
     <message>
         <source>Quit without saving settings</source>
@@ -1510,6 +1494,22 @@ FILE - schreibt sie auf die Standardausgabe</translation>
     <message>
         <source>Version %1</source>
         <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Smallest Mar&amp;k Degree</source>
+        <translation>Feins&amp;te Teilung (Grad)</translation>
+    </message>
+    <message>
+        <source>Altit&amp;ude / DECL Circle Size</source>
+        <translation>Gr&amp;öße Höhen-/Dekl.-Kreis</translation>
+    </message>
+    <message>
+        <source>Azi&amp;muth / RA Circle Size</source>
+        <translation>Grö&amp;ße Azimut-/RA-Kreis</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>Sto&amp;pp</translation>
     </message>
 </context>
 <context>

@@ -644,10 +644,6 @@ FILE - lo escribe en la salida estándar</translation>
         <translation>Página</translation>
     </message>
     <message>
-        <source>Print scale chec&amp;k</source>
-        <translation>Control &amp;de escala</translation>
-    </message>
-    <message>
         <source>A 100 mm and a 50 mm bar below the caption, to measure the printout with</source>
         <translation>Una barra de 100 mm y otra de 50 mm bajo la leyenda, para medir la impresión</translation>
     </message>
@@ -666,10 +662,6 @@ FILE - lo escribe en la salida estándar</translation>
     <message>
         <source>A vernier below each strip, to read a tenth of its smallest mark</source>
         <translation>Un nonio bajo cada tira, para leer una décima de su marca mínima</translation>
-    </message>
-    <message>
-        <source>&amp;Numbers both ways</source>
-        <translation>&amp;Números en ambos sentidos</translation>
     </message>
     <message>
         <source>A second number row on azimuth and RA strips, counting the other way</source>
@@ -758,6 +750,14 @@ FILE - lo escribe en la salida estándar</translation>
     <message>
         <source>Paper: </source>
         <translation>Papel: </translation>
+    </message>
+    <message>
+        <source>Pri&amp;nt scale check</source>
+        <translation>Control &amp;de escala</translation>
+    </message>
+    <message>
+        <source>Numbers both wa&amp;ys</source>
+        <translation>&amp;Números en ambos sentidos</translation>
     </message>
 </context>
 <context>
@@ -1399,10 +1399,6 @@ FILE - lo escribe en la salida estándar</translation>
         <translation>Tamaño en pulgadas</translation>
     </message>
     <message>
-        <source>Smallest &amp;Mark Degree</source>
-        <translation>Marca más pe&amp;queña (grados)</translation>
-    </message>
-    <message>
         <source>Circle styles</source>
         <translation>Estilos de círculo</translation>
     </message>
@@ -1413,10 +1409,6 @@ FILE - lo escribe en la salida estándar</translation>
     <message>
         <source>&amp;White on Black background</source>
         <translation>&amp;Blanco sobre fondo negro</translation>
-    </message>
-    <message>
-        <source>Altitude / DECL Circle Size</source>
-        <translation>Tamaño círculo altura / DEC</translation>
     </message>
     <message>
         <source>Print &amp;Alt.</source>
@@ -1439,10 +1431,6 @@ FILE - lo escribe en la salida estándar</translation>
         <translation>in</translation>
     </message>
     <message>
-        <source>Azimuth / RA Circle Size</source>
-        <translation>Tamaño círculo acimut / AR</translation>
-    </message>
-    <message>
         <source>RA</source>
         <translation>AR</translation>
     </message>
@@ -1457,10 +1445,6 @@ FILE - lo escribe en la salida estándar</translation>
     <message>
         <source>Az circle left to right numbers increase</source>
         <translation>Círculo de acimut: números crecientes de izquierda a derecha</translation>
-    </message>
-    <message>
-        <source>Q&amp;uit</source>
-        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Quit without saving settings</source>
@@ -1509,6 +1493,22 @@ FILE - lo escribe en la salida estándar</translation>
     <message>
         <source>Version %1</source>
         <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>Smallest Mar&amp;k Degree</source>
+        <translation>Marca más pe&amp;queña (grados)</translation>
+    </message>
+    <message>
+        <source>Altit&amp;ude / DECL Circle Size</source>
+        <translation>Tamaño c&amp;írculo altura / DEC</translation>
+    </message>
+    <message>
+        <source>Azi&amp;muth / RA Circle Size</source>
+        <translation>Tama&amp;ño círculo acimut / AR</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
     </message>
 </context>
 <context>

@@ -645,10 +645,6 @@ FILE - l’écrit sur la sortie standard</translation>
         <translation>Page</translation>
     </message>
     <message>
-        <source>Print scale chec&amp;k</source>
-        <translation>Con&amp;trôle d’échelle</translation>
-    </message>
-    <message>
         <source>A 100 mm and a 50 mm bar below the caption, to measure the printout with</source>
         <translation>Une barre de 100 mm et une de 50 mm sous la légende, pour mesurer l’impression</translation>
     </message>
@@ -667,10 +663,6 @@ FILE - l’écrit sur la sortie standard</translation>
     <message>
         <source>A vernier below each strip, to read a tenth of its smallest mark</source>
         <translation>Un vernier sous chaque bande, pour lire un dixième de sa plus petite graduation</translation>
-    </message>
-    <message>
-        <source>&amp;Numbers both ways</source>
-        <translation>Chiffres dans les deu&amp;x sens</translation>
     </message>
     <message>
         <source>A second number row on azimuth and RA strips, counting the other way</source>
@@ -759,6 +751,14 @@ FILE - l’écrit sur la sortie standard</translation>
     <message>
         <source>Paper: </source>
         <translation>Papier&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Pri&amp;nt scale check</source>
+        <translation>Contr&amp;ôle d’échelle</translation>
+    </message>
+    <message>
+        <source>Numbers both wa&amp;ys</source>
+        <translation>Chiffres dans les deu&amp;x sens</translation>
     </message>
 </context>
 <context>
@@ -1400,10 +1400,6 @@ FILE - l’écrit sur la sortie standard</translation>
         <translation>Taille en pouces</translation>
     </message>
     <message>
-        <source>Smallest &amp;Mark Degree</source>
-        <translation>Plus petite &amp;graduation</translation>
-    </message>
-    <message>
         <source>Circle styles</source>
         <translation>Styles de cercle</translation>
     </message>
@@ -1414,10 +1410,6 @@ FILE - l’écrit sur la sortie standard</translation>
     <message>
         <source>&amp;White on Black background</source>
         <translation>&amp;Blanc sur fond noir</translation>
-    </message>
-    <message>
-        <source>Altitude / DECL Circle Size</source>
-        <translation>Taille cercle hauteur / DÉC</translation>
     </message>
     <message>
         <source>Print &amp;Alt.</source>
@@ -1440,10 +1432,6 @@ FILE - l’écrit sur la sortie standard</translation>
         <translation>po</translation>
     </message>
     <message>
-        <source>Azimuth / RA Circle Size</source>
-        <translation>Taille cercle azimut / AD</translation>
-    </message>
-    <message>
         <source>RA</source>
         <translation>AD</translation>
     </message>
@@ -1458,10 +1446,6 @@ FILE - l’écrit sur la sortie standard</translation>
     <message>
         <source>Az circle left to right numbers increase</source>
         <translation>Cercle d’azimut&#xa0;: nombres croissants de gauche à droite</translation>
-    </message>
-    <message>
-        <source>Q&amp;uit</source>
-        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Quit without saving settings</source>
@@ -1510,6 +1494,22 @@ FILE - l’écrit sur la sortie standard</translation>
     <message>
         <source>Version %1</source>
         <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Smallest Mar&amp;k Degree</source>
+        <translation>Plus petite &amp;graduation</translation>
+    </message>
+    <message>
+        <source>Altit&amp;ude / DECL Circle Size</source>
+        <translation>Taille cercle hauteur / D&amp;ÉC</translation>
+    </message>
+    <message>
+        <source>Azi&amp;muth / RA Circle Size</source>
+        <translation>&amp;Taille cercle azimut / AD</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
     </message>
 </context>
 <context>

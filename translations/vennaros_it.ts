@@ -645,10 +645,6 @@ diviso; FILE - lo scrive sullo standard output</translation>
         <translation>Pagina</translation>
     </message>
     <message>
-        <source>Print scale chec&amp;k</source>
-        <translation>Verifica &amp;della scala</translation>
-    </message>
-    <message>
         <source>A 100 mm and a 50 mm bar below the caption, to measure the printout with</source>
         <translation>Una barra di 100 mm e una di 50 mm sotto la didascalia, per misurare la stampa</translation>
     </message>
@@ -667,10 +663,6 @@ diviso; FILE - lo scrive sullo standard output</translation>
     <message>
         <source>A vernier below each strip, to read a tenth of its smallest mark</source>
         <translation>Un nonio sotto ogni striscia, per leggere un decimo della tacca minima</translation>
-    </message>
-    <message>
-        <source>&amp;Numbers both ways</source>
-        <translation>N&amp;umeri nei due sensi</translation>
     </message>
     <message>
         <source>A second number row on azimuth and RA strips, counting the other way</source>
@@ -759,6 +751,14 @@ diviso; FILE - lo scrive sullo standard output</translation>
     <message>
         <source>Paper: </source>
         <translation>Carta: </translation>
+    </message>
+    <message>
+        <source>Pri&amp;nt scale check</source>
+        <translation>Verifica &amp;della scala</translation>
+    </message>
+    <message>
+        <source>Numbers both wa&amp;ys</source>
+        <translation>N&amp;umeri nei due sensi</translation>
     </message>
 </context>
 <context>
@@ -1400,10 +1400,6 @@ diviso; FILE - lo scrive sullo standard output</translation>
         <translation>Dimensione in pollici</translation>
     </message>
     <message>
-        <source>Smallest &amp;Mark Degree</source>
-        <translation>Tacca pi&amp;ù piccola (gradi)</translation>
-    </message>
-    <message>
         <source>Circle styles</source>
         <translation>Stili del cerchio</translation>
     </message>
@@ -1414,10 +1410,6 @@ diviso; FILE - lo scrive sullo standard output</translation>
     <message>
         <source>&amp;White on Black background</source>
         <translation>&amp;Bianco su fondo nero</translation>
-    </message>
-    <message>
-        <source>Altitude / DECL Circle Size</source>
-        <translation>Dimensione cerchio alt. / DEC</translation>
     </message>
     <message>
         <source>Print &amp;Alt.</source>
@@ -1440,10 +1432,6 @@ diviso; FILE - lo scrive sullo standard output</translation>
         <translation>in</translation>
     </message>
     <message>
-        <source>Azimuth / RA Circle Size</source>
-        <translation>Dimensione cerchio az. / AR</translation>
-    </message>
-    <message>
         <source>RA</source>
         <translation>AR</translation>
     </message>
@@ -1458,10 +1446,6 @@ diviso; FILE - lo scrive sullo standard output</translation>
     <message>
         <source>Az circle left to right numbers increase</source>
         <translation>Cerchio di azimut: numeri crescenti da sinistra a destra</translation>
-    </message>
-    <message>
-        <source>Q&amp;uit</source>
-        <translation>Sca&amp;rta</translation>
     </message>
     <message>
         <source>Quit without saving settings</source>
@@ -1510,6 +1494,22 @@ diviso; FILE - lo scrive sullo standard output</translation>
     <message>
         <source>Version %1</source>
         <translation>Versione %1</translation>
+    </message>
+    <message>
+        <source>Smallest Mar&amp;k Degree</source>
+        <translation>Tacca pi&amp;ù piccola (gradi)</translation>
+    </message>
+    <message>
+        <source>Altit&amp;ude / DECL Circle Size</source>
+        <translation>Dimensione cerchio alt. / DEC</translation>
+    </message>
+    <message>
+        <source>Azi&amp;muth / RA Circle Size</source>
+        <translation>Dimensione cerchio az. / AR</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>Sca&amp;rta</translation>
     </message>
 </context>
 <context>

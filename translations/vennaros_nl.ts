@@ -642,10 +642,6 @@ FILE - schrijft die naar de standaarduitvoer</translation>
         <translation>Pagina</translation>
     </message>
     <message>
-        <source>Print scale chec&amp;k</source>
-        <translation>S&amp;chaalcontrole</translation>
-    </message>
-    <message>
         <source>A 100 mm and a 50 mm bar below the caption, to measure the printout with</source>
         <translation>Een balk van 100 mm en een van 50 mm onder het onderschrift, om de afdruk na te meten</translation>
     </message>
@@ -664,10 +660,6 @@ FILE - schrijft die naar de standaarduitvoer</translation>
     <message>
         <source>A vernier below each strip, to read a tenth of its smallest mark</source>
         <translation>Een nonius onder elke strook, om een tiende van de fijnste verdeling af te lezen</translation>
-    </message>
-    <message>
-        <source>&amp;Numbers both ways</source>
-        <translation>Getallen ook o&amp;mgekeerd</translation>
     </message>
     <message>
         <source>A second number row on azimuth and RA strips, counting the other way</source>
@@ -756,6 +748,14 @@ FILE - schrijft die naar de standaarduitvoer</translation>
     <message>
         <source>Paper: </source>
         <translation>Papier: </translation>
+    </message>
+    <message>
+        <source>Pri&amp;nt scale check</source>
+        <translation>S&amp;chaalcontrole</translation>
+    </message>
+    <message>
+        <source>Numbers both wa&amp;ys</source>
+        <translation>Getallen ook o&amp;mgekeerd</translation>
     </message>
 </context>
 <context>
@@ -1397,10 +1397,6 @@ FILE - schrijft die naar de standaarduitvoer</translation>
         <translation>Maat in inch</translation>
     </message>
     <message>
-        <source>Smallest &amp;Mark Degree</source>
-        <translation>&amp;Fijnste verdeling in graden</translation>
-    </message>
-    <message>
         <source>Circle styles</source>
         <translation>Cirkelstijlen</translation>
     </message>
@@ -1411,10 +1407,6 @@ FILE - schrijft die naar de standaarduitvoer</translation>
     <message>
         <source>&amp;White on Black background</source>
         <translation>&amp;Wit op zwarte achtergrond</translation>
-    </message>
-    <message>
-        <source>Altitude / DECL Circle Size</source>
-        <translation>Maat hoogte-/DEC-cirkel</translation>
     </message>
     <message>
         <source>Print &amp;Alt.</source>
@@ -1437,10 +1429,6 @@ FILE - schrijft die naar de standaarduitvoer</translation>
         <translation>in</translation>
     </message>
     <message>
-        <source>Azimuth / RA Circle Size</source>
-        <translation>Maat azimut-/RA-cirkel</translation>
-    </message>
-    <message>
         <source>RA</source>
         <translation>RA</translation>
     </message>
@@ -1455,10 +1443,6 @@ FILE - schrijft die naar de standaarduitvoer</translation>
     <message>
         <source>Az circle left to right numbers increase</source>
         <translation>Azimutcirkel: getallen stijgen van links naar rechts</translation>
-    </message>
-    <message>
-        <source>Q&amp;uit</source>
-        <translation>&amp;Stop</translation>
     </message>
     <message>
         <source>Quit without saving settings</source>
@@ -1507,6 +1491,22 @@ FILE - schrijft die naar de standaarduitvoer</translation>
     <message>
         <source>Version %1</source>
         <translation>Versie %1</translation>
+    </message>
+    <message>
+        <source>Smallest Mar&amp;k Degree</source>
+        <translation>&amp;Fijnste verdeling in graden</translation>
+    </message>
+    <message>
+        <source>Altit&amp;ude / DECL Circle Size</source>
+        <translation>Maat hoogte-/DEC-cirkel</translation>
+    </message>
+    <message>
+        <source>Azi&amp;muth / RA Circle Size</source>
+        <translation>Maat azimut-/RA-cirkel</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Stop</translation>
     </message>
 </context>
 <context>

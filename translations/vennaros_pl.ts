@@ -645,10 +645,6 @@ dzielony; FILE - zapisuje go na standardowe wyjście</translation>
         <translation>Strona</translation>
     </message>
     <message>
-        <source>Print scale chec&amp;k</source>
-        <translation>Kon&amp;trola skali</translation>
-    </message>
-    <message>
         <source>A 100 mm and a 50 mm bar below the caption, to measure the printout with</source>
         <translation>Odcinek 100 mm i odcinek 50 mm pod podpisem, do zmierzenia wydruku</translation>
     </message>
@@ -667,10 +663,6 @@ dzielony; FILE - zapisuje go na standardowe wyjście</translation>
     <message>
         <source>A vernier below each strip, to read a tenth of its smallest mark</source>
         <translation>Noniusz pod każdym paskiem, do odczytu dziesiątej części najmniejszej działki</translation>
-    </message>
-    <message>
-        <source>&amp;Numbers both ways</source>
-        <translation>Liczby w obu kierunkac&amp;h</translation>
     </message>
     <message>
         <source>A second number row on azimuth and RA strips, counting the other way</source>
@@ -734,7 +726,7 @@ dzielony; FILE - zapisuje go na standardowe wyjście</translation>
     </message>
     <message>
         <source>Pre&amp;view Alt.</source>
-        <translation>P&amp;odgląd Alt.</translation>
+        <translation>Podgl&amp;ąd Alt.</translation>
     </message>
     <message>
         <source>Show the sheets Print Alt. would print, without printing</source>
@@ -746,7 +738,7 @@ dzielony; FILE - zapisuje go na standardowe wyjście</translation>
     </message>
     <message>
         <source>&amp;Zero at</source>
-        <translation>Z&amp;ero przy</translation>
+        <translation>Zero prz&amp;y</translation>
     </message>
     <message>
         <source>Previ&amp;ew RA</source>
@@ -754,11 +746,19 @@ dzielony; FILE - zapisuje go na standardowe wyjście</translation>
     </message>
     <message>
         <source>Previ&amp;ew Az.</source>
-        <translation>Pod&amp;gląd Az.</translation>
+        <translation>P&amp;odgląd Az.</translation>
     </message>
     <message>
         <source>Paper: </source>
         <translation>Papier: </translation>
+    </message>
+    <message>
+        <source>Pri&amp;nt scale check</source>
+        <translation>Kon&amp;trola skali</translation>
+    </message>
+    <message>
+        <source>Numbers both wa&amp;ys</source>
+        <translation>Liczby w obu kierunkac&amp;h</translation>
     </message>
 </context>
 <context>
@@ -1403,10 +1403,6 @@ dzielony; FILE - zapisuje go na standardowe wyjście</translation>
         <translation>Rozmiar w calach</translation>
     </message>
     <message>
-        <source>Smallest &amp;Mark Degree</source>
-        <translation>&amp;Najmniejsza działka (°)</translation>
-    </message>
-    <message>
         <source>Circle styles</source>
         <translation>Style koła</translation>
     </message>
@@ -1417,10 +1413,6 @@ dzielony; FILE - zapisuje go na standardowe wyjście</translation>
     <message>
         <source>&amp;White on Black background</source>
         <translation>&amp;Białe na czarnym tle</translation>
-    </message>
-    <message>
-        <source>Altitude / DECL Circle Size</source>
-        <translation>Rozmiar koła wysokości / DEK</translation>
     </message>
     <message>
         <source>Print &amp;Alt.</source>
@@ -1443,10 +1435,6 @@ dzielony; FILE - zapisuje go na standardowe wyjście</translation>
         <translation>cal</translation>
     </message>
     <message>
-        <source>Azimuth / RA Circle Size</source>
-        <translation>Rozmiar koła azymutu / RA</translation>
-    </message>
-    <message>
         <source>RA</source>
         <translation>RA</translation>
     </message>
@@ -1463,10 +1451,6 @@ dzielony; FILE - zapisuje go na standardowe wyjście</translation>
         <translation>Koło azymutu: liczby rosną od lewej do prawej</translation>
     </message>
     <message>
-        <source>Q&amp;uit</source>
-        <translation>W&amp;yjdź</translation>
-    </message>
-    <message>
         <source>Quit without saving settings</source>
         <translation>Wyjdź bez zapisywania ustawień</translation>
     </message>
@@ -1480,7 +1464,7 @@ dzielony; FILE - zapisuje go na standardowe wyjście</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>&amp;Resetuj</translation>
+        <translation>R&amp;esetuj</translation>
     </message>
     <message>
         <source>Reset to last exit settings from registry</source>
@@ -1508,11 +1492,27 @@ dzielony; FILE - zapisuje go na standardowe wyjście</translation>
     </message>
     <message>
         <source>Prin&amp;t Az.</source>
-        <translation>&amp;Drukuj Az.</translation>
+        <translation>D&amp;rukuj Az.</translation>
     </message>
     <message>
         <source>Version %1</source>
         <translation>Wersja %1</translation>
+    </message>
+    <message>
+        <source>Smallest Mar&amp;k Degree</source>
+        <translation>&amp;Najmniejsza działka (°)</translation>
+    </message>
+    <message>
+        <source>Altit&amp;ude / DECL Circle Size</source>
+        <translation>Rozmiar koła wysoko&amp;ści / DEK</translation>
+    </message>
+    <message>
+        <source>Azi&amp;muth / RA Circle Size</source>
+        <translation>Rozmiar ko&amp;ła azymutu / RA</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>Wyjd&amp;ź</translation>
     </message>
 </context>
 <context>

@@ -642,10 +642,6 @@ FILE - grava-o na saída padrão</translation>
         <translation>Página</translation>
     </message>
     <message>
-        <source>Print scale chec&amp;k</source>
-        <translation>&amp;Controle de escala</translation>
-    </message>
-    <message>
         <source>A 100 mm and a 50 mm bar below the caption, to measure the printout with</source>
         <translation>Uma barra de 100 mm e outra de 50 mm abaixo da legenda, para medir a impressão</translation>
     </message>
@@ -659,15 +655,11 @@ FILE - grava-o na saída padrão</translation>
     </message>
     <message>
         <source>Pr&amp;int verniers</source>
-        <translation>Nôni&amp;os</translation>
+        <translation>N&amp;ônios</translation>
     </message>
     <message>
         <source>A vernier below each strip, to read a tenth of its smallest mark</source>
         <translation>Um nônio abaixo de cada tira, para ler um décimo da menor divisão</translation>
-    </message>
-    <message>
-        <source>&amp;Numbers both ways</source>
-        <translation>&amp;Números nos dois sentidos</translation>
     </message>
     <message>
         <source>A second number row on azimuth and RA strips, counting the other way</source>
@@ -743,19 +735,27 @@ FILE - grava-o na saída padrão</translation>
     </message>
     <message>
         <source>&amp;Zero at</source>
-        <translation>&amp;Zero em</translation>
+        <translation>Zer&amp;o em</translation>
     </message>
     <message>
         <source>Previ&amp;ew RA</source>
-        <translation>&amp;Prévia AR</translation>
+        <translation>Pr&amp;évia AR</translation>
     </message>
     <message>
         <source>Previ&amp;ew Az.</source>
-        <translation>&amp;Prévia Az.</translation>
+        <translation>Prévia A&amp;z.</translation>
     </message>
     <message>
         <source>Paper: </source>
         <translation>Papel: </translation>
+    </message>
+    <message>
+        <source>Pri&amp;nt scale check</source>
+        <translation>&amp;Controle de escala</translation>
+    </message>
+    <message>
+        <source>Numbers both wa&amp;ys</source>
+        <translation>&amp;Números nos dois sentidos</translation>
     </message>
 </context>
 <context>
@@ -1397,24 +1397,16 @@ FILE - grava-o na saída padrão</translation>
         <translation>Tamanho em polegadas</translation>
     </message>
     <message>
-        <source>Smallest &amp;Mark Degree</source>
-        <translation>Menor divisão (gra&amp;us)</translation>
-    </message>
-    <message>
         <source>Circle styles</source>
         <translation>Estilos de círculo</translation>
     </message>
     <message>
         <source>&amp;Black on White background</source>
-        <translation>Preto sobre &amp;fundo branco</translation>
+        <translation>Preto sobre f&amp;undo branco</translation>
     </message>
     <message>
         <source>&amp;White on Black background</source>
         <translation>&amp;Branco sobre fundo preto</translation>
-    </message>
-    <message>
-        <source>Altitude / DECL Circle Size</source>
-        <translation>Tamanho círculo altura / DEC</translation>
     </message>
     <message>
         <source>Print &amp;Alt.</source>
@@ -1437,10 +1429,6 @@ FILE - grava-o na saída padrão</translation>
         <translation>pol</translation>
     </message>
     <message>
-        <source>Azimuth / RA Circle Size</source>
-        <translation>Tamanho círculo azimute / AR</translation>
-    </message>
-    <message>
         <source>RA</source>
         <translation>AR</translation>
     </message>
@@ -1455,10 +1443,6 @@ FILE - grava-o na saída padrão</translation>
     <message>
         <source>Az circle left to right numbers increase</source>
         <translation>Círculo de azimute: números crescentes da esquerda para a direita</translation>
-    </message>
-    <message>
-        <source>Q&amp;uit</source>
-        <translation>&amp;Sair</translation>
     </message>
     <message>
         <source>Quit without saving settings</source>
@@ -1502,11 +1486,27 @@ FILE - grava-o na saída padrão</translation>
     </message>
     <message>
         <source>Prin&amp;t Az.</source>
-        <translation>&amp;Impr. Az.</translation>
+        <translation>Im&amp;pr. Az.</translation>
     </message>
     <message>
         <source>Version %1</source>
         <translation>Versão %1</translation>
+    </message>
+    <message>
+        <source>Smallest Mar&amp;k Degree</source>
+        <translation>Menor divis&amp;ão (graus)</translation>
+    </message>
+    <message>
+        <source>Altit&amp;ude / DECL Circle Size</source>
+        <translation>Tamanho círculo altura / DEC</translation>
+    </message>
+    <message>
+        <source>Azi&amp;muth / RA Circle Size</source>
+        <translation>Tamanho c&amp;írculo azimute / AR</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Sair</translation>
     </message>
 </context>
 <context>

@@ -643,10 +643,6 @@ FILE - записывает его в стандартный вывод</transla
         <translation>Страница</translation>
     </message>
     <message>
-        <source>Print scale chec&amp;k</source>
-        <translation>&amp;Контроль масштаба</translation>
-    </message>
-    <message>
         <source>A 100 mm and a 50 mm bar below the caption, to measure the printout with</source>
         <translation>Полосы 100 мм и 50 мм под подписью, чтобы измерить отпечаток</translation>
     </message>
@@ -665,10 +661,6 @@ FILE - записывает его в стандартный вывод</transla
     <message>
         <source>A vernier below each strip, to read a tenth of its smallest mark</source>
         <translation>Нониус под каждой лентой, чтобы отсчитывать десятую часть цены деления</translation>
-    </message>
-    <message>
-        <source>&amp;Numbers both ways</source>
-        <translation>Ч&amp;исла в обе стороны</translation>
     </message>
     <message>
         <source>A second number row on azimuth and RA strips, counting the other way</source>
@@ -748,15 +740,23 @@ FILE - записывает его в стандартный вывод</transla
     </message>
     <message>
         <source>Previ&amp;ew RA</source>
-        <translation>&amp;Просмотр RA</translation>
+        <translation>Просмотр R&amp;A</translation>
     </message>
     <message>
         <source>Previ&amp;ew Az.</source>
-        <translation>&amp;Просмотр аз.</translation>
+        <translation>Пр&amp;осмотр аз.</translation>
     </message>
     <message>
         <source>Paper: </source>
         <translation>Бумага: </translation>
+    </message>
+    <message>
+        <source>Pri&amp;nt scale check</source>
+        <translation>&amp;Контроль масштаба</translation>
+    </message>
+    <message>
+        <source>Numbers both wa&amp;ys</source>
+        <translation>Ч&amp;исла в обе стороны</translation>
     </message>
 </context>
 <context>
@@ -1401,10 +1401,6 @@ FILE - записывает его в стандартный вывод</transla
         <translation>Размер в дюймах</translation>
     </message>
     <message>
-        <source>Smallest &amp;Mark Degree</source>
-        <translation>&amp;Цена деления, градусы</translation>
-    </message>
-    <message>
         <source>Circle styles</source>
         <translation>Стили круга</translation>
     </message>
@@ -1415,10 +1411,6 @@ FILE - записывает его в стандартный вывод</transla
     <message>
         <source>&amp;White on Black background</source>
         <translation>&amp;Белое на чёрном</translation>
-    </message>
-    <message>
-        <source>Altitude / DECL Circle Size</source>
-        <translation>Размер круга высоты / скл.</translation>
     </message>
     <message>
         <source>Print &amp;Alt.</source>
@@ -1441,10 +1433,6 @@ FILE - записывает его в стандартный вывод</transla
         <translation>in</translation>
     </message>
     <message>
-        <source>Azimuth / RA Circle Size</source>
-        <translation>Размер круга азимута / RA</translation>
-    </message>
-    <message>
         <source>RA</source>
         <translation>RA</translation>
     </message>
@@ -1459,10 +1447,6 @@ FILE - записывает его в стандартный вывод</transla
     <message>
         <source>Az circle left to right numbers increase</source>
         <translation>Круг азимута: числа растут слева направо</translation>
-    </message>
-    <message>
-        <source>Q&amp;uit</source>
-        <translation>Вы&amp;йти</translation>
     </message>
     <message>
         <source>Quit without saving settings</source>
@@ -1494,7 +1478,7 @@ FILE - записывает его в стандартный вывод</transla
     </message>
     <message>
         <source>Rest&amp;ore</source>
-        <translation>&amp;Открыть</translation>
+        <translation>Открыт&amp;ь</translation>
     </message>
     <message>
         <source>Paper and orientation are kept for each printer.</source>
@@ -1506,11 +1490,27 @@ FILE - записывает его в стандартный вывод</transla
     </message>
     <message>
         <source>Prin&amp;t Az.</source>
-        <translation>П&amp;еч. аз.</translation>
+        <translation>&amp;Печ. аз.</translation>
     </message>
     <message>
         <source>Version %1</source>
         <translation>Версия %1</translation>
+    </message>
+    <message>
+        <source>Smallest Mar&amp;k Degree</source>
+        <translation>&amp;Цена деления, градусы</translation>
+    </message>
+    <message>
+        <source>Altit&amp;ude / DECL Circle Size</source>
+        <translation>Размер кр&amp;уга высоты / скл.</translation>
+    </message>
+    <message>
+        <source>Azi&amp;muth / RA Circle Size</source>
+        <translation>Размер круга азимута / &amp;RA</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>Вы&amp;йти</translation>
     </message>
 </context>
 <context>

@@ -96,7 +96,7 @@ int run(const CommandLine& line, QTextStream& errors)
         return CommandLine::kUsageError;
     }
 
-    const JobCaller caller { model.status(), nullptr, nullptr, nullptr, nullptr };
+    const JobCaller caller { model.status(), nullptr, nullptr, nullptr };
     const auto print = [&](JobOutput& output) {
         if (line.azimuth)
             runJob(AzimuthPrintJob(model), caller, output);

@@ -28,7 +28,7 @@ struct JobCaller {
     std::function<void()> repaint;
     std::function<void(SizeText)> focus;
     /// Told of a refusal once it is shown.
-    std::function<void(const JobRefusal&)> refused;
+    std::function<void(const JobRefusal&)> refused = nullptr;
 };
 
 /// One job as a print button runs it: the dialog, the progress text and one repaint, the checks

@@ -169,12 +169,85 @@ TEST_F(MainWindow, ThePageRowHoldsItsOptionsAndButtonsBelowTheDesignLayoutInTabO
     }
 }
 
+// The Tab key from the first control round the whole window, the options as they start.
+TEST_F(MainWindow, TabGoesRoundTheWindowInOneOrder)
+{
+    const std::vector<QString> expected = [] {
+        std::vector<QString> names;
+        for (const char* name :
+            { "OneDegOption", "BWCheck", "WBCheck", "DECLtext", "AltDiaOption", "AltinOption", "PrintButton",
+                "AzOption", "AzCTCheck", "AzText", "AzDiaOption", "AzinOption", "PrintAzButton" })
+            names.push_back(QLatin1String(name));
+        for (int set = 1; set <= 3; ++set) {
+            for (const char* name : { "SetCheck", "CheckTop", "SmallMarkSlider", "FiveMarkSlider",
+                     "TenMarkSlider", "CircleWidthSlider", "FontSlider" })
+                names.push_back(QLatin1String(name) + QString::number(set));
+        }
+        for (const char* name : { "QuitButton", "ExitButton", "ResetButton", "SaveButton", "RestoreButton",
+                 "ScaleCheck", "SplitLongCheck", "VernierCheck", "BothWaysCheck", "RingsCheck",
+                 "HalfDegCheck", "SignedDecCheck", "ZeroAtText", "ClosingTabCheck", "PrinterScaleButton",
+                 "PageSetupButton", "PreviewButton", "PreviewAzButton", "OneDegOption" })
+            names.push_back(QLatin1String(name));
+        return names;
+    }();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    child<QWidget>(window, expected.front())->setFocus(Qt::TabFocusReason);
+    std::vector<QString> visited { QApplication::focusWidget()->objectName() };
+    for (std::size_t step = 1; step < expected.size(); ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.push_back(QApplication::focusWidget()->objectName());
+    }
+    EXPECT_EQ(visited, expected);
+}
+
+namespace {
+
+struct SizeKeyRow {
+    const char* name;
+    Qt::Key key; ///< with Alt
+    const char* sizeBox;
+    std::vector<const char*> thenTab; ///< where Tab goes from the size box
+};
+
+class SizeGroupKeys : public MainWindow, public ::testing::WithParamInterface<SizeKeyRow> { };
+
+} // namespace
+
+// Each size group is entered at its size box by its caption's Alt key, and Tab goes through it
+// the same way: what the size is, its unit, its print button.
+TEST_P(SizeGroupKeys, EnterAtTheSizeBoxAndTabTheSameWay)
+{
+    const SizeKeyRow& row = GetParam();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    child<QWidget>(window, QStringLiteral("ScaleCheck"))->setFocus();
+    // A control of the group had the focus before: the key still goes to the size box.
+    child<QWidget>(window, QLatin1String(row.thenTab.back()))->setFocus();
+    child<QWidget>(window, QStringLiteral("ScaleCheck"))->setFocus();
+    QTest::keyClick(&window, row.key, Qt::AltModifier);
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QLatin1String(row.sizeBox));
+    for (const char* next : row.thenTab) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), QLatin1String(next));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Groups, SizeGroupKeys,
+    ::testing::Values(
+        SizeKeyRow { "Altitude", Qt::Key_U, "DECLtext", { "AltDiaOption", "AltinOption", "PrintButton" } },
+        SizeKeyRow { "Azimuth", Qt::Key_M, "AzText", { "AzDiaOption", "AzinOption", "PrintAzButton" } }),
+    [](const auto& row) { return std::string(row.param.name); });
+
 TEST_F(MainWindow, NoTwoMnemonicsOfTheWindowShareAKey)
 {
     std::map<QChar, QString> keys;
     const QStringList clashes = mnemonicClashes(window, keys);
     EXPECT_TRUE(clashes.isEmpty()) << clashes.join(QStringLiteral("\n")).toStdString();
-    EXPECT_GE(keys.size(), 20u);
+    EXPECT_GE(keys.size(), 22u);
+    EXPECT_EQ(keys[QLatin1Char('u')], QStringLiteral("Altit&ude / DECL Circle Size"));
+    EXPECT_EQ(keys[QLatin1Char('m')], QStringLiteral("Azi&muth / RA Circle Size"));
 }
 
 TEST_F(MainWindow, SlidersHaveTheirRangesAndLabelsFollowThem)
