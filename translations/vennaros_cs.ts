@@ -687,10 +687,6 @@ a velikosti písma, k volbě sady zkoušením</translation>
         <translation>Stránka</translation>
     </message>
     <message>
-        <source>Print scale chec&amp;k</source>
-        <translation>&amp;Kontrola měřítka</translation>
-    </message>
-    <message>
         <source>A 100 mm and a 50 mm bar below the caption, to measure the printout with</source>
         <translation>Pruh 100 mm a pruh 50 mm pod popiskem, k přeměření výtisku</translation>
     </message>
@@ -709,10 +705,6 @@ a velikosti písma, k volbě sady zkoušením</translation>
     <message>
         <source>A vernier below each strip, to read a tenth of its smallest mark</source>
         <translation>Vernier pod každým páskem, k odečtu desetiny nejmenšího dílku</translation>
-    </message>
-    <message>
-        <source>&amp;Numbers both ways</source>
-        <translation>&amp;Čísla oběma směry</translation>
     </message>
     <message>
         <source>A second number row on azimuth and RA strips, counting the other way</source>
@@ -796,11 +788,19 @@ a velikosti písma, k volbě sady zkoušením</translation>
     </message>
     <message>
         <source>Previ&amp;ew Az.</source>
-        <translation>Ná&amp;hled az.</translation>
+        <translation>&amp;Náhled az.</translation>
     </message>
     <message>
         <source>Paper: </source>
         <translation>Papír: </translation>
+    </message>
+    <message>
+        <source>Pri&amp;nt scale check</source>
+        <translation>Kontrola m&amp;ěřítka</translation>
+    </message>
+    <message>
+        <source>Numbers both wa&amp;ys</source>
+        <translation>&amp;Čísla oběma směry</translation>
     </message>
 </context>
 <context>
@@ -848,6 +848,10 @@ a velikosti písma, k volbě sady zkoušením</translation>
     <message>
         <source>Sheet %1 of %2</source>
         <translation>List %1 z %2</translation>
+    </message>
+    <message>
+        <source>Strip length %1 mm (%2 in.), ring diameter %3 mm (%4 in.)</source>
+        <translation>Délka pásku %1 mm (%2 in), průměr prstence %3 mm (%4 in)</translation>
     </message>
 </context>
 <context>
@@ -1364,6 +1368,29 @@ a velikosti písma, k volbě sady zkoušením</translation>
     </message>
 </context>
 <context>
+    <name>ValueLabel</name>
+    <message>
+        <source>%1 in.</source>
+        <translation>%1 in</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>%1 = %2 line</source>
+        <translation>%1 = čára %2</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>%1 pt = %2 digits</source>
+        <translation>%1 pt = číslice %2</translation>
+    </message>
+</context>
+<context>
     <name>WindowController</name>
     <message>
         <source>Export Altitude</source>
@@ -1400,6 +1427,10 @@ a velikosti písma, k volbě sady zkoušením</translation>
     <message>
         <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
         <translation>Papír uložený pro &apos;%1&apos; se nepoužije: %2; tiskárna tiskne na svůj vlastní papír.</translation>
+    </message>
+    <message>
+        <source>%1, turned to fit</source>
+        <translation>%1, otočeno, aby se vešlo</translation>
     </message>
 </context>
 <context>
@@ -1444,10 +1475,6 @@ a velikosti písma, k volbě sady zkoušením</translation>
         <translation>Velikost v palcích</translation>
     </message>
     <message>
-        <source>Smallest &amp;Mark Degree</source>
-        <translation>Ne&amp;jmenší dílek (stupně)</translation>
-    </message>
-    <message>
         <source>Circle styles</source>
         <translation>Styly kruhu</translation>
     </message>
@@ -1458,10 +1485,6 @@ a velikosti písma, k volbě sady zkoušením</translation>
     <message>
         <source>&amp;White on Black background</source>
         <translation>&amp;Bílé na černém pozadí</translation>
-    </message>
-    <message>
-        <source>Altitude / DECL Circle Size</source>
-        <translation>Velikost kruhu výšky / DEK</translation>
     </message>
     <message>
         <source>Print &amp;Alt.</source>
@@ -1484,10 +1507,6 @@ a velikosti písma, k volbě sady zkoušením</translation>
         <translation>in</translation>
     </message>
     <message>
-        <source>Azimuth / RA Circle Size</source>
-        <translation>Velikost kruhu azimutu / RA</translation>
-    </message>
-    <message>
         <source>RA</source>
         <translation>RA</translation>
     </message>
@@ -1504,10 +1523,6 @@ a velikosti písma, k volbě sady zkoušením</translation>
         <translation>Azimutální kruh: čísla rostou zleva doprava</translation>
     </message>
     <message>
-        <source>Q&amp;uit</source>
-        <translation>&amp;Odejít</translation>
-    </message>
-    <message>
         <source>Quit without saving settings</source>
         <translation>Odejít bez uložení nastavení</translation>
     </message>
@@ -1521,7 +1536,7 @@ a velikosti písma, k volbě sady zkoušením</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>&amp;Vrátit</translation>
+        <translation>Vr&amp;átit</translation>
     </message>
     <message>
         <source>Reset to last exit settings from registry</source>
@@ -1537,7 +1552,7 @@ a velikosti písma, k volbě sady zkoušením</translation>
     </message>
     <message>
         <source>Rest&amp;ore</source>
-        <translation>&amp;Načíst</translation>
+        <translation>Nač&amp;íst</translation>
     </message>
     <message>
         <source>Paper and orientation are kept for each printer.</source>
@@ -1549,11 +1564,27 @@ a velikosti písma, k volbě sady zkoušením</translation>
     </message>
     <message>
         <source>Prin&amp;t Az.</source>
-        <translation>&amp;Tisk az.</translation>
+        <translation>Tis&amp;k az.</translation>
     </message>
     <message>
         <source>Version %1</source>
         <translation>Verze %1</translation>
+    </message>
+    <message>
+        <source>Smallest Mar&amp;k Degree</source>
+        <translation>Ne&amp;jmenší dílek (stupně)</translation>
+    </message>
+    <message>
+        <source>Altit&amp;ude / DECL Circle Size</source>
+        <translation>Velikost kruhu v&amp;ýšky / DEK</translation>
+    </message>
+    <message>
+        <source>Azi&amp;muth / RA Circle Size</source>
+        <translation>&amp;Velikost kruhu azimutu / RA</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Odejít</translation>
     </message>
 </context>
 <context>

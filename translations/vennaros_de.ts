@@ -689,10 +689,6 @@ Höhe und Schriftgröße, um einen Kreissatz durch Ausprobieren zu wählen</tran
         <translation>Seite</translation>
     </message>
     <message>
-        <source>Print scale chec&amp;k</source>
-        <translation>Maßstabs&amp;kontrolle</translation>
-    </message>
-    <message>
         <source>A 100 mm and a 50 mm bar below the caption, to measure the printout with</source>
         <translation>Ein 100-mm- und ein 50-mm-Balken unter der Beschriftung, zum Nachmessen des Ausdrucks</translation>
     </message>
@@ -711,10 +707,6 @@ Höhe und Schriftgröße, um einen Kreissatz durch Ausprobieren zu wählen</tran
     <message>
         <source>A vernier below each strip, to read a tenth of its smallest mark</source>
         <translation>Ein Nonius unter jedem Streifen, um ein Zehntel der feinsten Teilung abzulesen</translation>
-    </message>
-    <message>
-        <source>&amp;Numbers both ways</source>
-        <translation>&amp;Zahlen in beide Richtungen</translation>
     </message>
     <message>
         <source>A second number row on azimuth and RA strips, counting the other way</source>
@@ -804,6 +796,14 @@ Höhe und Schriftgröße, um einen Kreissatz durch Ausprobieren zu wählen</tran
         <source>Paper: </source>
         <translation>Papier: </translation>
     </message>
+    <message>
+        <source>Pri&amp;nt scale check</source>
+        <translation>Maßstabs&amp;kontrolle</translation>
+    </message>
+    <message>
+        <source>Numbers both wa&amp;ys</source>
+        <translation>&amp;Zahlen in beide Richtungen</translation>
+    </message>
 </context>
 <context>
     <name>PreviewWindow</name>
@@ -849,6 +849,10 @@ Höhe und Schriftgröße, um einen Kreissatz durch Ausprobieren zu wählen</tran
     <message>
         <source>Sheet %1 of %2</source>
         <translation>Blatt %1 von %2</translation>
+    </message>
+    <message>
+        <source>Strip length %1 mm (%2 in.), ring diameter %3 mm (%4 in.)</source>
+        <translation>Streifenlänge %1 mm (%2 in), Ringdurchmesser %3 mm (%4 in)</translation>
     </message>
 </context>
 <context>
@@ -1363,6 +1367,29 @@ Höhe und Schriftgröße, um einen Kreissatz durch Ausprobieren zu wählen</tran
     </message>
 </context>
 <context>
+    <name>ValueLabel</name>
+    <message>
+        <source>%1 in.</source>
+        <translation>%1 in</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>%1 = %2 line</source>
+        <translation>%1 = %2 Strichbreite</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>%1 pt = %2 digits</source>
+        <translation>%1 pt = %2 Ziffern</translation>
+    </message>
+</context>
+<context>
     <name>WindowController</name>
     <message>
         <source>Export Altitude</source>
@@ -1399,6 +1426,10 @@ Höhe und Schriftgröße, um einen Kreissatz durch Ausprobieren zu wählen</tran
     <message>
         <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
         <translation>Das für &apos;%1&apos; gespeicherte Papier wird nicht verwendet: %2; der Drucker druckt auf seinem eigenen Papier.</translation>
+    </message>
+    <message>
+        <source>%1, turned to fit</source>
+        <translation>%1, zum Passen gedreht</translation>
     </message>
 </context>
 <context>
@@ -1443,10 +1474,6 @@ Höhe und Schriftgröße, um einen Kreissatz durch Ausprobieren zu wählen</tran
         <translation>Größe in Zoll</translation>
     </message>
     <message>
-        <source>Smallest &amp;Mark Degree</source>
-        <translation>Feinste &amp;Teilung (Grad)</translation>
-    </message>
-    <message>
         <source>Circle styles</source>
         <translation>Kreisstile</translation>
     </message>
@@ -1457,10 +1484,6 @@ Höhe und Schriftgröße, um einen Kreissatz durch Ausprobieren zu wählen</tran
     <message>
         <source>&amp;White on Black background</source>
         <translation>&amp;Weiß auf schwarzem Grund</translation>
-    </message>
-    <message>
-        <source>Altitude / DECL Circle Size</source>
-        <translation>Größe Höhen-/Dekl.-Kreis</translation>
     </message>
     <message>
         <source>Print &amp;Alt.</source>
@@ -1483,10 +1506,6 @@ Höhe und Schriftgröße, um einen Kreissatz durch Ausprobieren zu wählen</tran
         <translation>in</translation>
     </message>
     <message>
-        <source>Azimuth / RA Circle Size</source>
-        <translation>Größe Azimut-/RA-Kreis</translation>
-    </message>
-    <message>
         <source>RA</source>
         <translation>RA</translation>
     </message>
@@ -1501,10 +1520,6 @@ Höhe und Schriftgröße, um einen Kreissatz durch Ausprobieren zu wählen</tran
     <message>
         <source>Az circle left to right numbers increase</source>
         <translation>Azimutkreis: Zahlen steigen von links nach rechts</translation>
-    </message>
-    <message>
-        <source>Q&amp;uit</source>
-        <translation>Sto&amp;pp</translation>
     </message>
     <message>
         <source>Quit without saving settings</source>
@@ -1553,6 +1568,22 @@ Höhe und Schriftgröße, um einen Kreissatz durch Ausprobieren zu wählen</tran
     <message>
         <source>Version %1</source>
         <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Smallest Mar&amp;k Degree</source>
+        <translation>Feins&amp;te Teilung (Grad)</translation>
+    </message>
+    <message>
+        <source>Altit&amp;ude / DECL Circle Size</source>
+        <translation>Gr&amp;öße Höhen-/Dekl.-Kreis</translation>
+    </message>
+    <message>
+        <source>Azi&amp;muth / RA Circle Size</source>
+        <translation>Grö&amp;ße Azimut-/RA-Kreis</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>Sto&amp;pp</translation>
     </message>
 </context>
 <context>

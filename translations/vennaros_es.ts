@@ -688,10 +688,6 @@ ancho, altura y tamaño de letra, para elegir un juego probando</translation>
         <translation>Página</translation>
     </message>
     <message>
-        <source>Print scale chec&amp;k</source>
-        <translation>Control &amp;de escala</translation>
-    </message>
-    <message>
         <source>A 100 mm and a 50 mm bar below the caption, to measure the printout with</source>
         <translation>Una barra de 100 mm y otra de 50 mm bajo la leyenda, para medir la impresión</translation>
     </message>
@@ -710,10 +706,6 @@ ancho, altura y tamaño de letra, para elegir un juego probando</translation>
     <message>
         <source>A vernier below each strip, to read a tenth of its smallest mark</source>
         <translation>Un nonio bajo cada tira, para leer una décima de su marca mínima</translation>
-    </message>
-    <message>
-        <source>&amp;Numbers both ways</source>
-        <translation>&amp;Números en ambos sentidos</translation>
     </message>
     <message>
         <source>A second number row on azimuth and RA strips, counting the other way</source>
@@ -803,6 +795,14 @@ ancho, altura y tamaño de letra, para elegir un juego probando</translation>
         <source>Paper: </source>
         <translation>Papel: </translation>
     </message>
+    <message>
+        <source>Pri&amp;nt scale check</source>
+        <translation>Control &amp;de escala</translation>
+    </message>
+    <message>
+        <source>Numbers both wa&amp;ys</source>
+        <translation>&amp;Números en ambos sentidos</translation>
+    </message>
 </context>
 <context>
     <name>PreviewWindow</name>
@@ -848,6 +848,10 @@ ancho, altura y tamaño de letra, para elegir un juego probando</translation>
     <message>
         <source>Sheet %1 of %2</source>
         <translation>Hoja %1 de %2</translation>
+    </message>
+    <message>
+        <source>Strip length %1 mm (%2 in.), ring diameter %3 mm (%4 in.)</source>
+        <translation>Longitud de la tira %1 mm (%2 in), diámetro del anillo %3 mm (%4 in)</translation>
     </message>
 </context>
 <context>
@@ -1362,6 +1366,29 @@ ancho, altura y tamaño de letra, para elegir un juego probando</translation>
     </message>
 </context>
 <context>
+    <name>ValueLabel</name>
+    <message>
+        <source>%1 in.</source>
+        <translation>%1 in</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>%1 = %2 line</source>
+        <translation>%1 = línea de %2</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>%1 pt = %2 digits</source>
+        <translation>%1 pt = cifras de %2</translation>
+    </message>
+</context>
+<context>
     <name>WindowController</name>
     <message>
         <source>Export Altitude</source>
@@ -1398,6 +1425,10 @@ ancho, altura y tamaño de letra, para elegir un juego probando</translation>
     <message>
         <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
         <translation>El papel guardado para &apos;%1&apos; no se usa: %2; la impresora imprime en su propio papel.</translation>
+    </message>
+    <message>
+        <source>%1, turned to fit</source>
+        <translation>%1, girado para que quepa</translation>
     </message>
 </context>
 <context>
@@ -1442,10 +1473,6 @@ ancho, altura y tamaño de letra, para elegir un juego probando</translation>
         <translation>Tamaño en pulgadas</translation>
     </message>
     <message>
-        <source>Smallest &amp;Mark Degree</source>
-        <translation>Marca más pe&amp;queña (grados)</translation>
-    </message>
-    <message>
         <source>Circle styles</source>
         <translation>Estilos de círculo</translation>
     </message>
@@ -1456,10 +1483,6 @@ ancho, altura y tamaño de letra, para elegir un juego probando</translation>
     <message>
         <source>&amp;White on Black background</source>
         <translation>&amp;Blanco sobre fondo negro</translation>
-    </message>
-    <message>
-        <source>Altitude / DECL Circle Size</source>
-        <translation>Tamaño círculo altura / DEC</translation>
     </message>
     <message>
         <source>Print &amp;Alt.</source>
@@ -1482,10 +1505,6 @@ ancho, altura y tamaño de letra, para elegir un juego probando</translation>
         <translation>in</translation>
     </message>
     <message>
-        <source>Azimuth / RA Circle Size</source>
-        <translation>Tamaño círculo acimut / AR</translation>
-    </message>
-    <message>
         <source>RA</source>
         <translation>AR</translation>
     </message>
@@ -1500,10 +1519,6 @@ ancho, altura y tamaño de letra, para elegir un juego probando</translation>
     <message>
         <source>Az circle left to right numbers increase</source>
         <translation>Círculo de acimut: números crecientes de izquierda a derecha</translation>
-    </message>
-    <message>
-        <source>Q&amp;uit</source>
-        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Quit without saving settings</source>
@@ -1552,6 +1567,22 @@ ancho, altura y tamaño de letra, para elegir un juego probando</translation>
     <message>
         <source>Version %1</source>
         <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>Smallest Mar&amp;k Degree</source>
+        <translation>Marca más pe&amp;queña (grados)</translation>
+    </message>
+    <message>
+        <source>Altit&amp;ude / DECL Circle Size</source>
+        <translation>Tamaño c&amp;írculo altura / DEC</translation>
+    </message>
+    <message>
+        <source>Azi&amp;muth / RA Circle Size</source>
+        <translation>Tama&amp;ño círculo acimut / AR</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
     </message>
 </context>
 <context>

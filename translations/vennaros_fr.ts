@@ -689,10 +689,6 @@ chaque largeur, hauteur et taille de police, pour choisir en essayant</translati
         <translation>Page</translation>
     </message>
     <message>
-        <source>Print scale chec&amp;k</source>
-        <translation>Con&amp;trôle d’échelle</translation>
-    </message>
-    <message>
         <source>A 100 mm and a 50 mm bar below the caption, to measure the printout with</source>
         <translation>Une barre de 100 mm et une de 50 mm sous la légende, pour mesurer l’impression</translation>
     </message>
@@ -711,10 +707,6 @@ chaque largeur, hauteur et taille de police, pour choisir en essayant</translati
     <message>
         <source>A vernier below each strip, to read a tenth of its smallest mark</source>
         <translation>Un vernier sous chaque bande, pour lire un dixième de sa plus petite graduation</translation>
-    </message>
-    <message>
-        <source>&amp;Numbers both ways</source>
-        <translation>Chiffres dans les deu&amp;x sens</translation>
     </message>
     <message>
         <source>A second number row on azimuth and RA strips, counting the other way</source>
@@ -804,6 +796,14 @@ chaque largeur, hauteur et taille de police, pour choisir en essayant</translati
         <source>Paper: </source>
         <translation>Papier&#xa0;: </translation>
     </message>
+    <message>
+        <source>Pri&amp;nt scale check</source>
+        <translation>Contr&amp;ôle d’échelle</translation>
+    </message>
+    <message>
+        <source>Numbers both wa&amp;ys</source>
+        <translation>Chiffres dans les deu&amp;x sens</translation>
+    </message>
 </context>
 <context>
     <name>PreviewWindow</name>
@@ -849,6 +849,10 @@ chaque largeur, hauteur et taille de police, pour choisir en essayant</translati
     <message>
         <source>Sheet %1 of %2</source>
         <translation>Feuille %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Strip length %1 mm (%2 in.), ring diameter %3 mm (%4 in.)</source>
+        <translation>Longueur de la bande %1 mm (%2 po), diamètre de l&apos;anneau %3 mm (%4 po)</translation>
     </message>
 </context>
 <context>
@@ -1363,6 +1367,29 @@ chaque largeur, hauteur et taille de police, pour choisir en essayant</translati
     </message>
 </context>
 <context>
+    <name>ValueLabel</name>
+    <message>
+        <source>%1 in.</source>
+        <translation>%1 po</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>%1 = %2 line</source>
+        <translation>%1 = trait de %2</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>%1 pt = %2 digits</source>
+        <translation>%1 pt = chiffres de %2</translation>
+    </message>
+</context>
+<context>
     <name>WindowController</name>
     <message>
         <source>Export Altitude</source>
@@ -1399,6 +1426,10 @@ chaque largeur, hauteur et taille de police, pour choisir en essayant</translati
     <message>
         <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
         <translation>Le papier gardé pour &apos;%1&apos; n’est pas utilisé&#xa0;: %2&#xa0;; l’imprimante imprime sur son propre papier.</translation>
+    </message>
+    <message>
+        <source>%1, turned to fit</source>
+        <translation>%1, tourné pour tenir</translation>
     </message>
 </context>
 <context>
@@ -1443,10 +1474,6 @@ chaque largeur, hauteur et taille de police, pour choisir en essayant</translati
         <translation>Taille en pouces</translation>
     </message>
     <message>
-        <source>Smallest &amp;Mark Degree</source>
-        <translation>Plus petite &amp;graduation</translation>
-    </message>
-    <message>
         <source>Circle styles</source>
         <translation>Styles de cercle</translation>
     </message>
@@ -1457,10 +1484,6 @@ chaque largeur, hauteur et taille de police, pour choisir en essayant</translati
     <message>
         <source>&amp;White on Black background</source>
         <translation>&amp;Blanc sur fond noir</translation>
-    </message>
-    <message>
-        <source>Altitude / DECL Circle Size</source>
-        <translation>Taille cercle hauteur / DÉC</translation>
     </message>
     <message>
         <source>Print &amp;Alt.</source>
@@ -1483,10 +1506,6 @@ chaque largeur, hauteur et taille de police, pour choisir en essayant</translati
         <translation>po</translation>
     </message>
     <message>
-        <source>Azimuth / RA Circle Size</source>
-        <translation>Taille cercle azimut / AD</translation>
-    </message>
-    <message>
         <source>RA</source>
         <translation>AD</translation>
     </message>
@@ -1501,10 +1520,6 @@ chaque largeur, hauteur et taille de police, pour choisir en essayant</translati
     <message>
         <source>Az circle left to right numbers increase</source>
         <translation>Cercle d’azimut&#xa0;: nombres croissants de gauche à droite</translation>
-    </message>
-    <message>
-        <source>Q&amp;uit</source>
-        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Quit without saving settings</source>
@@ -1553,6 +1568,22 @@ chaque largeur, hauteur et taille de police, pour choisir en essayant</translati
     <message>
         <source>Version %1</source>
         <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Smallest Mar&amp;k Degree</source>
+        <translation>Plus petite &amp;graduation</translation>
+    </message>
+    <message>
+        <source>Altit&amp;ude / DECL Circle Size</source>
+        <translation>Taille cercle hauteur / D&amp;ÉC</translation>
+    </message>
+    <message>
+        <source>Azi&amp;muth / RA Circle Size</source>
+        <translation>&amp;Taille cercle azimut / AD</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
     </message>
 </context>
 <context>

@@ -689,10 +689,6 @@ larghezza, altezza e dimensione del carattere, per scegliere provando</translati
         <translation>Pagina</translation>
     </message>
     <message>
-        <source>Print scale chec&amp;k</source>
-        <translation>Verifica &amp;della scala</translation>
-    </message>
-    <message>
         <source>A 100 mm and a 50 mm bar below the caption, to measure the printout with</source>
         <translation>Una barra di 100 mm e una di 50 mm sotto la didascalia, per misurare la stampa</translation>
     </message>
@@ -711,10 +707,6 @@ larghezza, altezza e dimensione del carattere, per scegliere provando</translati
     <message>
         <source>A vernier below each strip, to read a tenth of its smallest mark</source>
         <translation>Un nonio sotto ogni striscia, per leggere un decimo della tacca minima</translation>
-    </message>
-    <message>
-        <source>&amp;Numbers both ways</source>
-        <translation>N&amp;umeri nei due sensi</translation>
     </message>
     <message>
         <source>A second number row on azimuth and RA strips, counting the other way</source>
@@ -804,6 +796,14 @@ larghezza, altezza e dimensione del carattere, per scegliere provando</translati
         <source>Paper: </source>
         <translation>Carta: </translation>
     </message>
+    <message>
+        <source>Pri&amp;nt scale check</source>
+        <translation>Verifica &amp;della scala</translation>
+    </message>
+    <message>
+        <source>Numbers both wa&amp;ys</source>
+        <translation>N&amp;umeri nei due sensi</translation>
+    </message>
 </context>
 <context>
     <name>PreviewWindow</name>
@@ -849,6 +849,10 @@ larghezza, altezza e dimensione del carattere, per scegliere provando</translati
     <message>
         <source>Sheet %1 of %2</source>
         <translation>Foglio %1 di %2</translation>
+    </message>
+    <message>
+        <source>Strip length %1 mm (%2 in.), ring diameter %3 mm (%4 in.)</source>
+        <translation>Lunghezza della striscia %1 mm (%2 in), diametro dell&apos;anello %3 mm (%4 in)</translation>
     </message>
 </context>
 <context>
@@ -1363,6 +1367,29 @@ larghezza, altezza e dimensione del carattere, per scegliere provando</translati
     </message>
 </context>
 <context>
+    <name>ValueLabel</name>
+    <message>
+        <source>%1 in.</source>
+        <translation>%1 in</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>%1 = %2 line</source>
+        <translation>%1 = linea di %2</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>%1 pt = %2 digits</source>
+        <translation>%1 pt = cifre di %2</translation>
+    </message>
+</context>
+<context>
     <name>WindowController</name>
     <message>
         <source>Export Altitude</source>
@@ -1399,6 +1426,10 @@ larghezza, altezza e dimensione del carattere, per scegliere provando</translati
     <message>
         <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
         <translation>La carta conservata per &apos;%1&apos; non è usata: %2; la stampante stampa sulla sua carta.</translation>
+    </message>
+    <message>
+        <source>%1, turned to fit</source>
+        <translation>%1, ruotato per starci</translation>
     </message>
 </context>
 <context>
@@ -1443,10 +1474,6 @@ larghezza, altezza e dimensione del carattere, per scegliere provando</translati
         <translation>Dimensione in pollici</translation>
     </message>
     <message>
-        <source>Smallest &amp;Mark Degree</source>
-        <translation>Tacca pi&amp;ù piccola (gradi)</translation>
-    </message>
-    <message>
         <source>Circle styles</source>
         <translation>Stili del cerchio</translation>
     </message>
@@ -1457,10 +1484,6 @@ larghezza, altezza e dimensione del carattere, per scegliere provando</translati
     <message>
         <source>&amp;White on Black background</source>
         <translation>&amp;Bianco su fondo nero</translation>
-    </message>
-    <message>
-        <source>Altitude / DECL Circle Size</source>
-        <translation>Dimensione cerchio alt. / DEC</translation>
     </message>
     <message>
         <source>Print &amp;Alt.</source>
@@ -1483,10 +1506,6 @@ larghezza, altezza e dimensione del carattere, per scegliere provando</translati
         <translation>in</translation>
     </message>
     <message>
-        <source>Azimuth / RA Circle Size</source>
-        <translation>Dimensione cerchio az. / AR</translation>
-    </message>
-    <message>
         <source>RA</source>
         <translation>AR</translation>
     </message>
@@ -1501,10 +1520,6 @@ larghezza, altezza e dimensione del carattere, per scegliere provando</translati
     <message>
         <source>Az circle left to right numbers increase</source>
         <translation>Cerchio di azimut: numeri crescenti da sinistra a destra</translation>
-    </message>
-    <message>
-        <source>Q&amp;uit</source>
-        <translation>Sca&amp;rta</translation>
     </message>
     <message>
         <source>Quit without saving settings</source>
@@ -1553,6 +1568,22 @@ larghezza, altezza e dimensione del carattere, per scegliere provando</translati
     <message>
         <source>Version %1</source>
         <translation>Versione %1</translation>
+    </message>
+    <message>
+        <source>Smallest Mar&amp;k Degree</source>
+        <translation>Tacca pi&amp;ù piccola (gradi)</translation>
+    </message>
+    <message>
+        <source>Altit&amp;ude / DECL Circle Size</source>
+        <translation>Dimensione cerchio alt. / DEC</translation>
+    </message>
+    <message>
+        <source>Azi&amp;muth / RA Circle Size</source>
+        <translation>Dimensione cerchio az. / AR</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>Sca&amp;rta</translation>
     </message>
 </context>
 <context>

@@ -686,10 +686,6 @@ streepbreedte, hoogte en lettergrootte, om een cirkelset te kiezen</translation>
         <translation>Pagina</translation>
     </message>
     <message>
-        <source>Print scale chec&amp;k</source>
-        <translation>S&amp;chaalcontrole</translation>
-    </message>
-    <message>
         <source>A 100 mm and a 50 mm bar below the caption, to measure the printout with</source>
         <translation>Een balk van 100 mm en een van 50 mm onder het onderschrift, om de afdruk na te meten</translation>
     </message>
@@ -708,10 +704,6 @@ streepbreedte, hoogte en lettergrootte, om een cirkelset te kiezen</translation>
     <message>
         <source>A vernier below each strip, to read a tenth of its smallest mark</source>
         <translation>Een nonius onder elke strook, om een tiende van de fijnste verdeling af te lezen</translation>
-    </message>
-    <message>
-        <source>&amp;Numbers both ways</source>
-        <translation>Getallen ook o&amp;mgekeerd</translation>
     </message>
     <message>
         <source>A second number row on azimuth and RA strips, counting the other way</source>
@@ -801,6 +793,14 @@ streepbreedte, hoogte en lettergrootte, om een cirkelset te kiezen</translation>
         <source>Paper: </source>
         <translation>Papier: </translation>
     </message>
+    <message>
+        <source>Pri&amp;nt scale check</source>
+        <translation>S&amp;chaalcontrole</translation>
+    </message>
+    <message>
+        <source>Numbers both wa&amp;ys</source>
+        <translation>Getallen ook o&amp;mgekeerd</translation>
+    </message>
 </context>
 <context>
     <name>PreviewWindow</name>
@@ -846,6 +846,10 @@ streepbreedte, hoogte en lettergrootte, om een cirkelset te kiezen</translation>
     <message>
         <source>Sheet %1 of %2</source>
         <translation>Vel %1 van %2</translation>
+    </message>
+    <message>
+        <source>Strip length %1 mm (%2 in.), ring diameter %3 mm (%4 in.)</source>
+        <translation>Stroklengte %1 mm (%2 in), ringdiameter %3 mm (%4 in)</translation>
     </message>
 </context>
 <context>
@@ -1360,6 +1364,29 @@ streepbreedte, hoogte en lettergrootte, om een cirkelset te kiezen</translation>
     </message>
 </context>
 <context>
+    <name>ValueLabel</name>
+    <message>
+        <source>%1 in.</source>
+        <translation>%1 in</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>%1 = %2 line</source>
+        <translation>%1 = lijn van %2</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>%1 pt = %2 digits</source>
+        <translation>%1 pt = cijfers van %2</translation>
+    </message>
+</context>
+<context>
     <name>WindowController</name>
     <message>
         <source>Export Altitude</source>
@@ -1396,6 +1423,10 @@ streepbreedte, hoogte en lettergrootte, om een cirkelset te kiezen</translation>
     <message>
         <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
         <translation>Het bewaarde papier voor &apos;%1&apos; wordt niet gebruikt: %2; de printer drukt af op zijn eigen papier.</translation>
+    </message>
+    <message>
+        <source>%1, turned to fit</source>
+        <translation>%1, gedraaid zodat het past</translation>
     </message>
 </context>
 <context>
@@ -1440,10 +1471,6 @@ streepbreedte, hoogte en lettergrootte, om een cirkelset te kiezen</translation>
         <translation>Maat in inch</translation>
     </message>
     <message>
-        <source>Smallest &amp;Mark Degree</source>
-        <translation>&amp;Fijnste verdeling in graden</translation>
-    </message>
-    <message>
         <source>Circle styles</source>
         <translation>Cirkelstijlen</translation>
     </message>
@@ -1454,10 +1481,6 @@ streepbreedte, hoogte en lettergrootte, om een cirkelset te kiezen</translation>
     <message>
         <source>&amp;White on Black background</source>
         <translation>&amp;Wit op zwarte achtergrond</translation>
-    </message>
-    <message>
-        <source>Altitude / DECL Circle Size</source>
-        <translation>Maat hoogte-/DEC-cirkel</translation>
     </message>
     <message>
         <source>Print &amp;Alt.</source>
@@ -1480,10 +1503,6 @@ streepbreedte, hoogte en lettergrootte, om een cirkelset te kiezen</translation>
         <translation>in</translation>
     </message>
     <message>
-        <source>Azimuth / RA Circle Size</source>
-        <translation>Maat azimut-/RA-cirkel</translation>
-    </message>
-    <message>
         <source>RA</source>
         <translation>RA</translation>
     </message>
@@ -1498,10 +1517,6 @@ streepbreedte, hoogte en lettergrootte, om een cirkelset te kiezen</translation>
     <message>
         <source>Az circle left to right numbers increase</source>
         <translation>Azimutcirkel: getallen stijgen van links naar rechts</translation>
-    </message>
-    <message>
-        <source>Q&amp;uit</source>
-        <translation>&amp;Stop</translation>
     </message>
     <message>
         <source>Quit without saving settings</source>
@@ -1550,6 +1565,22 @@ streepbreedte, hoogte en lettergrootte, om een cirkelset te kiezen</translation>
     <message>
         <source>Version %1</source>
         <translation>Versie %1</translation>
+    </message>
+    <message>
+        <source>Smallest Mar&amp;k Degree</source>
+        <translation>&amp;Fijnste verdeling in graden</translation>
+    </message>
+    <message>
+        <source>Altit&amp;ude / DECL Circle Size</source>
+        <translation>Maat hoogte-/DEC-cirkel</translation>
+    </message>
+    <message>
+        <source>Azi&amp;muth / RA Circle Size</source>
+        <translation>Maat azimut-/RA-cirkel</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Stop</translation>
     </message>
 </context>
 <context>

@@ -689,10 +689,6 @@ wysokości i wielkości czcionki, by wybrać zestaw, próbując</translation>
         <translation>Strona</translation>
     </message>
     <message>
-        <source>Print scale chec&amp;k</source>
-        <translation>Kon&amp;trola skali</translation>
-    </message>
-    <message>
         <source>A 100 mm and a 50 mm bar below the caption, to measure the printout with</source>
         <translation>Odcinek 100 mm i odcinek 50 mm pod podpisem, do zmierzenia wydruku</translation>
     </message>
@@ -711,10 +707,6 @@ wysokości i wielkości czcionki, by wybrać zestaw, próbując</translation>
     <message>
         <source>A vernier below each strip, to read a tenth of its smallest mark</source>
         <translation>Noniusz pod każdym paskiem, do odczytu dziesiątej części najmniejszej działki</translation>
-    </message>
-    <message>
-        <source>&amp;Numbers both ways</source>
-        <translation>Liczby w obu kierunkac&amp;h</translation>
     </message>
     <message>
         <source>A second number row on azimuth and RA strips, counting the other way</source>
@@ -778,7 +770,7 @@ wysokości i wielkości czcionki, by wybrać zestaw, próbując</translation>
     </message>
     <message>
         <source>Pre&amp;view Alt.</source>
-        <translation>P&amp;odgląd Alt.</translation>
+        <translation>Podgl&amp;ąd Alt.</translation>
     </message>
     <message>
         <source>Show the sheets Print Alt. would print, without printing</source>
@@ -790,7 +782,7 @@ wysokości i wielkości czcionki, by wybrać zestaw, próbując</translation>
     </message>
     <message>
         <source>&amp;Zero at</source>
-        <translation>Z&amp;ero przy</translation>
+        <translation>Zero prz&amp;y</translation>
     </message>
     <message>
         <source>Previ&amp;ew RA</source>
@@ -798,11 +790,19 @@ wysokości i wielkości czcionki, by wybrać zestaw, próbując</translation>
     </message>
     <message>
         <source>Previ&amp;ew Az.</source>
-        <translation>Pod&amp;gląd Az.</translation>
+        <translation>P&amp;odgląd Az.</translation>
     </message>
     <message>
         <source>Paper: </source>
         <translation>Papier: </translation>
+    </message>
+    <message>
+        <source>Pri&amp;nt scale check</source>
+        <translation>Kon&amp;trola skali</translation>
+    </message>
+    <message>
+        <source>Numbers both wa&amp;ys</source>
+        <translation>Liczby w obu kierunkac&amp;h</translation>
     </message>
 </context>
 <context>
@@ -850,6 +850,10 @@ wysokości i wielkości czcionki, by wybrać zestaw, próbując</translation>
     <message>
         <source>Sheet %1 of %2</source>
         <translation>Arkusz %1 z %2</translation>
+    </message>
+    <message>
+        <source>Strip length %1 mm (%2 in.), ring diameter %3 mm (%4 in.)</source>
+        <translation>Długość paska %1 mm (%2 cala), średnica pierścienia %3 mm (%4 cala)</translation>
     </message>
 </context>
 <context>
@@ -1366,6 +1370,29 @@ wysokości i wielkości czcionki, by wybrać zestaw, próbując</translation>
     </message>
 </context>
 <context>
+    <name>ValueLabel</name>
+    <message>
+        <source>%1 in.</source>
+        <translation>%1 cala</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>%1 = %2 line</source>
+        <translation>%1 = linia %2</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>%1 pt = %2 digits</source>
+        <translation>%1 pt = cyfry %2</translation>
+    </message>
+</context>
+<context>
     <name>WindowController</name>
     <message>
         <source>Export Altitude</source>
@@ -1402,6 +1429,10 @@ wysokości i wielkości czcionki, by wybrać zestaw, próbując</translation>
     <message>
         <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
         <translation>Zapisany papier drukarki &apos;%1&apos; nie jest używany: %2; drukarka drukuje na swoim papierze.</translation>
+    </message>
+    <message>
+        <source>%1, turned to fit</source>
+        <translation>%1, obrócone, aby się zmieściło</translation>
     </message>
 </context>
 <context>
@@ -1446,10 +1477,6 @@ wysokości i wielkości czcionki, by wybrać zestaw, próbując</translation>
         <translation>Rozmiar w calach</translation>
     </message>
     <message>
-        <source>Smallest &amp;Mark Degree</source>
-        <translation>&amp;Najmniejsza działka (°)</translation>
-    </message>
-    <message>
         <source>Circle styles</source>
         <translation>Style koła</translation>
     </message>
@@ -1460,10 +1487,6 @@ wysokości i wielkości czcionki, by wybrać zestaw, próbując</translation>
     <message>
         <source>&amp;White on Black background</source>
         <translation>&amp;Białe na czarnym tle</translation>
-    </message>
-    <message>
-        <source>Altitude / DECL Circle Size</source>
-        <translation>Rozmiar koła wysokości / DEK</translation>
     </message>
     <message>
         <source>Print &amp;Alt.</source>
@@ -1486,10 +1509,6 @@ wysokości i wielkości czcionki, by wybrać zestaw, próbując</translation>
         <translation>cal</translation>
     </message>
     <message>
-        <source>Azimuth / RA Circle Size</source>
-        <translation>Rozmiar koła azymutu / RA</translation>
-    </message>
-    <message>
         <source>RA</source>
         <translation>RA</translation>
     </message>
@@ -1506,10 +1525,6 @@ wysokości i wielkości czcionki, by wybrać zestaw, próbując</translation>
         <translation>Koło azymutu: liczby rosną od lewej do prawej</translation>
     </message>
     <message>
-        <source>Q&amp;uit</source>
-        <translation>W&amp;yjdź</translation>
-    </message>
-    <message>
         <source>Quit without saving settings</source>
         <translation>Wyjdź bez zapisywania ustawień</translation>
     </message>
@@ -1523,7 +1538,7 @@ wysokości i wielkości czcionki, by wybrać zestaw, próbując</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>&amp;Resetuj</translation>
+        <translation>R&amp;esetuj</translation>
     </message>
     <message>
         <source>Reset to last exit settings from registry</source>
@@ -1551,11 +1566,27 @@ wysokości i wielkości czcionki, by wybrać zestaw, próbując</translation>
     </message>
     <message>
         <source>Prin&amp;t Az.</source>
-        <translation>&amp;Drukuj Az.</translation>
+        <translation>D&amp;rukuj Az.</translation>
     </message>
     <message>
         <source>Version %1</source>
         <translation>Wersja %1</translation>
+    </message>
+    <message>
+        <source>Smallest Mar&amp;k Degree</source>
+        <translation>&amp;Najmniejsza działka (°)</translation>
+    </message>
+    <message>
+        <source>Altit&amp;ude / DECL Circle Size</source>
+        <translation>Rozmiar koła wysoko&amp;ści / DEK</translation>
+    </message>
+    <message>
+        <source>Azi&amp;muth / RA Circle Size</source>
+        <translation>Rozmiar ko&amp;ła azymutu / RA</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>Wyjd&amp;ź</translation>
     </message>
 </context>
 <context>

@@ -686,10 +686,6 @@ altura e tamanho de fonte, para escolher um conjunto experimentando</translation
         <translation>Página</translation>
     </message>
     <message>
-        <source>Print scale chec&amp;k</source>
-        <translation>&amp;Controle de escala</translation>
-    </message>
-    <message>
         <source>A 100 mm and a 50 mm bar below the caption, to measure the printout with</source>
         <translation>Uma barra de 100 mm e outra de 50 mm abaixo da legenda, para medir a impressão</translation>
     </message>
@@ -703,15 +699,11 @@ altura e tamanho de fonte, para escolher um conjunto experimentando</translation
     </message>
     <message>
         <source>Pr&amp;int verniers</source>
-        <translation>Nôni&amp;os</translation>
+        <translation>N&amp;ônios</translation>
     </message>
     <message>
         <source>A vernier below each strip, to read a tenth of its smallest mark</source>
         <translation>Um nônio abaixo de cada tira, para ler um décimo da menor divisão</translation>
-    </message>
-    <message>
-        <source>&amp;Numbers both ways</source>
-        <translation>&amp;Números nos dois sentidos</translation>
     </message>
     <message>
         <source>A second number row on azimuth and RA strips, counting the other way</source>
@@ -787,19 +779,27 @@ altura e tamanho de fonte, para escolher um conjunto experimentando</translation
     </message>
     <message>
         <source>&amp;Zero at</source>
-        <translation>&amp;Zero em</translation>
+        <translation>Zer&amp;o em</translation>
     </message>
     <message>
         <source>Previ&amp;ew RA</source>
-        <translation>&amp;Prévia AR</translation>
+        <translation>Pr&amp;évia AR</translation>
     </message>
     <message>
         <source>Previ&amp;ew Az.</source>
-        <translation>&amp;Prévia Az.</translation>
+        <translation>Prévia A&amp;z.</translation>
     </message>
     <message>
         <source>Paper: </source>
         <translation>Papel: </translation>
+    </message>
+    <message>
+        <source>Pri&amp;nt scale check</source>
+        <translation>&amp;Controle de escala</translation>
+    </message>
+    <message>
+        <source>Numbers both wa&amp;ys</source>
+        <translation>&amp;Números nos dois sentidos</translation>
     </message>
 </context>
 <context>
@@ -846,6 +846,10 @@ altura e tamanho de fonte, para escolher um conjunto experimentando</translation
     <message>
         <source>Sheet %1 of %2</source>
         <translation>Folha %1 de %2</translation>
+    </message>
+    <message>
+        <source>Strip length %1 mm (%2 in.), ring diameter %3 mm (%4 in.)</source>
+        <translation>Comprimento da tira %1 mm (%2 pol), diâmetro do anel %3 mm (%4 pol)</translation>
     </message>
 </context>
 <context>
@@ -1360,6 +1364,29 @@ altura e tamanho de fonte, para escolher um conjunto experimentando</translation
     </message>
 </context>
 <context>
+    <name>ValueLabel</name>
+    <message>
+        <source>%1 in.</source>
+        <translation>%1 pol</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>%1 = %2 line</source>
+        <translation>%1 = linha de %2</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>%1 pt = %2 digits</source>
+        <translation>%1 pt = algarismos de %2</translation>
+    </message>
+</context>
+<context>
     <name>WindowController</name>
     <message>
         <source>Export Altitude</source>
@@ -1396,6 +1423,10 @@ altura e tamanho de fonte, para escolher um conjunto experimentando</translation
     <message>
         <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
         <translation>O papel guardado para &apos;%1&apos; não é usado: %2; a impressora imprime no seu próprio papel.</translation>
+    </message>
+    <message>
+        <source>%1, turned to fit</source>
+        <translation>%1, girado para caber</translation>
     </message>
 </context>
 <context>
@@ -1440,24 +1471,16 @@ altura e tamanho de fonte, para escolher um conjunto experimentando</translation
         <translation>Tamanho em polegadas</translation>
     </message>
     <message>
-        <source>Smallest &amp;Mark Degree</source>
-        <translation>Menor divisão (gra&amp;us)</translation>
-    </message>
-    <message>
         <source>Circle styles</source>
         <translation>Estilos de círculo</translation>
     </message>
     <message>
         <source>&amp;Black on White background</source>
-        <translation>Preto sobre &amp;fundo branco</translation>
+        <translation>Preto sobre f&amp;undo branco</translation>
     </message>
     <message>
         <source>&amp;White on Black background</source>
         <translation>&amp;Branco sobre fundo preto</translation>
-    </message>
-    <message>
-        <source>Altitude / DECL Circle Size</source>
-        <translation>Tamanho círculo altura / DEC</translation>
     </message>
     <message>
         <source>Print &amp;Alt.</source>
@@ -1480,10 +1503,6 @@ altura e tamanho de fonte, para escolher um conjunto experimentando</translation
         <translation>pol</translation>
     </message>
     <message>
-        <source>Azimuth / RA Circle Size</source>
-        <translation>Tamanho círculo azimute / AR</translation>
-    </message>
-    <message>
         <source>RA</source>
         <translation>AR</translation>
     </message>
@@ -1498,10 +1517,6 @@ altura e tamanho de fonte, para escolher um conjunto experimentando</translation
     <message>
         <source>Az circle left to right numbers increase</source>
         <translation>Círculo de azimute: números crescentes da esquerda para a direita</translation>
-    </message>
-    <message>
-        <source>Q&amp;uit</source>
-        <translation>&amp;Sair</translation>
     </message>
     <message>
         <source>Quit without saving settings</source>
@@ -1545,11 +1560,27 @@ altura e tamanho de fonte, para escolher um conjunto experimentando</translation
     </message>
     <message>
         <source>Prin&amp;t Az.</source>
-        <translation>&amp;Impr. Az.</translation>
+        <translation>Im&amp;pr. Az.</translation>
     </message>
     <message>
         <source>Version %1</source>
         <translation>Versão %1</translation>
+    </message>
+    <message>
+        <source>Smallest Mar&amp;k Degree</source>
+        <translation>Menor divis&amp;ão (graus)</translation>
+    </message>
+    <message>
+        <source>Altit&amp;ude / DECL Circle Size</source>
+        <translation>Tamanho círculo altura / DEC</translation>
+    </message>
+    <message>
+        <source>Azi&amp;muth / RA Circle Size</source>
+        <translation>Tamanho c&amp;írculo azimute / AR</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Sair</translation>
     </message>
 </context>
 <context>

@@ -687,10 +687,6 @@ width, height and font size, to choose a circle set by trying</source>
         <translation>Страница</translation>
     </message>
     <message>
-        <source>Print scale chec&amp;k</source>
-        <translation>&amp;Контроль масштаба</translation>
-    </message>
-    <message>
         <source>A 100 mm and a 50 mm bar below the caption, to measure the printout with</source>
         <translation>Полосы 100 мм и 50 мм под подписью, чтобы измерить отпечаток</translation>
     </message>
@@ -709,10 +705,6 @@ width, height and font size, to choose a circle set by trying</source>
     <message>
         <source>A vernier below each strip, to read a tenth of its smallest mark</source>
         <translation>Нониус под каждой лентой, чтобы отсчитывать десятую часть цены деления</translation>
-    </message>
-    <message>
-        <source>&amp;Numbers both ways</source>
-        <translation>Ч&amp;исла в обе стороны</translation>
     </message>
     <message>
         <source>A second number row on azimuth and RA strips, counting the other way</source>
@@ -792,15 +784,23 @@ width, height and font size, to choose a circle set by trying</source>
     </message>
     <message>
         <source>Previ&amp;ew RA</source>
-        <translation>&amp;Просмотр RA</translation>
+        <translation>Просмотр R&amp;A</translation>
     </message>
     <message>
         <source>Previ&amp;ew Az.</source>
-        <translation>&amp;Просмотр аз.</translation>
+        <translation>Пр&amp;осмотр аз.</translation>
     </message>
     <message>
         <source>Paper: </source>
         <translation>Бумага: </translation>
+    </message>
+    <message>
+        <source>Pri&amp;nt scale check</source>
+        <translation>&amp;Контроль масштаба</translation>
+    </message>
+    <message>
+        <source>Numbers both wa&amp;ys</source>
+        <translation>Ч&amp;исла в обе стороны</translation>
     </message>
 </context>
 <context>
@@ -848,6 +848,10 @@ width, height and font size, to choose a circle set by trying</source>
     <message>
         <source>Sheet %1 of %2</source>
         <translation>Лист %1 из %2</translation>
+    </message>
+    <message>
+        <source>Strip length %1 mm (%2 in.), ring diameter %3 mm (%4 in.)</source>
+        <translation>Длина полосы %1 мм (%2 in), диаметр кольца %3 мм (%4 in)</translation>
     </message>
 </context>
 <context>
@@ -1364,6 +1368,29 @@ width, height and font size, to choose a circle set by trying</source>
     </message>
 </context>
 <context>
+    <name>ValueLabel</name>
+    <message>
+        <source>%1 in.</source>
+        <translation>%1 in</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 мм</translation>
+    </message>
+    <message>
+        <source>%1 = %2 line</source>
+        <translation>%1 = линия %2</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>%1 pt = %2 digits</source>
+        <translation>%1 pt = цифры %2</translation>
+    </message>
+</context>
+<context>
     <name>WindowController</name>
     <message>
         <source>Export Altitude</source>
@@ -1400,6 +1427,10 @@ width, height and font size, to choose a circle set by trying</source>
     <message>
         <source>The paper kept for &apos;%1&apos; is not used: %2; it prints on the printer&apos;s own paper.</source>
         <translation>Бумага, сохранённая для &apos;%1&apos;, не используется: %2; печать идёт на собственной бумаге принтера.</translation>
+    </message>
+    <message>
+        <source>%1, turned to fit</source>
+        <translation>%1, повёрнуто, чтобы поместилось</translation>
     </message>
 </context>
 <context>
@@ -1444,10 +1475,6 @@ width, height and font size, to choose a circle set by trying</source>
         <translation>Размер в дюймах</translation>
     </message>
     <message>
-        <source>Smallest &amp;Mark Degree</source>
-        <translation>&amp;Цена деления, градусы</translation>
-    </message>
-    <message>
         <source>Circle styles</source>
         <translation>Стили круга</translation>
     </message>
@@ -1458,10 +1485,6 @@ width, height and font size, to choose a circle set by trying</source>
     <message>
         <source>&amp;White on Black background</source>
         <translation>&amp;Белое на чёрном</translation>
-    </message>
-    <message>
-        <source>Altitude / DECL Circle Size</source>
-        <translation>Размер круга высоты / скл.</translation>
     </message>
     <message>
         <source>Print &amp;Alt.</source>
@@ -1484,10 +1507,6 @@ width, height and font size, to choose a circle set by trying</source>
         <translation>in</translation>
     </message>
     <message>
-        <source>Azimuth / RA Circle Size</source>
-        <translation>Размер круга азимута / RA</translation>
-    </message>
-    <message>
         <source>RA</source>
         <translation>RA</translation>
     </message>
@@ -1502,10 +1521,6 @@ width, height and font size, to choose a circle set by trying</source>
     <message>
         <source>Az circle left to right numbers increase</source>
         <translation>Круг азимута: числа растут слева направо</translation>
-    </message>
-    <message>
-        <source>Q&amp;uit</source>
-        <translation>Вы&amp;йти</translation>
     </message>
     <message>
         <source>Quit without saving settings</source>
@@ -1537,7 +1552,7 @@ width, height and font size, to choose a circle set by trying</source>
     </message>
     <message>
         <source>Rest&amp;ore</source>
-        <translation>&amp;Открыть</translation>
+        <translation>Открыт&amp;ь</translation>
     </message>
     <message>
         <source>Paper and orientation are kept for each printer.</source>
@@ -1549,11 +1564,27 @@ width, height and font size, to choose a circle set by trying</source>
     </message>
     <message>
         <source>Prin&amp;t Az.</source>
-        <translation>П&amp;еч. аз.</translation>
+        <translation>&amp;Печ. аз.</translation>
     </message>
     <message>
         <source>Version %1</source>
         <translation>Версия %1</translation>
+    </message>
+    <message>
+        <source>Smallest Mar&amp;k Degree</source>
+        <translation>&amp;Цена деления, градусы</translation>
+    </message>
+    <message>
+        <source>Altit&amp;ude / DECL Circle Size</source>
+        <translation>Размер кр&amp;уга высоты / скл.</translation>
+    </message>
+    <message>
+        <source>Azi&amp;muth / RA Circle Size</source>
+        <translation>Размер круга азимута / &amp;RA</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>Вы&amp;йти</translation>
     </message>
 </context>
 <context>

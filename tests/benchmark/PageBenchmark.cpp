@@ -33,6 +33,7 @@
 #include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <thread>
 #include <xcb/xcb.h>
 
 extern char** environ;
@@ -288,6 +289,25 @@ xcb_connection_t* rootWatcher()
     return x;
 }
 
+/// Waits for the X server to map a top-level window; the window, or none after 10 s.
+xcb_window_t waitForMap(xcb_connection_t* x)
+{
+    for (;;) {
+        pollfd fd { xcb_get_file_descriptor(x), POLLIN, 0 };
+        if (poll(&fd, 1, 10000) <= 0)
+            return XCB_WINDOW_NONE;
+        while (xcb_generic_event_t* event = xcb_poll_for_event(x)) {
+            xcb_window_t mapped = XCB_WINDOW_NONE;
+            if ((event->response_type & 0x7F) == XCB_MAP_NOTIFY
+                && !reinterpret_cast<xcb_map_notify_event_t*>(event)->override_redirect)
+                mapped = reinterpret_cast<xcb_map_notify_event_t*>(event)->window;
+            free(event);
+            if (mapped != XCB_WINDOW_NONE)
+                return mapped;
+        }
+    }
+}
+
 void timeToWindowMapped(benchmark::State& state, const char* program)
 {
     xcb_connection_t* x = rootWatcher();
@@ -298,18 +318,7 @@ void timeToWindowMapped(benchmark::State& state, const char* program)
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         const pid_t pid = spawn(program, {}, "xcb");
-        bool mapped = false;
-        while (!mapped && pid > 0) {
-            pollfd fd { xcb_get_file_descriptor(x), POLLIN, 0 };
-            if (poll(&fd, 1, 10000) <= 0)
-                break;
-            while (xcb_generic_event_t* event = xcb_poll_for_event(x)) {
-                if ((event->response_type & 0x7F) == XCB_MAP_NOTIFY
-                    && !reinterpret_cast<xcb_map_notify_event_t*>(event)->override_redirect)
-                    mapped = true;
-                free(event);
-            }
-        }
+        const bool mapped = pid > 0 && waitForMap(x) != XCB_WINDOW_NONE;
         const auto end = std::chrono::steady_clock::now();
         state.SetIterationTime(std::chrono::duration<double>(end - start).count());
         if (pid > 0) {
@@ -322,6 +331,90 @@ void timeToWindowMapped(benchmark::State& state, const char* program)
         }
     }
 }
+
+xcb_atom_t atom(xcb_connection_t* x, const char* name)
+{
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+        x, xcb_intern_atom(x, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
+    const xcb_atom_t value = reply != nullptr ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    free(reply);
+    return value;
+}
+
+/// From the window manager's request to close the program's window (the title bar's close, which
+/// Quit shares) until the X server unmaps it; the process is then waited for. Needs DISPLAY.
+void timeToWindowClosed(benchmark::State& state, const char* program)
+{
+    xcb_connection_t* x = rootWatcher();
+    if (x == nullptr) {
+        state.SkipWithError("needs an X server (xvfb-run)");
+        return;
+    }
+    const xcb_atom_t protocols = atom(x, "WM_PROTOCOLS");
+    const xcb_atom_t deleteWindow = atom(x, "WM_DELETE_WINDOW");
+    double exitSeconds = 0;
+    for (auto _ : state) {
+        const pid_t pid = spawn(program, {}, "xcb");
+        const xcb_window_t window = pid > 0 ? waitForMap(x) : xcb_window_t(XCB_WINDOW_NONE);
+        if (window == XCB_WINDOW_NONE) {
+            if (pid > 0) {
+                kill(pid, SIGTERM);
+                waitpid(pid, nullptr, 0);
+            }
+            state.SkipWithError("no window was mapped");
+            break;
+        }
+        // The window as a user first meets it: painted, and whatever it does once up done.
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        xcb_client_message_event_t message {};
+        message.response_type = XCB_CLIENT_MESSAGE;
+        message.format = 32;
+        message.window = window;
+        message.type = protocols;
+        message.data.data32[0] = deleteWindow;
+        message.data.data32[1] = XCB_CURRENT_TIME;
+        const auto start = std::chrono::steady_clock::now();
+        xcb_send_event(x, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&message));
+        xcb_flush(x);
+        bool unmapped = false;
+        while (!unmapped) {
+            pollfd fd { xcb_get_file_descriptor(x), POLLIN, 0 };
+            if (poll(&fd, 1, 10000) <= 0)
+                break;
+            while (xcb_generic_event_t* event = xcb_poll_for_event(x)) {
+                const uint8_t type = event->response_type & 0x7F;
+                if ((type == XCB_UNMAP_NOTIFY
+                        && reinterpret_cast<xcb_unmap_notify_event_t*>(event)->window == window)
+                    || (type == XCB_DESTROY_NOTIFY
+                        && reinterpret_cast<xcb_destroy_notify_event_t*>(event)->window == window))
+                    unmapped = true;
+                free(event);
+            }
+        }
+        const auto closed = std::chrono::steady_clock::now();
+        state.SetIterationTime(std::chrono::duration<double>(closed - start).count());
+        waitpid(pid, nullptr, 0);
+        exitSeconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        if (!unmapped) {
+            state.SkipWithError("the window was not closed");
+            break;
+        }
+    }
+    state.counters["process_ended_ms"]
+        = benchmark::Counter(exitSeconds * 1000, benchmark::Counter::kAvgIterations);
+}
+
+void ProgramWindowClosed(benchmark::State& state)
+{
+    timeToWindowClosed(state, VENNAROS_PROGRAM);
+}
+BENCHMARK(ProgramWindowClosed)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10);
+
+void EmptyWindowClosed(benchmark::State& state)
+{
+    timeToWindowClosed(state, VENNAROS_EMPTY_WINDOW);
+}
+BENCHMARK(EmptyWindowClosed)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10);
 
 void ProgramWindowMapped(benchmark::State& state)
 {

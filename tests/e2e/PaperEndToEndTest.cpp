@@ -2,6 +2,7 @@
 // printer writes and the next dialog all follow it. No print server: the PDF printer is the only
 // printer, as on a machine without queues.
 #include "WindowUnderTest.h"
+#include "app/preview/PreviewWindow.h"
 #include "app/printer/PageSetupBackend.h"
 #include "print/printers/PdfFilePrinter.h"
 #include "settings/StatusLine.h"
@@ -15,6 +16,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -119,25 +121,181 @@ namespace {
 /// The page setup dialog, answered as a person would: with the paper chosen, every time.
 class ScriptedPageSetup : public PageSetupBackend {
 public:
-    explicit ScriptedPageSetup(PaperChoice answer)
-        : m_answer(std::move(answer))
+    explicit ScriptedPageSetup(PaperChoice first)
+        : answer(std::move(first))
     { }
     std::optional<PaperChoice> exec(const QString& deviceName, const PaperChoice& current) override
     {
         opened.emplace_back(deviceName, current.text());
-        return m_answer;
+        return answer;
     }
     std::vector<std::pair<QString, QString>> opened;
+    PaperChoice answer;
+};
 
-private:
-    PaperChoice m_answer;
+const PaperChoice kA4Portrait { QPageSize(QPageSize::A4), PageOrientation::Portrait };
+const PaperChoice kA4Landscape { QPageSize(QPageSize::A4), PageOrientation::Landscape };
+const std::string kTooLongForA4 = "Altitude max. length is 8.3 inches for current page width.";
+
+/// A fresh store and the built-in PDF printer on A4, its page setup scripted.
+struct FreshPdfPrinter {
+    explicit FreshPdfPrinter(const QString& ini)
+        : printers([] { return QueueListing {}; })
+        , w((printers.pdfPrinter().setPaper(QPageSize(QPageSize::A4)), ini), printers)
+    {
+        w.controller.setPageSetupBackend(setup);
+        QCoreApplication::processEvents();
+    }
+    QString paperLine() { return w.child<QLabel>(QStringLiteral("PaperLabel"))->text(); }
+
+    QtPrinterSystem printers;
+    ScriptedPageSetup setup { kA4Landscape };
+    Window w;
 };
 
 } // namespace
 
+// A new user's first press of "Print Alt.": the default 3-inch strip does not fit A4 across, so the
+// page is turned for it, in the preview and in the print dialog, until the user chooses a paper.
+TEST_F(PaperEndToEnd, TheDefaultStripPrintsTurnedToFitUntilThePaperIsChosen)
+{
+    const QString pdf = file("circles.pdf");
+    FreshPdfPrinter run(file("Vennaros.ini"));
+    Window& w = run.w;
+    EXPECT_EQ(run.paperLine(), QStringLiteral("A4, portrait"));
+
+    w.click(QStringLiteral("PreviewButton"));
+    EXPECT_EQ(w.status(), "");
+    auto* preview = w.window.findChild<PreviewWindow*>();
+    ASSERT_NE(preview, nullptr);
+    const QImage sheet = preview->sheetImage(0, 50);
+    EXPECT_GT(sheet.width(), sheet.height()) << "the preview shows the sheet turned";
+    EXPECT_EQ(preview->findChild<QLabel*>(QStringLiteral("PreviewStatus"))->text(),
+        QStringLiteral("Strip length 239.3 mm (9.42 in.), ring diameter 76.2 mm (3.00 in.)"));
+    EXPECT_EQ(run.paperLine(), QStringLiteral("A4, landscape, turned to fit"));
+
+    w.dialog.printAsOpened(kPdf, pdf);
+    w.click(QStringLiteral("PrintButton"));
+    EXPECT_EQ(w.status(), "");
+    ASSERT_FALSE(w.dialog.requests().empty());
+    EXPECT_EQ(w.dialog.requests().back().orientation, PageOrientation::Landscape) << "the dialog opens on it";
+    const pdfreadback::PdfPage page = pdfreadback::readPdfPage(pdf);
+    EXPECT_NEAR(page.paperWidth, 16838, 10);
+    EXPECT_NEAR(page.paperHeight, 11906, 10);
+    EXPECT_EQ(run.paperLine(), QStringLiteral("A4, landscape, turned to fit"));
+    EXPECT_FALSE(QSettings(file("Vennaros.ini"), QSettings::IniFormat)
+                     .contains(QStringLiteral("Printer Paper/") + kPdf))
+        << "printing as proposed chooses nothing";
+
+    // A 60 mm strip fits either way: the printer's own orientation again.
+    w.click(QStringLiteral("AltmmOption"));
+    w.type(QStringLiteral("DECLtext"), QStringLiteral("60"));
+    w.click(QStringLiteral("PreviewButton"));
+    EXPECT_EQ(run.paperLine(), QStringLiteral("A4, portrait"));
+    w.click(QStringLiteral("AltinOption"));
+    w.type(QStringLiteral("DECLtext"), QStringLiteral("3"));
+
+    // Chosen in Page Setup, portrait is kept and the strip is refused on it.
+    run.setup.answer = kA4Portrait;
+    w.click(QStringLiteral("PageSetupButton"));
+    EXPECT_EQ(run.paperLine(), QStringLiteral("A4, portrait"));
+    w.dialog.printAsOpened(kPdf, pdf);
+    w.click(QStringLiteral("PrintButton"));
+    EXPECT_EQ(w.status(), kTooLongForA4);
+    EXPECT_EQ(w.dialog.requests().back().orientation, PageOrientation::Portrait);
+    EXPECT_EQ(w.model.status().color(), StatusLine::kErrorColor);
+
+    // Turned back, the refusal no longer holds and leaves the status line.
+    run.setup.answer = kA4Landscape;
+    w.click(QStringLiteral("PageSetupButton"));
+    EXPECT_EQ(w.status(), "");
+    EXPECT_EQ(run.paperLine(), QStringLiteral("A4, landscape"));
+}
+
+// Chosen in the print dialog, an orientation is the user's as much as one from Page Setup.
+TEST_F(PaperEndToEnd, PortraitChosenInThePrintDialogIsKeptAndRefused)
+{
+    FreshPdfPrinter run(file("Vennaros.ini"));
+    run.w.dialog.choose(kPdf, 1, PageOrientation::Portrait, Duplex::Simplex, file("circles.pdf"));
+    run.w.click(QStringLiteral("PrintButton"));
+    EXPECT_EQ(run.w.dialog.requests().back().orientation, PageOrientation::Landscape);
+    EXPECT_EQ(run.w.status(), kTooLongForA4);
+    EXPECT_EQ(run.paperLine(), QStringLiteral("A4, portrait"));
+    EXPECT_EQ(QSettings(file("Vennaros.ini"), QSettings::IniFormat)
+                  .value(QStringLiteral("Printer Paper/") + kPdf)
+                  .toString(),
+        QStringLiteral("A4, portrait"));
+    run.w.click(QStringLiteral("PreviewButton"));
+    EXPECT_EQ(run.w.status(), kTooLongForA4) << "not turned once chosen";
+}
+
+namespace {
+
+struct AnsweredRow {
+    const char* name;
+    std::function<void(FreshPdfPrinter&)> after; ///< what the user does after the refusal
+    bool cleared;
+};
+
+class RefusalAnswered : public PaperEndToEnd, public ::testing::WithParamInterface<AnsweredRow> { };
+
+} // namespace
+
+// A refusal leaves the status line when the user changes what it was about, and only then.
+TEST_P(RefusalAnswered, ClearsTheRefusalOrNot)
+{
+    FreshPdfPrinter run(file("Vennaros.ini"));
+    run.setup.answer = kA4Portrait;
+    run.w.click(QStringLiteral("PageSetupButton"));
+    run.w.click(QStringLiteral("PreviewButton"));
+    ASSERT_EQ(run.w.status(), kTooLongForA4);
+    GetParam().after(run);
+    EXPECT_EQ(run.w.status(), GetParam().cleared ? "" : kTooLongForA4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Changes, RefusalAnswered,
+    ::testing::Values(AnsweredRow { "PaperTurned",
+                          [](FreshPdfPrinter& run) {
+                              run.setup.answer = kA4Landscape;
+                              run.w.click(QStringLiteral("PageSetupButton"));
+                          },
+                          true },
+        AnsweredRow { "PaperLarger",
+            [](FreshPdfPrinter& run) {
+                run.setup.answer = PaperChoice { QPageSize(QPageSize::A3), PageOrientation::Portrait };
+                run.w.click(QStringLiteral("PageSetupButton"));
+            },
+            true },
+        AnsweredRow { "SizeTyped",
+            [](FreshPdfPrinter& run) { run.w.type(QStringLiteral("DECLtext"), QStringLiteral("2")); }, true },
+        AnsweredRow { "PageSetupUnchanged",
+            [](FreshPdfPrinter& run) { run.w.click(QStringLiteral("PageSetupButton")); }, false },
+        AnsweredRow { "ZeroAtTyped",
+            [](FreshPdfPrinter& run) { run.w.type(QStringLiteral("ZeroAtText"), QStringLiteral("10")); },
+            false },
+        AnsweredRow { "OtherSizeBoxTyped",
+            [](FreshPdfPrinter& run) { run.w.type(QStringLiteral("AzText"), QStringLiteral("4")); }, false }),
+    [](const auto& row) { return std::string(row.param.name); });
+
+// A printer's fault is not the user's to answer with a paper: it stays.
+TEST_F(PaperEndToEnd, APrintFunctionErrorStaysWhenThePaperChanges)
+{
+    FreshPdfPrinter run(file("Vennaros.ini"));
+    const QString pipe = file("pipe.pdf");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    run.w.click(QStringLiteral("AltmmOption"));
+    run.w.type(QStringLiteral("DECLtext"), QStringLiteral("60"));
+    run.w.dialog.printAsOpened(kPdf, pipe);
+    run.w.click(QStringLiteral("PrintButton"));
+    ASSERT_EQ(run.w.status(), "Print function error.");
+    run.setup.answer = kA4Landscape;
+    run.w.click(QStringLiteral("PageSetupButton"));
+    EXPECT_EQ(run.w.status(), "Print function error.");
+}
+
 TEST_F(PaperEndToEnd, PageSetupLandscapeIsThePreviewsAndThePrintsAndStaysAfterARestart)
 {
-    ScriptedPageSetup setup(PaperChoice { QPageSize(QPageSize::A4), PageOrientation::Landscape });
+    ScriptedPageSetup setup(kA4Landscape);
     const QString pdf = file("circles.pdf");
     {
         QtPrinterSystem printers([] { return QueueListing {}; });
@@ -146,8 +304,6 @@ TEST_F(PaperEndToEnd, PageSetupLandscapeIsThePreviewsAndThePrintsAndStaysAfterAR
         w.controller.setPageSetupBackend(setup);
         QCoreApplication::processEvents();
         EXPECT_EQ(w.child<QLabel>(QStringLiteral("PaperLabel"))->text(), QStringLiteral("A4, portrait"));
-        w.click(QStringLiteral("PreviewButton")); // the 3-inch default
-        EXPECT_EQ(w.status(), "Altitude max. length is 8.3 inches for current page width.");
 
         w.click(QStringLiteral("PageSetupButton"));
         ASSERT_EQ(setup.opened.size(), 1u);

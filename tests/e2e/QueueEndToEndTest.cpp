@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -26,6 +27,7 @@ namespace {
 constexpr int kJobTimeoutMs = 20000;
 const QString kLetter = QStringLiteral("Letter");
 const QString kA3 = QStringLiteral("A3");
+const QString kA4 = QStringLiteral("A4");
 const QString kUnreachable = QStringLiteral("Unreachable");
 
 using e2e::Program;
@@ -45,7 +47,9 @@ protected:
             QStringLiteral("letter.ppd"), PrivateCupsScheduler::pdfPassThroughPpd("Letter"));
         const QString a3
             = s_scheduler->writeFile(QStringLiteral("a3.ppd"), PrivateCupsScheduler::pdfPassThroughPpd("A3"));
-        if (letter.isEmpty() || a3.isEmpty()
+        const QString a4
+            = s_scheduler->writeFile(QStringLiteral("a4.ppd"), PrivateCupsScheduler::pdfPassThroughPpd("A4"));
+        if (letter.isEmpty() || a3.isEmpty() || a4.isEmpty()
             || s_scheduler->makeSharedFolder(QStringLiteral("out")).isEmpty()) {
             *s_problem = QStringLiteral("can't prepare the scheduler's folder");
             return;
@@ -56,6 +60,7 @@ protected:
         };
         const std::vector<std::pair<QString, QString>> queues {
             { kA3, device(kA3) },
+            { kA4, device(kA4) },
             { QStringLiteral("BadDevice"), QStringLiteral("file:///nonexistent/folder/page.pdf") },
             { QStringLiteral("Failing"), PrivateCupsScheduler::failingDeviceUri() },
             { QStringLiteral("Paused"), device(QStringLiteral("Paused")) },
@@ -66,7 +71,7 @@ protected:
         *s_problem = s_scheduler->addDefaultQueue(kLetter, device(kLetter), letter);
         for (const auto& [name, uri] : queues) {
             if (s_problem->isEmpty())
-                *s_problem = s_scheduler->addQueue(name, uri, name == kA3 ? a3 : letter);
+                *s_problem = s_scheduler->addQueue(name, uri, name == kA3 ? a3 : name == kA4 ? a4 : letter);
         }
         if (s_problem->isEmpty()
             && !s_scheduler->retry(QStringLiteral("cupsdisable"), { QStringLiteral("Paused") }))
@@ -157,6 +162,28 @@ TEST_F(QueueEndToEnd, OnLetterTheDefaultsAreRefusedAtItsWidth)
     p.dialog.choose(kLetter);
     p.click(QStringLiteral("PrintAzButton"));
     EXPECT_EQ(p.status(), QStringLiteral("Azimuth max. length is 215.9 mm for current page width."));
+}
+
+// A queue on A4 portrait by default, Print pressed as the dialog opens: the default strip comes out
+// on A4 turned to fit, at the first press.
+TEST_F(QueueEndToEnd, OnA4TheDefaultStripPrintsTurnedToFitAtTheFirstPress)
+{
+    Program& p = *m_program;
+    const QString device = s_scheduler->path(QStringLiteral("out/A4.pdf"));
+    QFile::remove(device);
+    p.dialog.printAsOpened(kA4);
+    p.click(QStringLiteral("PrintButton"));
+    ASSERT_EQ(p.status(), QString());
+    EXPECT_EQ(p.dialog.requests().back().orientation, PageOrientation::Landscape);
+    ASSERT_TRUE(s_scheduler->waitForCompleteFile(kA4, device, QByteArrayLiteral("%%EOF"), kJobTimeoutMs));
+    EXPECT_EQ(p.printers.current().paper().width, 16838) << "the page is drawn on A4 landscape";
+    // The queue may put the landscape page turned onto its portrait sheet: an A4 sheet either way.
+    const pdfreadback::PdfPage page = pdfreadback::readPdfPage(device);
+    EXPECT_NEAR(std::max(page.paperWidth, page.paperHeight), 16838, 10);
+    EXPECT_NEAR(std::min(page.paperWidth, page.paperHeight), 11906, 10);
+    const QString attributes = lastJobAttributes();
+    expectNoScalingAsked(attributes);
+    EXPECT_TRUE(attributes.contains(QStringLiteral("media (keyword) = A4"))) << attributes.toStdString();
 }
 
 TEST_F(QueueEndToEnd, OnLetterAPageThatFitsComesOutOnLetterUnscaled)

@@ -200,8 +200,8 @@ std::optional<PrintDialogAnswer> ScriptedPrintDialog::exec(const PrintDialogRequ
     PrintDialogAnswer answer;
     answer.deviceName = choice->deviceName;
     answer.copies = choice->copies;
-    answer.orientation = choice->orientation;
-    answer.duplex = choice->duplex;
+    answer.orientation = choice->asOpened ? request.orientation : choice->orientation;
+    answer.duplex = choice->asOpened ? request.duplex : choice->duplex;
     answer.outputFileName = choice->outputFileName;
     answer.flags = m_pages ? m_pages->flags : request.flags;
     answer.fromPage = m_pages ? m_pages->fromPage : request.fromPage;

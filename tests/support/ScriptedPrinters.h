@@ -122,6 +122,7 @@ public:
         PageOrientation orientation = PageOrientation::Portrait;
         std::optional<Duplex> duplex = Duplex::Simplex;
         QString outputFileName;
+        bool asOpened = false; ///< the orientation and duplex the dialog opened on, untouched
     };
 
     /// The next answer carries this paper size; without it the answers carry none.
@@ -133,7 +134,13 @@ public:
         PageOrientation orientation = PageOrientation::Portrait,
         std::optional<Duplex> duplex = Duplex::Simplex, const QString& outputFileName = QString())
     {
-        m_script.push_back(Choice { deviceName, copies, orientation, duplex, outputFileName });
+        m_script.push_back(Choice { deviceName, copies, orientation, duplex, outputFileName, false });
+    }
+    /// Print pressed at once: the printer and how it prints as the dialog opened on them.
+    void printAsOpened(const QString& deviceName, const QString& outputFileName = QString())
+    {
+        m_script.push_back(
+            Choice { deviceName, 1, PageOrientation::Portrait, std::nullopt, outputFileName, true });
     }
     void cancel() { m_script.push_back(std::nullopt); }
     /// The next answer replaces the page range and flag word with these.

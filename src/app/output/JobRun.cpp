@@ -11,6 +11,8 @@ void refuse(const JobRefusal& refusal, const JobCaller& caller)
     caller.status.show(StatusLine::kErrorColor, refusal.message);
     if (refusal.focus && caller.focus)
         caller.focus(*refusal.focus);
+    if (caller.refused)
+        caller.refused(refusal);
 }
 
 } // namespace

@@ -28,6 +28,8 @@ struct JobCaller {
     /// One round of the window's events, so that the progress text is painted.
     std::function<void()> repaint;
     std::function<void(SizeText)> focus;
+    /// Told of a refusal once it is shown.
+    std::function<void(const JobRefusal&)> refused = nullptr;
 };
 
 /// One job as a print button runs it: the dialog, the progress text and one repaint, the checks

@@ -10,12 +10,14 @@
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -83,6 +85,10 @@ PreviewWindow::PreviewWindow(QWidget* parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     row->addWidget(buttons);
     layout->addLayout(row);
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("PreviewStatus"));
+    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(m_status);
     resize(900, 640);
 }
 
@@ -95,6 +101,21 @@ void PreviewWindow::showSheets(const std::vector<Page>& sheets, const PaperForma
                            .arg(count, m_paper.size.name(), orientationName(m_paper.orientation),
                                millimetres(m_paper.width), millimetres(m_paper.height)));
     render();
+}
+
+void PreviewWindow::showLength(std::optional<double> lengthMm)
+{
+    if (!lengthMm) {
+        m_status->clear();
+        return;
+    }
+    // The ring is the strip bent round: its diameter is the length over pi.
+    const double diameterMm = *lengthMm / std::numbers::pi;
+    const QLocale locale;
+    const auto mm = [&](double value) { return locale.toString(value, 'f', 1); };
+    const auto inches = [&](double value) { return locale.toString(value / kMmPerInch, 'f', 2); };
+    m_status->setText(tr("Strip length %1 mm (%2 in.), ring diameter %3 mm (%4 in.)")
+                          .arg(mm(*lengthMm), inches(*lengthMm), mm(diameterMm), inches(diameterMm)));
 }
 
 QImage PreviewWindow::sheetImage(std::size_t index, double dpi) const

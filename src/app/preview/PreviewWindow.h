@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QSize>
+#include <optional>
 #include <vector>
 
 class PreviewSheet;
@@ -23,6 +24,10 @@ public:
     /// Shows these sheets on this paper, replacing what was shown.
     void showSheets(const std::vector<Page>& sheets, const PaperFormat& paper);
 
+    /// The status line under the sheets: the strip's length and its ring's diameter, in millimetres
+    /// and inches; empty without a length.
+    void showLength(std::optional<double> lengthMm);
+
     const std::vector<Page>& sheets() const { return m_sheets; }
     /// A sheet as drawn at dpi dots per inch: the whole paper, white, with the page on it.
     QImage sheetImage(std::size_t index, double dpi) const;
@@ -40,6 +45,7 @@ private:
     PaperFormat m_paper;
     double m_dpi;
     QLabel* m_summary = nullptr;
+    QLabel* m_status = nullptr;
     QPushButton* m_zoomIn = nullptr;
     QPushButton* m_zoomOut = nullptr;
     // The sheets, one under the other in a scrolled column.

@@ -39,6 +39,8 @@ void CurrentPaper::keep()
         Printer& printer = m_printers.current();
         const PaperFormat paper = printer.paper();
         m_restored << printer.deviceName();
+        m_chosen << printer.deviceName();
+        m_turned.removeAll(printer.deviceName());
         QString reason;
         if (!m_papers.keep(printer.deviceName(), PaperChoice { paper.size, paper.orientation }, reason))
             m_status.show(StatusLine::kErrorColor, tr("The paper could not be kept: ") + reason);
@@ -54,32 +56,96 @@ void CurrentPaper::show()
     try {
         printer = &m_printers.current();
         const PaperFormat paper = printer->paper();
-        m_showLine(PaperChoice { paper.size, paper.orientation }.shownText());
+        const QString shown = PaperChoice { paper.size, paper.orientation }.shownText();
+        m_showLine(m_turned.contains(printer->deviceName()) ? tr("%1, turned to fit").arg(shown) : shown);
     } catch (const std::exception&) {
         m_showLine(printer != nullptr ? tr("paper unknown") : tr("no printer"));
     }
 }
 
-void CurrentPaper::setUp(PageSetupBackend& dialog)
+bool CurrentPaper::setUp(PageSetupBackend& dialog)
 {
     try {
         m_printers.current();
     } catch (const RuntimeError& error) {
         m_status.show(StatusLine::kErrorColor, tr("Cannot select a printer: ") + error.description());
-        return;
+        return false;
     }
     restore();
+    const std::optional<Proposal> before = proposal();
     try {
         Printer& printer = m_printers.current();
         const PaperFormat paper = printer.paper();
         const std::optional<PaperChoice> chosen
             = dialog.exec(printer.deviceName(), PaperChoice { paper.size, paper.orientation });
         if (!chosen)
-            return;
+            return false;
         printer.setOrientation(chosen->orientation);
         printer.setPaper(chosen->size);
     } catch (const std::exception&) {
         // A paper the printer refuses leaves it with the one it had, which the paper line shows.
+    }
+    keep();
+    const std::optional<Proposal> after = proposal();
+    return !before || !after || before->paper != after->paper;
+}
+
+bool CurrentPaper::chosen(const QString& deviceName)
+{
+    return m_chosen.contains(deviceName) || m_papers.has(deviceName);
+}
+
+void CurrentPaper::turnToFit(const std::function<bool()>& fits)
+{
+    try {
+        Printer& printer = m_printers.current();
+        const QString name = printer.deviceName();
+        if (chosen(name)) {
+            m_turned.removeAll(name);
+            return;
+        }
+        const PageOrientation own = m_own.value(name, printer.orientation());
+        m_own.insert(name, own);
+        try {
+            printer.setOrientation(PageOrientation::Portrait);
+            const bool portrait = fits();
+            printer.setOrientation(PageOrientation::Landscape);
+            const bool landscape = fits();
+            const PageOrientation turned = portrait == landscape
+                ? own
+                : (landscape ? PageOrientation::Landscape : PageOrientation::Portrait);
+            printer.setOrientation(turned);
+            m_turned.removeAll(name);
+            if (turned != own)
+                m_turned << name;
+        } catch (const std::exception&) {
+            printer.setOrientation(own);
+            m_turned.removeAll(name);
+        }
+    } catch (const std::exception&) {
+        // No printer: the job says so.
+    }
+    show();
+}
+
+std::optional<CurrentPaper::Proposal> CurrentPaper::proposal()
+{
+    try {
+        Printer& printer = m_printers.current();
+        const PaperFormat paper = printer.paper();
+        return Proposal { printer.deviceName(), PaperChoice { paper.size, paper.orientation }.text() };
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+void CurrentPaper::confirm(const std::optional<Proposal>& proposed)
+{
+    const std::optional<Proposal> now = proposal();
+    if (proposed && now && proposed->deviceName == now->deviceName && proposed->paper == now->paper
+        && !chosen(now->deviceName)) {
+        show();
+        return;
     }
     keep();
 }

@@ -132,6 +132,12 @@ std::optional<QString> PrinterPapers::refusal(const QString& deviceName)
         .arg(*stored);
 }
 
+bool PrinterPapers::has(const QString& deviceName)
+{
+    QString reason;
+    return !deviceName.isEmpty() && m_store.load(reason) && m_store.keysIn(kGroup).contains(deviceName);
+}
+
 bool PrinterPapers::keep(const QString& deviceName, const PaperChoice& paper, QString& reason)
 {
     if (deviceName.isEmpty()) {

@@ -38,6 +38,8 @@ public:
     std::optional<PaperChoice> paper(const QString& deviceName);
     /// Why what is kept for the printer is not used, when something is kept that paper() refuses.
     std::optional<QString> refusal(const QString& deviceName);
+    /// Whether anything is kept for the printer, usable or not: the user chose its paper once.
+    bool has(const QString& deviceName);
     /// Writes the paper for the printer at once; false with the reason when the store can't be written.
     bool keep(const QString& deviceName, const PaperChoice& paper, QString& reason);
 

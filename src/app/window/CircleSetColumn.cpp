@@ -13,6 +13,7 @@ namespace {
 
 struct SliderFrameDesign {
     Slider kind;
+    ValueLabel::Measure measure;
     const char* name; // object name prefix
     const char* caption;
     int top;
@@ -20,13 +21,16 @@ struct SliderFrameDesign {
 };
 
 const SliderFrameDesign kFrames[] = {
-    { Slider::SmallMark, "SmallMark", QT_TRANSLATE_NOOP("CircleSetColumn", "Smallest Mark Width"), 840,
-        true },
-    { Slider::FiveMark, "FiveMark", QT_TRANSLATE_NOOP("CircleSetColumn", "5° Mark Width"), 1560, true },
-    { Slider::TenMark, "TenMark", QT_TRANSLATE_NOOP("CircleSetColumn", "10° Mark Width"), 2280, true },
-    { Slider::CircleWidth, "CircleWidth", QT_TRANSLATE_NOOP("CircleSetColumn", "Circle Height"), 3000,
-        false },
-    { Slider::Font, "Font", QT_TRANSLATE_NOOP("CircleSetColumn", "Text Font Size"), 3720, false },
+    { Slider::SmallMark, ValueLabel::Measure::Line, "SmallMark",
+        QT_TRANSLATE_NOOP("CircleSetColumn", "Smallest Mark Width"), 840, true },
+    { Slider::FiveMark, ValueLabel::Measure::Line, "FiveMark",
+        QT_TRANSLATE_NOOP("CircleSetColumn", "5° Mark Width"), 1560, true },
+    { Slider::TenMark, ValueLabel::Measure::Line, "TenMark",
+        QT_TRANSLATE_NOOP("CircleSetColumn", "10° Mark Width"), 2280, true },
+    { Slider::CircleWidth, ValueLabel::Measure::Height, "CircleWidth",
+        QT_TRANSLATE_NOOP("CircleSetColumn", "Circle Height"), 3000, false },
+    { Slider::Font, ValueLabel::Measure::Font, "Font", QT_TRANSLATE_NOOP("CircleSetColumn", "Text Font Size"),
+        3720, false },
 };
 
 const char* const kSetCaptions[] = { QT_TRANSLATE_NOOP("CircleSetColumn", "&1st Circle to Print"),
@@ -69,7 +73,7 @@ CircleSetColumn::CircleSetColumn(
         slider->setAccessibleName(QStringLiteral("%1 %2").arg(caption).arg(set));
         layout.place(slider, 120, 240, 1575, 255);
 
-        auto* label = new ValueLabel(slider->accessibleName(), frame);
+        auto* label = new ValueLabel(slider->accessibleName(), design.measure, frame);
         label->setObjectName(QStringLiteral("%1Label%2").arg(QLatin1String(design.name)).arg(set));
         label->setFont(layout.arial(7.5, true));
         layout.place(label, 1740, 240, 255, 255);
@@ -77,6 +81,20 @@ CircleSetColumn::CircleSetColumn(
         m_labels[static_cast<std::size_t>(design.kind)] = label;
         binding::bindSlider(slider, label, model, design.kind, set);
     }
+    showUnit();
+    connect(&model, &SettingsModel::optionChanged, this, [this](Option option) {
+        if (option == Option::Altin || option == Option::Altmm || option == Option::Azin
+            || option == Option::Azmm)
+            showUnit();
+    });
+}
+
+void CircleSetColumn::showUnit()
+{
+    // Inches where the user measures both circles in inches.
+    const bool inches = m_model.option(Option::Altin) && m_model.option(Option::Azin);
+    for (ValueLabel* label : m_labels)
+        label->setInches(inches);
 }
 
 void CircleSetColumn::refreshValueLabels()

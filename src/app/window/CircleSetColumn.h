@@ -28,6 +28,9 @@ public:
     void refreshValueLabels();
 
 private:
+    /// The value labels' sizes on paper in the unit the sizes are typed in.
+    void showUnit();
+
     int m_set;
     SettingsModel& m_model;
     std::array<ValueLabel*, 5> m_labels {};

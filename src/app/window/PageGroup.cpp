@@ -8,6 +8,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -45,13 +48,13 @@ PageGroup::PageGroup(SettingsModel& model, const DesignLayout& layout, QWidget* 
 
 void PageGroup::addChecks(const DesignControls& controls, SettingsModel& model, const DesignLayout& layout)
 {
-    controls.check(this, Check::ScaleCheck, "ScaleCheck", tr("Print scale chec&k"), kColumns[0], kChecksTop,
+    controls.check(this, Check::ScaleCheck, "ScaleCheck", tr("Pri&nt scale check"), kColumns[0], kChecksTop,
         tr("A 100 mm and a 50 mm bar below the caption, to measure the printout with"));
     controls.check(this, Check::SplitLong, "SplitLongCheck", tr("Split lon&g strips over pages"), kColumns[1],
         kChecksTop, tr("Print a strip longer than the paper in overlapping segments"));
     controls.check(this, Check::Verniers, "VernierCheck", tr("Pr&int verniers"), kColumns[2], kChecksTop,
         tr("A vernier below each strip, to read a tenth of its smallest mark"));
-    controls.check(this, Check::BothWays, "BothWaysCheck", tr("&Numbers both ways"), kColumns[3], kChecksTop,
+    controls.check(this, Check::BothWays, "BothWaysCheck", tr("Numbers both wa&ys"), kColumns[3], kChecksTop,
         tr("A second number row on azimuth and RA strips, counting the other way"));
     controls.check(this, Check::Rings, "RingsCheck", tr("Print rings instead of strips"), kColumns[0],
         kSecondChecksTop,
@@ -137,6 +140,40 @@ void PageGroup::showPaper(const QString& paper)
     m_paper->setToolTip(paper);
     // A label with a name of its own is read by that name alone.
     m_paper->setAccessibleName(tr("Paper: ") + paper);
+}
+
+std::vector<QWidget*> PageGroup::tabStops() const
+{
+    std::vector<QWidget*> stops;
+    for (QWidget* widget : findChildren<QWidget*>()) {
+        if ((widget->focusPolicy() & Qt::TabFocus) || qobject_cast<QRadioButton*>(widget) != nullptr)
+            stops.push_back(widget);
+    }
+    const auto topLeft = [this](const QWidget* widget) { return widget->mapTo(this, QPoint(0, 0)); };
+    std::stable_sort(stops.begin(), stops.end(),
+        [&](const QWidget* a, const QWidget* b) { return topLeft(a).y() < topLeft(b).y(); });
+    // A control whose top is within half the line's first control of that line's top is on that line,
+    // whatever its own height.
+    std::vector<std::pair<int, QWidget*>> lines;
+    int lineTop = 0;
+    int lineHalf = -1;
+    int line = -1;
+    for (QWidget* widget : stops) {
+        const int top = topLeft(widget).y();
+        if (line < 0 || top - lineTop >= lineHalf) {
+            ++line;
+            lineTop = top;
+            lineHalf = std::max(1, widget->height() / 2);
+        }
+        lines.emplace_back(line, widget);
+    }
+    std::stable_sort(lines.begin(), lines.end(), [&](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first < b.first : topLeft(a.second).x() < topLeft(b.second).x();
+    });
+    stops.clear();
+    for (const auto& [index, widget] : lines)
+        stops.push_back(widget);
+    return stops;
 }
 
 void PageGroup::focusZeroAt()

@@ -3,6 +3,7 @@
 #include "settings/SettingsModel.h"
 
 #include <QGroupBox>
+#include <vector>
 
 class DesignControls;
 class DesignLayout;
@@ -23,6 +24,8 @@ public:
     /// The line naming the current printer's paper and orientation.
     void showPaper(const QString& paper);
     void focusZeroAt();
+    /// The group's controls that Tab stops at, in reading order: line by line, left to right.
+    std::vector<QWidget*> tabStops() const;
 
     /// The azimuth preview button's caption ("Preview Az.", "Preview RA") with its mnemonic.
     static QString azimuthPreviewCaption(const QString& caption);

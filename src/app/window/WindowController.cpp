@@ -3,6 +3,7 @@
 #include "app/help/AboutDialog.h"
 #include "app/help/UserGuide.h"
 #include "app/help/UserGuideWindow.h"
+#include "app/output/CurrentSheets.h"
 #include "app/output/PreviewJobHost.h"
 #include "app/preview/PreviewWindow.h"
 #include "app/printer/CurrentPrinterScale.h"
@@ -97,6 +98,10 @@ WindowController::WindowController(frmMain& window, Services services)
         if (status.text() == m_queueJob.delay())
             status.show(StatusLine::kStatusColor, message);
     });
+    connect(&window.model(), &SettingsModel::textChanged, this, [this](SizeText which) {
+        if (which == m_refusedBox)
+            clearAnsweredRefusal();
+    });
 }
 
 WindowController::~WindowController() = default;
@@ -117,8 +122,23 @@ void WindowController::start()
 
 void WindowController::openPageSetup()
 {
-    if (const RunningJob running(m_jobRunning); running)
-        m_paper.setUp(*m_pageSetup);
+    if (const RunningJob running(m_jobRunning); running) {
+        if (m_paper.setUp(*m_pageSetup))
+            clearAnsweredRefusal();
+    }
+}
+
+void WindowController::clearAnsweredRefusal()
+{
+    StatusLine& status = m_window.model().status();
+    if (!m_refusal.isEmpty() && status.color() == StatusLine::kErrorColor && status.text() == m_refusal)
+        status.setText(QString());
+    m_refusal.clear();
+}
+
+void WindowController::turnToFit(const PrintJob& job)
+{
+    m_paper.turnToFit([&] { return job.fitsUnsplit(currentSheetFormat(m_printers, m_printerScales)); });
 }
 
 void WindowController::reportUnusablePrinterScale()
@@ -137,14 +157,24 @@ void WindowController::reportUnusablePrinterScale()
 JobCaller WindowController::jobCaller(bool printDialog)
 {
     JobCaller caller { m_window.model().status(), nullptr, [] { QCoreApplication::processEvents(); },
-        [this](SizeText which) { m_window.focusSizeText(which); } };
+        [this](SizeText which) { m_window.focusSizeText(which); },
+        // A printer's fault has no size box to go to: only a refusal of the size or paper is
+        // answered by changing them.
+        [this](const JobRefusal& refusal) {
+            if (refusal.focus && *refusal.focus != SizeText::ZeroAt) {
+                m_refusal = refusal.message;
+                m_refusedBox = *refusal.focus;
+            }
+        } };
+    m_refusal.clear();
     if (printDialog) {
         caller.selectPrinter = [this] {
+            const std::optional<CurrentPaper::Proposal> proposed = m_paper.proposal();
             m_selection.SelectPrinter();
-            // The dialog's choice becomes the printer's, for the next start too.
             if (m_selection.printCancelled())
                 return false;
-            m_paper.keep();
+            // What the user chose in the dialog becomes the printer's, for the next start too.
+            m_paper.confirm(proposed);
             return true;
         };
     }
@@ -157,8 +187,10 @@ template <typename Job> void WindowController::runPrint()
     if (!running)
         return;
     m_paper.restore();
+    const Job job(m_window.model());
+    turnToFit(job);
     PrinterJobHost printer(m_printers, m_printerScales, m_queueJob);
-    runJob(Job(m_window.model()), jobCaller(true), printer);
+    runJob(job, jobCaller(true), printer);
 }
 
 template <typename Job> void WindowController::runExport(const QString& title)
@@ -170,18 +202,22 @@ template <typename Job> void WindowController::runExport(const QString& title)
 template <typename Job> void WindowController::runPreview()
 {
     PreviewJobHost host(m_printers, m_printerScales);
+    std::optional<double> lengthMm;
     {
         const RunningJob running(m_jobRunning);
         if (!running)
             return;
         m_paper.restore();
+        const Job job(m_window.model());
+        turnToFit(job);
         JobCaller caller = jobCaller(false);
         // No dialog, but no preview without a printer whose paper to show.
         caller.selectPrinter = [this] {
             m_printers.current();
             return true;
         };
-        runJob(Job(m_window.model()), caller, host);
+        runJob(job, caller, host);
+        lengthMm = job.stripLengthMm();
     }
     showPreview(host);
 }
@@ -233,6 +269,7 @@ void WindowController::showPreview(const PreviewJobHost& host)
         m_preview->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_preview->showSheets(host.endedSheets(), host.paper());
+    m_preview->showLength(lengthMm);
     m_preview->show();
     m_preview->raise();
     m_preview->activateWindow();

@@ -21,6 +21,7 @@ class UserGuideWindow;
 class frmMain;
 class PageSetupBackend;
 class PrintDialogBackend;
+class PrintJob;
 class PrinterSystem;
 class SettingsFilePrompts;
 class SettingsStore;
@@ -68,6 +69,10 @@ private:
 
     /// What the window shows around a job; with the print dialog when it prints.
     JobCaller jobCaller(bool printDialog);
+    /// The current printer turned the way the job fits, unless the user chose its paper.
+    void turnToFit(const PrintJob& job);
+    /// The last job's refusal leaves the status line once the paper or the size it was about changed.
+    void clearAnsweredRefusal();
 
     /// Runs a print job on the current printer.
     template <typename Job> void runPrint();
@@ -100,6 +105,9 @@ private:
     QPointer<AboutDialog> m_about;
     QPointer<UserGuideWindow> m_guide;
     QPointer<PreviewWindow> m_preview;
+    /// The refusal of the last job, while the status line may still show it.
+    QString m_refusal;
+    SizeText m_refusedBox = SizeText::ZeroAt; // the size box the refused job read
     /// The last job handed to a print queue, until the queue has it printed or failed it.
     QueueJobFollower m_queueJob;
 };

@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <vector>
 
 const QColor frmMain::kNoteColour = QColor(0, 0, 192);
 const QColor frmMain::kVersionColour = QColor(0, 128, 0);
@@ -60,6 +61,67 @@ frmMain::frmMain(SettingsModel& model, QWidget* parent)
     connect(m_page, &PageGroup::pageSetupRequested, this, &frmMain::pageSetupRequested);
     connect(m_page, &PageGroup::previewAltitudeRequested, this, &frmMain::previewAltitudeRequested);
     connect(m_page, &PageGroup::previewAzimuthRequested, this, &frmMain::previewAzimuthRequested);
+    orderTabStops();
+}
+
+namespace {
+
+/// Sends a group box's Alt key to one control of the group, not to the one the group would pick.
+class MnemonicTarget : public QObject {
+public:
+    MnemonicTarget(QWidget* group, QWidget* target)
+        : QObject(group)
+        , m_target(target)
+    {
+        group->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Shortcut)
+            return QObject::eventFilter(watched, event);
+        m_target->setFocus(Qt::ShortcutFocusReason);
+        return true;
+    }
+
+private:
+    QWidget* m_target;
+};
+
+} // namespace
+
+void frmMain::labelSizeBox(QWidget* group, QLineEdit* sizeText)
+{
+    new MnemonicTarget(group, sizeText);
+}
+
+void frmMain::orderTabStops()
+{
+    const char* const left[] = { "OneDegOption", "FiveDegOption", "BWCheck", "WBCheck", "DECLtext",
+        "AltDiaOption", "AltLenOption", "AltmmOption", "AltinOption", "PrintButton", "RaOption", "AzOption",
+        "AzCTCheck", "AzText", "AzDiaOption", "AzLenOption", "AzmmOption", "AzinOption", "PrintAzButton" };
+    std::vector<QWidget*> chain;
+    for (const char* name : left)
+        chain.push_back(m_design->findChild<QWidget*>(QLatin1String(name)));
+    // A pair's unselected option takes no Tab, but keeps its place for when it is selected.
+    const auto stop = [](QWidget* widget) {
+        return (widget->focusPolicy() & Qt::TabFocus) || qobject_cast<QRadioButton*>(widget) != nullptr;
+    };
+    for (CircleSetColumn* column : m_columns) {
+        for (QWidget* widget : column->findChildren<QWidget*>()) {
+            if (stop(widget))
+                chain.push_back(widget);
+        }
+    }
+    for (const char* name : { "QuitButton", "ExitButton", "ResetButton", "SaveButton", "RestoreButton" })
+        chain.push_back(m_design->findChild<QWidget*>(QLatin1String(name)));
+    for (QWidget* widget : m_page->tabStops())
+        chain.push_back(widget);
+    for (std::size_t i = 1; i < chain.size(); ++i) {
+        if (chain[i - 1] != nullptr && chain[i] != nullptr)
+            QWidget::setTabOrder(chain[i - 1], chain[i]);
+    }
 }
 
 QLineEdit* frmMain::addSizeText(
@@ -97,7 +159,7 @@ void frmMain::buildLeftColumn()
     const QFont small = m_layout.arial(8.25);
     const QFont sizeFont = m_layout.arial(10.5, true);
 
-    QWidget* degrees = controls.frame(m_design, tr("Smallest &Mark Degree"), frameFont, 120, 120, 2772, 612);
+    QWidget* degrees = controls.frame(m_design, tr("Smallest Mar&k Degree"), frameFont, 120, 120, 2772, 612);
     binding::pairOptions(controls.option(degrees, Option::OneDeg, "OneDegOption", QStringLiteral("1\u00b0"),
                              m_layout.arial(9, true), 720, 240),
         controls.option(degrees, Option::FiveDeg, "FiveDegOption", QStringLiteral("5\u00b0"),
@@ -107,14 +169,16 @@ void frmMain::buildLeftColumn()
     controls.check(styles, Check::BW, "BWCheck", tr("&Black on White background"), 180, 240);
     controls.check(styles, Check::WB, "WBCheck", tr("&White on Black background"), 180, 600);
 
-    const QString altCaption = tr("Altitude / DECL Circle Size");
+    const QString altCaption = tr("Altit&ude / DECL Circle Size");
     QWidget* alt = controls.frame(m_design, altCaption, frameFont, 120, 1980, 2772, 1155);
-    m_declText = addSizeText(alt, SizeText::Altitude, "DECLtext", altCaption, 240);
+    m_declText
+        = addSizeText(alt, SizeText::Altitude, "DECLtext", QString(altCaption).remove(QLatin1Char('&')), 240);
+    labelSizeBox(alt, m_declText);
     auto* printAlt = controls.button(alt, "PrintButton", tr("Print &Alt."), sizeFont, 120, 660, 1215, 375);
     connect(printAlt, &QPushButton::clicked, this, &frmMain::printAltitudeRequested);
     addSizeKind(alt, { "Alt", Option::AltDia, Option::AltLen, Option::Altmm, Option::Altin }, 300);
 
-    const QString azCaption = tr("Azimuth / RA Circle Size");
+    const QString azCaption = tr("Azi&muth / RA Circle Size");
     QWidget* az = controls.frame(m_design, azCaption, frameFont, 120, 3240, 2772, 1515);
     QWidget* azMode = controls.frame(az, QString(), small, 120, 180, 1455, 375);
     binding::pairOptions(
@@ -122,7 +186,8 @@ void frmMain::buildLeftColumn()
         controls.option(azMode, Option::Az, "AzOption", tr("Az"), m_layout.arial(8.25, true), 780, 60));
     controls.check(az, Check::AzCT, "AzCTCheck", tr("Az &L>R +"), 1620, 240,
         tr("Az circle left to right numbers increase"));
-    m_azText = addSizeText(az, SizeText::Azimuth, "AzText", azCaption, 540);
+    m_azText = addSizeText(az, SizeText::Azimuth, "AzText", QString(azCaption).remove(QLatin1Char('&')), 540);
+    labelSizeBox(az, m_azText);
     addSizeKind(az, { "Az", Option::AzDia, Option::AzLen, Option::Azmm, Option::Azin }, 600);
     auto* printAz = controls.button(
         az, "PrintAzButton", azimuthCaption(m_model.azimuthButtonCaption()), sizeFont, 120, 960, 1215, 372);
@@ -137,7 +202,7 @@ void frmMain::buildBottomRow()
 {
     const DesignControls controls(m_layout, m_model);
     const QFont commandFont = m_layout.arial(9.75);
-    auto* quit = controls.button(m_design, "QuitButton", tr("Q&uit"), m_layout.arial(10.5, true), 360, 4920,
+    auto* quit = controls.button(m_design, "QuitButton", tr("&Quit"), m_layout.arial(10.5, true), 360, 4920,
         855, 375, tr("Quit without saving settings"));
     connect(quit, &QPushButton::clicked, this, &QWidget::close);
     auto* exitButton = controls.button(m_design, "ExitButton", tr("E&xit"), m_layout.arial(11.25, true), 1620,

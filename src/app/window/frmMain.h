@@ -95,6 +95,11 @@ private:
     QLineEdit* addSizeText(
         QWidget* parent, SizeText text, const char* name, const QString& accessibleName, int top);
     void buildLeftColumn();
+    /// Its caption's Alt key takes the group to its size box.
+    void labelSizeBox(QWidget* group, QLineEdit* sizeText);
+    /// One Tab order: the left column's groups, each size group as size, its kind, its unit, its
+    /// print button; then the circle sets, the commands and the "Page" group in reading order.
+    void orderTabStops();
     void buildBottomRow();
     /// Enter in a size box presses its print button.
     void pressOnEnter(QLineEdit* sizeText, QPushButton* printButton);

@@ -149,6 +149,35 @@ JobOutcome PrintJob::checkSize(const Mode& job, const StripSize& size, const Job
     return JobPlan(m_settings, job, size, sheets, sheetRequest(job, format, size, ring));
 }
 
+bool PrintJob::fitsUnsplit(const SheetFormat& format) const
+{
+    try {
+        const Mode job = mode();
+        const StripSize size = readSize();
+        if (size.entry < size.minSize)
+            return false;
+        const double lengthTw = size.lengthTw();
+        if (size.ring)
+            return lengthTw / std::numbers::pi <= ringfit::largestWhole(format);
+        const double divisions = JobPage::geometry(job, lengthTw).divisions;
+        const double printed = lengthTw * (m_settings.closingTab ? (divisions + 1.0) / divisions : 1.0);
+        return stripfit::fitsPageWidth(printed, format)
+            && stripfit::fitsPrintableWidth(printed, kStripLeft, format);
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+std::optional<double> PrintJob::stripLengthMm() const
+{
+    try {
+        mode();
+        return readSize().sizeMm;
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
 QString PrintJob::selectionFailure(const std::exception& error)
 {
     // No printer at all, or the print system is down: nothing to print on.

@@ -96,6 +96,12 @@ public:
     std::optional<QString> progress() const;
     /// The size, the zero and the half marks checked against the sheets.
     JobOutcome check(const JobSheets& sheets) const;
+    /// Whether the strips, or the rings whole, go across this paper without being split; false for
+    /// a size the job refuses anyway.
+    bool fitsUnsplit(const SheetFormat& format) const;
+    /// The strip's length in millimetres as typed, before any correction of the printer's scale;
+    /// nothing for an entry the job can't read.
+    std::optional<double> stripLengthMm() const;
 
     /// The circle alone, for a page of samples of its graduation; the refusal of a size that is no
     /// number or below the minimum.

@@ -169,12 +169,85 @@ TEST_F(MainWindow, ThePageRowHoldsItsOptionsAndButtonsBelowTheDesignLayoutInTabO
     }
 }
 
+// The Tab key from the first control round the whole window, the options as they start.
+TEST_F(MainWindow, TabGoesRoundTheWindowInOneOrder)
+{
+    const std::vector<QString> expected = [] {
+        std::vector<QString> names;
+        for (const char* name :
+            { "OneDegOption", "BWCheck", "WBCheck", "DECLtext", "AltDiaOption", "AltinOption", "PrintButton",
+                "AzOption", "AzCTCheck", "AzText", "AzDiaOption", "AzinOption", "PrintAzButton" })
+            names.push_back(QLatin1String(name));
+        for (int set = 1; set <= 3; ++set) {
+            for (const char* name : { "SetCheck", "CheckTop", "SmallMarkSlider", "FiveMarkSlider",
+                     "TenMarkSlider", "CircleWidthSlider", "FontSlider" })
+                names.push_back(QLatin1String(name) + QString::number(set));
+        }
+        for (const char* name : { "QuitButton", "ExitButton", "ResetButton", "SaveButton", "RestoreButton",
+                 "ScaleCheck", "SplitLongCheck", "VernierCheck", "BothWaysCheck", "RingsCheck",
+                 "HalfDegCheck", "SignedDecCheck", "ZeroAtText", "ClosingTabCheck", "PrinterScaleButton",
+                 "PageSetupButton", "PreviewButton", "PreviewAzButton", "OneDegOption" })
+            names.push_back(QLatin1String(name));
+        return names;
+    }();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    child<QWidget>(window, expected.front())->setFocus(Qt::TabFocusReason);
+    std::vector<QString> visited { QApplication::focusWidget()->objectName() };
+    for (std::size_t step = 1; step < expected.size(); ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.push_back(QApplication::focusWidget()->objectName());
+    }
+    EXPECT_EQ(visited, expected);
+}
+
+namespace {
+
+struct SizeKeyRow {
+    const char* name;
+    Qt::Key key; ///< with Alt
+    const char* sizeBox;
+    std::vector<const char*> thenTab; ///< where Tab goes from the size box
+};
+
+class SizeGroupKeys : public MainWindow, public ::testing::WithParamInterface<SizeKeyRow> { };
+
+} // namespace
+
+// Each size group is entered at its size box by its caption's Alt key, and Tab goes through it
+// the same way: what the size is, its unit, its print button.
+TEST_P(SizeGroupKeys, EnterAtTheSizeBoxAndTabTheSameWay)
+{
+    const SizeKeyRow& row = GetParam();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    child<QWidget>(window, QStringLiteral("ScaleCheck"))->setFocus();
+    // A control of the group had the focus before: the key still goes to the size box.
+    child<QWidget>(window, QLatin1String(row.thenTab.back()))->setFocus();
+    child<QWidget>(window, QStringLiteral("ScaleCheck"))->setFocus();
+    QTest::keyClick(&window, row.key, Qt::AltModifier);
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QLatin1String(row.sizeBox));
+    for (const char* next : row.thenTab) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), QLatin1String(next));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Groups, SizeGroupKeys,
+    ::testing::Values(
+        SizeKeyRow { "Altitude", Qt::Key_U, "DECLtext", { "AltDiaOption", "AltinOption", "PrintButton" } },
+        SizeKeyRow { "Azimuth", Qt::Key_M, "AzText", { "AzDiaOption", "AzinOption", "PrintAzButton" } }),
+    [](const auto& row) { return std::string(row.param.name); });
+
 TEST_F(MainWindow, NoTwoMnemonicsOfTheWindowShareAKey)
 {
     std::map<QChar, QString> keys;
     const QStringList clashes = mnemonicClashes(window, keys);
     EXPECT_TRUE(clashes.isEmpty()) << clashes.join(QStringLiteral("\n")).toStdString();
-    EXPECT_GE(keys.size(), 20u);
+    EXPECT_GE(keys.size(), 22u);
+    EXPECT_EQ(keys[QLatin1Char('u')], QStringLiteral("Altit&ude / DECL Circle Size"));
+    EXPECT_EQ(keys[QLatin1Char('m')], QStringLiteral("Azi&muth / RA Circle Size"));
 }
 
 TEST_F(MainWindow, SlidersHaveTheirRangesAndLabelsFollowThem)
@@ -413,6 +486,56 @@ TEST_F(MainWindow, AValueLabelSaysWhatItCountsAndItsNumber)
     child<QSlider>(window, QStringLiteral("FontSlider3"))->setValue(12);
     EXPECT_EQ(accessible(child<QLabel>(window, QStringLiteral("FontLabel3")))->text(QAccessible::Name),
         QStringLiteral("Text Font Size 3: 12"));
+}
+
+namespace {
+
+struct OnPaperRow {
+    const char* name;
+    const char* slider; ///< its object name; the label's is the same with "Label"
+    int value;
+    bool inches; ///< both sizes typed in inches
+    const char* said; ///< the label's tool tip and accessible description
+};
+
+class ValueOnPaper : public MainWindow, public ::testing::WithParamInterface<OnPaperRow> { };
+
+} // namespace
+
+// What a slider's number comes to on paper, in the unit the sizes are typed in.
+TEST_P(ValueOnPaper, IsTheLabelsToolTipAndDescription)
+{
+    const OnPaperRow& row = GetParam();
+    model.setOption(row.inches ? Option::Altin : Option::Altmm, true);
+    model.setOption(Option::Azin, true);
+    auto* slider = child<QSlider>(window, QString::fromLatin1(row.slider));
+    slider->setValue(slider->minimum());
+    slider->setValue(row.value);
+    auto* label = child<QLabel>(
+        window, QString::fromLatin1(row.slider).replace(QStringLiteral("Slider"), QStringLiteral("Label")));
+    EXPECT_EQ(label->text(), QString::number(row.value)) << "the number stays";
+    EXPECT_EQ(label->toolTip().toStdString(), row.said);
+    EXPECT_EQ(accessible(label)->text(QAccessible::Description).toStdString(), row.said);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sliders, ValueOnPaper,
+    ::testing::Values(OnPaperRow { "SmallestMark", "SmallMarkSlider1", 2, false, "2 = 0.085 mm line" },
+        OnPaperRow { "FiveMark", "FiveMarkSlider2", 4, false, "4 = 0.169 mm line" },
+        OnPaperRow { "TenMarkInches", "TenMarkSlider3", 5, true, "5 = 0.0083 in. line" },
+        OnPaperRow { "Height", "CircleWidthSlider1", 100, false, "100 = 1.76 mm" },
+        OnPaperRow { "HeightInches", "CircleWidthSlider2", 150, true, "150 = 0.104 in." },
+        OnPaperRow { "Font", "FontSlider3", 10, false, "10 pt = 3.5 mm digits" },
+        OnPaperRow { "FontInches", "FontSlider1", 14, true, "14 pt = 0.19 in. digits" }),
+    [](const auto& row) { return std::string(row.param.name); });
+
+// Turned to millimetres, every label says so at once, not at its slider's next move.
+TEST_F(MainWindow, ValueLabelsFollowTheUnitOfTheSizes)
+{
+    window.refreshValueLabels();
+    auto* label = child<QLabel>(window, QStringLiteral("CircleWidthLabel3"));
+    EXPECT_EQ(label->toolTip(), QStringLiteral("100 = 0.069 in.")) << "both sizes in inches at first";
+    model.setOption(Option::Azmm, true);
+    EXPECT_EQ(label->toolTip(), QStringLiteral("100 = 1.76 mm"));
 }
 
 namespace {

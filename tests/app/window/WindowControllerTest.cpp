@@ -408,6 +408,8 @@ TEST_F(Program, PreviewShowsTheSheetsAndPrintsNothing)
     for (const PageOp& op : preview->sheets()[0].ops)
         caption = caption || op.text.startsWith(QStringLiteral("Altitude Circle length = 188.4 mm"));
     EXPECT_TRUE(caption);
+    EXPECT_EQ(preview->findChild<QLabel*>(QStringLiteral("PreviewStatus"))->text(),
+        QStringLiteral("Strip length 188.4 mm (7.42 in.), ring diameter 60.0 mm (2.36 in.)"));
     EXPECT_TRUE(dialog.requests().empty());
     EXPECT_TRUE(printers.at(0).documents().empty());
     EXPECT_EQ(run.status(), QString());
