@@ -32,6 +32,7 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         { kPrintPdf, QString(), QStringLiteral("FILE") },
         { kSvg, QString(), QStringLiteral("FILE") },
         { kDxf, QString(), QStringLiteral("FILE") },
+        { kStrokes, QString() },
         { kSettings, QString(), QStringLiteral("SETTINGS.txt") },
         { kPaper, QString(), QStringLiteral("NAME") },
         { kLandscape, QString() },
@@ -68,7 +69,8 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         return line;
     }
     const bool pdfOption = parser.isSet(kSettings) || parser.isSet(kPaper) || parser.isSet(kLandscape)
-        || parser.isSet(kAltitude) || parser.isSet(kAzimuth) || CircleOptions::anyGiven(parser);
+        || parser.isSet(kAltitude) || parser.isSet(kAzimuth) || parser.isSet(kStrokes)
+        || CircleOptions::anyGiven(parser);
     // The file to write: a PDF page, or a drawing for a cutter.
     QString output;
     for (const QString& name : { kPrintPdf, kSvg, kDxf }) {
@@ -88,6 +90,10 @@ CommandLine CommandLine::parse(const QStringList& arguments)
     }
     line.action = output == kPrintPdf ? Action::PrintPdf : Action::Export;
     line.drawing = output == kDxf ? DrawingFormat::Dxf : DrawingFormat::Svg;
+    if (parser.isSet(kStrokes) && output == kPrintPdf)
+        return failure(QCoreApplication::translate(
+            "CommandLine", "--strokes goes with --svg and --dxf: a printed page is inked in full."));
+    line.style = parser.isSet(kStrokes) ? DrawingStyle::Strokes : DrawingStyle::Filled;
     line.outputFile = parser.value(output);
     line.settingsFile = parser.value(kSettings);
     line.paper = parser.value(kPaper);
@@ -178,6 +184,10 @@ constexpr HelpEntry kHelpEntries[] = {
             "the whole strip or ring as an SVG drawing for a laser or vinyl\ncutter, at its true size in "
             "millimetres, never split;\nFILE - writes it to standard output") },
     { "--dxf FILE", QT_TRANSLATE_NOOP("CommandLine", "the same as a DXF drawing") },
+    { "--strokes",
+        QT_TRANSLATE_NOOP("CommandLine",
+            "with --svg or --dxf: marks as single lines and texts in a\nsingle-stroke font, for vector "
+            "lasers, pen plotters and drag\nknives (default: filled outlines)") },
     { "--settings SETTINGS.txt",
         QT_TRANSLATE_NOOP("CommandLine", "a settings file saved with \"Save\", restored over the defaults") },
     { "--paper NAME",

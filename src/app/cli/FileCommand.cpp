@@ -79,6 +79,14 @@ int run(const CommandLine& line, QTextStream& errors)
         return 1;
     }
 
+    if (line.action == CommandLine::Action::Export && line.style == DrawingStyle::Strokes) {
+        const QString missing = ExportFileJobHost::strokesUnavailable();
+        if (!missing.isEmpty()) {
+            errors << "vennaros: " << missing << '\n';
+            return 1;
+        }
+    }
+
     SettingsModel model;
     if (!line.settingsFile.isEmpty() && !restoreSettings(model, line.settingsFile, errors))
         return 1;
@@ -107,7 +115,7 @@ int run(const CommandLine& line, QTextStream& errors)
         bool written = false;
         QString writeError;
         if (line.action == CommandLine::Action::Export) {
-            ExportFileJobHost host(line.outputFile, line.drawing);
+            ExportFileJobHost host(line.outputFile, line.drawing, line.style);
             print(host);
             written = host.written();
             writeError = host.writeError();
