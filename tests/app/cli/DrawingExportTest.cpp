@@ -9,6 +9,7 @@
 #include <QPainterPath>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <algorithm>
@@ -834,3 +835,66 @@ INSTANTIATE_TEST_SUITE_P(Missing, StrokeFont,
             "one; "
             "export filled outlines" }),
     [](const ::testing::TestParamInfo<FontRow>& row) { return std::string(row.param.name); });
+
+// Inkscape's two DXF exports of the ring's SVG, where Inkscape is installed: R12 takes only paths,
+// R14 only each element's own colour.
+TEST_F(DrawingExport, InkscapesDxfExportsKeepTheRingsCutCirclesAndTheirColour)
+{
+    const QString inkscape = QStandardPaths::findExecutable(QStringLiteral("inkscape"));
+    if (inkscape.isEmpty())
+        GTEST_SKIP() << "Inkscape is not installed";
+    const QString svgPath = write("ring.svg", azimuth300() << QStringLiteral("--ring"));
+    const SvgDrawing svg = readSvg(svgPath);
+    ASSERT_EQ(svg.circles.size(), 2u);
+    const double inner = std::min(svg.circles[0].second, svg.circles[1].second);
+    const char* script = R"(
+import ezdxf, json, math, sys
+from ezdxf import path
+doc = ezdxf.readfile(sys.argv[1])
+inner = float(sys.argv[2])
+cy = float(sys.argv[3]) - 150 # y upwards from the drawing's foot
+quadrants = {'outer': set(), 'inner': set()}
+colours = {'cut': set(), 'engrave': set()}
+for e in doc.modelspace():
+    layer = e.dxf.layer.lower()
+    if layer in colours:
+        colours[layer].add(e.dxf.get('color', 256))
+    if layer != 'cut':
+        continue
+    for p in path.make_path(e).flattening(0.01):
+        r = math.hypot(p.x - 150, p.y - cy)
+        q = int(math.degrees(math.atan2(p.y - cy, p.x - 150)) % 360 // 90)
+        for name, radius in (('outer', 150.0), ('inner', inner)):
+            if abs(r - radius) < 0.05:
+                quadrants[name].add(q)
+print(json.dumps({'outer': len(quadrants['outer']), 'inner': len(quadrants['inner']),
+    'cut': sorted(colours['cut']), 'engrave': sorted(colours['engrave'])}))
+)";
+    struct Export {
+        const char* extension;
+        bool colours; ///< R12 has none of the element's
+    };
+    for (const Export& format : { Export { "org.inkscape.output.dxf_twelve", false },
+             Export { "org.ekips.output.dxf_outlines", true } }) {
+        SCOPED_TRACE(format.extension);
+        const QString dxf = m_dir.filePath(QLatin1String(format.extension) + QStringLiteral(".dxf"));
+        QProcess process;
+        // Inkscape's extensions run on the system's Python, with its lxml.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(
+            QStringLiteral("PATH"), QStringLiteral("/usr/bin:") + environment.value(QStringLiteral("PATH")));
+        process.setProcessEnvironment(environment);
+        process.start(inkscape,
+            { svgPath, QStringLiteral("--export-filename=") + dxf,
+                QStringLiteral("--export-extension=") + QLatin1String(format.extension) });
+        ASSERT_TRUE(process.waitForFinished(300000));
+        ASSERT_TRUE(QFile::exists(dxf)) << process.readAllStandardError().toStdString();
+        const QJsonObject read = python(script, { dxf, QString::number(inner), svg.height.chopped(2) });
+        EXPECT_EQ(read.value(QLatin1String("outer")).toInt(), 4);
+        EXPECT_EQ(read.value(QLatin1String("inner")).toInt(), 4);
+        if (format.colours) {
+            EXPECT_EQ(read.value(QLatin1String("cut")).toArray(), QJsonArray { 1 }); // red
+            EXPECT_EQ(read.value(QLatin1String("engrave")).toArray(), QJsonArray { 7 }); // black
+        }
+    }
+}
