@@ -241,11 +241,13 @@ QByteArray dxfDocument(const PageOutlines& outlines)
     dw.dxfInt(70, 4); // millimetres
     dw.dxfString(9, "$MEASUREMENT");
     dw.dxfInt(70, 1); // metric
-    // The drawing's own corners: CAD programs open and print it on them, not on a default sheet.
+    // The drawing's own corners: CAD programs open and print it on them, not on a default sheet
+    // (LibreCAD takes its paper from the paper space's limits).
     const double width = outlines.bounds.width() / kTwipsPerMm;
     const double height = outlines.bounds.height() / kTwipsPerMm;
     for (const auto& [name, x, y] : { std::tuple("$EXTMIN", 0.0, 0.0), std::tuple("$EXTMAX", width, height),
-             std::tuple("$LIMMIN", 0.0, 0.0), std::tuple("$LIMMAX", width, height) }) {
+             std::tuple("$LIMMIN", 0.0, 0.0), std::tuple("$LIMMAX", width, height),
+             std::tuple("$PLIMMIN", 0.0, 0.0), std::tuple("$PLIMMAX", width, height) }) {
         dw.dxfString(9, name);
         dw.dxfReal(10, x);
         dw.dxfReal(20, y);

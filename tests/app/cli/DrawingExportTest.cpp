@@ -658,6 +658,7 @@ for e in msp.query('LINE[layer=="SCORE"]'):
 print(json.dumps({'errors': len(auditor.errors), 'units': h.get('$INSUNITS', 0),
     'extmin': list(h['$EXTMIN'])[:2], 'extmax': list(h['$EXTMAX'])[:2],
     'limmin': list(h['$LIMMIN'])[:2], 'limmax': list(h['$LIMMAX'])[:2],
+    'plimmin': list(h['$PLIMMIN'])[:2], 'plimmax': list(h['$PLIMMAX'])[:2],
     'box': [box.extmin.x, box.extmin.y, box.extmax.x, box.extmax.y],
     'layers': sorted(l.dxf.name for l in doc.layers if l.dxf.name != 'Defpoints'),
     'scoreLines': len(msp.query('LINE[layer=="SCORE"]')), 'marks': marks,
@@ -671,11 +672,11 @@ print(json.dumps({'errors': len(auditor.errors), 'units': h.get('$INSUNITS', 0),
         = [&](const char* key, int i) { return read.value(QLatin1String(key)).toArray().at(i).toDouble(-1); };
     const double width = svg.width.chopped(2).toDouble();
     const double height = svg.height.chopped(2).toDouble();
-    for (const char* key : { "extmin", "limmin" }) {
+    for (const char* key : { "extmin", "limmin", "plimmin" }) {
         EXPECT_NEAR(pair(key, 0), 0, kTolerance) << key;
         EXPECT_NEAR(pair(key, 1), 0, kTolerance) << key;
     }
-    for (const char* key : { "extmax", "limmax" }) {
+    for (const char* key : { "extmax", "limmax", "plimmax" }) {
         EXPECT_NEAR(pair(key, 0), width, kTolerance) << key;
         EXPECT_NEAR(pair(key, 1), height, kTolerance) << key;
     }
