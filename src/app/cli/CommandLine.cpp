@@ -252,8 +252,8 @@ QString CommandLine::helpText()
         "                [--size VALUE [--length]] [--split] [--ring] [--verniers] [--both-ways]\n"
         "                [--scale-check] [--half-degree] [--zero-at N] [--closing-tab]\n"
         "                (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])\n"
-        "       vennaros (--svg FILE | --dxf FILE) [--settings SETTINGS.txt] [--size VALUE\n"
-        "                [--length]] [--ring] [--verniers] [--both-ways] [--half-degree]\n"
+        "       vennaros (--svg FILE | --dxf FILE) [--strokes] [--settings SETTINGS.txt]\n"
+        "                [--size VALUE [--length]] [--ring] [--verniers] [--both-ways] [--half-degree]\n"
         "                [--zero-at N] (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])\n");
     const qsizetype shift = usage.size() - qsizetype(6);
     QStringList lines = synopsis.split(QLatin1Char('\n'));
