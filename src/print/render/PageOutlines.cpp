@@ -1,5 +1,6 @@
 #include "print/render/PageOutlines.h"
 
+#include "print/page/PageUnits.h"
 #include "print/render/HersheyFont.h"
 #include "print/render/OpGeometry.h"
 #include "print/render/OpOutlines.h"
@@ -112,7 +113,7 @@ private:
 
 /// An op in single strokes: a line along the mark, the text's strokes, round a black area a cut.
 void addStrokes(const PageOp& op, const QPainterPath& area, opoutline::Glyphs& glyphs, StrokeText& text,
-    PageOutlines& out)
+    std::vector<QPainterPath>& blackAreas, PageOutlines& out)
 {
     switch (op.kind) {
     case PageOp::Kind::Stroke:
@@ -136,7 +137,7 @@ void addStrokes(const PageOp& op, const QPainterPath& area, opoutline::Glyphs& g
     case PageOp::Kind::FilledBox:
     case PageOp::Kind::Annulus:
         if (op.colour != kWhite)
-            out.cut.push_back(area);
+            blackAreas.push_back(area);
         return;
     }
 }
@@ -249,6 +250,7 @@ PageOutlines PageOutlines::of(const Page& page, const HersheyFont* strokeFont)
         const double stripRight = strip ? strip->left + strip->length + strip->tail : 0;
 
         RowInk ink;
+        std::vector<QPainterPath> blackAreas; // single strokes: to be outlined
         QRectF strokeBounds; // the ink the filled drawing would have
         const std::size_t scoreBefore = out.score.size();
         for (std::size_t i = first; i < end; ++i) {
@@ -271,7 +273,7 @@ PageOutlines PageOutlines::of(const Page& page, const HersheyFont* strokeFont)
                         ? opoutline::ink(op, glyphs).boundingRect()
                         : area.boundingRect());
             }
-            addStrokes(op, area, glyphs, *strokeText, out);
+            addStrokes(op, area, glyphs, *strokeText, blackAreas, out);
         }
         // A stroke font's glyphs may reach a hair past the filled ones.
         for (std::size_t i = scoreBefore; i < out.score.size(); ++i)
@@ -279,14 +281,26 @@ PageOutlines PageOutlines::of(const Page& page, const HersheyFont* strokeFont)
         std::vector<QPainterPath> black = ink.takeBlack();
         mergeOverlaps(black);
         const QRectF inkBounds = strokeText ? strokeBounds : boundsOf(black);
+        QRectF stripOutline;
         if (outlined && !inkBounds.isNull()
             && (strokeText ? out.score.size() > scoreBefore : !black.empty())) {
-            QPainterPath outline;
             // A bent strip no longer lies along its note's length: a box round its ink.
-            outline.addRect(bent
-                    ? inkBounds
-                    : QRectF(QPointF(stripLeft, inkBounds.top()), QPointF(stripRight, inkBounds.bottom())));
+            stripOutline = bent
+                ? inkBounds
+                : QRectF(QPointF(stripLeft, inkBounds.top()), QPointF(stripRight, inkBounds.bottom()));
+            QPainterPath outline;
+            outline.addRect(stripOutline);
             out.cut.push_back(outline);
+        }
+        // A strip's dark band is the strip: its outline would be cut a hair beside the strip's.
+        constexpr double kSameOutline = 0.25 * kTwipsPerMm;
+        for (QPainterPath& area : blackAreas) {
+            const QRectF box = area.boundingRect();
+            if (stripOutline.isNull() || std::abs(box.left() - stripOutline.left()) > kSameOutline
+                || std::abs(box.right() - stripOutline.right()) > kSameOutline
+                || std::abs(box.top() - stripOutline.top()) > kSameOutline
+                || std::abs(box.bottom() - stripOutline.bottom()) > kSameOutline)
+                out.cut.push_back(std::move(area));
         }
         append(strip || ownCut ? out.engrave : out.notes, std::move(black));
     }

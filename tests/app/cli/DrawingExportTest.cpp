@@ -899,3 +899,24 @@ print(json.dumps({'outer': len(quadrants['outer']), 'inner': len(quadrants['inne
         }
     }
 }
+
+// A white-on-black strip in single strokes: a line cannot be white, so its band is cut round, once,
+// along the strip's own outline, and the black card is cut round too.
+TEST_F(DrawingExport, ASingleStrokeWhiteOnBlackStripIsCutRoundOnce)
+{
+    const QString settings = m_dir.filePath(QStringLiteral("both-styles.txt"));
+    QFile file(settings);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Smallest Mark is 1 Degree = True\r\nSmallest Mark is 5 Degree = False\r\n"
+               "Black on White background = 1\r\nWhite on Black background = 1\r\n");
+    file.close();
+    const SvgDrawing svg = readSvg(write("wb.svg",
+        strokes({ QStringLiteral("--settings"), settings, QStringLiteral("--size"), QStringLiteral("100mm"),
+            QStringLiteral("--azimuth") })));
+    ASSERT_EQ(svg.cutRects.size(), 3u); // the two strips and the black card
+    std::vector<Rect> strips = svg.cutRects;
+    std::erase_if(strips, [](const Rect& r) { return r.width() < 300; });
+    ASSERT_EQ(strips.size(), 2u);
+    EXPECT_GT(strips[1].top - strips[0].bottom, 1.0); // one outline each, none beside another
+    EXPECT_EQ(svg.filledScore, 0);
+}
