@@ -1,6 +1,5 @@
 #include "print/render/PageOutlines.h"
 
-#include "print/page/PageUnits.h"
 #include "print/render/HersheyFont.h"
 #include "print/render/OpGeometry.h"
 #include "print/render/OpOutlines.h"
@@ -281,27 +280,19 @@ PageOutlines PageOutlines::of(const Page& page, const HersheyFont* strokeFont)
         std::vector<QPainterPath> black = ink.takeBlack();
         mergeOverlaps(black);
         const QRectF inkBounds = strokeText ? strokeBounds : boundsOf(black);
-        QRectF stripOutline;
         if (outlined && !inkBounds.isNull()
             && (strokeText ? out.score.size() > scoreBefore : !black.empty())) {
-            // A bent strip no longer lies along its note's length: a box round its ink.
-            stripOutline = bent
-                ? inkBounds
-                : QRectF(QPointF(stripLeft, inkBounds.top()), QPointF(stripRight, inkBounds.bottom()));
             QPainterPath outline;
-            outline.addRect(stripOutline);
+            // A bent strip no longer lies along its note's length: a box round its ink.
+            outline.addRect(bent
+                    ? inkBounds
+                    : QRectF(QPointF(stripLeft, inkBounds.top()), QPointF(stripRight, inkBounds.bottom())));
             out.cut.push_back(outline);
         }
-        // A strip's dark band is the strip: its outline would be cut a hair beside the strip's.
-        constexpr double kSameOutline = 0.25 * kTwipsPerMm;
-        for (QPainterPath& area : blackAreas) {
-            const QRectF box = area.boundingRect();
-            if (stripOutline.isNull() || std::abs(box.left() - stripOutline.left()) > kSameOutline
-                || std::abs(box.right() - stripOutline.right()) > kSameOutline
-                || std::abs(box.top() - stripOutline.top()) > kSameOutline
-                || std::abs(box.bottom() - stripOutline.bottom()) > kSameOutline)
-                out.cut.push_back(std::move(area));
-        }
+        // A strip's or ring's dark band is the stock it is cut from: its own cut lines go round it
+        // (an outline of the band would be cut a hair beside them). The black card is cut round.
+        if (!strip && !ownCut)
+            std::move(blackAreas.begin(), blackAreas.end(), std::back_inserter(out.cut));
         append(strip || ownCut ? out.engrave : out.notes, std::move(black));
     }
 

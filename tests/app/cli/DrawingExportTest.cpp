@@ -900,9 +900,10 @@ print(json.dumps({'outer': len(quadrants['outer']), 'inner': len(quadrants['inne
     }
 }
 
-// A white-on-black strip in single strokes: a line cannot be white, so its band is cut round, once,
-// along the strip's own outline, and the black card is cut round too.
-TEST_F(DrawingExport, ASingleStrokeWhiteOnBlackStripIsCutRoundOnce)
+// White on black in single strokes: a line cannot be white, and the band is the stock the strip or
+// ring is cut from: cut round once, along the strip's outline or the ring's circles; the black
+// card is cut round.
+TEST_F(DrawingExport, ASingleStrokeWhiteOnBlackStripOrRingIsCutRoundOnce)
 {
     const QString settings = m_dir.filePath(QStringLiteral("both-styles.txt"));
     QFile file(settings);
@@ -910,13 +911,19 @@ TEST_F(DrawingExport, ASingleStrokeWhiteOnBlackStripIsCutRoundOnce)
     file.write("Smallest Mark is 1 Degree = True\r\nSmallest Mark is 5 Degree = False\r\n"
                "Black on White background = 1\r\nWhite on Black background = 1\r\n");
     file.close();
-    const SvgDrawing svg = readSvg(write("wb.svg",
-        strokes({ QStringLiteral("--settings"), settings, QStringLiteral("--size"), QStringLiteral("100mm"),
-            QStringLiteral("--azimuth") })));
-    ASSERT_EQ(svg.cutRects.size(), 3u); // the two strips and the black card
-    std::vector<Rect> strips = svg.cutRects;
-    std::erase_if(strips, [](const Rect& r) { return r.width() < 300; });
-    ASSERT_EQ(strips.size(), 2u);
-    EXPECT_GT(strips[1].top - strips[0].bottom, 1.0); // one outline each, none beside another
-    EXPECT_EQ(svg.filledScore, 0);
+    const QStringList arguments = strokes({ QStringLiteral("--settings"), settings, QStringLiteral("--size"),
+        QStringLiteral("100mm"), QStringLiteral("--azimuth"), QStringLiteral("--verniers") });
+    const SvgDrawing strips = readSvg(write("wb.svg", arguments));
+    ASSERT_EQ(strips.cutRects.size(), 5u); // two strips, the black card, two verniers
+    std::vector<Rect> rects = strips.cutRects;
+    std::sort(rects.begin(), rects.end(), [](const Rect& a, const Rect& b) { return a.top < b.top; });
+    for (std::size_t i = 1; i < rects.size(); ++i)
+        EXPECT_GT(rects[i].top - rects[i - 1].bottom, 1.0) << i; // none beside another
+    EXPECT_EQ(strips.filledScore, 0);
+
+    const SvgDrawing rings
+        = readSvg(write("wb-ring.svg", QStringList(arguments) << QStringLiteral("--ring")));
+    EXPECT_EQ(rings.circles.size(), 4u); // each ring's two
+    EXPECT_EQ(rings.unstyled, 0);
+    EXPECT_EQ(rings.cutRects.size(), 3u); // the black card, two verniers
 }
