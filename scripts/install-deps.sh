@@ -10,7 +10,7 @@ packages=(
     googletest libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format
     xvfb xauth xdotool imagemagick poppler-utils python3 python3-pdfminer
-    libdxflib-dev librsvg2-bin python3-ezdxf
+    libdxflib-dev librsvg2-bin python3-ezdxf hershey-fonts-data
     qt6-l10n-tools qt6-translations-l10n
     cups printer-driver-cups-pdf
     libcups2-dev libxcb1-dev

@@ -414,6 +414,18 @@ width, height and font size, to choose a circle set by trying</source>
         <translation>zkušební list: vzorky stupnice kruhu v každé šířce rysek, výšce
 a velikosti písma, k volbě sady zkoušením</translation>
     </message>
+    <message>
+        <source>--strokes goes with --svg and --dxf: a printed page is inked in full.</source>
+        <translation>--strokes patří k --svg a --dxf: tištěná stránka se tiskne celá.</translation>
+    </message>
+    <message>
+        <source>with --svg or --dxf: marks as single lines and texts in a
+single-stroke font, for vector lasers, pen plotters and drag
+knives (default: filled outlines)</source>
+        <translation>s --svg nebo --dxf: rysky jako jednoduché čáry a texty
+jednotahovým písmem, pro vektorové lasery, perové plotry
+a vlečné nože (výchozí: vyplněné obrysy)</translation>
+    </message>
 </context>
 <context>
     <name>DrawingExport</name>
@@ -445,12 +457,32 @@ a velikosti písma, k volbě sady zkoušením</translation>
         <source>it is a settings file saved or restored since the start</source>
         <translation>je to soubor nastavení uložený nebo načtený od spuštění programu</translation>
     </message>
+    <message>
+        <source>&amp;Style:</source>
+        <translation>S&amp;tyl:</translation>
+    </message>
+    <message>
+        <source>Filled outlines (print, raster engraving)</source>
+        <translation>Vyplněné obrysy (tisk, rastrové gravírování)</translation>
+    </message>
+    <message>
+        <source>Single strokes (vector engraving, pen plotters)</source>
+        <translation>Jednoduché čáry (vektorové gravírování, perové plotry)</translation>
+    </message>
 </context>
 <context>
     <name>ExportFileJobHost</name>
     <message>
         <source>standard output can&apos;t be written: %1</source>
         <translation>na standardní výstup nelze zapisovat: %1</translation>
+    </message>
+    <message>
+        <source>single strokes need the Hershey simplex font (hershey-fonts/rowmans.jhf), which is not installed; install the package hershey-fonts-data, or export filled outlines</source>
+        <translation>jednoduché čáry potřebují písmo Hershey simplex (hershey-fonts/rowmans.jhf), které není nainstalováno; nainstalujte balíček hershey-fonts-data, nebo exportujte vyplněné obrysy</translation>
+    </message>
+    <message>
+        <source>single strokes need the Hershey simplex font, and &apos;%1&apos; cannot be read as one; export filled outlines</source>
+        <translation>jednoduché čáry potřebují písmo Hershey simplex a „%1“ jako ně nelze přečíst; exportujte vyplněné obrysy</translation>
     </message>
 </context>
 <context>

@@ -417,6 +417,18 @@ width, height and font size, to choose a circle set by trying</source>
         <translation>ein Probeblatt: Proben der Teilung des Kreises in jeder Strichbreite,
 Höhe und Schriftgröße, um einen Kreissatz durch Ausprobieren zu wählen</translation>
     </message>
+    <message>
+        <source>--strokes goes with --svg and --dxf: a printed page is inked in full.</source>
+        <translation>--strokes gehört zu --svg und --dxf: eine gedruckte Seite wird voll eingefärbt.</translation>
+    </message>
+    <message>
+        <source>with --svg or --dxf: marks as single lines and texts in a
+single-stroke font, for vector lasers, pen plotters and drag
+knives (default: filled outlines)</source>
+        <translation>mit --svg oder --dxf: Striche als einfache Linien und Texte in
+einer Einstrichschrift, für Vektorlaser, Stiftplotter und
+Schleppmesser (Vorgabe: gefüllte Umrisse)</translation>
+    </message>
 </context>
 <context>
     <name>DrawingExport</name>
@@ -448,12 +460,32 @@ Höhe und Schriftgröße, um einen Kreissatz durch Ausprobieren zu wählen</tran
         <source>it is a settings file saved or restored since the start</source>
         <translation>es ist eine seit dem Start gesicherte oder geladene Einstellungsdatei</translation>
     </message>
+    <message>
+        <source>&amp;Style:</source>
+        <translation>Sti&amp;l:</translation>
+    </message>
+    <message>
+        <source>Filled outlines (print, raster engraving)</source>
+        <translation>Gefüllte Umrisse (Druck, Rastergravur)</translation>
+    </message>
+    <message>
+        <source>Single strokes (vector engraving, pen plotters)</source>
+        <translation>Einfache Striche (Vektorgravur, Stiftplotter)</translation>
+    </message>
 </context>
 <context>
     <name>ExportFileJobHost</name>
     <message>
         <source>standard output can&apos;t be written: %1</source>
         <translation>die Standardausgabe kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>single strokes need the Hershey simplex font (hershey-fonts/rowmans.jhf), which is not installed; install the package hershey-fonts-data, or export filled outlines</source>
+        <translation>einfache Striche brauchen die Hershey-Simplex-Schrift (hershey-fonts/rowmans.jhf), die nicht installiert ist; installieren Sie das Paket hershey-fonts-data oder exportieren Sie gefüllte Umrisse</translation>
+    </message>
+    <message>
+        <source>single strokes need the Hershey simplex font, and &apos;%1&apos; cannot be read as one; export filled outlines</source>
+        <translation>einfache Striche brauchen die Hershey-Simplex-Schrift, und „%1“ lässt sich nicht als solche lesen; exportieren Sie gefüllte Umrisse</translation>
     </message>
 </context>
 <context>

@@ -416,6 +416,18 @@ width, height and font size, to choose a circle set by trying</source>
         <translation>una hoja de prueba: muestras de la graduación del círculo en cada
 ancho, altura y tamaño de letra, para elegir un juego probando</translation>
     </message>
+    <message>
+        <source>--strokes goes with --svg and --dxf: a printed page is inked in full.</source>
+        <translation>--strokes va con --svg y --dxf: una página impresa se entinta entera.</translation>
+    </message>
+    <message>
+        <source>with --svg or --dxf: marks as single lines and texts in a
+single-stroke font, for vector lasers, pen plotters and drag
+knives (default: filled outlines)</source>
+        <translation>con --svg o --dxf: las marcas como líneas simples y los textos en
+una fuente de trazo único, para láseres vectoriales, plóteres
+de plumilla y cuchillas de arrastre (por omisión: contornos rellenos)</translation>
+    </message>
 </context>
 <context>
     <name>DrawingExport</name>
@@ -447,12 +459,32 @@ ancho, altura y tamaño de letra, para elegir un juego probando</translation>
         <source>it is a settings file saved or restored since the start</source>
         <translation>es un archivo de ajustes guardado o cargado desde el inicio</translation>
     </message>
+    <message>
+        <source>&amp;Style:</source>
+        <translation>Es&amp;tilo:</translation>
+    </message>
+    <message>
+        <source>Filled outlines (print, raster engraving)</source>
+        <translation>Contornos rellenos (impresión, grabado raster)</translation>
+    </message>
+    <message>
+        <source>Single strokes (vector engraving, pen plotters)</source>
+        <translation>Trazos simples (grabado vectorial, plóteres de plumilla)</translation>
+    </message>
 </context>
 <context>
     <name>ExportFileJobHost</name>
     <message>
         <source>standard output can&apos;t be written: %1</source>
         <translation>no se puede escribir en la salida estándar: %1</translation>
+    </message>
+    <message>
+        <source>single strokes need the Hershey simplex font (hershey-fonts/rowmans.jhf), which is not installed; install the package hershey-fonts-data, or export filled outlines</source>
+        <translation>los trazos simples necesitan la fuente Hershey simplex (hershey-fonts/rowmans.jhf), que no está instalada; instale el paquete hershey-fonts-data o exporte contornos rellenos</translation>
+    </message>
+    <message>
+        <source>single strokes need the Hershey simplex font, and &apos;%1&apos; cannot be read as one; export filled outlines</source>
+        <translation>los trazos simples necesitan la fuente Hershey simplex, y &apos;%1&apos; no se puede leer como tal; exporte contornos rellenos</translation>
     </message>
 </context>
 <context>

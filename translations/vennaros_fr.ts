@@ -417,6 +417,18 @@ width, height and font size, to choose a circle set by trying</source>
         <translation>une feuille d&apos;essai : des échantillons de la graduation du cercle dans
 chaque largeur, hauteur et taille de police, pour choisir en essayant</translation>
     </message>
+    <message>
+        <source>--strokes goes with --svg and --dxf: a printed page is inked in full.</source>
+        <translation>--strokes va avec --svg et --dxf&#xa0;: une page imprimée est encrée en entier.</translation>
+    </message>
+    <message>
+        <source>with --svg or --dxf: marks as single lines and texts in a
+single-stroke font, for vector lasers, pen plotters and drag
+knives (default: filled outlines)</source>
+        <translation>avec --svg ou --dxf&#xa0;: les traits en lignes simples et les textes
+dans une police à trait unique, pour lasers vectoriels, traceurs
+et couteaux de découpe (par défaut&#xa0;: contours remplis)</translation>
+    </message>
 </context>
 <context>
     <name>DrawingExport</name>
@@ -448,12 +460,32 @@ chaque largeur, hauteur et taille de police, pour choisir en essayant</translati
         <source>it is a settings file saved or restored since the start</source>
         <translation>c’est un fichier de réglages sauvé ou chargé depuis le démarrage</translation>
     </message>
+    <message>
+        <source>&amp;Style:</source>
+        <translation>St&amp;yle&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Filled outlines (print, raster engraving)</source>
+        <translation>Contours remplis (impression, gravure raster)</translation>
+    </message>
+    <message>
+        <source>Single strokes (vector engraving, pen plotters)</source>
+        <translation>Traits simples (gravure vectorielle, traceurs)</translation>
+    </message>
 </context>
 <context>
     <name>ExportFileJobHost</name>
     <message>
         <source>standard output can&apos;t be written: %1</source>
         <translation>impossible d’écrire sur la sortie standard&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>single strokes need the Hershey simplex font (hershey-fonts/rowmans.jhf), which is not installed; install the package hershey-fonts-data, or export filled outlines</source>
+        <translation>les traits simples demandent la police Hershey simplex (hershey-fonts/rowmans.jhf), qui n’est pas installée&#xa0;; installez le paquet hershey-fonts-data, ou exportez des contours remplis</translation>
+    </message>
+    <message>
+        <source>single strokes need the Hershey simplex font, and &apos;%1&apos; cannot be read as one; export filled outlines</source>
+        <translation>les traits simples demandent la police Hershey simplex, et «&#xa0;%1&#xa0;» ne peut pas être lu comme telle&#xa0;; exportez des contours remplis</translation>
     </message>
 </context>
 <context>

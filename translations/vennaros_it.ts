@@ -417,6 +417,18 @@ width, height and font size, to choose a circle set by trying</source>
         <translation>un foglio di prova: campioni della graduazione del cerchio in ogni
 larghezza, altezza e dimensione del carattere, per scegliere provando</translation>
     </message>
+    <message>
+        <source>--strokes goes with --svg and --dxf: a printed page is inked in full.</source>
+        <translation>--strokes va con --svg e --dxf: una pagina stampata è inchiostrata per intero.</translation>
+    </message>
+    <message>
+        <source>with --svg or --dxf: marks as single lines and texts in a
+single-stroke font, for vector lasers, pen plotters and drag
+knives (default: filled outlines)</source>
+        <translation>con --svg o --dxf: le tacche come linee singole e i testi in un
+font a tratto singolo, per laser vettoriali, plotter a penna e
+lame trascinate (predefinito: contorni pieni)</translation>
+    </message>
 </context>
 <context>
     <name>DrawingExport</name>
@@ -448,12 +460,32 @@ larghezza, altezza e dimensione del carattere, per scegliere provando</translati
         <source>it is a settings file saved or restored since the start</source>
         <translation>è un file di impostazioni salvato o caricato dall’avvio</translation>
     </message>
+    <message>
+        <source>&amp;Style:</source>
+        <translation>S&amp;tile:</translation>
+    </message>
+    <message>
+        <source>Filled outlines (print, raster engraving)</source>
+        <translation>Contorni pieni (stampa, incisione raster)</translation>
+    </message>
+    <message>
+        <source>Single strokes (vector engraving, pen plotters)</source>
+        <translation>Tratti singoli (incisione vettoriale, plotter a penna)</translation>
+    </message>
 </context>
 <context>
     <name>ExportFileJobHost</name>
     <message>
         <source>standard output can&apos;t be written: %1</source>
         <translation>impossibile scrivere sullo standard output: %1</translation>
+    </message>
+    <message>
+        <source>single strokes need the Hershey simplex font (hershey-fonts/rowmans.jhf), which is not installed; install the package hershey-fonts-data, or export filled outlines</source>
+        <translation>i tratti singoli richiedono il font Hershey simplex (hershey-fonts/rowmans.jhf), che non è installato; installare il pacchetto hershey-fonts-data o esportare contorni pieni</translation>
+    </message>
+    <message>
+        <source>single strokes need the Hershey simplex font, and &apos;%1&apos; cannot be read as one; export filled outlines</source>
+        <translation>i tratti singoli richiedono il font Hershey simplex, e &apos;%1&apos; non si può leggere come tale; esportare contorni pieni</translation>
     </message>
 </context>
 <context>

@@ -414,6 +414,18 @@ width, height and font size, to choose a circle set by trying</source>
         <translation>een proefblad: stalen van de schaalverdeling van de cirkel in elke
 streepbreedte, hoogte en lettergrootte, om een cirkelset te kiezen</translation>
     </message>
+    <message>
+        <source>--strokes goes with --svg and --dxf: a printed page is inked in full.</source>
+        <translation>--strokes hoort bij --svg en --dxf: een afgedrukte pagina wordt volledig geïnkt.</translation>
+    </message>
+    <message>
+        <source>with --svg or --dxf: marks as single lines and texts in a
+single-stroke font, for vector lasers, pen plotters and drag
+knives (default: filled outlines)</source>
+        <translation>met --svg of --dxf: streepjes als enkele lijnen en teksten in een
+enkellijnslettertype, voor vectorlasers, penplotters en
+sleepmessen (standaard: gevulde omtrekken)</translation>
+    </message>
 </context>
 <context>
     <name>DrawingExport</name>
@@ -445,12 +457,32 @@ streepbreedte, hoogte en lettergrootte, om een cirkelset te kiezen</translation>
         <source>it is a settings file saved or restored since the start</source>
         <translation>het is een instellingenbestand dat sinds de start opgeslagen of geladen is</translation>
     </message>
+    <message>
+        <source>&amp;Style:</source>
+        <translation>S&amp;tijl:</translation>
+    </message>
+    <message>
+        <source>Filled outlines (print, raster engraving)</source>
+        <translation>Gevulde omtrekken (afdrukken, rastergravure)</translation>
+    </message>
+    <message>
+        <source>Single strokes (vector engraving, pen plotters)</source>
+        <translation>Enkele lijnen (vectorgravure, penplotters)</translation>
+    </message>
 </context>
 <context>
     <name>ExportFileJobHost</name>
     <message>
         <source>standard output can&apos;t be written: %1</source>
         <translation>kan niet naar de standaarduitvoer schrijven: %1</translation>
+    </message>
+    <message>
+        <source>single strokes need the Hershey simplex font (hershey-fonts/rowmans.jhf), which is not installed; install the package hershey-fonts-data, or export filled outlines</source>
+        <translation>enkele lijnen hebben het Hershey-simplex-lettertype nodig (hershey-fonts/rowmans.jhf), dat niet geïnstalleerd is; installeer het pakket hershey-fonts-data of exporteer gevulde omtrekken</translation>
+    </message>
+    <message>
+        <source>single strokes need the Hershey simplex font, and &apos;%1&apos; cannot be read as one; export filled outlines</source>
+        <translation>enkele lijnen hebben het Hershey-simplex-lettertype nodig, en &apos;%1&apos; is niet als zodanig te lezen; exporteer gevulde omtrekken</translation>
     </message>
 </context>
 <context>

@@ -416,6 +416,18 @@ width, height and font size, to choose a circle set by trying</source>
         <translation>arkusz próbny: próbki podziałki koła w każdej szerokości kresek,
 wysokości i wielkości czcionki, by wybrać zestaw, próbując</translation>
     </message>
+    <message>
+        <source>--strokes goes with --svg and --dxf: a printed page is inked in full.</source>
+        <translation>--strokes idzie z --svg i --dxf: drukowana strona jest zadrukowana w całości.</translation>
+    </message>
+    <message>
+        <source>with --svg or --dxf: marks as single lines and texts in a
+single-stroke font, for vector lasers, pen plotters and drag
+knives (default: filled outlines)</source>
+        <translation>z --svg lub --dxf: kreski jako pojedyncze linie, a teksty czcionką
+jednokreskową, dla laserów wektorowych, ploterów pisakowych
+i noży wleczonych (domyślnie: wypełnione kontury)</translation>
+    </message>
 </context>
 <context>
     <name>DrawingExport</name>
@@ -447,12 +459,32 @@ wysokości i wielkości czcionki, by wybrać zestaw, próbując</translation>
         <source>it is a settings file saved or restored since the start</source>
         <translation>to jest plik ustawień zapisany lub wczytany od uruchomienia programu</translation>
     </message>
+    <message>
+        <source>&amp;Style:</source>
+        <translation>St&amp;yl:</translation>
+    </message>
+    <message>
+        <source>Filled outlines (print, raster engraving)</source>
+        <translation>Wypełnione kontury (druk, grawerowanie rastrowe)</translation>
+    </message>
+    <message>
+        <source>Single strokes (vector engraving, pen plotters)</source>
+        <translation>Pojedyncze linie (grawerowanie wektorowe, plotery pisakowe)</translation>
+    </message>
 </context>
 <context>
     <name>ExportFileJobHost</name>
     <message>
         <source>standard output can&apos;t be written: %1</source>
         <translation>nie można pisać na standardowe wyjście: %1</translation>
+    </message>
+    <message>
+        <source>single strokes need the Hershey simplex font (hershey-fonts/rowmans.jhf), which is not installed; install the package hershey-fonts-data, or export filled outlines</source>
+        <translation>pojedyncze linie wymagają czcionki Hershey simplex (hershey-fonts/rowmans.jhf), która nie jest zainstalowana; zainstaluj pakiet hershey-fonts-data lub eksportuj wypełnione kontury</translation>
+    </message>
+    <message>
+        <source>single strokes need the Hershey simplex font, and &apos;%1&apos; cannot be read as one; export filled outlines</source>
+        <translation>pojedyncze linie wymagają czcionki Hershey simplex, a &apos;%1&apos; nie daje się odczytać jako taka; eksportuj wypełnione kontury</translation>
     </message>
 </context>
 <context>

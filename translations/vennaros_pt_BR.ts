@@ -414,6 +414,18 @@ width, height and font size, to choose a circle set by trying</source>
         <translation>uma folha de prova: amostras da graduação do círculo em cada largura,
 altura e tamanho de fonte, para escolher um conjunto experimentando</translation>
     </message>
+    <message>
+        <source>--strokes goes with --svg and --dxf: a printed page is inked in full.</source>
+        <translation>--strokes vai com --svg e --dxf: uma página impressa é tintada por inteiro.</translation>
+    </message>
+    <message>
+        <source>with --svg or --dxf: marks as single lines and texts in a
+single-stroke font, for vector lasers, pen plotters and drag
+knives (default: filled outlines)</source>
+        <translation>com --svg ou --dxf: as marcas como linhas simples e os textos em
+uma fonte de traço único, para lasers vetoriais, plotters de
+caneta e facas de arrasto (padrão: contornos preenchidos)</translation>
+    </message>
 </context>
 <context>
     <name>DrawingExport</name>
@@ -445,12 +457,32 @@ altura e tamanho de fonte, para escolher um conjunto experimentando</translation
         <source>it is a settings file saved or restored since the start</source>
         <translation>ele é um arquivo de configurações salvo ou carregado desde o início</translation>
     </message>
+    <message>
+        <source>&amp;Style:</source>
+        <translation>Es&amp;tilo:</translation>
+    </message>
+    <message>
+        <source>Filled outlines (print, raster engraving)</source>
+        <translation>Contornos preenchidos (impressão, gravação raster)</translation>
+    </message>
+    <message>
+        <source>Single strokes (vector engraving, pen plotters)</source>
+        <translation>Traços simples (gravação vetorial, plotters de caneta)</translation>
+    </message>
 </context>
 <context>
     <name>ExportFileJobHost</name>
     <message>
         <source>standard output can&apos;t be written: %1</source>
         <translation>não foi possível gravar na saída padrão: %1</translation>
+    </message>
+    <message>
+        <source>single strokes need the Hershey simplex font (hershey-fonts/rowmans.jhf), which is not installed; install the package hershey-fonts-data, or export filled outlines</source>
+        <translation>traços simples precisam da fonte Hershey simplex (hershey-fonts/rowmans.jhf), que não está instalada; instale o pacote hershey-fonts-data ou exporte contornos preenchidos</translation>
+    </message>
+    <message>
+        <source>single strokes need the Hershey simplex font, and &apos;%1&apos; cannot be read as one; export filled outlines</source>
+        <translation>traços simples precisam da fonte Hershey simplex, e &apos;%1&apos; não pode ser lido como tal; exporte contornos preenchidos</translation>
     </message>
 </context>
 <context>

@@ -414,6 +414,18 @@ width, height and font size, to choose a circle set by trying</source>
         <translation>пробный лист: образцы шкалы круга с разной толщиной штрихов,
 высотой и размером шрифта, чтобы выбрать набор на пробу</translation>
     </message>
+    <message>
+        <source>--strokes goes with --svg and --dxf: a printed page is inked in full.</source>
+        <translation>--strokes используется с --svg и --dxf: печатная страница закрашивается целиком.</translation>
+    </message>
+    <message>
+        <source>with --svg or --dxf: marks as single lines and texts in a
+single-stroke font, for vector lasers, pen plotters and drag
+knives (default: filled outlines)</source>
+        <translation>с --svg или --dxf: штрихи одиночными линиями, тексты
+однолинейным шрифтом, для векторных лазеров, перьевых
+плоттеров и режущих ножей (по умолчанию: залитые контуры)</translation>
+    </message>
 </context>
 <context>
     <name>DrawingExport</name>
@@ -445,12 +457,32 @@ width, height and font size, to choose a circle set by trying</source>
         <source>it is a settings file saved or restored since the start</source>
         <translation>это файл настроек, записанный или открытый после запуска программы</translation>
     </message>
+    <message>
+        <source>&amp;Style:</source>
+        <translation>С&amp;тиль:</translation>
+    </message>
+    <message>
+        <source>Filled outlines (print, raster engraving)</source>
+        <translation>Залитые контуры (печать, растровая гравировка)</translation>
+    </message>
+    <message>
+        <source>Single strokes (vector engraving, pen plotters)</source>
+        <translation>Одиночные линии (векторная гравировка, перьевые плоттеры)</translation>
+    </message>
 </context>
 <context>
     <name>ExportFileJobHost</name>
     <message>
         <source>standard output can&apos;t be written: %1</source>
         <translation>не удаётся записать в стандартный вывод: %1</translation>
+    </message>
+    <message>
+        <source>single strokes need the Hershey simplex font (hershey-fonts/rowmans.jhf), which is not installed; install the package hershey-fonts-data, or export filled outlines</source>
+        <translation>для одиночных линий нужен шрифт Hershey simplex (hershey-fonts/rowmans.jhf), но он не установлен; установите пакет hershey-fonts-data или экспортируйте залитые контуры</translation>
+    </message>
+    <message>
+        <source>single strokes need the Hershey simplex font, and &apos;%1&apos; cannot be read as one; export filled outlines</source>
+        <translation>для одиночных линий нужен шрифт Hershey simplex, а «%1» нельзя прочитать как такой шрифт; экспортируйте залитые контуры</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,6 @@
 // The worst page sets of split pieces, written to one PDF file on A4 portrait sheets: a 2 m altitude
 // strip and a 600 mm azimuth ring in sectors, each with 1-degree marks in three circle sets and both
-// styles; the same strip whole as an SVG and a DXF drawing, its texts as outlines.
+// styles; the same strip whole as an SVG and a DXF drawing, its texts as outlines or as single strokes.
 #include "WorstPage.h"
 #include "app/output/ExportFileJobHost.h"
 #include "print/altitude/AltitudePrintJob.h"
@@ -68,7 +68,8 @@ void RingSetToPdf(benchmark::State& state)
 }
 BENCHMARK(RingSetToPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void LongStripToDrawing(benchmark::State& state, DrawingFormat format, const char* name)
+void LongStripToDrawing(benchmark::State& state, DrawingFormat format, const char* name,
+    DrawingStyle style = DrawingStyle::Filled)
 {
     SettingsModel model;
     model.setOption(Option::OneDeg, true);
@@ -80,7 +81,7 @@ void LongStripToDrawing(benchmark::State& state, DrawingFormat format, const cha
     model.setText(SizeText::Altitude, QStringLiteral("2000"));
     QTemporaryDir dir;
     const QString file = dir.filePath(QLatin1String(name));
-    ExportFileJobHost host(file, format);
+    ExportFileJobHost host(file, format, style);
     for (auto _ : state)
         runWithoutWindow(AltitudePrintJob(model), model, host);
     state.counters["file_bytes"] = static_cast<double>(QFileInfo(file).size());
@@ -90,6 +91,12 @@ BENCHMARK_CAPTURE(LongStripToDrawing, Svg, DrawingFormat::Svg, "long.svg")
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK_CAPTURE(LongStripToDrawing, Dxf, DrawingFormat::Dxf, "long.dxf")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(LongStripToDrawing, SvgStrokes, DrawingFormat::Svg, "long.svg", DrawingStyle::Strokes)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(LongStripToDrawing, DxfStrokes, DrawingFormat::Dxf, "long.dxf", DrawingStyle::Strokes)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 

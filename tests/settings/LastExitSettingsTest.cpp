@@ -105,8 +105,9 @@ TEST_F(LastExitSettingsTest, ExitWritesEveryKeyInOrderAsText)
         "SmallMark 2", "FiveMark 2", "TenMark 2", "CircleWidth 2", "FontSize 2", "Check 3", "SmallMark 3",
         "FiveMark 3", "TenMark 3", "CircleWidth 3", "FontSize 3", "Form Top", "Form Left", "Az LtoR",
         "Scale Check", "Split Long", "Verniers", "Both Ways", "Rings", "Half Deg", "Signed Dec", "Zero At",
-        "Closing Tab" };
+        "Closing Tab", "Export Strokes" };
     EXPECT_EQ(store.order, expected);
+    EXPECT_EQ(store.values[QStringLiteral("Export Strokes")], QStringLiteral("0")); // filled outlines
     EXPECT_EQ(store.values[QStringLiteral("1 Deg")], QStringLiteral("True"));
     EXPECT_EQ(store.values[QStringLiteral("5 Deg")], QStringLiteral("False"));
     EXPECT_EQ(store.values[QStringLiteral("WB Ck")], QStringLiteral("0"));

@@ -33,6 +33,7 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         { kPrintPdf, QString(), QStringLiteral("FILE") },
         { kSvg, QString(), QStringLiteral("FILE") },
         { kDxf, QString(), QStringLiteral("FILE") },
+        { kStrokes, QString() },
         { kSettings, QString(), QStringLiteral("SETTINGS.txt") },
         { kPaper, QString(), QStringLiteral("NAME") },
         { kLandscape, QString() },
@@ -71,7 +72,8 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         return line;
     }
     const bool pdfOption = parser.isSet(kSettings) || parser.isSet(kPaper) || parser.isSet(kLandscape)
-        || parser.isSet(kAltitude) || parser.isSet(kAzimuth) || CircleOptions::anyGiven(parser);
+        || parser.isSet(kAltitude) || parser.isSet(kAzimuth) || parser.isSet(kStrokes)
+        || CircleOptions::anyGiven(parser);
     // The file to write: a PDF page, or a drawing for a cutter.
     QString output;
     for (const QString& name : { kPrintPdf, kSvg, kDxf }) {
@@ -97,6 +99,10 @@ CommandLine CommandLine::parse(const QStringList& arguments)
     }
     line.action = output == kPrintPdf ? Action::PrintPdf : Action::Export;
     line.drawing = output == kDxf ? DrawingFormat::Dxf : DrawingFormat::Svg;
+    if (parser.isSet(kStrokes) && output == kPrintPdf)
+        return failure(QCoreApplication::translate(
+            "CommandLine", "--strokes goes with --svg and --dxf: a printed page is inked in full."));
+    line.style = parser.isSet(kStrokes) ? DrawingStyle::Strokes : DrawingStyle::Filled;
     line.outputFile = parser.value(output);
     line.settingsFile = parser.value(kSettings);
     line.paper = parser.value(kPaper);
@@ -199,6 +205,10 @@ constexpr HelpEntry kHelpEntries[] = {
             "the whole strip or ring as an SVG drawing for a laser or vinyl\ncutter, at its true size in "
             "millimetres, never split;\nFILE - writes it to standard output") },
     { "--dxf FILE", QT_TRANSLATE_NOOP("CommandLine", "the same as a DXF drawing") },
+    { "--strokes",
+        QT_TRANSLATE_NOOP("CommandLine",
+            "with --svg or --dxf: marks as single lines and texts in a\nsingle-stroke font, for vector "
+            "lasers, pen plotters and drag\nknives (default: filled outlines)") },
     { "--settings SETTINGS.txt",
         QT_TRANSLATE_NOOP("CommandLine", "a settings file saved with \"Save\", restored over the defaults") },
     { "--paper NAME",
@@ -271,8 +281,8 @@ QString CommandLine::helpText()
         "                [--size VALUE [--length]] [--split] [--ring] [--verniers] [--both-ways]\n"
         "                [--scale-check] [--half-degree] [--zero-at N] [--closing-tab]\n"
         "                (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])\n"
-        "       vennaros (--svg FILE | --dxf FILE) [--settings SETTINGS.txt] [--size VALUE\n"
-        "                [--length]] [--ring] [--verniers] [--both-ways] [--half-degree]\n"
+        "       vennaros (--svg FILE | --dxf FILE) [--strokes] [--settings SETTINGS.txt]\n"
+        "                [--size VALUE [--length]] [--ring] [--verniers] [--both-ways] [--half-degree]\n"
         "                [--zero-at N] (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])\n"
         "       vennaros --print-pdf FILE --tape LENGTH [--paper NAME] [--landscape]\n"
         "       vennaros --print-pdf FILE --proof [--settings SETTINGS.txt] [--paper NAME]\n"

@@ -16,6 +16,7 @@ struct CommandLine {
     QString error; ///< what is wrong, for Action::Error
     QString outputFile; ///< the PDF file for PrintPdf, the drawing's file for Export
     DrawingFormat drawing = DrawingFormat::Svg; ///< for Export
+    DrawingStyle style = DrawingStyle::Filled; ///< for Export
     QString settingsFile; ///< empty: the default settings
     QString paper; ///< empty: the built-in PDF printer's paper
     bool landscape = false;

@@ -116,6 +116,14 @@ int run(const CommandLine& line, QTextStream& errors)
         return 1;
     }
 
+    if (line.action == CommandLine::Action::Export && line.style == DrawingStyle::Strokes) {
+        const QString missing = ExportFileJobHost::strokesUnavailable();
+        if (!missing.isEmpty()) {
+            errors << "vennaros: " << missing << '\n';
+            return 1;
+        }
+    }
+
     SettingsModel model;
     if (!line.settingsFile.isEmpty() && !restoreSettings(model, line.settingsFile, errors))
         return 1;
@@ -152,7 +160,7 @@ int run(const CommandLine& line, QTextStream& errors)
             written = host.written();
             writeError = host.writeError();
         } else if (line.action == CommandLine::Action::Export) {
-            ExportFileJobHost host(line.outputFile, line.drawing);
+            ExportFileJobHost host(line.outputFile, line.drawing, line.style);
             print(host);
             written = host.written();
             writeError = host.writeError();

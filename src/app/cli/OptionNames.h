@@ -9,6 +9,7 @@ namespace optionname {
 inline const QString kPrintPdf = QStringLiteral("print-pdf");
 inline const QString kSvg = QStringLiteral("svg");
 inline const QString kDxf = QStringLiteral("dxf");
+inline const QString kStrokes = QStringLiteral("strokes");
 inline const QString kSettings = QStringLiteral("settings");
 inline const QString kPaper = QStringLiteral("paper");
 inline const QString kLandscape = QStringLiteral("landscape");

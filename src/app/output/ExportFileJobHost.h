@@ -15,12 +15,15 @@ public:
     static constexpr const char* kStandardOutput = "-";
 
     /// A path of "-" writes to standard output.
-    ExportFileJobHost(const QString& path, DrawingFormat format);
+    ExportFileJobHost(const QString& path, DrawingFormat format, DrawingStyle style = DrawingStyle::Filled);
 
     /// ".dxf" in any case is DXF; any other name SVG.
     static DrawingFormat formatOf(const QString& path);
-    /// The drawing of a page, in the format's bytes.
-    static QByteArray drawing(const Page& page, DrawingFormat format);
+    /// The drawing of a page, in the format's bytes; throws when single strokes lack their font.
+    static QByteArray drawing(
+        const Page& page, DrawingFormat format, DrawingStyle style = DrawingStyle::Filled);
+    /// Why single strokes cannot be drawn (their font is not installed), or empty.
+    static QString strokesUnavailable();
 
     JobSheets sheets() override { return JobSheets::noPaper(); }
     /// The request says whether the strips are bent into rings, whole.
@@ -33,6 +36,7 @@ public:
 private:
     QString m_path;
     DrawingFormat m_format;
+    DrawingStyle m_style;
     bool m_written = false;
     QString m_writeError;
 };

@@ -65,7 +65,33 @@ std::optional<QString> DrawingExport::choosePath(const QString& title)
     setup.defaultExtension = QStringLiteral(".svg");
     setup.title = title;
     setup.dialogConfirmsOverwrite = true;
-    return m_prompts.chooseFile(setup);
+    setup.choiceLabel = QCoreApplication::translate("DrawingExport", "&Style:");
+    setup.choices = { QCoreApplication::translate(
+                          "DrawingExport", "Filled outlines (print, raster engraving)"),
+        QCoreApplication::translate("DrawingExport", "Single strokes (vector engraving, pen plotters)") };
+    int choice = style() == DrawingStyle::Strokes ? 1 : 0;
+    std::optional<QString> path = m_prompts.chooseFileAndChoice(setup, choice);
+    if (path)
+        m_model.setCheck(Check::ExportStrokes, choice == 1 ? SettingsModel::kChecked : 0);
+    return path;
+}
+
+DrawingStyle DrawingExport::style() const
+{
+    return m_model.check(Check::ExportStrokes) == SettingsModel::kChecked ? DrawingStyle::Strokes
+                                                                          : DrawingStyle::Filled;
+}
+
+bool DrawingExport::strokesUnavailable(const QString& path)
+{
+    if (style() != DrawingStyle::Strokes)
+        return false;
+    const QString missing = ExportFileJobHost::strokesUnavailable();
+    if (missing.isEmpty())
+        return false;
+    m_model.status().show(StatusLine::kErrorColor,
+        QCoreApplication::translate("DrawingExport", "Cannot write '%1': %2.").arg(path, missing));
+    return true;
 }
 
 void DrawingExport::report(const QString& path, const ExportFileJobHost& host)

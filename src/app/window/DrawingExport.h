@@ -26,15 +26,19 @@ public:
     template <typename Job> void run(const JobCaller& window, const QString& title)
     {
         const std::optional<QString> path = choosePath(title);
-        if (!path || refusedAsOwnFile(*path))
+        if (!path || refusedAsOwnFile(*path) || strokesUnavailable(*path))
             return;
-        ExportFileJobHost host(*path, ExportFileJobHost::formatOf(*path));
+        ExportFileJobHost host(*path, ExportFileJobHost::formatOf(*path), style());
         runJob(Job(m_model), window, host);
         report(*path, host);
     }
 
 private:
+    /// The file, and the style the dialog shows, remembered in the settings.
     std::optional<QString> choosePath(const QString& title);
+    DrawingStyle style() const;
+    /// True, with the reason in the status line, when single strokes are asked for without their font.
+    bool strokesUnavailable(const QString& path);
     void report(const QString& path, const ExportFileJobHost& host);
     /// True, with the reason in the status line, when the path is one of the program's own files.
     bool refusedAsOwnFile(const QString& path);

@@ -1,8 +1,12 @@
 #include "app/window/QtSettingsFilePrompts.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
+#include <algorithm>
 
 namespace {
 // The texts break lines with CR LF; a label shows the CR as a stray glyph on some styles.
@@ -33,7 +37,29 @@ QStringList QtSettingsFilePrompts::nameFilters(const QString& filter)
 
 std::optional<QString> QtSettingsFilePrompts::chooseFile(const FileDialogSetup& setup)
 {
+    int none = 0;
+    return chooseFileAndChoice(setup, none);
+}
+
+std::optional<QString> QtSettingsFilePrompts::chooseFileAndChoice(const FileDialogSetup& setup, int& choice)
+{
     QFileDialog dialog(m_parent, setup.title);
+    QComboBox* choices = nullptr;
+    if (!setup.choices.isEmpty()) {
+        // Qt's own dialog: a platform's cannot take a row of the program's.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+            choices = new QComboBox(&dialog);
+            choices->setObjectName(QStringLiteral("FileDialogChoice"));
+            choices->addItems(setup.choices);
+            choices->setCurrentIndex(std::clamp(choice, 0, int(setup.choices.size() - 1)));
+            auto* label = new QLabel(setup.choiceLabel, &dialog);
+            label->setBuddy(choices);
+            const int row = grid->rowCount();
+            grid->addWidget(label, row, 0);
+            grid->addWidget(choices, row, 1, 1, grid->columnCount() - 1);
+        }
+    }
     dialog.setNameFilters(nameFilters(setup.filter));
     QString suffix = setup.defaultExtension;
     if (suffix.startsWith(QLatin1Char('.')))
@@ -56,6 +82,8 @@ std::optional<QString> QtSettingsFilePrompts::chooseFile(const FileDialogSetup& 
     const QStringList files = dialog.selectedFiles();
     if (files.isEmpty() || files.constFirst().isEmpty())
         return std::nullopt;
+    if (choices != nullptr)
+        choice = choices->currentIndex();
     return files.constFirst();
 }
 

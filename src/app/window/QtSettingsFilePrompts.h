@@ -10,6 +10,7 @@ public:
     explicit QtSettingsFilePrompts(QWidget* parent);
 
     std::optional<QString> chooseFile(const FileDialogSetup& setup) override;
+    std::optional<QString> chooseFileAndChoice(const FileDialogSetup& setup, int& choice) override;
     bool confirmOverwrite(const QString& title, const QString& text) override;
     void showError(const QString& title, const QString& text) override;
 

@@ -9,7 +9,11 @@
 #include <QLineF>
 #include <QPolygonF>
 #include <QSet>
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -21,6 +25,18 @@ constexpr int kBlue = 5; // the notes, apart from the engraving for programs tha
 const std::string kEngrave = "ENGRAVE";
 const std::string kCut = "CUT";
 const std::string kNotes = "NOTES";
+const std::string kScore = "SCORE";
+
+/// The lineweights a DXF may name, in hundredths of a millimetre.
+constexpr std::array kLineweights { 0, 5, 9, 13, 15, 18, 20, 25, 30, 35, 40, 50, 53, 60, 70, 80, 90, 100, 106,
+    120, 140, 158, 200, 211 };
+
+int lineweight(double mm)
+{
+    const double hundredths = mm * 100;
+    return *std::min_element(kLineweights.begin(), kLineweights.end(),
+        [&](int a, int b) { return std::abs(a - hundredths) < std::abs(b - hundredths); });
+}
 
 /// dxflib's file writer, writing into memory instead: the file appears whole or not at all, as
 /// every file the program writes, which only the caller can see to.
@@ -80,7 +96,7 @@ public:
     void outline(const QPainterPath& path, const std::string& layer, bool filled)
     {
         for (const QPolygonF& polygon : path.toSubpathPolygons())
-            polyline(polygon, layer, filled);
+            polyline(polygon, layer, filled, -1);
     }
 
     void circle(const PageOutlines::Circle& circle)
@@ -90,6 +106,28 @@ public:
         const QPointF centre = toMm(circle.centre);
         m_dxf.writeCircle(m_writer, DL_CircleData(centre.x(), centre.y(), 0, circle.radius / kTwipsPerMm),
             attributes(kCut));
+    }
+
+    /// A mark as a LINE, a text's stroke as an open polyline, each with its width.
+    void line(const PageOutlines::Line& line)
+    {
+        const int weight = lineweight(line.width / kTwipsPerMm);
+        if (line.points.size() == 2) {
+            const QPointF from = toMm(line.points[0]);
+            const QPointF to = toMm(line.points[1]);
+            QByteArray key = "LINE";
+            for (const double value : { from.x(), from.y(), to.x(), to.y() }) {
+                key.append(' ');
+                appendDrawingNumber(key, value, kDecimals);
+            }
+            if (QLineF(from, to).length() <= 1e-6 || m_written.contains(key))
+                return;
+            m_written.insert(key);
+            m_dxf.writeLine(m_writer, DL_LineData(from.x(), from.y(), 0, to.x(), to.y(), 0),
+                DL_Attributes(kScore, 256, weight, "BYLAYER", 1.0));
+            return;
+        }
+        polyline(line.points, kScore, false, weight);
     }
 
 private:
@@ -105,7 +143,8 @@ private:
         return DL_Attributes(layer, 256, -1, "BYLAYER", 1.0); // colour and line type by layer
     }
 
-    void polyline(const QPolygonF& polygon, const std::string& layer, bool filled)
+    /// weight -1: the layer's.
+    void polyline(const QPolygonF& polygon, const std::string& layer, bool filled, int weight)
     {
         QPolygonF points;
         for (const QPointF& point : polygon) {
@@ -115,7 +154,9 @@ private:
                 points.append(mm);
         }
         bool closed = filled;
-        if (points.size() > 2 && QLineF(points.constFirst(), points.constLast()).length() <= 1e-6) {
+        // A stroke that comes back to its start stays open: programs fill closed outlines.
+        if (layer != kScore && points.size() > 2
+            && QLineF(points.constFirst(), points.constLast()).length() <= 1e-6) {
             points.removeLast();
             closed = true;
         }
@@ -133,7 +174,7 @@ private:
             return;
         m_written.insert(key);
         m_dxf.writePolyline(m_writer, DL_PolylineData(static_cast<int>(points.size()), 0, 0, closed ? 1 : 0),
-            attributes(layer));
+            DL_Attributes(layer, 256, weight, "BYLAYER", 1.0));
         for (const QPointF& point : points)
             m_dxf.writeVertex(m_writer, DL_VertexData(point.x(), point.y(), 0, 0));
         m_dxf.writePolylineEnd(m_writer);
@@ -145,7 +186,7 @@ private:
     QSet<QByteArray> m_written;
 };
 
-void writeTables(DL_Dxf& dxf, MemoryWriter& dw)
+void writeTables(DL_Dxf& dxf, MemoryWriter& dw, bool strokes)
 {
     dw.sectionTables();
     dxf.writeVPort(dw);
@@ -156,11 +197,13 @@ void writeTables(DL_Dxf& dxf, MemoryWriter& dw)
     dxf.writeLinetype(dw, DL_LinetypeData("CONTINUOUS", "Solid line", 0, 0, 0.0));
     dw.tableEnd();
 
-    dw.tableLayers(4);
+    dw.tableLayers(strokes ? 3 : 4);
     dxf.writeLayer(dw, DL_LayerData("0", 0), DL_Attributes("", kWhiteOrBlack, 0, "CONTINUOUS", 1.0));
-    dxf.writeLayer(dw, DL_LayerData(kEngrave, 0), DL_Attributes("", kWhiteOrBlack, 0, "CONTINUOUS", 1.0));
+    dxf.writeLayer(dw, DL_LayerData(strokes ? kScore : kEngrave, 0),
+        DL_Attributes("", kWhiteOrBlack, 0, "CONTINUOUS", 1.0));
     dxf.writeLayer(dw, DL_LayerData(kCut, 0), DL_Attributes("", kRed, 0, "CONTINUOUS", 1.0));
-    dxf.writeLayer(dw, DL_LayerData(kNotes, 0), DL_Attributes("", kBlue, 0, "CONTINUOUS", 1.0));
+    if (!strokes)
+        dxf.writeLayer(dw, DL_LayerData(kNotes, 0), DL_Attributes("", kBlue, 0, "CONTINUOUS", 1.0));
     dw.tableEnd();
 
     dw.tableStyle(1);
@@ -198,8 +241,21 @@ QByteArray dxfDocument(const PageOutlines& outlines)
     dw.dxfInt(70, 4); // millimetres
     dw.dxfString(9, "$MEASUREMENT");
     dw.dxfInt(70, 1); // metric
+    // The drawing's own corners: CAD programs open and print it on them, not on a default sheet
+    // (LibreCAD takes its paper from the paper space's limits).
+    const double width = outlines.bounds.width() / kTwipsPerMm;
+    const double height = outlines.bounds.height() / kTwipsPerMm;
+    for (const auto& [name, x, y] : { std::tuple("$EXTMIN", 0.0, 0.0), std::tuple("$EXTMAX", width, height),
+             std::tuple("$LIMMIN", 0.0, 0.0), std::tuple("$LIMMAX", width, height),
+             std::tuple("$PLIMMIN", 0.0, 0.0), std::tuple("$PLIMMAX", width, height) }) {
+        dw.dxfString(9, name);
+        dw.dxfReal(10, x);
+        dw.dxfReal(20, y);
+        if (name[1] == 'E')
+            dw.dxfReal(30, 0.0);
+    }
     dw.sectionEnd();
-    writeTables(dxf, dw);
+    writeTables(dxf, dw, outlines.strokes);
 
     dw.sectionEntities();
     DxfEntities entities(dxf, dw, outlines.bounds);
@@ -207,6 +263,8 @@ QByteArray dxfDocument(const PageOutlines& outlines)
         entities.outline(path, kEngrave, true);
     for (const QPainterPath& path : outlines.notes)
         entities.outline(path, kNotes, true);
+    for (const PageOutlines::Line& line : outlines.score)
+        entities.line(line);
     for (const QPainterPath& path : outlines.cut)
         entities.outline(path, kCut, false);
     for (const PageOutlines::Circle& circle : outlines.cutCircles)

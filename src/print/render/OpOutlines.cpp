@@ -14,12 +14,12 @@ namespace opoutline {
 
 using namespace opgeometry;
 
-namespace {
-
 double penWidth(const PageOp& op)
 {
     return qMax<qint16>(1, op.penDots) * kTwipsPerDot;
 }
+
+namespace {
 
 /// The rectangle a flat-capped pen covers along the stroke, as the printed mark ends.
 QPainterPath strokeOutline(const PageOp& op)

@@ -23,4 +23,7 @@ private:
 
 QPainterPath ink(const PageOp& op, Glyphs& glyphs);
 
+/// The width of the op's pen.
+double penWidth(const PageOp& op);
+
 } // namespace opoutline

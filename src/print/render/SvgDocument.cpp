@@ -19,6 +19,7 @@ public:
         , m_origin(origin)
     { }
 
+    /// The layer's look is repeated on each element: some converters read only the element's own.
     void beginLayer(const char* name, const char* fill, const char* stroke, const char* strokeWidth)
     {
         m_xml.writeStartElement(QStringLiteral("g"));
@@ -29,6 +30,9 @@ public:
         m_xml.writeAttribute(QStringLiteral("stroke"), QLatin1String(stroke));
         if (strokeWidth != nullptr)
             m_xml.writeAttribute(QStringLiteral("stroke-width"), QLatin1String(strokeWidth));
+        m_style = QStringLiteral("fill:%1;stroke:%2").arg(QLatin1String(fill), QLatin1String(stroke));
+        if (strokeWidth != nullptr)
+            m_style += QStringLiteral(";stroke-width:") + QLatin1String(strokeWidth);
         m_written.clear();
     }
 
@@ -46,6 +50,24 @@ public:
         m_xml.writeAttribute(QStringLiteral("d"), QString::fromLatin1(d));
         if (filled && path.fillRule() == Qt::OddEvenFill)
             m_xml.writeAttribute(QStringLiteral("fill-rule"), QStringLiteral("evenodd"));
+        m_xml.writeAttribute(QStringLiteral("style"), m_style);
+    }
+
+    /// An open line of its own width, in millimetres.
+    void line(const PageOutlines::Line& line)
+    {
+        QByteArray d;
+        for (const QPointF& point : line.points) {
+            d += d.isEmpty() ? 'M' : 'L';
+            appendPoint(d, point);
+        }
+        if (line.points.size() < 2 || m_written.contains(d))
+            return;
+        m_written.insert(d);
+        m_xml.writeEmptyElement(QStringLiteral("path"));
+        m_xml.writeAttribute(QStringLiteral("d"), QString::fromLatin1(d));
+        m_xml.writeAttribute(QStringLiteral("style"),
+            QStringLiteral("fill:none;stroke:#000000;stroke-width:") + number(line.width));
     }
 
     void circle(const PageOutlines::Circle& circle)
@@ -57,10 +79,17 @@ public:
         if (circle.radius <= 0 || m_written.contains(key))
             return;
         m_written.insert(key);
-        m_xml.writeEmptyElement(QStringLiteral("circle"));
-        m_xml.writeAttribute(QStringLiteral("cx"), number(circle.centre.x() - m_origin.x()));
-        m_xml.writeAttribute(QStringLiteral("cy"), number(circle.centre.y() - m_origin.y()));
-        m_xml.writeAttribute(QStringLiteral("r"), number(circle.radius));
+        // Two half circles: converters that take only paths (Inkscape's R12 DXF) keep it.
+        const QString r = number(circle.radius);
+        const QString y = number(circle.centre.y() - m_origin.y());
+        const QString left = number(circle.centre.x() - circle.radius - m_origin.x());
+        const QString right = number(circle.centre.x() + circle.radius - m_origin.x());
+        const QString half = QStringLiteral("A%1 %1 0 1 0 ").arg(r);
+        m_xml.writeEmptyElement(QStringLiteral("path"));
+        m_xml.writeAttribute(QStringLiteral("d"),
+            QStringLiteral("M%1 %2").arg(left, y) + half + right + QLatin1Char(' ') + y + half + left
+                + QLatin1Char(' ') + y + QLatin1Char('Z'));
+        m_xml.writeAttribute(QStringLiteral("style"), m_style);
     }
 
 private:
@@ -149,6 +178,7 @@ private:
     QXmlStreamWriter& m_xml;
     QPointF m_origin;
     QSet<QByteArray> m_written;
+    QString m_style;
 };
 
 } // namespace
@@ -181,15 +211,23 @@ QByteArray svgDocument(const PageOutlines& outlines)
         QStringLiteral("0 0 ") + mm(bounds.width()) + QLatin1Char(' ') + mm(bounds.height()));
 
     SvgWriter writer(xml, bounds.topLeft());
-    writer.beginLayer("engrave", "#000000", "none", nullptr);
-    for (const QPainterPath& path : outlines.engrave)
-        writer.path(path, true);
-    writer.endLayer();
-    // Blue: a laser program that sorts by colour keeps the notes apart from what it engraves.
-    writer.beginLayer("notes", "#0000ff", "none", nullptr);
-    for (const QPainterPath& path : outlines.notes)
-        writer.path(path, true);
-    writer.endLayer();
+    if (outlines.strokes) {
+        // Each line's width is its mark's, on the line itself.
+        writer.beginLayer("score", "none", "#000000", nullptr);
+        for (const PageOutlines::Line& line : outlines.score)
+            writer.line(line);
+        writer.endLayer();
+    } else {
+        writer.beginLayer("engrave", "#000000", "none", nullptr);
+        for (const QPainterPath& path : outlines.engrave)
+            writer.path(path, true);
+        writer.endLayer();
+        // Blue: a laser program that sorts by colour keeps the notes apart from what it engraves.
+        writer.beginLayer("notes", "#0000ff", "none", nullptr);
+        for (const QPainterPath& path : outlines.notes)
+            writer.path(path, true);
+        writer.endLayer();
+    }
     // Last, so it lies on top where a program shows them together.
     writer.beginLayer("cut", "none", "#ff0000", "0.01");
     for (const QPainterPath& path : outlines.cut)

@@ -37,10 +37,21 @@ namespace {
 class FilePrompts : public SettingsFilePrompts {
 public:
     std::optional<QString> chooseFile(const FileDialogSetup&) override { return path; }
+    std::optional<QString> chooseFileAndChoice(const FileDialogSetup& setup, int& choice) override
+    {
+        shownChoices = setup.choices;
+        shownChoice = choice;
+        if (path && choose)
+            choice = *choose;
+        return path;
+    }
     bool confirmOverwrite(const QString&, const QString&) override { return true; }
     void showError(const QString& title, const QString&) override { errors.push_back(title); }
 
     std::optional<QString> path;
+    std::optional<int> choose; ///< what the user picks in the dialog's list
+    QStringList shownChoices;
+    int shownChoice = -1;
     QStringList errors;
 };
 
@@ -652,6 +663,45 @@ TEST_F(Program, ExportWritesTheDrawingAndSaysWhereOrWhyNot)
     run.window.findChild<QAction*>(QStringLiteral("ExportAltitudeAction"))->trigger();
     EXPECT_EQ(run.status(), QStringLiteral("Cannot write '%1': it is a folder.").arg(dir.path()));
     EXPECT_TRUE(QFileInfo(dir.path()).isDir());
+}
+
+// The Export dialog offers both drawing styles and opens on the one chosen last; the drawing is in
+// the style chosen, and a cancelled dialog changes nothing.
+TEST_F(Program, ExportDrawsInTheStyleChosenInItsDialogAndRemembersIt)
+{
+    Session run(ini(), printers, dialog);
+    run.model.setText(SizeText::Altitude, QStringLiteral("300"));
+    run.model.setOption(Option::Altmm, true);
+    const struct {
+        std::optional<int> choose;
+        const char* name; ///< nothing: cancelled
+        int shown; ///< the style the dialog opened on
+        const char* layer; ///< the drawing's first layer
+        qint16 stored;
+    } steps[] = {
+        { 1, "strokes.svg", 0, "inkscape:label=\"score\"", SettingsModel::kChecked },
+        { std::nullopt, "again.svg", 1, "inkscape:label=\"score\"", SettingsModel::kChecked },
+        { 0, nullptr, 1, nullptr, SettingsModel::kChecked },
+        { 0, "filled.svg", 1, "inkscape:label=\"engrave\"", 0 },
+        { 1, "strokes.dxf", 0, "SCORE", SettingsModel::kChecked },
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.name != nullptr ? step.name : "cancelled");
+        run.prompts.choose = step.choose;
+        run.prompts.path
+            = step.name != nullptr ? std::optional(dir.filePath(QLatin1String(step.name))) : std::nullopt;
+        run.window.findChild<QAction*>(QStringLiteral("ExportAltitudeAction"))->trigger();
+        EXPECT_EQ(run.prompts.shownChoices,
+            (QStringList { QStringLiteral("Filled outlines (print, raster engraving)"),
+                QStringLiteral("Single strokes (vector engraving, pen plotters)") }));
+        EXPECT_EQ(run.prompts.shownChoice, step.shown);
+        EXPECT_EQ(run.model.check(Check::ExportStrokes), step.stored);
+        if (step.name == nullptr)
+            continue;
+        QFile written(*run.prompts.path);
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly)) << run.status().toStdString();
+        EXPECT_TRUE(written.readAll().contains(step.layer));
+    }
 }
 
 // File > Export after the file dialog's own "already exists" question: the program's own store and

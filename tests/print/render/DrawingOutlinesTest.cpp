@@ -40,8 +40,13 @@ TEST(DrawingOutlines, ARingsCutCirclesAreCirclesAndItsBandIsEngravedBetweenThem)
 
     const QString svg = QString::fromUtf8(svgDocument(outlines));
     EXPECT_TRUE(svg.contains(QStringLiteral("width=\"100mm\" height=\"100mm\" viewBox=\"0 0 100 100\"")));
-    EXPECT_TRUE(svg.contains(QStringLiteral("<circle cx=\"50\" cy=\"50\" r=\"50\"/>")));
-    EXPECT_TRUE(svg.contains(QStringLiteral("<circle cx=\"50\" cy=\"50\" r=\"30\"/>")));
+    // Paths, each with its own look: Inkscape's R12 DXF export takes only paths, its R14 export
+    // only the element's own colour.
+    EXPECT_TRUE(svg.contains(QStringLiteral("<path d=\"M0 50A50 50 0 1 0 100 50A50 50 0 1 0 0 50Z\" "
+                                            "style=\"fill:none;stroke:#ff0000;stroke-width:0.01\"/>")));
+    EXPECT_TRUE(svg.contains(QStringLiteral("<path d=\"M20 50A30 30 0 1 0 80 50A30 30 0 1 0 20 50Z\" "
+                                            "style=\"fill:none;stroke:#ff0000;stroke-width:0.01\"/>")));
+    EXPECT_FALSE(svg.contains(QStringLiteral("<circle")));
 }
 
 TEST(DrawingOutlines, ATurnedTextIsItsGlyphsTurnedAboutItsTopLeftCorner)
