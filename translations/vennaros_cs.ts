@@ -323,10 +323,6 @@ the wrapped strip mark over mark (&quot;Closing tab&quot;)</source>
 ovinutý pásek spojil značka na značku („Lepicí chlopeň“)</translation>
     </message>
     <message>
-        <source>These thirteen override the settings file.</source>
-        <translation>Těchto třináct má přednost před souborem nastavení.</translation>
-    </message>
-    <message>
         <source>Usage:</source>
         <translation>Použití:</translation>
     </message>
@@ -389,6 +385,16 @@ FILE - writes it to standard output</source>
         <translation>celý pásek nebo prstenec jako výkres SVG pro laserový nebo
 řezací plotr, ve skutečné velikosti v milimetrech, nikdy nedělený;
 FILE - jej zapíše na standardní výstup</translation>
+    </message>
+    <message>
+        <source>a ring&apos;s numbers upright as read from its centre, for a disc, not
+from outside it (&quot;Ring read from its centre&quot;)</source>
+        <translation>čísla prstence vzpřímeně při čtení z jeho středu, pro kotouč, ne
+zvenku („Prstenec čtený ze středu“)</translation>
+    </message>
+    <message>
+        <source>These fourteen override the settings file.</source>
+        <translation>Těchto čtrnáct má přednost před souborem nastavení.</translation>
     </message>
 </context>
 <context>
@@ -757,6 +763,14 @@ FILE - jej zapíše na standardní výstup</translation>
     <message>
         <source>Paper: </source>
         <translation>Papír: </translation>
+    </message>
+    <message>
+        <source>Ring read from its centre</source>
+        <translation>Prstenec čtený ze středu</translation>
+    </message>
+    <message>
+        <source>A ring&apos;s numbers upright from its centre, for a disc; otherwise from outside it, as on a ground board</source>
+        <translation>Čísla prstence vzpřímeně z jeho středu, pro kotouč; jinak zvenku, jako na základové desce</translation>
     </message>
 </context>
 <context>

@@ -338,10 +338,6 @@ the wrapped strip mark over mark (&quot;Closing tab&quot;)</source>
         <translation>die erste lange Teilung des Streifens noch einmal nach seinem Ende,
 um den umgelegten Streifen Strich auf Strich zu schließen („Klebelasche“)</translation>
     </message>
-    <message>
-        <source>These thirteen override the settings file.</source>
-        <translation>Diese dreizehn gehen der Einstellungsdatei vor.</translation>
-    </message>
     <message numerus="yes">
         <source>--%1 is given %n times; give it once.</source>
         <translation>
@@ -392,6 +388,16 @@ FILE - writes it to standard output</source>
         <translation>den ganzen Streifen oder Ring als SVG-Zeichnung für einen Laser-
 oder Folienschneider, in wahrer Größe in Millimetern, nie geteilt;
 FILE - schreibt sie auf die Standardausgabe</translation>
+    </message>
+    <message>
+        <source>a ring&apos;s numbers upright as read from its centre, for a disc, not
+from outside it (&quot;Ring read from its centre&quot;)</source>
+        <translation>die Zahlen eines Rings aufrecht von seiner Mitte aus gelesen, für
+eine Scheibe, nicht von außen („Ring von der Mitte gelesen“)</translation>
+    </message>
+    <message>
+        <source>These fourteen override the settings file.</source>
+        <translation>Diese vierzehn gehen der Einstellungsdatei vor.</translation>
     </message>
 </context>
 <context>
@@ -759,6 +765,14 @@ FILE - schreibt sie auf die Standardausgabe</translation>
     <message>
         <source>Paper: </source>
         <translation>Papier: </translation>
+    </message>
+    <message>
+        <source>Ring read from its centre</source>
+        <translation>Ring von der Mitte gelesen</translation>
+    </message>
+    <message>
+        <source>A ring&apos;s numbers upright from its centre, for a disc; otherwise from outside it, as on a ground board</source>
+        <translation>Die Zahlen eines Rings aufrecht von seiner Mitte aus, für eine Scheibe; sonst von außen, wie auf einer Bodenplatte</translation>
     </message>
 </context>
 <context>

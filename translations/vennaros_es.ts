@@ -337,10 +337,6 @@ the wrapped strip mark over mark (&quot;Closing tab&quot;)</source>
         <translation>la primera división larga de la tira otra vez tras su final, para
 cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation>
     </message>
-    <message>
-        <source>These thirteen override the settings file.</source>
-        <translation>Estas trece prevalecen sobre el archivo de ajustes.</translation>
-    </message>
     <message numerus="yes">
         <source>--%1 is given %n times; give it once.</source>
         <translation>
@@ -391,6 +387,16 @@ FILE - writes it to standard output</source>
         <translation>la tira o el anillo entero como dibujo SVG para una cortadora láser
 o de vinilo, a su tamaño real en milímetros, nunca dividido;
 FILE - lo escribe en la salida estándar</translation>
+    </message>
+    <message>
+        <source>a ring&apos;s numbers upright as read from its centre, for a disc, not
+from outside it (&quot;Ring read from its centre&quot;)</source>
+        <translation>los números de un anillo derechos leídos desde su centro, para un
+disco, no desde fuera («Anillo leído desde su centro»)</translation>
+    </message>
+    <message>
+        <source>These fourteen override the settings file.</source>
+        <translation>Estas catorce prevalecen sobre el archivo de ajustes.</translation>
     </message>
 </context>
 <context>
@@ -758,6 +764,14 @@ FILE - lo escribe en la salida estándar</translation>
     <message>
         <source>Paper: </source>
         <translation>Papel: </translation>
+    </message>
+    <message>
+        <source>Ring read from its centre</source>
+        <translation>Anillo leído desde su centro</translation>
+    </message>
+    <message>
+        <source>A ring&apos;s numbers upright from its centre, for a disc; otherwise from outside it, as on a ground board</source>
+        <translation>Los números de un anillo derechos desde su centro, para un disco; si no, desde fuera, como en una base</translation>
     </message>
 </context>
 <context>

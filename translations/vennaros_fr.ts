@@ -338,10 +338,6 @@ the wrapped strip mark over mark (&quot;Closing tab&quot;)</source>
         <translation>la première grande division de la bande encore après sa fin, pour
 fermer la bande enroulée trait sur trait («&#xa0;Languette de collage&#xa0;»)</translation>
     </message>
-    <message>
-        <source>These thirteen override the settings file.</source>
-        <translation>Ces treize l’emportent sur le fichier de réglages.</translation>
-    </message>
     <message numerus="yes">
         <source>--%1 is given %n times; give it once.</source>
         <translation>
@@ -392,6 +388,16 @@ FILE - writes it to standard output</source>
         <translation>la bande ou l’anneau entier en dessin SVG pour une découpeuse laser
 ou vinyle, à sa vraie taille en millimètres, jamais divisé&#xa0;;
 FILE - l’écrit sur la sortie standard</translation>
+    </message>
+    <message>
+        <source>a ring&apos;s numbers upright as read from its centre, for a disc, not
+from outside it (&quot;Ring read from its centre&quot;)</source>
+        <translation>les nombres d’un anneau droits vus de son centre, pour un disque,
+non de l’extérieur (« Anneau lu depuis son centre »)</translation>
+    </message>
+    <message>
+        <source>These fourteen override the settings file.</source>
+        <translation>Ces quatorze l’emportent sur le fichier de réglages.</translation>
     </message>
 </context>
 <context>
@@ -759,6 +765,14 @@ FILE - l’écrit sur la sortie standard</translation>
     <message>
         <source>Paper: </source>
         <translation>Papier&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Ring read from its centre</source>
+        <translation>Anneau lu depuis son centre</translation>
+    </message>
+    <message>
+        <source>A ring&apos;s numbers upright from its centre, for a disc; otherwise from outside it, as on a ground board</source>
+        <translation>Les nombres d’un anneau droits vus de son centre, pour un disque ; sinon vus de l’extérieur, comme sur une embase</translation>
     </message>
 </context>
 <context>

@@ -338,10 +338,6 @@ the wrapped strip mark over mark (&quot;Closing tab&quot;)</source>
         <translation>la prima divisione lunga della striscia di nuovo dopo la sua fine,
 per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</translation>
     </message>
-    <message>
-        <source>These thirteen override the settings file.</source>
-        <translation>Queste tredici prevalgono sul file di impostazioni.</translation>
-    </message>
     <message numerus="yes">
         <source>--%1 is given %n times; give it once.</source>
         <translation>
@@ -392,6 +388,16 @@ FILE - writes it to standard output</source>
         <translation>l’intera striscia o anello come disegno SVG per un plotter da
 taglio laser o vinile, alla dimensione reale in millimetri, mai
 diviso; FILE - lo scrive sullo standard output</translation>
+    </message>
+    <message>
+        <source>a ring&apos;s numbers upright as read from its centre, for a disc, not
+from outside it (&quot;Ring read from its centre&quot;)</source>
+        <translation>i numeri di un anello diritti letti dal suo centro, per un disco,
+non dall’esterno («Anello letto dal centro»)</translation>
+    </message>
+    <message>
+        <source>These fourteen override the settings file.</source>
+        <translation>Queste quattordici prevalgono sul file di impostazioni.</translation>
     </message>
 </context>
 <context>
@@ -759,6 +765,14 @@ diviso; FILE - lo scrive sullo standard output</translation>
     <message>
         <source>Paper: </source>
         <translation>Carta: </translation>
+    </message>
+    <message>
+        <source>Ring read from its centre</source>
+        <translation>Anello letto dal centro</translation>
+    </message>
+    <message>
+        <source>A ring&apos;s numbers upright from its centre, for a disc; otherwise from outside it, as on a ground board</source>
+        <translation>I numeri di un anello diritti dal suo centro, per un disco; altrimenti dall’esterno, come su una base</translation>
     </message>
 </context>
 <context>

@@ -335,10 +335,6 @@ the wrapped strip mark over mark (&quot;Closing tab&quot;)</source>
         <translation>de eerste lange verdeling van de strook nog eens na het einde, om
 de omgelegde strook streep op streep te sluiten (“Lijmlip”)</translation>
     </message>
-    <message>
-        <source>These thirteen override the settings file.</source>
-        <translation>Deze dertien gaan voor het instellingenbestand.</translation>
-    </message>
     <message numerus="yes">
         <source>--%1 is given %n times; give it once.</source>
         <translation>
@@ -389,6 +385,16 @@ FILE - writes it to standard output</source>
         <translation>de hele strook of ring als SVG-tekening voor een laser- of
 vinylsnijder, op ware grootte in millimeters, nooit gedeeld;
 FILE - schrijft die naar de standaarduitvoer</translation>
+    </message>
+    <message>
+        <source>a ring&apos;s numbers upright as read from its centre, for a disc, not
+from outside it (&quot;Ring read from its centre&quot;)</source>
+        <translation>de getallen van een ring rechtop gelezen vanuit het midden, voor
+een schijf, niet van buitenaf (&quot;Ring vanuit het midden gelezen&quot;)</translation>
+    </message>
+    <message>
+        <source>These fourteen override the settings file.</source>
+        <translation>Deze veertien gaan voor het instellingenbestand.</translation>
     </message>
 </context>
 <context>
@@ -756,6 +762,14 @@ FILE - schrijft die naar de standaarduitvoer</translation>
     <message>
         <source>Paper: </source>
         <translation>Papier: </translation>
+    </message>
+    <message>
+        <source>Ring read from its centre</source>
+        <translation>Ring vanuit het midden gelezen</translation>
+    </message>
+    <message>
+        <source>A ring&apos;s numbers upright from its centre, for a disc; otherwise from outside it, as on a ground board</source>
+        <translation>De getallen van een ring rechtop vanuit het midden, voor een schijf; anders van buitenaf, zoals op een grondplaat</translation>
     </message>
 </context>
 <context>

@@ -336,10 +336,6 @@ the wrapped strip mark over mark (&quot;Closing tab&quot;)</source>
         <translation>pierwsza długa działka paska jeszcze raz za jego końcem, aby
 zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</translation>
     </message>
-    <message>
-        <source>These thirteen override the settings file.</source>
-        <translation>Tych trzynaście ma pierwszeństwo przed plikiem ustawień.</translation>
-    </message>
     <message numerus="yes">
         <source>--%1 is given %n times; give it once.</source>
         <translation>
@@ -391,6 +387,16 @@ FILE - writes it to standard output</source>
         <translation>cały pasek lub pierścień jako rysunek SVG dla plotera laserowego
 lub tnącego folię, w rzeczywistym rozmiarze w milimetrach, nigdy
 dzielony; FILE - zapisuje go na standardowe wyjście</translation>
+    </message>
+    <message>
+        <source>a ring&apos;s numbers upright as read from its centre, for a disc, not
+from outside it (&quot;Ring read from its centre&quot;)</source>
+        <translation>liczby pierścienia proste czytane od jego środka, dla tarczy, nie
+z zewnątrz („Pierścień czytany od środka”)</translation>
+    </message>
+    <message>
+        <source>These fourteen override the settings file.</source>
+        <translation>Tych czternaście ma pierwszeństwo przed plikiem ustawień.</translation>
     </message>
 </context>
 <context>
@@ -759,6 +765,14 @@ dzielony; FILE - zapisuje go na standardowe wyjście</translation>
     <message>
         <source>Paper: </source>
         <translation>Papier: </translation>
+    </message>
+    <message>
+        <source>Ring read from its centre</source>
+        <translation>Pierścień czytany od środka</translation>
+    </message>
+    <message>
+        <source>A ring&apos;s numbers upright from its centre, for a disc; otherwise from outside it, as on a ground board</source>
+        <translation>Liczby pierścienia proste od jego środka, dla tarczy; inaczej z zewnątrz, jak na podstawie</translation>
     </message>
 </context>
 <context>

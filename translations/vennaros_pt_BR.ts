@@ -323,10 +323,6 @@ the wrapped strip mark over mark (&quot;Closing tab&quot;)</source>
 tira enrolada traço sobre traço (&quot;Aba de colagem&quot;)</translation>
     </message>
     <message>
-        <source>These thirteen override the settings file.</source>
-        <translation>Estas treze prevalecem sobre o arquivo de configurações.</translation>
-    </message>
-    <message>
         <source>Usage:</source>
         <translation>Uso:</translation>
     </message>
@@ -389,6 +385,16 @@ FILE - writes it to standard output</source>
         <translation>a tira ou o anel inteiro como desenho SVG para uma cortadora a
 laser ou de vinil, em tamanho real em milímetros, nunca dividido;
 FILE - grava-o na saída padrão</translation>
+    </message>
+    <message>
+        <source>a ring&apos;s numbers upright as read from its centre, for a disc, not
+from outside it (&quot;Ring read from its centre&quot;)</source>
+        <translation>os números de um anel em pé lidos do seu centro, para um disco,
+não de fora (&quot;Anel lido do centro&quot;)</translation>
+    </message>
+    <message>
+        <source>These fourteen override the settings file.</source>
+        <translation>Estas catorze prevalecem sobre o arquivo de configurações.</translation>
     </message>
 </context>
 <context>
@@ -756,6 +762,14 @@ FILE - grava-o na saída padrão</translation>
     <message>
         <source>Paper: </source>
         <translation>Papel: </translation>
+    </message>
+    <message>
+        <source>Ring read from its centre</source>
+        <translation>Anel lido do centro</translation>
+    </message>
+    <message>
+        <source>A ring&apos;s numbers upright from its centre, for a disc; otherwise from outside it, as on a ground board</source>
+        <translation>Os números de um anel em pé a partir do centro, para um disco; senão de fora, como numa base</translation>
     </message>
 </context>
 <context>

@@ -323,10 +323,6 @@ the wrapped strip mark over mark (&quot;Closing tab&quot;)</source>
 сомкнуть свёрнутую ленту штрих в штрих («Клапан склейки»)</translation>
     </message>
     <message>
-        <source>These thirteen override the settings file.</source>
-        <translation>Эти тринадцать важнее файла настроек.</translation>
-    </message>
-    <message>
         <source>Usage:</source>
         <translation>Использование:</translation>
     </message>
@@ -389,6 +385,16 @@ FILE - writes it to standard output</source>
         <translation>всю ленту или кольцо как SVG-чертёж для лазерного или плоттерного
 раскроя, в натуральную величину в миллиметрах, без деления;
 FILE - записывает его в стандартный вывод</translation>
+    </message>
+    <message>
+        <source>a ring&apos;s numbers upright as read from its centre, for a disc, not
+from outside it (&quot;Ring read from its centre&quot;)</source>
+        <translation>числа кольца прямо при чтении из его центра, для диска, а не
+снаружи («Кольцо читается из центра»)</translation>
+    </message>
+    <message>
+        <source>These fourteen override the settings file.</source>
+        <translation>Эти четырнадцать важнее файла настроек.</translation>
     </message>
 </context>
 <context>
@@ -757,6 +763,14 @@ FILE - записывает его в стандартный вывод</transla
     <message>
         <source>Paper: </source>
         <translation>Бумага: </translation>
+    </message>
+    <message>
+        <source>Ring read from its centre</source>
+        <translation>Кольцо читается из центра</translation>
+    </message>
+    <message>
+        <source>A ring&apos;s numbers upright from its centre, for a disc; otherwise from outside it, as on a ground board</source>
+        <translation>Числа кольца прямо из его центра, для диска; иначе снаружи, как на опорной плите</translation>
     </message>
 </context>
 <context>

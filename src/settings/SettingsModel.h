@@ -20,9 +20,10 @@ enum class Check {
     Rings,
     HalfDeg,
     SignedDec,
-    ClosingTab
+    ClosingTab,
+    RingFromCentre
 };
-constexpr std::size_t kCheckCount = 11;
+constexpr std::size_t kCheckCount = 12;
 /// The text boxes: the two sizes, DECLtext (altitude) and AzText (azimuth), and the "Zero at" box.
 enum class SizeText { Altitude, Azimuth, ZeroAt };
 /// The five sliders of each circle set.

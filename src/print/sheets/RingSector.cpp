@@ -155,17 +155,19 @@ std::vector<PageOp> RingMaker::sector(const Circle& circle, int n, int index, do
     }
 
     const double middle = strip.left + (first + k / 2.0) * s;
-    const auto centred = [&](double top, const QString& text) {
+    // Read from outside, the line nearest the centre is the top one.
+    const auto centred = [&](int line, const QString& text) {
+        const double top = labelTop + (m_fromCentre ? line : kLabelLines - 1 - line) * lineHeight;
         PageOp label = pageText(0, top, text, kLabelPoints);
         label.x = middle - m_ink.textWidth(label) / 2;
         ops.push_back(label);
     };
     const int divisions = strip.divisions;
     const PieceNote note = sectorNote(strip, n, index);
-    centred(labelTop, note.range);
-    centred(labelTop + lineHeight, radiusLabel(circle.outer, m_inches));
+    centred(0, note.range);
+    centred(1, radiusLabel(circle.outer, m_inches));
     const double chord = 2 * circle.outer * std::sin(std::numbers::pi * k / divisions);
-    centred(labelTop + 2 * lineHeight, chordLabel(strip, first, first + k, chord, m_inches));
+    centred(2, chordLabel(strip, first, first + k, chord, m_inches));
     // Each joint's letter stands left of its cut line, at the same place of the ring on both pieces.
     const auto joint = [&](double cut, const QString& letter) {
         PageOp label = pageText(0, labelTop, letter, kLabelPoints);
@@ -175,7 +177,9 @@ std::vector<PageOp> RingMaker::sector(const Circle& circle, int n, int index, do
     joint(from + s / 2, note.startJoint);
     joint(cutX, note.endJoint);
 
-    const RingShape shape = circle.shape(orientation - circle.angle(middle));
+    // Read from outside, a sector points down so that its texts stand upright on the sheet.
+    const double pointing = m_fromCentre ? orientation : orientation + 180;
+    const RingShape shape = circle.shape(pointing - circle.angle(middle));
     for (PageOp& op : ops)
         op = bend(op, shape, m_ink);
     return ops;

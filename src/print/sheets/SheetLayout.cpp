@@ -125,10 +125,9 @@ std::vector<SheetRow> rowsOf(const Page& drawn, const InkExtents& ink, const Str
 StripRows stripRows(const SheetRequest& request, const InkExtents& ink)
 {
     if (request.ring != RingCut::None) {
-        return [maker = std::make_shared<RingMaker>(request.format, ink, request.inches, request.ring)](
-                   std::vector<PageOp> ops, const StripGeometry& strip, double pitch) {
-            return maker->rows(ops, strip, pitch);
-        };
+        return [maker = std::make_shared<RingMaker>(request.format, ink, request.inches, request.ring,
+                    request.ringFromCentre)](std::vector<PageOp> ops, const StripGeometry& strip,
+                   double pitch) { return maker->rows(ops, strip, pitch); };
     }
     return [&request, &ink, splitter = std::make_shared<StripSplitter>(request.format, ink)](
                std::vector<PageOp> ops, const StripGeometry& strip, double pitch) {
@@ -234,13 +233,14 @@ std::vector<Page> layOutSheets(const Page& drawn, const SheetRequest& request, c
     return sheets;
 }
 
-Page wholeRings(const Page& drawn, const TextMetrics& metrics)
+Page wholeRings(const Page& drawn, const TextMetrics& metrics, bool fromCentre)
 {
     if (drawn.rows.empty())
         return drawn;
     const InkExtents ink(metrics);
     SheetRequest request;
     request.ring = RingCut::Whole;
+    request.ringFromCentre = fromCentre;
     Page page;
     const std::size_t headEnd = std::min(drawn.rows.front().firstOp, drawn.ops.size());
     page.ops.assign(drawn.ops.begin(), drawn.ops.begin() + static_cast<std::ptrdiff_t>(headEnd));
