@@ -7,6 +7,7 @@
 #include "print/altitude/AltitudePrintJob.h"
 #include "print/azimuth/AzimuthPrintJob.h"
 #include "print/page/PaperName.h"
+#include "print/sheets/NumberSpacing.h"
 #include "settings/SettingsFileFormat.h"
 
 #include <QCoreApplication>
@@ -106,6 +107,7 @@ int run(const CommandLine& line, QTextStream& errors)
     try {
         bool written = false;
         QString writeError;
+        int numbersFit = 0;
         if (line.action == CommandLine::Action::Export) {
             ExportFileJobHost host(line.outputFile, line.drawing);
             print(host);
@@ -117,7 +119,11 @@ int run(const CommandLine& line, QTextStream& errors)
             print(host);
             written = host.written();
             writeError = host.writeError();
+            numbersFit = host.numbersFit();
         }
+        // The page is printed as asked; the user decides whether to print smaller numbers.
+        if (written && numbersFit > 0)
+            errors << "vennaros: " << numberspacing::warning(numbersFit) << '\n';
         if (written)
             return 0;
         const QString status = model.status().text();

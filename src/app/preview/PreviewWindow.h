@@ -40,6 +40,7 @@ private:
     PaperFormat m_paper;
     double m_dpi;
     QLabel* m_summary = nullptr;
+    QLabel* m_numbersTouch = nullptr; ///< under the sheets, when their numbers run into each other
     QPushButton* m_zoomIn = nullptr;
     QPushButton* m_zoomOut = nullptr;
     // The sheets, one under the other in a scrolled column.

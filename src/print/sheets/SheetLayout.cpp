@@ -5,6 +5,7 @@
 #include "print/sheets/AssemblyMap.h"
 #include "print/sheets/ClosingTab.h"
 #include "print/sheets/InkExtents.h"
+#include "print/sheets/NumberSpacing.h"
 #include "print/sheets/RingLayout.h"
 #include "print/sheets/ScaleCheck.h"
 #include "print/sheets/SheetAids.h"
@@ -229,6 +230,10 @@ std::vector<Page> layOutSheets(const Page& drawn, const SheetRequest& request, c
         sheet.rows.clear();
         sheet.scaleX = request.format.factorAcross();
         sheet.scaleY = request.format.factorDown();
+    }
+    if (!sheets.empty()) {
+        sheets.front().numbersFit
+            = numberspacing::largestFittingFont(drawn, ink, request.ring != RingCut::None).value_or(0);
     }
     return sheets;
 }
