@@ -643,6 +643,13 @@ zvenku („Prstenec čtený ze středu“)</translation>
     </message>
 </context>
 <context>
+    <name>NumberSpacing</name>
+    <message>
+        <source>Numbers touch: font size %1 or less fits</source>
+        <translation>Čísla se dotýkají: vejde se velikost písma %1 nebo menší</translation>
+    </message>
+</context>
+<context>
     <name>PageGroup</name>
     <message>
         <source>Page</source>

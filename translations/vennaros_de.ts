@@ -645,6 +645,13 @@ eine Scheibe, nicht von außen („Ring von der Mitte gelesen“)</translation>
     </message>
 </context>
 <context>
+    <name>NumberSpacing</name>
+    <message>
+        <source>Numbers touch: font size %1 or less fits</source>
+        <translation>Zahlen berühren sich: Schriftgröße %1 oder kleiner passt</translation>
+    </message>
+</context>
+<context>
     <name>PageGroup</name>
     <message>
         <source>Page</source>

@@ -644,6 +644,13 @@ disco, no desde fuera («Anillo leído desde su centro»)</translation>
     </message>
 </context>
 <context>
+    <name>NumberSpacing</name>
+    <message>
+        <source>Numbers touch: font size %1 or less fits</source>
+        <translation>Los números se tocan: cabe un tamaño de letra de %1 o menos</translation>
+    </message>
+</context>
+<context>
     <name>PageGroup</name>
     <message>
         <source>Page</source>

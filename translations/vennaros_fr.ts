@@ -645,6 +645,13 @@ non de l’extérieur (« Anneau lu depuis son centre »)</translation>
     </message>
 </context>
 <context>
+    <name>NumberSpacing</name>
+    <message>
+        <source>Numbers touch: font size %1 or less fits</source>
+        <translation>Les nombres se touchent : une taille de police de %1 ou moins convient</translation>
+    </message>
+</context>
+<context>
     <name>PageGroup</name>
     <message>
         <source>Page</source>

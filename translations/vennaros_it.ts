@@ -645,6 +645,13 @@ non dall’esterno («Anello letto dal centro»)</translation>
     </message>
 </context>
 <context>
+    <name>NumberSpacing</name>
+    <message>
+        <source>Numbers touch: font size %1 or less fits</source>
+        <translation>I numeri si toccano: va bene una dimensione del carattere di %1 o meno</translation>
+    </message>
+</context>
+<context>
     <name>PageGroup</name>
     <message>
         <source>Page</source>

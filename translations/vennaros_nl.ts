@@ -642,6 +642,13 @@ een schijf, niet van buitenaf (&quot;Ring vanuit het midden gelezen&quot;)</tran
     </message>
 </context>
 <context>
+    <name>NumberSpacing</name>
+    <message>
+        <source>Numbers touch: font size %1 or less fits</source>
+        <translation>Getallen raken elkaar: lettergrootte %1 of kleiner past</translation>
+    </message>
+</context>
+<context>
     <name>PageGroup</name>
     <message>
         <source>Page</source>

@@ -645,6 +645,13 @@ z zewnątrz („Pierścień czytany od środka”)</translation>
     </message>
 </context>
 <context>
+    <name>NumberSpacing</name>
+    <message>
+        <source>Numbers touch: font size %1 or less fits</source>
+        <translation>Liczby się stykają: mieści się rozmiar czcionki %1 lub mniejszy</translation>
+    </message>
+</context>
+<context>
     <name>PageGroup</name>
     <message>
         <source>Page</source>

@@ -642,6 +642,13 @@ não de fora (&quot;Anel lido do centro&quot;)</translation>
     </message>
 </context>
 <context>
+    <name>NumberSpacing</name>
+    <message>
+        <source>Numbers touch: font size %1 or less fits</source>
+        <translation>Os números se tocam: cabe tamanho de fonte %1 ou menor</translation>
+    </message>
+</context>
+<context>
     <name>PageGroup</name>
     <message>
         <source>Page</source>

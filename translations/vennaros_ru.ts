@@ -643,6 +643,13 @@ from outside it (&quot;Ring read from its centre&quot;)</source>
     </message>
 </context>
 <context>
+    <name>NumberSpacing</name>
+    <message>
+        <source>Numbers touch: font size %1 or less fits</source>
+        <translation>Числа соприкасаются: подходит размер шрифта %1 или меньше</translation>
+    </message>
+</context>
+<context>
     <name>PageGroup</name>
     <message>
         <source>Page</source>
