@@ -740,3 +740,43 @@ INSTANTIATE_TEST_SUITE_P(CircleSize, PageOptionsFromTheCommandLine,
                 QStringLiteral("--closing-tab"), QStringLiteral("--azimuth") },
             { " Z ", "Cut each piece on its cut line;", "Sheet 1 of 2   Azimuth 300 mm dia." } }),
     [](const auto& row) { return std::string(row.param.name); });
+
+struct WarningRow {
+    const char* name;
+    QStringList options;
+    const char* warning; ///< the line on standard error; "" for none
+};
+
+class NumbersTouchWarning : public ::testing::TestWithParam<WarningRow> { };
+
+// The page is printed either way, and the run succeeds: the warning only says what would fit.
+TEST_P(NumbersTouchWarning, TheRunWarnsOnStandardErrorAndSucceeds)
+{
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QStringLiteral("page.pdf"));
+    const Outcome run = vennaros(
+        QStringList { QStringLiteral("--print-pdf"), output, QStringLiteral("--paper"), QStringLiteral("A4") }
+        + GetParam().options);
+    ASSERT_FALSE(run.crashed);
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(QFile::exists(output));
+    const QString line = QString::fromUtf8(GetParam().warning);
+    EXPECT_EQ(run.err.contains(QStringLiteral("Numbers touch")), !line.isEmpty()) << run.err.toStdString();
+    if (!line.isEmpty()) {
+        EXPECT_TRUE(run.err.contains(line + QLatin1Char('\n'))) << run.err.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, NumbersTouchWarning,
+    ::testing::Values(WarningRow { "Strip60",
+                          { QStringLiteral("--size"), QStringLiteral("60mm"), QStringLiteral("--azimuth") },
+                          "vennaros: Numbers touch: font size 8 or less fits" },
+        WarningRow { "Ring60",
+            { QStringLiteral("--size"), QStringLiteral("60mm"), QStringLiteral("--ring"),
+                QStringLiteral("--azimuth") },
+            "vennaros: Numbers touch: font size 6 or less fits" },
+        WarningRow { "Ring150",
+            { QStringLiteral("--size"), QStringLiteral("150mm"), QStringLiteral("--ring"),
+                QStringLiteral("--azimuth") },
+            "" }),
+    [](const auto& row) { return std::string(row.param.name); });
