@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -53,28 +54,38 @@ SheetRow scaleCheckRow(bool inches)
 }
 
 /// Places rows one below the other from `top` on, after what `first` holds already, beginning a new
-/// sheet where a row would cross `bottom`; a sheet never holds part of a row.
+/// sheet where a row would cross `bottom`; a sheet never holds part of a row. A row that is not a
+/// strip's (a scale check, a vernier, a caption) first takes room beside what an earlier sheet
+/// holds, the latest first, so that it never begins a sheet of its own while one has room.
 class Pagination {
 public:
-    Pagination(Page first, double top, double bottom, bool firstHasRows)
+    Pagination(Page first, double top, double bottom, bool firstHasRows, double width = 0,
+        const InkExtents* ink = nullptr)
         : m_bottom(bottom)
+        , m_width(width)
+        , m_ink(ink)
         , m_cursor(top)
         , m_sheetHasRows(firstHasRows)
     {
         m_sheets.push_back(std::move(first));
+        m_tops.push_back({ kSheetTop, top });
     }
 
     /// Returns the sheet it placed the row on, counted from 0.
     std::size_t place(const SheetRow& row)
     {
         if (m_sheetHasRows && m_cursor + row.height > m_bottom) {
+            if (const std::optional<std::size_t> sheet = placeBeside(row))
+                return *sheet;
             m_sheets.emplace_back();
+            m_tops.push_back({ kSheetTop });
             m_cursor = kSheetTop;
         }
         for (PageOp op : row.ops) {
             op.y += m_cursor;
             m_sheets.back().ops.push_back(std::move(op));
         }
+        m_tops.back().push_back(m_cursor);
         m_sheetHasRows = true;
         m_cursor += row.pitch;
         return m_sheets.size() - 1;
@@ -83,8 +94,46 @@ public:
     std::vector<Page> sheets() && { return std::move(m_sheets); }
 
 private:
+    static constexpr double kBesideGap = 400;
+
+    std::optional<std::size_t> placeBeside(const SheetRow& row)
+    {
+        if (m_ink == nullptr || m_width <= 0 || (row.strip && row.strip->circleLength == 0)
+            || row.ops.empty())
+            return std::nullopt;
+        QRectF box;
+        for (const PageOp& op : row.ops)
+            box = box.isNull() ? m_ink->bounds(op) : box.united(m_ink->bounds(op));
+        for (std::size_t s = m_sheets.size(); s-- > 0;) {
+            for (const double top : m_tops[s]) {
+                if (top + box.bottom() > m_bottom || top + box.top() < 0)
+                    continue;
+                // Right of everything in the band the row would take.
+                double right = 0;
+                for (const PageOp& op : m_sheets[s].ops) {
+                    const QRectF ink = m_ink->bounds(op);
+                    if (ink.bottom() > top + box.top() && ink.top() < top + box.bottom())
+                        right = std::max(right, ink.right());
+                }
+                const double dx = right + kBesideGap - box.left();
+                if (box.right() + dx > m_width)
+                    continue;
+                for (PageOp op : row.ops) {
+                    op.x += dx;
+                    op.y += top;
+                    m_sheets[s].ops.push_back(std::move(op));
+                }
+                return s;
+            }
+        }
+        return std::nullopt;
+    }
+
     std::vector<Page> m_sheets;
+    std::vector<std::vector<double>> m_tops; ///< where rows begin on each sheet, where one may go beside
     double m_bottom;
+    double m_width;
+    const InkExtents* m_ink;
     double m_cursor;
     bool m_sheetHasRows;
 };
@@ -156,7 +205,8 @@ std::vector<Page> splitSheets(const Page& drawn, const SheetRequest& request, co
         rows.push_back(scaleCheckRow(request.inches));
     }
     const double bottom = format.paper.printableHeight() / format.factorDown();
-    Pagination pages(std::move(head), drawn.rows.front().top, bottom, false);
+    const double width = format.paper.printableWidth() / format.factorAcross();
+    Pagination pages(std::move(head), drawn.rows.front().top, bottom, false, width, &ink);
     std::vector<std::size_t> placedOn;
     for (const SheetRow& row : rows)
         placedOn.push_back(pages.place(row));
@@ -203,7 +253,8 @@ std::vector<Page> wholeSheet(const Page& drawn, const SheetRequest& request, con
         drawn.ops.begin(), drawn.ops.end(), [&ink](const PageOp& op) { return ink.bottom(op) > op.y; });
     const SheetFormat& format = request.format;
     Pagination pages(drawn, bottomOf(drawn.ops, ink) + kCheckGap,
-        format.paper.printableHeight() / format.factorDown(), drawing);
+        format.paper.printableHeight() / format.factorDown(), drawing,
+        format.paper.printableWidth() / format.factorAcross(), &ink);
     pages.place(scaleCheckRow(request.inches));
     return std::move(pages).sheets();
 }

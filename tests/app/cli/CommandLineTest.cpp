@@ -521,7 +521,7 @@ INSTANTIATE_TEST_SUITE_P(Platforms, WithoutADisplay,
     ::testing::Values(
         WithoutDisplayRow { "PrintPdfWithXcb",
             { QStringLiteral("--print-pdf"), QStringLiteral("OUT"), QStringLiteral("--landscape"),
-                QStringLiteral("--azimuth"), QStringLiteral("--size"), QStringLiteral("60mm"),
+                QStringLiteral("--azimuth"), QStringLiteral("--size"), QStringLiteral("80mm"),
                 QStringLiteral("-platform"), QStringLiteral("xcb") },
             0, "" },
         WithoutDisplayRow { "PrintPdfWithAnUnknownPlatform",
