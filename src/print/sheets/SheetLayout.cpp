@@ -95,6 +95,7 @@ public:
 
 private:
     static constexpr double kBesideGap = 400;
+    static constexpr double kBesideSlack = 120; // a font's texts measure a little wider on some printers
 
     std::optional<std::size_t> placeBeside(const SheetRow& row)
     {
@@ -116,7 +117,7 @@ private:
                         right = std::max(right, ink.right());
                 }
                 const double dx = right + kBesideGap - box.left();
-                if (box.right() + dx > m_width)
+                if (box.right() + dx > m_width - kBesideSlack)
                     continue;
                 for (PageOp op : row.ops) {
                     op.x += dx;
