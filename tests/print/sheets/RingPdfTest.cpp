@@ -226,6 +226,13 @@ TEST(RingPdf, A450MillimetreRingSplitOnA4JoinsIntoOneRing)
             markCount += static_cast<int>(piece.marks.size());
             for (std::size_t i = 1; i < piece.marks.size(); ++i)
                 EXPECT_NEAR(angleBetween(piece.marks[i].angle, piece.marks[i - 1].angle), 1.0, 0.01);
+            // From its first long mark to its cut line, half a division past the joint's long mark:
+            // nothing of it lies outside its outline.
+            ASSERT_GE(piece.marks.size(), 2u);
+            EXPECT_NEAR(piece.marks.front().length, 250, 0.5);
+            EXPECT_NEAR(piece.marks.back().length, 200, 0.5)
+                << "the last mark is the 5 degree one at the cut";
+            EXPECT_EQ((piece.marks.size() - 1) % 10, 5u);
             for (const RadialMark& m : piece.marks)
                 EXPECT_NEAR(m.outer, radius, kHalfTwentiethMm);
         }
@@ -254,15 +261,14 @@ TEST(RingPdf, A450MillimetreRingSplitOnA4JoinsIntoOneRing)
                     longEnds.push_back(m.outerEnd);
             }
             ASSERT_GE(longEnds.size(), 2u);
-            EXPECT_NEAR(
-                distance(longEnds.front(), longEnds[longEnds.size() - 2]) / kTwipsPerMm, printed, 0.05)
+            EXPECT_NEAR(distance(longEnds.front(), longEnds.back()) / kTwipsPerMm, printed, 0.05)
                 << "the first long mark to the joint's";
         }
     }
     ASSERT_GT(sectors, 1u);
     EXPECT_EQ(36 % sectors, 0u) << "equal sectors";
-    // Each sector repeats the next one's first long division: ten more degrees and one more mark.
-    EXPECT_EQ(markCount, static_cast<int>(360 + sectors * 11));
+    // Each sector carries the next one's first half division, up to its cut line: six more marks.
+    EXPECT_EQ(markCount, static_cast<int>(360 + sectors * 6));
     EXPECT_EQ(numbers.size(), 36u);
     EXPECT_EQ(joints.size(), sectors) << "the last sector joins the first too";
     for (const auto& [letter, count] : joints)
