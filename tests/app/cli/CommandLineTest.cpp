@@ -21,6 +21,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -779,4 +780,39 @@ INSTANTIATE_TEST_SUITE_P(Sizes, NumbersTouchWarning,
             { QStringLiteral("--size"), QStringLiteral("150mm"), QStringLiteral("--ring"),
                 QStringLiteral("--azimuth") },
             "" }),
+    [](const auto& row) { return std::string(row.param.name); });
+
+struct ReadFromRow {
+    const char* name;
+    QStringList options;
+    double angle; ///< of the baseline of "180" at the ring's bottom, degrees clockwise from the page's x
+};
+
+class RingReadFrom : public ::testing::TestWithParam<ReadFromRow> { };
+
+// From outside, the ring's bottom reads upright on the sheet; from its centre, upside down.
+TEST_P(RingReadFrom, TheOptionTurnsTheNumbersToTheRingsCentre)
+{
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QStringLiteral("ring.pdf"));
+    const Outcome run
+        = vennaros(QStringList { QStringLiteral("--print-pdf"), output, QStringLiteral("--paper"),
+                       QStringLiteral("A4"), QStringLiteral("--ring"), QStringLiteral("--size"),
+                       QStringLiteral("150mm"), QStringLiteral("--azimuth") }
+            + GetParam().options);
+    ASSERT_FALSE(run.crashed);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    int found = 0;
+    for (const pdfreadback::TextRun& text : pdfreadback::readPdfPage(output).texts) {
+        if (text.text.trimmed() != QStringLiteral("180"))
+            continue;
+        ++found;
+        EXPECT_NEAR(std::remainder(text.angle - GetParam().angle, 360.0), 0, 0.5);
+    }
+    EXPECT_EQ(found, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sides, RingReadFrom,
+    ::testing::Values(ReadFromRow { "Outside", {}, 0 },
+        ReadFromRow { "Centre", { QStringLiteral("--ring-from-centre") }, 180 }),
     [](const auto& row) { return std::string(row.param.name); });
