@@ -323,10 +323,6 @@ the wrapped strip mark over mark (&quot;Closing tab&quot;)</source>
 ovinutý pásek spojil značka na značku („Lepicí chlopeň“)</translation>
     </message>
     <message>
-        <source>These thirteen override the settings file.</source>
-        <translation>Těchto třináct má přednost před souborem nastavení.</translation>
-    </message>
-    <message>
         <source>Usage:</source>
         <translation>Použití:</translation>
     </message>
@@ -425,6 +421,16 @@ knives (default: filled outlines)</source>
         <translation>s --svg nebo --dxf: rysky jako jednoduché čáry a texty
 jednotahovým písmem, pro vektorové lasery, perové plotry
 a vlečné nože (výchozí: vyplněné obrysy)</translation>
+    </message>
+    <message>
+        <source>a ring&apos;s numbers upright as read from its centre, for a disc, not
+from outside it (&quot;Ring read from its centre&quot;)</source>
+        <translation>čísla prstence vzpřímeně při čtení z jeho středu, pro kotouč, ne
+zvenku („Prstenec čtený ze středu“)</translation>
+    </message>
+    <message>
+        <source>These fourteen override the settings file.</source>
+        <translation>Těchto čtrnáct má přednost před souborem nastavení.</translation>
     </message>
 </context>
 <context>
@@ -713,6 +719,13 @@ a vlečné nože (výchozí: vyplněné obrysy)</translation>
     </message>
 </context>
 <context>
+    <name>NumberSpacing</name>
+    <message>
+        <source>Numbers touch: font size %1 or less fits</source>
+        <translation>Čísla se dotýkají: vejde se velikost písma %1 nebo menší</translation>
+    </message>
+</context>
+<context>
     <name>PageGroup</name>
     <message>
         <source>Page</source>
@@ -833,6 +846,14 @@ a vlečné nože (výchozí: vyplněné obrysy)</translation>
     <message>
         <source>Numbers both wa&amp;ys</source>
         <translation>&amp;Čísla oběma směry</translation>
+    </message>
+    <message>
+        <source>Ring read from its centre</source>
+        <translation>Prstenec čtený ze středu</translation>
+    </message>
+    <message>
+        <source>A ring&apos;s numbers upright from its centre, for a disc; otherwise from outside it, as on a ground board</source>
+        <translation>Čísla prstence vzpřímeně z jeho středu, pro kotouč; jinak zvenku, jako na základové desce</translation>
     </message>
 </context>
 <context>

@@ -338,10 +338,6 @@ the wrapped strip mark over mark (&quot;Closing tab&quot;)</source>
         <translation>die erste lange Teilung des Streifens noch einmal nach seinem Ende,
 um den umgelegten Streifen Strich auf Strich zu schließen („Klebelasche“)</translation>
     </message>
-    <message>
-        <source>These thirteen override the settings file.</source>
-        <translation>Diese dreizehn gehen der Einstellungsdatei vor.</translation>
-    </message>
     <message numerus="yes">
         <source>--%1 is given %n times; give it once.</source>
         <translation>
@@ -428,6 +424,16 @@ knives (default: filled outlines)</source>
         <translation>mit --svg oder --dxf: Striche als einfache Linien und Texte in
 einer Einstrichschrift, für Vektorlaser, Stiftplotter und
 Schleppmesser (Vorgabe: gefüllte Umrisse)</translation>
+    </message>
+    <message>
+        <source>a ring&apos;s numbers upright as read from its centre, for a disc, not
+from outside it (&quot;Ring read from its centre&quot;)</source>
+        <translation>die Zahlen eines Rings aufrecht von seiner Mitte aus gelesen, für
+eine Scheibe, nicht von außen („Ring von der Mitte gelesen“)</translation>
+    </message>
+    <message>
+        <source>These fourteen override the settings file.</source>
+        <translation>Diese vierzehn gehen der Einstellungsdatei vor.</translation>
     </message>
 </context>
 <context>
@@ -715,6 +721,13 @@ Schleppmesser (Vorgabe: gefüllte Umrisse)</translation>
     </message>
 </context>
 <context>
+    <name>NumberSpacing</name>
+    <message>
+        <source>Numbers touch: font size %1 or less fits</source>
+        <translation>Zahlen berühren sich: Schriftgröße %1 oder kleiner passt</translation>
+    </message>
+</context>
+<context>
     <name>PageGroup</name>
     <message>
         <source>Page</source>
@@ -835,6 +848,14 @@ Schleppmesser (Vorgabe: gefüllte Umrisse)</translation>
     <message>
         <source>Numbers both wa&amp;ys</source>
         <translation>&amp;Zahlen in beide Richtungen</translation>
+    </message>
+    <message>
+        <source>Ring read from its centre</source>
+        <translation>Ring von der Mitte gelesen</translation>
+    </message>
+    <message>
+        <source>A ring&apos;s numbers upright from its centre, for a disc; otherwise from outside it, as on a ground board</source>
+        <translation>Die Zahlen eines Rings aufrecht von seiner Mitte aus, für eine Scheibe; sonst von außen, wie auf einer Bodenplatte</translation>
     </message>
 </context>
 <context>

@@ -337,10 +337,6 @@ the wrapped strip mark over mark (&quot;Closing tab&quot;)</source>
         <translation>la primera división larga de la tira otra vez tras su final, para
 cerrar la tira enrollada marca sobre marca («Pestaña de cierre»)</translation>
     </message>
-    <message>
-        <source>These thirteen override the settings file.</source>
-        <translation>Estas trece prevalecen sobre el archivo de ajustes.</translation>
-    </message>
     <message numerus="yes">
         <source>--%1 is given %n times; give it once.</source>
         <translation>
@@ -427,6 +423,16 @@ knives (default: filled outlines)</source>
         <translation>con --svg o --dxf: las marcas como líneas simples y los textos en
 una fuente de trazo único, para láseres vectoriales, plóteres
 de plumilla y cuchillas de arrastre (por omisión: contornos rellenos)</translation>
+    </message>
+    <message>
+        <source>a ring&apos;s numbers upright as read from its centre, for a disc, not
+from outside it (&quot;Ring read from its centre&quot;)</source>
+        <translation>los números de un anillo derechos leídos desde su centro, para un
+disco, no desde fuera («Anillo leído desde su centro»)</translation>
+    </message>
+    <message>
+        <source>These fourteen override the settings file.</source>
+        <translation>Estas catorce prevalecen sobre el archivo de ajustes.</translation>
     </message>
 </context>
 <context>
@@ -714,6 +720,13 @@ de plumilla y cuchillas de arrastre (por omisión: contornos rellenos)</translat
     </message>
 </context>
 <context>
+    <name>NumberSpacing</name>
+    <message>
+        <source>Numbers touch: font size %1 or less fits</source>
+        <translation>Los números se tocan: cabe un tamaño de letra de %1 o menos</translation>
+    </message>
+</context>
+<context>
     <name>PageGroup</name>
     <message>
         <source>Page</source>
@@ -834,6 +847,14 @@ de plumilla y cuchillas de arrastre (por omisión: contornos rellenos)</translat
     <message>
         <source>Numbers both wa&amp;ys</source>
         <translation>&amp;Números en ambos sentidos</translation>
+    </message>
+    <message>
+        <source>Ring read from its centre</source>
+        <translation>Anillo leído desde su centro</translation>
+    </message>
+    <message>
+        <source>A ring&apos;s numbers upright from its centre, for a disc; otherwise from outside it, as on a ground board</source>
+        <translation>Los números de un anillo derechos desde su centro, para un disco; si no, desde fuera, como en una base</translation>
     </message>
 </context>
 <context>

@@ -338,10 +338,6 @@ the wrapped strip mark over mark (&quot;Closing tab&quot;)</source>
         <translation>la première grande division de la bande encore après sa fin, pour
 fermer la bande enroulée trait sur trait («&#xa0;Languette de collage&#xa0;»)</translation>
     </message>
-    <message>
-        <source>These thirteen override the settings file.</source>
-        <translation>Ces treize l’emportent sur le fichier de réglages.</translation>
-    </message>
     <message numerus="yes">
         <source>--%1 is given %n times; give it once.</source>
         <translation>
@@ -428,6 +424,16 @@ knives (default: filled outlines)</source>
         <translation>avec --svg ou --dxf&#xa0;: les traits en lignes simples et les textes
 dans une police à trait unique, pour lasers vectoriels, traceurs
 et couteaux de découpe (par défaut&#xa0;: contours remplis)</translation>
+    </message>
+    <message>
+        <source>a ring&apos;s numbers upright as read from its centre, for a disc, not
+from outside it (&quot;Ring read from its centre&quot;)</source>
+        <translation>les nombres d’un anneau droits vus de son centre, pour un disque,
+non de l’extérieur (« Anneau lu depuis son centre »)</translation>
+    </message>
+    <message>
+        <source>These fourteen override the settings file.</source>
+        <translation>Ces quatorze l’emportent sur le fichier de réglages.</translation>
     </message>
 </context>
 <context>
@@ -715,6 +721,13 @@ et couteaux de découpe (par défaut&#xa0;: contours remplis)</translation>
     </message>
 </context>
 <context>
+    <name>NumberSpacing</name>
+    <message>
+        <source>Numbers touch: font size %1 or less fits</source>
+        <translation>Les nombres se touchent : une taille de police de %1 ou moins convient</translation>
+    </message>
+</context>
+<context>
     <name>PageGroup</name>
     <message>
         <source>Page</source>
@@ -835,6 +848,14 @@ et couteaux de découpe (par défaut&#xa0;: contours remplis)</translation>
     <message>
         <source>Numbers both wa&amp;ys</source>
         <translation>Chiffres dans les deu&amp;x sens</translation>
+    </message>
+    <message>
+        <source>Ring read from its centre</source>
+        <translation>Anneau lu depuis son centre</translation>
+    </message>
+    <message>
+        <source>A ring&apos;s numbers upright from its centre, for a disc; otherwise from outside it, as on a ground board</source>
+        <translation>Les nombres d’un anneau droits vus de son centre, pour un disque ; sinon vus de l’extérieur, comme sur une embase</translation>
     </message>
 </context>
 <context>

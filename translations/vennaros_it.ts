@@ -338,10 +338,6 @@ the wrapped strip mark over mark (&quot;Closing tab&quot;)</source>
         <translation>la prima divisione lunga della striscia di nuovo dopo la sua fine,
 per chiudere la striscia avvolta tacca su tacca («Linguetta di chiusura»)</translation>
     </message>
-    <message>
-        <source>These thirteen override the settings file.</source>
-        <translation>Queste tredici prevalgono sul file di impostazioni.</translation>
-    </message>
     <message numerus="yes">
         <source>--%1 is given %n times; give it once.</source>
         <translation>
@@ -428,6 +424,16 @@ knives (default: filled outlines)</source>
         <translation>con --svg o --dxf: le tacche come linee singole e i testi in un
 font a tratto singolo, per laser vettoriali, plotter a penna e
 lame trascinate (predefinito: contorni pieni)</translation>
+    </message>
+    <message>
+        <source>a ring&apos;s numbers upright as read from its centre, for a disc, not
+from outside it (&quot;Ring read from its centre&quot;)</source>
+        <translation>i numeri di un anello diritti letti dal suo centro, per un disco,
+non dall’esterno («Anello letto dal centro»)</translation>
+    </message>
+    <message>
+        <source>These fourteen override the settings file.</source>
+        <translation>Queste quattordici prevalgono sul file di impostazioni.</translation>
     </message>
 </context>
 <context>
@@ -715,6 +721,13 @@ lame trascinate (predefinito: contorni pieni)</translation>
     </message>
 </context>
 <context>
+    <name>NumberSpacing</name>
+    <message>
+        <source>Numbers touch: font size %1 or less fits</source>
+        <translation>I numeri si toccano: va bene una dimensione del carattere di %1 o meno</translation>
+    </message>
+</context>
+<context>
     <name>PageGroup</name>
     <message>
         <source>Page</source>
@@ -835,6 +848,14 @@ lame trascinate (predefinito: contorni pieni)</translation>
     <message>
         <source>Numbers both wa&amp;ys</source>
         <translation>N&amp;umeri nei due sensi</translation>
+    </message>
+    <message>
+        <source>Ring read from its centre</source>
+        <translation>Anello letto dal centro</translation>
+    </message>
+    <message>
+        <source>A ring&apos;s numbers upright from its centre, for a disc; otherwise from outside it, as on a ground board</source>
+        <translation>I numeri di un anello diritti dal suo centro, per un disco; altrimenti dall’esterno, come su una base</translation>
     </message>
 </context>
 <context>

@@ -335,10 +335,6 @@ the wrapped strip mark over mark (&quot;Closing tab&quot;)</source>
         <translation>de eerste lange verdeling van de strook nog eens na het einde, om
 de omgelegde strook streep op streep te sluiten (“Lijmlip”)</translation>
     </message>
-    <message>
-        <source>These thirteen override the settings file.</source>
-        <translation>Deze dertien gaan voor het instellingenbestand.</translation>
-    </message>
     <message numerus="yes">
         <source>--%1 is given %n times; give it once.</source>
         <translation>
@@ -425,6 +421,16 @@ knives (default: filled outlines)</source>
         <translation>met --svg of --dxf: streepjes als enkele lijnen en teksten in een
 enkellijnslettertype, voor vectorlasers, penplotters en
 sleepmessen (standaard: gevulde omtrekken)</translation>
+    </message>
+    <message>
+        <source>a ring&apos;s numbers upright as read from its centre, for a disc, not
+from outside it (&quot;Ring read from its centre&quot;)</source>
+        <translation>de getallen van een ring rechtop gelezen vanuit het midden, voor
+een schijf, niet van buitenaf (&quot;Ring vanuit het midden gelezen&quot;)</translation>
+    </message>
+    <message>
+        <source>These fourteen override the settings file.</source>
+        <translation>Deze veertien gaan voor het instellingenbestand.</translation>
     </message>
 </context>
 <context>
@@ -712,6 +718,13 @@ sleepmessen (standaard: gevulde omtrekken)</translation>
     </message>
 </context>
 <context>
+    <name>NumberSpacing</name>
+    <message>
+        <source>Numbers touch: font size %1 or less fits</source>
+        <translation>Getallen raken elkaar: lettergrootte %1 of kleiner past</translation>
+    </message>
+</context>
+<context>
     <name>PageGroup</name>
     <message>
         <source>Page</source>
@@ -832,6 +845,14 @@ sleepmessen (standaard: gevulde omtrekken)</translation>
     <message>
         <source>Numbers both wa&amp;ys</source>
         <translation>Getallen ook o&amp;mgekeerd</translation>
+    </message>
+    <message>
+        <source>Ring read from its centre</source>
+        <translation>Ring vanuit het midden gelezen</translation>
+    </message>
+    <message>
+        <source>A ring&apos;s numbers upright from its centre, for a disc; otherwise from outside it, as on a ground board</source>
+        <translation>De getallen van een ring rechtop vanuit het midden, voor een schijf; anders van buitenaf, zoals op een grondplaat</translation>
     </message>
 </context>
 <context>

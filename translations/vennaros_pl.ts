@@ -336,10 +336,6 @@ the wrapped strip mark over mark (&quot;Closing tab&quot;)</source>
         <translation>pierwsza długa działka paska jeszcze raz za jego końcem, aby
 zamknąć owinięty pasek kreska na kresce („Zakładka do klejenia”)</translation>
     </message>
-    <message>
-        <source>These thirteen override the settings file.</source>
-        <translation>Tych trzynaście ma pierwszeństwo przed plikiem ustawień.</translation>
-    </message>
     <message numerus="yes">
         <source>--%1 is given %n times; give it once.</source>
         <translation>
@@ -427,6 +423,16 @@ knives (default: filled outlines)</source>
         <translation>z --svg lub --dxf: kreski jako pojedyncze linie, a teksty czcionką
 jednokreskową, dla laserów wektorowych, ploterów pisakowych
 i noży wleczonych (domyślnie: wypełnione kontury)</translation>
+    </message>
+    <message>
+        <source>a ring&apos;s numbers upright as read from its centre, for a disc, not
+from outside it (&quot;Ring read from its centre&quot;)</source>
+        <translation>liczby pierścienia proste czytane od jego środka, dla tarczy, nie
+z zewnątrz („Pierścień czytany od środka”)</translation>
+    </message>
+    <message>
+        <source>These fourteen override the settings file.</source>
+        <translation>Tych czternaście ma pierwszeństwo przed plikiem ustawień.</translation>
     </message>
 </context>
 <context>
@@ -715,6 +721,13 @@ i noży wleczonych (domyślnie: wypełnione kontury)</translation>
     </message>
 </context>
 <context>
+    <name>NumberSpacing</name>
+    <message>
+        <source>Numbers touch: font size %1 or less fits</source>
+        <translation>Liczby się stykają: mieści się rozmiar czcionki %1 lub mniejszy</translation>
+    </message>
+</context>
+<context>
     <name>PageGroup</name>
     <message>
         <source>Page</source>
@@ -835,6 +848,14 @@ i noży wleczonych (domyślnie: wypełnione kontury)</translation>
     <message>
         <source>Numbers both wa&amp;ys</source>
         <translation>Liczby w obu kierunkac&amp;h</translation>
+    </message>
+    <message>
+        <source>Ring read from its centre</source>
+        <translation>Pierścień czytany od środka</translation>
+    </message>
+    <message>
+        <source>A ring&apos;s numbers upright from its centre, for a disc; otherwise from outside it, as on a ground board</source>
+        <translation>Liczby pierścienia proste od jego środka, dla tarczy; inaczej z zewnątrz, jak na podstawie</translation>
     </message>
 </context>
 <context>

@@ -323,10 +323,6 @@ the wrapped strip mark over mark (&quot;Closing tab&quot;)</source>
 tira enrolada traço sobre traço (&quot;Aba de colagem&quot;)</translation>
     </message>
     <message>
-        <source>These thirteen override the settings file.</source>
-        <translation>Estas treze prevalecem sobre o arquivo de configurações.</translation>
-    </message>
-    <message>
         <source>Usage:</source>
         <translation>Uso:</translation>
     </message>
@@ -425,6 +421,16 @@ knives (default: filled outlines)</source>
         <translation>com --svg ou --dxf: as marcas como linhas simples e os textos em
 uma fonte de traço único, para lasers vetoriais, plotters de
 caneta e facas de arrasto (padrão: contornos preenchidos)</translation>
+    </message>
+    <message>
+        <source>a ring&apos;s numbers upright as read from its centre, for a disc, not
+from outside it (&quot;Ring read from its centre&quot;)</source>
+        <translation>os números de um anel em pé lidos do seu centro, para um disco,
+não de fora (&quot;Anel lido do centro&quot;)</translation>
+    </message>
+    <message>
+        <source>These fourteen override the settings file.</source>
+        <translation>Estas catorze prevalecem sobre o arquivo de configurações.</translation>
     </message>
 </context>
 <context>
@@ -712,6 +718,13 @@ caneta e facas de arrasto (padrão: contornos preenchidos)</translation>
     </message>
 </context>
 <context>
+    <name>NumberSpacing</name>
+    <message>
+        <source>Numbers touch: font size %1 or less fits</source>
+        <translation>Os números se tocam: cabe tamanho de fonte %1 ou menor</translation>
+    </message>
+</context>
+<context>
     <name>PageGroup</name>
     <message>
         <source>Page</source>
@@ -832,6 +845,14 @@ caneta e facas de arrasto (padrão: contornos preenchidos)</translation>
     <message>
         <source>Numbers both wa&amp;ys</source>
         <translation>&amp;Números nos dois sentidos</translation>
+    </message>
+    <message>
+        <source>Ring read from its centre</source>
+        <translation>Anel lido do centro</translation>
+    </message>
+    <message>
+        <source>A ring&apos;s numbers upright from its centre, for a disc; otherwise from outside it, as on a ground board</source>
+        <translation>Os números de um anel em pé a partir do centro, para um disco; senão de fora, como numa base</translation>
     </message>
 </context>
 <context>

@@ -323,10 +323,6 @@ the wrapped strip mark over mark (&quot;Closing tab&quot;)</source>
 сомкнуть свёрнутую ленту штрих в штрих («Клапан склейки»)</translation>
     </message>
     <message>
-        <source>These thirteen override the settings file.</source>
-        <translation>Эти тринадцать важнее файла настроек.</translation>
-    </message>
-    <message>
         <source>Usage:</source>
         <translation>Использование:</translation>
     </message>
@@ -425,6 +421,16 @@ knives (default: filled outlines)</source>
         <translation>с --svg или --dxf: штрихи одиночными линиями, тексты
 однолинейным шрифтом, для векторных лазеров, перьевых
 плоттеров и режущих ножей (по умолчанию: залитые контуры)</translation>
+    </message>
+    <message>
+        <source>a ring&apos;s numbers upright as read from its centre, for a disc, not
+from outside it (&quot;Ring read from its centre&quot;)</source>
+        <translation>числа кольца прямо при чтении из его центра, для диска, а не
+снаружи («Кольцо читается из центра»)</translation>
+    </message>
+    <message>
+        <source>These fourteen override the settings file.</source>
+        <translation>Эти четырнадцать важнее файла настроек.</translation>
     </message>
 </context>
 <context>
@@ -713,6 +719,13 @@ knives (default: filled outlines)</source>
     </message>
 </context>
 <context>
+    <name>NumberSpacing</name>
+    <message>
+        <source>Numbers touch: font size %1 or less fits</source>
+        <translation>Числа соприкасаются: подходит размер шрифта %1 или меньше</translation>
+    </message>
+</context>
+<context>
     <name>PageGroup</name>
     <message>
         <source>Page</source>
@@ -833,6 +846,14 @@ knives (default: filled outlines)</source>
     <message>
         <source>Numbers both wa&amp;ys</source>
         <translation>Ч&amp;исла в обе стороны</translation>
+    </message>
+    <message>
+        <source>Ring read from its centre</source>
+        <translation>Кольцо читается из центра</translation>
+    </message>
+    <message>
+        <source>A ring&apos;s numbers upright from its centre, for a disc; otherwise from outside it, as on a ground board</source>
+        <translation>Числа кольца прямо из его центра, для диска; иначе снаружи, как на опорной плите</translation>
     </message>
 </context>
 <context>

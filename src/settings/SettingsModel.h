@@ -21,9 +21,10 @@ enum class Check {
     HalfDeg,
     SignedDec,
     ClosingTab,
+    RingFromCentre, ///< ring numbers upright from the centre, not from outside
     ExportStrokes ///< drawings in single strokes rather than filled outlines
 };
-constexpr std::size_t kCheckCount = 12;
+constexpr std::size_t kCheckCount = 13;
 /// The text boxes: the two sizes, DECLtext (altitude) and AzText (azimuth), and the "Zero at" box.
 enum class SizeText { Altitude, Azimuth, ZeroAt };
 /// The five sliders of each circle set.

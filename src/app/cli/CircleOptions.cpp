@@ -16,13 +16,14 @@ QList<QCommandLineOption> CircleOptions::options()
     return { { kSize, QString(), QStringLiteral("VALUE") }, { kLength, QString() }, { kRa, QString() },
         { kDecreasing, QString() }, { kSplit, QString() }, { kRing, QString() }, { kVerniers, QString() },
         { kBothWays, QString() }, { kScaleCheck, QString() }, { kHalfDegree, QString() },
-        { kSignedDec, QString() }, { kZeroAt, QString(), QStringLiteral("N") }, { kClosingTab, QString() } };
+        { kSignedDec, QString() }, { kZeroAt, QString(), QStringLiteral("N") }, { kClosingTab, QString() },
+        { kRingFromCentre, QString() } };
 }
 
 bool CircleOptions::anyGiven(const QCommandLineParser& parser)
 {
     for (const QString& name : { kSize, kLength, kRa, kDecreasing, kSplit, kRing, kVerniers, kBothWays,
-             kScaleCheck, kHalfDegree, kSignedDec, kZeroAt, kClosingTab }) {
+             kScaleCheck, kHalfDegree, kSignedDec, kZeroAt, kClosingTab, kRingFromCentre }) {
         if (parser.isSet(name))
             return true;
     }
@@ -74,6 +75,7 @@ CircleOptions CircleOptions::read(const QCommandLineParser& parser, bool azimuth
     circle.halfDegree = parser.isSet(kHalfDegree);
     circle.signedDec = parser.isSet(kSignedDec);
     circle.closingTab = parser.isSet(kClosingTab);
+    circle.ringFromCentre = parser.isSet(kRingFromCentre);
     if (parser.isSet(kZeroAt))
         circle.zeroAt = parser.value(kZeroAt); // the job refuses what the box would
     if (!azimuth && (circle.ra || circle.decreasing))
@@ -115,6 +117,7 @@ void CircleOptions::applyTo(SettingsModel& model, bool azimuth) const
     check(halfDegree, Check::HalfDeg);
     check(signedDec, Check::SignedDec);
     check(closingTab, Check::ClosingTab);
+    check(ringFromCentre, Check::RingFromCentre);
     if (zeroAt)
         model.setText(SizeText::ZeroAt, *zeroAt);
 }

@@ -26,6 +26,7 @@ struct CircleOptions {
     bool halfDegree = false;
     bool signedDec = false;
     bool closingTab = false;
+    bool ringFromCentre = false;
     std::optional<QString> zeroAt; ///< degrees, as typed
 
     static QList<QCommandLineOption> options();

@@ -254,7 +254,11 @@ constexpr HelpEntry kHelpEntries[] = {
         QT_TRANSLATE_NOOP("CommandLine",
             "the strip's first long division again after its end, to close\n"
             "the wrapped strip mark over mark (\"Closing tab\")") },
-    { "", QT_TRANSLATE_NOOP("CommandLine", "These thirteen override the settings file.") },
+    { "--ring-from-centre",
+        QT_TRANSLATE_NOOP("CommandLine",
+            "a ring's numbers upright as read from its centre, for a disc, not\n"
+            "from outside it (\"Ring read from its centre\")") },
+    { "", QT_TRANSLATE_NOOP("CommandLine", "These fourteen override the settings file.") },
     { "--tape LENGTH",
         QT_TRANSLATE_NOOP("CommandLine",
             "a wrap tape of that length (1000mm, 40in) ticked every millimetre\n"
@@ -280,9 +284,11 @@ QString CommandLine::helpText()
         "       vennaros --print-pdf FILE [--settings SETTINGS.txt] [--paper NAME] [--landscape]\n"
         "                [--size VALUE [--length]] [--split] [--ring] [--verniers] [--both-ways]\n"
         "                [--scale-check] [--half-degree] [--zero-at N] [--closing-tab]\n"
+        "                [--ring-from-centre]\n"
         "                (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])\n"
         "       vennaros (--svg FILE | --dxf FILE) [--strokes] [--settings SETTINGS.txt]\n"
         "                [--size VALUE [--length]] [--ring] [--verniers] [--both-ways] [--half-degree]\n"
+        "                [--ring-from-centre]\n"
         "                [--zero-at N] (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])\n"
         "       vennaros --print-pdf FILE --tape LENGTH [--paper NAME] [--landscape]\n"
         "       vennaros --print-pdf FILE --proof [--settings SETTINGS.txt] [--paper NAME]\n"

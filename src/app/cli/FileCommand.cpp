@@ -9,6 +9,7 @@
 #include "print/job/ProofSheet.h"
 #include "print/job/WrapTape.h"
 #include "print/page/PaperName.h"
+#include "print/sheets/NumberSpacing.h"
 #include "settings/SettingsFileFormat.h"
 #include "settings/StatusLine.h"
 
@@ -151,6 +152,7 @@ int run(const CommandLine& line, QTextStream& errors)
     try {
         bool written = false;
         QString writeError;
+        int numbersFit = 0;
         if (line.proof) {
             PdfFileJobHost host(line.outputFile,
                 line.landscape ? PageOrientation::Landscape : PageOrientation::Portrait, paper);
@@ -170,7 +172,11 @@ int run(const CommandLine& line, QTextStream& errors)
             print(host);
             written = host.written();
             writeError = host.writeError();
+            numbersFit = host.numbersFit();
         }
+        // The page is printed as asked; the user decides whether to print smaller numbers.
+        if (written && numbersFit > 0)
+            errors << "vennaros: " << numberspacing::warning(numbersFit) << '\n';
         if (written)
             return 0;
         const QString status = model.status().text();

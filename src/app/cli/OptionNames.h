@@ -30,5 +30,6 @@ inline const QString kZeroAt = QStringLiteral("zero-at");
 inline const QString kClosingTab = QStringLiteral("closing-tab");
 inline const QString kTape = QStringLiteral("tape");
 inline const QString kProof = QStringLiteral("proof");
+inline const QString kRingFromCentre = QStringLiteral("ring-from-centre");
 
 } // namespace optionname

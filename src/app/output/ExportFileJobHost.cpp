@@ -76,11 +76,12 @@ std::unique_ptr<PrintSurface> ExportFileJobHost::open(const SheetRequest& reques
 {
     auto metrics = std::make_shared<FontTextMetrics>();
     // No paper: nothing reads its width.
-    return std::make_unique<RecordingSurface>(
-        0, metrics, [this, metrics, rings = request.ring != RingCut::None](const Page& page) {
+    return std::make_unique<RecordingSurface>(0, metrics,
+        [this, metrics, rings = request.ring != RingCut::None, fromCentre = request.ringFromCentre](
+            const Page& page) {
             try {
                 const QByteArray bytes
-                    = drawing(rings ? wholeRings(page, *metrics) : page, m_format, m_style);
+                    = drawing(rings ? wholeRings(page, *metrics, fromCentre) : page, m_format, m_style);
                 if (m_path == QLatin1String(kStandardOutput))
                     writeStandardOutput(bytes);
                 else

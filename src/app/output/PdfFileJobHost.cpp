@@ -27,5 +27,6 @@ std::unique_ptr<PrintSurface> PdfFileJobHost::open(const SheetRequest& request)
             throw;
         }
         m_written = true;
+        m_numbersFit = sheets.empty() ? 0 : sheets.front().numbersFit;
     });
 }

@@ -22,9 +22,12 @@ public:
     bool written() const { return m_written; }
     /// Why the file could not be written, when it could not.
     const QString& writeError() const { return m_writeError; }
+    /// The largest font size at which the written numbers would not touch, when they do; 0 when not.
+    int numbersFit() const { return m_numbersFit; }
 
 private:
     PdfFilePrinter m_printer;
     bool m_written = false;
     QString m_writeError;
+    int m_numbersFit = 0;
 };

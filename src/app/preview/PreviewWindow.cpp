@@ -4,6 +4,7 @@
 #include "print/page/PageUnits.h"
 #include "print/page/PrintSurface.h"
 #include "print/render/PageRenderer.h"
+#include "print/sheets/NumberSpacing.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -71,6 +72,11 @@ PreviewWindow::PreviewWindow(QWidget* parent)
     m_scroll->setWidgetResizable(true);
     layout->addWidget(m_scroll, 1);
 
+    m_numbersTouch = new QLabel(this);
+    m_numbersTouch->setObjectName(QStringLiteral("PreviewNumbersTouch"));
+    m_numbersTouch->setVisible(false);
+    layout->addWidget(m_numbersTouch);
+
     auto* row = new QHBoxLayout;
     m_zoomOut = new QPushButton(tr("Zoom &out"), this);
     m_zoomOut->setShortcut(QKeySequence::ZoomOut);
@@ -100,6 +106,9 @@ void PreviewWindow::showSheets(const std::vector<Page>& sheets, const PaperForma
     m_summary->setText(tr("%1 on %2 %3, %4 × %5 mm")
                            .arg(count, m_paper.size.name(), orientationName(m_paper.orientation),
                                millimetres(m_paper.width), millimetres(m_paper.height)));
+    const int fit = sheets.empty() ? 0 : sheets.front().numbersFit;
+    m_numbersTouch->setText(fit > 0 ? numberspacing::warning(fit) : QString());
+    m_numbersTouch->setVisible(fit > 0);
     render();
 }
 

@@ -46,6 +46,7 @@ private:
     double m_dpi;
     QLabel* m_summary = nullptr;
     QLabel* m_status = nullptr;
+    QLabel* m_numbersTouch = nullptr; ///< under the sheets, when their numbers run into each other
     QPushButton* m_zoomIn = nullptr;
     QPushButton* m_zoomOut = nullptr;
     // The sheets, one under the other in a scrolled column.

@@ -82,6 +82,10 @@ void PageGroup::addChecks(const DesignControls& controls, SettingsModel& model, 
     controls.check(this, Check::ClosingTab, "ClosingTabCheck", tr("Closing tab"), kColumns[0],
         kThirdChecksTop,
         tr("The strip's first long division again after its end, to join the wrapped strip mark over mark"));
+    controls.check(this, Check::RingFromCentre, "RingFromCentreCheck", tr("Ring read from its centre"),
+        kColumns[2], kThirdChecksTop,
+        tr("A ring's numbers upright from its centre, for a disc; otherwise from outside it, as on a "
+           "ground board"));
 }
 
 void PageGroup::addButtons(const DesignControls& controls, SettingsModel& model, const DesignLayout& layout)

@@ -24,6 +24,7 @@ JobSettings JobSettings::read(const SettingsModel& model, SizeText sizeText)
     settings.halfDegree = checked(model.check(Check::HalfDeg));
     settings.signedDeclination = checked(model.check(Check::SignedDec));
     settings.closingTab = checked(model.check(Check::ClosingTab));
+    settings.ringFromCentre = checked(model.check(Check::RingFromCentre));
     settings.zeroAt = numeric::parseDecimal(model.text(SizeText::ZeroAt));
     for (int set = 1; set <= kCircleSets; ++set) {
         CircleSetSettings& values = settings.sets[static_cast<std::size_t>(set - 1)];

@@ -35,6 +35,7 @@ struct JobSettings {
     bool halfDegree = false; ///< marks between the degree marks (box checked, whatever the graduation)
     bool signedDeclination = false; ///< altitude numbers below its 0s carry a minus sign
     bool closingTab = false; ///< a strip ends with its first long division again, to join over
+    bool ringFromCentre = false; ///< a ring's texts read from its centre, not from outside it
     std::optional<double> zeroAt; ///< the reading the strips start at, degrees; nothing: not a number
     std::array<CircleSetSettings, kCircleSets> sets {};
 

@@ -211,6 +211,7 @@ SheetRequest PrintJob::sheetRequest(
     request.scaleCheck = m_settings.scaleCheck;
     request.ring = ring;
     request.closingTab = m_settings.closingTab;
+    request.ringFromCentre = m_settings.ringFromCentre;
     request.circle = (size.diameter ? QCoreApplication::translate("PrintJob", "%1 %2 %3 dia.")
                                     : QCoreApplication::translate("PrintJob", "%1 %2 %3 len."))
                          .arg(mode.circleLabel, numeric::generalForm(size.entry), size.units);

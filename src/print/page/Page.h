@@ -102,4 +102,7 @@ struct Page {
     /// printable area's top-left corner.
     double scaleX = 1.0;
     double scaleY = 1.0;
+    /// On a job's first sheet: the largest font size at which its neighbouring numbers don't touch,
+    /// when they touch at the size drawn; 0 when they don't. Not printed.
+    int numbersFit = 0;
 };

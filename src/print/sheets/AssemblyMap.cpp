@@ -259,13 +259,12 @@ std::vector<SheetRow> rows(
     std::vector<ShelfPiece> cells;
     for (const MapStrip& strip : strips) {
         ShelfPiece cell { ringCell(strip, ink), {}, std::nullopt };
-        double right = 0;
-        double bottom = 0;
-        for (const PageOp& op : cell.ops) {
-            right = std::max(right, ink.right(op));
-            bottom = std::max(bottom, ink.bottom(op));
-        }
-        cell.box = QRectF(0, 0, right, bottom);
+        // Its labels may reach past the square's left edge (a wide range at 9 o'clock): the cell is
+        // where its ink is, so the shelf keeps all of it inside the printable area.
+        QRectF box(0, 0, 0, 0);
+        for (const PageOp& op : cell.ops)
+            box = box.united(ink.bounds(op));
+        cell.box = box;
         cells.push_back(std::move(cell));
     }
     for (SheetRow& row : shelve(std::move(cells), width, kCellGap)) {

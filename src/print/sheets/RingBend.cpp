@@ -2,6 +2,8 @@
 
 #include "print/page/Polar.h"
 
+#include <cmath>
+
 QPointF RingShape::point(double x, double y) const
 {
     return polar::point(centre, radius(y), angle(x));
@@ -36,15 +38,26 @@ PageOp bend(const PageOp& op, const RingShape& ring, const InkExtents& ink)
         return bent;
     }
     case PageOp::Kind::Text: {
-        // The text's top edge touches the circle at its middle; its corner lies half its width back
-        // along the tangent.
         const double width = ink.textWidth(op);
         const double angle = ring.angle(op.x + width / 2);
-        const QPointF top = polar::point(ring.centre, ring.radius(op.y), angle);
         const double a = polar::radians(angle);
-        bent.x = top.x() - width / 2 * std::cos(a);
-        bent.y = top.y() - width / 2 * std::sin(a);
-        bent.rotation = op.rotation + angle;
+        const QPointF along(std::cos(a), std::sin(a)); // clockwise along the circle
+        if (ring.fromCentre) {
+            // The text's top edge touches the circle at its middle; its corner lies half its width
+            // back along the tangent.
+            const QPointF top = polar::point(ring.centre, ring.radius(op.y), angle);
+            bent.x = top.x() - width / 2 * along.x();
+            bent.y = top.y() - width / 2 * along.y();
+            bent.rotation = std::fmod(op.rotation + angle, 360.0);
+        } else {
+            // Turned half round in its own band: its top on the band's inner circle, its corner half
+            // its width on along the tangent, reading against the ring's clockwise sense.
+            const double height = ink.bounds(op).height();
+            const QPointF top = polar::point(ring.centre, ring.radius(op.y + height), angle);
+            bent.x = top.x() + width / 2 * along.x();
+            bent.y = top.y() + width / 2 * along.y();
+            bent.rotation = std::fmod(op.rotation + angle + 180.0, 360.0);
+        }
         return bent;
     }
     case PageOp::Kind::Arc:

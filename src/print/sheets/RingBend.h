@@ -14,6 +14,8 @@ struct RingShape {
     double length = 0; ///< the circle's strip length: what one turn holds
     double left = 0; ///< where the strip's 0 stands
     double turn = 0;
+    /// Texts read from the ring's centre (a disc) rather than from outside it (a ground board).
+    bool fromCentre = false;
 
     double angle(double x) const { return turn + 360.0 * (x - left) / length; }
     double radius(double y) const { return outer - y; }
@@ -21,6 +23,7 @@ struct RingShape {
 };
 
 /// The op as the ring shows it: a mark across the strip becomes radial, a line along it and a box
-/// become an arc and a piece of annulus, a text stays straight, centred on its angle with its top
-/// away from the centre (upright as read from outside the ring).
+/// become an arc and a piece of annulus, a text stays straight and centred on its angle in the band
+/// of the strip it stood in, its baseline along the circle: its top toward the centre (upright to
+/// someone outside the ring), or away from it when the ring is read from its centre.
 PageOp bend(const PageOp& op, const RingShape& ring, const InkExtents& ink);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <numbers>
 
 namespace {
@@ -23,11 +24,13 @@ QRectF boundsOf(const std::vector<PageOp>& ops, const InkExtents& ink)
 
 } // namespace
 
-RingMaker::RingMaker(const SheetFormat& format, const InkExtents& ink, bool inches, RingCut cut)
+RingMaker::RingMaker(
+    const SheetFormat& format, const InkExtents& ink, bool inches, RingCut cut, bool fromCentre)
     : m_format(format)
     , m_ink(ink)
     , m_inches(inches)
     , m_cut(cut)
+    , m_fromCentre(fromCentre)
 { }
 
 std::vector<SheetRow> RingMaker::rows(
@@ -41,25 +44,42 @@ std::vector<SheetRow> RingMaker::rows(
     circle.length = circle.vernier ? strip.circleLength : strip.length;
     circle.outer = circle.length / (2 * std::numbers::pi);
     circle.spacing = strip.length / strip.divisions;
+    circle.fromCentre = m_fromCentre;
     const double end = strip.left + strip.length;
     // The long marks stand `phase` of a division past the strip's left end when it starts between
     // them; then no number stands at an end.
     const double start = strip.zeroAt / strip.unitsPerDivision;
     const double phase = std::ceil(start) - start;
+    // A number split over the strip's ends ("0" at its start, "9" at its end) is whole on a ring:
+    // the end's part goes before the start's, by number row.
+    std::map<double, QString> endParts;
+    const auto atEnd = [&](const PageOp& op) {
+        return !circle.vernier && op.kind == PageOp::Kind::Text && phase == 0
+            && (m_ink.left(op) + m_ink.right(op)) / 2 > end - circle.spacing / 2;
+    };
+    for (const PageOp& op : rowOps) {
+        if (atEnd(op))
+            endParts[op.y] = op.text.trimmed();
+    }
     for (const PageOp& op : rowOps) {
         if (!circle.vernier) {
             // The strip's right end is its left end again on the ring.
             const bool mark = op.kind == PageOp::Kind::Stroke && op.dx == 0;
-            const double centre = (m_ink.left(op) + m_ink.right(op)) / 2;
             if (mark && op.x > end - kMarkTolerance)
                 continue;
-            if (op.kind == PageOp::Kind::Text && phase == 0 && centre > end - circle.spacing / 2)
+            if (atEnd(op))
                 continue;
         }
         PageOp kept = op;
+        const auto endPart = endParts.find(op.y);
+        if (op.kind == PageOp::Kind::Text && endPart != endParts.end() && phase == 0
+            && (m_ink.left(op) + m_ink.right(op)) / 2 < strip.left + circle.spacing / 2
+            && endPart->second != op.text.trimmed()) {
+            kept.text = QLatin1Char(' ') + endPart->second + op.text.trimmed() + QLatin1Char(' ');
+        }
         if (!circle.vernier && op.kind == PageOp::Kind::Text) {
             // Centred on its mark: the strip's end numbers stand beside theirs, a ring has no ends.
-            const double width = m_ink.textWidth(op);
+            const double width = m_ink.textWidth(kept);
             const double mark = strip.left
                 + (std::round((op.x + width / 2 - strip.left) / circle.spacing - phase) + phase)
                     * circle.spacing;
@@ -71,9 +91,10 @@ std::vector<SheetRow> RingMaker::rows(
 
     std::vector<ShelfPiece> pieces;
     if (circle.vernier) {
-        // A vernier is a piece of its ring, its middle at the top.
+        // A vernier is a piece of its ring, its middle where its numbers read upright on the sheet.
         const QRectF box = boundsOf(circle.ops, m_ink);
-        const RingShape shape = circle.shape(-circle.angle((box.left() + box.right()) / 2));
+        const double upright = m_fromCentre ? 0 : 180;
+        const RingShape shape = circle.shape(upright - circle.angle((box.left() + box.right()) / 2));
         std::vector<PageOp> bent;
         for (const PageOp& op : circle.ops)
             bent.push_back(bend(op, shape, m_ink));

@@ -17,8 +17,10 @@
 class RingMaker {
 public:
     /// inches: the unit of the sector labels' lengths; cut: whole rings or rings in sectors, as the
-    /// job decided against ringfit.
-    RingMaker(const SheetFormat& format, const InkExtents& ink, bool inches, RingCut cut);
+    /// job decided against ringfit; fromCentre: its texts read from the ring's centre, not from
+    /// outside it.
+    RingMaker(
+        const SheetFormat& format, const InkExtents& ink, bool inches, RingCut cut, bool fromCentre = false);
 
     /// The row of a strip (x as drawn, y from the row's top) as its ring or the rows of its sectors,
     /// side by side where the printable width holds them. A vernier's row is bent to its circle and
@@ -43,7 +45,12 @@ private:
         double spacing = 0;
         bool vernier = false;
 
-        RingShape shape(double turn) const { return { QPointF(0, 0), outer, length, strip.left, turn }; }
+        bool fromCentre = false;
+
+        RingShape shape(double turn) const
+        {
+            return { QPointF(0, 0), outer, length, strip.left, turn, fromCentre };
+        }
         /// The angle of strip x as drawn, before any turn.
         double angle(double x) const { return 360.0 * (x - strip.left) / length; }
     };
@@ -58,4 +65,5 @@ private:
     const InkExtents& m_ink;
     bool m_inches;
     RingCut m_cut;
+    bool m_fromCentre;
 };

@@ -68,6 +68,10 @@ std::vector<PageOp> RingMaker::sector(const Circle& circle, int n, int index, do
     const int last = first + k + 1;
     const double from = strip.left + first * s;
     const double to = strip.left + last * s;
+    // The piece ends at its cut line, half a division past the next piece's first long mark: what
+    // lies beyond it is the next piece's, which carries it from under this one.
+    const double cutX = to - s / 2;
+    const auto kept = [&](double x) { return x <= cutX + kMarkTolerance; };
     // A place of the strip, or the same place one turn on, whichever lies in the sector.
     const auto within = [&](double x, double tolerance) -> std::optional<double> {
         for (const double candidate : { x, x + L }) {
@@ -80,14 +84,14 @@ std::vector<PageOp> RingMaker::sector(const Circle& circle, int n, int index, do
     std::vector<PageOp> ops;
     std::vector<std::size_t> boxes;
     double textLeft = from;
-    double textRight = to;
+    double textRight = cutX;
     for (const PageOp& op : circle.ops) {
         const bool mark = op.kind == PageOp::Kind::Stroke && op.dx == 0;
         if (mark) {
-            if (const std::optional<double> x = within(op.x, kMarkTolerance)) {
-                PageOp kept = op;
-                kept.x = *x;
-                ops.push_back(kept);
+            if (const std::optional<double> x = within(op.x, kMarkTolerance); x && kept(*x)) {
+                PageOp placed = op;
+                placed.x = *x;
+                ops.push_back(placed);
             }
         } else if (op.kind == PageOp::Kind::Text) {
             // A number belongs to the long mark it is centred on, or nearest to; on a ring whose
@@ -97,12 +101,12 @@ std::vector<PageOp> RingMaker::sector(const Circle& circle, int n, int index, do
             const double at = (centre - strip.left) / s;
             const long division = std::lround(between ? std::floor(at) : at);
             const std::optional<double> x = within(strip.left + division * s, kMarkTolerance);
-            if (x && (!between || within(*x + s, kMarkTolerance))) {
-                PageOp kept = op;
-                kept.x += *x - (strip.left + division * s);
-                textLeft = std::min(textLeft, m_ink.glyphLeft(kept) - kBoxMargin);
-                textRight = std::max(textRight, m_ink.glyphRight(kept) + kBoxMargin);
-                ops.push_back(kept);
+            if (x && kept(between ? *x + s : *x) && (!between || within(*x + s, kMarkTolerance))) {
+                PageOp number = op;
+                number.x += *x - (strip.left + division * s);
+                textLeft = std::min(textLeft, m_ink.glyphLeft(number) - kBoxMargin);
+                textRight = std::max(textRight, m_ink.glyphRight(number) + kBoxMargin);
+                ops.push_back(number);
             }
         } else {
             // A stretch along the strip: a box, a line. One that runs the whole strip runs round.
@@ -111,7 +115,7 @@ std::vector<PageOp> RingMaker::sector(const Circle& circle, int n, int index, do
             const bool round = b - a >= L - kMarkTolerance;
             for (const double shift : { 0.0, L }) {
                 const double left = round ? from : std::max(a + shift, from);
-                const double right = round ? to : std::min(b + shift, to);
+                const double right = round ? cutX : std::min(b + shift, cutX);
                 if (right <= left)
                     continue;
                 PageOp clipped = op;
@@ -125,7 +129,9 @@ std::vector<PageOp> RingMaker::sector(const Circle& circle, int n, int index, do
             }
         }
     }
-    // A black ring cut at a joint still holds the numbers at its ends.
+    // A black ring cut at a joint still holds the numbers at its ends, inside its outline.
+    textLeft = std::max(textLeft, from - s / 2);
+    textRight = std::min(textRight, cutX);
     for (std::size_t i : boxes) {
         ops[i].x = textLeft;
         ops[i].dx = textRight - textLeft;
@@ -135,7 +141,6 @@ std::vector<PageOp> RingMaker::sector(const Circle& circle, int n, int index, do
     const double labelTop = circle.depth + kLabelGap;
     const double bottom = labelTop + kLabelLines * lineHeight;
     const double startX = from - s / 2;
-    const double cutX = to - s / 2;
     // The piece's outline: its outer and inner edge, the edge that lies under the previous sector,
     // and the cut line through the overlap.
     for (const double y : { 0.0, circle.depth }) {
@@ -155,17 +160,19 @@ std::vector<PageOp> RingMaker::sector(const Circle& circle, int n, int index, do
     }
 
     const double middle = strip.left + (first + k / 2.0) * s;
-    const auto centred = [&](double top, const QString& text) {
+    // Read from outside, the line nearest the centre is the top one.
+    const auto centred = [&](int line, const QString& text) {
+        const double top = labelTop + (m_fromCentre ? line : kLabelLines - 1 - line) * lineHeight;
         PageOp label = pageText(0, top, text, kLabelPoints);
         label.x = middle - m_ink.textWidth(label) / 2;
         ops.push_back(label);
     };
     const int divisions = strip.divisions;
     const PieceNote note = sectorNote(strip, n, index);
-    centred(labelTop, note.range);
-    centred(labelTop + lineHeight, radiusLabel(circle.outer, m_inches));
+    centred(0, note.range);
+    centred(1, radiusLabel(circle.outer, m_inches));
     const double chord = 2 * circle.outer * std::sin(std::numbers::pi * k / divisions);
-    centred(labelTop + 2 * lineHeight, chordLabel(strip, first, first + k, chord, m_inches));
+    centred(2, chordLabel(strip, first, first + k, chord, m_inches));
     // Each joint's letter stands left of its cut line, at the same place of the ring on both pieces.
     const auto joint = [&](double cut, const QString& letter) {
         PageOp label = pageText(0, labelTop, letter, kLabelPoints);
@@ -175,7 +182,9 @@ std::vector<PageOp> RingMaker::sector(const Circle& circle, int n, int index, do
     joint(from + s / 2, note.startJoint);
     joint(cutX, note.endJoint);
 
-    const RingShape shape = circle.shape(orientation - circle.angle(middle));
+    // Read from outside, a sector points down so that its texts stand upright on the sheet.
+    const double pointing = m_fromCentre ? orientation : orientation + 180;
+    const RingShape shape = circle.shape(pointing - circle.angle(middle));
     for (PageOp& op : ops)
         op = bend(op, shape, m_ink);
     return ops;

@@ -8,7 +8,7 @@ namespace scalecheck {
 namespace {
 
 constexpr double kBarDrop = 500; // from the check's top to the bar across, below its label
-constexpr double kBarsApart = 1000; // from the bar across to the bar down
+constexpr double kBarsApart = 700; // from the bar across to the bar down: both and the label fit A5 portrait
 constexpr double kLabelGap = 300; // from the bar down to its label
 
 struct Bars {

@@ -36,5 +36,6 @@ struct SheetRequest {
     bool inches = false; ///< the job's unit, for what the sheets add in lengths
     RingCut ring = RingCut::None; ///< every strip is bent into its flat ring, whole or in sectors
     bool closingTab = false; ///< a strip ends with its first long division again, cut to join over it
+    bool ringFromCentre = false; ///< a ring's texts read from its centre, not from outside it
     QString circle; ///< the circle and its size, as the sheets of a job in pieces name it
 };

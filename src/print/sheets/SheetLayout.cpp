@@ -5,6 +5,7 @@
 #include "print/sheets/AssemblyMap.h"
 #include "print/sheets/ClosingTab.h"
 #include "print/sheets/InkExtents.h"
+#include "print/sheets/NumberSpacing.h"
 #include "print/sheets/RingLayout.h"
 #include "print/sheets/ScaleCheck.h"
 #include "print/sheets/SheetAids.h"
@@ -15,6 +16,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -52,28 +54,38 @@ SheetRow scaleCheckRow(bool inches)
 }
 
 /// Places rows one below the other from `top` on, after what `first` holds already, beginning a new
-/// sheet where a row would cross `bottom`; a sheet never holds part of a row.
+/// sheet where a row would cross `bottom`; a sheet never holds part of a row. A row that is not a
+/// strip's (a scale check, a vernier, a caption) first takes room beside what an earlier sheet
+/// holds, the latest first, so that it never begins a sheet of its own while one has room.
 class Pagination {
 public:
-    Pagination(Page first, double top, double bottom, bool firstHasRows)
+    Pagination(Page first, double top, double bottom, bool firstHasRows, double width = 0,
+        const InkExtents* ink = nullptr)
         : m_bottom(bottom)
+        , m_width(width)
+        , m_ink(ink)
         , m_cursor(top)
         , m_sheetHasRows(firstHasRows)
     {
         m_sheets.push_back(std::move(first));
+        m_tops.push_back({ kSheetTop, top });
     }
 
     /// Returns the sheet it placed the row on, counted from 0.
     std::size_t place(const SheetRow& row)
     {
         if (m_sheetHasRows && m_cursor + row.height > m_bottom) {
+            if (const std::optional<std::size_t> sheet = placeBeside(row))
+                return *sheet;
             m_sheets.emplace_back();
+            m_tops.push_back({ kSheetTop });
             m_cursor = kSheetTop;
         }
         for (PageOp op : row.ops) {
             op.y += m_cursor;
             m_sheets.back().ops.push_back(std::move(op));
         }
+        m_tops.back().push_back(m_cursor);
         m_sheetHasRows = true;
         m_cursor += row.pitch;
         return m_sheets.size() - 1;
@@ -82,8 +94,47 @@ public:
     std::vector<Page> sheets() && { return std::move(m_sheets); }
 
 private:
+    static constexpr double kBesideGap = 400;
+    static constexpr double kBesideSlack = 120; // a font's texts measure a little wider on some printers
+
+    std::optional<std::size_t> placeBeside(const SheetRow& row)
+    {
+        if (m_ink == nullptr || m_width <= 0 || (row.strip && row.strip->circleLength == 0)
+            || row.ops.empty())
+            return std::nullopt;
+        QRectF box;
+        for (const PageOp& op : row.ops)
+            box = box.isNull() ? m_ink->bounds(op) : box.united(m_ink->bounds(op));
+        for (std::size_t s = m_sheets.size(); s-- > 0;) {
+            for (const double top : m_tops[s]) {
+                if (top + box.bottom() > m_bottom || top + box.top() < 0)
+                    continue;
+                // Right of everything in the band the row would take.
+                double right = 0;
+                for (const PageOp& op : m_sheets[s].ops) {
+                    const QRectF ink = m_ink->bounds(op);
+                    if (ink.bottom() > top + box.top() && ink.top() < top + box.bottom())
+                        right = std::max(right, ink.right());
+                }
+                const double dx = right + kBesideGap - box.left();
+                if (box.right() + dx > m_width - kBesideSlack)
+                    continue;
+                for (PageOp op : row.ops) {
+                    op.x += dx;
+                    op.y += top;
+                    m_sheets[s].ops.push_back(std::move(op));
+                }
+                return s;
+            }
+        }
+        return std::nullopt;
+    }
+
     std::vector<Page> m_sheets;
+    std::vector<std::vector<double>> m_tops; ///< where rows begin on each sheet, where one may go beside
     double m_bottom;
+    double m_width;
+    const InkExtents* m_ink;
     double m_cursor;
     bool m_sheetHasRows;
 };
@@ -125,10 +176,9 @@ std::vector<SheetRow> rowsOf(const Page& drawn, const InkExtents& ink, const Str
 StripRows stripRows(const SheetRequest& request, const InkExtents& ink)
 {
     if (request.ring != RingCut::None) {
-        return [maker = std::make_shared<RingMaker>(request.format, ink, request.inches, request.ring)](
-                   std::vector<PageOp> ops, const StripGeometry& strip, double pitch) {
-            return maker->rows(ops, strip, pitch);
-        };
+        return [maker = std::make_shared<RingMaker>(request.format, ink, request.inches, request.ring,
+                    request.ringFromCentre)](std::vector<PageOp> ops, const StripGeometry& strip,
+                   double pitch) { return maker->rows(ops, strip, pitch); };
     }
     return [&request, &ink, splitter = std::make_shared<StripSplitter>(request.format, ink)](
                std::vector<PageOp> ops, const StripGeometry& strip, double pitch) {
@@ -156,7 +206,8 @@ std::vector<Page> splitSheets(const Page& drawn, const SheetRequest& request, co
         rows.push_back(scaleCheckRow(request.inches));
     }
     const double bottom = format.paper.printableHeight() / format.factorDown();
-    Pagination pages(std::move(head), drawn.rows.front().top, bottom, false);
+    const double width = format.paper.printableWidth() / format.factorAcross();
+    Pagination pages(std::move(head), drawn.rows.front().top, bottom, false, width, &ink);
     std::vector<std::size_t> placedOn;
     for (const SheetRow& row : rows)
         placedOn.push_back(pages.place(row));
@@ -203,7 +254,8 @@ std::vector<Page> wholeSheet(const Page& drawn, const SheetRequest& request, con
         drawn.ops.begin(), drawn.ops.end(), [&ink](const PageOp& op) { return ink.bottom(op) > op.y; });
     const SheetFormat& format = request.format;
     Pagination pages(drawn, bottomOf(drawn.ops, ink) + kCheckGap,
-        format.paper.printableHeight() / format.factorDown(), drawing);
+        format.paper.printableHeight() / format.factorDown(), drawing,
+        format.paper.printableWidth() / format.factorAcross(), &ink);
     pages.place(scaleCheckRow(request.inches));
     return std::move(pages).sheets();
 }
@@ -231,16 +283,21 @@ std::vector<Page> layOutSheets(const Page& drawn, const SheetRequest& request, c
         sheet.scaleX = request.format.factorAcross();
         sheet.scaleY = request.format.factorDown();
     }
+    if (!sheets.empty()) {
+        sheets.front().numbersFit
+            = numberspacing::largestFittingFont(drawn, ink, request.ring != RingCut::None).value_or(0);
+    }
     return sheets;
 }
 
-Page wholeRings(const Page& drawn, const TextMetrics& metrics)
+Page wholeRings(const Page& drawn, const TextMetrics& metrics, bool fromCentre)
 {
     if (drawn.rows.empty())
         return drawn;
     const InkExtents ink(metrics);
     SheetRequest request;
     request.ring = RingCut::Whole;
+    request.ringFromCentre = fromCentre;
     Page page;
     const std::size_t headEnd = std::min(drawn.rows.front().firstOp, drawn.ops.size());
     page.ops.assign(drawn.ops.begin(), drawn.ops.begin() + static_cast<std::ptrdiff_t>(headEnd));

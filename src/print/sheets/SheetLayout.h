@@ -26,8 +26,8 @@ std::vector<Page> layOutSheets(const Page& drawn, const SheetRequest& request);
 
 /// The drawn page with every strip bent into its whole ring, never split, and the rows below moved
 /// to follow, on one page of unbounded height; each ring's row keeps its strip's note. For drawings
-/// of true size, with no paper.
-Page wholeRings(const Page& drawn, const TextMetrics& metrics);
+/// of true size, with no paper. fromCentre: the texts read from the ring's centre.
+Page wholeRings(const Page& drawn, const TextMetrics& metrics, bool fromCentre);
 
 /// A new document for a job: it records the page in twips with the real font's metrics and, once
 /// ended, lays it out on sheets and hands them to the sink. A sink that throws leaves the document

@@ -219,6 +219,34 @@ QString StripSplitter::closingLabel()
     return QStringLiteral("Z");
 }
 
+// The segment ends at its cut line: the marks and number past it are the next segment's, which
+// carries them from under this one; a box or line along the strip stops there.
+void StripSplitter::endAtCut(std::vector<PageOp>& ops, double cutX) const
+{
+    constexpr double kTolerance = 1.0;
+    std::vector<PageOp> kept;
+    for (PageOp op : ops) {
+        if (op.kind == PageOp::Kind::Text) {
+            if ((m_ink.glyphLeft(op) + m_ink.glyphRight(op)) / 2 > cutX)
+                continue;
+        } else if (op.kind == PageOp::Kind::Stroke && op.dx == 0) {
+            if (op.x > cutX + kTolerance)
+                continue;
+        } else if (op.kind == PageOp::Kind::Stroke || op.kind == PageOp::Kind::FilledBox) {
+            const double left = std::min(op.x, op.x + op.dx);
+            const double right = std::max(op.x, op.x + op.dx);
+            if (left >= cutX)
+                continue;
+            if (right > cutX) {
+                op.x = left;
+                op.dx = cutX - left;
+            }
+        }
+        kept.push_back(std::move(op));
+    }
+    ops = std::move(kept);
+}
+
 // A joint's letter stands left of its cut line, at the same place of the strip on both pieces.
 void StripSplitter::addLetter(
     std::vector<PageOp>& ops, double cutX, double labelTop, const QString& letter) const
@@ -301,7 +329,9 @@ std::vector<SheetRow> StripSplitter::split(
         }
         if (!last || closingTab) {
             note.endJoint = last ? closingLabel() : joint(i);
-            addCut(row.ops, cut.origin() + span - d / 2, labelTop, rowHeight, note.endJoint);
+            const double cutX = cut.origin() + span - d / 2;
+            endAtCut(row.ops, cutX);
+            addCut(row.ops, cutX, labelTop, rowHeight, note.endJoint);
         }
         row.height = rowHeight;
         row.pitch = std::max(pitch, rowHeight + kRowGap);

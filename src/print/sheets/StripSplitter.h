@@ -43,6 +43,7 @@ private:
     struct Placed;
     class Cut;
 
+    void endAtCut(std::vector<PageOp>& ops, double cutX) const;
     void addLetter(std::vector<PageOp>& ops, double cutX, double labelTop, const QString& letter) const;
     void addCut(std::vector<PageOp>& ops, double cutX, double labelTop, double rowHeight,
         const QString& letter) const;

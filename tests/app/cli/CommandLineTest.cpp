@@ -21,6 +21,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -521,7 +522,7 @@ INSTANTIATE_TEST_SUITE_P(Platforms, WithoutADisplay,
     ::testing::Values(
         WithoutDisplayRow { "PrintPdfWithXcb",
             { QStringLiteral("--print-pdf"), QStringLiteral("OUT"), QStringLiteral("--landscape"),
-                QStringLiteral("--azimuth"), QStringLiteral("--size"), QStringLiteral("60mm"),
+                QStringLiteral("--azimuth"), QStringLiteral("--size"), QStringLiteral("80mm"),
                 QStringLiteral("-platform"), QStringLiteral("xcb") },
             0, "" },
         WithoutDisplayRow { "PrintPdfWithAnUnknownPlatform",
@@ -816,3 +817,77 @@ INSTANTIATE_TEST_SUITE_P(Pages, PageOfItsOwn,
             1, "Proof sheet: Altitude 100 mm dia., samples of 40\u00B0",
             "Widths 5-5-5, Height 150, Font 14" }),
     [](const ::testing::TestParamInfo<PageOfItsOwnRow>& row) { return std::string(row.param.name); });
+struct WarningRow {
+    const char* name;
+    QStringList options;
+    const char* warning; ///< the line on standard error; "" for none
+};
+
+class NumbersTouchWarning : public ::testing::TestWithParam<WarningRow> { };
+
+// The page is printed either way, and the run succeeds: the warning only says what would fit.
+TEST_P(NumbersTouchWarning, TheRunWarnsOnStandardErrorAndSucceeds)
+{
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QStringLiteral("page.pdf"));
+    const Outcome run = vennaros(
+        QStringList { QStringLiteral("--print-pdf"), output, QStringLiteral("--paper"), QStringLiteral("A4") }
+        + GetParam().options);
+    ASSERT_FALSE(run.crashed);
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(QFile::exists(output));
+    const QString line = QString::fromUtf8(GetParam().warning);
+    EXPECT_EQ(run.err.contains(QStringLiteral("Numbers touch")), !line.isEmpty()) << run.err.toStdString();
+    if (!line.isEmpty()) {
+        EXPECT_TRUE(run.err.contains(line + QLatin1Char('\n'))) << run.err.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, NumbersTouchWarning,
+    ::testing::Values(WarningRow { "Strip60",
+                          { QStringLiteral("--size"), QStringLiteral("60mm"), QStringLiteral("--azimuth") },
+                          "vennaros: Numbers touch: font size 8 or less fits" },
+        WarningRow { "Ring60",
+            { QStringLiteral("--size"), QStringLiteral("60mm"), QStringLiteral("--ring"),
+                QStringLiteral("--azimuth") },
+            "vennaros: Numbers touch: font size 6 or less fits" },
+        WarningRow { "Ring150",
+            { QStringLiteral("--size"), QStringLiteral("150mm"), QStringLiteral("--ring"),
+                QStringLiteral("--azimuth") },
+            "" }),
+    [](const auto& row) { return std::string(row.param.name); });
+
+struct ReadFromRow {
+    const char* name;
+    QStringList options;
+    double angle; ///< of the baseline of "180" at the ring's bottom, degrees clockwise from the page's x
+};
+
+class RingReadFrom : public ::testing::TestWithParam<ReadFromRow> { };
+
+// From outside, the ring's bottom reads upright on the sheet; from its centre, upside down.
+TEST_P(RingReadFrom, TheOptionTurnsTheNumbersToTheRingsCentre)
+{
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QStringLiteral("ring.pdf"));
+    const Outcome run
+        = vennaros(QStringList { QStringLiteral("--print-pdf"), output, QStringLiteral("--paper"),
+                       QStringLiteral("A4"), QStringLiteral("--ring"), QStringLiteral("--size"),
+                       QStringLiteral("150mm"), QStringLiteral("--azimuth") }
+            + GetParam().options);
+    ASSERT_FALSE(run.crashed);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    int found = 0;
+    for (const pdfreadback::TextRun& text : pdfreadback::readPdfPage(output).texts) {
+        if (text.text.trimmed() != QStringLiteral("180"))
+            continue;
+        ++found;
+        EXPECT_NEAR(std::remainder(text.angle - GetParam().angle, 360.0), 0, 0.5);
+    }
+    EXPECT_EQ(found, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sides, RingReadFrom,
+    ::testing::Values(ReadFromRow { "Outside", {}, 0 },
+        ReadFromRow { "Centre", { QStringLiteral("--ring-from-centre") }, 180 }),
+    [](const auto& row) { return std::string(row.param.name); });

@@ -129,7 +129,8 @@ INSTANTIATE_TEST_SUITE_P(Boxes, PageCheck,
         PageCheckCase { "RingsCheck", "Print rings instead of strips", Check::Rings },
         PageCheckCase { "HalfDegCheck", "Half-degree marks", Check::HalfDeg },
         PageCheckCase { "SignedDecCheck", "Signed declination", Check::SignedDec },
-        PageCheckCase { "ClosingTabCheck", "Closing tab", Check::ClosingTab }),
+        PageCheckCase { "ClosingTabCheck", "Closing tab", Check::ClosingTab },
+        PageCheckCase { "RingFromCentreCheck", "Ring read from its centre", Check::RingFromCentre }),
     [](const ::testing::TestParamInfo<PageCheckCase>& row) { return std::string(row.param.name); });
 
 TEST_F(MainWindow, ThePageRowHoldsItsOptionsAndButtonsBelowTheDesignLayoutInTabOrder)
@@ -146,8 +147,8 @@ TEST_F(MainWindow, ThePageRowHoldsItsOptionsAndButtonsBelowTheDesignLayoutInTabO
     EXPECT_LE(page->geometry().bottom(), window.centralWidget()->height());
     // Left to right, the check boxes on three lines and the buttons on the next: the Tab key follows.
     const char* const order[] = { "ScaleCheck", "SplitLongCheck", "VernierCheck", "BothWaysCheck",
-        "RingsCheck", "HalfDegCheck", "SignedDecCheck", "ZeroAtText", "ClosingTabCheck", "PrinterScaleButton",
-        "PageSetupButton", "PreviewButton", "PreviewAzButton" };
+        "RingsCheck", "HalfDegCheck", "SignedDecCheck", "ZeroAtText", "ClosingTabCheck",
+        "RingFromCentreCheck", "PrinterScaleButton", "PageSetupButton", "PreviewButton", "PreviewAzButton" };
     QWidget* previous = nullptr;
     for (const char* name : order) {
         SCOPED_TRACE(name);

@@ -461,6 +461,30 @@ TEST_F(Program, PreviewShowsTheSheetsAndPrintsNothing)
         QStringLiteral("Preview RA"));
 }
 
+TEST_F(Program, PreviewNamesNumbersThatTouchUnderTheSheets)
+{
+    Session run(ini(), printers, dialog);
+    // Three digits at 10 points are wider than the 5.2 mm between a 60 mm circle's long marks;
+    // the altitude circle's two digits are not.
+    const std::pair<const char*, const char*> rows[]
+        = { { "PreviewAzButton", "Numbers touch: font size 8 or less fits" }, { "PreviewButton", "" } };
+    run.model.setText(SizeText::Azimuth, QStringLiteral("60"));
+    run.model.setOption(Option::Azmm, true);
+    run.model.setText(SizeText::Altitude, QStringLiteral("60"));
+    run.model.setOption(Option::Altmm, true);
+    for (const auto& [button, warning] : rows) {
+        SCOPED_TRACE(button);
+        run.click(button);
+        auto* preview = run.window.findChild<PreviewWindow*>();
+        ASSERT_NE(preview, nullptr) << run.status().toStdString();
+        auto* label = preview->findChild<QLabel*>(QStringLiteral("PreviewNumbersTouch"));
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->text(), QString::fromLatin1(warning));
+        EXPECT_EQ(label->isVisibleTo(preview), *warning != 0);
+        EXPECT_EQ(run.status(), QString()) << "printable as it is";
+    }
+}
+
 TEST_F(Program, PreviewRefusesAsPrintingDoes)
 {
     Session run(ini(), printers, dialog);

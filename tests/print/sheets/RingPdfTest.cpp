@@ -5,13 +5,16 @@
 #include "print/printers/PdfFilePrinter.h"
 #include "support/PdfReadback.h"
 
+#include <QPageSize>
 #include <QRegularExpression>
+#include <QSizeF>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <map>
 #include <numbers>
+#include <optional>
 #include <set>
 
 namespace {
@@ -124,12 +127,15 @@ struct Printed {
     QString status;
 };
 
-void print(Printed& out, bool azimuth, const QString& size, const std::function<void(SettingsModel&)>& set)
+void print(Printed& out, bool azimuth, const QString& size, const std::function<void(SettingsModel&)>& set,
+    const std::optional<QPageSize>& paper = std::nullopt)
 {
     ASSERT_TRUE(out.dir.isValid());
     const QString file = out.dir.filePath(QStringLiteral("ring.pdf"));
-    PdfFilePrinter printer; // A4 portrait
+    PdfFilePrinter printer; // A4 portrait unless told
     printer.setOutputFileName(file);
+    if (paper)
+        printer.setPaper(*paper);
     SettingsModel model;
     model.setText(azimuth ? SizeText::Azimuth : SizeText::Altitude, size);
     model.setOption(azimuth ? Option::Azmm : Option::Altmm, true);
@@ -178,7 +184,7 @@ TEST(RingPdf, A120MillimetreAzimuthRingHasEveryDegreeOnItsRadius)
         const double at = bearing(ring.centre, middle(t));
         SCOPED_TRACE(t.text.toStdString());
         EXPECT_NEAR(angleBetween(at, value), 0, 0.2);
-        EXPECT_NEAR(angleBetween(t.angle, at), 0, 0.01) << "the baseline runs along the circle";
+        EXPECT_NEAR(angleBetween(t.angle, at + 180), 0, 0.01) << "the baseline runs along the circle";
         numbers.insert(value);
     }
     EXPECT_EQ(numbers.size(), 36u);
@@ -220,6 +226,13 @@ TEST(RingPdf, A450MillimetreRingSplitOnA4JoinsIntoOneRing)
             markCount += static_cast<int>(piece.marks.size());
             for (std::size_t i = 1; i < piece.marks.size(); ++i)
                 EXPECT_NEAR(angleBetween(piece.marks[i].angle, piece.marks[i - 1].angle), 1.0, 0.01);
+            // From its first long mark to its cut line, half a division past the joint's long mark:
+            // nothing of it lies outside its outline.
+            ASSERT_GE(piece.marks.size(), 2u);
+            EXPECT_NEAR(piece.marks.front().length, 250, 0.5);
+            EXPECT_NEAR(piece.marks.back().length, 200, 0.5)
+                << "the last mark is the 5 degree one at the cut";
+            EXPECT_EQ((piece.marks.size() - 1) % 10, 5u);
             for (const RadialMark& m : piece.marks)
                 EXPECT_NEAR(m.outer, radius, kHalfTwentiethMm);
         }
@@ -248,15 +261,14 @@ TEST(RingPdf, A450MillimetreRingSplitOnA4JoinsIntoOneRing)
                     longEnds.push_back(m.outerEnd);
             }
             ASSERT_GE(longEnds.size(), 2u);
-            EXPECT_NEAR(
-                distance(longEnds.front(), longEnds[longEnds.size() - 2]) / kTwipsPerMm, printed, 0.05)
+            EXPECT_NEAR(distance(longEnds.front(), longEnds.back()) / kTwipsPerMm, printed, 0.05)
                 << "the first long mark to the joint's";
         }
     }
     ASSERT_GT(sectors, 1u);
     EXPECT_EQ(36 % sectors, 0u) << "equal sectors";
-    // Each sector repeats the next one's first long division: ten more degrees and one more mark.
-    EXPECT_EQ(markCount, static_cast<int>(360 + sectors * 11));
+    // Each sector carries the next one's first half division, up to its cut line: six more marks.
+    EXPECT_EQ(markCount, static_cast<int>(360 + sectors * 6));
     EXPECT_EQ(numbers.size(), 36u);
     EXPECT_EQ(joints.size(), sectors) << "the last sector joins the first too";
     for (const auto& [letter, count] : joints)
@@ -329,3 +341,91 @@ INSTANTIATE_TEST_SUITE_P(A4, RingRefusal,
         RefusalRow { "195.2", false, "Azimuth max. ring diameter is 195.1 mm for the printable area." },
         RefusalRow { "1193.1", true, "" },
         RefusalRow { "1193.2", true, "Azimuth max. ring diameter is 1193.1 mm for split rings." }));
+
+struct ReadingRow {
+    const char* name;
+    bool azimuth;
+    const char* size; ///< the outer diameter, mm
+    bool ra;
+    bool signedDec;
+    const char* zeroAt;
+    bool fromCentre;
+    int numbers; ///< printed once round the ring, each whole
+    double step; ///< degrees between numbered marks
+    const char* top; ///< the number at 12 o'clock; "" when the marks there carry none
+    const char* bottom; ///< the number at 6 o'clock
+};
+
+class RingReading : public ::testing::TestWithParam<ReadingRow> { };
+
+// Someone at a ground board stands outside the ring: every number's top points at its centre, its
+// middle on its long mark; a disc read from its middle has them the other way.
+TEST_P(RingReading, EveryNumberIsWholeOnItsMarkAndUprightFromItsSide)
+{
+    const ReadingRow& row = GetParam();
+    Printed out;
+    print(
+        out, row.azimuth, QString::fromLatin1(row.size),
+        [&row](SettingsModel& model) {
+            model.setOption(Option::Ra, row.ra);
+            model.setCheck(
+                Check::SignedDec, row.signedDec ? SettingsModel::kChecked : SettingsModel::kUnchecked);
+            model.setText(SizeText::ZeroAt, QString::fromLatin1(row.zeroAt));
+            model.setCheck(
+                Check::RingFromCentre, row.fromCentre ? SettingsModel::kChecked : SettingsModel::kUnchecked);
+        },
+        QPageSize(QSizeF(400, 400), QPageSize::Millimeter, QStringLiteral("Board")));
+    ASSERT_EQ(out.status, QString());
+    ASSERT_EQ(out.pages.size(), 1u);
+    const double radius = std::atof(row.size) / 2 * kTwipsPerMm;
+    const std::vector<Piece> found = pieces(out.pages[0], radius, kMarkLengths);
+    ASSERT_EQ(found.size(), 1u);
+    const Point centre = found[0].centre;
+    const double zero = std::atof(row.zeroAt) * (row.ra ? 1.0 / 15 : 1.0);
+    const double unit = row.ra ? 15.0 : 1.0; // degrees of the circle per unit of its reading
+    const double offset = std::fmod(row.step - std::fmod(zero * unit, row.step), row.step);
+
+    std::map<long, QString> byMark;
+    for (const auto& t : out.pages[0].texts) {
+        const QString text = t.text.trimmed();
+        bool number = false;
+        text.toInt(&number);
+        if (!number)
+            continue;
+        SCOPED_TRACE(t.text.toStdString());
+        const Point m = middle(t);
+        const double at = bearing(centre, m);
+        const double steps = (at - offset) / row.step;
+        EXPECT_NEAR(steps, std::round(steps), 0.2 / row.step) << "centred on its long mark, at " << at;
+        const long mark = std::lround(steps) % std::lround(360 / row.step);
+        EXPECT_FALSE(byMark.contains(mark)) << "one number a mark";
+        byMark[mark] = text;
+        // The glyphs' up, the baseline turned a quarter back, against the way to the centre.
+        const double a = t.angle * std::numbers::pi / 180;
+        const double toCentre = std::atan2(centre.y - m.y, centre.x - m.x) * 180 / std::numbers::pi;
+        const double up = std::atan2(-std::cos(a), std::sin(a)) * 180 / std::numbers::pi;
+        EXPECT_NEAR(angleBetween(up, row.fromCentre ? toCentre + 180 : toCentre), 0, 10);
+    }
+    EXPECT_EQ(byMark.size(), static_cast<std::size_t>(row.numbers));
+    if (*row.top != 0) {
+        EXPECT_EQ(byMark[0].toStdString(), row.top);
+    } else {
+        EXPECT_NE(offset, 0.0);
+    }
+    if (*row.bottom != 0) {
+        EXPECT_EQ(byMark[std::lround((180 - offset) / row.step)].toStdString(), row.bottom);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Circles, RingReading,
+    ::testing::Values(
+        ReadingRow { "Altitude150", false, "150", false, false, "0", false, 36, 10, "90", "90" },
+        ReadingRow { "Altitude150FromCentre", false, "150", false, false, "0", true, 36, 10, "90", "90" },
+        ReadingRow { "Azimuth300", true, "300", false, false, "0", false, 36, 10, "0", "180" },
+        ReadingRow { "Ra150", true, "150", true, false, "0", false, 24, 15, "0", "12" },
+        ReadingRow { "SignedDeclination150", false, "150", false, true, "0", false, 36, 10, "90", "-90" },
+        ReadingRow {
+            "SignedDeclinationZeroAt30", false, "150", false, true, "30", false, 36, 10, "60", "-60" },
+        ReadingRow { "AzimuthZeroAt180", true, "150", false, false, "180", false, 36, 10, "180", "0" },
+        ReadingRow { "AltitudeZeroAt45", false, "150", false, false, "45", false, 36, 10, "", "" }),
+    [](const auto& row) { return std::string(row.param.name); });

@@ -115,13 +115,25 @@ TEST(ScaleCheck, WithoutItThePageIsTheSheetAsDrawn)
     EXPECT_TRUE(samePage(sheets[0], drawn));
 }
 
-TEST(ScaleCheck, ThatWouldCrossTheBottomGoesOnASheetOfItsOwn)
+TEST(ScaleCheck, ThatWouldCrossTheBottomGoesOnASheetOfItsOwnWhenNothingHasRoomBeside)
 {
-    const Page drawn = drawnPage(14000); // 16118 printable on A4 portrait; the check is 2835 high
+    Page drawn = drawnPage(14000); // 16118 printable on A4 portrait; the check is 2835 high
+    drawn.ops.push_back(PageOp::stroke(100, 1000, 10500, 0)); // a strip across the printable width
     const std::vector<Page> sheets = layOutSheets(drawn, checked(false), FixedTextMetrics());
     ASSERT_EQ(sheets.size(), 2u);
     EXPECT_TRUE(samePage(sheets[0], drawn));
     EXPECT_EQ(text(sheets[1], QStringLiteral("100 mm")).y, 750.0);
+}
+
+TEST(ScaleCheck, ThatWouldCrossTheBottomGoesBesideWhatLeavesRoom)
+{
+    const Page drawn = drawnPage(14000); // the caption 2200 twips in: room left of it, none below
+    const std::vector<Page> sheets = layOutSheets(drawn, checked(false), FixedTextMetrics());
+    ASSERT_EQ(sheets.size(), 1u);
+    const PageOp label = text(sheets[0], QStringLiteral("100 mm"));
+    EXPECT_EQ(label.y, 750.0) << "at the top, beside the mark";
+    EXPECT_GT(label.x, 100.0);
+    EXPECT_LE(label.x + 5670, 11906 - 720) << "inside the printable width";
 }
 
 TEST(ScaleCheck, SheetsCarryThePrintersCorrectionAlongTheirAxes)
