@@ -16,13 +16,14 @@ QList<QCommandLineOption> CircleOptions::options()
     return { { kSize, QString(), QStringLiteral("VALUE") }, { kLength, QString() }, { kRa, QString() },
         { kDecreasing, QString() }, { kSplit, QString() }, { kRing, QString() }, { kVerniers, QString() },
         { kBothWays, QString() }, { kScaleCheck, QString() }, { kHalfDegree, QString() },
-        { kSignedDec, QString() }, { kZeroAt, QString(), QStringLiteral("N") }, { kClosingTab, QString() } };
+        { kSignedDec, QString() }, { kZeroAt, QString(), QStringLiteral("N") }, { kClosingTab, QString() },
+        { kArc, QString(), QStringLiteral("FROM:TO") } };
 }
 
 bool CircleOptions::anyGiven(const QCommandLineParser& parser)
 {
     for (const QString& name : { kSize, kLength, kRa, kDecreasing, kSplit, kRing, kVerniers, kBothWays,
-             kScaleCheck, kHalfDegree, kSignedDec, kZeroAt, kClosingTab }) {
+             kScaleCheck, kHalfDegree, kSignedDec, kZeroAt, kClosingTab, kArc }) {
         if (parser.isSet(name))
             return true;
     }
@@ -76,6 +77,17 @@ CircleOptions CircleOptions::read(const QCommandLineParser& parser, bool azimuth
     circle.closingTab = parser.isSet(kClosingTab);
     if (parser.isSet(kZeroAt))
         circle.zeroAt = parser.value(kZeroAt); // the job refuses what the box would
+    if (parser.isSet(kArc)) {
+        // Two values, split at the one colon; the job's check reads them as the boxes would.
+        const QStringList ends = parser.value(kArc).split(QLatin1Char(':'));
+        if (ends.size() != 2 || ends[0].trimmed().isEmpty() || ends[1].trimmed().isEmpty()) {
+            error = QCoreApplication::translate(
+                "CommandLine", "--arc needs two values, FROM:TO, for example 0:90 or 350:10, not '%1'.")
+                        .arg(parser.value(kArc));
+            return circle;
+        }
+        circle.arc = std::make_pair(ends[0], ends[1]);
+    }
     if (!azimuth && (circle.ra || circle.decreasing))
         error = QCoreApplication::translate("CommandLine", "--ra and --decreasing go with --azimuth.");
     if (circle.ra && circle.decreasing)
@@ -117,4 +129,8 @@ void CircleOptions::applyTo(SettingsModel& model, bool azimuth) const
     check(closingTab, Check::ClosingTab);
     if (zeroAt)
         model.setText(SizeText::ZeroAt, *zeroAt);
+    if (arc) {
+        model.setText(SizeText::ArcFrom, arc->first);
+        model.setText(SizeText::ArcTo, arc->second);
+    }
 }

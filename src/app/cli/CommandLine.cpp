@@ -223,7 +223,11 @@ constexpr HelpEntry kHelpEntries[] = {
         QT_TRANSLATE_NOOP("CommandLine",
             "the strip's first long division again after its end, to close\n"
             "the wrapped strip mark over mark (\"Closing tab\")") },
-    { "", QT_TRANSLATE_NOOP("CommandLine", "These thirteen override the settings file.") },
+    { "--arc FROM:TO",
+        QT_TRANSLATE_NOOP("CommandLine",
+            "only the arc from the mark FROM to the mark TO, in the circle's\n"
+            "numbers: --arc 0:90 (altitude), 350:10 (azimuth), 18:6 (RA)") },
+    { "", QT_TRANSLATE_NOOP("CommandLine", "These fourteen override the settings file.") },
 };
 
 constexpr qsizetype kHelpOptionWidth = 25; // the texts start in column 27
@@ -241,10 +245,12 @@ QString CommandLine::helpText()
         "       vennaros --print-pdf FILE [--settings SETTINGS.txt] [--paper NAME] [--landscape]\n"
         "                [--size VALUE [--length]] [--split] [--ring] [--verniers] [--both-ways]\n"
         "                [--scale-check] [--half-degree] [--zero-at N] [--closing-tab]\n"
+        "                [--arc FROM:TO]\n"
         "                (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])\n"
         "       vennaros (--svg FILE | --dxf FILE) [--settings SETTINGS.txt] [--size VALUE\n"
         "                [--length]] [--ring] [--verniers] [--both-ways] [--half-degree]\n"
-        "                [--zero-at N] (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])\n");
+        "                [--zero-at N] [--arc FROM:TO]\n"
+        "                (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])\n");
     const qsizetype shift = usage.size() - qsizetype(6);
     QStringList lines = synopsis.split(QLatin1Char('\n'));
     for (qsizetype i = 1; i < lines.size(); ++i) {

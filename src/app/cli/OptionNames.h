@@ -27,5 +27,6 @@ inline const QString kHalfDegree = QStringLiteral("half-degree");
 inline const QString kSignedDec = QStringLiteral("signed-dec");
 inline const QString kZeroAt = QStringLiteral("zero-at");
 inline const QString kClosingTab = QStringLiteral("closing-tab");
+inline const QString kArc = QStringLiteral("arc");
 
 } // namespace optionname

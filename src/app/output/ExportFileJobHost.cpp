@@ -49,7 +49,8 @@ std::unique_ptr<PrintSurface> ExportFileJobHost::open(const SheetRequest& reques
     return std::make_unique<RecordingSurface>(
         0, metrics, [this, metrics, rings = request.ring != RingCut::None](const Page& page) {
             try {
-                const QByteArray bytes = drawing(rings ? wholeRings(page, *metrics) : page, m_format);
+                const QByteArray bytes
+                    = drawing(rings ? wholeRings(page, *metrics) : cutArcs(page, *metrics), m_format);
                 if (m_path == QLatin1String(kStandardOutput))
                     writeStandardOutput(bytes);
                 else

@@ -23,6 +23,7 @@ public:
     /// The line naming the current printer's paper and orientation.
     void showPaper(const QString& paper);
     void focusZeroAt();
+    void focusArc();
 
     /// The azimuth preview button's caption ("Preview Az.", "Preview RA") with its mnemonic.
     static QString azimuthPreviewCaption(const QString& caption);
@@ -39,5 +40,7 @@ private:
     void labelZeroAt(const DesignLayout& layout);
 
     QLineEdit* m_zeroAt = nullptr;
+    QLineEdit* m_arcFrom = nullptr;
+    QLineEdit* m_arcTo = nullptr;
     QLabel* m_paper = nullptr;
 };

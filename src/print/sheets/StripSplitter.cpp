@@ -58,6 +58,8 @@ public:
             const double overhang = strip.left + p.division * m_spacing - left;
             pad = std::max(pad, overhang - strip.left);
         }
+        // An arc's blank end before its first mark stays on its first segment.
+        pad = std::max(pad, strip.lead);
         m_origin = strip.left + pad;
         for (const Placed& p : m_placed)
             m_height = std::max(m_height, m_ink.bottom(*p.op));
@@ -101,9 +103,12 @@ public:
                 textLeft = std::min(textLeft, p.glyphLeft + shift - kBoxMargin);
                 textRight = std::max(textRight, p.glyphRight + shift + kBoxMargin);
             } else if (p.anchor == Placed::Anchor::Stretch) {
-                if (p.position < from)
+                // An arc's free ends are no joints.
+                const bool freeStart = m_strip.lead > 0 && segment.first == 0;
+                const bool freeEnd = m_strip.lead > 0 && segment.last == m_strip.divisions;
+                if (p.position < from && !freeStart)
                     cutLeft.push_back(ops.size());
-                if (p.end > to)
+                if (p.end > to && !freeEnd)
                     cutRight.push_back(ops.size());
             }
             ops.push_back(*kept);
@@ -147,8 +152,15 @@ private:
 
     std::optional<PageOp> keep(const Placed& p, const Segment& segment) const
     {
-        const double from = m_strip.left + segment.first * m_spacing;
-        const double to = m_strip.left + segment.last * m_spacing;
+        double from = m_strip.left + segment.first * m_spacing;
+        double to = m_strip.left + segment.last * m_spacing;
+        // An arc's blank ends, with the cut lines across them, go with its first and last segments.
+        if (m_strip.lead > 0) {
+            if (segment.first == 0)
+                from -= m_strip.lead;
+            if (segment.last == m_strip.divisions)
+                to += m_strip.tail;
+        }
         switch (p.anchor) {
         case Placed::Anchor::Mark:
             if (p.position < from - kMarkTolerance || p.position > to + kMarkTolerance)
