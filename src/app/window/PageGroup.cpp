@@ -30,7 +30,7 @@ constexpr int kZeroAtWidth = 900;
 constexpr int kZeroAtHeight = 285;
 // "Arc from [ ] to [ ]" on the closing tab's line.
 constexpr int kArcLeft = kColumns[2];
-constexpr int kArcFromLabelWidth = 750;
+constexpr int kArcFromLabelWidth = 1000;
 constexpr int kArcToLabelWidth = 300;
 constexpr int kArcBoxWidth = 700;
 

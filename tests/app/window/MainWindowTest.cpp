@@ -146,8 +146,8 @@ TEST_F(MainWindow, ThePageRowHoldsItsOptionsAndButtonsBelowTheDesignLayoutInTabO
     EXPECT_LE(page->geometry().bottom(), window.centralWidget()->height());
     // Left to right, the check boxes on three lines and the buttons on the next: the Tab key follows.
     const char* const order[] = { "ScaleCheck", "SplitLongCheck", "VernierCheck", "BothWaysCheck",
-        "RingsCheck", "HalfDegCheck", "SignedDecCheck", "ZeroAtText", "ClosingTabCheck", "PrinterScaleButton",
-        "PageSetupButton", "PreviewButton", "PreviewAzButton" };
+        "RingsCheck", "HalfDegCheck", "SignedDecCheck", "ZeroAtText", "ClosingTabCheck", "ArcFromText",
+        "ArcToText", "PrinterScaleButton", "PageSetupButton", "PreviewButton", "PreviewAzButton" };
     QWidget* previous = nullptr;
     for (const char* name : order) {
         SCOPED_TRACE(name);
