@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
+#include <utility>
 
 namespace arccut {
 
@@ -43,6 +45,7 @@ std::vector<PageOp> keep(const std::vector<PageOp>& ops, const StripGeometry& st
     const double to = from + strip.arcLength;
     const double lead = d / 2;
     std::vector<PageOp> kept;
+    std::set<std::pair<long, long>> numbered; // marks with their number, by place and row
     for (const PageOp& op : ops) {
         if (isMark(op)) {
             if (const std::optional<double> x = within(op.x, strip, from, to)) {
@@ -50,13 +53,17 @@ std::vector<PageOp> keep(const std::vector<PageOp>& ops, const StripGeometry& st
                 kept.back().x = *x;
             }
         } else if (op.kind == PageOp::Kind::Text) {
-            // A number goes with the long mark it is centred on; the arc's own end numbers are
-            // centred already, as every number inside a strip is.
+            // A number goes with the long mark it is centred on, or nearest to, and is centred on
+            // it: an arc has no ends for its numbers to stand beside. The strip's two ends carry the
+            // number of one mark, half each or twice: once is enough.
             const double centre = (ink.glyphLeft(op) + ink.glyphRight(op)) / 2;
             const double mark = strip.left + std::round((centre - strip.left) / d) * d;
             if (const std::optional<double> x = within(mark, strip, from, to)) {
+                const auto row = std::make_pair(std::lround(*x), std::lround(op.y));
+                if (!numbered.insert(row).second)
+                    continue;
                 kept.push_back(op);
-                kept.back().x += *x - mark;
+                kept.back().x = *x - ink.textWidth(op) / 2;
             }
         } else {
             // Lines and boxes along the strip, cut to the arc and its blank ends.

@@ -231,6 +231,16 @@ INSTANTIATE_TEST_SUITE_P(Arcs, StripArc,
             },
             { 350, 0, 10 }, 21, 942.0 / 18,
             "Azimuth arc 350\u00B0-10\u00B0 of Circle length = 942 mm (52.3 mm)" },
+        // Past the whole strip's seam: its two ends' numbers are one number, printed once.
+        StripArcCase { "AzimuthAllButFiveDegrees", true,
+            [](SettingsModel& m) {
+                m.setText(SizeText::Azimuth, QStringLiteral("80"));
+                m.setText(SizeText::ArcFrom, QStringLiteral("0"));
+                m.setText(SizeText::ArcTo, QStringLiteral("355"));
+            },
+            { 0, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110, 120, 130, 140, 150, 160, 170, 180, 190, 200, 210, 220,
+                230, 240, 250, 260, 270, 280, 290, 300, 310, 320, 330, 340, 350 },
+            356, 251.2 * 355 / 360, "Azimuth arc 0\u00B0-355\u00B0 of Circle length = 251.2 mm (247.7 mm)" },
         StripArcCase { "DecreasingAzimuthRunsItsOwnWay", true,
             [](SettingsModel& m) {
                 m.setText(SizeText::Azimuth, QStringLiteral("300"));
