@@ -113,6 +113,18 @@
         <source>, Printer scale = %1</source>
         <translation>, Měřítko tiskárny = %1</translation>
     </message>
+    <message>
+        <source>ring diameter = %1 %2</source>
+        <translation>průměr prstence = %1 %2</translation>
+    </message>
+    <message>
+        <source>Circle length = %1 %2 (%3 %2)</source>
+        <translation>délka kruhu = %1 %2 (%3 %2)</translation>
+    </message>
+    <message>
+        <source>%1 arc %2 of %3</source>
+        <translation>%1, oblouk %2 z %3</translation>
+    </message>
 </context>
 <context>
     <name>CircleSetColumn</name>
@@ -429,8 +441,18 @@ from outside it (&quot;Ring read from its centre&quot;)</source>
 zvenku („Prstenec čtený ze středu“)</translation>
     </message>
     <message>
-        <source>These fourteen override the settings file.</source>
-        <translation>Těchto čtrnáct má přednost před souborem nastavení.</translation>
+        <source>--arc needs two values, FROM:TO, for example 0:90 or 350:10, not &apos;%1&apos;.</source>
+        <translation>--arc potřebuje dvě hodnoty, FROM:TO, například 0:90 nebo 350:10, ne &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>only the arc from the mark FROM to the mark TO, in the circle&apos;s
+numbers: --arc 0:90 (altitude), 350:10 (azimuth), 18:6 (RA)</source>
+        <translation>jen oblouk od rysky FROM k rysce TO, v číslech kruhu:
+--arc 0:90 (výška), 350:10 (azimut), 18:6 (RA)</translation>
+    </message>
+    <message>
+        <source>These fifteen override the settings file.</source>
+        <translation>Těchto patnáct má přednost před souborem nastavení.</translation>
     </message>
 </context>
 <context>
@@ -792,10 +814,6 @@ zvenku („Prstenec čtený ze středu“)</translation>
         <translation>Lepicí chlopeň</translation>
     </message>
     <message>
-        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
-        <translation>První dlouhý dílek pásku ještě jednou za jeho koncem, aby se ovinutý pásek spojil značka na značku</translation>
-    </message>
-    <message>
         <source>Printer s&amp;cale...</source>
         <translation>&amp;Měřítko...</translation>
     </message>
@@ -854,6 +872,26 @@ zvenku („Prstenec čtený ze středu“)</translation>
     <message>
         <source>A ring&apos;s numbers upright from its centre, for a disc; otherwise from outside it, as on a ground board</source>
         <translation>Čísla prstence vzpřímeně z jeho středu, pro kotouč; jinak zvenku, jako na základové desce</translation>
+    </message>
+    <message>
+        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark (not with an arc: an arc does not close)</source>
+        <translation>První dlouhý dílek pásku ještě jednou za jeho koncem, aby se ovinutý pásek spojil značka na značku (ne u oblouku: oblouk se neuzavírá)</translation>
+    </message>
+    <message>
+        <source>Print only the arc from one mark to another: degrees (RA: hours), both empty for the whole circle; altitude 0 to 90, rising or falling</source>
+        <translation>Tisknout jen oblouk od jedné rysky k druhé: stupně (RA: hodiny), obě prázdné pro celý kruh; výška 0 až 90, stoupající nebo klesající</translation>
+    </message>
+    <message>
+        <source>Arc from</source>
+        <translation>Oblouk od</translation>
+    </message>
+    <message>
+        <source>Arc to</source>
+        <translation>Oblouk do</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>do</translation>
     </message>
 </context>
 <context>
@@ -1071,6 +1109,26 @@ zvenku („Prstenec čtený ze středu“)</translation>
     <message>
         <source>%1 max. ring diameter is %2 %3 for a drawing.</source>
         <translation>%1: největší průměr prstence je %2 %3 pro výkres.</translation>
+    </message>
+    <message>
+        <source>Arc from and to must be 0 to 24 hours in steps of 10 minutes.</source>
+        <translation>Začátek a konec oblouku musí být 0 až 24 hodin v krocích po 10 minutách.</translation>
+    </message>
+    <message>
+        <source>Arc from and to must be %1 to %2 degrees in steps of %3.</source>
+        <translation>Začátek a konec oblouku musí být %1 až %2 stupňů v krocích po %3.</translation>
+    </message>
+    <message>
+        <source>Arc from and to need a value each, or none for the whole circle.</source>
+        <translation>Začátek a konec oblouku potřebují každý hodnotu, nebo žádnou pro celý kruh.</translation>
+    </message>
+    <message>
+        <source>Arc from and to must be numeric.</source>
+        <translation>Začátek a konec oblouku musí být čísla.</translation>
+    </message>
+    <message>
+        <source>Arc from and to must be different marks.</source>
+        <translation>Začátek a konec oblouku musí být různé rysky.</translation>
     </message>
 </context>
 <context>

@@ -113,6 +113,18 @@
         <source>, Printer scale = %1</source>
         <translation>, Druckermaßstab = %1</translation>
     </message>
+    <message>
+        <source>ring diameter = %1 %2</source>
+        <translation>Ringdurchmesser = %1 %2</translation>
+    </message>
+    <message>
+        <source>Circle length = %1 %2 (%3 %2)</source>
+        <translation>Länge = %1 %2 (%3 %2)</translation>
+    </message>
+    <message>
+        <source>%1 arc %2 of %3</source>
+        <translation>%1, Bogen %2 von %3</translation>
+    </message>
 </context>
 <context>
     <name>CircleSetColumn</name>
@@ -432,8 +444,18 @@ from outside it (&quot;Ring read from its centre&quot;)</source>
 eine Scheibe, nicht von außen („Ring von der Mitte gelesen“)</translation>
     </message>
     <message>
-        <source>These fourteen override the settings file.</source>
-        <translation>Diese vierzehn gehen der Einstellungsdatei vor.</translation>
+        <source>--arc needs two values, FROM:TO, for example 0:90 or 350:10, not &apos;%1&apos;.</source>
+        <translation>--arc braucht zwei Werte, FROM:TO, zum Beispiel 0:90 oder 350:10, nicht &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>only the arc from the mark FROM to the mark TO, in the circle&apos;s
+numbers: --arc 0:90 (altitude), 350:10 (azimuth), 18:6 (RA)</source>
+        <translation>nur der Bogen vom Strich FROM bis zum Strich TO, in den Zahlen des
+Kreises: --arc 0:90 (Höhe), 350:10 (Azimut), 18:6 (RA)</translation>
+    </message>
+    <message>
+        <source>These fifteen override the settings file.</source>
+        <translation>Diese fünfzehn gehen der Einstellungsdatei vor.</translation>
     </message>
 </context>
 <context>
@@ -794,10 +816,6 @@ eine Scheibe, nicht von außen („Ring von der Mitte gelesen“)</translation>
         <translation>Klebelasche</translation>
     </message>
     <message>
-        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
-        <translation>Die erste lange Teilung des Streifens noch einmal nach seinem Ende, um den umgelegten Streifen Strich auf Strich zu schließen</translation>
-    </message>
-    <message>
         <source>Printer s&amp;cale...</source>
         <translation>&amp;Maßstab...</translation>
     </message>
@@ -856,6 +874,26 @@ eine Scheibe, nicht von außen („Ring von der Mitte gelesen“)</translation>
     <message>
         <source>A ring&apos;s numbers upright from its centre, for a disc; otherwise from outside it, as on a ground board</source>
         <translation>Die Zahlen eines Rings aufrecht von seiner Mitte aus, für eine Scheibe; sonst von außen, wie auf einer Bodenplatte</translation>
+    </message>
+    <message>
+        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark (not with an arc: an arc does not close)</source>
+        <translation>Die erste lange Teilung des Streifens noch einmal nach seinem Ende, um den umgelegten Streifen Strich auf Strich zu schließen (nicht bei einem Bogen: ein Bogen schließt sich nicht)</translation>
+    </message>
+    <message>
+        <source>Print only the arc from one mark to another: degrees (RA: hours), both empty for the whole circle; altitude 0 to 90, rising or falling</source>
+        <translation>Nur den Bogen von einem Strich zu einem anderen drucken: Grad (RA: Stunden), beide leer für den ganzen Kreis; Höhe 0 bis 90, steigend oder fallend</translation>
+    </message>
+    <message>
+        <source>Arc from</source>
+        <translation>Bogen von</translation>
+    </message>
+    <message>
+        <source>Arc to</source>
+        <translation>Bogen bis</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
     </message>
 </context>
 <context>
@@ -1072,6 +1110,26 @@ eine Scheibe, nicht von außen („Ring von der Mitte gelesen“)</translation>
     <message>
         <source>%1 max. ring diameter is %2 %3 for a drawing.</source>
         <translation>%1: max. Ringdurchmesser %2 %3 für eine Zeichnung.</translation>
+    </message>
+    <message>
+        <source>Arc from and to must be 0 to 24 hours in steps of 10 minutes.</source>
+        <translation>Bogen von und bis müssen 0 bis 24 Stunden in Schritten von 10 Minuten sein.</translation>
+    </message>
+    <message>
+        <source>Arc from and to must be %1 to %2 degrees in steps of %3.</source>
+        <translation>Bogen von und bis müssen %1 bis %2 Grad in Schritten von %3 sein.</translation>
+    </message>
+    <message>
+        <source>Arc from and to need a value each, or none for the whole circle.</source>
+        <translation>Bogen von und bis brauchen je einen Wert, oder keinen für den ganzen Kreis.</translation>
+    </message>
+    <message>
+        <source>Arc from and to must be numeric.</source>
+        <translation>Bogen von und bis müssen Zahlen sein.</translation>
+    </message>
+    <message>
+        <source>Arc from and to must be different marks.</source>
+        <translation>Bogen von und bis müssen verschiedene Striche sein.</translation>
     </message>
 </context>
 <context>

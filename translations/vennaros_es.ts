@@ -113,6 +113,18 @@
         <source>, Printer scale = %1</source>
         <translation>, Escala de impresora = %1</translation>
     </message>
+    <message>
+        <source>ring diameter = %1 %2</source>
+        <translation>diámetro del anillo = %1 %2</translation>
+    </message>
+    <message>
+        <source>Circle length = %1 %2 (%3 %2)</source>
+        <translation>longitud del círculo = %1 %2 (%3 %2)</translation>
+    </message>
+    <message>
+        <source>%1 arc %2 of %3</source>
+        <translation>%1, arco %2 de %3</translation>
+    </message>
 </context>
 <context>
     <name>CircleSetColumn</name>
@@ -431,8 +443,18 @@ from outside it (&quot;Ring read from its centre&quot;)</source>
 disco, no desde fuera («Anillo leído desde su centro»)</translation>
     </message>
     <message>
-        <source>These fourteen override the settings file.</source>
-        <translation>Estas catorce prevalecen sobre el archivo de ajustes.</translation>
+        <source>--arc needs two values, FROM:TO, for example 0:90 or 350:10, not &apos;%1&apos;.</source>
+        <translation>--arc necesita dos valores, FROM:TO, por ejemplo 0:90 o 350:10, no &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>only the arc from the mark FROM to the mark TO, in the circle&apos;s
+numbers: --arc 0:90 (altitude), 350:10 (azimuth), 18:6 (RA)</source>
+        <translation>solo el arco de la marca FROM a la marca TO, en los números del
+círculo: --arc 0:90 (altura), 350:10 (acimut), 18:6 (AR)</translation>
+    </message>
+    <message>
+        <source>These fifteen override the settings file.</source>
+        <translation>Estas quince prevalecen sobre el archivo de ajustes.</translation>
     </message>
 </context>
 <context>
@@ -793,10 +815,6 @@ disco, no desde fuera («Anillo leído desde su centro»)</translation>
         <translation>Pestaña de cierre</translation>
     </message>
     <message>
-        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
-        <translation>La primera división larga de la tira otra vez tras su final, para cerrar la tira enrollada marca sobre marca</translation>
-    </message>
-    <message>
         <source>Printer s&amp;cale...</source>
         <translation>&amp;Escala...</translation>
     </message>
@@ -855,6 +873,26 @@ disco, no desde fuera («Anillo leído desde su centro»)</translation>
     <message>
         <source>A ring&apos;s numbers upright from its centre, for a disc; otherwise from outside it, as on a ground board</source>
         <translation>Los números de un anillo derechos desde su centro, para un disco; si no, desde fuera, como en una base</translation>
+    </message>
+    <message>
+        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark (not with an arc: an arc does not close)</source>
+        <translation>La primera división larga de la tira otra vez tras su final, para cerrar la tira enrollada marca sobre marca (no con un arco: un arco no se cierra)</translation>
+    </message>
+    <message>
+        <source>Print only the arc from one mark to another: degrees (RA: hours), both empty for the whole circle; altitude 0 to 90, rising or falling</source>
+        <translation>Imprimir solo el arco de una marca a otra: grados (AR: horas), ambos vacíos para el círculo entero; altura de 0 a 90, creciente o decreciente</translation>
+    </message>
+    <message>
+        <source>Arc from</source>
+        <translation>Arco de</translation>
+    </message>
+    <message>
+        <source>Arc to</source>
+        <translation>Arco hasta</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
     </message>
 </context>
 <context>
@@ -1071,6 +1109,26 @@ disco, no desde fuera («Anillo leído desde su centro»)</translation>
     <message>
         <source>%1 max. ring diameter is %2 %3 for a drawing.</source>
         <translation>%1: diámetro de anillo máx. %2 %3 para un dibujo.</translation>
+    </message>
+    <message>
+        <source>Arc from and to must be 0 to 24 hours in steps of 10 minutes.</source>
+        <translation>Los extremos del arco deben ser de 0 a 24 horas en pasos de 10 minutos.</translation>
+    </message>
+    <message>
+        <source>Arc from and to must be %1 to %2 degrees in steps of %3.</source>
+        <translation>Los extremos del arco deben ser de %1 a %2 grados en pasos de %3.</translation>
+    </message>
+    <message>
+        <source>Arc from and to need a value each, or none for the whole circle.</source>
+        <translation>Los extremos del arco necesitan un valor cada uno, o ninguno para el círculo entero.</translation>
+    </message>
+    <message>
+        <source>Arc from and to must be numeric.</source>
+        <translation>Los extremos del arco deben ser numéricos.</translation>
+    </message>
+    <message>
+        <source>Arc from and to must be different marks.</source>
+        <translation>Los extremos del arco deben ser marcas distintas.</translation>
     </message>
 </context>
 <context>

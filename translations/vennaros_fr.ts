@@ -113,6 +113,18 @@
         <source>, Printer scale = %1</source>
         <translation>, Échelle de l’imprimante = %1</translation>
     </message>
+    <message>
+        <source>ring diameter = %1 %2</source>
+        <translation>diamètre de l’anneau = %1 %2</translation>
+    </message>
+    <message>
+        <source>Circle length = %1 %2 (%3 %2)</source>
+        <translation>longueur du cercle = %1 %2 (%3 %2)</translation>
+    </message>
+    <message>
+        <source>%1 arc %2 of %3</source>
+        <translation>%1, arc %2 de %3</translation>
+    </message>
 </context>
 <context>
     <name>CircleSetColumn</name>
@@ -432,8 +444,18 @@ from outside it (&quot;Ring read from its centre&quot;)</source>
 non de l’extérieur (« Anneau lu depuis son centre »)</translation>
     </message>
     <message>
-        <source>These fourteen override the settings file.</source>
-        <translation>Ces quatorze l’emportent sur le fichier de réglages.</translation>
+        <source>--arc needs two values, FROM:TO, for example 0:90 or 350:10, not &apos;%1&apos;.</source>
+        <translation>--arc demande deux valeurs, FROM:TO, par exemple 0:90 ou 350:10, pas &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>only the arc from the mark FROM to the mark TO, in the circle&apos;s
+numbers: --arc 0:90 (altitude), 350:10 (azimuth), 18:6 (RA)</source>
+        <translation>seulement l’arc du trait FROM au trait TO, dans les nombres du
+cercle : --arc 0:90 (hauteur), 350:10 (azimut), 18:6 (AD)</translation>
+    </message>
+    <message>
+        <source>These fifteen override the settings file.</source>
+        <translation>Ces quinze l’emportent sur le fichier de réglages.</translation>
     </message>
 </context>
 <context>
@@ -794,10 +816,6 @@ non de l’extérieur (« Anneau lu depuis son centre »)</translation>
         <translation>Languette de collage</translation>
     </message>
     <message>
-        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
-        <translation>La première grande division de la bande encore après sa fin, pour fermer la bande enroulée trait sur trait</translation>
-    </message>
-    <message>
         <source>Printer s&amp;cale...</source>
         <translation>É&amp;chelle...</translation>
     </message>
@@ -856,6 +874,26 @@ non de l’extérieur (« Anneau lu depuis son centre »)</translation>
     <message>
         <source>A ring&apos;s numbers upright from its centre, for a disc; otherwise from outside it, as on a ground board</source>
         <translation>Les nombres d’un anneau droits vus de son centre, pour un disque ; sinon vus de l’extérieur, comme sur une embase</translation>
+    </message>
+    <message>
+        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark (not with an arc: an arc does not close)</source>
+        <translation>La première grande division de la bande encore après sa fin, pour fermer la bande enroulée trait sur trait (pas avec un arc : un arc ne se ferme pas)</translation>
+    </message>
+    <message>
+        <source>Print only the arc from one mark to another: degrees (RA: hours), both empty for the whole circle; altitude 0 to 90, rising or falling</source>
+        <translation>N’imprimer que l’arc d’un trait à un autre : degrés (AD : heures), les deux vides pour le cercle entier ; hauteur de 0 à 90, montante ou descendante</translation>
+    </message>
+    <message>
+        <source>Arc from</source>
+        <translation>Arc de</translation>
+    </message>
+    <message>
+        <source>Arc to</source>
+        <translation>Arc jusqu’à</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>à</translation>
     </message>
 </context>
 <context>
@@ -1072,6 +1110,26 @@ non de l’extérieur (« Anneau lu depuis son centre »)</translation>
     <message>
         <source>%1 max. ring diameter is %2 %3 for a drawing.</source>
         <translation>%1&#xa0;: diamètre d’anneau max. %2 %3 pour un dessin.</translation>
+    </message>
+    <message>
+        <source>Arc from and to must be 0 to 24 hours in steps of 10 minutes.</source>
+        <translation>Les bornes de l’arc doivent aller de 0 à 24 heures par pas de 10 minutes.</translation>
+    </message>
+    <message>
+        <source>Arc from and to must be %1 to %2 degrees in steps of %3.</source>
+        <translation>Les bornes de l’arc doivent aller de %1 à %2 degrés par pas de %3.</translation>
+    </message>
+    <message>
+        <source>Arc from and to need a value each, or none for the whole circle.</source>
+        <translation>Les bornes de l’arc demandent chacune une valeur, ou aucune pour le cercle entier.</translation>
+    </message>
+    <message>
+        <source>Arc from and to must be numeric.</source>
+        <translation>Les bornes de l’arc doivent être numériques.</translation>
+    </message>
+    <message>
+        <source>Arc from and to must be different marks.</source>
+        <translation>Les bornes de l’arc doivent être des traits différents.</translation>
     </message>
 </context>
 <context>

@@ -113,6 +113,18 @@
         <source>, Printer scale = %1</source>
         <translation>, Scala stampante = %1</translation>
     </message>
+    <message>
+        <source>ring diameter = %1 %2</source>
+        <translation>diametro dell’anello = %1 %2</translation>
+    </message>
+    <message>
+        <source>Circle length = %1 %2 (%3 %2)</source>
+        <translation>lunghezza del cerchio = %1 %2 (%3 %2)</translation>
+    </message>
+    <message>
+        <source>%1 arc %2 of %3</source>
+        <translation>%1, arco %2 di %3</translation>
+    </message>
 </context>
 <context>
     <name>CircleSetColumn</name>
@@ -432,8 +444,18 @@ from outside it (&quot;Ring read from its centre&quot;)</source>
 non dall’esterno («Anello letto dal centro»)</translation>
     </message>
     <message>
-        <source>These fourteen override the settings file.</source>
-        <translation>Queste quattordici prevalgono sul file di impostazioni.</translation>
+        <source>--arc needs two values, FROM:TO, for example 0:90 or 350:10, not &apos;%1&apos;.</source>
+        <translation>--arc richiede due valori, FROM:TO, per esempio 0:90 o 350:10, non &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>only the arc from the mark FROM to the mark TO, in the circle&apos;s
+numbers: --arc 0:90 (altitude), 350:10 (azimuth), 18:6 (RA)</source>
+        <translation>solo l’arco dalla tacca FROM alla tacca TO, nei numeri del
+cerchio: --arc 0:90 (altezza), 350:10 (azimut), 18:6 (AR)</translation>
+    </message>
+    <message>
+        <source>These fifteen override the settings file.</source>
+        <translation>Queste quindici prevalgono sul file di impostazioni.</translation>
     </message>
 </context>
 <context>
@@ -794,10 +816,6 @@ non dall’esterno («Anello letto dal centro»)</translation>
         <translation>Linguetta di chiusura</translation>
     </message>
     <message>
-        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
-        <translation>La prima divisione lunga della striscia di nuovo dopo la sua fine, per chiudere la striscia avvolta tacca su tacca</translation>
-    </message>
-    <message>
         <source>Printer s&amp;cale...</source>
         <translation>Sca&amp;la...</translation>
     </message>
@@ -856,6 +874,26 @@ non dall’esterno («Anello letto dal centro»)</translation>
     <message>
         <source>A ring&apos;s numbers upright from its centre, for a disc; otherwise from outside it, as on a ground board</source>
         <translation>I numeri di un anello diritti dal suo centro, per un disco; altrimenti dall’esterno, come su una base</translation>
+    </message>
+    <message>
+        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark (not with an arc: an arc does not close)</source>
+        <translation>La prima divisione lunga della striscia di nuovo dopo la sua fine, per chiudere la striscia avvolta tacca su tacca (non con un arco: un arco non si chiude)</translation>
+    </message>
+    <message>
+        <source>Print only the arc from one mark to another: degrees (RA: hours), both empty for the whole circle; altitude 0 to 90, rising or falling</source>
+        <translation>Stampa solo l’arco da una tacca a un’altra: gradi (AR: ore), entrambi vuoti per il cerchio intero; altezza da 0 a 90, crescente o decrescente</translation>
+    </message>
+    <message>
+        <source>Arc from</source>
+        <translation>Arco da</translation>
+    </message>
+    <message>
+        <source>Arc to</source>
+        <translation>Arco fino a</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
     </message>
 </context>
 <context>
@@ -1072,6 +1110,26 @@ non dall’esterno («Anello letto dal centro»)</translation>
     <message>
         <source>%1 max. ring diameter is %2 %3 for a drawing.</source>
         <translation>%1: diametro max. dell’anello %2 %3 per un disegno.</translation>
+    </message>
+    <message>
+        <source>Arc from and to must be 0 to 24 hours in steps of 10 minutes.</source>
+        <translation>Gli estremi dell’arco devono essere da 0 a 24 ore a passi di 10 minuti.</translation>
+    </message>
+    <message>
+        <source>Arc from and to must be %1 to %2 degrees in steps of %3.</source>
+        <translation>Gli estremi dell’arco devono essere da %1 a %2 gradi a passi di %3.</translation>
+    </message>
+    <message>
+        <source>Arc from and to need a value each, or none for the whole circle.</source>
+        <translation>Gli estremi dell’arco richiedono un valore ciascuno, o nessuno per il cerchio intero.</translation>
+    </message>
+    <message>
+        <source>Arc from and to must be numeric.</source>
+        <translation>Gli estremi dell’arco devono essere numerici.</translation>
+    </message>
+    <message>
+        <source>Arc from and to must be different marks.</source>
+        <translation>Gli estremi dell’arco devono essere tacche diverse.</translation>
     </message>
 </context>
 <context>

@@ -113,6 +113,18 @@
         <source>, Printer scale = %1</source>
         <translation>, Printerschaal = %1</translation>
     </message>
+    <message>
+        <source>ring diameter = %1 %2</source>
+        <translation>ringdiameter = %1 %2</translation>
+    </message>
+    <message>
+        <source>Circle length = %1 %2 (%3 %2)</source>
+        <translation>cirkellengte = %1 %2 (%3 %2)</translation>
+    </message>
+    <message>
+        <source>%1 arc %2 of %3</source>
+        <translation>%1, boog %2 van %3</translation>
+    </message>
 </context>
 <context>
     <name>CircleSetColumn</name>
@@ -429,8 +441,18 @@ from outside it (&quot;Ring read from its centre&quot;)</source>
 een schijf, niet van buitenaf (&quot;Ring vanuit het midden gelezen&quot;)</translation>
     </message>
     <message>
-        <source>These fourteen override the settings file.</source>
-        <translation>Deze veertien gaan voor het instellingenbestand.</translation>
+        <source>--arc needs two values, FROM:TO, for example 0:90 or 350:10, not &apos;%1&apos;.</source>
+        <translation>--arc heeft twee waarden nodig, FROM:TO, bijvoorbeeld 0:90 of 350:10, niet &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>only the arc from the mark FROM to the mark TO, in the circle&apos;s
+numbers: --arc 0:90 (altitude), 350:10 (azimuth), 18:6 (RA)</source>
+        <translation>alleen de boog van streepje FROM tot streepje TO, in de getallen
+van de cirkel: --arc 0:90 (hoogte), 350:10 (azimut), 18:6 (RA)</translation>
+    </message>
+    <message>
+        <source>These fifteen override the settings file.</source>
+        <translation>Deze vijftien gaan voor het instellingenbestand.</translation>
     </message>
 </context>
 <context>
@@ -791,10 +813,6 @@ een schijf, niet van buitenaf (&quot;Ring vanuit het midden gelezen&quot;)</tran
         <translation>Lijmlip</translation>
     </message>
     <message>
-        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
-        <translation>De eerste lange verdeling van de strook nog eens na het einde, om de omgelegde strook streep op streep te sluiten</translation>
-    </message>
-    <message>
         <source>Printer s&amp;cale...</source>
         <translation>&amp;Printerschaal...</translation>
     </message>
@@ -853,6 +871,26 @@ een schijf, niet van buitenaf (&quot;Ring vanuit het midden gelezen&quot;)</tran
     <message>
         <source>A ring&apos;s numbers upright from its centre, for a disc; otherwise from outside it, as on a ground board</source>
         <translation>De getallen van een ring rechtop vanuit het midden, voor een schijf; anders van buitenaf, zoals op een grondplaat</translation>
+    </message>
+    <message>
+        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark (not with an arc: an arc does not close)</source>
+        <translation>De eerste lange verdeling van de strook nog eens na het einde, om de omgelegde strook streep op streep te sluiten (niet bij een boog: een boog sluit niet)</translation>
+    </message>
+    <message>
+        <source>Print only the arc from one mark to another: degrees (RA: hours), both empty for the whole circle; altitude 0 to 90, rising or falling</source>
+        <translation>Alleen de boog van het ene streepje tot het andere afdrukken: graden (RA: uren), beide leeg voor de hele cirkel; hoogte 0 tot 90, stijgend of dalend</translation>
+    </message>
+    <message>
+        <source>Arc from</source>
+        <translation>Boog van</translation>
+    </message>
+    <message>
+        <source>Arc to</source>
+        <translation>Boog tot</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>tot</translation>
     </message>
 </context>
 <context>
@@ -1069,6 +1107,26 @@ een schijf, niet van buitenaf (&quot;Ring vanuit het midden gelezen&quot;)</tran
     <message>
         <source>%1 max. ring diameter is %2 %3 for a drawing.</source>
         <translation>%1: max. ringdiameter %2 %3 voor een tekening.</translation>
+    </message>
+    <message>
+        <source>Arc from and to must be 0 to 24 hours in steps of 10 minutes.</source>
+        <translation>Boog van en tot moeten 0 tot 24 uur zijn in stappen van 10 minuten.</translation>
+    </message>
+    <message>
+        <source>Arc from and to must be %1 to %2 degrees in steps of %3.</source>
+        <translation>Boog van en tot moeten %1 tot %2 graden zijn in stappen van %3.</translation>
+    </message>
+    <message>
+        <source>Arc from and to need a value each, or none for the whole circle.</source>
+        <translation>Boog van en tot hebben elk een waarde nodig, of geen voor de hele cirkel.</translation>
+    </message>
+    <message>
+        <source>Arc from and to must be numeric.</source>
+        <translation>Boog van en tot moeten getallen zijn.</translation>
+    </message>
+    <message>
+        <source>Arc from and to must be different marks.</source>
+        <translation>Boog van en tot moeten verschillende streepjes zijn.</translation>
     </message>
 </context>
 <context>

@@ -113,6 +113,18 @@
         <source>, Printer scale = %1</source>
         <translation>, Skala drukarki = %1</translation>
     </message>
+    <message>
+        <source>ring diameter = %1 %2</source>
+        <translation>średnica pierścienia = %1 %2</translation>
+    </message>
+    <message>
+        <source>Circle length = %1 %2 (%3 %2)</source>
+        <translation>długość koła = %1 %2 (%3 %2)</translation>
+    </message>
+    <message>
+        <source>%1 arc %2 of %3</source>
+        <translation>%1, łuk %2 z %3</translation>
+    </message>
 </context>
 <context>
     <name>CircleSetColumn</name>
@@ -431,8 +443,18 @@ from outside it (&quot;Ring read from its centre&quot;)</source>
 z zewnątrz („Pierścień czytany od środka”)</translation>
     </message>
     <message>
-        <source>These fourteen override the settings file.</source>
-        <translation>Tych czternaście ma pierwszeństwo przed plikiem ustawień.</translation>
+        <source>--arc needs two values, FROM:TO, for example 0:90 or 350:10, not &apos;%1&apos;.</source>
+        <translation>--arc wymaga dwóch wartości, FROM:TO, na przykład 0:90 lub 350:10, a nie &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>only the arc from the mark FROM to the mark TO, in the circle&apos;s
+numbers: --arc 0:90 (altitude), 350:10 (azimuth), 18:6 (RA)</source>
+        <translation>tylko łuk od kreski FROM do kreski TO, w liczbach koła:
+--arc 0:90 (wysokość), 350:10 (azymut), 18:6 (RA)</translation>
+    </message>
+    <message>
+        <source>These fifteen override the settings file.</source>
+        <translation>Tych piętnaście ma pierwszeństwo przed plikiem ustawień.</translation>
     </message>
 </context>
 <context>
@@ -794,10 +816,6 @@ z zewnątrz („Pierścień czytany od środka”)</translation>
         <translation>Zakładka do klejenia</translation>
     </message>
     <message>
-        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
-        <translation>Pierwsza długa działka paska jeszcze raz za jego końcem, aby zamknąć owinięty pasek kreska na kresce</translation>
-    </message>
-    <message>
         <source>Printer s&amp;cale...</source>
         <translation>&amp;Skala drukarki...</translation>
     </message>
@@ -856,6 +874,26 @@ z zewnątrz („Pierścień czytany od środka”)</translation>
     <message>
         <source>A ring&apos;s numbers upright from its centre, for a disc; otherwise from outside it, as on a ground board</source>
         <translation>Liczby pierścienia proste od jego środka, dla tarczy; inaczej z zewnątrz, jak na podstawie</translation>
+    </message>
+    <message>
+        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark (not with an arc: an arc does not close)</source>
+        <translation>Pierwsza długa działka paska jeszcze raz za jego końcem, aby zamknąć owinięty pasek kreska na kresce (nie przy łuku: łuk się nie zamyka)</translation>
+    </message>
+    <message>
+        <source>Print only the arc from one mark to another: degrees (RA: hours), both empty for the whole circle; altitude 0 to 90, rising or falling</source>
+        <translation>Drukuj tylko łuk od jednej kreski do drugiej: stopnie (RA: godziny), oba puste dla całego okręgu; wysokość od 0 do 90, rosnąco lub malejąco</translation>
+    </message>
+    <message>
+        <source>Arc from</source>
+        <translation>Łuk od</translation>
+    </message>
+    <message>
+        <source>Arc to</source>
+        <translation>Łuk do</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>do</translation>
     </message>
 </context>
 <context>
@@ -1073,6 +1111,26 @@ z zewnątrz („Pierścień czytany od środka”)</translation>
     <message>
         <source>%1 max. ring diameter is %2 %3 for a drawing.</source>
         <translation>%1: maks. średnica pierścienia %2 %3 dla rysunku.</translation>
+    </message>
+    <message>
+        <source>Arc from and to must be 0 to 24 hours in steps of 10 minutes.</source>
+        <translation>Początek i koniec łuku muszą mieścić się w zakresie od 0 do 24 godzin co 10 minut.</translation>
+    </message>
+    <message>
+        <source>Arc from and to must be %1 to %2 degrees in steps of %3.</source>
+        <translation>Początek i koniec łuku muszą mieścić się w zakresie od %1 do %2 stopni co %3.</translation>
+    </message>
+    <message>
+        <source>Arc from and to need a value each, or none for the whole circle.</source>
+        <translation>Początek i koniec łuku wymagają po jednej wartości albo żadnej dla całego okręgu.</translation>
+    </message>
+    <message>
+        <source>Arc from and to must be numeric.</source>
+        <translation>Początek i koniec łuku muszą być liczbami.</translation>
+    </message>
+    <message>
+        <source>Arc from and to must be different marks.</source>
+        <translation>Początek i koniec łuku muszą być różnymi kreskami.</translation>
     </message>
 </context>
 <context>

@@ -113,6 +113,18 @@
         <source>, Printer scale = %1</source>
         <translation>, Escala da impressora = %1</translation>
     </message>
+    <message>
+        <source>ring diameter = %1 %2</source>
+        <translation>diâmetro do anel = %1 %2</translation>
+    </message>
+    <message>
+        <source>Circle length = %1 %2 (%3 %2)</source>
+        <translation>comprimento do círculo = %1 %2 (%3 %2)</translation>
+    </message>
+    <message>
+        <source>%1 arc %2 of %3</source>
+        <translation>%1, arco %2 de %3</translation>
+    </message>
 </context>
 <context>
     <name>CircleSetColumn</name>
@@ -429,8 +441,18 @@ from outside it (&quot;Ring read from its centre&quot;)</source>
 não de fora (&quot;Anel lido do centro&quot;)</translation>
     </message>
     <message>
-        <source>These fourteen override the settings file.</source>
-        <translation>Estas catorze prevalecem sobre o arquivo de configurações.</translation>
+        <source>--arc needs two values, FROM:TO, for example 0:90 or 350:10, not &apos;%1&apos;.</source>
+        <translation>--arc precisa de dois valores, FROM:TO, por exemplo 0:90 ou 350:10, não &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>only the arc from the mark FROM to the mark TO, in the circle&apos;s
+numbers: --arc 0:90 (altitude), 350:10 (azimuth), 18:6 (RA)</source>
+        <translation>só o arco da marca FROM à marca TO, nos números do círculo:
+--arc 0:90 (altura), 350:10 (azimute), 18:6 (AR)</translation>
+    </message>
+    <message>
+        <source>These fifteen override the settings file.</source>
+        <translation>Estas quinze prevalecem sobre o arquivo de configurações.</translation>
     </message>
 </context>
 <context>
@@ -791,10 +813,6 @@ não de fora (&quot;Anel lido do centro&quot;)</translation>
         <translation>Aba de colagem</translation>
     </message>
     <message>
-        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
-        <translation>A primeira divisão longa da tira de novo após o fim, para fechar a tira enrolada traço sobre traço</translation>
-    </message>
-    <message>
         <source>Printer s&amp;cale...</source>
         <translation>&amp;Escala...</translation>
     </message>
@@ -853,6 +871,26 @@ não de fora (&quot;Anel lido do centro&quot;)</translation>
     <message>
         <source>A ring&apos;s numbers upright from its centre, for a disc; otherwise from outside it, as on a ground board</source>
         <translation>Os números de um anel em pé a partir do centro, para um disco; senão de fora, como numa base</translation>
+    </message>
+    <message>
+        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark (not with an arc: an arc does not close)</source>
+        <translation>A primeira divisão longa da tira de novo após o fim, para fechar a tira enrolada traço sobre traço (não com um arco: um arco não se fecha)</translation>
+    </message>
+    <message>
+        <source>Print only the arc from one mark to another: degrees (RA: hours), both empty for the whole circle; altitude 0 to 90, rising or falling</source>
+        <translation>Imprimir só o arco de uma marca a outra: graus (AR: horas), ambos vazios para o círculo inteiro; altura de 0 a 90, crescente ou decrescente</translation>
+    </message>
+    <message>
+        <source>Arc from</source>
+        <translation>Arco de</translation>
+    </message>
+    <message>
+        <source>Arc to</source>
+        <translation>Arco até</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
     </message>
 </context>
 <context>
@@ -1069,6 +1107,26 @@ não de fora (&quot;Anel lido do centro&quot;)</translation>
     <message>
         <source>%1 max. ring diameter is %2 %3 for a drawing.</source>
         <translation>%1: diâmetro máx. do anel %2 %3 para um desenho.</translation>
+    </message>
+    <message>
+        <source>Arc from and to must be 0 to 24 hours in steps of 10 minutes.</source>
+        <translation>Os extremos do arco devem ser de 0 a 24 horas em passos de 10 minutos.</translation>
+    </message>
+    <message>
+        <source>Arc from and to must be %1 to %2 degrees in steps of %3.</source>
+        <translation>Os extremos do arco devem ser de %1 a %2 graus em passos de %3.</translation>
+    </message>
+    <message>
+        <source>Arc from and to need a value each, or none for the whole circle.</source>
+        <translation>Os extremos do arco precisam de um valor cada, ou nenhum para o círculo inteiro.</translation>
+    </message>
+    <message>
+        <source>Arc from and to must be numeric.</source>
+        <translation>Os extremos do arco devem ser numéricos.</translation>
+    </message>
+    <message>
+        <source>Arc from and to must be different marks.</source>
+        <translation>Os extremos do arco devem ser marcas diferentes.</translation>
     </message>
 </context>
 <context>

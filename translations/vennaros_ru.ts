@@ -113,6 +113,18 @@
         <source>, Printer scale = %1</source>
         <translation>, Масштаб принтера = %1</translation>
     </message>
+    <message>
+        <source>ring diameter = %1 %2</source>
+        <translation>диаметр кольца = %1 %2</translation>
+    </message>
+    <message>
+        <source>Circle length = %1 %2 (%3 %2)</source>
+        <translation>длина круга = %1 %2 (%3 %2)</translation>
+    </message>
+    <message>
+        <source>%1 arc %2 of %3</source>
+        <translation>%1, дуга %2 из %3</translation>
+    </message>
 </context>
 <context>
     <name>CircleSetColumn</name>
@@ -429,8 +441,18 @@ from outside it (&quot;Ring read from its centre&quot;)</source>
 снаружи («Кольцо читается из центра»)</translation>
     </message>
     <message>
-        <source>These fourteen override the settings file.</source>
-        <translation>Эти четырнадцать важнее файла настроек.</translation>
+        <source>--arc needs two values, FROM:TO, for example 0:90 or 350:10, not &apos;%1&apos;.</source>
+        <translation>--arc требует двух значений, FROM:TO, например 0:90 или 350:10, а не &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>only the arc from the mark FROM to the mark TO, in the circle&apos;s
+numbers: --arc 0:90 (altitude), 350:10 (azimuth), 18:6 (RA)</source>
+        <translation>только дуга от штриха FROM до штриха TO, в числах круга:
+--arc 0:90 (высота), 350:10 (азимут), 18:6 (RA)</translation>
+    </message>
+    <message>
+        <source>These fifteen override the settings file.</source>
+        <translation>Эти пятнадцать важнее файла настроек.</translation>
     </message>
 </context>
 <context>
@@ -792,10 +814,6 @@ from outside it (&quot;Ring read from its centre&quot;)</source>
         <translation>Клапан склейки</translation>
     </message>
     <message>
-        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark</source>
-        <translation>Первое длинное деление ленты ещё раз после её конца, чтобы сомкнуть свёрнутую ленту штрих в штрих</translation>
-    </message>
-    <message>
         <source>Printer s&amp;cale...</source>
         <translation>&amp;Масштаб...</translation>
     </message>
@@ -854,6 +872,26 @@ from outside it (&quot;Ring read from its centre&quot;)</source>
     <message>
         <source>A ring&apos;s numbers upright from its centre, for a disc; otherwise from outside it, as on a ground board</source>
         <translation>Числа кольца прямо из его центра, для диска; иначе снаружи, как на опорной плите</translation>
+    </message>
+    <message>
+        <source>The strip&apos;s first long division again after its end, to join the wrapped strip mark over mark (not with an arc: an arc does not close)</source>
+        <translation>Первое длинное деление ленты ещё раз после её конца, чтобы сомкнуть свёрнутую ленту штрих в штрих (не для дуги: дуга не замыкается)</translation>
+    </message>
+    <message>
+        <source>Print only the arc from one mark to another: degrees (RA: hours), both empty for the whole circle; altitude 0 to 90, rising or falling</source>
+        <translation>Печатать только дугу от одного штриха до другого: градусы (RA: часы), оба пусты для всего круга; высота от 0 до 90, по возрастанию или убыванию</translation>
+    </message>
+    <message>
+        <source>Arc from</source>
+        <translation>Дуга от</translation>
+    </message>
+    <message>
+        <source>Arc to</source>
+        <translation>Дуга до</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>до</translation>
     </message>
 </context>
 <context>
@@ -1071,6 +1109,26 @@ from outside it (&quot;Ring read from its centre&quot;)</source>
     <message>
         <source>%1 max. ring diameter is %2 %3 for a drawing.</source>
         <translation>%1: макс. диаметр кольца %2 %3 для чертежа.</translation>
+    </message>
+    <message>
+        <source>Arc from and to must be 0 to 24 hours in steps of 10 minutes.</source>
+        <translation>Начало и конец дуги должны быть от 0 до 24 часов с шагом 10 минут.</translation>
+    </message>
+    <message>
+        <source>Arc from and to must be %1 to %2 degrees in steps of %3.</source>
+        <translation>Начало и конец дуги должны быть от %1 до %2 градусов с шагом %3.</translation>
+    </message>
+    <message>
+        <source>Arc from and to need a value each, or none for the whole circle.</source>
+        <translation>Для начала и конца дуги нужно по значению или ни одного для всего круга.</translation>
+    </message>
+    <message>
+        <source>Arc from and to must be numeric.</source>
+        <translation>Начало и конец дуги должны быть числами.</translation>
+    </message>
+    <message>
+        <source>Arc from and to must be different marks.</source>
+        <translation>Начало и конец дуги должны быть разными штрихами.</translation>
     </message>
 </context>
 <context>

@@ -63,6 +63,8 @@ const std::vector<StoreKey>& storeKeys()
         list.push_back({ QStringLiteral("Signed Dec"), SettingField::check(Check::SignedDec) });
         list.push_back({ QStringLiteral("Zero At"), SettingField::text(SizeText::ZeroAt) });
         list.push_back({ QStringLiteral("Closing Tab"), SettingField::check(Check::ClosingTab) });
+        list.push_back({ QStringLiteral("Arc From"), SettingField::text(SizeText::ArcFrom) });
+        list.push_back({ QStringLiteral("Arc To"), SettingField::text(SizeText::ArcTo) });
         list.push_back({ QStringLiteral("Ring From Centre"), SettingField::check(Check::RingFromCentre) });
         list.push_back({ QStringLiteral("Export Strokes"), SettingField::check(Check::ExportStrokes) });
         return list;

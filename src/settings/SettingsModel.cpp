@@ -22,7 +22,7 @@ SettingsModel::SettingsModel(QObject* parent)
         m_options[index(o)] = true;
     m_checks[index(Check::BW)] = kChecked;
     m_checks[index(Check::AzCT)] = kChecked;
-    m_texts = { QStringLiteral("3"), QStringLiteral("3"), QStringLiteral("0") };
+    m_texts = { QStringLiteral("3"), QStringLiteral("3"), QStringLiteral("0"), QString(), QString() };
     for (int set = 1; set <= kCircleSets; ++set) {
         m_setChecks[setIndex(set)] = defaultSetCheck(set);
         m_checkTops[setIndex(set)] = kChecked;

@@ -25,8 +25,9 @@ enum class Check {
     ExportStrokes ///< drawings in single strokes rather than filled outlines
 };
 constexpr std::size_t kCheckCount = 13;
-/// The text boxes: the two sizes, DECLtext (altitude) and AzText (azimuth), and the "Zero at" box.
-enum class SizeText { Altitude, Azimuth, ZeroAt };
+/// The text boxes: the two sizes, DECLtext (altitude) and AzText (azimuth), the "Zero at" box and
+/// the two ends of an arc.
+enum class SizeText { Altitude, Azimuth, ZeroAt, ArcFrom, ArcTo };
 /// The five sliders of each circle set.
 enum class Slider { SmallMark, FiveMark, TenMark, CircleWidth, Font };
 
@@ -121,7 +122,7 @@ private:
 
     std::array<bool, 12> m_options {};
     std::array<qint16, kCheckCount> m_checks {};
-    std::array<QString, 3> m_texts;
+    std::array<QString, 5> m_texts;
     std::array<qint16, kCircleSets> m_setChecks {};
     std::array<qint16, kCircleSets> m_checkTops {};
     std::array<std::array<qint32, 5>, kCircleSets> m_sliders {};

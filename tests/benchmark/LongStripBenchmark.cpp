@@ -68,6 +68,32 @@ void RingSetToPdf(benchmark::State& state)
 }
 BENCHMARK(RingSetToPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The same strip and ring as arcs: a quarter of the strip, a third of the ring, never slower than
+// the whole circle they are cut from.
+void LongStripArcToPdf(benchmark::State& state)
+{
+    SettingsModel model;
+    model.setOption(Option::Altmm, true);
+    model.setOption(Option::AltLen, true);
+    model.setText(SizeText::Altitude, QStringLiteral("2000"));
+    model.setText(SizeText::ArcFrom, QStringLiteral("0"));
+    model.setText(SizeText::ArcTo, QStringLiteral("90"));
+    printSetToPdf<AltitudePrintJob>(state, model);
+}
+BENCHMARK(LongStripArcToPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void RingArcToPdf(benchmark::State& state)
+{
+    SettingsModel model;
+    model.setOption(Option::Azmm, true);
+    model.setText(SizeText::Azimuth, QStringLiteral("250"));
+    model.setCheck(Check::Rings, SettingsModel::kChecked);
+    model.setText(SizeText::ArcFrom, QStringLiteral("0"));
+    model.setText(SizeText::ArcTo, QStringLiteral("120"));
+    printSetToPdf<AzimuthPrintJob>(state, model);
+}
+BENCHMARK(RingArcToPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 void LongStripToDrawing(benchmark::State& state, DrawingFormat format, const char* name,
     DrawingStyle style = DrawingStyle::Filled)
 {

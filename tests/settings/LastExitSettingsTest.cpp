@@ -105,7 +105,7 @@ TEST_F(LastExitSettingsTest, ExitWritesEveryKeyInOrderAsText)
         "SmallMark 2", "FiveMark 2", "TenMark 2", "CircleWidth 2", "FontSize 2", "Check 3", "SmallMark 3",
         "FiveMark 3", "TenMark 3", "CircleWidth 3", "FontSize 3", "Form Top", "Form Left", "Az LtoR",
         "Scale Check", "Split Long", "Verniers", "Both Ways", "Rings", "Half Deg", "Signed Dec", "Zero At",
-        "Closing Tab", "Ring From Centre", "Export Strokes" };
+        "Closing Tab", "Arc From", "Arc To", "Ring From Centre", "Export Strokes" };
     EXPECT_EQ(store.order, expected);
     EXPECT_EQ(store.values[QStringLiteral("Export Strokes")], QStringLiteral("0")); // filled outlines
     EXPECT_EQ(store.values[QStringLiteral("1 Deg")], QStringLiteral("True"));
@@ -125,6 +125,8 @@ TEST_F(LastExitSettingsTest, PageOptionsComeBackFromTheStoreButNotFromTheFile)
              Check::HalfDeg, Check::SignedDec, Check::RingFromCentre })
         before.setCheck(page, SettingsModel::kChecked);
     before.setText(SizeText::ZeroAt, QStringLiteral("22.5"));
+    before.setText(SizeText::ArcFrom, QStringLiteral("90"));
+    before.setText(SizeText::ArcTo, QStringLiteral("0"));
     {
         QtSettingsStore store(storePath());
         ASSERT_TRUE(LastExitSettings(before, store).exit({}));
@@ -136,6 +138,8 @@ TEST_F(LastExitSettingsTest, PageOptionsComeBackFromTheStoreButNotFromTheFile)
              Check::HalfDeg, Check::SignedDec, Check::RingFromCentre })
         EXPECT_EQ(after.check(page), SettingsModel::kChecked);
     EXPECT_EQ(after.text(SizeText::ZeroAt), QStringLiteral("22.5"));
+    EXPECT_EQ(after.text(SizeText::ArcFrom), QStringLiteral("90"));
+    EXPECT_EQ(after.text(SizeText::ArcTo), QStringLiteral("0"));
     EXPECT_EQ(everySetting(before).count(QLatin1Char('\n')), 38);
 
     writeStore("[Defaults]\nScale%20Check=7\nSplit%20Long=yes\n");

@@ -17,13 +17,13 @@ QList<QCommandLineOption> CircleOptions::options()
         { kDecreasing, QString() }, { kSplit, QString() }, { kRing, QString() }, { kVerniers, QString() },
         { kBothWays, QString() }, { kScaleCheck, QString() }, { kHalfDegree, QString() },
         { kSignedDec, QString() }, { kZeroAt, QString(), QStringLiteral("N") }, { kClosingTab, QString() },
-        { kRingFromCentre, QString() } };
+        { kRingFromCentre, QString() }, { kArc, QString(), QStringLiteral("FROM:TO") } };
 }
 
 bool CircleOptions::anyGiven(const QCommandLineParser& parser)
 {
     for (const QString& name : { kSize, kLength, kRa, kDecreasing, kSplit, kRing, kVerniers, kBothWays,
-             kScaleCheck, kHalfDegree, kSignedDec, kZeroAt, kClosingTab, kRingFromCentre }) {
+             kScaleCheck, kHalfDegree, kSignedDec, kZeroAt, kClosingTab, kRingFromCentre, kArc }) {
         if (parser.isSet(name))
             return true;
     }
@@ -78,6 +78,17 @@ CircleOptions CircleOptions::read(const QCommandLineParser& parser, bool azimuth
     circle.ringFromCentre = parser.isSet(kRingFromCentre);
     if (parser.isSet(kZeroAt))
         circle.zeroAt = parser.value(kZeroAt); // the job refuses what the box would
+    if (parser.isSet(kArc)) {
+        // Two values, split at the one colon; the job's check reads them as the boxes would.
+        const QStringList ends = parser.value(kArc).split(QLatin1Char(':'));
+        if (ends.size() != 2 || ends[0].trimmed().isEmpty() || ends[1].trimmed().isEmpty()) {
+            error = QCoreApplication::translate(
+                "CommandLine", "--arc needs two values, FROM:TO, for example 0:90 or 350:10, not '%1'.")
+                        .arg(parser.value(kArc));
+            return circle;
+        }
+        circle.arc = std::make_pair(ends[0], ends[1]);
+    }
     if (!azimuth && (circle.ra || circle.decreasing))
         error = QCoreApplication::translate("CommandLine", "--ra and --decreasing go with --azimuth.");
     if (circle.ra && circle.decreasing)
@@ -120,4 +131,8 @@ void CircleOptions::applyTo(SettingsModel& model, bool azimuth) const
     check(ringFromCentre, Check::RingFromCentre);
     if (zeroAt)
         model.setText(SizeText::ZeroAt, *zeroAt);
+    if (arc) {
+        model.setText(SizeText::ArcFrom, arc->first);
+        model.setText(SizeText::ArcTo, arc->second);
+    }
 }

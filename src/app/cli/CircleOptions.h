@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <optional>
+#include <utility>
 
 class QCommandLineParser;
 class SettingsModel;
@@ -11,7 +12,7 @@ class SettingsModel;
 /// The command line's choices for the printed circle, over what the settings file says: its size
 /// with a unit, whether that is a strip length, RA or degrees, the direction of the azimuth
 /// numbers, and the page options: splitting, rings, verniers, numbers both ways, the scale check,
-/// half-degree marks, signed declination, the reading the strip starts at and the closing tab.
+/// half-degree marks, signed declination, the reading the strip starts at, the closing tab and the arc.
 struct CircleOptions {
     std::optional<QString> sizeNumber; ///< the number of --size, in the locale's notation
     bool inches = false; ///< the unit of --size
@@ -28,6 +29,7 @@ struct CircleOptions {
     bool closingTab = false;
     bool ringFromCentre = false;
     std::optional<QString> zeroAt; ///< degrees, as typed
+    std::optional<std::pair<QString, QString>> arc; ///< From and To of --arc FROM:TO, as typed
 
     static QList<QCommandLineOption> options();
     /// True when any of them was given.

@@ -258,7 +258,11 @@ constexpr HelpEntry kHelpEntries[] = {
         QT_TRANSLATE_NOOP("CommandLine",
             "a ring's numbers upright as read from its centre, for a disc, not\n"
             "from outside it (\"Ring read from its centre\")") },
-    { "", QT_TRANSLATE_NOOP("CommandLine", "These fourteen override the settings file.") },
+    { "--arc FROM:TO",
+        QT_TRANSLATE_NOOP("CommandLine",
+            "only the arc from the mark FROM to the mark TO, in the circle's\n"
+            "numbers: --arc 0:90 (altitude), 350:10 (azimuth), 18:6 (RA)") },
+    { "", QT_TRANSLATE_NOOP("CommandLine", "These fifteen override the settings file.") },
     { "--tape LENGTH",
         QT_TRANSLATE_NOOP("CommandLine",
             "a wrap tape of that length (1000mm, 40in) ticked every millimetre\n"
@@ -284,11 +288,11 @@ QString CommandLine::helpText()
         "       vennaros --print-pdf FILE [--settings SETTINGS.txt] [--paper NAME] [--landscape]\n"
         "                [--size VALUE [--length]] [--split] [--ring] [--verniers] [--both-ways]\n"
         "                [--scale-check] [--half-degree] [--zero-at N] [--closing-tab]\n"
-        "                [--ring-from-centre]\n"
+        "                [--ring-from-centre] [--arc FROM:TO]\n"
         "                (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])\n"
         "       vennaros (--svg FILE | --dxf FILE) [--strokes] [--settings SETTINGS.txt]\n"
         "                [--size VALUE [--length]] [--ring] [--verniers] [--both-ways] [--half-degree]\n"
-        "                [--ring-from-centre]\n"
+        "                [--ring-from-centre] [--arc FROM:TO]\n"
         "                [--zero-at N] (--altitude [--signed-dec] | --azimuth [--ra] [--decreasing])\n"
         "       vennaros --print-pdf FILE --tape LENGTH [--paper NAME] [--landscape]\n"
         "       vennaros --print-pdf FILE --proof [--settings SETTINGS.txt] [--paper NAME]\n"

@@ -6,6 +6,7 @@
 #include "common/FileTarget.h"
 #include "print/altitude/AltitudePrintJob.h"
 #include "print/azimuth/AzimuthPrintJob.h"
+#include "print/job/JobSettings.h"
 #include "print/job/ProofSheet.h"
 #include "print/job/WrapTape.h"
 #include "print/page/PaperName.h"
@@ -137,6 +138,13 @@ int run(const CommandLine& line, QTextStream& errors)
     else if (line.azimuth && line.circle.decreasing && model.option(Option::Ra))
         meaningless = QCoreApplication::translate(
             "FileCommand", "--decreasing goes with the azimuth circle in degrees; the settings ask for RA.");
+    // A wrong range is the command line's: the window's boxes could not hold it either.
+    if (line.circle.arc) {
+        const JobSettings job
+            = JobSettings::read(model, line.azimuth ? SizeText::Azimuth : SizeText::Altitude);
+        if (const auto* refusal = std::get_if<QString>(&job.arc))
+            meaningless = QStringLiteral("--arc: ") + *refusal;
+    }
     if (!meaningless.isEmpty()) {
         errors << "vennaros: " << meaningless << '\n';
         return CommandLine::kUsageError;

@@ -31,5 +31,6 @@ inline const QString kClosingTab = QStringLiteral("closing-tab");
 inline const QString kTape = QStringLiteral("tape");
 inline const QString kProof = QStringLiteral("proof");
 inline const QString kRingFromCentre = QStringLiteral("ring-from-centre");
+inline const QString kArc = QStringLiteral("arc");
 
 } // namespace optionname

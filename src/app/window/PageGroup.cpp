@@ -31,6 +31,11 @@ constexpr int kHalfDegLeft = 3000; // clear of the long rings caption
 constexpr int kZeroAtLabelWidth = 750;
 constexpr int kZeroAtWidth = 900;
 constexpr int kZeroAtHeight = 285;
+// "Arc from [ ] to [ ]" on the closing tab's line.
+constexpr int kArcLeft = kColumns[2];
+constexpr int kArcFromLabelWidth = 1000;
+constexpr int kArcToLabelWidth = 300;
+constexpr int kArcBoxWidth = 700;
 
 } // namespace
 
@@ -81,11 +86,27 @@ void PageGroup::addChecks(const DesignControls& controls, SettingsModel& model, 
 
     controls.check(this, Check::ClosingTab, "ClosingTabCheck", tr("Closing tab"), kColumns[0],
         kThirdChecksTop,
-        tr("The strip's first long division again after its end, to join the wrapped strip mark over mark"));
+        tr("The strip's first long division again after its end, to join the wrapped strip mark over mark "
+           "(not with an arc: an arc does not close)"));
     controls.check(this, Check::RingFromCentre, "RingFromCentreCheck", tr("Ring read from its centre"),
-        kColumns[2], kThirdChecksTop,
+        kColumns[1], kThirdChecksTop,
         tr("A ring's numbers upright from its centre, for a disc; otherwise from outside it, as on a "
            "ground board"));
+
+    const auto arcBox = [&](const char* name, SizeText which, const QString& accessible, int left) {
+        auto* box = new QLineEdit(this);
+        box->setObjectName(QLatin1String(name));
+        box->setFont(layout.arial(8.25));
+        box->setAccessibleName(accessible);
+        box->setToolTip(tr("Print only the arc from one mark to another: degrees (RA: hours), both empty for "
+                           "the whole circle; altitude 0 to 90, rising or falling"));
+        layout.place(box, left, kThirdChecksTop, kArcBoxWidth, kZeroAtHeight);
+        binding::bindText(box, model, which);
+        return box;
+    };
+    m_arcFrom = arcBox("ArcFromText", SizeText::ArcFrom, tr("Arc from"), kArcLeft + kArcFromLabelWidth);
+    m_arcTo = arcBox("ArcToText", SizeText::ArcTo, tr("Arc to"),
+        kArcLeft + kArcFromLabelWidth + kArcBoxWidth + kArcToLabelWidth);
 }
 
 void PageGroup::addButtons(const DesignControls& controls, SettingsModel& model, const DesignLayout& layout)
@@ -131,6 +152,18 @@ void PageGroup::labelZeroAt(const DesignLayout& layout)
     auto* unit = new QLabel(QStringLiteral("\u00b0"), this);
     unit->setFont(layout.arial(8.25));
     layout.place(unit, kColumns[3] + kZeroAtLabelWidth + kZeroAtWidth + 45, kSecondChecksTop, 150, 255);
+
+    auto* from = new QLabel(tr("Arc from"), this);
+    from->setObjectName(QStringLiteral("ArcFromLabel"));
+    from->setFont(layout.arial(8.25));
+    layout.place(from, kArcLeft, kThirdChecksTop, kArcFromLabelWidth, 255);
+    from->setBuddy(m_arcFrom);
+    auto* to = new QLabel(tr("to"), this);
+    to->setObjectName(QStringLiteral("ArcToLabel"));
+    to->setFont(layout.arial(8.25));
+    to->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    layout.place(to, kArcLeft + kArcFromLabelWidth + kArcBoxWidth, kThirdChecksTop, kArcToLabelWidth, 255);
+    to->setBuddy(m_arcTo);
 }
 
 QString PageGroup::azimuthPreviewCaption(const QString& caption)
@@ -183,4 +216,9 @@ std::vector<QWidget*> PageGroup::tabStops() const
 void PageGroup::focusZeroAt()
 {
     m_zeroAt->setFocus();
+}
+
+void PageGroup::focusArc()
+{
+    m_arcFrom->setFocus();
 }

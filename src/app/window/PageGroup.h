@@ -26,6 +26,7 @@ public:
     void focusZeroAt();
     /// The group's controls that Tab stops at, in reading order: line by line, left to right.
     std::vector<QWidget*> tabStops() const;
+    void focusArc();
 
     /// The azimuth preview button's caption ("Preview Az.", "Preview RA") with its mnemonic.
     static QString azimuthPreviewCaption(const QString& caption);
@@ -42,5 +43,7 @@ private:
     void labelZeroAt(const DesignLayout& layout);
 
     QLineEdit* m_zeroAt = nullptr;
+    QLineEdit* m_arcFrom = nullptr;
+    QLineEdit* m_arcTo = nullptr;
     QLabel* m_paper = nullptr;
 };

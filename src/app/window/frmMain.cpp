@@ -314,6 +314,8 @@ void frmMain::focusSizeText(SizeText which)
 {
     if (which == SizeText::ZeroAt)
         m_page->focusZeroAt();
+    else if (which == SizeText::ArcFrom)
+        m_page->focusArc();
     else
         (which == SizeText::Altitude ? m_declText : m_azText)->setFocus();
 }

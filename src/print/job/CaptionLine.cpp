@@ -11,6 +11,15 @@ QString CaptionLine::text(const StripInputs& set) const
                                       .arg(circleLabel, numeric::generalForm(*ringDiameter), units)
                                 : QCoreApplication::translate("CaptionLine", "%1 Circle length = %2 %3")
                                       .arg(circleLabel, numeric::generalForm(length), units);
+    if (arc) {
+        // The circle's own size still says what the marks are spaced by; the arc's length what to cut.
+        const QString ofCircle = ringDiameter
+            ? QCoreApplication::translate("CaptionLine", "ring diameter = %1 %2")
+                  .arg(numeric::generalForm(*ringDiameter), units)
+            : QCoreApplication::translate("CaptionLine", "Circle length = %1 %2 (%3 %2)")
+                  .arg(numeric::generalForm(length), units, numeric::fixedOneDecimal(arcLength));
+        line = QCoreApplication::translate("CaptionLine", "%1 arc %2 of %3").arg(circleLabel, *arc, ofCircle);
+    }
     const QString widths = QString::number(set.smallMark) + dash + QString::number(set.fiveMark) + dash
         + QString::number(set.tenMark);
     if (!hours)

@@ -20,6 +20,8 @@ struct CaptionLine {
     std::optional<double> printerScale; ///< the printer's correction along the strip
     bool halfMarks = false; ///< marks between the degrees (5 minutes on hours)
     std::optional<QString> zeroAt; ///< the reading the strip starts at, with its unit
+    std::optional<QString> arc; ///< an arc's end readings, "0°-90°"
+    double arcLength = 0; ///< the arc's own length along the strip, in the job's unit
 
     /// With the set's pens, heights and font size, and "numbers both ways" for a second row.
     QString text(const StripInputs& set) const;

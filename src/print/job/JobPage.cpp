@@ -45,15 +45,32 @@ bool halfMarks(const JobSettings& settings)
     return settings.halfDegree && settings.smallestMark == 1;
 }
 
-double zeroDegrees(const JobSettings& settings)
+const ArcRange* arcOf(const JobSettings& settings)
 {
+    return std::get_if<ArcRange>(&settings.arc);
+}
+
+double longDivision(const JobMode& mode)
+{
+    return hours(mode) ? kDegreesPerHour : kDegreesPerLongDivision;
+}
+
+// An arc's strip starts a long division or more before the arc, so that no end of the strip, and
+// none of its split end numbers, falls in it; "Zero at" has no say there.
+double zeroDegrees(const JobSettings& settings, const JobMode& mode)
+{
+    if (const ArcRange* arc = arcOf(settings)) {
+        const double division = longDivision(mode);
+        const double zero = (std::floor(arc->start / division) - 1) * division;
+        return zero < 0 ? zero + 360 : zero;
+    }
     return settings.zeroAt.value_or(0);
 }
 
 // Where the strip's left end stands, in long divisions from the circle's zero.
 double startDivision(const JobSettings& settings, const JobMode& mode)
 {
-    return zeroDegrees(settings) / (hours(mode) ? kDegreesPerHour : kDegreesPerLongDivision);
+    return zeroDegrees(settings, mode) / longDivision(mode);
 }
 
 } // namespace
@@ -148,7 +165,7 @@ StripInputs JobPage::stripInputs(const CircleSetSettings& set) const
         inputs.heightHalf = markoptions::halfMarkHeight(inputs.heightSmall);
     const double start = startDivision(m_settings, m_mode);
     if (start != 0) {
-        inputs.shift = zeroDegrees(m_settings) / 360 * inputs.lengthTw;
+        inputs.shift = zeroDegrees(m_settings, m_mode) / 360 * inputs.lengthTw;
         inputs.numbersOffset = markoptions::numberOffset(start);
         if (!inputs.otherWay.empty())
             inputs.otherWay = markoptions::turnedNumbers(inputs.otherWay, start);
@@ -163,7 +180,14 @@ PagePosition JobPage::printSet(PrintSurface& surface, PagePosition cursor, const
     const auto stripRow = [&](Rgb ink) {
         cursor.printX = kStripLeft;
         cursor.printY = numeric::checkedAdd(cursor.printY, kRowStep);
-        beginRow(surface, cursor.printY, geometry(m_mode, set.lengthTw, zeroDegrees(m_settings)));
+        StripGeometry strip = geometry(m_mode, set.lengthTw, zeroDegrees(m_settings, m_mode));
+        if (const ArcRange* arc = arcOf(m_settings)) {
+            const double zero = zeroDegrees(m_settings, m_mode);
+            strip.arcStart = std::fmod(arc->start - zero + 360, 360) / 360 * set.lengthTw;
+            strip.arcLength = arc->span / 360 * set.lengthTw;
+            strip.arcLabel = arcText();
+        }
+        beginRow(surface, cursor.printY, strip);
         cursor = drawStrip(surface, cursor, set, ink);
     };
     if (blackOnWhite)
@@ -272,6 +296,16 @@ void JobPage::beginRow(PrintSurface& surface, qint32 top, std::optional<StripGeo
     surface.beginRow(row);
 }
 
+QString JobPage::arcText() const
+{
+    const ArcRange* arc = arcOf(m_settings);
+    if (arc == nullptr)
+        return {};
+    const ArcCircle circle = hours(m_mode) ? ArcCircle::Hours : ArcCircle::Altitude;
+    return arcrange::readingText(arc->from, circle) + QLatin1Char('-')
+        + arcrange::readingText(arc->to, circle);
+}
+
 QString JobPage::caption(const StripInputs& inputs) const
 {
     CaptionLine line;
@@ -285,7 +319,11 @@ QString JobPage::caption(const StripInputs& inputs) const
         line.vernier = vernier(inputs).reading;
     if (halfMarks(m_settings))
         line.halfMarks = true;
-    if (const double zero = zeroDegrees(m_settings); zero != 0)
+    if (const ArcRange* arc = arcOf(m_settings)) {
+        line.arc = arcText();
+        const double whole = m_size.inches ? m_size.sizeMm / kMmPerInch : m_size.sizeMm;
+        line.arcLength = whole * arc->span / 360;
+    } else if (const double zero = zeroDegrees(m_settings, m_mode); zero != 0)
         line.zeroAt = hours(m_mode) ? numeric::generalForm(zero / kDegreesPerHour) + QStringLiteral("h")
                                     : numeric::generalForm(zero) + QStringLiteral("\u00B0");
     if (m_paper && !m_paper->factors.isIdentity())

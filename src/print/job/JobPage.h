@@ -44,6 +44,8 @@ private:
     static void beginRow(
         PrintSurface& surface, qint32 top, std::optional<StripGeometry> strip = std::nullopt);
     QString caption(const StripInputs& inputs) const;
+    /// The arc's end readings, "0°-90°"; empty for the whole circle.
+    QString arcText() const;
 
     const JobSettings& m_settings;
     const JobMode& m_mode;

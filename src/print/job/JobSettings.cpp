@@ -26,6 +26,14 @@ JobSettings JobSettings::read(const SettingsModel& model, SizeText sizeText)
     settings.closingTab = checked(model.check(Check::ClosingTab));
     settings.ringFromCentre = checked(model.check(Check::RingFromCentre));
     settings.zeroAt = numeric::parseDecimal(model.text(SizeText::ZeroAt));
+    const ArcCircle circle = altitude
+        ? (settings.signedDeclination ? ArcCircle::Declination : ArcCircle::Altitude)
+        : (!settings.azimuthDegrees
+                ? ArcCircle::Hours
+                : (settings.azimuthIncreasing ? ArcCircle::AzimuthUp : ArcCircle::AzimuthDown));
+    // Hours arcs end on the 10-minute marks.
+    settings.arc = arcrange::read(model.text(SizeText::ArcFrom), model.text(SizeText::ArcTo), circle,
+        circle == ArcCircle::Hours ? 1.0 / 6 : settings.smallestMark);
     for (int set = 1; set <= kCircleSets; ++set) {
         CircleSetSettings& values = settings.sets[static_cast<std::size_t>(set - 1)];
         values.enabled = model.circleEnabled(set);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "print/job/ArcRange.h"
 #include "settings/SettingsModel.h"
 
 #include <QString>
@@ -38,6 +39,8 @@ struct JobSettings {
     bool ringFromCentre = false; ///< a ring's texts read from its centre, not from outside it
     std::optional<double> zeroAt; ///< the reading the strips start at, degrees; nothing: not a number
     std::array<CircleSetSettings, kCircleSets> sets {};
+    /// "Arc from" and "Arc to" read on the job's circle: the whole circle, the arc, or why neither.
+    arcrange::Reading arc;
 
     /// The settings of a job sized from that box, with its unit and sense options. A check box
     /// counts as checked only with the value 1 (a grayed box prints nothing).

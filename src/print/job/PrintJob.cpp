@@ -121,6 +121,9 @@ JobOutcome PrintJob::checkSize(const Mode& job, const StripSize& size, const Job
                                          .arg(job.circleLabel, QString::number(size.minSize), size.units)));
     }
 
+    if (const auto* refusal = std::get_if<QString>(&m_settings.arc))
+        return JobRefusal { *refusal, SizeText::ArcFrom };
+
     // A drawing has no paper: no width limits it, and its rings are whole.
     const SheetFormat format = sheets.hasPaper() ? sheets.format() : SheetFormat();
     RingCut ring = size.ring ? RingCut::Whole : RingCut::None;
@@ -138,8 +141,11 @@ JobOutcome PrintJob::checkSize(const Mode& job, const StripSize& size, const Job
         return refuse(*refusal);
     }
     const bool hours = job.caption == CaptionStyle::Hours;
-    if (const std::optional<QString> refusal = markoptions::zeroAtRefusal(
-            m_settings.zeroAt, markoptions::zeroStep(hours, m_settings.smallestMark)))
+    // An arc places its strip itself: the "Zero at" box is not read.
+    if (const std::optional<QString> refusal = arc()
+            ? std::nullopt
+            : markoptions::zeroAtRefusal(
+                m_settings.zeroAt, markoptions::zeroStep(hours, m_settings.smallestMark)))
         return JobRefusal { *refusal, SizeText::ZeroAt };
     if (m_settings.halfDegree && m_settings.smallestMark == 1) {
         if (const std::optional<QString> refusal
@@ -210,7 +216,7 @@ SheetRequest PrintJob::sheetRequest(
     request.splitLongStrips = m_settings.splitLongStrips;
     request.scaleCheck = m_settings.scaleCheck;
     request.ring = ring;
-    request.closingTab = m_settings.closingTab;
+    request.closingTab = m_settings.closingTab && !arc(); // an arc does not close
     request.ringFromCentre = m_settings.ringFromCentre;
     request.circle = (size.diameter ? QCoreApplication::translate("PrintJob", "%1 %2 %3 dia.")
                                     : QCoreApplication::translate("PrintJob", "%1 %2 %3 len."))
@@ -236,8 +242,11 @@ std::optional<QString> PrintJob::widthRefusal(
     const auto fitsSplit = [&](double twips) {
         return twips <= splitMaximum && splittrial::prints(m_settings, mode, size, request, twips);
     };
-    // A closing tab prints one more long division after the strip's end, on the same sheet.
-    const double printed = m_settings.closingTab ? (strip.divisions + 1.0) / strip.divisions : 1.0;
+    // What of the circle's length is printed: with a closing tab one more long division after the
+    // strip's end, on the same sheet; of an arc, its span and half a long division beyond each end.
+    const double printed = arc() ? arc()->span / 360 + 1.0 / strip.divisions
+        : m_settings.closingTab  ? (strip.divisions + 1.0) / strip.divisions
+                                 : 1.0;
     const auto fitsPrintable
         = [&](double twips) { return stripfit::fitsPrintableWidth(twips * printed, kStripLeft, format); };
     if (m_settings.splitLongStrips) {
@@ -266,16 +275,20 @@ std::variant<QString, RingCut> PrintJob::ringFit(
     const Mode& mode, const StripSize& size, const SheetFormat& format, double lengthTw) const
 {
     const double diameterTw = lengthTw / std::numbers::pi;
-    const double whole = ringfit::largestWhole(format);
+    const double whole = arc()
+        ? ringfit::largestArc(arc()->span, JobPage::geometry(mode, lengthTw).divisions, format)
+        : ringfit::largestWhole(format);
     const bool split = m_settings.splitLongStrips;
-    const double largest
-        = split ? ringfit::largestSplit(JobPage::geometry(mode, lengthTw).divisions, format) : whole;
+    // An arc's ring is one piece.
+    const double largest = split && !arc()
+        ? ringfit::largestSplit(JobPage::geometry(mode, lengthTw).divisions, format)
+        : whole;
     if (diameterTw <= largest)
         return split && diameterTw > whole ? RingCut::Sectors : RingCut::Whole;
     // Rounded down to a tenth, so the diameter stated prints when typed.
     const double unit = kTwipsPerMm * (size.inches ? kMmPerInch : 1.0);
     const double stated = std::floor(largest / unit * 10) / 10;
-    const char* const limit = split
+    const char* const limit = split && !arc()
         ? QT_TRANSLATE_NOOP("PrintJob", "%1 max. ring diameter is %2 %3 for split rings.")
         : QT_TRANSLATE_NOOP("PrintJob", "%1 max. ring diameter is %2 %3 for the printable area.");
     return QCoreApplication::translate("PrintJob", limit)
@@ -293,7 +306,8 @@ std::optional<QString> PrintJob::drawingRefusal(const Mode& mode, const StripSiz
                 size.units);
     }
     // A closing tab draws one more long division after the strip's end.
-    const double tab = m_settings.closingTab ? 1.0 / JobPage::geometry(mode, size.lengthTw()).divisions : 0.0;
+    const double tab
+        = m_settings.closingTab && !arc() ? 1.0 / JobPage::geometry(mode, size.lengthTw()).divisions : 0.0;
     const auto fits = [&](double lengthTw) { return kStripLeft + lengthTw * (1 + tab) <= kLargestDrawingTw; };
     if (fits(size.lengthTw()))
         return std::nullopt;

@@ -129,6 +129,8 @@ protected:
     virtual Mode mode() const = 0;
 
     const JobSettings& settings() const { return m_settings; }
+    /// The arc asked for; nothing for the whole circle or a range refused.
+    const ArcRange* arc() const { return std::get_if<ArcRange>(&m_settings.arc); }
 
 private:
     StripSize readSize() const;

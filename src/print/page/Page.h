@@ -81,6 +81,12 @@ struct StripGeometry {
     double tail = 0;
     double circleLength = 0; ///< a vernier's: the length of the strip it reads; 0 for a strip
     double zeroAt = 0; ///< the reading at its left end, in `unit`
+    /// An arc of the strip: its first mark, from the left end, and its length; 0: the whole strip.
+    double arcStart = 0;
+    double arcLength = 0;
+    QString arcLabel; ///< the arc's end readings as its labels name them, "0°-90°"
+    /// Blank strip an arc keeps before its first mark; after its last, the tail reaches past the end.
+    double lead = 0;
 };
 
 /// Where a job began a row of its page (a strip, the index cards with the caption, a vernier), so

@@ -84,4 +84,24 @@ double largestSplit(int divisions, const SheetFormat& format)
     return 2 * low;
 }
 
+double largestArc(double sweep, int divisions, const SheetFormat& format)
+{
+    const double total = sweep + 360.0 / divisions;
+    const auto fitsAt = [&](double outer) {
+        return std::any_of(kOrientations.begin(), kOrientations.end(), [&](double orientation) {
+            const QRectF box = polar::arcBounds(QPointF(0, 0), outer, orientation - total / 2, total);
+            return fits(box.adjusted(-kEndNumberAllowance, -kEndNumberAllowance, kEndNumberAllowance,
+                            kEndNumberAllowance),
+                format);
+        });
+    };
+    double low = 0;
+    double high = 1e7;
+    for (int i = 0; i < 60; ++i) {
+        const double mid = (low + high) / 2;
+        (fitsAt(mid) ? low : high) = mid;
+    }
+    return 2 * low;
+}
+
 } // namespace ringfit

@@ -20,6 +20,10 @@ double largestWhole(const SheetFormat& format);
 /// The largest outer diameter a ring of these long divisions can be printed in sectors for.
 double largestSplit(int divisions, const SheetFormat& format);
 
+/// The largest outer diameter of a ring whose arc of `sweep` degrees, with half of one of its long
+/// divisions beyond each end, fits a sheet upright or on its side.
+double largestArc(double sweep, int divisions, const SheetFormat& format);
+
 /// The printable width right of the strips' left edge.
 double usableWidth(const SheetFormat& format);
 /// Whether a piece of this extent fits a sheet.

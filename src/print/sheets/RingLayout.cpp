@@ -1,12 +1,14 @@
 #include "print/sheets/RingLayout.h"
 
 #include "common/RuntimeError.h"
+#include "print/sheets/ArcCut.h"
 #include "print/sheets/Shelves.h"
 
 #include <algorithm>
 #include <cmath>
 #include <map>
 #include <numbers>
+#include <optional>
 
 namespace {
 
@@ -99,6 +101,23 @@ std::vector<SheetRow> RingMaker::rows(
         for (const PageOp& op : circle.ops)
             bent.push_back(bend(op, shape, m_ink));
         pieces.push_back({ std::move(bent), {}, std::nullopt });
+    } else if (arccut::isArc(strip)) {
+        // On one sheet, its centre marked where that fits too, on its side where upright does not.
+        std::optional<std::vector<PageOp>> chosen;
+        for (const bool centre : { true, false }) {
+            for (double orientation : ringfit::kOrientations) {
+                std::vector<PageOp> ops = arc(circle, orientation, centre);
+                if (!chosen || ringfit::fits(boundsOf(ops, m_ink), m_format)) {
+                    const bool fits = ringfit::fits(boundsOf(ops, m_ink), m_format);
+                    chosen = std::move(ops);
+                    if (fits)
+                        break;
+                }
+            }
+            if (ringfit::fits(boundsOf(*chosen, m_ink), m_format))
+                break;
+        }
+        pieces.push_back({ std::move(*chosen), {}, std::nullopt });
     } else if (m_cut != RingCut::Sectors) {
         pieces.push_back({ whole(circle), {}, std::nullopt });
     } else {

@@ -56,6 +56,9 @@ private:
     };
 
     std::vector<PageOp> whole(const Circle& circle) const;
+    /// The annular sector of an arc, with its outline and labels, its middle at `orientation`; its
+    /// centre's cross with it when asked for.
+    std::vector<PageOp> arc(const Circle& circle, double orientation, bool centre) const;
     /// How far a sector's labels reach inside its inner edge.
     double labelDepth() const;
     std::vector<PageOp> sector(const Circle& circle, int n, int index, double orientation) const;

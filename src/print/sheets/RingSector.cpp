@@ -1,6 +1,7 @@
 #include "print/sheets/RingLayout.h"
 
 #include "print/page/PageUnits.h"
+#include "print/sheets/ArcCut.h"
 #include "print/sheets/MeasuringBar.h"
 #include "print/sheets/StripSplitter.h"
 
@@ -18,6 +19,7 @@ constexpr int kLabelLines = 3; // range, radius, chord
 constexpr double kJointLabelGap = 60;
 constexpr double kBoxMargin = 40; // black kept beside the end numbers of a white-on-black sector
 const QString kLabelFont = QStringLiteral("Arial");
+constexpr double kCentreCrossHalf = 113; // 2 mm each way, as on a whole ring
 
 QString length(double twips, bool inches)
 {
@@ -187,5 +189,48 @@ std::vector<PageOp> RingMaker::sector(const Circle& circle, int n, int index, do
     const RingShape shape = circle.shape(pointing - circle.angle(middle));
     for (PageOp& op : ops)
         op = bend(op, shape, m_ink);
+    return ops;
+}
+
+std::vector<PageOp> RingMaker::arc(const Circle& circle, double orientation, bool centre) const
+{
+    const StripGeometry& strip = circle.strip;
+    const double lead = circle.spacing / 2;
+    const double from = strip.left + strip.arcStart;
+    const double to = from + strip.arcLength;
+    std::vector<PageOp> ops = arccut::keep(circle.ops, strip, m_ink);
+    // The outline: outer and inner edge, and a radial edge half a long division beyond each end mark.
+    const auto outline = [&ops](PageOp op) {
+        op.cut = true;
+        ops.push_back(op);
+    };
+    for (const double y : { 0.0, circle.depth })
+        outline(PageOp::stroke(from - lead, y, to - from + 2 * lead, 0));
+    outline(PageOp::stroke(from - lead, 0, 0, circle.depth));
+    outline(PageOp::stroke(to + lead, 0, 0, circle.depth));
+
+    // The labels to place it with a ruler, inside its inner edge at its middle.
+    const double middle = (from + to) / 2;
+    const double lineHeight = m_ink.lineHeight(kLabelFont, kLabelPoints);
+    const double labelTop = circle.depth + kLabelGap;
+    const auto centred = [&](double top, const QString& text) {
+        PageOp label = pageText(0, top, text, kLabelPoints);
+        label.x = middle - m_ink.textWidth(label) / 2;
+        ops.push_back(label);
+    };
+    const double chord = 2 * circle.outer * std::sin(std::numbers::pi * strip.arcLength / circle.length);
+    centred(labelTop, radiusLabel(circle.outer, m_inches));
+    centred(labelTop + lineHeight,
+        QCoreApplication::translate(
+            "RingLayout", "chord %1 = %2", "the straight distance between two marks of a ring sector")
+            .arg(strip.arcLabel, length(chord, m_inches)));
+
+    const RingShape shape = circle.shape(orientation - circle.angle(middle));
+    for (PageOp& op : ops)
+        op = bend(op, shape, m_ink);
+    if (centre) {
+        ops.push_back(PageOp::stroke(-kCentreCrossHalf, 0, 2 * kCentreCrossHalf, 0));
+        ops.push_back(PageOp::stroke(0, -kCentreCrossHalf, 0, 2 * kCentreCrossHalf));
+    }
     return ops;
 }

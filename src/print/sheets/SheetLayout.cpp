@@ -2,6 +2,7 @@
 
 #include "print/page/PageUnits.h"
 #include "print/page/RecordingSurface.h"
+#include "print/sheets/ArcCut.h"
 #include "print/sheets/AssemblyMap.h"
 #include "print/sheets/ClosingTab.h"
 #include "print/sheets/InkExtents.h"
@@ -161,7 +162,8 @@ std::vector<SheetRow> rowsOf(const Page& drawn, const InkExtents& ink, const Str
         const double pitch = std::max(drawnPitch, height + kRowGap);
         if (note.strip) {
             for (SheetRow& row : strips(std::move(ops), *note.strip, pitch)) {
-                row.strip = note.strip;
+                if (!row.strip)
+                    row.strip = note.strip;
                 row.source = i;
                 rows.push_back(std::move(row));
             }
@@ -182,6 +184,19 @@ StripRows stripRows(const SheetRequest& request, const InkExtents& ink)
     }
     return [&request, &ink, splitter = std::make_shared<StripSplitter>(request.format, ink)](
                std::vector<PageOp> ops, const StripGeometry& strip, double pitch) {
+        if (arccut::isArc(strip)) {
+            arccut::Strip arc = arccut::cut(ops, strip, ink);
+            std::vector<SheetRow> rows;
+            if (request.splitLongStrips && tooLong(arc.strip, request.format))
+                rows = splitter->split(arc.ops, arc.strip, pitch, false);
+            else
+                rows.push_back({ arc.ops, bottomOf(arc.ops, ink), pitch, std::nullopt, {} });
+            for (SheetRow& row : rows) {
+                row.pitch = std::max(row.pitch, row.height + kRowGap);
+                row.strip = arc.strip;
+            }
+            return rows;
+        }
         const bool tab = tabbed(strip, request);
         if (tab)
             ops = closingtab::extend(ops, strip, ink);
@@ -274,7 +289,7 @@ std::vector<Page> layOutSheets(const Page& drawn, const SheetRequest& request, c
     const bool split = !drawn.rows.empty()
         && (request.ring != RingCut::None
             || any([&request](const StripGeometry& strip) { return tabbed(strip, request); })
-            || (request.splitLongStrips && any([&request](const StripGeometry& strip) {
+            || any(arccut::isArc) || (request.splitLongStrips && any([&request](const StripGeometry& strip) {
                    return tooLong(printed(strip, request), request.format);
                })));
     std::vector<Page> sheets = split ? splitSheets(drawn, request, ink) : wholeSheet(drawn, request, ink);
@@ -290,19 +305,16 @@ std::vector<Page> layOutSheets(const Page& drawn, const SheetRequest& request, c
     return sheets;
 }
 
-Page wholeRings(const Page& drawn, const TextMetrics& metrics, bool fromCentre)
+namespace {
+
+/// The drawn page with its strips' rows as `strips` makes them, the rows below moved to follow.
+Page relaid(const Page& drawn, const InkExtents& ink, const StripRows& strips)
 {
-    if (drawn.rows.empty())
-        return drawn;
-    const InkExtents ink(metrics);
-    SheetRequest request;
-    request.ring = RingCut::Whole;
-    request.ringFromCentre = fromCentre;
     Page page;
     const std::size_t headEnd = std::min(drawn.rows.front().firstOp, drawn.ops.size());
     page.ops.assign(drawn.ops.begin(), drawn.ops.begin() + static_cast<std::ptrdiff_t>(headEnd));
     double cursor = drawn.rows.front().top;
-    for (SheetRow& row : rowsOf(drawn, ink, stripRows(request, ink))) {
+    for (SheetRow& row : rowsOf(drawn, ink, strips)) {
         // Every row keeps its note, so a reader still tells the rings from the cards and captions.
         PageRow placed;
         placed.firstOp = page.ops.size();
@@ -316,6 +328,30 @@ Page wholeRings(const Page& drawn, const TextMetrics& metrics, bool fromCentre)
         cursor += row.pitch;
     }
     return page;
+}
+
+} // namespace
+
+Page wholeRings(const Page& drawn, const TextMetrics& metrics, bool fromCentre)
+{
+    if (drawn.rows.empty())
+        return drawn;
+    const InkExtents ink(metrics);
+    SheetRequest request;
+    request.ring = RingCut::Whole;
+    request.ringFromCentre = fromCentre;
+    return relaid(drawn, ink, stripRows(request, ink));
+}
+
+Page cutArcs(const Page& drawn, const TextMetrics& metrics)
+{
+    const bool arcs = std::any_of(drawn.rows.begin(), drawn.rows.end(),
+        [](const PageRow& row) { return row.strip && arccut::isArc(*row.strip); });
+    if (!arcs)
+        return drawn;
+    const InkExtents ink(metrics);
+    const SheetRequest request;
+    return relaid(drawn, ink, stripRows(request, ink));
 }
 
 std::vector<Page> layOutSheets(const Page& drawn, const SheetRequest& request)

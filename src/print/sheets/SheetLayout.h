@@ -29,6 +29,10 @@ std::vector<Page> layOutSheets(const Page& drawn, const SheetRequest& request);
 /// of true size, with no paper. fromCentre: the texts read from the ring's centre.
 Page wholeRings(const Page& drawn, const TextMetrics& metrics, bool fromCentre);
 
+/// The drawn page with every arc cut from its strip, with its outline, and the rows below moved to
+/// follow; a page without arcs as drawn. For drawings of true size, with no paper.
+Page cutArcs(const Page& drawn, const TextMetrics& metrics);
+
 /// A new document for a job: it records the page in twips with the real font's metrics and, once
 /// ended, lays it out on sheets and hands them to the sink. A sink that throws leaves the document
 /// open, so the job's failure handling still abandons it.

@@ -59,6 +59,8 @@ public:
             pad = std::max(pad, overhang - strip.left);
         }
         m_origin = strip.left + pad;
+        // An arc's blank end before its first mark: room on its first segment alone.
+        m_firstOrigin = strip.left + std::max(pad, strip.lead);
         for (const Placed& p : m_placed)
             m_height = std::max(m_height, m_ink.bottom(*p.op));
     }
@@ -69,7 +71,8 @@ public:
         const int n = m_strip.divisions;
         int first = 0;
         for (;;) {
-            int last = std::min(n, first + static_cast<int>(std::floor((m_limit - m_origin) / m_spacing)));
+            int last = std::min(
+                n, first + static_cast<int>(std::floor((m_limit - origin({ first, first })) / m_spacing)));
             while (last > first + 1 && rightEdge({ first, last }) > m_limit)
                 --last;
             if (last < first + 2 && last < n)
@@ -87,11 +90,12 @@ public:
         std::vector<PageOp> ops;
         const double from = m_strip.left + segment.first * m_spacing;
         const double to = m_strip.left + segment.last * m_spacing;
-        const double shift = m_origin - from;
+        const double start = origin(segment);
+        const double shift = start - from;
         std::vector<std::size_t> cutLeft;
         std::vector<std::size_t> cutRight;
-        double textLeft = m_origin;
-        double textRight = m_origin + (to - from);
+        double textLeft = start;
+        double textRight = start + (to - from);
         for (const Placed& p : m_placed) {
             std::optional<PageOp> kept = keep(p, segment);
             if (!kept)
@@ -101,9 +105,12 @@ public:
                 textLeft = std::min(textLeft, p.glyphLeft + shift - kBoxMargin);
                 textRight = std::max(textRight, p.glyphRight + shift + kBoxMargin);
             } else if (p.anchor == Placed::Anchor::Stretch) {
-                if (p.position < from)
+                // An arc's free ends are no joints.
+                const bool freeStart = m_strip.lead > 0 && segment.first == 0;
+                const bool freeEnd = m_strip.lead > 0 && segment.last == m_strip.divisions;
+                if (p.position < from && !freeStart)
                     cutLeft.push_back(ops.size());
-                if (p.end > to)
+                if (p.end > to && !freeEnd)
                     cutRight.push_back(ops.size());
             }
             ops.push_back(*kept);
@@ -118,7 +125,8 @@ public:
         return ops;
     }
 
-    double origin() const { return m_origin; }
+    /// Where the segment's first long mark stands on its sheet.
+    double origin(const Segment& segment) const { return segment.first == 0 ? m_firstOrigin : m_origin; }
     double spacing() const { return m_spacing; }
     double height() const { return m_height; }
 
@@ -147,8 +155,15 @@ private:
 
     std::optional<PageOp> keep(const Placed& p, const Segment& segment) const
     {
-        const double from = m_strip.left + segment.first * m_spacing;
-        const double to = m_strip.left + segment.last * m_spacing;
+        double from = m_strip.left + segment.first * m_spacing;
+        double to = m_strip.left + segment.last * m_spacing;
+        // An arc's blank ends, with the cut lines across them, go with its first and last segments.
+        if (m_strip.lead > 0) {
+            if (segment.first == 0)
+                from -= m_strip.lead;
+            if (segment.last == m_strip.divisions)
+                to += m_strip.tail;
+        }
         switch (p.anchor) {
         case Placed::Anchor::Mark:
             if (p.position < from - kMarkTolerance || p.position > to + kMarkTolerance)
@@ -174,7 +189,7 @@ private:
 
     double rightEdge(const Segment& segment) const
     {
-        double right = m_origin;
+        double right = origin(segment);
         for (const PageOp& op : draw(segment))
             right = std::max(right, m_ink.right(op));
         return right;
@@ -186,6 +201,7 @@ private:
     double m_limit; // the printable width as drawn, before the printer's correction
     bool m_between; // the numbers stand between the long marks the segments end at
     double m_origin = 0;
+    double m_firstOrigin = 0;
     double m_height = 0;
     std::vector<Placed> m_placed;
 };
@@ -321,15 +337,15 @@ std::vector<SheetRow> StripSplitter::split(
         note.last = segment.last;
         note.range = rangeLabel(strip, segment);
         PageOp range = pageText(0, labelTop, note.range, kLabelPoints);
-        range.x = cut.origin() + span / 2 - m_ink.textWidth(range) / 2;
+        range.x = cut.origin(segment) + span / 2 - m_ink.textWidth(range) / 2;
         row.ops.push_back(range);
         if (!first || closingTab) {
             note.startJoint = first ? closingLabel() : joint(i - 1);
-            addLetter(row.ops, cut.origin() + d / 2, labelTop, note.startJoint);
+            addLetter(row.ops, cut.origin(segment) + d / 2, labelTop, note.startJoint);
         }
         if (!last || closingTab) {
             note.endJoint = last ? closingLabel() : joint(i);
-            const double cutX = cut.origin() + span - d / 2;
+            const double cutX = cut.origin(segment) + span - d / 2;
             endAtCut(row.ops, cutX);
             addCut(row.ops, cutX, labelTop, rowHeight, note.endJoint);
         }

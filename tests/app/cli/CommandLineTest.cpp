@@ -3,6 +3,8 @@
 #include "app/cli/CircleOptions.h"
 #include "app/window/WindowController.h"
 #include "app/window/frmMain.h"
+#include "print/altitude/AltitudePrintJob.h"
+#include "print/azimuth/AzimuthPrintJob.h"
 #include "print/printers/PdfFilePrinter.h"
 #include "print/printers/QtPrinterSystem.h"
 #include "settings/LastExitSettings.h"
@@ -638,6 +640,12 @@ INSTANTIATE_TEST_SUITE_P(Lines, UsageError,
         UsageRow { "PdfToStandardOutput",
             { QStringLiteral("--print-pdf"), QStringLiteral("-"), QStringLiteral("--altitude") },
             "--print-pdf writes a file, not standard output: name the PDF file to write." },
+        UsageRow { "ArcOfOneValue",
+            { QStringLiteral("--altitude"), QStringLiteral("--arc"), QStringLiteral("90") },
+            "--arc needs two values, FROM:TO, for example 0:90 or 350:10, not '90'." },
+        UsageRow { "ArcOfThreeValues",
+            { QStringLiteral("--altitude"), QStringLiteral("--arc"), QStringLiteral("0:45:90") },
+            "--arc needs two values, FROM:TO, for example 0:90 or 350:10, not '0:45:90'." },
         UsageRow { "SettingsFromStandardInput",
             { QStringLiteral("--altitude"), QStringLiteral("--settings"), QStringLiteral("-") },
             "--settings reads a file, not standard input: name the settings file." },
@@ -817,6 +825,7 @@ INSTANTIATE_TEST_SUITE_P(Pages, PageOfItsOwn,
             1, "Proof sheet: Altitude 100 mm dia., samples of 40\u00B0",
             "Widths 5-5-5, Height 150, Font 14" }),
     [](const ::testing::TestParamInfo<PageOfItsOwnRow>& row) { return std::string(row.param.name); });
+
 struct WarningRow {
     const char* name;
     QStringList options;
@@ -891,3 +900,77 @@ INSTANTIATE_TEST_SUITE_P(Sides, RingReadFrom,
     ::testing::Values(ReadFromRow { "Outside", {}, 0 },
         ReadFromRow { "Centre", { QStringLiteral("--ring-from-centre") }, 180 }),
     [](const auto& row) { return std::string(row.param.name); });
+/// A wrong range, as "Arc from" and "Arc to" in the window and as --arc on the command line.
+struct ArcRefusalRow {
+    const char* name;
+    QStringList circle; ///< the circle's options
+    QString from;
+    QString to;
+    const char* message; ///< the window's red status line; the command line adds "--arc: "
+};
+
+class ArcRefusal : public ::testing::TestWithParam<ArcRefusalRow> { };
+
+} // namespace
+
+TEST_P(ArcRefusal, TheWindowSaysWhyAndTheCommandLineExitsWithTwo)
+{
+    const ArcRefusalRow& row = GetParam();
+    const bool azimuth = row.circle.contains(QStringLiteral("--azimuth"));
+    // The window: the job of its print button refuses before anything is printed.
+    SettingsModel model;
+    model.setOption(Option::Ra, row.circle.contains(QStringLiteral("--ra")));
+    model.setOption(Option::Az, !row.circle.contains(QStringLiteral("--ra")));
+    if (row.circle.contains(QStringLiteral("--signed-dec")))
+        model.setCheck(Check::SignedDec, SettingsModel::kChecked);
+    model.setText(azimuth ? SizeText::Azimuth : SizeText::Altitude, QStringLiteral("250"));
+    model.setOption(azimuth ? Option::Azmm : Option::Altmm, true);
+    model.setText(SizeText::ArcFrom, row.from);
+    model.setText(SizeText::ArcTo, row.to);
+    const JobOutcome outcome = azimuth ? AzimuthPrintJob(model).check(JobSheets::noPaper())
+                                       : AltitudePrintJob(model).check(JobSheets::noPaper());
+    const auto* refusal = std::get_if<JobRefusal>(&outcome);
+    ASSERT_NE(refusal, nullptr);
+    EXPECT_EQ(refusal->message, QString::fromUtf8(row.message));
+    EXPECT_EQ(refusal->focus, std::optional<SizeText>(SizeText::ArcFrom));
+
+    // The command line: one line, exit 2, no file.
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QStringLiteral("out.pdf"));
+    const Outcome run = vennaros(
+        QStringList { QStringLiteral("--print-pdf"), output, QStringLiteral("--size"),
+            QStringLiteral("250mm"), QStringLiteral("--arc"), row.from + QLatin1Char(':') + row.to }
+        + row.circle);
+    ASSERT_FALSE(run.crashed);
+    EXPECT_EQ(run.exitCode, 2);
+    const QStringList lines
+        = run.err.split(QLatin1Char('\n')).filter(QRegularExpression(QStringLiteral("^vennaros: ")));
+    EXPECT_EQ(lines, QStringList { QStringLiteral("vennaros: --arc: ") + QString::fromUtf8(row.message) });
+    EXPECT_FALSE(QFile::exists(output));
+}
+
+INSTANTIATE_TEST_SUITE_P(Ranges, ArcRefusal,
+    ::testing::Values(ArcRefusalRow { "Text", { QStringLiteral("--altitude") }, QStringLiteral("zero"),
+                          QStringLiteral("90"), "Arc from and to must be numeric." },
+        ArcRefusalRow { "AltitudePastTheZenith", { QStringLiteral("--altitude") }, QStringLiteral("0"),
+            QStringLiteral("100"), "Arc from and to must be 0 to 90 degrees in steps of 1." },
+        ArcRefusalRow { "AltitudeBelowTheHorizon", { QStringLiteral("--altitude") }, QStringLiteral("-10"),
+            QStringLiteral("90"), "Arc from and to must be 0 to 90 degrees in steps of 1." },
+        ArcRefusalRow { "DeclinationPastThePole",
+            { QStringLiteral("--altitude"), QStringLiteral("--signed-dec") }, QStringLiteral("-95"),
+            QStringLiteral("0"), "Arc from and to must be -90 to 90 degrees in steps of 1." },
+        ArcRefusalRow { "BetweenTheMarks", { QStringLiteral("--azimuth") }, QStringLiteral("10.5"),
+            QStringLiteral("20"), "Arc from and to must be 0 to 360 degrees in steps of 1." },
+        ArcRefusalRow { "PastTheAzimuthCircle", { QStringLiteral("--azimuth") }, QStringLiteral("350"),
+            QStringLiteral("370"), "Arc from and to must be 0 to 360 degrees in steps of 1." },
+        ArcRefusalRow { "FromEqualToTo", { QStringLiteral("--altitude") }, QStringLiteral("30"),
+            QStringLiteral("30"), "Arc from and to must be different marks." },
+        ArcRefusalRow { "TheSameMarkOnceRound", { QStringLiteral("--azimuth") }, QStringLiteral("0"),
+            QStringLiteral("360"), "Arc from and to must be different marks." },
+        ArcRefusalRow { "RaPastTheDay", { QStringLiteral("--azimuth"), QStringLiteral("--ra") },
+            QStringLiteral("18"), QStringLiteral("25"),
+            "Arc from and to must be 0 to 24 hours in steps of 10 minutes." },
+        ArcRefusalRow { "RaBetweenItsMarks", { QStringLiteral("--azimuth"), QStringLiteral("--ra") },
+            QStringLiteral("18.1"), QStringLiteral("6"),
+            "Arc from and to must be 0 to 24 hours in steps of 10 minutes." }),
+    [](const ::testing::TestParamInfo<ArcRefusalRow>& row) { return std::string(row.param.name); });

@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <vector>
@@ -927,3 +928,100 @@ TEST_F(DrawingExport, ASingleStrokeWhiteOnBlackStripOrRingIsCutRoundOnce)
     EXPECT_EQ(rings.unstyled, 0);
     EXPECT_EQ(rings.cutRects.size(), 3u); // the black card, two verniers
 }
+
+namespace {
+
+/// An arc exported: its cut layer's lines, read back from the file, and the ten-degree marks.
+struct ArcDrawingRow {
+    const char* name;
+    QStringList arguments;
+    double cutWidthMm; ///< the arc and half a long division beyond each end mark
+    double cutHeightMm;
+    std::size_t longMarks;
+};
+
+class ArcDrawing : public ::testing::TestWithParam<ArcDrawingRow> { };
+
+/// The straight lines of the SVG's cut layer, as "M x y L x y" paths.
+std::vector<std::array<double, 4>> cutLines(const QString& path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QString layer;
+    std::vector<std::array<double, 4>> lines;
+    static const QRegularExpression line(QStringLiteral("^M([-0-9.]+) ([-0-9.]+)L([-0-9.]+) ([-0-9.]+)$"));
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const QXmlStreamAttributes a = xml.attributes();
+        if (xml.name() == QLatin1String("g"))
+            layer = a.value(QLatin1String("inkscape:label")).toString();
+        const auto match = line.match(a.value(QLatin1String("d")).toString());
+        if (xml.name() == QLatin1String("path") && layer == QLatin1String("cut")) {
+            EXPECT_TRUE(match.hasMatch()) << a.value(QLatin1String("d")).toString().toStdString();
+            lines.push_back({ match.captured(1).toDouble(), match.captured(2).toDouble(),
+                match.captured(3).toDouble(), match.captured(4).toDouble() });
+        }
+    }
+    return lines;
+}
+
+} // namespace
+
+TEST_P(ArcDrawing, CutsTheArcOnItsOutlineWithItsMarksInside)
+{
+    const ArcDrawingRow& row = GetParam();
+    QTemporaryDir dir;
+    const QString svgPath = dir.filePath(QStringLiteral("arc.svg"));
+    const Outcome run = vennaros(QStringList { QStringLiteral("--svg"), svgPath } + row.arguments);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const std::vector<std::array<double, 4>> lines = cutLines(svgPath);
+    ASSERT_EQ(lines.size(), 4u) << "its two edges and a cut line across each end";
+    double left = 1e9;
+    double right = -1e9;
+    double top = 1e9;
+    double bottom = -1e9;
+    for (const auto& l : lines) {
+        left = std::min({ left, l[0], l[2] });
+        right = std::max({ right, l[0], l[2] });
+        top = std::min({ top, l[1], l[3] });
+        bottom = std::max({ bottom, l[1], l[3] });
+    }
+    EXPECT_NEAR(right - left, row.cutWidthMm, 0.01);
+    EXPECT_NEAR(bottom - top, row.cutHeightMm, 0.01);
+    const std::vector<Rect> marks = tenDegreeMarks(readSvg(svgPath).engraveRects);
+    ASSERT_EQ(marks.size(), row.longMarks);
+    // Half a long division of blank strip beyond each end mark.
+    const double half = (marks[1].centre() - marks[0].centre()) / 2;
+    EXPECT_NEAR(marks.front().centre() - left, half, 0.01);
+    EXPECT_NEAR(right - marks.back().centre(), half, 0.01);
+
+    // The DXF's CUT layer holds the same four lines.
+    const QString dxfPath = dir.filePath(QStringLiteral("arc.dxf"));
+    ASSERT_EQ(vennaros(QStringList { QStringLiteral("--dxf"), dxfPath } + row.arguments).exitCode, 0);
+    QFile dxf(dxfPath);
+    ASSERT_TRUE(dxf.open(QIODevice::ReadOnly));
+    const QStringList codes = QString::fromLatin1(dxf.readAll()).split(QLatin1Char('\n'));
+    int cutEntities = 0;
+    bool entities = false;
+    for (qsizetype i = 0; i + 1 < codes.size(); i += 2) {
+        const QString code = codes[i].trimmed();
+        const QString value = codes[i + 1].trimmed();
+        entities = entities || (code == QLatin1String("2") && value == QLatin1String("ENTITIES"));
+        if (entities && code == QLatin1String("8") && value == QLatin1String("CUT"))
+            ++cutEntities;
+    }
+    EXPECT_EQ(cutEntities, 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Arcs, ArcDrawing,
+    ::testing::Values(ArcDrawingRow { "AltitudeQuarter",
+                          { QStringLiteral("--size"), QStringLiteral("250mm"), QStringLiteral("--altitude"),
+                              QStringLiteral("--arc"), QStringLiteral("0:90") },
+                          785.0 / 4 + 785.0 / 36, 8.3501, 10 },
+        ArcDrawingRow { "AzimuthThroughZero",
+            { QStringLiteral("--size"), QStringLiteral("300mm"), QStringLiteral("--azimuth"),
+                QStringLiteral("--arc"), QStringLiteral("350:10") },
+            942.0 / 18 + 942.0 / 36, 8.3501, 3 }),
+    [](const ::testing::TestParamInfo<ArcDrawingRow>& row) { return std::string(row.param.name); });

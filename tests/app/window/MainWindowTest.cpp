@@ -148,7 +148,8 @@ TEST_F(MainWindow, ThePageRowHoldsItsOptionsAndButtonsBelowTheDesignLayoutInTabO
     // Left to right, the check boxes on three lines and the buttons on the next: the Tab key follows.
     const char* const order[] = { "ScaleCheck", "SplitLongCheck", "VernierCheck", "BothWaysCheck",
         "RingsCheck", "HalfDegCheck", "SignedDecCheck", "ZeroAtText", "ClosingTabCheck",
-        "RingFromCentreCheck", "PrinterScaleButton", "PageSetupButton", "PreviewButton", "PreviewAzButton" };
+        "RingFromCentreCheck", "ArcFromText", "ArcToText", "PrinterScaleButton", "PageSetupButton",
+        "PreviewButton", "PreviewAzButton" };
     QWidget* previous = nullptr;
     for (const char* name : order) {
         SCOPED_TRACE(name);
