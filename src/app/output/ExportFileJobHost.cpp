@@ -81,7 +81,8 @@ std::unique_ptr<PrintSurface> ExportFileJobHost::open(const SheetRequest& reques
             const Page& page) {
             try {
                 const QByteArray bytes
-                    = drawing(rings ? wholeRings(page, *metrics, fromCentre) : cutArcs(page, *metrics), m_format, m_style);
+                    = drawing(rings ? wholeRings(page, *metrics, fromCentre) : cutArcs(page, *metrics),
+                        m_format, m_style);
                 if (m_path == QLatin1String(kStandardOutput))
                     writeStandardOutput(bytes);
                 else

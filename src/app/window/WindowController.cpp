@@ -219,7 +219,7 @@ template <typename Job> void WindowController::runPreview()
         runJob(job, caller, host);
         lengthMm = job.stripLengthMm();
     }
-    showPreview(host);
+    showPreview(host, lengthMm);
 }
 
 void WindowController::printPage(const PageJob& page)
@@ -260,7 +260,7 @@ void WindowController::printTape(const QString& length)
     printPage(WrapTape(std::get<TapeLength>(read)));
 }
 
-void WindowController::showPreview(const PreviewJobHost& host)
+void WindowController::showPreview(const PreviewJobHost& host, std::optional<double> lengthMm)
 {
     if (!host.ended())
         return;

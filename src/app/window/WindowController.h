@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 class AboutDialog;
 class PageJob;
@@ -85,7 +86,8 @@ private:
     /// "Wrap tape...": the length typed, refused in the status line when it is not one.
     void printTape(const QString& length);
     /// The sheets a preview host kept, in the preview window.
-    void showPreview(const PreviewJobHost& host);
+    /// lengthMm: the printed strip's, for the preview's status line; none for a page of its own.
+    void showPreview(const PreviewJobHost& host, std::optional<double> lengthMm = std::nullopt);
     /// A print job whose page goes to a drawing file instead of the printer.
     template <typename Job> void runExport(const QString& title);
 

@@ -163,10 +163,18 @@ bool PrintJob::fitsUnsplit(const SheetFormat& format) const
         if (size.entry < size.minSize)
             return false;
         const double lengthTw = size.lengthTw();
-        if (size.ring)
-            return lengthTw / std::numbers::pi <= ringfit::largestWhole(format);
         const double divisions = JobPage::geometry(job, lengthTw).divisions;
-        const double printed = lengthTw * (m_settings.closingTab ? (divisions + 1.0) / divisions : 1.0);
+        if (size.ring) {
+            const double largest = arc()
+                ? ringfit::largestArc(arc()->span, static_cast<int>(divisions), format)
+                : ringfit::largestWhole(format);
+            return lengthTw / std::numbers::pi <= largest;
+        }
+        // An arc prints its span and half a long division beyond each end; it never closes.
+        const double printed = lengthTw
+            * (arc()                        ? arc()->span / 360 + 1.0 / divisions
+                    : m_settings.closingTab ? (divisions + 1.0) / divisions
+                                            : 1.0);
         return stripfit::fitsPageWidth(printed, format)
             && stripfit::fitsPrintableWidth(printed, kStripLeft, format);
     } catch (const std::exception&) {

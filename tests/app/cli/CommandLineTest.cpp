@@ -900,6 +900,9 @@ INSTANTIATE_TEST_SUITE_P(Sides, RingReadFrom,
     ::testing::Values(ReadFromRow { "Outside", {}, 0 },
         ReadFromRow { "Centre", { QStringLiteral("--ring-from-centre") }, 180 }),
     [](const auto& row) { return std::string(row.param.name); });
+
+namespace {
+
 /// A wrong range, as "Arc from" and "Arc to" in the window and as --arc on the command line.
 struct ArcRefusalRow {
     const char* name;

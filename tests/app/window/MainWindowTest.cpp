@@ -146,10 +146,10 @@ TEST_F(MainWindow, ThePageRowHoldsItsOptionsAndButtonsBelowTheDesignLayoutInTabO
     EXPECT_GT(page->geometry().top(), restore->geometry().bottom());
     EXPECT_LE(page->geometry().bottom(), window.centralWidget()->height());
     // Left to right, the check boxes on three lines and the buttons on the next: the Tab key follows.
-    const char* const order[] = { "ScaleCheck", "SplitLongCheck", "VernierCheck", "BothWaysCheck",
-        "RingsCheck", "HalfDegCheck", "SignedDecCheck", "ZeroAtText", "ClosingTabCheck",
-        "RingFromCentreCheck", "ArcFromText", "ArcToText", "PrinterScaleButton", "PageSetupButton",
-        "PreviewButton", "PreviewAzButton" };
+    const char* const order[]
+        = { "ScaleCheck", "SplitLongCheck", "VernierCheck", "BothWaysCheck", "RingsCheck", "HalfDegCheck",
+              "SignedDecCheck", "ZeroAtText", "ClosingTabCheck", "RingFromCentreCheck", "ArcFromText",
+              "ArcToText", "PrinterScaleButton", "PageSetupButton", "PreviewButton", "PreviewAzButton" };
     QWidget* previous = nullptr;
     for (const char* name : order) {
         SCOPED_TRACE(name);
@@ -187,8 +187,9 @@ TEST_F(MainWindow, TabGoesRoundTheWindowInOneOrder)
         }
         for (const char* name : { "QuitButton", "ExitButton", "ResetButton", "SaveButton", "RestoreButton",
                  "ScaleCheck", "SplitLongCheck", "VernierCheck", "BothWaysCheck", "RingsCheck",
-                 "HalfDegCheck", "SignedDecCheck", "ZeroAtText", "ClosingTabCheck", "PrinterScaleButton",
-                 "PageSetupButton", "PreviewButton", "PreviewAzButton", "OneDegOption" })
+                 "HalfDegCheck", "SignedDecCheck", "ZeroAtText", "ClosingTabCheck", "RingFromCentreCheck",
+                 "ArcFromText", "ArcToText", "PrinterScaleButton", "PageSetupButton", "PreviewButton",
+                 "PreviewAzButton", "OneDegOption" })
             names.push_back(QLatin1String(name));
         return names;
     }();

@@ -166,8 +166,8 @@ TEST_P(WrapTapePdf, TicksAndNumbersMeasureAcrossJoints)
         const int last = row.firstIndex + static_cast<int>(row.ticks.size()) - 1;
         for (int k = row.firstIndex; k <= last; ++k)
             indices.insert(k);
-        // Pieces overlap by one long division; the earlier one is cut through its middle and laid
-        // over the later one, mark on mark.
+        // Each piece ends at its cut line, in the middle of a long division; the next begins that
+        // half division earlier, under it, mark on mark.
         const int from = r == 0
             ? 0
             : rows[r - 1].firstIndex + static_cast<int>(rows[r - 1].ticks.size()) - 1 - c.perNumber / 2;
@@ -179,7 +179,7 @@ TEST_P(WrapTapePdf, TicksAndNumbersMeasureAcrossJoints)
         }
         if (r + 1 < rows.size()) {
             const TapeRow& next = rows[r + 1];
-            ASSERT_EQ(next.firstIndex, last - c.perNumber) << "pieces share one long division";
+            ASSERT_EQ(next.firstIndex, last - c.perNumber / 2) << "pieces share half a long division";
             const double offset = next.ticks.front().x - row.ticks[next.firstIndex - row.firstIndex].x;
             for (int k = next.firstIndex; k <= last; ++k)
                 EXPECT_NEAR(
