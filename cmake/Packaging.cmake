@@ -107,5 +107,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+# Only the single-stroke drawings need it; the program says so when it is missing.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hershey-fonts-data")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 include(CPack)
