@@ -170,11 +170,7 @@ bool PrintJob::fitsUnsplit(const SheetFormat& format) const
                 : ringfit::largestWhole(format);
             return lengthTw / std::numbers::pi <= largest;
         }
-        // An arc prints its span and half a long division beyond each end; it never closes.
-        const double printed = lengthTw
-            * (arc()                        ? arc()->span / 360 + 1.0 / divisions
-                    : m_settings.closingTab ? (divisions + 1.0) / divisions
-                                            : 1.0);
+        const double printed = lengthTw * printedShare(divisions);
         return stripfit::fitsPageWidth(printed, format)
             && stripfit::fitsPrintableWidth(printed, kStripLeft, format);
     } catch (const std::exception&) {
@@ -250,11 +246,7 @@ std::optional<QString> PrintJob::widthRefusal(
     const auto fitsSplit = [&](double twips) {
         return twips <= splitMaximum && splittrial::prints(m_settings, mode, size, request, twips);
     };
-    // What of the circle's length is printed: with a closing tab one more long division after the
-    // strip's end, on the same sheet; of an arc, its span and half a long division beyond each end.
-    const double printed = arc() ? arc()->span / 360 + 1.0 / strip.divisions
-        : m_settings.closingTab  ? (strip.divisions + 1.0) / strip.divisions
-                                 : 1.0;
+    const double printed = printedShare(strip.divisions);
     const auto fitsPrintable
         = [&](double twips) { return stripfit::fitsPrintableWidth(twips * printed, kStripLeft, format); };
     if (m_settings.splitLongStrips) {
@@ -301,6 +293,15 @@ std::variant<QString, RingCut> PrintJob::ringFit(
         : QT_TRANSLATE_NOOP("PrintJob", "%1 max. ring diameter is %2 %3 for the printable area.");
     return QCoreApplication::translate("PrintJob", limit)
         .arg(mode.circleLabel, numeric::fixedOneDecimal(stated), size.units);
+}
+
+double PrintJob::printedShare(double divisions) const
+{
+    // With a closing tab one more long division after the strip's end, on the same sheet; of an
+    // arc, its span and half a long division beyond each end.
+    if (arc())
+        return arc()->span / 360 + 1.0 / divisions;
+    return m_settings.closingTab ? (divisions + 1.0) / divisions : 1.0;
 }
 
 std::optional<QString> PrintJob::drawingRefusal(const Mode& mode, const StripSize& size) const

@@ -133,6 +133,8 @@ protected:
     const ArcRange* arc() const { return std::get_if<ArcRange>(&m_settings.arc); }
 
 private:
+    /// What of the circle's length the strip prints, as a share of it.
+    double printedShare(double divisions) const;
     StripSize readSize() const;
     JobOutcome checkSize(const Mode& mode, const StripSize& size, const JobSheets& sheets) const;
     JobRefusal refuse(const QString& message) const { return { message, m_entry.sizeText }; }
