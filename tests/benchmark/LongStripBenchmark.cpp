@@ -86,7 +86,7 @@ void RingArcToPdf(benchmark::State& state)
 {
     SettingsModel model;
     model.setOption(Option::Azmm, true);
-    model.setText(SizeText::Azimuth, QStringLiteral("250"));
+    model.setText(SizeText::Azimuth, QStringLiteral("600"));
     model.setCheck(Check::Rings, SettingsModel::kChecked);
     model.setText(SizeText::ArcFrom, QStringLiteral("0"));
     model.setText(SizeText::ArcTo, QStringLiteral("120"));

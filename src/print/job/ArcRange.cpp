@@ -58,7 +58,7 @@ bool onMark(double value, double step)
 // (signed: from -90 to 90 in its second half), falling in its third (signed: its first half).
 ArcRange altitudeArc(double from, double to, bool signedNumbers)
 {
-    ArcRange arc { from, to, 0, std::abs(to - from) };
+    ArcRange arc { from, to, 0, std::abs(to - from), from < to ? 1.0 : -1.0, 0 };
     if (signedNumbers)
         arc.start = from < to ? 270 + from : kQuarter - from;
     else
@@ -73,7 +73,7 @@ ArcRange roundArc(double from, double to, ArcCircle circle)
     const bool down = circle == ArcCircle::AzimuthDown;
     const double a = from * perUnit;
     const double b = to * perUnit;
-    ArcRange arc { from, to, 0, 0 };
+    ArcRange arc { from, to, 0, 0, down ? -1.0 : 1.0, hours(circle) ? kHours : kFullCircle };
     arc.start = std::fmod(down ? kFullCircle - a : a, kFullCircle);
     arc.span = std::fmod(down ? a - b + 2 * kFullCircle : b - a + 2 * kFullCircle, kFullCircle);
     return arc;

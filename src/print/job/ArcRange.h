@@ -19,6 +19,8 @@ struct ArcRange {
     double to = 0;
     double start = 0; ///< the From mark, degrees of the whole strip from its left end
     double span = 0; ///< to the To mark, degrees, more than 0 and less than 360
+    double rate = 1; ///< the readings' change per degree (hour on RA) along the strip: 1 or -1
+    double wrap = 0; ///< where the readings start again from 0 (360, 24); 0: they do not
 };
 
 /// Both boxes empty: the whole circle.

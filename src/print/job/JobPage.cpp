@@ -186,6 +186,7 @@ PagePosition JobPage::printSet(PrintSurface& surface, PagePosition cursor, const
             strip.arcStart = std::fmod(arc->start - zero + 360, 360) / 360 * set.lengthTw;
             strip.arcLength = arc->span / 360 * set.lengthTw;
             strip.arcLabel = arcText();
+            strip.arcReadings = { arc->from, arc->rate, arc->wrap };
         }
         beginRow(surface, cursor.printY, strip);
         cursor = drawStrip(surface, cursor, set, ink);

@@ -279,16 +279,14 @@ std::variant<QString, RingCut> PrintJob::ringFit(
         ? ringfit::largestArc(arc()->span, JobPage::geometry(mode, lengthTw).divisions, format)
         : ringfit::largestWhole(format);
     const bool split = m_settings.splitLongStrips;
-    // An arc's ring is one piece.
-    const double largest = split && !arc()
-        ? ringfit::largestSplit(JobPage::geometry(mode, lengthTw).divisions, format)
-        : whole;
+    const double largest
+        = split ? ringfit::largestSplit(JobPage::geometry(mode, lengthTw).divisions, format) : whole;
     if (diameterTw <= largest)
         return split && diameterTw > whole ? RingCut::Sectors : RingCut::Whole;
     // Rounded down to a tenth, so the diameter stated prints when typed.
     const double unit = kTwipsPerMm * (size.inches ? kMmPerInch : 1.0);
     const double stated = std::floor(largest / unit * 10) / 10;
-    const char* const limit = split && !arc()
+    const char* const limit = split
         ? QT_TRANSLATE_NOOP("PrintJob", "%1 max. ring diameter is %2 %3 for split rings.")
         : QT_TRANSLATE_NOOP("PrintJob", "%1 max. ring diameter is %2 %3 for the printable area.");
     return QCoreApplication::translate("PrintJob", limit)

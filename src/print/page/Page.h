@@ -69,6 +69,14 @@ struct PageOp {
     }
 };
 
+/// How an arc's printed numbers run along its strip: the reading at its first mark, its change per
+/// `unit` of strip (1 rising, -1 falling), and where readings start again from 0 (360, 24; 0: never).
+struct ArcReadings {
+    double from = 0;
+    double rate = 0;
+    double wrap = 0;
+};
+
 /// A graduated strip as its row was drawn: its left end and length along the page's x (twips),
 /// its long divisions, each `unitsPerDivision` of `unit` ("°": 36 of 10, "h": 24 of 1), and how far
 /// its numbers and labels reach past its right end, and the reading at its left end, in `unit`.
@@ -85,6 +93,7 @@ struct StripGeometry {
     double arcStart = 0;
     double arcLength = 0;
     QString arcLabel; ///< the arc's end readings as its labels name them, "0°-90°"
+    ArcReadings arcReadings; ///< rate 0: the circle's own readings, as on a whole strip
     /// Blank strip an arc keeps before its first mark; after its last, the tail reaches past the end.
     double lead = 0;
 };

@@ -1,5 +1,7 @@
 #include "print/sheets/ArcCut.h"
 
+#include "common/Numeric.h"
+
 #include <algorithm>
 #include <cmath>
 #include <set>
@@ -126,6 +128,32 @@ Strip cut(const std::vector<PageOp>& ops, const StripGeometry& strip, const InkE
     outline(PageOp::stroke(start, 0, 0, depth));
     outline(PageOp::stroke(end, 0, 0, depth));
     return arc;
+}
+
+bool readsAsArc(const StripGeometry& strip)
+{
+    return strip.arcReadings.rate != 0;
+}
+
+QString rangeLabel(const StripGeometry& strip, double fromUnits, double toUnits)
+{
+    const ArcReadings& readings = strip.arcReadings;
+    const auto reading = [&](double units, bool end) {
+        const double unwrapped = readings.from + readings.rate * units;
+        double value = unwrapped;
+        // Past the circle's end the numbers start again; a piece may end on the full circle.
+        if (readings.wrap > 0) {
+            value = std::fmod(value, readings.wrap);
+            if (value < -kWholeDivisions)
+                value += readings.wrap;
+            if (end && std::abs(value) < kWholeDivisions && std::abs(unwrapped) > kWholeDivisions)
+                value = readings.wrap;
+        }
+        // Joints stand on long marks: no rounding noise in the label.
+        value = std::round(value * 1e6) / 1e6;
+        return numeric::generalForm(value == 0 ? 0.0 : value) + strip.unit;
+    };
+    return reading(fromUnits, false) + QLatin1Char('-') + reading(toUnits, true);
 }
 
 } // namespace arccut

@@ -34,4 +34,10 @@ Strip cut(const std::vector<PageOp>& ops, const StripGeometry& strip, const InkE
 /// The geometry cut() gives the arc, for deciding on splitting before the row is cut.
 StripGeometry geometry(const StripGeometry& strip);
 
+/// Whether the strip's pieces are named by an arc's own printed readings.
+bool readsAsArc(const StripGeometry& strip);
+/// A piece of an arc from `fromUnits` to `toUnits` of the strip's unit past the arc's first mark,
+/// named by the numbers printed there: "90°-60°" on a falling altitude arc.
+QString rangeLabel(const StripGeometry& strip, double fromUnits, double toUnits);
+
 } // namespace arccut

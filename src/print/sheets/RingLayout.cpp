@@ -101,6 +101,10 @@ std::vector<SheetRow> RingMaker::rows(
         for (const PageOp& op : circle.ops)
             bent.push_back(bend(op, shape, m_ink));
         pieces.push_back({ std::move(bent), {}, std::nullopt });
+    } else if (arccut::isArc(strip) && m_cut == RingCut::Sectors) {
+        pieces = arcPieces(circle);
+        if (pieces.empty())
+            throw RuntimeError::invalidPropertyValue(); // refused before printing: see ringfit
     } else if (arccut::isArc(strip)) {
         // On one sheet, its centre marked where that fits too, on its side where upright does not.
         std::optional<std::vector<PageOp>> chosen;
@@ -129,8 +133,10 @@ std::vector<SheetRow> RingMaker::rows(
                         m_format))
                     continue;
                 std::vector<ShelfPiece> candidate;
-                for (int i = 0; i < n; ++i)
-                    candidate.push_back({ sector(circle, n, i, orientation), {}, sectorNote(strip, n, i) });
+                for (int i = 0; i < n; ++i) {
+                    const Span span = sectorSpan(strip, n, i);
+                    candidate.push_back({ sector(circle, span, orientation), {}, span.note });
+                }
                 // The labels' real extent decides, not the estimate.
                 if (!ringfit::fits(boundsOf(candidate.front().ops, m_ink), m_format))
                     continue;
@@ -149,6 +155,39 @@ std::vector<SheetRow> RingMaker::rows(
     for (SheetRow& row : rows)
         row.pitch = std::max(pitch, row.height + kRowGap);
     return rows;
+}
+
+std::vector<ShelfPiece> RingMaker::arcPieces(const Circle& circle) const
+{
+    const double labels = labelDepth();
+    const int divisions = circle.strip.divisions;
+    const int most = static_cast<int>(std::ceil(circle.strip.arcLength / circle.spacing)) + 1;
+    for (int n = 2; n <= most; ++n) {
+        const std::vector<Span> spans = arcSpans(circle, n);
+        if (spans.empty())
+            continue;
+        double longest = 0;
+        for (const Span& span : spans)
+            longest = std::max(longest, span.to - span.from);
+        const int k = static_cast<int>(std::ceil(longest / circle.spacing - 1e-6));
+        for (const double orientation : ringfit::kOrientations) {
+            // The estimate first; the pieces' real extent decides.
+            if (!ringfit::fits(
+                    ringfit::sectorBounds(circle.outer, circle.depth, labels, divisions, k, orientation),
+                    m_format))
+                continue;
+            std::vector<ShelfPiece> candidate;
+            for (const Span& span : spans) {
+                std::vector<PageOp> ops = sector(circle, span, orientation);
+                if (!ringfit::fits(boundsOf(ops, m_ink), m_format))
+                    break;
+                candidate.push_back({ std::move(ops), {}, span.note });
+            }
+            if (candidate.size() == spans.size())
+                return candidate;
+        }
+    }
+    return {};
 }
 
 std::vector<PageOp> RingMaker::whole(const Circle& circle) const

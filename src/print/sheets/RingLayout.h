@@ -7,6 +7,7 @@
 #include "print/sheets/RingFit.h"
 #include "print/sheets/SheetFormat.h"
 #include "print/sheets/SheetRow.h"
+#include "print/sheets/Shelves.h"
 
 #include <vector>
 
@@ -30,7 +31,7 @@ public:
 
     /// The sector labels' texts: "R = 225.0 mm", "chord 0°-60° = 225.0 mm".
     static QString radiusLabel(double radiusTw, bool inches);
-    static QString chordLabel(const StripGeometry& strip, int first, int last, double chordTw, bool inches);
+    static QString chordLabel(const QString& range, double chordTw, bool inches);
 
 private:
     static constexpr double kMarkTolerance = 1.0;
@@ -55,14 +56,30 @@ private:
         double angle(double x) const { return 360.0 * (x - strip.left) / length; }
     };
 
+    /// A piece of the ring, strip x as drawn: from its first long mark (its start edge half a long
+    /// division before it) to its last mark of its own, the next piece's first, or an arc's end.
+    struct Span {
+        double from = 0;
+        double to = 0;
+        /// Joined to the next piece by a cut line through their overlap, half a division past `to`;
+        /// otherwise an arc's end: a radial edge there, nothing carried past `to`.
+        bool joinsNext = true;
+        PieceNote note;
+        QString chordRange; ///< the readings of `from` and `to`, "0°-60°"
+    };
+
     std::vector<PageOp> whole(const Circle& circle) const;
     /// The annular sector of an arc, with its outline and labels, its middle at `orientation`; its
     /// centre's cross with it when asked for.
     std::vector<PageOp> arc(const Circle& circle, double orientation, bool centre) const;
     /// How far a sector's labels reach inside its inner edge.
     double labelDepth() const;
-    std::vector<PageOp> sector(const Circle& circle, int n, int index, double orientation) const;
-    static PieceNote sectorNote(const StripGeometry& strip, int n, int index);
+    std::vector<PageOp> sector(const Circle& circle, const Span& span, double orientation) const;
+    static Span sectorSpan(const StripGeometry& strip, int n, int index);
+    /// An arc in `n` pieces of whole long divisions, as equal as its long marks allow.
+    static std::vector<Span> arcSpans(const Circle& circle, int n);
+    /// The arc in the fewest pieces that each fit a sheet; none when not even one long division fits.
+    std::vector<ShelfPiece> arcPieces(const Circle& circle) const;
 
     const SheetFormat& m_format;
     const InkExtents& m_ink;

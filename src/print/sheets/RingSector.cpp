@@ -36,11 +36,11 @@ QString RingMaker::radiusLabel(double radiusTw, bool inches)
         .arg(length(radiusTw, inches));
 }
 
-QString RingMaker::chordLabel(const StripGeometry& strip, int first, int last, double chordTw, bool inches)
+QString RingMaker::chordLabel(const QString& range, double chordTw, bool inches)
 {
     return QCoreApplication::translate(
         "RingLayout", "chord %1 = %2", "the straight distance between two marks of a ring sector")
-        .arg(StripSplitter::rangeLabel(strip, { first, last }), length(chordTw, inches));
+        .arg(range, length(chordTw, inches));
 }
 
 double RingMaker::labelDepth() const
@@ -48,36 +48,82 @@ double RingMaker::labelDepth() const
     return kLabelGap + kLabelLines * m_ink.lineHeight(kLabelFont, kLabelPoints);
 }
 
-PieceNote RingMaker::sectorNote(const StripGeometry& strip, int n, int index)
+RingMaker::Span RingMaker::sectorSpan(const StripGeometry& strip, int n, int index)
 {
     const int k = strip.divisions / n;
-    PieceNote note;
-    note.first = index * k;
-    note.last = note.first + k + 1;
-    note.startJoint = StripSplitter::jointLabel((index + n - 1) % n);
-    note.endJoint = StripSplitter::jointLabel(index);
-    note.range = StripSplitter::rangeLabel(strip, { note.first, note.last % strip.divisions });
-    return note;
+    const double s = strip.length / strip.divisions;
+    Span span;
+    span.from = strip.left + index * k * s;
+    span.to = span.from + k * s;
+    span.note.first = index * k;
+    span.note.last = span.note.first + k + 1;
+    span.note.startJoint = StripSplitter::jointLabel((index + n - 1) % n);
+    span.note.endJoint = StripSplitter::jointLabel(index);
+    span.note.range = StripSplitter::rangeLabel(strip, { span.note.first, span.note.last % strip.divisions });
+    span.chordRange = StripSplitter::rangeLabel(strip, { span.note.first, span.note.first + k });
+    return span;
 }
 
-std::vector<PageOp> RingMaker::sector(const Circle& circle, int n, int index, double orientation) const
+std::vector<RingMaker::Span> RingMaker::arcSpans(const Circle& circle, int n)
 {
     const StripGeometry& strip = circle.strip;
-    const int k = strip.divisions / n;
+    const double s = circle.spacing;
+    const double from = strip.left + strip.arcStart;
+    const double to = from + strip.arcLength;
+    // The long marks inside the arc: its joints are chosen from them.
+    std::vector<double> longs;
+    for (double x = strip.left + std::ceil((from - strip.left) / s + 1e-6) * s; x < to - kMarkTolerance;
+         x += s)
+        longs.push_back(x);
+    if (n < 1 || static_cast<std::size_t>(n) > longs.size() + 1)
+        return {};
+    std::vector<double> ends { from };
+    for (int j = 1; j < n; ++j) {
+        const double goal = from + (to - from) * j / n;
+        const auto nearest = std::min_element(longs.begin(), longs.end(),
+            [goal](double a, double b) { return std::abs(a - goal) < std::abs(b - goal); });
+        if (*nearest <= ends.back() + kMarkTolerance)
+            return {};
+        ends.push_back(*nearest);
+    }
+    ends.push_back(to);
+    const auto units = [&](double x) { return (x - from) / s * strip.unitsPerDivision; };
+    const auto division = [&](double x) { return static_cast<int>(std::lround((x - strip.left) / s)); };
+    std::vector<Span> spans;
+    for (int i = 0; i < n; ++i) {
+        Span span;
+        span.from = ends[static_cast<std::size_t>(i)];
+        span.to = ends[static_cast<std::size_t>(i) + 1];
+        span.joinsNext = i + 1 < n;
+        span.note.first = division(span.from);
+        span.note.last = division(span.to) + (span.joinsNext ? 1 : 0);
+        if (i > 0)
+            span.note.startJoint = StripSplitter::jointLabel(i - 1);
+        if (span.joinsNext)
+            span.note.endJoint = StripSplitter::jointLabel(i);
+        span.chordRange = arccut::rangeLabel(strip, units(span.from), units(span.to));
+        span.note.range = span.chordRange;
+        spans.push_back(std::move(span));
+    }
+    return spans;
+}
+
+std::vector<PageOp> RingMaker::sector(const Circle& circle, const Span& span, double orientation) const
+{
+    const StripGeometry& strip = circle.strip;
     const double s = circle.spacing;
     const double L = circle.length;
-    const int first = index * k;
-    const int last = first + k + 1;
-    const double from = strip.left + first * s;
-    const double to = strip.left + last * s;
+    const double from = span.from;
     // The piece ends at its cut line, half a division past the next piece's first long mark: what
-    // lies beyond it is the next piece's, which carries it from under this one.
-    const double cutX = to - s / 2;
-    const auto kept = [&](double x) { return x <= cutX + kMarkTolerance; };
+    // lies beyond it is the next piece's, which carries it from under this one. An arc's end carries
+    // nothing past its end mark.
+    const double cutX = span.to + s / 2;
+    const double lastKept = span.joinsNext ? cutX : span.to;
+    const auto kept = [&](double x) { return x <= lastKept + kMarkTolerance; };
     // A place of the strip, or the same place one turn on, whichever lies in the sector.
     const auto within = [&](double x, double tolerance) -> std::optional<double> {
         for (const double candidate : { x, x + L }) {
-            if (candidate >= from - tolerance && candidate <= to + tolerance)
+            if (candidate >= from - tolerance && candidate <= span.to + s + tolerance)
                 return candidate;
         }
         return std::nullopt;
@@ -153,7 +199,9 @@ std::vector<PageOp> RingMaker::sector(const Circle& circle, int n, int index, do
     PageOp startEdge = PageOp::stroke(startX, 0, 0, circle.depth);
     startEdge.cut = true;
     ops.push_back(startEdge);
-    PageOp cutLine = PageOp::stroke(cutX, -ringfit::kCutOverhang, 0, bottom + ringfit::kCutOverhang);
+    PageOp cutLine = span.joinsNext
+        ? PageOp::stroke(cutX, -ringfit::kCutOverhang, 0, bottom + ringfit::kCutOverhang)
+        : PageOp::stroke(cutX, 0, 0, circle.depth);
     cutLine.cut = true;
     ops.push_back(cutLine);
     for (std::size_t i : boxes) {
@@ -161,7 +209,7 @@ std::vector<PageOp> RingMaker::sector(const Circle& circle, int n, int index, do
             PageOp::stroke(cutX, std::min(ops[i].y, ops[i].y + ops[i].dy), 0, std::fabs(ops[i].dy), kWhite));
     }
 
-    const double middle = strip.left + (first + k / 2.0) * s;
+    const double middle = (from + span.to) / 2;
     // Read from outside, the line nearest the centre is the top one.
     const auto centred = [&](int line, const QString& text) {
         const double top = labelTop + (m_fromCentre ? line : kLabelLines - 1 - line) * lineHeight;
@@ -169,20 +217,20 @@ std::vector<PageOp> RingMaker::sector(const Circle& circle, int n, int index, do
         label.x = middle - m_ink.textWidth(label) / 2;
         ops.push_back(label);
     };
-    const int divisions = strip.divisions;
-    const PieceNote note = sectorNote(strip, n, index);
-    centred(0, note.range);
+    centred(0, span.note.range);
     centred(1, radiusLabel(circle.outer, m_inches));
-    const double chord = 2 * circle.outer * std::sin(std::numbers::pi * k / divisions);
-    centred(2, chordLabel(strip, first, first + k, chord, m_inches));
+    const double chord = 2 * circle.outer * std::sin(std::numbers::pi * (span.to - from) / L);
+    centred(2, chordLabel(span.chordRange, chord, m_inches));
     // Each joint's letter stands left of its cut line, at the same place of the ring on both pieces.
     const auto joint = [&](double cut, const QString& letter) {
+        if (letter.isEmpty())
+            return;
         PageOp label = pageText(0, labelTop, letter, kLabelPoints);
         label.x = cut - kJointLabelGap - m_ink.textWidth(label);
         ops.push_back(label);
     };
-    joint(from + s / 2, note.startJoint);
-    joint(cutX, note.endJoint);
+    joint(from + s / 2, span.note.startJoint);
+    joint(cutX, span.note.endJoint);
 
     // Read from outside, a sector points down so that its texts stand upright on the sheet.
     const double pointing = m_fromCentre ? orientation : orientation + 180;
@@ -220,10 +268,7 @@ std::vector<PageOp> RingMaker::arc(const Circle& circle, double orientation, boo
     };
     const double chord = 2 * circle.outer * std::sin(std::numbers::pi * strip.arcLength / circle.length);
     centred(labelTop, radiusLabel(circle.outer, m_inches));
-    centred(labelTop + lineHeight,
-        QCoreApplication::translate(
-            "RingLayout", "chord %1 = %2", "the straight distance between two marks of a ring sector")
-            .arg(strip.arcLabel, length(chord, m_inches)));
+    centred(labelTop + lineHeight, chordLabel(strip.arcLabel, chord, m_inches));
 
     const RingShape shape = circle.shape(orientation - circle.angle(middle));
     for (PageOp& op : ops)

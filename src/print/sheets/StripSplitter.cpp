@@ -2,6 +2,7 @@
 
 #include "common/Numeric.h"
 #include "common/RuntimeError.h"
+#include "print/sheets/ArcCut.h"
 #include "print/sheets/ClosingTab.h"
 #include "print/sheets/MeasuringBar.h"
 
@@ -221,6 +222,10 @@ QString StripSplitter::jointLabel(int joint)
 
 QString StripSplitter::rangeLabel(const StripGeometry& strip, const Segment& segment)
 {
+    if (arccut::readsAsArc(strip)) {
+        return arccut::rangeLabel(
+            strip, segment.first * strip.unitsPerDivision, segment.last * strip.unitsPerDivision);
+    }
     // Readings past the full circle start again from 0; a segment may end at the full circle.
     const double circle = strip.divisions * strip.unitsPerDivision;
     const double from = std::fmod(segment.first * strip.unitsPerDivision + strip.zeroAt, circle);

@@ -14,6 +14,7 @@
 #include <map>
 #include <numbers>
 #include <set>
+#include <tuple>
 
 namespace {
 
@@ -25,6 +26,8 @@ constexpr double kSmall = 100; // mark heights at CircleWidth 100
 constexpr double kFive = 200;
 constexpr double kLong = 250;
 constexpr double kMarkNoise = 0.01;
+constexpr double kFamilies[] = { kSmall, kFive, kLong };
+constexpr double kSheetHead = 750; // a further sheet's rows begin there
 
 struct Printed {
     QTemporaryDir dir;
@@ -444,4 +447,112 @@ TEST(RingArc, A250MillimetreAltitudeQuarterHasItsMarksOnOneCentreAndItsChord)
     EXPECT_TRUE(std::any_of(page.segments.begin(), page.segments.end(), [&](const Segment& s) {
         return std::abs((s.x1 + s.x2) / 2 - centre.x) < 1 && std::abs((s.y1 + s.y2) / 2 - centre.y) < 1;
     }));
+}
+
+namespace {
+
+struct SplitRingArcCase {
+    const char* name;
+    bool azimuth;
+    const char* size; ///< ring diameter, mm
+    const char* from;
+    const char* to;
+    std::vector<QString> pieces; ///< each piece's range label, in the order of the arc
+    int marks; ///< places of marks on all pieces, the overlaps' twice, and the index card's stroke
+};
+
+class SplitRingArc : public ::testing::TestWithParam<SplitRingArcCase> { };
+
+} // namespace
+
+// An arc ring too large for a sheet comes in sectors named by the numbers printed on them, each
+// with its own chord, joined A on A like the sectors of a whole ring.
+TEST_P(SplitRingArc, ComesInSectorsNamedByTheirPrintedNumbers)
+{
+    const SplitRingArcCase& row = GetParam();
+    Printed out;
+    print(out, row.azimuth, false, [&row](SettingsModel& m) {
+        m.setText(row.azimuth ? SizeText::Azimuth : SizeText::Altitude, QString::fromUtf8(row.size));
+        m.setCheck(Check::Rings, SettingsModel::kChecked);
+        m.setCheck(Check::SplitLong, SettingsModel::kChecked);
+        m.setText(SizeText::ArcFrom, QString::fromUtf8(row.from));
+        m.setText(SizeText::ArcTo, QString::fromUtf8(row.to));
+    });
+    ASSERT_EQ(out.status, QString());
+    ASSERT_GE(out.pages.size(), 2u) << "the assembly map, then the sectors";
+    const double radiusMm = QString::fromUtf8(row.size).toDouble() / 2;
+    static const QRegularExpression chordText(QStringLiteral("^chord (.+) = ([\\d.]+) mm$"));
+    static const QRegularExpression degrees(QStringLiteral("^(\\d+)\u00B0-(\\d+)\u00B0$"));
+    std::vector<QString> ranges;
+    std::map<QString, double> chords;
+    std::set<std::tuple<std::size_t, long, long>> places;
+    int radii = 0;
+    for (std::size_t sheet = 1; sheet < out.pages.size(); ++sheet) {
+        for (const TextRun& t : out.pages[sheet].texts) {
+            if (degrees.match(t.text).hasMatch())
+                ranges.push_back(t.text);
+            if (const auto match = chordText.match(t.text); match.hasMatch())
+                chords[match.captured(1)] = match.captured(2).toDouble();
+            radii += t.text == QStringLiteral("R = %1 mm").arg(radiusMm, 0, 'f', 1) ? 1 : 0;
+        }
+        for (const Segment& s : out.pages[sheet].segments) {
+            const double length = std::hypot(s.x2 - s.x1, s.y2 - s.y1);
+            const bool mark = std::any_of(std::begin(kFamilies), std::end(kFamilies),
+                [length](double family) { return std::abs(length - family) < 0.5; });
+            // Marks of several lengths at one place hang from one point of the outer edge.
+            // Below the sheet's head, where its scale bar's ticks stand.
+            if (mark && std::min(s.y1, s.y2) > kSheetHead)
+                places.insert({ sheet, std::lround(s.x1 * 10), std::lround(s.y1 * 10) });
+        }
+    }
+    std::sort(ranges.begin(), ranges.end());
+    std::vector<QString> expected = row.pieces;
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(ranges, expected);
+    EXPECT_EQ(radii, static_cast<int>(row.pieces.size()));
+    EXPECT_EQ(static_cast<int>(places.size()), row.marks);
+    ASSERT_EQ(chords.size(), row.pieces.size());
+    for (const QString& piece : row.pieces) {
+        const auto match = degrees.match(piece);
+        const double span = std::abs(match.captured(2).toDouble() - match.captured(1).toDouble());
+        EXPECT_NEAR(chords[piece], 2 * radiusMm * std::sin(span / 2 * std::numbers::pi / 180), 0.05)
+            << piece.toStdString();
+    }
+}
+
+// Marks at every degree: a piece joined to the next carries its joint's mark and five more, up to
+// its cut line.
+INSTANTIATE_TEST_SUITE_P(Arcs, SplitRingArc,
+    ::testing::Values(
+        SplitRingArcCase { "AltitudeFalling", false, "400", "90", "0",
+            { QStringLiteral("90\u00B0-50\u00B0"), QStringLiteral("50\u00B0-0\u00B0") }, 91 + 6 + 1 },
+        SplitRingArcCase { "AzimuthThird", true, "600", "0", "120",
+            { QStringLiteral("0\u00B0-30\u00B0"), QStringLiteral("30\u00B0-60\u00B0"),
+                QStringLiteral("60\u00B0-90\u00B0"), QStringLiteral("90\u00B0-120\u00B0") },
+            121 + 3 * 6 + 1 }),
+    [](const ::testing::TestParamInfo<SplitRingArcCase>& row) { return std::string(row.param.name); });
+
+// A falling altitude arc's segments are named by the numbers printed on them, not by where on the
+// circle they lie.
+TEST(SplitArc, AFallingAltitudeArcsSegmentsAreNamedByTheirNumbers)
+{
+    Printed out;
+    print(out, false, false, [](SettingsModel& m) {
+        m.setOption(Option::AltLen, true);
+        m.setText(SizeText::Altitude, QStringLiteral("900"));
+        m.setCheck(Check::SplitLong, SettingsModel::kChecked);
+        m.setText(SizeText::ArcFrom, QStringLiteral("90"));
+        m.setText(SizeText::ArcTo, QStringLiteral("0"));
+    });
+    ASSERT_EQ(out.status, QString());
+    std::multiset<QString> ranges;
+    static const QRegularExpression degrees(QStringLiteral("^-?\\d+\u00B0--?\\d+\u00B0$"));
+    for (std::size_t sheet = 1; sheet < out.pages.size(); ++sheet) {
+        for (const TextRun& t : out.pages[sheet].texts) {
+            if (degrees.match(t.text).hasMatch())
+                ranges.insert(t.text);
+        }
+    }
+    EXPECT_EQ(ranges,
+        (std::multiset<QString> { QStringLiteral("90\u00B0-30\u00B0"), QStringLiteral("40\u00B0-0\u00B0") }));
 }
