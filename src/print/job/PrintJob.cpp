@@ -279,8 +279,10 @@ std::variant<QString, RingCut> PrintJob::ringFit(
         ? ringfit::largestArc(arc()->span, JobPage::geometry(mode, lengthTw).divisions, format)
         : ringfit::largestWhole(format);
     const bool split = m_settings.splitLongStrips;
-    const double largest
-        = split ? ringfit::largestSplit(JobPage::geometry(mode, lengthTw).divisions, format) : whole;
+    // A short arc of a ring too large to split may still fit whole.
+    const double largest = split
+        ? std::max(whole, ringfit::largestSplit(JobPage::geometry(mode, lengthTw).divisions, format))
+        : whole;
     if (diameterTw <= largest)
         return split && diameterTw > whole ? RingCut::Sectors : RingCut::Whole;
     // Rounded down to a tenth, so the diameter stated prints when typed.

@@ -72,13 +72,17 @@ std::vector<RingMaker::Span> RingMaker::arcSpans(const Circle& circle, int n)
     const double to = from + strip.arcLength;
     // The long marks inside the arc: its joints are chosen from them.
     std::vector<double> longs;
-    for (double x = strip.left + std::ceil((from - strip.left) / s + 1e-6) * s; x < to - kMarkTolerance;
-         x += s)
-        longs.push_back(x);
+    for (double x = strip.left + std::floor((from - strip.left) / s) * s; x < to - kMarkTolerance; x += s) {
+        if (x > from + kMarkTolerance)
+            longs.push_back(x);
+    }
     if (n < 1 || static_cast<std::size_t>(n) > longs.size() + 1)
         return {};
     std::vector<double> ends { from };
-    for (int j = 1; j < n; ++j) {
+    // At most, a joint at every long mark.
+    if (static_cast<std::size_t>(n) == longs.size() + 1)
+        ends.insert(ends.end(), longs.begin(), longs.end());
+    for (int j = 1; j < n && ends.size() < static_cast<std::size_t>(n); ++j) {
         const double goal = from + (to - from) * j / n;
         const auto nearest = std::min_element(longs.begin(), longs.end(),
             [goal](double a, double b) { return std::abs(a - goal) < std::abs(b - goal); });
