@@ -320,6 +320,7 @@ struct RefusalRow {
     const char* size;
     bool split;
     const char* status;
+    const char* arc = nullptr; ///< "FROM:TO"
 };
 
 class RingRefusal : public ::testing::TestWithParam<RefusalRow> { };
@@ -331,6 +332,11 @@ TEST_P(RingRefusal, ARingTooLargeNamesTheLargestDiameter)
     Printed out;
     print(out, true, QString::fromLatin1(row.size), [&row](SettingsModel& model) {
         model.setCheck(Check::SplitLong, row.split ? SettingsModel::kChecked : SettingsModel::kUnchecked);
+        if (row.arc != nullptr) {
+            const QStringList ends = QString::fromLatin1(row.arc).split(QLatin1Char(':'));
+            model.setText(SizeText::ArcFrom, ends[0]);
+            model.setText(SizeText::ArcTo, ends[1]);
+        }
     });
     EXPECT_EQ(out.status.toStdString(), row.status);
     EXPECT_EQ(out.pages.empty(), *row.status != 0);
@@ -340,7 +346,10 @@ INSTANTIATE_TEST_SUITE_P(A4, RingRefusal,
     ::testing::Values(RefusalRow { "195.1", false, "" },
         RefusalRow { "195.2", false, "Azimuth max. ring diameter is 195.1 mm for the printable area." },
         RefusalRow { "1193.1", true, "" },
-        RefusalRow { "1193.2", true, "Azimuth max. ring diameter is 1193.1 mm for split rings." }));
+        RefusalRow { "1193.2", true, "Azimuth max. ring diameter is 1193.1 mm for split rings." },
+        // An arc splits like its ring; one short enough prints whole where its ring cannot be split.
+        RefusalRow { "1193.2", true, "Azimuth max. ring diameter is 1193.1 mm for split rings.", "0:120" },
+        RefusalRow { "2000", false, "", "7:9" }, RefusalRow { "2000", true, "", "7:9" }));
 
 struct ReadingRow {
     const char* name;
