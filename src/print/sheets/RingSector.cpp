@@ -274,7 +274,9 @@ std::vector<PageOp> RingMaker::arc(const Circle& circle, double orientation, boo
     centred(labelTop, radiusLabel(circle.outer, m_inches));
     centred(labelTop + lineHeight, chordLabel(strip.arcLabel, chord, m_inches));
 
-    const RingShape shape = circle.shape(orientation - circle.angle(middle));
+    // Read from outside, it points down so that its texts stand upright on the sheet, as a sector's.
+    const double pointing = m_fromCentre ? orientation : orientation + 180;
+    const RingShape shape = circle.shape(pointing - circle.angle(middle));
     for (PageOp& op : ops)
         op = bend(op, shape, m_ink);
     if (centre) {
