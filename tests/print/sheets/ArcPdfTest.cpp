@@ -419,7 +419,10 @@ TEST(RingArc, A250MillimetreAltitudeQuarterHasItsMarksOnOneCentreAndItsChord)
             chord = true;
             EXPECT_NEAR(match.captured(1).toDouble(), 250 * std::sin(std::numbers::pi / 4), 0.05);
         }
-        radiusLabel = radiusLabel || t.text == QStringLiteral("R = 125.0 mm");
+        if (t.text == QStringLiteral("R = 125.0 mm")) {
+            radiusLabel = true;
+            EXPECT_NEAR(std::remainder(t.angle, 360.0), 0, 0.01) << "upright on the sheet, read from outside";
+        }
     }
     EXPECT_EQ(numbers, (std::multiset<int> { 0, 10, 20, 30, 40, 50, 60, 70, 80, 90 }));
     EXPECT_TRUE(chord);
