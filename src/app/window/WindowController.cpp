@@ -62,8 +62,7 @@ WindowController::WindowController(frmMain& window, Services services)
     , m_printerScales(services.store)
     , m_paper(services.printers, PrinterPapers(services.store), window.model().status(),
           [&window](const QString& paper) { window.showPaper(paper); })
-    , m_ownPageSetup(std::make_unique<QtPageSetupBackend>(&window))
-    , m_pageSetup(m_ownPageSetup.get())
+    , m_queueJob([&printers = services.printers](const QueueJob& job) { return printers.jobStatus(job); })
 {
     connect(&window, &frmMain::printAltitudeRequested, this, &WindowController::runPrint<AltitudePrintJob>);
     connect(&window, &frmMain::printAzimuthRequested, this, &WindowController::runPrint<AzimuthPrintJob>);
@@ -122,7 +121,7 @@ void WindowController::start()
 
 void WindowController::openPageSetup()
 {
-    if (const RunningJob running(m_jobRunning); running) {
+    if (const RunningJob running(m_jobRunning); running && m_pageSetup != nullptr) {
         if (m_paper.setUp(*m_pageSetup))
             clearAnsweredRefusal();
     }

@@ -11,7 +11,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
-#include <memory>
 #include <optional>
 
 class AboutDialog;
@@ -48,7 +47,7 @@ public:
     /// The window's load: version, position, the last-exit settings, value labels and mirrors.
     void start();
 
-    /// "Page Setup..." shows this dialog instead of the desktop's.
+    /// The dialog "Page Setup..." shows; without one the button does nothing.
     void setPageSetupBackend(PageSetupBackend& backend) { m_pageSetup = &backend; }
 
     /// Help > About, beside the window.
@@ -102,7 +101,6 @@ private:
     DrawingExport m_export;
     PrinterScales m_printerScales;
     CurrentPaper m_paper;
-    std::unique_ptr<PageSetupBackend> m_ownPageSetup;
     PageSetupBackend* m_pageSetup = nullptr;
     QPointer<AboutDialog> m_about;
     QPointer<UserGuideWindow> m_guide;
