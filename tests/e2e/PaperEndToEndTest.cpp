@@ -16,6 +16,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 #include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -72,18 +73,26 @@ TEST_F(PaperEndToEnd, ThePaperChosenInTheDialogIsTheWidthThePageAndTheNextDialog
     EXPECT_EQ(w.dialog.requests().back().paperSize, QPageSize(QPageSize::A3));
 }
 
-TEST_F(PaperEndToEnd, TheWindowAsksThePrintSystemOnlyOnceItIsUpForItsPaperLine)
+TEST_F(PaperEndToEnd, TheWindowAsksThePrintSystemOnlyOnceItIsPaintedForItsPaperLine)
 {
     int listings = 0;
+    bool exposedWhenAsked = false;
+    QWidget* shown = nullptr;
     QtPrinterSystem printers([&] {
         ++listings;
+        exposedWhenAsked
+            = shown != nullptr && shown->windowHandle() != nullptr && shown->windowHandle()->isExposed();
         return QueueListing { { QStringLiteral("Laser") }, QStringLiteral("Laser") };
     });
     Window w(file("Vennaros.ini"), printers);
+    shown = &w.window;
     EXPECT_EQ(listings, 0);
     w.window.show();
-    QCoreApplication::processEvents();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return listings > 0; }, 1000));
     EXPECT_EQ(listings, 1);
+    EXPECT_TRUE(exposedWhenAsked) << "asked before the window could be painted";
+    EXPECT_EQ(w.child<QLabel>(QStringLiteral("PaperLabel"))->text(), QStringLiteral("paper unknown"))
+        << "a queue the server does not answer for";
 
     w.dialog.cancel();
     w.click(QStringLiteral("PrintButton"));

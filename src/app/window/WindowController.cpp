@@ -20,6 +20,7 @@
 
 #include <QCoreApplication>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -112,11 +113,38 @@ void WindowController::start()
     reportUnusablePrinterScale();
     m_window.moveToTwips(position.top, position.left);
     m_window.refreshValueLabels();
-    // Asked of the print system once the window is up, not before it shows.
+    // Asked of the print system once the window is painted: loading the print module and the print
+    // server's answers would otherwise keep the first paint waiting.
     QTimer::singleShot(0, this, [this] {
-        m_paper.restore();
-        m_paper.show();
+        QWindow* shown = m_window.windowHandle();
+        if (shown == nullptr || !m_window.isVisible() || shown->isExposed()) {
+            showPaperLine();
+            return;
+        }
+        shown->installEventFilter(this);
+        // A window the window system never shows still gets its paper line.
+        QTimer::singleShot(kPaperLineWaitMs, this, &WindowController::showPaperLine);
     });
+}
+
+bool WindowController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Expose && watched == m_window.windowHandle()
+        && m_window.windowHandle()->isExposed()) {
+        watched->removeEventFilter(this);
+        // Queued: the expose paints the window first.
+        QTimer::singleShot(0, this, &WindowController::showPaperLine);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void WindowController::showPaperLine()
+{
+    if (m_paperLineShown)
+        return;
+    m_paperLineShown = true;
+    m_paper.restore();
+    m_paper.show();
 }
 
 void WindowController::openPageSetup()

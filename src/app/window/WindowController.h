@@ -66,6 +66,10 @@ private:
 
     /// "Page Setup...": the current printer's paper and orientation, set without printing.
     void openPageSetup();
+    /// The current printer's kept paper, and the paper line, once after the window's first paint.
+    void showPaperLine();
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    static constexpr int kPaperLineWaitMs = 2000;
 
     /// What the window shows around a job; with the print dialog when it prints.
     JobCaller jobCaller(bool printDialog);
@@ -108,6 +112,7 @@ private:
     /// The refusal of the last job, while the status line may still show it.
     QString m_refusal;
     SizeText m_refusedBox = SizeText::ZeroAt; // the size box the refused job read
+    bool m_paperLineShown = false;
     /// The last job handed to a print queue, until the queue has it printed or failed it.
     QueueJobFollower m_queueJob;
 };
