@@ -171,7 +171,8 @@ TEST_F(PaperEndToEnd, TheDefaultStripPrintsTurnedToFitUntilThePaperIsChosen)
     const QString pdf = file("circles.pdf");
     FreshPdfPrinter run(file("Vennaros.ini"));
     Window& w = run.w;
-    EXPECT_EQ(run.paperLine(), QStringLiteral("A4, portrait"));
+    EXPECT_EQ(run.paperLine(), QStringLiteral("A4, landscape, turned to fit"))
+        << "from the start, for the strip Print Alt. prints";
 
     w.click(QStringLiteral("PreviewButton"));
     EXPECT_EQ(w.status(), "");
@@ -312,11 +313,13 @@ TEST_F(PaperEndToEnd, PageSetupLandscapeIsThePreviewsAndThePrintsAndStaysAfterAR
         Window w(file("Vennaros.ini"), printers);
         w.controller.setPageSetupBackend(setup);
         QCoreApplication::processEvents();
-        EXPECT_EQ(w.child<QLabel>(QStringLiteral("PaperLabel"))->text(), QStringLiteral("A4, portrait"));
+        EXPECT_EQ(w.child<QLabel>(QStringLiteral("PaperLabel"))->text(),
+            QStringLiteral("A4, landscape, turned to fit"));
 
         w.click(QStringLiteral("PageSetupButton"));
         ASSERT_EQ(setup.opened.size(), 1u);
-        EXPECT_EQ(setup.opened[0], std::make_pair(kPdf, QStringLiteral("A4, portrait")));
+        EXPECT_EQ(setup.opened[0], std::make_pair(kPdf, QStringLiteral("A4, landscape")))
+            << "opened as the line says";
         EXPECT_EQ(w.child<QLabel>(QStringLiteral("PaperLabel"))->text(), QStringLiteral("A4, landscape"));
         w.click(QStringLiteral("PreviewButton"));
         EXPECT_EQ(w.status(), "");

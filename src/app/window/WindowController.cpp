@@ -144,6 +144,9 @@ void WindowController::showPaperLine()
         return;
     m_paperLineShown = true;
     m_paper.restore();
+    // The line names the paper as the first print button would print on it: turned to fit, as long
+    // as the user has chosen no orientation.
+    turnToFit(AltitudePrintJob(m_window.model()));
     m_paper.show();
 }
 

@@ -66,7 +66,8 @@ private:
 
     /// "Page Setup...": the current printer's paper and orientation, set without printing.
     void openPageSetup();
-    /// The current printer's kept paper, and the paper line, once after the window's first paint.
+    /// The current printer's kept paper, turned for the altitude job, and the paper line, once after
+    /// the window's first paint.
     void showPaperLine();
     bool eventFilter(QObject* watched, QEvent* event) override;
     static constexpr int kPaperLineWaitMs = 2000;
