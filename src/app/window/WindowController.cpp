@@ -143,6 +143,9 @@ void WindowController::showPaperLine()
     if (m_paperLineShown)
         return;
     m_paperLineShown = true;
+    // A job that lets the window handle its events has restored and turned the paper for itself.
+    if (m_jobRunning)
+        return;
     m_paper.restore();
     // The line names the paper as the first print button would print on it: turned to fit, as long
     // as the user has chosen no orientation.
