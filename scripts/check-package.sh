@@ -84,6 +84,13 @@ manual_reads() {
 
 check "the package holds the program, desktop entry, metainfo, icons, manual page, copyright and changelog" has_files
 check "the package holds the user guide and every picture it shows" guide_complete
+# The program loads its print module from the folder beside its own, as installed.
+print_module() {
+    local module="$root/usr/lib/vennaros/modules/vennaros-print.so"
+    [ -f "$module" ] || { echo "package lacks usr/lib/vennaros/modules/vennaros-print.so"; return 1; }
+    ! ldd "$module" | grep "not found"
+}
+check "the package holds the print module, and the libraries it needs are found" print_module
 check "each PNG icon has the size of its folder" icons_sized
 check "the manual page reads without warnings and names every option" manual_reads
 lintian_passes() {

@@ -652,6 +652,17 @@ Kreises: --arc 0:90 (Höhe), 350:10 (Azimut), 18:6 (RA)</translation>
     </message>
 </context>
 <context>
+    <name>LoadedPrintSupport</name>
+    <message>
+        <source>the print module is not installed (looked for %1)</source>
+        <translation>das Druckmodul ist nicht installiert (gesucht: %1)</translation>
+    </message>
+    <message>
+        <source>the print module %1 could not be loaded: %2</source>
+        <translation>das Druckmodul %1 konnte nicht geladen werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>MainMenuBar</name>
     <message>
         <source>&amp;File</source>

@@ -651,6 +651,17 @@ círculo: --arc 0:90 (altura), 350:10 (acimut), 18:6 (AR)</translation>
     </message>
 </context>
 <context>
+    <name>LoadedPrintSupport</name>
+    <message>
+        <source>the print module is not installed (looked for %1)</source>
+        <translation>el módulo de impresión no está instalado (se buscó en %1)</translation>
+    </message>
+    <message>
+        <source>the print module %1 could not be loaded: %2</source>
+        <translation>no se pudo cargar el módulo de impresión %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>MainMenuBar</name>
     <message>
         <source>&amp;File</source>

@@ -652,6 +652,17 @@ cercle : --arc 0:90 (hauteur), 350:10 (azimut), 18:6 (AD)</translation>
     </message>
 </context>
 <context>
+    <name>LoadedPrintSupport</name>
+    <message>
+        <source>the print module is not installed (looked for %1)</source>
+        <translation>le module d&apos;impression n&apos;est pas installé (cherché : %1)</translation>
+    </message>
+    <message>
+        <source>the print module %1 could not be loaded: %2</source>
+        <translation>le module d&apos;impression %1 n&apos;a pas pu être chargé : %2</translation>
+    </message>
+</context>
+<context>
     <name>MainMenuBar</name>
     <message>
         <source>&amp;File</source>

@@ -652,6 +652,17 @@ cerchio: --arc 0:90 (altezza), 350:10 (azimut), 18:6 (AR)</translation>
     </message>
 </context>
 <context>
+    <name>LoadedPrintSupport</name>
+    <message>
+        <source>the print module is not installed (looked for %1)</source>
+        <translation>il modulo di stampa non è installato (cercato in %1)</translation>
+    </message>
+    <message>
+        <source>the print module %1 could not be loaded: %2</source>
+        <translation>impossibile caricare il modulo di stampa %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>MainMenuBar</name>
     <message>
         <source>&amp;File</source>

@@ -649,6 +649,17 @@ van de cirkel: --arc 0:90 (hoogte), 350:10 (azimut), 18:6 (RA)</translation>
     </message>
 </context>
 <context>
+    <name>LoadedPrintSupport</name>
+    <message>
+        <source>the print module is not installed (looked for %1)</source>
+        <translation>de afdrukmodule is niet geïnstalleerd (gezocht: %1)</translation>
+    </message>
+    <message>
+        <source>the print module %1 could not be loaded: %2</source>
+        <translation>de afdrukmodule %1 kon niet worden geladen: %2</translation>
+    </message>
+</context>
+<context>
     <name>MainMenuBar</name>
     <message>
         <source>&amp;File</source>

@@ -652,6 +652,17 @@ numbers: --arc 0:90 (altitude), 350:10 (azimuth), 18:6 (RA)</source>
     </message>
 </context>
 <context>
+    <name>LoadedPrintSupport</name>
+    <message>
+        <source>the print module is not installed (looked for %1)</source>
+        <translation>moduł drukowania nie jest zainstalowany (szukano: %1)</translation>
+    </message>
+    <message>
+        <source>the print module %1 could not be loaded: %2</source>
+        <translation>nie można załadować modułu drukowania %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>MainMenuBar</name>
     <message>
         <source>&amp;File</source>

@@ -649,6 +649,17 @@ numbers: --arc 0:90 (altitude), 350:10 (azimuth), 18:6 (RA)</source>
     </message>
 </context>
 <context>
+    <name>LoadedPrintSupport</name>
+    <message>
+        <source>the print module is not installed (looked for %1)</source>
+        <translation>o módulo de impressão não está instalado (procurado em %1)</translation>
+    </message>
+    <message>
+        <source>the print module %1 could not be loaded: %2</source>
+        <translation>não foi possível carregar o módulo de impressão %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>MainMenuBar</name>
     <message>
         <source>&amp;File</source>

@@ -1,12 +1,11 @@
 #include "app/Translations.h"
 #include "app/cli/CommandLine.h"
 #include "app/cli/FileCommand.h"
+#include "app/printsupport/LoadedPrintSupport.h"
 #include "app/window/QtSettingsFilePrompts.h"
 #include "app/window/WindowController.h"
 #include "app/window/frmMain.h"
 #include "common/FileSizeSignal.h"
-#include "print/dialog/QtPrintDialogBackend.h"
-#include "print/printers/QtPrinterSystem.h"
 #include "settings/QtSettingsStore.h"
 
 #include <QApplication>
@@ -156,10 +155,10 @@ int runWindow(int argc, char* argv[])
     SettingsModel model;
     frmMain window(model);
     const auto store = QtSettingsStore::openUserStore();
-    QtPrinterSystem printers;
-    QtPrintDialogBackend dialog(&window);
+    LoadedPrintSupport print(&window);
     QtSettingsFilePrompts prompts(&window);
-    WindowController controller(window, { *store, printers, dialog, prompts });
+    WindowController controller(window, { *store, print, print, prompts });
+    controller.setPageSetupBackend(print);
 
     controller.start();
     window.show();

@@ -289,6 +289,15 @@ xcb_connection_t* rootWatcher()
     return x;
 }
 
+/// Forgets what the watcher saw so far: the windows this process showed itself (WindowShown) were
+/// mapped on the same root, and one of them would pass for the program's window.
+void forgetEarlierEvents(xcb_connection_t* x)
+{
+    free(xcb_get_input_focus_reply(x, xcb_get_input_focus(x), nullptr));
+    while (xcb_generic_event_t* event = xcb_poll_for_event(x))
+        free(event);
+}
+
 /// Waits for the X server to map a top-level window; the window, or none after 10 s.
 xcb_window_t waitForMap(xcb_connection_t* x)
 {
@@ -316,6 +325,7 @@ void timeToWindowMapped(benchmark::State& state, const char* program)
         return;
     }
     for (auto _ : state) {
+        forgetEarlierEvents(x);
         const auto start = std::chrono::steady_clock::now();
         const pid_t pid = spawn(program, {}, "xcb");
         const bool mapped = pid > 0 && waitForMap(x) != XCB_WINDOW_NONE;
@@ -354,6 +364,7 @@ void timeToWindowClosed(benchmark::State& state, const char* program)
     const xcb_atom_t deleteWindow = atom(x, "WM_DELETE_WINDOW");
     double exitSeconds = 0;
     for (auto _ : state) {
+        forgetEarlierEvents(x);
         const pid_t pid = spawn(program, {}, "xcb");
         const xcb_window_t window = pid > 0 ? waitForMap(x) : xcb_window_t(XCB_WINDOW_NONE);
         if (window == XCB_WINDOW_NONE) {

@@ -16,6 +16,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 #include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -72,18 +73,26 @@ TEST_F(PaperEndToEnd, ThePaperChosenInTheDialogIsTheWidthThePageAndTheNextDialog
     EXPECT_EQ(w.dialog.requests().back().paperSize, QPageSize(QPageSize::A3));
 }
 
-TEST_F(PaperEndToEnd, TheWindowAsksThePrintSystemOnlyOnceItIsUpForItsPaperLine)
+TEST_F(PaperEndToEnd, TheWindowAsksThePrintSystemOnlyOnceItIsPaintedForItsPaperLine)
 {
     int listings = 0;
+    bool exposedWhenAsked = false;
+    QWidget* shown = nullptr;
     QtPrinterSystem printers([&] {
         ++listings;
+        exposedWhenAsked
+            = shown != nullptr && shown->windowHandle() != nullptr && shown->windowHandle()->isExposed();
         return QueueListing { { QStringLiteral("Laser") }, QStringLiteral("Laser") };
     });
     Window w(file("Vennaros.ini"), printers);
+    shown = &w.window;
     EXPECT_EQ(listings, 0);
     w.window.show();
-    QCoreApplication::processEvents();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return listings > 0; }, 1000));
     EXPECT_EQ(listings, 1);
+    EXPECT_TRUE(exposedWhenAsked) << "asked before the window could be painted";
+    EXPECT_EQ(w.child<QLabel>(QStringLiteral("PaperLabel"))->text(), QStringLiteral("paper unknown"))
+        << "a queue the server does not answer for";
 
     w.dialog.cancel();
     w.click(QStringLiteral("PrintButton"));
@@ -162,7 +171,8 @@ TEST_F(PaperEndToEnd, TheDefaultStripPrintsTurnedToFitUntilThePaperIsChosen)
     const QString pdf = file("circles.pdf");
     FreshPdfPrinter run(file("Vennaros.ini"));
     Window& w = run.w;
-    EXPECT_EQ(run.paperLine(), QStringLiteral("A4, portrait"));
+    EXPECT_EQ(run.paperLine(), QStringLiteral("A4, landscape, turned to fit"))
+        << "from the start, for the strip Print Alt. prints";
 
     w.click(QStringLiteral("PreviewButton"));
     EXPECT_EQ(w.status(), "");
@@ -303,11 +313,13 @@ TEST_F(PaperEndToEnd, PageSetupLandscapeIsThePreviewsAndThePrintsAndStaysAfterAR
         Window w(file("Vennaros.ini"), printers);
         w.controller.setPageSetupBackend(setup);
         QCoreApplication::processEvents();
-        EXPECT_EQ(w.child<QLabel>(QStringLiteral("PaperLabel"))->text(), QStringLiteral("A4, portrait"));
+        EXPECT_EQ(w.child<QLabel>(QStringLiteral("PaperLabel"))->text(),
+            QStringLiteral("A4, landscape, turned to fit"));
 
         w.click(QStringLiteral("PageSetupButton"));
         ASSERT_EQ(setup.opened.size(), 1u);
-        EXPECT_EQ(setup.opened[0], std::make_pair(kPdf, QStringLiteral("A4, portrait")));
+        EXPECT_EQ(setup.opened[0], std::make_pair(kPdf, QStringLiteral("A4, landscape")))
+            << "opened as the line says";
         EXPECT_EQ(w.child<QLabel>(QStringLiteral("PaperLabel"))->text(), QStringLiteral("A4, landscape"));
         w.click(QStringLiteral("PreviewButton"));
         EXPECT_EQ(w.status(), "");

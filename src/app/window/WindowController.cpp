@@ -20,6 +20,7 @@
 
 #include <QCoreApplication>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -62,8 +63,7 @@ WindowController::WindowController(frmMain& window, Services services)
     , m_printerScales(services.store)
     , m_paper(services.printers, PrinterPapers(services.store), window.model().status(),
           [&window](const QString& paper) { window.showPaper(paper); })
-    , m_ownPageSetup(std::make_unique<QtPageSetupBackend>(&window))
-    , m_pageSetup(m_ownPageSetup.get())
+    , m_queueJob([&printers = services.printers](const QueueJob& job) { return printers.jobStatus(job); })
 {
     connect(&window, &frmMain::printAltitudeRequested, this, &WindowController::runPrint<AltitudePrintJob>);
     connect(&window, &frmMain::printAzimuthRequested, this, &WindowController::runPrint<AzimuthPrintJob>);
@@ -113,16 +113,49 @@ void WindowController::start()
     reportUnusablePrinterScale();
     m_window.moveToTwips(position.top, position.left);
     m_window.refreshValueLabels();
-    // Asked of the print system once the window is up, not before it shows.
+    // Asked of the print system once the window is painted: loading the print module and the print
+    // server's answers would otherwise keep the first paint waiting.
     QTimer::singleShot(0, this, [this] {
-        m_paper.restore();
-        m_paper.show();
+        QWindow* shown = m_window.windowHandle();
+        if (shown == nullptr || !m_window.isVisible() || shown->isExposed()) {
+            showPaperLine();
+            return;
+        }
+        shown->installEventFilter(this);
+        // A window the window system never shows still gets its paper line.
+        QTimer::singleShot(kPaperLineWaitMs, this, &WindowController::showPaperLine);
     });
+}
+
+bool WindowController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Expose && watched == m_window.windowHandle()
+        && m_window.windowHandle()->isExposed()) {
+        watched->removeEventFilter(this);
+        // Queued: the expose paints the window first.
+        QTimer::singleShot(0, this, &WindowController::showPaperLine);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void WindowController::showPaperLine()
+{
+    if (m_paperLineShown)
+        return;
+    m_paperLineShown = true;
+    // A job that lets the window handle its events has restored and turned the paper for itself.
+    if (m_jobRunning)
+        return;
+    m_paper.restore();
+    // The line names the paper as the first print button would print on it: turned to fit, as long
+    // as the user has chosen no orientation.
+    turnToFit(AltitudePrintJob(m_window.model()));
+    m_paper.show();
 }
 
 void WindowController::openPageSetup()
 {
-    if (const RunningJob running(m_jobRunning); running) {
+    if (const RunningJob running(m_jobRunning); running && m_pageSetup != nullptr) {
         if (m_paper.setUp(*m_pageSetup))
             clearAnsweredRefusal();
     }

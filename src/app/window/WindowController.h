@@ -11,7 +11,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
-#include <memory>
 #include <optional>
 
 class AboutDialog;
@@ -48,7 +47,7 @@ public:
     /// The window's load: version, position, the last-exit settings, value labels and mirrors.
     void start();
 
-    /// "Page Setup..." shows this dialog instead of the desktop's.
+    /// The dialog "Page Setup..." shows; without one the button does nothing.
     void setPageSetupBackend(PageSetupBackend& backend) { m_pageSetup = &backend; }
 
     /// Help > About, beside the window.
@@ -67,6 +66,11 @@ private:
 
     /// "Page Setup...": the current printer's paper and orientation, set without printing.
     void openPageSetup();
+    /// The current printer's kept paper, turned for the altitude job, and the paper line, once after
+    /// the window's first paint.
+    void showPaperLine();
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    static constexpr int kPaperLineWaitMs = 2000;
 
     /// What the window shows around a job; with the print dialog when it prints.
     JobCaller jobCaller(bool printDialog);
@@ -102,7 +106,6 @@ private:
     DrawingExport m_export;
     PrinterScales m_printerScales;
     CurrentPaper m_paper;
-    std::unique_ptr<PageSetupBackend> m_ownPageSetup;
     PageSetupBackend* m_pageSetup = nullptr;
     QPointer<AboutDialog> m_about;
     QPointer<UserGuideWindow> m_guide;
@@ -110,6 +113,7 @@ private:
     /// The refusal of the last job, while the status line may still show it.
     QString m_refusal;
     SizeText m_refusedBox = SizeText::ZeroAt; // the size box the refused job read
+    bool m_paperLineShown = false;
     /// The last job handed to a print queue, until the queue has it printed or failed it.
     QueueJobFollower m_queueJob;
 };

@@ -1,20 +1,11 @@
 #pragma once
 
+#include "print/printers/Printer.h"
+
 #include <QByteArray>
 #include <QString>
 #include <utility>
 #include <vector>
-
-/// What the print server says about one job and the queue it waits in.
-struct QueueJobStatus {
-    enum class State { Unknown, Pending, Held, Processing, Stopped, Cancelled, Aborted, Completed };
-    State state = State::Unknown;
-    QString jobReasons; ///< the job's state reasons, comma separated
-    QString jobMessage; ///< what the printer said while it had the job, when it said anything
-    bool queueStopped = false; ///< the queue is paused, or stopped after a failure
-    QString queueReasons; ///< the queue's state reasons, comma separated
-    QString queueMessage; ///< what the queue says of its state (a printer that can't be reached)
-};
 
 /// One print queue ("name" or "name/instance") of the CUPS server, spoken to with libcups: a job is
 /// submitted as one PDF document in one Create-Job and Send-Document exchange, and its state read

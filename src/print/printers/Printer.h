@@ -17,6 +17,17 @@ struct QueueJob {
     int id = 0;
 };
 
+/// What the print server says about one job and the queue it waits in.
+struct QueueJobStatus {
+    enum class State { Unknown, Pending, Held, Processing, Stopped, Cancelled, Aborted, Completed };
+    State state = State::Unknown;
+    QString jobReasons; ///< the job's state reasons, comma separated
+    QString jobMessage; ///< what the printer said while it had the job, when it said anything
+    bool queueStopped = false; ///< the queue is paused, or stopped after a failure
+    QString queueReasons; ///< the queue's state reasons, comma separated
+    QString queueMessage; ///< what the queue says of its state (a printer that can't be reached)
+};
+
 /// One printer of the machine: its identity, the device properties exchanged with the print
 /// dialog, its paper, and the sheets it prints. Any member may throw RuntimeError.
 class Printer {
@@ -61,4 +72,6 @@ public:
     /// True when the print dialog may have offered deviceName although printers() no longer lists
     /// it: a print queue removed while the dialog was open.
     virtual bool wasRemoved(const QString& /*deviceName*/) { return false; }
+    /// What became of a job one of its printers handed to a queue; Unknown when nobody can say.
+    virtual QueueJobStatus jobStatus(const QueueJob& /*job*/) { return {}; }
 };

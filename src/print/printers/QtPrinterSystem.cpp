@@ -69,6 +69,11 @@ bool QtPrinterSystem::wasRemoved(const QString& deviceName)
         && CupsQueue(deviceName).isUnknownToTheServer();
 }
 
+QueueJobStatus QtPrinterSystem::jobStatus(const QueueJob& job)
+{
+    return CupsQueue(job.queue).status(job.id);
+}
+
 bool QtPrinterSystem::owns(const Printer& printer) const
 {
     if (&printer == &m_pdf)

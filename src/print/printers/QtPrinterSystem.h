@@ -38,6 +38,8 @@ public:
     /// The print dialog offers only installed queues and the PDF printer: another name it answers
     /// is a queue removed since the dialog listed it, when the print server says it has none such.
     bool wasRemoved(const QString& deviceName) override;
+    /// Asks the print server.
+    QueueJobStatus jobStatus(const QueueJob& job) override;
 
     PdfFilePrinter& pdfPrinter() { return m_pdf; }
 

@@ -20,11 +20,6 @@ QueueJobFollower::QueueJobFollower(StatusSource source, QObject* parent)
     connect(&m_timer, &QTimer::timeout, this, &QueueJobFollower::check);
 }
 
-QueueJobStatus QueueJobFollower::serverStatus(const QueueJob& job)
-{
-    return CupsQueue(job.queue).status(job.id);
-}
-
 void QueueJobFollower::follow(const QueueJob& job)
 {
     m_job = job;

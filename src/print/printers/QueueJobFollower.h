@@ -1,6 +1,5 @@
 #pragma once
 
-#include "print/printers/CupsQueue.h"
 #include "print/printers/Printer.h"
 
 #include <QElapsedTimer>
@@ -29,8 +28,8 @@ public:
     static constexpr int kWaitLimitMs = 30 * 60 * 1000;
     static constexpr int kWaitPollMs = 1000;
 
-    /// source tells the state of a job; by default the print server is asked.
-    explicit QueueJobFollower(StatusSource source = serverStatus, QObject* parent = nullptr);
+    /// source tells the state of a job (PrinterSystem::jobStatus for the machine's printers).
+    explicit QueueJobFollower(StatusSource source, QObject* parent = nullptr);
 
     /// Follows this job from now on, in place of any job followed so far.
     void follow(const QueueJob& job);
@@ -43,7 +42,6 @@ public:
     /// What to say about a job not yet printed while its queue reports a problem; nothing when it
     /// reports none.
     static std::optional<QString> waiting(const QString& printer, const QueueJobStatus& status);
-    static QueueJobStatus serverStatus(const QueueJob& job);
 
 Q_SIGNALS:
     /// The job went wrong: the sentence for the status line.

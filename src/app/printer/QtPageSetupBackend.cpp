@@ -1,4 +1,4 @@
-#include "app/printer/PageSetupBackend.h"
+#include "app/printer/QtPageSetupBackend.h"
 
 #include "print/printers/PdfFilePrinter.h"
 
