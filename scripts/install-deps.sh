@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev libgl-dev
-    fonts-liberation2 fontconfig
+    fonts-liberation2 fontconfig libfontconfig-dev
     googletest libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format
     xvfb xauth xdotool imagemagick poppler-utils python3 python3-pdfminer

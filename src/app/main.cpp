@@ -16,6 +16,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fontconfig/fontconfig.h>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -136,8 +138,12 @@ int runWindow(int argc, char* argv[])
         if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0)
             s_platform = QString::fromLocal8Bit(argv[i + 1]);
     }
+    // The window's first text waits for the font configuration, which takes milliseconds to read:
+    // read it while the display connection is made. Fontconfig keeps the first configuration loaded.
+    std::thread fonts([] { FcInit(); });
     s_qtHandler = qInstallMessageHandler(refuseWithoutDisplay);
     QApplication app(argc, argv);
+    fonts.join();
     qInstallMessageHandler(s_qtHandler);
     for (const HeldMessage& held : s_heldMessages)
         s_qtHandler(held.type, QMessageLogContext(nullptr, 0, nullptr, held.category.constData()), held.text);
