@@ -16,12 +16,15 @@ LoadedPrintSupport::LoadedPrintSupport(QWidget* parent, QStringList modules)
 // run in exit handlers of the libraries it brought.
 LoadedPrintSupport::~LoadedPrintSupport() = default;
 
-QStringList LoadedPrintSupport::searchPaths()
+QStringList LoadedPrintSupport::searchPaths(const QString& programDir)
 {
     QStringList paths;
-    paths << QDir::cleanPath(
-        QCoreApplication::applicationDirPath() + QStringLiteral("/" VENNAROS_PRINT_MODULE_INSTALLED));
-    paths << QStringLiteral(VENNAROS_PRINT_MODULE_BUILT);
+    paths << QDir::cleanPath(programDir + QStringLiteral("/" VENNAROS_PRINT_MODULE_INSTALLED));
+    // The build tree's module only for the program run from the build tree: an installed program
+    // must not load code from wherever it was built.
+    const QString program = QDir::cleanPath(programDir) + QLatin1Char('/');
+    if (program.startsWith(QDir::cleanPath(QStringLiteral(VENNAROS_BUILD_TREE)) + QLatin1Char('/')))
+        paths << QStringLiteral(VENNAROS_PRINT_MODULE_BUILT);
     paths.removeDuplicates();
     return paths;
 }

@@ -13,13 +13,14 @@ class LoadedPrintSupport : public PrinterSystem, public PrintDialogBackend, publ
     Q_DECLARE_TR_FUNCTIONS(LoadedPrintSupport)
 public:
     /// The dialogs open over parent. modules: where the module may be, tried in order.
-    explicit LoadedPrintSupport(QWidget* parent, QStringList modules = searchPaths());
+    explicit LoadedPrintSupport(
+        QWidget* parent, QStringList modules = searchPaths(QCoreApplication::applicationDirPath()));
     ~LoadedPrintSupport() override;
     LoadedPrintSupport(const LoadedPrintSupport&) = delete;
     LoadedPrintSupport& operator=(const LoadedPrintSupport&) = delete;
 
-    /// Beside an installed program first, then in the build tree.
-    static QStringList searchPaths();
+    /// Beside an installed program first, then in the build tree when the program runs from it.
+    static QStringList searchPaths(const QString& programDir);
     bool loaded() const { return m_support != nullptr; }
 
     std::vector<Printer*> printers() override;

@@ -3,7 +3,9 @@
 #include "common/RuntimeError.h"
 #include "print/printers/PdfFilePrinter.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -73,7 +75,8 @@ TEST_P(LoadedPrintSupportTest, LoadsTheModuleOrRefusesEveryPrinterSayingWhy)
 }
 
 INSTANTIATE_TEST_SUITE_P(Modules, LoadedPrintSupportTest,
-    testing::Values(ModuleCase { "built", LoadedPrintSupport::searchPaths(), {} },
+    testing::Values(
+        ModuleCase { "built", LoadedPrintSupport::searchPaths(QCoreApplication::applicationDirPath()), {} },
         ModuleCase { "firstMissingThenBuilt",
             { QStringLiteral("%dir/none/vennaros-print.so"), QStringLiteral(VENNAROS_PRINT_MODULE_BUILT) },
             {} },
@@ -84,5 +87,19 @@ INSTANTIATE_TEST_SUITE_P(Modules, LoadedPrintSupportTest,
         ModuleCase { "notAModule", { QStringLiteral("%dir/vennaros-print.so") },
             { QStringLiteral("could not be loaded"), QStringLiteral("%dir/vennaros-print.so: ") } }),
     [](const testing::TestParamInfo<ModuleCase>& row) { return std::string(row.param.name); });
+
+// An installed program never loads code from the folder it was built in.
+TEST(LoadedPrintSupportPaths, TheBuildTreesModuleOnlyForAProgramInTheBuildTree)
+{
+    const QString built = QStringLiteral(VENNAROS_PRINT_MODULE_BUILT);
+    const QString buildTree = QFileInfo(built).absolutePath() + QStringLiteral("/../src/app");
+    for (const auto& [programDir, searched] : { std::pair { QStringLiteral("/usr/bin"), false },
+             std::pair { QStringLiteral("/tmp/elsewhere"), false }, std::pair { buildTree, true } }) {
+        const QStringList paths = LoadedPrintSupport::searchPaths(programDir);
+        EXPECT_EQ(paths.contains(built), searched) << qPrintable(programDir);
+        EXPECT_TRUE(paths.front().startsWith(QDir::cleanPath(programDir + QStringLiteral("/.."))))
+            << qPrintable(paths.front());
+    }
+}
 
 } // namespace
