@@ -454,35 +454,38 @@ TEST(RingArc, A250MillimetreAltitudeQuarterHasItsMarksOnOneCentreAndItsChord)
 
 namespace {
 
-struct SplitRingArcCase {
+struct SplitArcCase {
     const char* name;
     bool azimuth;
-    const char* size; ///< ring diameter, mm
+    bool ring; ///< a ring in sectors; otherwise a strip in segments, its size a length
+    const char* size; ///< ring diameter or strip length, mm
     const char* from;
     const char* to;
     std::vector<QString> pieces; ///< each piece's range label, in the order of the arc
     int marks; ///< places of marks on all pieces, the overlaps' twice, and the index card's stroke
 };
 
-class SplitRingArc : public ::testing::TestWithParam<SplitRingArcCase> { };
+class SplitArcPieces : public ::testing::TestWithParam<SplitArcCase> { };
 
 } // namespace
 
-// An arc ring too large for a sheet comes in sectors named by the numbers printed on them, each
-// with its own chord, joined A on A like the sectors of a whole ring.
-TEST_P(SplitRingArc, ComesInSectorsNamedByTheirPrintedNumbers)
+// An arc too long or too large for a sheet comes in pieces named by the numbers printed on them, not
+// by where on the circle they lie; a ring's sectors each with its own chord, joined A on A like the
+// sectors of a whole ring.
+TEST_P(SplitArcPieces, AreNamedByTheirPrintedNumbers)
 {
-    const SplitRingArcCase& row = GetParam();
+    const SplitArcCase& row = GetParam();
     Printed out;
     print(out, row.azimuth, false, [&row](SettingsModel& m) {
         m.setText(row.azimuth ? SizeText::Azimuth : SizeText::Altitude, QString::fromUtf8(row.size));
-        m.setCheck(Check::Rings, SettingsModel::kChecked);
+        m.setCheck(Check::Rings, row.ring ? SettingsModel::kChecked : SettingsModel::kUnchecked);
+        m.setOption(Option::AltLen, !row.ring && !row.azimuth);
         m.setCheck(Check::SplitLong, SettingsModel::kChecked);
         m.setText(SizeText::ArcFrom, QString::fromUtf8(row.from));
         m.setText(SizeText::ArcTo, QString::fromUtf8(row.to));
     });
     ASSERT_EQ(out.status, QString());
-    ASSERT_GE(out.pages.size(), 2u) << "the assembly map, then the sectors";
+    ASSERT_GE(out.pages.size(), 2u) << "the assembly map, then the pieces";
     const double radiusMm = QString::fromUtf8(row.size).toDouble() / 2;
     static const QRegularExpression chordText(QStringLiteral("^chord (.+) = ([\\d.]+) mm$"));
     static const QRegularExpression degrees(QStringLiteral("^(\\d+)\u00B0-(\\d+)\u00B0$"));
@@ -503,8 +506,8 @@ TEST_P(SplitRingArc, ComesInSectorsNamedByTheirPrintedNumbers)
             const bool mark = std::any_of(std::begin(kFamilies), std::end(kFamilies),
                 [length](double family) { return std::abs(length - family) < 0.5; });
             // Marks of several lengths at one place hang from one point of the outer edge.
-            // Below the sheet's head, where its scale bar's ticks stand.
-            if (mark && std::min(s.y1, s.y2) > kSheetHead)
+            // From the sheet's first row down: its scale bar's ticks stand above it.
+            if (mark && std::min(s.y1, s.y2) > kSheetHead - 1)
                 places.insert({ sheet, std::lround(s.x1 * 10), std::lround(s.y1 * 10) });
         }
     }
@@ -512,8 +515,12 @@ TEST_P(SplitRingArc, ComesInSectorsNamedByTheirPrintedNumbers)
     std::vector<QString> expected = row.pieces;
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(ranges, expected);
-    EXPECT_EQ(radii, static_cast<int>(row.pieces.size()));
     EXPECT_EQ(static_cast<int>(places.size()), row.marks);
+    if (!row.ring) {
+        EXPECT_EQ(radii + chords.size(), 0u);
+        return;
+    }
+    EXPECT_EQ(radii, static_cast<int>(row.pieces.size()));
     ASSERT_EQ(chords.size(), row.pieces.size());
     for (const QString& piece : row.pieces) {
         const auto match = degrees.match(piece);
@@ -525,37 +532,16 @@ TEST_P(SplitRingArc, ComesInSectorsNamedByTheirPrintedNumbers)
 
 // Marks at every degree: a piece joined to the next carries its joint's mark and five more, up to
 // its cut line.
-INSTANTIATE_TEST_SUITE_P(Arcs, SplitRingArc,
+INSTANTIATE_TEST_SUITE_P(Arcs, SplitArcPieces,
     ::testing::Values(
-        SplitRingArcCase { "AltitudeFalling", false, "400", "90", "0",
+        SplitArcCase { "AltitudeFallingRing", false, true, "400", "90", "0",
             { QStringLiteral("90\u00B0-50\u00B0"), QStringLiteral("50\u00B0-0\u00B0") }, 91 + 6 + 1 },
-        SplitRingArcCase { "AzimuthThird", true, "600", "0", "120",
+        SplitArcCase { "AzimuthThirdRing", true, true, "600", "0", "120",
             { QStringLiteral("0\u00B0-30\u00B0"), QStringLiteral("30\u00B0-60\u00B0"),
                 QStringLiteral("60\u00B0-90\u00B0"), QStringLiteral("90\u00B0-120\u00B0") },
-            121 + 3 * 6 + 1 }),
-    [](const ::testing::TestParamInfo<SplitRingArcCase>& row) { return std::string(row.param.name); });
-
-// A falling altitude arc's segments are named by the numbers printed on them, not by where on the
-// circle they lie.
-TEST(SplitArc, AFallingAltitudeArcsSegmentsAreNamedByTheirNumbers)
-{
-    Printed out;
-    print(out, false, false, [](SettingsModel& m) {
-        m.setOption(Option::AltLen, true);
-        m.setText(SizeText::Altitude, QStringLiteral("900"));
-        m.setCheck(Check::SplitLong, SettingsModel::kChecked);
-        m.setText(SizeText::ArcFrom, QStringLiteral("90"));
-        m.setText(SizeText::ArcTo, QStringLiteral("0"));
-    });
-    ASSERT_EQ(out.status, QString());
-    std::multiset<QString> ranges;
-    static const QRegularExpression degrees(QStringLiteral("^-?\\d+\u00B0--?\\d+\u00B0$"));
-    for (std::size_t sheet = 1; sheet < out.pages.size(); ++sheet) {
-        for (const TextRun& t : out.pages[sheet].texts) {
-            if (degrees.match(t.text).hasMatch())
-                ranges.insert(t.text);
-        }
-    }
-    EXPECT_EQ(ranges,
-        (std::multiset<QString> { QStringLiteral("90\u00B0-30\u00B0"), QStringLiteral("40\u00B0-0\u00B0") }));
-}
+            121 + 3 * 6 + 1 },
+        // A segment carries its marks up to its cut line in the middle of its last division (35),
+        // the next one from its first long mark (40).
+        SplitArcCase { "AltitudeFallingStrip", false, false, "900", "90", "0",
+            { QStringLiteral("90\u00B0-30\u00B0"), QStringLiteral("40\u00B0-0\u00B0") }, 91 + 6 + 1 }),
+    [](const ::testing::TestParamInfo<SplitArcCase>& row) { return std::string(row.param.name); });
